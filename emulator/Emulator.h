@@ -1,0 +1,108 @@
+#pragma once
+// Control side of the device emulator. The emulator defines the hidapi C functions
+// (hid_init, hid_enumerate, hid_open_path, hid_read, hid_write, ...) so the program's
+// hid layer talks to simulated devices; tests, benchmarks and the demo drive those
+// devices through this API. Every function is thread-safe.
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+namespace emu {
+
+using DeviceId = int;  // handle of a plugged-in simulated device; <= 0 means none
+
+enum class Kind { Keyboard, Mouse, Bootloader };
+enum class PathStyle { Linux, WindowsMi02, WindowsCol06 };
+
+// One HID interface of a simulated device.
+struct InterfaceSpec {
+    int interfaceNumber = 0;
+    uint16_t usagePage = 0;
+    uint16_t usage = 0;
+    bool configuration = false;   // carries the configuration reports
+    int reportId = 1;             // report id of the configuration reports (1, or 6 on a col06 interface)
+    QByteArray reportDescriptor;  // what sysfs would give for this interface
+};
+
+struct DeviceSpec {
+    Kind kind = Kind::Keyboard;
+    uint16_t vendorId = 0x0416;
+    uint16_t productId = 0xB23C;
+    QString manufacturer = QStringLiteral("ZELKA");
+    QString product = QStringLiteral("ZELKA Gaming Keyboard");
+    PathStyle pathStyle = PathStyle::Linux;
+    // Information text answered to 0x0D: "chip,chipNum,kind,maker,<model>,<version>"
+    QString infoText;
+    QString buildText = QStringLiteral("Mar 14 2024,10:22:33");  // "Mmm dd yyyy,hh:mm:ss"
+    QByteArray serial;            // 32 characters as the device stores them; empty = no serial yet
+    // Lighting-mode lists: effect ids, then speed and brightness maxima.
+    struct LightList { QVector<uint8_t> effects; uint8_t speedMax = 4; uint8_t brightnessMax = 4; };
+    LightList keyLights, sideLights;                 // keyboard: answered to 0x0A and 0x02
+    LightList aroundLights, scrollLights, logoLights; // mouse: answered to 0x43, back to back
+    QVector<InterfaceSpec> interfaces;  // empty: the kind's default set of interfaces
+};
+
+// Ready-made devices: a keyboard or the mouse with default interfaces, info text and lists.
+DeviceSpec keyboardSpec(const QString &model = QStringLiteral("K87A"), PathStyle style = PathStyle::Linux);
+DeviceSpec mouseSpec(const QString &model = QStringLiteral("M1"), PathStyle style = PathStyle::Linux);
+
+// One report the program wrote to a device.
+struct WrittenReport {
+    QByteArray data;  // as written, report id in byte 0
+    int interfaceNumber = 0;
+    std::chrono::steady_clock::time_point when;
+};
+
+// --- plugging -------------------------------------------------------------
+DeviceId plug(const DeviceSpec &spec);
+void unplug(DeviceId id);            // open handles then read and write -1
+void unplugAll();                    // also forgets every device; call between tests
+void reset();                        // unplugAll() and every fault switch off
+QVector<DeviceId> devices();
+QString path(DeviceId id, int interfaceNumber);     // hidapi path of one interface
+QString configurationPath(DeviceId id);              // path of the configuration interface
+QByteArray reportDescriptorForPath(const QString &path);  // empty for an unknown path
+DeviceSpec spec(DeviceId id);
+QByteArray storedSerial(DeviceId id);                // kept across replug, like flash
+
+// --- input the device produces (delivered to every open handle of the interface) ---
+void injectKeys(DeviceId id, uint8_t modifiers, const QVector<uint8_t> &usages); // 0x04, up to six usages
+void injectFullKeys(DeviceId id, const QByteArray &payload);                     // 0x05
+void injectMedia(DeviceId id, const QByteArray &payload);                        // 0x06
+void injectMouse(DeviceId id, uint8_t buttons, int8_t wheel);                    // 0x40
+void injectRaw(DeviceId id, const QByteArray &report, int interfaceNumber = -1); // any length; -1: configuration interface
+
+// --- what the program wrote ------------------------------------------------
+QVector<WrittenReport> written(DeviceId id);          // every report, in order
+QVector<WrittenReport> writtenCommand(DeviceId id, uint8_t command);
+// Reports the device passes on to the computer in PC mode (0x04, 0x05, 0x06, 0x13, 0x40 written by the host).
+QVector<WrittenReport> computerVisible(DeviceId id);
+void clearWritten(DeviceId id);
+// Blocks until a report with this command has been written (or the timeout passes).
+bool waitForCommand(DeviceId id, uint8_t command, std::chrono::milliseconds timeout, int count = 1);
+int hostMode(DeviceId id);            // last mode asked by the handshake: 0 PC, 1 on-board, -1 none yet
+void setHandshakeByte6(DeviceId id, uint8_t value);
+int openHandleCount(DeviceId id);
+
+// --- faults ----------------------------------------------------------------
+void failNextOpens(int count);        // next N hid_open_path calls fail
+void failAllOpens(bool on);
+void failWritesOfCommand(DeviceId id, uint8_t command, bool on);
+void setWriteLatency(DeviceId id, std::chrono::microseconds perReport);  // USB pacing
+enum class ReplyFault { None, NoReply, Late, WrongCommand };
+void setReplyFault(DeviceId id, uint8_t command, ReplyFault fault,
+                   std::chrono::milliseconds lateBy = std::chrono::milliseconds(0));
+void setInfoColonAnswers(DeviceId id, int count);   // the next N 0x0D answers contain ':'
+void dropAcknowledgements(DeviceId id, bool on);     // 0x18, 0x19, 0x47
+void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by);
+
+// Plug and unplug events, for the hot-plug notifier's test double.
+using HotplugListener = std::function<void(DeviceId, bool arrived)>;
+int addHotplugListener(HotplugListener listener);
+void removeHotplugListener(int token);
+
+} // namespace emu

@@ -1,0 +1,1 @@
+namespace emu { int emulatorAnchor = 0; }

@@ -1,0 +1,2 @@
+// Keeps the resource object library non-empty while no .qrc file exists yet.
+namespace zelka { int resourcesAnchor = 0; }

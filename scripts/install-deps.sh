@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need from Debian's packages.
+# A quick no-op when everything is already present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config ccache
+  qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
+  libtinyxml-dev libhidapi-dev libudev-dev
+  libbenchmark-dev
+  fonts-wqy-microhei
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -47,8 +47,8 @@ struct DeviceSpec {
 };
 
 // Ready-made devices: a keyboard or the mouse with default interfaces, info text and lists.
-DeviceSpec keyboardSpec(const QString &model = QStringLiteral("K87A"), PathStyle style = PathStyle::Linux);
-DeviceSpec mouseSpec(const QString &model = QStringLiteral("M1"), PathStyle style = PathStyle::Linux);
+DeviceSpec keyboardSpec(const QString &model = QStringLiteral("ZK87A"), PathStyle style = PathStyle::Linux);
+DeviceSpec mouseSpec(const QString &model = QStringLiteral("ZM1"), PathStyle style = PathStyle::Linux);
 
 // One report the program wrote to a device.
 struct WrittenReport {

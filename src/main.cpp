@@ -1,4 +1,4 @@
-// #include "DDataManager.h"
+#include "DDataManager.h"
 
 #include <QApplication>
 
@@ -7,6 +7,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // DDataManager::getInstance();
+    DDataManager::getInstance();
     return 0;
 }

@@ -1,0 +1,45 @@
+#include "proFileOperateMenuToolWidget.h"
+#include "ui_proFileOperateMenuToolWidget.h"
+
+#include "DDataManager.h"
+
+#include <QEvent>
+
+proFileOperateMenuToolWidget::proFileOperateMenuToolWidget(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::proFileOperateMenuToolWidget>())
+{
+    ui->setupUi(this);
+
+    ui->label_Export->installEventFilter(this);
+    ui->label_Delete->installEventFilter(this);
+    ui->label_ModifyNanme->installEventFilter(this);
+
+    // Theme colours go into rgb() as they stand, with or without an alpha component.
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    setStyleSheet(QStringLiteral("QLabel{\n\tcolor: rgb(%1);\n\tfont: 75 12pt \"%5\";\n"
+                                 "\tbackground-color: rgb(%2);\n}\n"
+                                 "QLabel:hover{\n\tbackground-color: rgb(%3);\n}\n"
+                                 "QLabel:pressed{\n\tbackground-color: rgb(%4);\n}")
+                      .arg(theme.DeviceLeftAreaItemTextDefaultColor, theme.DeviceCenterBgColor,
+                           theme.DeviceLeftAreaItemHoverColor, theme.DeviceLeftAreaItemSelectedColor,
+                           theme.TextFont));
+}
+
+proFileOperateMenuToolWidget::~proFileOperateMenuToolWidget() = default;
+
+bool proFileOperateMenuToolWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == ui->label_Export) {
+            emit sigCloseMenuWidow();
+            emit sigProfileExport();
+        } else if (watched == ui->label_Delete) {
+            emit sigCloseMenuWidow();
+            emit sigProfileDelete();
+        } else if (watched == ui->label_ModifyNanme) {
+            emit sigCloseMenuWidow();
+            emit sigProfileModifyNanme();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

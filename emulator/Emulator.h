@@ -16,7 +16,14 @@ namespace emu {
 using DeviceId = int;  // handle of a plugged-in simulated device; <= 0 means none
 
 enum class Kind { Keyboard, Mouse, Bootloader };
-enum class PathStyle { Linux, WindowsMi02, WindowsCol06 };
+// How interfaces are laid out and named. Linux: hidraw paths ("/dev/hidrawN", numbers reused
+// like the kernel does), configuration reports on interface 2 with report id 1.
+// WindowsMi02: the same interfaces under Windows-style paths carrying "mi_00".."mi_02".
+// WindowsCol06: configuration reports with report id 6 in the sixth top-level collection of a
+// multi-collection interface 1, whose collections have their own paths ("...&mi_01&col06#...").
+// LinuxCol06: that multi-collection layout under hidraw paths (one path per interface; hidapi
+// then lists the interface once per top-level collection, all with the same path).
+enum class PathStyle { Linux, WindowsMi02, WindowsCol06, LinuxCol06 };
 
 // One HID interface of a simulated device.
 struct InterfaceSpec {
@@ -43,12 +50,18 @@ struct DeviceSpec {
     struct LightList { QVector<uint8_t> effects; uint8_t speedMax = 4; uint8_t brightnessMax = 4; };
     LightList keyLights, sideLights;                 // keyboard: answered to 0x0A and 0x02
     LightList aroundLights, scrollLights, logoLights; // mouse: answered to 0x43, back to back
-    QVector<InterfaceSpec> interfaces;  // empty: the kind's default set of interfaces
+    QVector<InterfaceSpec> interfaces;  // empty: the kind's default set of interfaces for pathStyle
+    // Which physical unit this is. Units with the same vendor and product id keep their own
+    // flash memory (the serial written with 0x16) across unplug and plug. -1: the lowest unit
+    // number that no plugged device with these ids uses.
+    int unit = -1;
 };
 
 // Ready-made devices: a keyboard or the mouse with default interfaces, info text and lists.
 DeviceSpec keyboardSpec(const QString &model = QStringLiteral("ZK87A"), PathStyle style = PathStyle::Linux);
 DeviceSpec mouseSpec(const QString &model = QStringLiteral("ZM1"), PathStyle style = PathStyle::Linux);
+// A device in its bootloader: one vendor interface; it records what is written and answers nothing yet.
+DeviceSpec bootloaderSpec(uint16_t vendorId = 0x0416, uint16_t productId = 0x3F00);
 
 // One report the program wrote to a device.
 struct WrittenReport {
@@ -59,7 +72,7 @@ struct WrittenReport {
 
 // --- plugging -------------------------------------------------------------
 DeviceId plug(const DeviceSpec &spec);
-void unplug(DeviceId id);            // open handles then read and write -1
+void unplug(DeviceId id);            // open handles then read and write -1; the log stays readable
 void unplugAll();                    // also forgets every device; call between tests
 void reset();                        // unplugAll() and every fault switch off
 QVector<DeviceId> devices();
@@ -68,9 +81,11 @@ QString configurationPath(DeviceId id);              // path of the configuratio
 QByteArray reportDescriptorForPath(const QString &path);  // empty for an unknown path
 DeviceSpec spec(DeviceId id);
 QByteArray storedSerial(DeviceId id);                // kept across replug, like flash
+void setStoredSerial(DeviceId id, const QByteArray &serial);  // any bytes: wrong length, '/', "..", ...
 
 // --- input the device produces (delivered to every open handle of the interface) ---
-void injectKeys(DeviceId id, uint8_t modifiers, const QVector<uint8_t> &usages); // 0x04, up to six usages
+// 0x04 with the keys held now, in press order; more than six: six ErrorRollOver (0x01) slots.
+void injectKeys(DeviceId id, uint8_t modifiers, const QVector<uint8_t> &usages);
 void injectFullKeys(DeviceId id, const QByteArray &payload);                     // 0x05
 void injectMedia(DeviceId id, const QByteArray &payload);                        // 0x06
 void injectMouse(DeviceId id, uint8_t buttons, int8_t wheel);                    // 0x40
@@ -87,20 +102,37 @@ bool waitForCommand(DeviceId id, uint8_t command, std::chrono::milliseconds time
 int hostMode(DeviceId id);            // last mode asked by the handshake: 0 PC, 1 on-board, -1 none yet
 void setHandshakeByte6(DeviceId id, uint8_t value);
 int openHandleCount(DeviceId id);
+// Each open handle buffers at most 64 input reports, as hidraw does; further reports are
+// lost for that handle and counted here.
+int droppedInputReports(DeviceId id);
+bool hidapiInitialised();             // between hid_init() and hid_exit()
 
 // --- faults ----------------------------------------------------------------
+void failInit(bool on);               // hid_init() returns -1
 void failNextOpens(int count);        // next N hid_open_path calls fail
 void failAllOpens(bool on);
 void failWritesOfCommand(DeviceId id, uint8_t command, bool on);
 void setWriteLatency(DeviceId id, std::chrono::microseconds perReport);  // USB pacing
+// NoReply: the device takes the command (and keeps what it stores) but answers nothing.
+// Late: the answer arrives lateBy after the write. WrongCommand: the answer carries
+// wrongReplyCommand in byte 1. Commands the device does not answer are not affected.
 enum class ReplyFault { None, NoReply, Late, WrongCommand };
+constexpr uint8_t wrongReplyCommand = 0x7E;
 void setReplyFault(DeviceId id, uint8_t command, ReplyFault fault,
                    std::chrono::milliseconds lateBy = std::chrono::milliseconds(0));
-void setInfoColonAnswers(DeviceId id, int count);   // the next N 0x0D answers contain ':'
+// The next N 0x0D queries are answered with one stale build report (its text contains ':');
+// a negative count: every query.
+void setInfoColonAnswers(DeviceId id, int count);
+// The device answers this command with exactly these reports (any length, any content),
+// for lists without an end mark, short reports and the like. Reply faults still apply.
+void setReplyOverride(DeviceId id, uint8_t command, const QVector<QByteArray> &reports);
+void clearReplyOverride(DeviceId id, uint8_t command);
 void dropAcknowledgements(DeviceId id, bool on);     // 0x18, 0x19, 0x47
 void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by);
 
 // Plug and unplug events, for the hot-plug notifier's test double.
+// Listeners run in the thread that plugs or unplugs, after the device is listed or gone,
+// outside the emulator's lock (they may call the emulator).
 using HotplugListener = std::function<void(DeviceId, bool arrived)>;
 int addHotplugListener(HotplugListener listener);
 void removeHotplugListener(int token);

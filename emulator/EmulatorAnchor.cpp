@@ -1,1 +1,0 @@
-namespace emu { int emulatorAnchor = 0; }

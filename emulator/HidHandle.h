@@ -1,0 +1,25 @@
+#pragma once
+// The emulator's hidapi handle: one open path, with its own queue of input reports.
+
+#include <QByteArray>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <string>
+
+struct hid_device_info;
+
+namespace emu { class SimulatedDevice; }
+
+struct hid_device_ {
+    std::shared_ptr<emu::SimulatedDevice> device;  // kept alive while the handle is open
+    int interfaceIndex = 0;
+    int endpointIndex = 0;
+    // Guarded by the emulator's lock:
+    std::deque<QByteArray> queue;
+    std::condition_variable arrived;
+    bool nonBlocking = false;
+    // Touched only by calls made on this handle:
+    std::wstring lastError;
+    hid_device_info *info = nullptr;  // built by hid_get_device_info, freed by hid_close
+};

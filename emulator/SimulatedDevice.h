@@ -1,0 +1,109 @@
+#pragma once
+// One plugged-in simulated device: its interfaces and their hidapi paths, the reports the
+// host wrote, its fault switches and its answers to the configuration commands. Not locked
+// itself: the emulator's state calls it under its one lock.
+
+#include "Emulator.h"
+#include "ReportDescriptor.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QVector>
+#include <chrono>
+#include <memory>
+
+struct hid_device_;
+
+namespace emu {
+
+class SimulatedDevice
+{
+public:
+    // One entry of the enumeration: an interface, or one top-level collection of it.
+    struct Endpoint {
+        QString path;
+        uint16_t usagePage = 0;
+        uint16_t usage = 0;
+        int interfaceIndex = 0;
+    };
+    struct Interface {
+        InterfaceSpec spec;
+        QString configurationPath;      // the endpoint that carries spec.reportId
+        int hidrawNumber = -1;          // Linux-style paths only
+        QVector<hid_device_ *> handles; // open handles, each with its own input queue
+    };
+    struct Reply {
+        QByteArray report;
+        std::chrono::milliseconds delay{0};
+    };
+    struct FaultEntry {
+        ReplyFault fault = ReplyFault::None;
+        std::chrono::milliseconds lateBy{0};
+    };
+
+    static constexpr int reportSize = 64;
+    static constexpr int handleQueueLimit = 64;
+
+    // hidrawNumbers: one number per interface, used for Linux-style paths.
+    SimulatedDevice(DeviceId id, const DeviceSpec &spec, int unit, std::shared_ptr<QByteArray> flash,
+                    const QVector<int> &hidrawNumbers);
+
+    // The kind's default interfaces for a path style.
+    static QVector<InterfaceSpec> defaultInterfaces(Kind kind, PathStyle style);
+    static bool linuxPaths(PathStyle style) { return style == PathStyle::Linux || style == PathStyle::LinuxCol06; }
+
+    DeviceId id() const { return m_id; }
+    const DeviceSpec &spec() const { return m_spec; }
+    int unit() const { return m_unit; }
+    QVector<Interface> &interfaces() { return m_interfaces; }
+    const QVector<Interface> &interfaces() const { return m_interfaces; }
+    const QVector<Endpoint> &endpoints() const { return m_endpoints; }
+    int configurationIndex() const { return m_configurationIndex; }  // -1: none
+    int interfaceIndexOf(int interfaceNumber) const;
+
+    QByteArray storedSerial() const { return *m_flash; }
+    void setStoredSerial(const QByteArray &serial) { *m_flash = serial; }
+
+    // A report the device sends on its configuration interface: report id, command, byte 5
+    // the payload length, payload from byte 6 (cut to 58 bytes).
+    QByteArray frame(uint8_t command, const QByteArray &payload) const;
+
+    // Takes one report written to the configuration interface (already padded to 64 bytes)
+    // and returns the reports the device answers with, after the fault switches.
+    QVector<Reply> respond(const QByteArray &report);
+
+    bool isAcknowledgement(uint8_t command) const;
+    // A report written to the configuration interface, where byte 1 is a command.
+    bool isConfigurationReport(const WrittenReport &report) const;
+
+    // State, read and written by the emulator under its lock.
+    bool removed = false;
+    QVector<WrittenReport> log;
+    int hostMode = -1;
+    uint8_t handshakeByte6 = 0;
+    int droppedInput = 0;
+    QSet<uint8_t> failingWrites;
+    QHash<uint8_t, FaultEntry> replyFaults;
+    QHash<uint8_t, QVector<QByteArray>> replyOverrides;
+    int colonAnswers = 0;
+    bool dropAcks = false;
+    std::chrono::milliseconds ackDelay{0};
+    std::chrono::microseconds writeLatency{0};
+    std::chrono::steady_clock::time_point busyUntil{};
+
+private:
+    QVector<QByteArray> normalAnswers(const QByteArray &report);
+    QByteArray lightListPayload(const QVector<const DeviceSpec::LightList *> &lists) const;
+    void buildPaths(const QVector<int> &hidrawNumbers);
+
+    DeviceId m_id;
+    DeviceSpec m_spec;
+    int m_unit;
+    std::shared_ptr<QByteArray> m_flash;
+    QVector<Interface> m_interfaces;
+    QVector<Endpoint> m_endpoints;
+    int m_configurationIndex = -1;
+};
+
+} // namespace emu

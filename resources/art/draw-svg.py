@@ -1,0 +1,376 @@
+#!/usr/bin/env python3
+"""Draws the vector sources of the program's pictures into svg/.
+
+The SVG files are the sources the build renders; this script is how they were drawn and is run
+by hand after a change of style (python3 draw-svg.py). One flat style for the whole set: neutral
+greys that read on the dark and on the light themes.
+"""
+import os
+import random
+import re
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = os.path.join(HERE, "svg")
+
+# Palette
+BODY = "#4b4e54"       # keyboard and mouse bodies
+BODY_EDGE = "#383a3f"
+KEY = "#8e9299"        # key caps
+KEY_MOD = "#74787f"    # modifier and function keys
+KEY_TOP = "#a3a7ad"    # the lighter top face of a cap
+STRIP = "#e9ecef"      # the side light strip
+ICON_TILE = "#44474d"  # link icon tiles
+ICON_GLYPH = "#d2d4d7"
+GLYPH = "#9b9ea3"      # window buttons, normal
+GLYPH_SEL_BG = "#6b6e74"
+CLOSE_SEL_BG = "#e5484d"
+WHITE = "#ffffff"
+
+
+def svg(width, height, body, view=None):
+    view = view or f"0 0 {width} {height}"
+    return (f'<?xml version="1.0" encoding="UTF-8"?>\n'
+            f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
+            f'viewBox="{view}">\n{body}</svg>\n')
+
+
+def fmt(v):
+    return f"{v:.2f}".rstrip("0").rstrip(".")
+
+
+def write(name, text):
+    path = os.path.join(OUT, name)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        f.write(text)
+
+
+# ---------------------------------------------------------------- keyboards
+U = 20.0  # one key unit in SVG units
+
+MAIN_ROWS = [
+    # (row y in units, [(x, width, modifier?)...]) for rows 1..5 of the main block
+    [(0, 1, True)] + [(1 + i, 1, False) for i in range(12)] + [(13, 2, True)],
+    [(0, 1.5, True)] + [(1.5 + i, 1, False) for i in range(12)] + [(13.5, 1.5, False)],
+    [(0, 1.75, True)] + [(1.75 + i, 1, False) for i in range(11)] + [(12.75, 2.25, True)],
+    [(0, 2.25, True)] + [(2.25 + i, 1, False) for i in range(10)] + [(12.25, 2.75, True)],
+    [(0, 1.25, True), (1.25, 1.25, True), (2.5, 1.25, True), (3.75, 6.25, False),
+     (10, 1.25, True), (11.25, 1.25, True), (12.5, 1.25, True), (13.75, 1.25, True)],
+]
+
+
+def keyboard_keys(full_size):
+    """Returns (keys, width in units); a key is (x, y, w, h, modifier)."""
+    keys = []
+    # function row
+    keys.append((0, 0, 1, 1, True))
+    for group, start in enumerate((2, 6.5, 11)):
+        for i in range(4):
+            keys.append((start + i, 0, 1, 1, group != 1))
+    for i in range(3):
+        keys.append((15.25 + i, 0, 1, 1, True))
+    # main block
+    for r, row in enumerate(MAIN_ROWS):
+        for x, w, mod in row:
+            keys.append((x, 1.25 + r, w, 1, mod))
+    # navigation block
+    for r in range(2):
+        for i in range(3):
+            keys.append((15.25 + i, 1.25 + r, 1, 1, True))
+    keys.append((16.25, 4.25, 1, 1, True))
+    for i in range(3):
+        keys.append((15.25 + i, 5.25, 1, 1, True))
+    width = 18.25
+    if full_size:
+        nx = 18.5
+        for i in range(4):
+            keys.append((nx + i, 1.25, 1, 1, True))
+        for r in range(3):
+            for i in range(3):
+                keys.append((nx + i, 2.25 + r, 1, 1, False))
+        keys.append((nx + 3, 2.25, 1, 2, True))      # +
+        keys.append((nx + 3, 4.25, 1, 2, True))      # Enter
+        keys.append((nx, 5.25, 2, 1, False))         # 0
+        keys.append((nx + 2, 5.25, 1, 1, False))     # .
+        width = 22.5
+    return keys, width
+
+
+def keyboard_svg(full_size, side_light):
+    keys, width_u = keyboard_keys(full_size)
+    pad = 0.45 * U
+    strip = 0.5 * U if side_light else 0
+    kw = width_u * U
+    kh = 6.25 * U
+    w = kw + 2 * pad
+    h = kh + 2 * pad + strip
+    out = []
+    out.append(f'<rect x="0" y="0" width="{fmt(w)}" height="{fmt(h)}" rx="{fmt(0.4 * U)}" fill="{BODY_EDGE}"/>\n')
+    out.append(f'<rect x="{fmt(0.12 * U)}" y="{fmt(0.12 * U)}" width="{fmt(w - 0.24 * U)}" '
+               f'height="{fmt(h - 0.24 * U - strip)}" rx="{fmt(0.32 * U)}" fill="{BODY}"/>\n')
+    if side_light:
+        out.append('<defs><linearGradient id="strip" x1="0" y1="0" x2="1" y2="0">'
+                   f'<stop offset="0" stop-color="{STRIP}" stop-opacity="0.55"/>'
+                   f'<stop offset="0.5" stop-color="{STRIP}" stop-opacity="1"/>'
+                   f'<stop offset="1" stop-color="{STRIP}" stop-opacity="0.55"/>'
+                   '</linearGradient></defs>\n')
+        out.append(f'<rect x="{fmt(0.5 * U)}" y="{fmt(h - strip - 0.02 * U)}" width="{fmt(w - U)}" '
+                   f'height="{fmt(strip * 0.6)}" rx="{fmt(strip * 0.3)}" fill="url(#strip)"/>\n')
+    g = 0.07 * U
+    for x, y, kw_, kh_, mod in keys:
+        x0 = pad + x * U + g
+        y0 = pad + y * U + g
+        cw = kw_ * U - 2 * g
+        ch = kh_ * U - 2 * g
+        fill = KEY_MOD if mod else KEY
+        out.append(f'<rect x="{fmt(x0)}" y="{fmt(y0)}" width="{fmt(cw)}" height="{fmt(ch)}" '
+                   f'rx="{fmt(0.14 * U)}" fill="{fill}"/>\n')
+        inset = 0.13 * U
+        out.append(f'<rect x="{fmt(x0 + inset)}" y="{fmt(y0 + inset * 0.6)}" width="{fmt(cw - 2 * inset)}" '
+                   f'height="{fmt(ch - 2.2 * inset)}" rx="{fmt(0.1 * U)}" fill="{KEY_TOP}" fill-opacity="0.45"/>\n')
+    return svg(fmt(w), fmt(h), "".join(out))
+
+
+def mouse_svg():
+    w, h = 60, 100
+    out = []
+    body = "M30 2 C48 2 56 18 56 40 L56 66 C56 86 46 98 30 98 C14 98 4 86 4 66 L4 40 C4 18 12 2 30 2 Z"
+    out.append(f'<path d="{body}" fill="{BODY_EDGE}"/>\n')
+    inner = "M30 5 C46 5 53 19 53 40 L53 66 C53 84 44 95 30 95 C16 95 7 84 7 66 L7 40 C7 19 14 5 30 5 Z"
+    out.append(f'<path d="{inner}" fill="{BODY}"/>\n')
+    # the two buttons
+    out.append(f'<path d="M29 6 C17 6 9 17 8.5 38 L29 38 Z" fill="{KEY_MOD}"/>\n')
+    out.append(f'<path d="M31 6 C43 6 51 17 51.5 38 L31 38 Z" fill="{KEY_MOD}"/>\n')
+    # scroll wheel
+    out.append(f'<rect x="26.5" y="13" width="7" height="16" rx="3.5" fill="{KEY_TOP}"/>\n')
+    # logo light
+    out.append(f'<circle cx="30" cy="72" r="5" fill="none" stroke="{STRIP}" stroke-width="2" stroke-opacity="0.8"/>\n')
+    return svg(w, h, "".join(out))
+
+
+# ---------------------------------------------------------------- logo and word mark
+# Strokes of the letters Z E L K A on a 10 x 14 cell.
+LETTERS = {
+    "Z": ["M0 0 L10 0 L0 14 L10 14"],
+    "E": ["M10 0 L0 0 L0 14 L10 14", "M0 7 L8 7"],
+    "L": ["M0 0 L0 14 L10 14"],
+    "K": ["M0 0 L0 14", "M10 0 L1.5 7.5 L10 14"],
+    "A": ["M0 14 L5 0 L10 14", "M2.2 9 L7.8 9"],
+}
+
+
+def mark(x, y, size, square, glyph, outline=None):
+    """The program's mark: a Z in a rounded square."""
+    s = size / 30.0
+    out = []
+    if square:
+        out.append(f'<rect x="{fmt(x + 1 * s)}" y="{fmt(y + 1 * s)}" width="{fmt(28 * s)}" height="{fmt(28 * s)}" '
+                   f'rx="{fmt(6 * s)}" fill="{square}"/>\n')
+    if outline:
+        out.append(f'<rect x="{fmt(x + 2 * s)}" y="{fmt(y + 2 * s)}" width="{fmt(26 * s)}" height="{fmt(26 * s)}" '
+                   f'rx="{fmt(6 * s)}" fill="none" stroke="{outline}" stroke-width="{fmt(2 * s)}"/>\n')
+    z = (f"M{fmt(x + 8 * s)} {fmt(y + 8.5 * s)} L{fmt(x + 22 * s)} {fmt(y + 8.5 * s)} "
+         f"L{fmt(x + 8 * s)} {fmt(y + 21.5 * s)} L{fmt(x + 22 * s)} {fmt(y + 21.5 * s)}")
+    out.append(f'<path d="{z}" fill="none" stroke="{glyph}" stroke-width="{fmt(3.2 * s)}" '
+               'stroke-linecap="round" stroke-linejoin="round"/>\n')
+    return "".join(out)
+
+
+def word(x, y, text, colour, scale=1.0, stroke=2.4):
+    out = []
+    for i, ch in enumerate(text):
+        ox = x + i * 15 * scale
+        for d in LETTERS[ch]:
+            parts = d.replace("M", " M ").replace("L", " L ").split()
+            pts = []
+            j = 0
+            while j < len(parts):
+                cmd = parts[j]
+                px, py = float(parts[j + 1]), float(parts[j + 2])
+                pts.append(f"{cmd}{fmt(ox + px * scale)} {fmt(y + py * scale)}")
+                j += 3
+            out.append(f'<path d="{" ".join(pts)}" fill="none" stroke="{colour}" stroke-width="{stroke}" '
+                       'stroke-linecap="round" stroke-linejoin="round"/>\n')
+    return "".join(out)
+
+
+def app_logo():
+    return svg(30, 30, mark(0, 0, 30, "#3c3f44", "#f0f0f0"))
+
+
+def wide_logo():
+    # Colours are the ones the build swaps per theme: #ff3135 the accent, #cdcdcd the text.
+    body = mark(2, 1, 28, None, "#ff3135", outline="#cdcdcd") + word(42, 8, "ZELKA", "#cdcdcd")
+    return svg(200, 30, body)
+
+
+# ---------------------------------------------------------------- window buttons
+def window_glyph(kind, colour):
+    c = colour
+    if kind == "minWindow":
+        return f'<path d="M5 9 L13 9" stroke="{c}" stroke-width="1.6" stroke-linecap="round"/>\n'
+    if kind == "maxWindow":
+        return f'<rect x="5" y="5" width="8" height="8" rx="1" fill="none" stroke="{c}" stroke-width="1.5"/>\n'
+    if kind == "intoMaxWindow":
+        return (f'<path d="M7 5 L13 5 L13 11" fill="none" stroke="{c}" stroke-width="1.4" stroke-linejoin="round"/>\n'
+                f'<rect x="5" y="7" width="6" height="6" rx="0.8" fill="none" stroke="{c}" stroke-width="1.4"/>\n')
+    if kind == "closeWindow":
+        return f'<path d="M5.5 5.5 L12.5 12.5 M12.5 5.5 L5.5 12.5" stroke="{c}" stroke-width="1.6" stroke-linecap="round"/>\n'
+    if kind == "setting":
+        import math
+        pts = []
+        teeth = 8
+        for i in range(teeth * 2):
+            a = math.pi * 2 * i / (teeth * 2)
+            r = 5.6 if i % 2 == 0 else 4.3
+            for da in (-0.17, 0.17):
+                pts.append((9 + r * math.cos(a + da), 9 + r * math.sin(a + da)))
+        d = "M" + " L".join(f"{fmt(px)} {fmt(py)}" for px, py in pts) + " Z"
+        return (f'<path d="{d}" fill="{c}"/>\n'
+                f'<circle cx="9" cy="9" r="2" fill="{{HOLE}}"/>\n')
+    raise ValueError(kind)
+
+
+def window_button(kind, selected):
+    body = ""
+    hole = "none"
+    if selected:
+        bg = CLOSE_SEL_BG if kind == "closeWindow" else GLYPH_SEL_BG
+        body += f'<circle cx="9" cy="9" r="9" fill="{bg}"/>\n'
+        glyph = window_glyph(kind, WHITE)
+        hole = bg
+    else:
+        glyph = window_glyph(kind, GLYPH)
+        # A soft dark edge under the glyph keeps it readable on light and coloured title bars.
+        halo = window_glyph(kind, "#000000")
+        halo = re.sub(r'stroke-width="([\d.]+)"', lambda m: 'stroke-width="%s"' % fmt(float(m.group(1)) + 1.8), halo)
+        halo = halo.replace('fill="#000000"/>', 'fill="#000000" stroke="#000000" stroke-width="1.8" stroke-linejoin="round"/>')
+        halo = halo.replace('<circle cx="9" cy="9" r="2" fill="{HOLE}"/>\n', "")
+        body += f'<g opacity="0.28">\n{halo}</g>\n'
+    if hole == "none":
+        # a hole in the gear: cut it out with an even-odd ring instead of a fill
+        glyph = glyph.replace('<circle cx="9" cy="9" r="2" fill="{HOLE}"/>\n', "")
+        glyph = glyph.replace('fill="%s"/>' % GLYPH,
+                              'fill="%s" fill-rule="evenodd"/>' % GLYPH)
+        if kind == "setting":
+            glyph = glyph.replace(' Z"', ' Z M11 9 A2 2 0 1 0 7 9 A2 2 0 1 0 11 9 Z"')
+    else:
+        glyph = glyph.replace("{HOLE}", hole)
+    return svg(18, 18, body + glyph)
+
+
+# ---------------------------------------------------------------- home page pictures
+def no_connect():
+    c = "#7d8086"
+    light = "#a3a6ab"
+    out = []
+    # cable and plug, on the left
+    out.append(f'<path d="M10 118 C30 118 34 80 58 80" fill="none" stroke="{c}" stroke-width="8" stroke-linecap="round"/>\n')
+    out.append(f'<rect x="56" y="66" width="22" height="28" rx="4" fill="{c}"/>\n')
+    out.append(f'<rect x="78" y="71" width="14" height="18" rx="1.5" fill="{light}"/>\n')
+    out.append(f'<rect x="82" y="75" width="3" height="3" fill="{c}"/><rect x="82" y="82" width="3" height="3" fill="{c}"/>\n')
+    # socket, on the right
+    out.append(f'<rect x="108" y="62" width="30" height="36" rx="4" fill="none" stroke="{c}" stroke-width="5"/>\n')
+    out.append(f'<rect x="116" y="72" width="14" height="16" rx="1.5" fill="{light}"/>\n')
+    out.append(f'<path d="M138 80 L152 80" stroke="{c}" stroke-width="8" stroke-linecap="round"/>\n')
+    # break marks between them
+    for d in ("M99 58 L103 48", "M100 80 L108 80", "M99 102 L103 112"):
+        out.append(f'<path d="{d}" stroke="{light}" stroke-width="3.5" stroke-linecap="round"/>\n')
+    return svg(160, 160, "".join(out))
+
+
+def tile(glyph):
+    return svg(75, 75, f'<rect x="2" y="2" width="71" height="71" rx="16" fill="{ICON_TILE}"/>\n' + glyph)
+
+
+def icon_web():
+    c = ICON_GLYPH
+    return tile(f'<circle cx="37.5" cy="37.5" r="20" fill="none" stroke="{c}" stroke-width="3.5"/>\n'
+                f'<ellipse cx="37.5" cy="37.5" rx="9" ry="20" fill="none" stroke="{c}" stroke-width="3"/>\n'
+                f'<path d="M17.5 37.5 L57.5 37.5 M21 27 L54 27 M21 48 L54 48" stroke="{c}" stroke-width="3"/>\n')
+
+
+def icon_cart():
+    c = ICON_GLYPH
+    return tile(f'<path d="M15 22 L23 22 L29 46 L53 46 L58 29 L25 29" fill="none" stroke="{c}" stroke-width="3.8" '
+                'stroke-linecap="round" stroke-linejoin="round"/>\n'
+                f'<circle cx="32" cy="54" r="4" fill="{c}"/><circle cx="50" cy="54" r="4" fill="{c}"/>\n')
+
+
+def icon_bag():
+    c = ICON_GLYPH
+    return tile(f'<path d="M21 29 L54 29 L57 58 L18 58 Z" fill="none" stroke="{c}" stroke-width="3.8" stroke-linejoin="round"/>\n'
+                f'<path d="M29 33 L29 25 C29 15 46 15 46 25 L46 33" fill="none" stroke="{c}" stroke-width="3.5" '
+                'stroke-linecap="round"/>\n')
+
+
+def icon_chat():
+    c = ICON_GLYPH
+    return tile(f'<path d="M14 22 C14 18 17 16 21 16 L43 16 C47 16 50 18 50 22 L50 35 C50 39 47 41 43 41 L27 41 '
+                f'L19 48 L20 41 C16 41 14 39 14 35 Z" fill="{c}"/>\n'
+                f'<path d="M53 28 L55 28 C58 28 61 30 61 34 L61 46 C61 50 58 52 55 52 L54 52 L55 59 L47 52 L35 52 '
+                f'C31 52 29 50 29 47 L29 45 L44 45 C49 45 53 41 53 36 Z" fill="{c}" fill-opacity="0.7"/>\n'
+                f'<circle cx="25" cy="28.5" r="2.6" fill="{ICON_TILE}"/><circle cx="39" cy="28.5" r="2.6" fill="{ICON_TILE}"/>\n')
+
+
+def icon_share():
+    c = ICON_GLYPH
+    return tile(f'<path d="M25 37.5 L50 24 M25 37.5 L50 51" stroke="{c}" stroke-width="3.5"/>\n'
+                f'<circle cx="24" cy="37.5" r="7" fill="{c}"/><circle cx="51" cy="23" r="7" fill="{c}"/>'
+                f'<circle cx="51" cy="52" r="7" fill="{c}"/>\n')
+
+
+def qr_placeholder(seed):
+    """A code-like placeholder: the three corner squares and a fixed pattern that encodes nothing."""
+    n = 25
+    cell = 5
+    margin = 10
+    size = n * cell + 2 * margin
+    rnd = random.Random(seed)
+    dark = "#2b2d31"
+    out = [f'<rect x="0" y="0" width="{size}" height="{size}" rx="6" fill="#f4f5f6"/>\n']
+
+    def finder(cx, cy):
+        x = margin + cx * cell
+        y = margin + cy * cell
+        return (f'<rect x="{x}" y="{y}" width="{7 * cell}" height="{7 * cell}" fill="{dark}"/>'
+                f'<rect x="{x + cell}" y="{y + cell}" width="{5 * cell}" height="{5 * cell}" fill="#f4f5f6"/>'
+                f'<rect x="{x + 2 * cell}" y="{y + 2 * cell}" width="{3 * cell}" height="{3 * cell}" fill="{dark}"/>\n')
+
+    out.append(finder(0, 0) + finder(n - 7, 0) + finder(0, n - 7))
+
+    def in_finder(cx, cy):
+        return (cx < 8 and cy < 8) or (cx >= n - 8 and cy < 8) or (cx < 8 and cy >= n - 8)
+
+    cells = []
+    for cy in range(n):
+        for cx in range(n):
+            if not in_finder(cx, cy) and rnd.random() < 0.45:
+                cells.append(f"M{margin + cx * cell} {margin + cy * cell}h{cell}v{cell}h-{cell}z")
+    out.append(f'<path d="{"".join(cells)}" fill="{dark}"/>\n')
+    return svg(size, size, "".join(out))
+
+
+def main():
+    write("keyboard-87.svg", keyboard_svg(False, False))
+    write("keyboard-87-side.svg", keyboard_svg(False, True))
+    write("keyboard-104.svg", keyboard_svg(True, False))
+    write("keyboard-104-side.svg", keyboard_svg(True, True))
+    write("mouse.svg", mouse_svg())
+    write("app-logo.svg", app_logo())
+    write("wide-logo.svg", wide_logo())
+    for kind in ("setting", "minWindow", "maxWindow", "intoMaxWindow", "closeWindow"):
+        write(f"mainpage/{kind}Def.svg", window_button(kind, False))
+        write(f"mainpage/{kind}Sel.svg", window_button(kind, True))
+    write("no-connect.svg", no_connect())
+    write("home/web.svg", icon_web())
+    write("home/cart.svg", icon_cart())
+    write("home/bag.svg", icon_bag())
+    write("home/chat.svg", icon_chat())
+    write("home/share.svg", icon_share())
+    write("home/code-one.svg", qr_placeholder(1))
+    write("home/code-two.svg", qr_placeholder(2))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,57 @@
+#include "DHomeDeviceListWidget.h"
+#include "ui_DHomeDeviceListWidget.h"
+
+#include "DHomeDeviceListItem.h"
+#include "FlowLayout.h"
+
+namespace {
+
+// A fixed-size text field of the enumeration record, read up to its first zero byte (or its
+// full width when a writer left no terminator).
+template <size_t N>
+QString fieldText(const char (&field)[N])
+{
+    return QString::fromUtf8(field, int(qstrnlen(field, N)));
+}
+
+} // namespace
+
+DHomeDeviceListWidget::DHomeDeviceListWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DHomeDeviceListWidget>())
+{
+    ui->setupUi(this);
+    flowLayout = new FlowLayout(this, -1, -1, -1);
+    flowLayout->setContentsMargins(5, 0, 0, 0);
+}
+
+DHomeDeviceListWidget::~DHomeDeviceListWidget() = default;
+
+void DHomeDeviceListWidget::setDeviceList(QList<hidStructInfo> list)
+{
+    clearDeviceItems();
+    for (const hidStructInfo &info : qAsConst(list)) {
+        auto *item = new DHomeDeviceListItem(this);
+        item->setDeviceInfo(info.vid, info.pid, fieldText(info.hidPath), fieldText(info.manufacturer),
+                            fieldText(info.product), fieldText(info.hidName), info.deviceType);
+        connect(item, &DHomeDeviceListItem::sigHomeDeviceListItemMouseClicked, this,
+                &DHomeDeviceListWidget::sigHidStructInfoListWidget);
+        item->setFixedSize(460, 210);
+        flowLayout->addWidget(item);
+    }
+}
+
+void DHomeDeviceListWidget::clearDeviceItems()
+{
+    const int count = flowLayout->count();
+    for (int i = 0; i < count; ++i) {
+        QLayoutItem *layoutItem = flowLayout->takeAt(0);
+        if (!layoutItem)
+            break;
+        if (QWidget *widget = layoutItem->widget()) {
+            widget->setParent(nullptr);
+            widget->deleteLater();
+        }
+        delete layoutItem;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+
+// The content of a home page picture pop-up: one 145 x 145 picture.
+class QRcodeShowTool : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit QRcodeShowTool(QWidget *parent = nullptr);
+
+    void setImage(const QString &path);
+
+    QFrame *imageFrame = nullptr;
+};

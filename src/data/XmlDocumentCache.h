@@ -1,0 +1,69 @@
+#pragma once
+// Loads and saves the XML files of the store and keeps the parsed documents of the files it saw
+// last, so that a lookup on the typing path does not parse a whole profile file again.
+//
+// A kept document is handed out only while the file on disk still has the identity, size and
+// modification time it had when it was read or written; any other change on disk makes the next
+// call read the file again. Kept documents are shared read-only; an edit works on a private copy,
+// and a successful save puts that copy in the cache. Writes through one cache are serialised.
+// Safe to call from any thread.
+//
+// A file that exists but does not parse completely reads as missing and is never written over:
+// saving a partly parsed tree would cut the user's file. Saves are atomic (a temporary file in the
+// same folder renamed over the old one), so a reader sees the old file or the new one.
+
+#include "FileStamp.h"
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class TiXmlDocument;
+
+class XmlDocumentCache
+{
+public:
+    explicit XmlDocumentCache(int capacity = 16);
+    ~XmlDocumentCache();
+
+    XmlDocumentCache(const XmlDocumentCache &) = delete;
+    XmlDocumentCache &operator=(const XmlDocumentCache &) = delete;
+
+    // The parsed file; null when the file is missing, unreadable or does not parse completely.
+    std::shared_ptr<const TiXmlDocument> load(const QString &path);
+
+    // Runs `edit` on a private copy of the parsed file and saves the copy when `edit` returns true.
+    // Nothing runs and nothing is written when the file is missing, does not parse or has no root
+    // element. Returns true when the file was written.
+    bool modify(const QString &path, const std::function<bool(TiXmlDocument &)> &edit);
+
+    // Writes the document to the path, replacing any file there. Returns true on success.
+    bool create(const QString &path, const TiXmlDocument &document);
+
+    // Forgets every kept document.
+    void clear();
+
+private:
+    struct Entry {
+        FileStamp stamp;
+        std::shared_ptr<const TiXmlDocument> document;  // null: the file did not parse
+        quint64 lastUse = 0;
+    };
+
+    std::shared_ptr<const TiXmlDocument> loadLocked(const QString &path);
+    bool save(const QString &path, const TiXmlDocument &document, FileStamp *written);
+    void remember(const QString &path, const FileStamp &stamp,
+                  std::shared_ptr<const TiXmlDocument> document);
+    void storeLocked(const QString &path, const FileStamp &stamp,
+                     std::shared_ptr<const TiXmlDocument> document);
+
+    const int m_capacity;
+    // Standard mutexes rather than QMutex, so that thread checkers see them.
+    std::mutex m_mutex;        // guards m_entries and m_useCounter
+    std::mutex m_writeMutex;   // serialises load-edit-save sequences
+    QHash<QString, Entry> m_entries;
+    quint64 m_useCounter = 0;
+};

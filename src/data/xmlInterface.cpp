@@ -1,0 +1,1343 @@
+#include "xmlInterface.h"
+
+#include "XmlDocumentCache.h"
+
+#include <QFile>
+
+#include <tinyxml.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char *textOf(const char *value)
+{
+    return value ? value : "";
+}
+
+QString pathOf(const char *path)
+{
+    return path ? QFile::decodeName(QByteArray(path)) : QString();
+}
+
+// Copies a text into a fixed-size field: a longer text is cut to the field's width less one
+// byte, without splitting a UTF-8 character, and always ends with a zero byte.
+template <size_t N>
+void copyText(char (&field)[N], const char *value)
+{
+    static_assert(N > 0, "a text field holds at least its terminator");
+    value = textOf(value);
+    size_t length = std::strlen(value);
+    if (length >= N) {
+        length = N - 1;
+        // value[length] is the first byte left out; when it continues a character, leave out
+        // the start of that character too.
+        for (int i = 0; i < 3 && length > 0
+                        && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80; ++i)
+            --length;
+    }
+    std::memcpy(field, value, length);
+    field[length] = '\0';
+}
+
+// Decimal text to number: leading blanks, a sign and the leading digits count, the rest is
+// ignored, and text without digits reads as 0. Values beyond 32 bits are held at the limits.
+long long toNumber64(const char *value)
+{
+    if (!value)
+        return 0;
+    return std::strtoll(value, nullptr, 10);
+}
+
+int32_t toNumber(const char *value)
+{
+    const long long number = toNumber64(value);
+    return static_cast<int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
+}
+
+template <size_t N>
+void copyAttribute(char (&field)[N], const TiXmlElement *element, const char *name)
+{
+    if (const char *value = element->Attribute(name))
+        copyText(field, value);
+}
+
+void copyNumber(int32_t *field, const TiXmlElement *element, const char *name)
+{
+    if (const char *value = element->Attribute(name))
+        *field = toNumber(value);
+}
+
+// ---- Lookups. E is TiXmlElement or const TiXmlElement. ----
+
+// The first child element whose attribute of that name equals the key, byte for byte.
+template <class E>
+E *childByAttribute(E *parent, const char *name, const char *key)
+{
+    if (!parent)
+        return nullptr;
+    key = textOf(key);
+    for (E *child = parent->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        const char *value = child->Attribute(name);
+        if (value && std::strcmp(value, key) == 0)
+            return child;
+    }
+    return nullptr;
+}
+
+// The first child element whose attribute of that name, read as a number, equals the number.
+template <class E>
+E *childByNumber(E *parent, const char *name, int number)
+{
+    if (!parent)
+        return nullptr;
+    for (E *child = parent->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        const char *value = child->Attribute(name);
+        if (value && toNumber(value) == number)
+            return child;
+    }
+    return nullptr;
+}
+
+template <class E>
+E *childByName(E *parent, const char *name)
+{
+    return parent ? parent->FirstChildElement(name) : nullptr;
+}
+
+template <class E>
+E *profileOf(E *root, const char *profileKey)
+{
+    return childByAttribute(root, "index", profileKey);
+}
+
+const char *zoneName(int zone)
+{
+    switch (zone) {
+    case 0: return "light0";
+    case 1: return "light1";
+    case 2: return "light2";
+    default: return nullptr;
+    }
+}
+
+template <class E>
+E *zoneOf(E *profile, int zone)
+{
+    const char *name = zoneName(zone);
+    return name ? childByName(profile, name) : nullptr;
+}
+
+// Whether any attribute of the element has exactly this value.
+bool bearsValue(const TiXmlElement *element, const char *key)
+{
+    key = textOf(key);
+    for (const TiXmlAttribute *a = element->FirstAttribute(); a; a = a->Next()) {
+        if (std::strcmp(a->Value(), key) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Whether any attribute value of the element contains the pattern.
+bool containsValue(const TiXmlElement *element, const char *pattern)
+{
+    pattern = textOf(pattern);
+    for (const TiXmlAttribute *a = element->FirstAttribute(); a; a = a->Next()) {
+        if (std::strstr(a->Value(), pattern))
+            return true;
+    }
+    return false;
+}
+
+TiXmlElement *previousSiblingElement(TiXmlElement *element)
+{
+    for (TiXmlNode *node = element->PreviousSibling(); node; node = node->PreviousSibling()) {
+        if (TiXmlElement *previous = node->ToElement())
+            return previous;
+    }
+    return nullptr;
+}
+
+TiXmlElement *appendElement(TiXmlElement *parent, const char *name)
+{
+    auto *element = new TiXmlElement(name);
+    parent->LinkEndChild(element);
+    return element;
+}
+
+// ---- Record fields and their attributes, in the order the file holds them ----
+
+struct LightField {
+    const char *name;
+    int32_t colorInfoData::*field;
+};
+const LightField kLightFields[] = {
+    {"ledKeyboardOrSide", &colorInfoData::ledKeyboardOrSide},
+    {"ledType", &colorInfoData::ledType},
+    {"ledBrightness", &colorInfoData::ledBrightness},
+    {"ledSpeed", &colorInfoData::ledSpeed},
+    {"ledModeR", &colorInfoData::ledModeR},
+    {"ledModeG", &colorInfoData::ledModeG},
+    {"ledModeB", &colorInfoData::ledModeB},
+    {"ledBgR", &colorInfoData::ledBgR},
+    {"ledBgG", &colorInfoData::ledBgG},
+    {"ledBgB", &colorInfoData::ledBgB},
+    {"ledDirection", &colorInfoData::ledDirection},
+    {"ledModeType", &colorInfoData::ledModeType},
+    {"ledOpenOrClose", &colorInfoData::ledOpenOrClose},
+    {"ledUpdate", &colorInfoData::ledUpdate},
+};
+
+struct ColorField {
+    const char *name;
+    int32_t CustomColorInfo::*field;
+};
+const ColorField kColorFields[] = {
+    {"index", &CustomColorInfo::index},
+    {"actionStatus", &CustomColorInfo::actionStatus},
+    {"colorR", &CustomColorInfo::colorR},
+    {"colorG", &CustomColorInfo::colorG},
+    {"colorB", &CustomColorInfo::colorB},
+    {"transparentNum", &CustomColorInfo::transparentNum},
+};
+
+// The file's order; the record starts with selectStatus.
+struct DpiField {
+    const char *name;
+    int32_t DpiItemInfo::*field;
+};
+const DpiField kDpiFields[] = {
+    {"index", &DpiItemInfo::index},
+    {"selectStatus", &DpiItemInfo::selectStatus},
+    {"isXY", &DpiItemInfo::isXY},
+    {"dpiX", &DpiItemInfo::dpiX},
+    {"dpiY", &DpiItemInfo::dpiY},
+    {"dpiColorR", &DpiItemInfo::dpiColorR},
+    {"dpiColorG", &DpiItemInfo::dpiColorG},
+    {"dpiColorB", &DpiItemInfo::dpiColorB},
+};
+
+const char *const kFeatureNames[] = {"feature1", "feature2", "feature3", "feature4"};
+
+void writeStep(TiXmlElement *parent, const MacroEventInfo &step)
+{
+    TiXmlElement *item = appendElement(parent, "item");
+    item->SetAttribute("mark", step.mark);
+    item->SetAttribute("delay", step.delay);
+    item->SetAttribute("type", step.type);
+    item->SetAttribute("keyCode", step.keyCode);
+    item->SetAttribute("codeName", step.codeName);
+    item->SetAttribute("operateExplain", step.operateExplain);
+}
+
+MacroEventInfo readStep(const TiXmlElement *element)
+{
+    MacroEventInfo step;
+    copyAttribute(step.mark, element, "mark");
+    copyAttribute(step.delay, element, "delay");
+    copyAttribute(step.type, element, "type");
+    copyAttribute(step.keyCode, element, "keyCode");
+    copyAttribute(step.codeName, element, "codeName");
+    copyAttribute(step.operateExplain, element, "operateExplain");
+    return step;
+}
+
+void writeLedItem(TiXmlElement *parent, const CustomLedItemInfo &item)
+{
+    TiXmlElement *element = appendElement(parent, "item");
+    element->SetAttribute("keyCode", item.keyCode);
+    element->SetAttribute("codeName", item.codeName);
+    element->SetAttribute("indexX", item.indexX);
+    element->SetAttribute("indexY", item.indexY);
+    element->SetAttribute("colorR", item.colorR);
+    element->SetAttribute("colorG", item.colorG);
+    element->SetAttribute("colorB", item.colorB);
+    element->SetAttribute("transparentNum", item.transparentNum);
+}
+
+CustomLedItemInfo readLedItem(const TiXmlElement *element)
+{
+    CustomLedItemInfo item;
+    copyAttribute(item.keyCode, element, "keyCode");
+    copyAttribute(item.codeName, element, "codeName");
+    copyNumber(&item.indexX, element, "indexX");
+    copyNumber(&item.indexY, element, "indexY");
+    copyNumber(&item.colorR, element, "colorR");
+    copyNumber(&item.colorG, element, "colorG");
+    copyNumber(&item.colorB, element, "colorB");
+    copyNumber(&item.transparentNum, element, "transparentNum");
+    return item;
+}
+
+// ---- Sorted (index, name) lists ----
+
+struct IndexName {
+    std::string index;
+    std::string name;
+    long long number;
+};
+
+// Every root child's index and name, first one kept per index text, ascending by the index
+// read as a number and then by the index text.
+std::vector<IndexName> sortedIndexNames(const TiXmlElement *root)
+{
+    std::vector<IndexName> pairs;
+    std::set<std::string> seen;
+    for (const TiXmlElement *child = root->FirstChildElement(); child;
+         child = child->NextSiblingElement()) {
+        std::string index = textOf(child->Attribute("index"));
+        if (!seen.insert(index).second)
+            continue;
+        const long long number = toNumber(index.c_str());
+        pairs.push_back({std::move(index), textOf(child->Attribute("name")), number});
+    }
+    std::sort(pairs.begin(), pairs.end(), [](const IndexName &a, const IndexName &b) {
+        return a.number != b.number ? a.number < b.number : a.index < b.index;
+    });
+    return pairs;
+}
+
+QList<IndexNameInfo> toIndexNameList(const std::vector<IndexName> &pairs)
+{
+    QList<IndexNameInfo> list;
+    list.reserve(int(pairs.size()));
+    for (const IndexName &pair : pairs) {
+        IndexNameInfo info;
+        copyText(info.index, pair.index.c_str());
+        copyText(info.name, pair.name.c_str());
+        list.append(info);
+    }
+    return list;
+}
+
+// ---- Document access ----
+
+// Runs f(root) on the parsed file; false (and f not run) when there is no root element.
+template <class F>
+bool withRoot(XmlDocumentCache &cache, const char *path, F &&f)
+{
+    const std::shared_ptr<const TiXmlDocument> document = cache.load(pathOf(path));
+    const TiXmlElement *root = document ? document->RootElement() : nullptr;
+    if (!root)
+        return false;
+    f(root);
+    return true;
+}
+
+// Runs f(profile) on the profile named by its index; false when there is none.
+template <class F>
+bool withProfile(XmlDocumentCache &cache, const char *path, const char *profileKey, F &&f)
+{
+    bool found = false;
+    withRoot(cache, path, [&](const TiXmlElement *root) {
+        if (const TiXmlElement *profile = profileOf(root, profileKey)) {
+            found = true;
+            f(profile);
+        }
+    });
+    return found;
+}
+
+// Runs f(root) on a copy of the parsed file and saves it when f returns true.
+template <class F>
+bool editRoot(XmlDocumentCache &cache, const char *path, F &&f)
+{
+    return cache.modify(pathOf(path), [&](TiXmlDocument &document) {
+        TiXmlElement *root = document.RootElement();
+        return root && f(root);
+    });
+}
+
+// Runs f(profile) on the profile named by its index and saves when f returns true.
+template <class F>
+bool editProfile(XmlDocumentCache &cache, const char *path, const char *profileKey, F &&f)
+{
+    return editRoot(cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *profile = profileOf(root, profileKey);
+        return profile && f(profile);
+    });
+}
+
+// A copy of the profile named by its index in the file; null when there is none.
+std::unique_ptr<TiXmlElement> cloneProfile(XmlDocumentCache &cache, const char *path,
+                                           const char *profileKey)
+{
+    std::unique_ptr<TiXmlElement> copy;
+    withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
+        copy.reset(static_cast<TiXmlElement *>(profile->Clone()));
+    });
+    return copy;
+}
+
+} // namespace
+
+// ============================================================================================
+
+xmlInterface::xmlInterface() : QObject(nullptr), m_cache(std::make_unique<XmlDocumentCache>()) {}
+
+xmlInterface::~xmlInterface() = default;
+
+// ---- Documents and lookups ----
+
+void xmlInterface::createXmlFile(const char *path)
+{
+    TiXmlDocument document;
+    document.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
+    auto *root = new TiXmlElement("Parameters");
+    root->SetAttribute("profileIndex", "1");
+    document.LinkEndChild(root);
+    m_cache->create(pathOf(path), document);
+}
+
+XmlFoundNode xmlInterface::findNodeByValue(const char *path, const char *key)
+{
+    const std::shared_ptr<const TiXmlDocument> shared = m_cache->load(pathOf(path));
+    if (!shared || !childByAttribute(shared->RootElement(), "index", key))
+        return XmlFoundNode();
+    auto document = std::make_unique<TiXmlDocument>(*shared);
+    TiXmlElement *element = childByAttribute(document->RootElement(), "index", key);
+    return XmlFoundNode(std::move(document), element);
+}
+
+void xmlInterface::deleteNodeByValue(const char *path, const char *key)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        if (TiXmlElement *child = childByAttribute(root, "index", key))
+            root->RemoveChild(child);
+        return true;
+    });
+}
+
+void xmlInterface::renameNode(const char *path, const char *key, const char *name)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        if (TiXmlElement *child = childByAttribute(root, "index", key))
+            child->SetAttribute("name", textOf(name));
+        return true;
+    });
+}
+
+void xmlInterface::getNodeIndexName(const char *path, const char *key, NodeIndexName *info)
+{
+    if (!info)
+        return;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
+        const TiXmlElement *child = childByAttribute(root, "index", key);
+        if (!child)
+            return;
+        for (const TiXmlAttribute *a = child->FirstAttribute(); a; a = a->Next()) {
+            if (std::strcmp(a->Name(), "index") != 0)
+                continue;
+            info->index = toNumber(a->Value());
+            if (const TiXmlAttribute *next = a->Next())
+                copyText(info->name, next->Value());
+            break;
+        }
+    });
+}
+
+// ---- Profiles ----
+
+int xmlInterface::getProfileIndex(const char *path)
+{
+    int index = 1;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
+        if (const char *value = root->Attribute("profileIndex"))
+            index = toNumber(value);
+    });
+    return index;
+}
+
+void xmlInterface::setProfileIndex(const char *path, int index)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        root->SetAttribute("profileIndex", index);
+        return true;
+    });
+}
+
+void xmlInterface::addProfileConfig(const char *path, const char *index, const char *name,
+                                    const char *proFileAppName, const char *proFileAppIco,
+                                    int deviceType)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *config = appendElement(root, "config");
+        config->SetAttribute("index", textOf(index));
+        config->SetAttribute("name", textOf(name));
+        config->SetAttribute("proFileAppName", textOf(proFileAppName));
+        config->SetAttribute("proFileAppIco", textOf(proFileAppIco));
+
+        TiXmlElement *light0 = appendElement(config, "light0");
+        light0->SetAttribute("usingIndex", "2");
+        light0->SetAttribute("ledOpenOrClose", "0");
+        light0->SetAttribute("SynchronizeStatus", "0");
+        for (const char *zone : {"light1", "light2"}) {
+            TiXmlElement *light = appendElement(config, zone);
+            light->SetAttribute("usingIndex", "2");
+            if (deviceType == 1)
+                light->SetAttribute("linkStatus", "0");
+        }
+        for (const char *section : {"customColor", "customLight", "ribbon", "onboardBinding",
+                                    "macro", "dpi"})
+            appendElement(config, section);
+        TiXmlElement *setting = appendElement(appendElement(config, "function"), "Setting");
+        setting->SetAttribute("feature1", "0");
+        setting->SetAttribute("feature2", "0");
+        setting->SetAttribute("feature3", "0");
+        setting->SetAttribute("feature4", "1");
+        appendElement(config, "bindMacro");
+        return true;
+    });
+}
+
+void xmlInterface::getProfileList(const char *path, QList<IndexNameInfo> *list)
+{
+    if (!list)
+        return;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
+        *list = toIndexNameList(sortedIndexNames(root));
+    });
+}
+
+void xmlInterface::getProfileInfo(const char *path, const char *profileKey, ProfileConfigInfo *info)
+{
+    if (!info)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        copyAttribute(info->index, profile, "index");
+        copyAttribute(info->name, profile, "name");
+        copyAttribute(info->proFileAppName, profile, "proFileAppName");
+        copyAttribute(info->proFileAppIco, profile, "proFileAppIco");
+    });
+}
+
+void xmlInterface::setProfileInfo(const char *path, const char *profileKey, const char *name,
+                                  const char *proFileAppName, const char *proFileAppIco)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        profile->SetAttribute("name", textOf(name));
+        profile->SetAttribute("proFileAppName", textOf(proFileAppName));
+        profile->SetAttribute("proFileAppIco", textOf(proFileAppIco));
+        return true;
+    });
+}
+
+// ---- Key assignments ----
+
+void xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const char *keyCode,
+                                 const char *keyChar, const char *operateType,
+                                 const char *repeatNum, const char *mode, const char *Value)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *section = childByName(profile, "macro")) {
+            TiXmlElement *item = appendElement(section, "item");
+            item->SetAttribute("keyCode", textOf(keyCode));
+            item->SetAttribute("keyChar", textOf(keyChar));
+            item->SetAttribute("operateType", textOf(operateType));
+            item->SetAttribute("repeatNum", textOf(repeatNum));
+            item->SetAttribute("mode", textOf(mode));
+            item->SetAttribute("Value", textOf(Value));
+        }
+        return true;
+    });
+}
+
+void xmlInterface::deleteKeyMapItem(const char *path, const char *profileKey, const char *keyCode)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        TiXmlElement *section = childByName(profile, "macro");
+        if (TiXmlElement *item = childByAttribute(section, "keyCode", keyCode))
+            section->RemoveChild(item);
+        return true;
+    });
+}
+
+void xmlInterface::getKeyMapItems(const char *path, const char *profileKey, const char *keyCode,
+                                  CustomKeyInfo *info)
+{
+    if (!info)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *item =
+            childByAttribute(childByName(profile, "macro"), "keyCode", keyCode);
+        if (!item)
+            return;
+        copyAttribute(info->keyCode, item, "keyCode");
+        copyAttribute(info->keyChar, item, "keyChar");
+        copyAttribute(info->operateType, item, "operateType");
+        copyAttribute(info->repeatNum, item, "repeatNum");
+        copyAttribute(info->mode, item, "mode");
+        copyAttribute(info->Value, item, "Value");
+    });
+}
+
+void xmlInterface::getKeyMapCodes(const char *path, const char *profileKey, QStringList *codes)
+{
+    if (!codes)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *section = childByName(profile, "macro");
+        if (!section)
+            return;
+        for (const TiXmlElement *item = section->FirstChildElement(); item;
+             item = item->NextSiblingElement()) {
+            if (const char *code = item->Attribute("keyCode"))
+                codes->append(QString::fromUtf8(code));
+        }
+    });
+}
+
+bool xmlInterface::hasKeyMapItem(const char *path, const char *profileKey, const char *keyCode)
+{
+    bool found = false;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        found = childByAttribute(childByName(profile, "macro"), "keyCode", keyCode) != nullptr;
+    });
+    return found;
+}
+
+int xmlInterface::getKeyMapValue(const char *path, const char *profileKey, const char *macroIndex)
+{
+    int count = -1;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        count = 0;
+        const TiXmlElement *section = childByName(profile, "macro");
+        if (!section)
+            return;
+        const char *wanted = textOf(macroIndex);
+        for (const TiXmlElement *item = section->FirstChildElement(); item;
+             item = item->NextSiblingElement()) {
+            // A macro binding: operateType "1", then a Value equal to the macro's index.
+            bool isMacro = false;
+            for (const TiXmlAttribute *a = item->FirstAttribute(); a; a = a->Next()) {
+                if (std::strcmp(a->Name(), "operateType") == 0 && std::strcmp(a->Value(), "1") == 0) {
+                    isMacro = true;
+                } else if (isMacro && std::strcmp(a->Name(), "Value") == 0
+                           && std::strcmp(a->Value(), wanted) == 0) {
+                    ++count;
+                    isMacro = false;
+                }
+            }
+        }
+    });
+    return count;
+}
+
+// ---- Bound macros ----
+
+void xmlInterface::addBindMacro(const char *path, const char *profileKey,
+                                const QList<MacroEventInfo> &steps, const char *macroIndex,
+                                const char *name)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *section = childByName(profile, "bindMacro")) {
+            TiXmlElement *macro = appendElement(section, "macro");
+            macro->SetAttribute("index", textOf(macroIndex));
+            macro->SetAttribute("name", textOf(name));
+            for (const MacroEventInfo &step : steps)
+                writeStep(macro, step);
+        }
+        return true;
+    });
+}
+
+void xmlInterface::deleteBindMacro(const char *path, const char *profileKey, const char *macroKey)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        TiXmlElement *section = childByName(profile, "bindMacro");
+        if (TiXmlElement *macro = childByAttribute(section, "index", macroKey))
+            section->RemoveChild(macro);
+        return true;
+    });
+}
+
+void xmlInterface::getBindMacroItems(const char *path, const char *profileKey,
+                                     const char *macroKey, QList<MacroEventInfo> *steps)
+{
+    if (!steps)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *macro =
+            childByAttribute(childByName(profile, "bindMacro"), "index", macroKey);
+        if (!macro)
+            return;
+        for (const TiXmlElement *item = macro->FirstChildElement("item"); item;
+             item = item->NextSiblingElement("item"))
+            steps->append(readStep(item));
+    });
+}
+
+// ---- Copies between files ----
+
+int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath,
+                                const char *profileKey, bool nextIndex)
+{
+    const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
+    if (!copy)
+        return 0;
+    if (nextIndex)
+        copy->SetAttribute("index", std::to_string(toNumber64(profileKey) + 1).c_str());
+    const bool written = editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
+        root->InsertEndChild(*copy);
+        return true;
+    });
+    return written ? 1 : 0;
+}
+
+int xmlInterface::importProfile(const char *targetPath, const char *sourcePath,
+                                const char *profileKey)
+{
+    const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
+    if (!copy)
+        return 0;
+    const bool written = editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
+        const std::vector<IndexName> list = sortedIndexNames(root);
+        long long highest = -1;
+        if (!list.empty())
+            highest = std::max(highest, list.back().number);
+        copy->SetAttribute("index", std::to_string(highest + 1).c_str());
+        root->InsertEndChild(*copy);
+        return true;
+    });
+    return written ? 1 : 0;
+}
+
+void xmlInterface::copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath,
+                                        const char *profileKey)
+{
+    const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
+    if (!copy)
+        return;
+    copy->SetAttribute("index", index);
+    editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
+        root->InsertEndChild(*copy);
+        return true;
+    });
+}
+
+// ---- Lighting ----
+
+void xmlInterface::addLightItem(const char *path, const char *profileKey, colorInfoData data)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *zone = zoneOf(profile, data.ledKeyboardOrSide)) {
+            TiXmlElement *item = appendElement(zone, "item");
+            for (const LightField &f : kLightFields)
+                item->SetAttribute(f.name, data.*f.field);
+        }
+        return true;
+    });
+}
+
+bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zone, int ledType,
+                                colorInfoData *data)
+{
+    bool found = false;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
+        if (!item)
+            return;
+        found = true;
+        if (data) {
+            for (const LightField &f : kLightFields)
+                copyNumber(&(data->*f.field), item, f.name);
+        }
+    });
+    return found;
+}
+
+void xmlInterface::modifyLightItem(const char *path, const char *profileKey, int zone,
+                                   int ledType, colorInfoData data)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType)) {
+            for (const LightField &f : kLightFields)
+                item->SetAttribute(f.name, data.*f.field);
+        }
+        return true;
+    });
+}
+
+bool xmlInterface::hasLightItem(const char *path, const char *profileKey, int zone, int ledType)
+{
+    return getLightItem(path, profileKey, zone, ledType, nullptr);
+}
+
+void xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, int zone,
+                                      int ledType, int onOff)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
+        if (!item)
+            return false;
+        item->SetAttribute("ledOpenOrClose", onOff);
+        return true;
+    });
+}
+
+namespace {
+
+int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey,
+                      int zone, const char *name, int fallback)
+{
+    int result = fallback;
+    withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
+        if (const TiXmlElement *element = zoneOf(profile, zone)) {
+            if (const char *value = element->Attribute(name))
+                result = toNumber(value);
+        }
+    });
+    return result;
+}
+
+void writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey,
+                        int zone, const char *name, int value)
+{
+    editProfile(cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *element = zoneOf(profile, zone))
+            element->SetAttribute(name, value);
+        return true;
+    });
+}
+
+} // namespace
+
+int xmlInterface::getLightSwitch(const char *path, const char *profileKey)
+{
+    return readZoneAttribute(*m_cache, path, profileKey, 0, "ledOpenOrClose", 0);
+}
+
+void xmlInterface::setLightSwitch(const char *path, const char *profileKey, int value)
+{
+    writeZoneAttribute(*m_cache, path, profileKey, 0, "ledOpenOrClose", value);
+}
+
+int xmlInterface::getSynchronizeStatus(const char *path, const char *profileKey)
+{
+    return readZoneAttribute(*m_cache, path, profileKey, 0, "SynchronizeStatus", 0);
+}
+
+void xmlInterface::setSynchronizeStatus(const char *path, const char *profileKey, int value)
+{
+    writeZoneAttribute(*m_cache, path, profileKey, 0, "SynchronizeStatus", value);
+}
+
+int xmlInterface::getLightUsingIndex(const char *path, const char *profileKey, int zone)
+{
+    return readZoneAttribute(*m_cache, path, profileKey, zone, "usingIndex", 1);
+}
+
+void xmlInterface::setLightUsingIndex(const char *path, const char *profileKey, int zone, int value)
+{
+    writeZoneAttribute(*m_cache, path, profileKey, zone, "usingIndex", value);
+}
+
+int xmlInterface::getLinkStatus(const char *path, const char *profileKey, int zone)
+{
+    return readZoneAttribute(*m_cache, path, profileKey, zone, "linkStatus", 0);
+}
+
+void xmlInterface::setLinkStatus(const char *path, const char *profileKey, int zone, int value)
+{
+    writeZoneAttribute(*m_cache, path, profileKey, zone, "linkStatus", value);
+}
+
+// ---- Colour swatches ----
+
+void xmlInterface::addCustomColor(const char *path, const char *profileKey, CustomColorInfo color)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *section = childByName(profile, "customColor")) {
+            TiXmlElement *item = appendElement(section, "item");
+            for (const ColorField &f : kColorFields)
+                item->SetAttribute(f.name, color.*f.field);
+        }
+        return true;
+    });
+}
+
+void xmlInterface::getCustomColors(const char *path, const char *profileKey,
+                                   QList<CustomColorInfo> *colors)
+{
+    if (!colors)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *section = childByName(profile, "customColor");
+        if (!section)
+            return;
+        for (const TiXmlElement *item = section->FirstChildElement(); item;
+             item = item->NextSiblingElement()) {
+            CustomColorInfo color;
+            for (const ColorField &f : kColorFields)
+                copyNumber(&(color.*f.field), item, f.name);
+            colors->append(color);
+        }
+    });
+}
+
+void xmlInterface::deleteCustomColor(const char *path, const char *profileKey, const char *index)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        TiXmlElement *section = childByName(profile, "customColor");
+        if (TiXmlElement *item = childByAttribute(section, "index", index))
+            section->RemoveChild(item);
+        return true;
+    });
+}
+
+// ---- Custom per-key lightings ----
+
+void xmlInterface::addCustomLed(const char *path, const char *profileKey, const char *index,
+                                const char *name, const char *isUsing, int usingFlagIndex)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *section = childByName(profile, "customLight")) {
+            TiXmlElement *led = appendElement(section, "customLed");
+            led->SetAttribute("index", textOf(index));
+            led->SetAttribute("name", textOf(name));
+            led->SetAttribute("isUsing", textOf(isUsing));
+            led->SetAttribute("usingFlagIndex", usingFlagIndex);
+        }
+        return true;
+    });
+}
+
+void xmlInterface::addCustomLedItems(const char *path, const char *profileKey,
+                                     const char *ledIndex, CustomLedItemInfo item)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *led =
+                childByAttribute(childByName(profile, "customLight"), "index", ledIndex))
+            writeLedItem(led, item);
+        return true;
+    });
+}
+
+void xmlInterface::getCustomLeds(const char *path, const char *profileKey,
+                                 QList<CustomLedInfo> *leds)
+{
+    if (!leds)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *section = childByName(profile, "customLight");
+        if (!section)
+            return;
+        for (const TiXmlElement *element = section->FirstChildElement(); element;
+             element = element->NextSiblingElement()) {
+            CustomLedInfo led;
+            copyAttribute(led.index, element, "index");
+            copyAttribute(led.name, element, "name");
+            copyAttribute(led.isUsing, element, "isUsing");
+            copyNumber(&led.usingFlagIndex, element, "usingFlagIndex");
+            leds->append(led);
+        }
+    });
+}
+
+void xmlInterface::getCustomLedItems(const char *path, const char *profileKey,
+                                     const char *ledIndex, QList<CustomLedItemInfo> *items)
+{
+    if (!items)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *led =
+            childByAttribute(childByName(profile, "customLight"), "index", ledIndex);
+        if (!led)
+            return;
+        for (const TiXmlElement *element = led->FirstChildElement(); element;
+             element = element->NextSiblingElement())
+            items->append(readLedItem(element));
+    });
+}
+
+void xmlInterface::renameCustomLed(const char *path, const char *profileKey, const char *ledIndex,
+                                   const char *name)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *led =
+                childByAttribute(childByName(profile, "customLight"), "index", ledIndex))
+            led->SetAttribute("name", textOf(name));
+        return true;
+    });
+}
+
+void xmlInterface::setCustomLedUsing(const char *path, const char *profileKey,
+                                     const char *ledIndex, const char *isUsing,
+                                     int usingFlagIndex)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *led =
+                childByAttribute(childByName(profile, "customLight"), "index", ledIndex)) {
+            led->SetAttribute("isUsing", textOf(isUsing));
+            led->SetAttribute("usingFlagIndex", usingFlagIndex);
+        }
+        return true;
+    });
+}
+
+int xmlInterface::findCustomLedByFlag(const char *path, const char *profileKey)
+{
+    int result = -1;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *section = childByName(profile, "customLight");
+        if (!section)
+            return;
+        // The candidate is the last `index` met; a flag of 0 or 1 after it ends the search.
+        int candidate = -1;
+        for (const TiXmlElement *led = section->FirstChildElement(); led;
+             led = led->NextSiblingElement()) {
+            for (const TiXmlAttribute *a = led->FirstAttribute(); a; a = a->Next()) {
+                if (std::strcmp(a->Name(), "index") == 0) {
+                    candidate = toNumber(a->Value());
+                } else if (std::strcmp(a->Name(), "usingFlagIndex") == 0) {
+                    const int flag = toNumber(a->Value());
+                    if (flag == 0 || flag == 1) {
+                        result = candidate;
+                        return;
+                    }
+                }
+            }
+        }
+    });
+    return result;
+}
+
+void xmlInterface::deleteCustomLed(const char *path, const char *profileKey, const char *ledIndex)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *led =
+                childByAttribute(childByName(profile, "customLight"), "index", ledIndex))
+            led->Clear();
+        return true;
+    });
+}
+
+// ---- DPI levels ----
+
+void xmlInterface::setDpiUsingIndex(const char *path, const char *profileKey, int level)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *dpi = childByName(profile, "dpi"))
+            dpi->SetAttribute("usingIndex", level);
+        return true;
+    });
+}
+
+void xmlInterface::updateDpiUsingIndex(const char *path, const char *profileKey, int level)
+{
+    setDpiUsingIndex(path, profileKey, level);
+}
+
+int xmlInterface::getDpiUsingIndex(const char *path, const char *profileKey)
+{
+    int level = 1;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        if (const TiXmlElement *dpi = childByName(profile, "dpi")) {
+            if (const char *value = dpi->Attribute("usingIndex"))
+                level = toNumber(value);
+        }
+    });
+    return level;
+}
+
+void xmlInterface::addDpiItem(const char *path, const char *profileKey, DpiItemInfo item)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *dpi = childByName(profile, "dpi")) {
+            TiXmlElement *element = appendElement(dpi, "item");
+            for (const DpiField &f : kDpiFields)
+                element->SetAttribute(f.name, item.*f.field);
+        }
+        return true;
+    });
+}
+
+void xmlInterface::getDpiItems(const char *path, const char *profileKey, QList<DpiItemInfo> *items)
+{
+    if (!items)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *dpi = childByName(profile, "dpi");
+        if (!dpi)
+            return;
+        for (const TiXmlElement *element = dpi->FirstChildElement(); element;
+             element = element->NextSiblingElement()) {
+            DpiItemInfo item;
+            for (const DpiField &f : kDpiFields)
+                copyNumber(&(item.*f.field), element, f.name);
+            items->append(item);
+        }
+    });
+}
+
+void xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int index,
+                                 DpiItemInfo item)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        if (TiXmlElement *element = childByNumber(childByName(profile, "dpi"), "index", index)) {
+            for (const DpiField &f : kDpiFields)
+                element->SetAttribute(f.name, item.*f.field);
+        }
+        return true;
+    });
+}
+
+// ---- Function switches ----
+
+void xmlInterface::setFunctionSetting(const char *path, const char *profileKey,
+                                      const char *feature1, const char *feature2,
+                                      const char *feature3, const char *feature4)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        TiXmlElement *function = childByName(profile, "function");
+        if (!function)
+            return true;
+        TiXmlElement *old = function->FirstChildElement();
+        TiXmlElement *setting = appendElement(function, "Setting");
+        setting->SetAttribute("feature1", textOf(feature1));
+        setting->SetAttribute("feature2", textOf(feature2));
+        setting->SetAttribute("feature3", textOf(feature3));
+        setting->SetAttribute("feature4", textOf(feature4));
+        if (old)
+            function->RemoveChild(old);
+        return true;
+    });
+}
+
+void xmlInterface::getFunctionSetting(const char *path, const char *profileKey,
+                                      FunctionSetting *setting)
+{
+    if (!setting)
+        return;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *function = childByName(profile, "function");
+        const TiXmlElement *first = function ? function->FirstChildElement() : nullptr;
+        if (!first)
+            return;
+        copyAttribute(setting->feature1, first, "feature1");
+        copyAttribute(setting->feature2, first, "feature2");
+        copyAttribute(setting->feature3, first, "feature3");
+        copyAttribute(setting->feature4, first, "feature4");
+    });
+}
+
+int xmlInterface::getFeature(const char *path, const char *profileKey, int n)
+{
+    if (n < 0 || n > 3)
+        return 0;
+    int value = 0;
+    withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const TiXmlElement *function = childByName(profile, "function");
+        if (!function)
+            return;
+        for (const TiXmlElement *child = function->FirstChildElement(); child;
+             child = child->NextSiblingElement()) {
+            if (const char *text = child->Attribute(kFeatureNames[n])) {
+                value = toNumber(text);
+                return;
+            }
+        }
+    });
+    return value;
+}
+
+void xmlInterface::setFeature(const char *path, const char *profileKey, int n, int value)
+{
+    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        TiXmlElement *function = childByName(profile, "function");
+        if (!function || n < 0 || n > 3)
+            return true;
+        for (TiXmlElement *child = function->FirstChildElement(); child;
+             child = child->NextSiblingElement()) {
+            if (child->Attribute(kFeatureNames[n])) {
+                child->SetAttribute(kFeatureNames[n], value);
+                break;
+            }
+        }
+        return true;
+    });
+}
+
+// ---- Macro library ----
+
+void xmlInterface::addMacroNode(const char *path, const char *index, const char *name)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *macro = appendElement(root, "macro");
+        macro->SetAttribute("index", textOf(index));
+        macro->SetAttribute("name", textOf(name));
+        return true;
+    });
+}
+
+void xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps,
+                                 const char *macroKey)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        if (TiXmlElement *macro = childByAttribute(root, "index", macroKey)) {
+            for (const MacroEventInfo &step : steps)
+                writeStep(macro, step);
+        }
+        return true;
+    });
+}
+
+void xmlInterface::getMacroList(const char *path, QList<IndexNameInfo> *list)
+{
+    getProfileList(path, list);
+}
+
+void xmlInterface::getMacroItems(const char *path, const char *macroKey,
+                                 QList<MacroEventInfo> *steps)
+{
+    if (!steps)
+        return;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
+        const TiXmlElement *macro = childByAttribute(root, "index", macroKey);
+        if (!macro)
+            return;
+        for (const TiXmlElement *step = macro->FirstChildElement(); step;
+             step = step->NextSiblingElement())
+            steps->append(readStep(step));
+    });
+}
+
+void xmlInterface::deleteMacroItemsContaining(const char *path, const char *macroKey,
+                                              const char *pattern)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *macro = childByAttribute(root, "index", macroKey);
+        if (!macro)
+            return true;
+        TiXmlElement *step = macro->FirstChildElement();
+        while (step) {
+            TiXmlElement *next = step->NextSiblingElement();
+            if (containsValue(step, pattern))
+                macro->RemoveChild(step);
+            step = next;
+        }
+        return true;
+    });
+}
+
+void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const char *mark,
+                                   int skipFirst, MacroEventInfo step)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *macro = childByAttribute(root, "index", macroKey);
+        if (!macro)
+            return true;
+        int skip = skipFirst;
+        for (TiXmlElement *item = macro->FirstChildElement(); item;
+             item = item->NextSiblingElement()) {
+            if (!bearsValue(item, mark))
+                continue;
+            if (skip == 1) {
+                skip = 0;
+                continue;
+            }
+            item->SetAttribute("delay", step.delay);
+            item->SetAttribute("type", step.type);
+            item->SetAttribute("keyCode", step.keyCode);
+            item->SetAttribute("codeName", step.codeName);
+            break;
+        }
+        return true;
+    });
+}
+
+void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const char *mark, int up,
+                                 int second)
+{
+    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *macro = childByAttribute(root, "index", macroKey);
+        if (!macro)
+            return true;
+        int count = 0;
+        for (TiXmlElement *item = macro->FirstChildElement(); item;
+             item = item->NextSiblingElement()) {
+            if (!bearsValue(item, mark))
+                continue;
+            ++count;
+            const bool candidate = second == 0 || (second == 1 && count >= 2);
+            if (!candidate)
+                continue;
+            TiXmlElement *neighbour =
+                up ? previousSiblingElement(item) : item->NextSiblingElement();
+            if (!neighbour)
+                continue;  // nothing to pass; a later step bearing the mark may move
+            if (up)
+                macro->InsertBeforeChild(neighbour, *item);
+            else
+                macro->InsertAfterChild(neighbour, *item);
+            macro->RemoveChild(item);
+            break;
+        }
+        return true;
+    });
+}
+
+// ---- Device lists and default custom lightings ----
+
+void xmlInterface::readHidList(const char *path, QList<HidListInfo> *list)
+{
+    if (!list)
+        return;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
+        for (const TiXmlElement *element = root->FirstChildElement(); element;
+             element = element->NextSiblingElement()) {
+            HidListInfo info;
+            copyAttribute(info.hidType, element, "hidType");
+            copyAttribute(info.addTime, element, "addTime");
+            copyNumber(&info.transparentImg, element, "transparentImg");
+            copyNumber(&info.SizeWidth, element, "SizeWidth");
+            copyNumber(&info.SizeHeight, element, "SizeHeight");
+            copyAttribute(info.hidName, element, "hidName");
+            copyNumber(&info.keyNum, element, "keyNum");
+            copyAttribute(info.productName, element, "productName");
+            copyAttribute(info.likeName, element, "likeName");
+            list->append(info);
+        }
+    });
+}
+
+void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *list)
+{
+    if (!list)
+        return;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
+        for (const TiXmlElement *element = root->FirstChildElement(); element;
+             element = element->NextSiblingElement()) {
+            SupportHidInfo info;
+            copyAttribute(info.hidType, element, "hidType");
+            copyAttribute(info.addTime, element, "addTime");
+            copyAttribute(info.Vid, element, "Vid");
+            copyAttribute(info.Pid, element, "Pid");
+            copyNumber(&info.type, element, "type");
+            copyAttribute(info.nucName, element, "nucName");
+            list->append(info);
+        }
+    });
+}
+
+void xmlInterface::getDefaultCustomLedItems(const char *path, const char *ledIndex,
+                                            QList<CustomLedItemInfo> *items)
+{
+    if (!items)
+        return;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
+        const TiXmlElement *led = childByAttribute(root, "index", ledIndex);
+        if (!led)
+            return;
+        for (const TiXmlElement *element = led->FirstChildElement(); element;
+             element = element->NextSiblingElement())
+            items->append(readLedItem(element));
+    });
+}

@@ -1,0 +1,585 @@
+#include "DDeviceKeyboardLink.h"
+
+#include "DDeviceHidCmdSend.h"
+#include "KeyButtonInterface.h"
+#include "KeyboardLightInterface.h"
+#include "MainHidInterFace.h"
+#include "MouseLightInterface.h"
+#include "xmlInterface.h"
+
+#include <QDebug>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int kReportSize = MainHidInterFace::kReportSize;
+constexpr int kPayload = 6;
+constexpr int kSerialLength = 32;
+
+constexpr int kDeviceKeyboard = 0;
+constexpr int kDeviceMouse = 1;
+
+constexpr int kCommandKeys = 0x04;
+constexpr int kCommandMedia = 0x06;
+
+// Key codes under which the assignment of each bit of the Media, Browser and Tools bytes is
+// stored, bit 0 first.
+constexpr int kMediaCodes[3][8] = {
+    {128, 129, 127, 153, 154, 155, 64, 128},
+    {1, 2, 4, 8, 16, 32, 64, 128},
+    {1, 2, 215, 8, 16, 32, 64, 128},
+};
+
+constexpr unsigned char kLeftGui = 0x08;
+constexpr unsigned char kRightGui = 0x80;
+constexpr unsigned char kAlt = 0x04 | 0x40;
+constexpr unsigned char kShift = 0x02 | 0x20;
+constexpr int kUsageTab = 43;
+constexpr int kUsageF4 = 61;
+
+// The report as 64 bytes: a shorter one is zero-filled, a longer one cut.
+QByteArray fullReport(const QByteArray &data)
+{
+    QByteArray report = data.left(kReportSize);
+    if (report.size() < kReportSize)
+        report.append(QByteArray(kReportSize - report.size(), '\0'));
+    return report;
+}
+
+unsigned char byteAt(const QByteArray &report, int position)
+{
+    return static_cast<unsigned char>(report.at(position));
+}
+
+// The number in a record field's leading decimal digits (blanks and a sign allowed); 0 when
+// there are none.
+int leadingNumber(const char *text)
+{
+    errno = 0;
+    long value = std::strtol(text, nullptr, 10);
+    if (errno == ERANGE || value > INT_MAX || value < INT_MIN)
+        return value < 0 ? INT_MIN : INT_MAX;
+    return static_cast<int>(value);
+}
+
+void presetField(char *field, size_t size)
+{
+    std::memset(field, 0, size);
+    std::strncpy(field, "-1", size - 1);
+}
+
+bool isSwitchOn(const char *value)
+{
+    return std::strcmp(value, "1") == 0;
+}
+
+bool containsUsage(const unsigned char *state, unsigned char usage)
+{
+    for (int slot = 2; slot < 8; ++slot) {
+        if (state[slot] == usage)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+DDeviceKeyboardLink::DDeviceKeyboardLink(int threadIndex, QObject *parent)
+    : QObject(parent)
+    , m_threadIndex(threadIndex)
+{
+}
+
+DDeviceKeyboardLink::~DDeviceKeyboardLink()
+{
+    m_hidCmdSend.reset();
+    if (m_hidInterface)
+        m_hidInterface->closeHidDevice();
+}
+
+void DDeviceKeyboardLink::openHidDevice(const hidStructInfo &info)
+{
+    if (m_hidInterface) {
+        qDebug() << "------------------------- *** Hid device already opened *** --------------------------";
+        return;
+    }
+    m_hidStructInfo = info;
+    const QString hidName = QString::fromUtf8(m_hidStructInfo.hidName);
+    const QString hidPath = QString::fromLatin1(m_hidStructInfo.hidPath);
+
+    m_hidInterface = std::make_unique<MainHidInterFace>(m_threadIndex, hidName);
+    MainHidInterFace *transport = m_hidInterface.get();
+    connect(transport, &MainHidInterFace::sigOpenHidSuccessful, this, &DDeviceKeyboardLink::onOpenHidSuccessful);
+    connect(transport, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
+    connect(transport, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
+    connect(transport, &MainHidInterFace::sigHidWriteErrorInfo, this, &DDeviceKeyboardLink::onHidWriteErrorInfo);
+
+    if (transport->hidOpenPath(m_hidStructInfo.vid, m_hidStructInfo.pid, hidPath) == 0) {
+        qDebug().noquote() << "------------------------- *** Open hid device successful *** --------------------------hidInfo.hidPath:"
+                           << hidPath;
+        transport->start();
+    } else {
+        qDebug().noquote() << "------------------------- *** Open hid device failed *** --------------------------";
+    }
+
+    m_hidCmdSend = std::make_unique<DDeviceHidCmdSend>();
+    m_hidCmdSend->setHidInterface(transport);
+}
+
+void DDeviceKeyboardLink::setProfileXml(xmlInterface *xml, const char *profileXmlPath)
+{
+    m_xml = xml;
+    std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
+    if (profileXmlPath)
+        std::strncpy(m_profileXmlPath, profileXmlPath, sizeof m_profileXmlPath - 1);
+}
+
+void DDeviceKeyboardLink::setProfileIndex(int profileIndex)
+{
+    m_profileIndex = profileIndex;
+}
+
+void DDeviceKeyboardLink::setSerialNumberToWrite(const QString &serialNumber)
+{
+    m_serialNumberToWrite = serialNumber;
+}
+
+void DDeviceKeyboardLink::setOnboardMode(int mode)
+{
+    m_onboardMode = mode;
+}
+
+void DDeviceKeyboardLink::setKeyButtonMap(const QMap<int, KeyButtonInterface *> &keyButtonMap)
+{
+    m_keyButtonMap = keyButtonMap;
+}
+
+void DDeviceKeyboardLink::setLightDealMain(KeyboardLightInterface *lightDealMain)
+{
+    m_lightDealMain = lightDealMain;
+}
+
+void DDeviceKeyboardLink::setMouseLightDealMain(MouseLightInterface *mouseLightDealMain)
+{
+    m_mouseLightDealMain = mouseLightDealMain;
+}
+
+void DDeviceKeyboardLink::setKeyboardLightType(int lightType)
+{
+    m_keyboardLightType = lightType;
+}
+
+void DDeviceKeyboardLink::setMouseAroundLightType(int lightType)
+{
+    m_mouseAroundLightType = lightType;
+}
+
+void DDeviceKeyboardLink::setMouseScrollLightType(int lightType)
+{
+    m_mouseScrollLightType = lightType;
+}
+
+void DDeviceKeyboardLink::setMouseLogoLightType(int lightType)
+{
+    m_mouseLogoLightType = lightType;
+}
+
+MainHidInterFace *DDeviceKeyboardLink::getHidInterface() const
+{
+    return m_hidInterface.get();
+}
+
+QString DDeviceKeyboardLink::getSerialNumber() const
+{
+    return m_serialNumber;
+}
+
+LightTypeInfo DDeviceKeyboardLink::getKeyboardLightTypeList() const
+{
+    return m_keyboardLightTypeInfo;
+}
+
+LightTypeInfo DDeviceKeyboardLink::getSideLightTypeList() const
+{
+    return m_sideLightTypeInfo;
+}
+
+LightTypeInfo DDeviceKeyboardLink::getMouseLightTypeList() const
+{
+    return m_mouseLightTypeInfo;
+}
+
+LightTypeInfo DDeviceKeyboardLink::getScrollLightTypeList() const
+{
+    return m_scrollLightTypeInfo;
+}
+
+LightTypeInfo DDeviceKeyboardLink::getLogoLightTypeList() const
+{
+    return m_logoLightTypeInfo;
+}
+
+bool DDeviceKeyboardLink::isLightTypeListReceived() const
+{
+    return m_lightTypeListReceived;
+}
+
+bool DDeviceKeyboardLink::isInquiryFinished() const
+{
+    return m_inquiryFinished;
+}
+
+void DDeviceKeyboardLink::onOpenHidSuccessful()
+{
+    qDebug() << "USB serial port [Open] successful ..."
+             << " Connect hidName:" << m_hidStructInfo.hidName;
+}
+
+void DDeviceKeyboardLink::onHidWriteErrorInfo(QString errorInfo)
+{
+    qDebug().noquote() << errorInfo;
+}
+
+void DDeviceKeyboardLink::onHidDataArrived(QByteArray data, int length, int threadIndex)
+{
+    Q_UNUSED(length)
+    Q_UNUSED(threadIndex)
+    const QByteArray report = fullReport(data);
+    if (m_hidStructInfo.deviceType == kDeviceKeyboard)
+        parseKeyboardReport(report);
+    else if (m_hidStructInfo.deviceType == kDeviceMouse)
+        parseMouseReport(report);
+}
+
+void DDeviceKeyboardLink::onHidSNDataArrived(MainHidInterFace *handle, QByteArray data, QString strHidName)
+{
+    Q_UNUSED(handle)
+    Q_UNUSED(strHidName)
+    if (!m_hidCmdSend)
+        return;
+    const QByteArray report = fullReport(data);
+    QByteArray serial = report.mid(kPayload, kSerialLength);
+    const int zero = serial.indexOf('\0');
+    if (zero >= 0)
+        serial.truncate(zero);
+
+    // A valid serial is kept exactly as the device holds it; anything else is replaced.
+    if (serial.size() == kSerialLength)
+        m_serialNumber = QString::fromLatin1(serial);
+    else
+        m_serialNumber = m_hidCmdSend->writeSerialNumber(m_serialNumberToWrite);
+    m_hidInterface->setSerialNumber(m_serialNumber);
+
+    if (m_hidStructInfo.deviceType == kDeviceKeyboard)
+        m_hidCmdSend->inquireLightMode();
+    else if (m_hidStructInfo.deviceType == kDeviceMouse)
+        m_hidCmdSend->checkMouseLightModeList();
+}
+
+void DDeviceKeyboardLink::parseKeyboardReport(const QByteArray &report)
+{
+    const unsigned char command = byteAt(report, 1);
+    if (m_onboardMode == 1) {
+        switch (command) {
+        case kCommandKeys:
+            compareKeys(report);
+            break;
+        case 0x19:
+            emit sigRuningOnboard0x19Cmd();
+            break;
+        case 0x18:
+            emit sigRuningOnboard0x18Cmd();
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+
+    switch (command) {
+    case 0x01:
+        if (byteAt(report, 5) != 0)
+            m_handshakeFlag = byteAt(report, 6) == 1;
+        break;
+    case kCommandKeys:
+        compareKeys(report);
+        if (m_handshakeFlag)
+            applyFunctionSwitches();
+        sendSixKey();
+        break;
+    case 0x0A:
+    case 0x02:
+        readLightModeList(report);
+        break;
+    case 0x05:
+        m_hidCmdSend->writeFullKey(reinterpret_cast<const unsigned char *>(report.constData()));
+        break;
+    case kCommandMedia:
+        compareMedia(report);
+        break;
+    case 0x16:
+        qDebug() << "-------------------------- *** 0x16 write Successful *** -----------------------";
+        break;
+    case 0x19:
+        emit sigRuningOnboard0x19Cmd();
+        break;
+    case 0x18:
+        emit sigRuningOnboard0x18Cmd();
+        break;
+    default:
+        break;
+    }
+}
+
+void DDeviceKeyboardLink::parseMouseReport(const QByteArray &report)
+{
+    switch (byteAt(report, 1)) {
+    case 0x43:
+        readMouseLightModeLists(report);
+        break;
+    case 0x47:
+        emit sigRuningMouse0x47Cmd();
+        break;
+    default:
+        break;
+    }
+}
+
+// Presses go before releases, modifiers before keys; a key that only changes its slot is
+// no event.
+void DDeviceKeyboardLink::compareKeys(const QByteArray &report)
+{
+    unsigned char now[8];
+    std::memcpy(now, report.constData() + kPayload, sizeof now);
+    unsigned char before[8];
+    std::memcpy(before, m_lastKeyReport, sizeof before);
+
+    for (int bit = 0; bit < 8; ++bit) {
+        if ((now[0] & (1 << bit)) && !(before[0] & (1 << bit)))
+            dispatchKey(kCommandKeys, -1, 224 + bit, 1);
+    }
+    for (int slot = 2; slot < 8; ++slot) {
+        if (now[slot] != 0 && !containsUsage(before, now[slot]))
+            dispatchKey(kCommandKeys, -1, now[slot], 1);
+    }
+    for (int bit = 0; bit < 8; ++bit) {
+        if (!(now[0] & (1 << bit)) && (before[0] & (1 << bit)))
+            dispatchKey(kCommandKeys, -1, 224 + bit, 0);
+    }
+    for (int slot = 2; slot < 8; ++slot) {
+        if (before[slot] != 0 && !containsUsage(now, before[slot]))
+            dispatchKey(kCommandKeys, -1, before[slot], 0);
+    }
+    std::memcpy(m_lastKeyReport, now, sizeof now);
+}
+
+// The profile's function switches act on the key report about to be sent: the GUI keys
+// first; without them Alt+Tab, Alt+F4 and Shift+Tab.
+void DDeviceKeyboardLink::applyFunctionSwitches()
+{
+    if (!m_xml || m_profileXmlPath[0] == '\0')
+        return;
+    FunctionSetting setting;
+    m_xml->getFunctionSetting(m_profileXmlPath, profileKey().constData(), &setting);
+
+    unsigned char &modifiers = m_sixKeyBuffer[0];
+    if (modifiers & (kLeftGui | kRightGui)) {
+        if (isSwitchOn(setting.feature4))
+            modifiers &= static_cast<unsigned char>(~(kLeftGui | kRightGui));
+        return;
+    }
+    if (modifiers & kAlt) {
+        if (isSwitchOn(setting.feature1))
+            pressSixKey(kUsageTab, 0);
+        if (isSwitchOn(setting.feature2))
+            pressSixKey(kUsageF4, 0);
+    }
+    if (modifiers & kShift) {
+        if (isSwitchOn(setting.feature3))
+            pressSixKey(kUsageTab, 0);
+    }
+}
+
+void DDeviceKeyboardLink::compareMedia(const QByteArray &report)
+{
+    for (int g = 0; g < 3; ++g) {
+        MediaGroup &group = m_mediaGroups[g];
+        const unsigned char current = byteAt(report, kPayload + g);
+        const unsigned char previous = group.previous;
+        if (current != 0 && current != previous) {
+            for (int bit = 0; bit < 8; ++bit) {
+                if ((current & (1 << bit)) && !(previous & (1 << bit)))
+                    dispatchKey(kCommandMedia, g + 1, kMediaCodes[g][bit], 1, 1 << bit);
+            }
+            for (int bit = 0; bit < 8; ++bit) {
+                if (!(current & (1 << bit)) && (previous & (1 << bit)))
+                    dispatchKey(kCommandMedia, g + 1, kMediaCodes[g][bit], 0, 1 << bit);
+            }
+        } else if (current == 0 && previous != 0) {
+            for (int bit = 0; bit < 8; ++bit) {
+                if (previous & (1 << bit))
+                    dispatchKey(kCommandMedia, g + 1, kMediaCodes[g][bit], 0, 1 << bit);
+            }
+        }
+        group.previous = current;
+    }
+
+    qDebug() << "------------------------- [Media] TemporaryNum:" << m_mediaGroups[0].temporaryNum
+             << " [Browser]TemporaryNum:" << m_mediaGroups[1].temporaryNum
+             << " [Tools] TemporaryNum:" << m_mediaGroups[2].temporaryNum;
+    for (int g = 0; g < 3; ++g)
+        m_mediaSendBuf[g] = static_cast<unsigned char>(byteAt(report, kPayload + g) - m_mediaGroups[g].temporaryNum);
+    m_hidCmdSend->writeMultimedia(m_mediaSendBuf);
+}
+
+void DDeviceKeyboardLink::readLightModeList(const QByteArray &report)
+{
+    qDebug() << "---------- *** Recvive [Light Mode Info] Successful *** ---------- ";
+    LightTypeInfo list;
+    LightTypeInfo::readFromReport(report, kPayload, &list);
+    if (byteAt(report, 1) == 0x0A) {
+        m_keyboardLightTypeInfo = list;
+        qDebug() << "-------------[Keyboard] hidName:" << m_hidStructInfo.hidName
+                 << " lightTypeList Num:" << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
+                 << "  BrightnessMax:" << list.brightnessMax;
+        m_hidCmdSend->inquireSideLightMode();
+    } else {
+        m_sideLightTypeInfo = list;
+        qDebug() << "-------------[Side] hidName:" << m_hidStructInfo.hidName
+                 << "lightTypeList Num:" << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
+                 << "  BrightnessMax:" << list.brightnessMax;
+        m_inquiryFinished = true;
+        m_lightTypeListReceived = true;
+    }
+}
+
+// Three lists back to back. Reading never goes past the report's end, so the lists that
+// follow an unterminated one are empty.
+void DDeviceKeyboardLink::readMouseLightModeLists(const QByteArray &report)
+{
+    int next = LightTypeInfo::readFromReport(report, kPayload, &m_mouseLightTypeInfo);
+    qDebug() << "----------------------------------- 01 lightTypeList.size:"
+             << m_mouseLightTypeInfo.lightTypeList.size() << m_mouseLightTypeInfo.speedMax
+             << m_mouseLightTypeInfo.brightnessMax;
+    next = LightTypeInfo::readFromReport(report, next, &m_scrollLightTypeInfo);
+    qDebug() << "----------------------------------- 02 scrollLightTypeList.size:"
+             << m_scrollLightTypeInfo.lightTypeList.size() << m_scrollLightTypeInfo.speedMax
+             << m_scrollLightTypeInfo.brightnessMax;
+    LightTypeInfo::readFromReport(report, next, &m_logoLightTypeInfo);
+    qDebug() << "----------------------------------- 03 logoLightTypeList.size:"
+             << m_logoLightTypeInfo.lightTypeList.size() << m_logoLightTypeInfo.speedMax
+             << m_logoLightTypeInfo.brightnessMax;
+    m_inquiryFinished = true;
+    m_lightTypeListReceived = true;
+}
+
+void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int pressed, int mediaBit)
+{
+    // Reactive lighting.
+    if (m_lightDealMain && m_lightTypeListReceived) {
+        static const int kReactiveEffects[] = {6, 7, 8, 11, 12, 16};
+        const bool reactive = std::find(std::begin(kReactiveEffects), std::end(kReactiveEffects), m_keyboardLightType)
+            != std::end(kReactiveEffects);
+        if (pressed && reactive) {
+            const KeyButtonInterface *button = m_keyButtonMap.value(keyCode, nullptr);
+            if (button) {
+                if (m_keyboardLightType == 12)
+                    m_lightDealMain->keyPressLight(0, 0);
+                else
+                    m_lightDealMain->keyPressLight(button->getRow(), button->getColumn());
+            }
+        } else if (!pressed && m_keyboardLightType == 12) {
+            m_lightDealMain->keyPressLight(0, 0);
+        }
+    }
+    if (m_onboardMode == 1)
+        return;
+
+    CustomKeyInfo info;
+    presetField(info.keyCode, sizeof info.keyCode);
+    presetField(info.keyChar, sizeof info.keyChar);
+    presetField(info.operateType, sizeof info.operateType);
+    presetField(info.repeatNum, sizeof info.repeatNum);
+    presetField(info.mode, sizeof info.mode);
+    presetField(info.Value, sizeof info.Value);
+    if (m_xml && m_profileXmlPath[0] != '\0')
+        m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(), &info);
+    const int operateType = leadingNumber(info.operateType);
+
+    switch (operateType) {
+    case -1:  // no assignment: the key passes unchanged (a media key in the device's own report)
+        if (command == kCommandKeys)
+            pressSixKey(keyCode, pressed);
+        break;
+    case 0:   // another key
+        pressSixKey(leadingNumber(info.Value), pressed);
+        break;
+    case 5:   // disabled
+    default:
+        break;
+    }
+
+    // A held media key with an assignment is taken out of the media report that goes back.
+    // Its bit is counted from its press to its release, whatever the assignment is by then,
+    // so the byte that goes back never keeps a bit of a key that is no longer held.
+    if (command == kCommandMedia && group >= 1 && group <= 3 && mediaBit > 0 && mediaBit < 256) {
+        MediaGroup &media = m_mediaGroups[group - 1];
+        const unsigned char bit = static_cast<unsigned char>(mediaBit);
+        const bool wasCounted = (media.temporaryNum & bit) != 0;
+        if (pressed && operateType != -1)
+            media.temporaryNum |= bit;
+        else if (!pressed)
+            media.temporaryNum &= static_cast<unsigned char>(~bit);
+        if (operateType != -1 || wasCounted)
+            sendSixKey();
+    }
+}
+
+void DDeviceKeyboardLink::pressSixKey(int keyCode, int pressed)
+{
+    if (keyCode >= 224 && keyCode <= 231) {
+        const unsigned char bit = static_cast<unsigned char>(1 << (keyCode - 224));
+        if (pressed)
+            m_sixKeyBuffer[0] |= bit;
+        else
+            m_sixKeyBuffer[0] &= static_cast<unsigned char>(~bit);
+        return;
+    }
+    if (keyCode < 0 || keyCode > 255) {
+        qDebug() << "---------- *** Key code out of range:" << keyCode;
+        return;
+    }
+    if (pressed) {
+        std::lock_guard<std::mutex> lock(m_sixKeyMutex);
+        if (m_sixKeyCount < 8 && keyCode != 0) {
+            m_sixKeyBuffer[m_sixKeyCount] = static_cast<unsigned char>(keyCode);
+            ++m_sixKeyCount;
+        }
+        return;
+    }
+    if (m_sixKeyCount <= 2)
+        return;
+    for (int slot = 2; slot < m_sixKeyCount; ++slot) {
+        if (m_sixKeyBuffer[slot] == static_cast<unsigned char>(keyCode)) {
+            for (int i = slot; i < 7; ++i)
+                m_sixKeyBuffer[i] = m_sixKeyBuffer[i + 1];
+            m_sixKeyBuffer[7] = 0;
+            --m_sixKeyCount;
+        }
+    }
+}
+
+void DDeviceKeyboardLink::sendSixKey()
+{
+    m_hidCmdSend->writeSixKey(m_sixKeyBuffer);
+}
+
+QByteArray DDeviceKeyboardLink::profileKey() const
+{
+    return QByteArray::number(m_profileIndex);
+}

@@ -1,0 +1,128 @@
+#pragma once
+// The program's partner of one opened device, keyboard or mouse: it owns the device's
+// transport and report builder, runs the opening inquiries (serial number, lighting-mode
+// lists) and handles every input report. In PC mode a keyboard's key state is answered with
+// the key report the computer is to see; in on-board mode key presses only feed the reactive
+// lighting.
+
+#include "HidRecords.h"
+#include "LightTypeInfo.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+
+class DDeviceHidCmdSend;
+class KeyButtonInterface;
+class KeyboardLightInterface;
+class MainHidInterFace;
+class MouseLightInterface;
+class xmlInterface;
+
+class DDeviceKeyboardLink : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DDeviceKeyboardLink(int threadIndex, QObject *parent = nullptr);
+    ~DDeviceKeyboardLink() override;
+
+    // Creates the transport and the builder, opens the device and starts its I/O thread.
+    // A failed open is only logged: the link then stays without a running transport.
+    void openHidDevice(const hidStructInfo &info);
+
+    void setProfileXml(xmlInterface *xml, const char *profileXmlPath);
+    void setProfileIndex(int profileIndex);
+    void setSerialNumberToWrite(const QString &serialNumber);  // before openHidDevice
+    void setOnboardMode(int mode);                             // 1 on-board, else PC mode
+    // The keyboard view's buttons by key code, and the lighting engines; none of them owned.
+    void setKeyButtonMap(const QMap<int, KeyButtonInterface *> &keyButtonMap);
+    void setLightDealMain(KeyboardLightInterface *lightDealMain);
+    void setMouseLightDealMain(MouseLightInterface *mouseLightDealMain);
+    void setKeyboardLightType(int lightType);
+    void setMouseAroundLightType(int lightType);
+    void setMouseScrollLightType(int lightType);
+    void setMouseLogoLightType(int lightType);
+
+    MainHidInterFace *getHidInterface() const;
+    QString getSerialNumber() const;
+    LightTypeInfo getKeyboardLightTypeList() const;
+    LightTypeInfo getSideLightTypeList() const;
+    LightTypeInfo getMouseLightTypeList() const;
+    LightTypeInfo getScrollLightTypeList() const;
+    LightTypeInfo getLogoLightTypeList() const;
+    bool isLightTypeListReceived() const;
+    bool isInquiryFinished() const;
+
+signals:
+    void sigCustomEventChangProfile(int changeProfileIndex);
+    void sigMouseTriggeredDPIkey();
+    void sigMouseActivatesSniperKey(bool activated);
+    void sigRuningOnboard0x19Cmd();
+    void sigRuningOnboard0x18Cmd();
+    void sigRuningMouse0x47Cmd();
+    void sigCloseWindowForThis();
+
+public slots:
+    void onOpenHidSuccessful();
+    void onHidWriteErrorInfo(QString errorInfo);
+    void onHidDataArrived(QByteArray data, int length, int threadIndex);
+    void onHidSNDataArrived(MainHidInterFace *handle, QByteArray data, QString strHidName);
+
+private:
+    // One byte of the device's media report: its previous value and the bits of held keys
+    // that have an assignment (taken out of the byte that goes back).
+    struct MediaGroup {
+        unsigned char previous = 0;
+        unsigned char temporaryNum = 0;
+    };
+
+    void parseKeyboardReport(const QByteArray &report);
+    void parseMouseReport(const QByteArray &report);
+    void compareKeys(const QByteArray &report);
+    void applyFunctionSwitches();
+    void compareMedia(const QByteArray &report);
+    void readLightModeList(const QByteArray &report);
+    void readMouseLightModeLists(const QByteArray &report);
+    // One key going down (pressed 1) or up (0): command 4 for a key of the key state, 6 for a
+    // media key of group 1 to 3, whose bit in the group's byte is mediaBit.
+    void dispatchKey(int command, int group, int keyCode, int pressed, int mediaBit = 0);
+    void pressSixKey(int keyCode, int pressed);
+    void sendSixKey();
+    QByteArray profileKey() const;
+
+    int m_threadIndex;
+    hidStructInfo m_hidStructInfo;
+    std::unique_ptr<MainHidInterFace> m_hidInterface;
+    std::unique_ptr<DDeviceHidCmdSend> m_hidCmdSend;
+    xmlInterface *m_xml = nullptr;
+    char m_profileXmlPath[256] = {};
+    int m_profileIndex = 1;
+    QString m_serialNumber;
+    QString m_serialNumberToWrite;
+    bool m_handshakeFlag = false;
+    bool m_lightTypeListReceived = false;
+    bool m_inquiryFinished = false;
+    LightTypeInfo m_keyboardLightTypeInfo;
+    LightTypeInfo m_sideLightTypeInfo;
+    LightTypeInfo m_mouseLightTypeInfo;
+    LightTypeInfo m_scrollLightTypeInfo;
+    LightTypeInfo m_logoLightTypeInfo;
+    int m_onboardMode = 0;
+    unsigned char m_lastKeyReport[8] = {};
+    unsigned char m_sixKeyBuffer[8] = {};
+    int m_sixKeyCount = 2;
+    std::mutex m_sixKeyMutex;
+    unsigned char m_mediaSendBuf[3] = {};
+    MediaGroup m_mediaGroups[3];  // Media, Browser, Tools
+    QMap<int, KeyButtonInterface *> m_keyButtonMap;
+    int m_keyboardLightType = -1;
+    KeyboardLightInterface *m_lightDealMain = nullptr;
+    MouseLightInterface *m_mouseLightDealMain = nullptr;
+    int m_mouseAroundLightType = 2;
+    int m_mouseScrollLightType = 2;
+    int m_mouseLogoLightType = 2;
+};

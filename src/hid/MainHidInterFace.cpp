@@ -1,14 +1,19 @@
 #include "MainHidInterFace.h"
 
+#include "DDataManager.h"
+#include "HidInterfaceClassifier.h"
 #include "HidLibrary.h"
+#include "SysfsReportDescriptorReader.h"
 #include "Timer.h"
 
 #include <QDebug>
 #include <QHash>
+#include <QSet>
 #include <QTimer>
 
 #include <hidapi.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -342,4 +347,324 @@ void MainHidInterFace::run()
         }
         waitMicroseconds(kTurnWaitUs);
     }
+}
+
+// ---------------------------------------------------------------------------------------
+// Enumeration and the information query
+
+namespace {
+
+const QString kUnqueriedName = QStringLiteral("Hid Name");
+const QString kNotAnsweringName = QStringLiteral("Keyboard Name");
+const QString kOpenErrorName = QStringLiteral("Open error");
+constexpr unsigned char kInfoCommand = 0x0D;
+constexpr int kPayloadOffset = 6;
+constexpr int kMaxPayload = MainHidInterFace::kReportSize - kPayloadOffset;  // 58
+constexpr std::chrono::milliseconds kInfoAnswerWait(250);
+
+template <size_t N>
+void copyText(char (&field)[N], const QByteArray &text)
+{
+    const size_t length = std::min(size_t(text.size()), N - 1);
+    std::memcpy(field, text.constData(), length);
+    field[length] = '\0';
+}
+
+QString wideText(const wchar_t *text)
+{
+    return text ? QString::fromWCharArray(text) : QString();
+}
+
+// The text of an answer's payload: from byte 6 up to the first zero byte or the end of
+// what was read, at most 58 characters.
+QString payloadText(const unsigned char *report, int count)
+{
+    const int end = std::min(count, MainHidInterFace::kReportSize);
+    QByteArray text;
+    for (int i = kPayloadOffset; i < end && text.size() < kMaxPayload && report[i] != 0; ++i)
+        text.append(char(report[i]));
+    return QString::fromLatin1(text);
+}
+
+QString monthNumber(const QString &abbreviation)
+{
+    static const QStringList months = {
+        QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
+        QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
+        QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec"),
+    };
+    const int index = months.indexOf(abbreviation);
+    return QString::number(index < 0 ? 1 : index + 1);
+}
+
+// "Mmm dd yyyy,hh:mm:ss" as "yyyy/m/d hh:mm:ss". A text without a comma is all date and no
+// time; a short one gives what it has.
+QString buildDateTime(const QString &buildText)
+{
+    const int lastComma = buildText.lastIndexOf(QLatin1Char(','));
+    const QString date = lastComma < 0 ? buildText : buildText.left(lastComma);
+    const QString time = lastComma < 0 ? QString() : buildText.mid(lastComma + 1);
+    const QString year = date.right(4);
+    const QString day = date.mid(4, 2).remove(QLatin1Char(' '));
+    return QStringLiteral("%1/%2/%3 %4").arg(year, monthNumber(buildText.left(3)), day, time);
+}
+
+// The first supported-device entry with these ids; entries are read as hexadecimal text
+// behind "0x", and one that does not read as a number matches nothing.
+const SupportHidInfo *matchingEntry(const QList<SupportHidInfo> &supportList, int vendorId, int productId)
+{
+    for (const SupportHidInfo &entry : supportList) {
+        bool vidOk = false;
+        bool pidOk = false;
+        const int vid = (QStringLiteral("0x") + QString::fromLatin1(entry.Vid)).toInt(&vidOk, 16);
+        const int pid = (QStringLiteral("0x") + QString::fromLatin1(entry.Pid)).toInt(&pidOk, 16);
+        if (vidOk && pidOk && vid == vendorId && pid == productId)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void MainHidInterFace::setHidNameList(const QStringList &list)
+{
+    std::lock_guard<std::mutex> lock(m_listMutex);
+    m_hidNameList = list;
+}
+
+void MainHidInterFace::setReportDescriptorReader(std::shared_ptr<const ReportDescriptorReader> reader)
+{
+    m_descriptorReader = std::move(reader);
+}
+
+QList<hidStructInfo> MainHidInterFace::getHidStructInfoList() const
+{
+    std::lock_guard<std::mutex> lock(m_listMutex);
+    return m_hidStructInfoList;
+}
+
+QList<HidDeviceInfo> MainHidInterFace::getHidDeviceInfoList() const
+{
+    std::lock_guard<std::mutex> lock(m_listMutex);
+    return m_hidDeviceInfoList;
+}
+
+QMap<QString, QString> MainHidInterFace::getFirmwareInfoMap() const
+{
+    std::lock_guard<std::mutex> lock(m_listMutex);
+    return m_firmwareInfoMap;
+}
+
+bool MainHidInterFace::isGettingHidList() const
+{
+    return m_gettingHidList;
+}
+
+void MainHidInterFace::getHidList(int type)
+{
+    if (type != kFullList && type != kArrival && type != kRemoval) {
+        qDebug() << "getHidList: unknown mode" << type;
+        return;
+    }
+    m_gettingHidList = true;
+    if (type == kFullList) {
+        m_hidStructInfoMap.clear();
+        m_hidVersionInfoMap.clear();
+        m_hidDeviceInfoMap.clear();
+    }
+    if (!m_descriptorReader)
+        m_descriptorReader = std::make_shared<SysfsReportDescriptorReader>();
+    QStringList nameList;
+    {
+        std::lock_guard<std::mutex> lock(m_listMutex);
+        nameList = m_hidNameList;
+    }
+    const QList<SupportHidInfo> supportList = DDataManager::getInstance()->getHidSupportList();
+
+    if (!m_hidLibraryHeld) {
+        // Without hidapi nothing can be seen: keep what is known rather than drop every device.
+        qDebug() << "getHidList: hidapi is not available";
+        emit sigGetHidListSuccessful();
+        m_gettingHidList = false;
+        return;
+    }
+
+    QStringList currentPaths;
+    QSet<QString> seenPaths;
+    hid_device_info *devices = hid_enumerate(0, 0);
+    for (const hid_device_info *info = devices; info; info = info->next) {
+        if (!info->path)
+            continue;
+        const QString path = QString::fromLatin1(info->path);
+        // hidapi lists a hidraw interface once per top-level collection, all under one path.
+        if (seenPaths.contains(path))
+            continue;
+        seenPaths.insert(path);
+
+        const SupportHidInfo *entry = matchingEntry(supportList, info->vendor_id, info->product_id);
+        if (!entry)
+            continue;
+        const HidInterfaceClassifier::Result kind =
+            HidInterfaceClassifier::classify(path, info->interface_number, *m_descriptorReader);
+        if (!kind.configuration)
+            continue;
+        // Decided afresh every time: a path that the system gives to another device gets its id.
+        setInterfaceReportId(path, kind.reportId);
+        currentPaths.append(path);
+
+        const bool isNew = type == kFullList || (type == kArrival && !m_lastHidPathList.contains(path));
+        if (!isNew)
+            continue;
+        hidStructInfo record;
+        record.vid = info->vendor_id;
+        record.pid = info->product_id;
+        copyText(record.hidPath, path.toLatin1());
+        copyText(record.manufacturer, wideText(info->manufacturer_string).toLatin1());
+        copyText(record.product, wideText(info->product_string).toLatin1());
+        copyText(record.hidName, kUnqueriedName.toLatin1());
+        record.deviceType = entry->type;
+        m_hidStructInfoMap.insert(path, record);
+    }
+    hid_free_enumeration(devices);
+
+    if (type == kFullList || type == kArrival) {
+        for (const QString &path : qAsConst(currentPaths)) {
+            if (type == kArrival && m_lastHidPathList.contains(path))
+                continue;
+            ++m_queryCount;
+            keepOrDrop(path, getHidDeviceInfo(path), nameList);
+        }
+    } else {
+        for (const QString &path : qAsConst(m_lastHidPathList)) {
+            if (currentPaths.contains(path))
+                continue;
+            m_hidStructInfoMap.remove(path);
+            m_hidVersionInfoMap.remove(path);
+            m_hidDeviceInfoMap.remove(path);
+        }
+    }
+
+    {
+        std::lock_guard<std::mutex> lock(m_listMutex);
+        m_hidStructInfoList = m_hidStructInfoMap.values();
+        m_hidDeviceInfoList = m_hidDeviceInfoMap.values();
+        m_firmwareInfoMap.clear();
+        for (const HidVersionInfo &version : qAsConst(m_hidVersionInfoMap))
+            m_firmwareInfoMap.insert(QString::fromLatin1(version.idText), QString::fromLatin1(version.buildText));
+    }
+    m_lastHidPathList = currentPaths;
+
+    emit sigGetHidListSuccessful();
+    m_gettingHidList = false;
+}
+
+void MainHidInterFace::keepOrDrop(const QString &path, const QString &name, const QStringList &nameList)
+{
+    auto record = m_hidStructInfoMap.find(path);
+    if (record == m_hidStructInfoMap.end())
+        return;
+    if (!nameList.contains(name)) {
+        m_hidStructInfoMap.erase(record);
+        return;
+    }
+    copyText(record->hidName, name.toLatin1());
+    // The firmware id is the identification text between its first "-" and its first ",".
+    QString firmwareId;
+    const auto version = m_hidVersionInfoMap.constFind(path);
+    if (version != m_hidVersionInfoMap.constEnd()) {
+        const QString idText = QString::fromLatin1(version->idText);
+        const int dash = idText.indexOf(QLatin1Char('-'));
+        const int comma = idText.indexOf(QLatin1Char(','));
+        if (dash >= 0 && comma > dash)
+            firmwareId = idText.mid(dash + 1, comma - dash - 1);
+    }
+    copyText(record->firmwareId, firmwareId.toLatin1());
+}
+
+QString MainHidInterFace::getHidDeviceInfo(const QString &path)
+{
+    // What was known of this path belonged to an earlier query, perhaps of another device.
+    m_hidVersionInfoMap.remove(path);
+    m_hidDeviceInfoMap.remove(path);
+
+    const QByteArray latinPath = path.toLatin1();
+    hid_device *handle = nullptr;
+    for (int attempt = 0; attempt < kOpenAttempts && !handle; ++attempt)
+        handle = hid_open_path(latinPath.constData());
+    if (!handle) {
+        qDebug() << "\nUnable to open Hid\n";
+        DDataManager::getInstance()->writeLog(
+            QStringLiteral("Get hid device info start: [Open_path - Unable to open Hid]"));
+        return kOpenErrorName;
+    }
+
+    Report query{};
+    query[0] = static_cast<unsigned char>(reportIdForPath(path));
+    query[1] = kInfoCommand;
+    unsigned char answer[kReportSize];
+    QString infoText;
+    QString numberedText;
+    bool answered = false;
+    for (int attempt = 1; attempt <= kInfoQueryTries; ++attempt) {
+        if (hid_write(handle, query.data(), kReportSize) < 0)
+            qDebug() << "information query not written:" << errorText(handle);
+        hid_set_nonblocking(handle, 1);
+        std::this_thread::sleep_for(kInfoAnswerWait);
+
+        std::memset(answer, 0, sizeof answer);
+        const int count = hid_read(handle, answer, kReportSize);
+        if (count <= 0 || answer[1] != kInfoCommand) {
+            hid_close(handle);
+            return kNotAnsweringName;
+        }
+        infoText = payloadText(answer, count);
+        numberedText = QString::number(m_queryCount) + QLatin1Char('-') + infoText;
+        if (!numberedText.contains(QLatin1Char(':'))) {
+            answered = true;
+            break;
+        }
+        // A build report left over from an earlier query: ask again, a bounded number of times.
+        DDataManager::getInstance()->writeLog(
+            attempt < kInfoQueryTries
+                ? QStringLiteral("Get hid device info start: [ReadFile 0x0d - Read_InfoError goto Loop]")
+                : QStringLiteral("Get hid device info start: [ReadFile 0x0d - Read_InfoError, no answer after %1 tries]")
+                      .arg(kInfoQueryTries));
+    }
+    if (!answered) {
+        hid_close(handle);
+        return kNotAnsweringName;
+    }
+
+    // The model is the field between the last two commas; a text with no comma names none.
+    const QStringList fields = numberedText.split(QLatin1Char(','));
+    const QString name = fields.size() >= 2 ? fields.at(fields.size() - 2) : numberedText;
+
+    const QStringList sections = infoText.split(QLatin1Char(','));
+    auto section = [&sections](int i) { return i < sections.size() ? sections.at(i).toLatin1() : QByteArray(); };
+    HidDeviceInfo deviceInfo;
+    copyText(deviceInfo.chipName, section(0));
+    copyText(deviceInfo.chipNum, section(1));
+    copyText(deviceInfo.deviceKind, section(2));
+    copyText(deviceInfo.makerTag, section(3));
+    copyText(deviceInfo.hidName, section(4));
+    copyText(deviceInfo.version, section(5));
+    copyText(deviceInfo.hidPath, latinPath);
+    m_hidDeviceInfoMap.insert(path, deviceInfo);
+
+    // The build report follows at once.
+    std::memset(answer, 0, sizeof answer);
+    const int count = hid_read(handle, answer, kReportSize);
+    if (count > 0 && answer[1] == kInfoCommand) {
+        const QString buildText = payloadText(answer, count);
+        QString idText = fields.mid(0, std::max(0, int(fields.size()) - 2)).join(QString());
+        idText += QLatin1Char(',') + name;
+        const QString versionText = fields.last() + QStringLiteral("---") + buildDateTime(buildText);
+        qDebug().noquote() << "------------------------------- Key:" << idText << "  Value:" << versionText;
+        HidVersionInfo version;
+        copyText(version.idText, idText.toLatin1());
+        copyText(version.buildText, versionText.toLatin1());
+        m_hidVersionInfoMap.insert(path, version);
+    }
+    hid_close(handle);
+    return name;
 }

@@ -3,16 +3,23 @@
 // command queue and a lighting-frame queue, the handshake and the 1 ms timer. The instance
 // named "mainThread" is the enumerator; it never opens a device and its thread never runs.
 
+#include "HidRecords.h"
+
 #include <QByteArray>
+#include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 
 #include <array>
 #include <atomic>
 #include <deque>
+#include <memory>
 #include <mutex>
 
 class QTimer;
+class ReportDescriptorReader;
 class Timer;
 struct hid_device_;
 
@@ -54,6 +61,34 @@ public:
     // here by path. A path that carries "col06" always uses 6; an unknown path uses 1.
     static void setInterfaceReportId(const QString &path, int reportId);
     static int reportIdForPath(const QString &path);
+
+    // --- enumeration (the enumerator only) ---------------------------------------------
+    // getHidList modes: the full list, one arrival, one removal.
+    static constexpr int kFullList = 10;
+    static constexpr int kArrival = 11;
+    static constexpr int kRemoval = 12;
+    // A device that keeps answering the information query with a stale build report is
+    // asked this many times, then taken as not answering.
+    static constexpr int kInfoQueryTries = 3;
+    static constexpr int kOpenAttempts = 4;
+
+    // The model names a device must report to stay listed.
+    void setHidNameList(const QStringList &list);
+    // Runs one enumeration in the calling thread and emits sigGetHidListSuccessful at its end.
+    // The full list queries every configuration interface; an arrival queries every interface
+    // that is new since the last run; a removal drops every interface that has gone. One
+    // enumeration runs at a time (the caller checks isGettingHidList).
+    void getHidList(int type);
+    // Copies of the published results, sorted by path; safe from any thread.
+    QList<hidStructInfo> getHidStructInfoList() const;
+    QList<HidDeviceInfo> getHidDeviceInfoList() const;
+    QMap<QString, QString> getFirmwareInfoMap() const;
+    bool isGettingHidList() const;
+    // The information query of one interface, on a handle of its own: returns the model name,
+    // "Open error" when the interface cannot be opened, "Keyboard Name" without an answer.
+    QString getHidDeviceInfo(const QString &path);
+    // Where the report descriptors of hidraw interfaces come from (sysfs unless replaced).
+    void setReportDescriptorReader(std::shared_ptr<const ReportDescriptorReader> reader);
 
 signals:
     void sigHidDataArrived(QByteArray data, int length, int threadIndex);
@@ -100,4 +135,20 @@ private:
     bool m_shakeHandsMode = true;
     QString m_strSerialNumber;
     Timer *m_timer = nullptr;
+
+    // Enumeration. The maps and m_lastHidPathList belong to the running enumeration; the
+    // published lists, m_firmwareInfoMap and m_hidNameList are guarded by m_listMutex.
+    void keepOrDrop(const QString &path, const QString &name, const QStringList &nameList);
+    mutable std::mutex m_listMutex;
+    QStringList m_hidNameList;
+    QStringList m_lastHidPathList;
+    QMap<QString, hidStructInfo> m_hidStructInfoMap;
+    QMap<QString, HidVersionInfo> m_hidVersionInfoMap;
+    QMap<QString, HidDeviceInfo> m_hidDeviceInfoMap;
+    QList<hidStructInfo> m_hidStructInfoList;
+    QList<HidDeviceInfo> m_hidDeviceInfoList;
+    QMap<QString, QString> m_firmwareInfoMap;
+    int m_queryCount = 0;
+    std::atomic<bool> m_gettingHidList{false};
+    std::shared_ptr<const ReportDescriptorReader> m_descriptorReader;
 };

@@ -1,0 +1,3 @@
+#include "ReportDescriptorReader.h"
+
+ReportDescriptorReader::~ReportDescriptorReader() = default;

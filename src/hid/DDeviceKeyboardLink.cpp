@@ -1,10 +1,13 @@
 #include "DDeviceKeyboardLink.h"
 
 #include "DDeviceHidCmdSend.h"
+#include "DesktopPcActions.h"
+#include "KeyActionTables.h"
 #include "KeyButtonInterface.h"
 #include "KeyboardLightInterface.h"
 #include "MainHidInterFace.h"
 #include "MouseLightInterface.h"
+#include "playMacroThread.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
@@ -26,6 +29,42 @@ constexpr int kDeviceMouse = 1;
 
 constexpr int kCommandKeys = 0x04;
 constexpr int kCommandMedia = 0x06;
+constexpr int kCommandMouseButtons = 0x40;
+
+// Bytes of the mouse's button report.
+constexpr int kMouseButtonByte = 6;
+constexpr int kMouseWheelByte = 11;
+constexpr int kMouseButtonBits = 6;
+
+// What an assignment's operateType asks for.
+enum OperateType {
+    NoAssignment = -1,
+    RemapKey = 0,
+    PlayMacro = 1,
+    KeyCombination = 2,
+    Multimedia = 3,
+    MouseFunction = 4,
+    Disabled = 5,
+    PasteText = 6,
+    SwitchProfile = 7,
+    LaunchProgram = 8,
+    SystemShortcut = 9,
+};
+
+// Play modes of a macro.
+constexpr int kMacroOnce = 1;
+constexpr int kMacroRepeat = 2;
+constexpr int kMacroToggle = 3;
+constexpr int kMacroHeld = 4;
+
+// Holds in the link's mouse report are kept per key (the media keys apart from the others,
+// by their group) and per mouse button.
+constexpr int kMouseButtonSource = 0x100000;
+
+int keySource(int group, int keyCode)
+{
+    return group > 0 ? (group << 16) | (keyCode & 0xFFFF) : keyCode & 0xFFFF;
+}
 
 // Key codes under which the assignment of each bit of the Media, Browser and Tools bytes is
 // stored, bit 0 first.
@@ -97,6 +136,13 @@ DDeviceKeyboardLink::DDeviceKeyboardLink(int threadIndex, QObject *parent)
 
 DDeviceKeyboardLink::~DDeviceKeyboardLink()
 {
+    // Plays end at their next wait; their last steps are not sent any more.
+    const QList<playMacroThread *> threads = findChildren<playMacroThread *>(QString(), Qt::FindDirectChildrenOnly);
+    for (playMacroThread *thread : threads) {
+        thread->disconnect(this);
+        thread->stopAndWait();
+        delete thread;
+    }
     m_hidCmdSend.reset();
     if (m_hidInterface)
         m_hidInterface->closeHidDevice();
@@ -187,6 +233,20 @@ void DDeviceKeyboardLink::setMouseScrollLightType(int lightType)
 void DDeviceKeyboardLink::setMouseLogoLightType(int lightType)
 {
     m_mouseLogoLightType = lightType;
+}
+
+void DDeviceKeyboardLink::setPcActions(PcActions *pcActions)
+{
+    m_pcActions = pcActions;
+}
+
+PcActions *DDeviceKeyboardLink::pcActions()
+{
+    if (m_pcActions)
+        return m_pcActions;
+    if (!m_desktopActions)
+        m_desktopActions = std::make_unique<DesktopPcActions>();
+    return m_desktopActions.get();
 }
 
 MainHidInterFace *DDeviceKeyboardLink::getHidInterface() const
@@ -339,6 +399,9 @@ void DDeviceKeyboardLink::parseKeyboardReport(const QByteArray &report)
 void DDeviceKeyboardLink::parseMouseReport(const QByteArray &report)
 {
     switch (byteAt(report, 1)) {
+    case kCommandMouseButtons:
+        parseMouseButtons(report);
+        break;
     case 0x43:
         readMouseLightModeLists(report);
         break;
@@ -500,26 +563,48 @@ void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int p
     if (m_onboardMode == 1)
         return;
 
-    CustomKeyInfo info;
-    presetField(info.keyCode, sizeof info.keyCode);
-    presetField(info.keyChar, sizeof info.keyChar);
-    presetField(info.operateType, sizeof info.operateType);
-    presetField(info.repeatNum, sizeof info.repeatNum);
-    presetField(info.mode, sizeof info.mode);
-    presetField(info.Value, sizeof info.Value);
-    if (m_xml && m_profileXmlPath[0] != '\0')
-        m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(), &info);
+    const CustomKeyInfo info = readAssignment(keyCode);
     const int operateType = leadingNumber(info.operateType);
+    const int source = keySource(group, keyCode);
+
+    // A mouse function held by the key ends with the key, whatever the assignment is by then.
+    if (!pressed && operateType != MouseFunction && m_mouseHolds.contains(source))
+        sendMouseFunction(source, -1, 0);
 
     switch (operateType) {
-    case -1:  // no assignment: the key passes unchanged (a media key in the device's own report)
+    case NoAssignment:  // the key passes unchanged (a media key in the device's own report)
         if (command == kCommandKeys)
             pressSixKey(keyCode, pressed);
         break;
-    case 0:   // another key
+    case RemapKey:
         pressSixKey(leadingNumber(info.Value), pressed);
         break;
-    case 5:   // disabled
+    case PlayMacro:
+        startMacro(leadingNumber(info.mode), leadingNumber(info.repeatNum), leadingNumber(info.Value), source,
+                   pressed);
+        break;
+    case KeyCombination:
+        sendKeyCombination(info.Value, pressed);
+        break;
+    case Multimedia:
+        sendMultimedia(leadingNumber(info.Value), pressed);
+        break;
+    case MouseFunction:
+        sendMouseFunction(source, leadingNumber(info.Value), pressed);
+        break;
+    case PasteText:
+        pasteText(info.Value, pressed);
+        break;
+    case SwitchProfile:
+        switchProfile(leadingNumber(info.Value), pressed);
+        break;
+    case LaunchProgram:
+        launchProgram(info.Value, pressed);
+        break;
+    case SystemShortcut:
+        sendWindowsShortcut(leadingNumber(info.Value), pressed);
+        break;
+    case Disabled:  // neither in the key report nor passed on
     default:
         break;
     }
@@ -576,10 +661,370 @@ void DDeviceKeyboardLink::pressSixKey(int keyCode, int pressed)
 
 void DDeviceKeyboardLink::sendSixKey()
 {
-    m_hidCmdSend->writeSixKey(m_sixKeyBuffer);
+    if (m_hidCmdSend)
+        m_hidCmdSend->writeSixKey(m_sixKeyBuffer);
 }
 
 QByteArray DDeviceKeyboardLink::profileKey() const
 {
     return QByteArray::number(m_profileIndex);
+}
+
+CustomKeyInfo DDeviceKeyboardLink::readAssignment(int keyCode) const
+{
+    CustomKeyInfo info;
+    presetField(info.keyCode, sizeof info.keyCode);
+    presetField(info.keyChar, sizeof info.keyChar);
+    presetField(info.operateType, sizeof info.operateType);
+    presetField(info.repeatNum, sizeof info.repeatNum);
+    presetField(info.mode, sizeof info.mode);
+    presetField(info.Value, sizeof info.Value);
+    if (m_xml && m_profileXmlPath[0] != '\0')
+        m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(), &info);
+    return info;
+}
+
+// ---- Actions ----
+
+void DDeviceKeyboardLink::startMacro(int mode, int repeatNum, int macroIndex, int keyCode, int pressed)
+{
+    const auto newThread = [this] {
+        auto *thread = new playMacroThread(this);
+        connect(thread, &playMacroThread::sigPlayMacroKeyDecSend, this, &DDeviceKeyboardLink::onPlayMacroKeyDecSend);
+        connect(thread, &playMacroThread::sigClearnSixkeySendBuf, this, &DDeviceKeyboardLink::onClearnSixkeySendBuf);
+        connect(thread, &QThread::finished, this, &DDeviceKeyboardLink::onThreadFinished);
+        thread->setProfileXml(m_xml, m_profileXmlPath, m_profileIndex);
+        return thread;
+    };
+
+    if (pressed) {
+        switch (mode) {
+        case kMacroOnce:
+        case kMacroRepeat:
+            newThread()->playMacro(mode, repeatNum, macroIndex, 1);
+            break;
+        case kMacroToggle:
+            // The play is ended whatever mode it was started in, so a key whose mode changed
+            // meanwhile cannot leave it running for good.
+            if (playMacroThread *running = m_runningMacros.take(keyCode)) {
+                running->endPlay();
+            } else {
+                playMacroThread *thread = newThread();
+                m_runningMacros.insert(keyCode, thread);
+                thread->playMacro(mode, repeatNum, macroIndex, 1);
+            }
+            break;
+        case kMacroHeld: {
+            // A second press without a release (two keys with one code) ends the first play.
+            if (playMacroThread *running = m_runningMacros.take(keyCode))
+                running->endPlay();
+            playMacroThread *thread = newThread();
+            m_runningMacros.insert(keyCode, thread);
+            thread->playMacro(mode, repeatNum, macroIndex, 1);
+            break;
+        }
+        default:
+            break;
+        }
+    } else if (mode == kMacroHeld) {
+        if (playMacroThread *running = m_runningMacros.take(keyCode))
+            running->endPlay();
+    }
+}
+
+void DDeviceKeyboardLink::sendKeyCombination(const char *value, int pressed)
+{
+    // "modifier bits,usage"; a missing part adds nothing.
+    const QList<QByteArray> parts = QByteArray(value).split(',');
+    const int modifiers = leadingNumber(parts.value(0).constData());
+    const int usage = leadingNumber(parts.value(1).constData());
+    for (int bit = 0; bit < 8; ++bit) {
+        if (modifiers & (1 << bit))
+            pressSixKey(224 + bit, pressed);
+    }
+    if (usage != 0)
+        pressSixKey(usage, pressed);
+}
+
+void DDeviceKeyboardLink::sendMultimedia(int function, int pressed)
+{
+    const keyactions::MediaBit media = keyactions::mediaFunction(function);
+    m_mediaSendBuf[media.byte] = pressed ? media.bit : 0;
+    if (m_hidCmdSend)
+        m_hidCmdSend->writeMultimedia(m_mediaSendBuf);
+}
+
+void DDeviceKeyboardLink::sendMouseFunction(int source, int function, int pressed)
+{
+    keyactions::MouseChange change = keyactions::mouseFunction(function);
+    MouseHold hold;
+    if (pressed && !change.sniper) {
+        hold.buttons = change.buttons;
+        hold.wheel = change.wheel;
+    }
+    setMouseHold(source, hold);
+    sendMouseKey(m_mouseWheel);
+}
+
+void DDeviceKeyboardLink::pasteText(const char *value, int pressed)
+{
+    if (pressed)
+        pcActions()->setClipboardText(QString::fromUtf8(value));
+    pressSixKey(keyactions::kUsageLeftCtrl, pressed);
+    pressSixKey(keyactions::kUsageV, pressed);
+}
+
+void DDeviceKeyboardLink::switchProfile(int profileIndex, int pressed)
+{
+    if (pressed)
+        emit sigCustomEventChangProfile(profileIndex);
+}
+
+void DDeviceKeyboardLink::launchProgram(const char *value, int pressed)
+{
+    if (pressed && value[0] != '\0')
+        pcActions()->launchProgram(QString::fromUtf8(value));
+}
+
+void DDeviceKeyboardLink::sendWindowsShortcut(int shortcut, int pressed)
+{
+    qDebug() << "------------------------------------------ ***Start*** ------------------------------------------ flag:"
+             << pressed;
+    const keyactions::ShortcutKeys keys = keyactions::windowsShortcut(shortcut);
+    if (keys.modifier == 0)
+        return;
+    if (shortcut == keyactions::kCloseWindowShortcut) {
+        const bool ownWindow = pcActions()->isOwnWindowActive();
+        qDebug() << "---------------------------------- *** GetActiveWindow:" << ownWindow;
+        // The program closes its own window itself rather than being sent Alt+F4.
+        if (ownWindow && pressed) {
+            pressSixKey(keys.modifier, 0);
+            pressSixKey(keys.key, 0);
+            emit sigCloseWindowForThis();
+            return;
+        }
+    }
+    pressSixKey(keys.modifier, pressed);
+    pressSixKey(keys.key, pressed);
+}
+
+// ---- Macro output ----
+
+void DDeviceKeyboardLink::onPlayMacroKeyDecSend(int sendType, int keyDec, int keyFlags)
+{
+    if (sendType == 0) {
+        pressSixKey(keyDec, keyFlags);
+        sendSixKey();
+        return;
+    }
+    // Each macro sets and clears its own buttons, so a release without a press changes nothing.
+    const QObject *thread = sender();
+    unsigned char held = m_macroMouseButtons.value(thread, 0);
+    const unsigned char bit = static_cast<unsigned char>(keyDec);
+    if (keyFlags == 1)
+        held |= bit;
+    else
+        held &= static_cast<unsigned char>(~bit);
+    if (held)
+        m_macroMouseButtons.insert(thread, held);
+    else
+        m_macroMouseButtons.remove(thread);
+    updateMouseReport();
+    sendMouseKey(0);
+}
+
+void DDeviceKeyboardLink::onClearnSixkeySendBuf()
+{
+    std::memset(m_sixKeyBuffer, 0, sizeof m_sixKeyBuffer);
+    m_sixKeyCount = 2;
+    sendSixKey();
+}
+
+void DDeviceKeyboardLink::onThreadFinished()
+{
+    QObject *thread = sender();
+    onClearnSixkeySendBuf();
+    if (m_macroMouseButtons.remove(thread) > 0) {
+        updateMouseReport();
+        sendMouseKey(0);
+    }
+    if (auto *finished = qobject_cast<playMacroThread *>(thread)) {
+        for (auto it = m_runningMacros.begin(); it != m_runningMacros.end();) {
+            if (it.value() == finished)
+                it = m_runningMacros.erase(it);
+            else
+                ++it;
+        }
+        finished->deleteLater();
+    }
+}
+
+// ---- The mouse ----
+
+void DDeviceKeyboardLink::parseMouseButtons(const QByteArray &report)
+{
+    QByteArray answer = report;
+    const unsigned char buttons = byteAt(report, kMouseButtonByte);
+    const unsigned char wheel = byteAt(report, kMouseWheelByte);
+    const unsigned char previous = m_lastKeyReport[0];
+
+    if (buttons != 0) {
+        if (buttons != previous) {
+            for (int n = 0; n < kMouseButtonBits; ++n) {
+                const int bit = 1 << n;
+                if ((buttons & bit) && !(previous & bit)) {
+                    qDebug() << "-------- 1 Key Press:" << bit;
+                    dispatchMouseButton(bit, 1);
+                }
+            }
+            for (int n = 0; n < kMouseButtonBits; ++n) {
+                const int bit = 1 << n;
+                if (!(buttons & bit) && (previous & bit)) {
+                    qDebug() << "-------- 3 Key Release:" << bit;
+                    dispatchMouseButton(bit, 0);
+                }
+            }
+        }
+        m_lastKeyReport[0] = buttons;
+        qDebug() << "------------------------- *** [MouseKey] m_temporaryNum:" << m_temporaryNum;
+        answer[kMouseButtonByte] = static_cast<char>(buttons & ~m_temporaryNum);
+        if (m_mouseOverride) {
+            answer[kMouseButtonByte] = static_cast<char>(m_mouseButtons);
+            answer[kMouseWheelByte] = static_cast<char>(m_mouseWheel);
+        }
+    } else if (wheel != 0) {
+        if (wheel == 0x01)
+            qDebug() << "-------------- MouseKey_Scroll Up 0x01 ------------";
+        else
+            qDebug() << "-------------- MouseKey_Scroll Down 0xff ------------";
+    } else if (previous != 0) {
+        qDebug() << "-------- End Key release:" << previous << "  data[6]:" << buttons;
+        for (int n = 0; n < kMouseButtonBits; ++n) {
+            if (previous & (1 << n))
+                dispatchMouseButton(1 << n, 0);
+        }
+        m_lastKeyReport[0] = 0;
+    }
+    if (m_hidInterface)
+        m_hidInterface->writeCommand(reinterpret_cast<unsigned char *>(answer.data()), answer.size());
+}
+
+void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
+{
+    if (m_mouseLightDealMain) {
+        if (m_mouseAroundLightType == 8)
+            m_mouseLightDealMain->keyPressLight();
+        if ((m_mouseAroundLightType == 7 || m_mouseScrollLightType == 3 || m_mouseLogoLightType == 3)
+            && buttonCode == keyactions::kDpiButton && pressed)
+            m_mouseLightDealMain->nextDpiColor();
+    }
+
+    const CustomKeyInfo info = readAssignment(buttonCode);
+    const int operateType = leadingNumber(info.operateType);
+    const int source = kMouseButtonSource | buttonCode;
+    const unsigned char bit = static_cast<unsigned char>(buttonCode);
+
+    if (!pressed) {
+        // A button is taken out of the mouse's report from its press to its release, and a
+        // mouse function it holds ends with it, whatever the assignment is by then.
+        m_temporaryNum &= static_cast<unsigned char>(~bit);
+        if (operateType != MouseFunction && m_mouseHolds.contains(source))
+            setMouseFunction(source, -1, 0);
+    }
+    if (operateType == NoAssignment) {
+        if (buttonCode == keyactions::kDpiButton && pressed) {
+            qDebug() << "----------------------- *** [DPI is pressed] *** -----------------------";
+            emit sigMouseTriggeredDPIkey();
+        }
+        return;
+    }
+    if (pressed)
+        m_temporaryNum |= bit;
+
+    switch (operateType) {
+    case RemapKey:
+        pressSixKey(leadingNumber(info.Value), pressed);
+        sendSixKey();
+        break;
+    case PlayMacro:
+        startMacro(leadingNumber(info.mode), leadingNumber(info.repeatNum), leadingNumber(info.Value), source,
+                   pressed);
+        break;
+    case KeyCombination:
+        sendKeyCombination(info.Value, pressed);
+        sendSixKey();
+        break;
+    case Multimedia:
+        sendMultimedia(leadingNumber(info.Value), pressed);
+        break;
+    case MouseFunction:
+        setMouseFunction(source, leadingNumber(info.Value), pressed);
+        break;
+    case PasteText:
+        pasteText(info.Value, pressed);
+        sendSixKey();
+        break;
+    case SwitchProfile:
+        switchProfile(leadingNumber(info.Value), pressed);
+        break;
+    case LaunchProgram:
+        launchProgram(info.Value, pressed);
+        break;
+    case SystemShortcut:
+        sendWindowsShortcut(leadingNumber(info.Value), pressed);
+        sendSixKey();
+        break;
+    case Disabled:  // only taken out of the mouse's report
+    default:
+        break;
+    }
+}
+
+void DDeviceKeyboardLink::setMouseFunction(int source, int function, int pressed)
+{
+    if (pressed)
+        m_mouseOverride = true;
+    const keyactions::MouseChange change = keyactions::mouseFunction(function);
+    if (change.sniper) {
+        emit sigMouseActivatesSniperKey(pressed != 0);
+    } else {
+        MouseHold hold;
+        if (pressed) {
+            hold.buttons = change.buttons;
+            hold.wheel = change.wheel;
+        }
+        setMouseHold(source, hold);
+    }
+    if (!pressed && m_mouseButtons == 0 && m_mouseWheel == 0)
+        m_mouseOverride = false;
+}
+
+void DDeviceKeyboardLink::setMouseHold(int source, const MouseHold &hold)
+{
+    if (hold.buttons == 0 && hold.wheel == 0)
+        m_mouseHolds.remove(source);
+    else
+        m_mouseHolds.insert(source, hold);
+    updateMouseReport();
+}
+
+void DDeviceKeyboardLink::updateMouseReport()
+{
+    unsigned char buttons = 0;
+    int wheel = 0;
+    for (const MouseHold &hold : qAsConst(m_mouseHolds)) {
+        buttons |= hold.buttons;
+        wheel += hold.wheel;
+    }
+    for (unsigned char held : qAsConst(m_macroMouseButtons))
+        buttons |= held;
+    m_mouseButtons = buttons;
+    m_mouseWheel = static_cast<qint8>(std::clamp(wheel, -128, 127));
+}
+
+void DDeviceKeyboardLink::sendMouseKey(int wheel)
+{
+    const unsigned char mouse[2] = {m_mouseButtons, static_cast<unsigned char>(static_cast<qint8>(wheel))};
+    if (m_hidCmdSend)
+        m_hidCmdSend->writeMouseKey(mouse);
 }

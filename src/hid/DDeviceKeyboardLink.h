@@ -3,10 +3,16 @@
 // transport and report builder, runs the opening inquiries (serial number, lighting-mode
 // lists) and handles every input report. In PC mode a keyboard's key state is answered with
 // the key report the computer is to see; in on-board mode key presses only feed the reactive
-// lighting.
+// lighting. A mouse's button reports are answered the same way.
+//
+// Each key's assignment is carried out on the computer's side: another key, a combination, a
+// multimedia or mouse function, nothing, a text pasted through the clipboard, a profile switch,
+// a program launch, a system shortcut, or a macro whose steps a playback thread hands back as
+// key (0x04) and mouse (0x13) reports.
 
 #include "HidRecords.h"
 #include "LightTypeInfo.h"
+#include "XmlRecords.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -21,6 +27,8 @@ class KeyButtonInterface;
 class KeyboardLightInterface;
 class MainHidInterFace;
 class MouseLightInterface;
+class PcActions;
+class playMacroThread;
 class xmlInterface;
 
 class DDeviceKeyboardLink : public QObject
@@ -46,6 +54,9 @@ public:
     void setMouseAroundLightType(int lightType);
     void setMouseScrollLightType(int lightType);
     void setMouseLogoLightType(int lightType);
+    // Launching, the own-window test and the clipboard; not owned. Without one the link
+    // uses the desktop's.
+    void setPcActions(PcActions *pcActions);
 
     MainHidInterFace *getHidInterface() const;
     QString getSerialNumber() const;
@@ -71,6 +82,13 @@ public slots:
     void onHidWriteErrorInfo(QString errorInfo);
     void onHidDataArrived(QByteArray data, int length, int threadIndex);
     void onHidSNDataArrived(MainHidInterFace *handle, QByteArray data, QString strHidName);
+    // A step of a playing macro: sendType 0 a key (keyDec its usage), else a mouse button
+    // (keyDec its bit); keyFlags 1 down, 0 up.
+    void onPlayMacroKeyDecSend(int sendType, int keyDec, int keyFlags);
+    // Releases every key of the key report and sends it.
+    void onClearnSixkeySendBuf();
+    // A playback thread ended: its keys and mouse buttons are released.
+    void onThreadFinished();
 
 private:
     // One byte of the device's media report: its previous value and the bits of held keys
@@ -93,6 +111,34 @@ private:
     void pressSixKey(int keyCode, int pressed);
     void sendSixKey();
     QByteArray profileKey() const;
+    // The key's assignment; operateType "-1" when it has none.
+    CustomKeyInfo readAssignment(int keyCode) const;
+
+    // Actions of an assignment; source names the key or button for the mouse report.
+    void startMacro(int mode, int repeatNum, int macroIndex, int keyCode, int pressed);
+    void sendKeyCombination(const char *value, int pressed);
+    void sendMultimedia(int function, int pressed);
+    void sendMouseFunction(int source, int function, int pressed);
+    void pasteText(const char *value, int pressed);
+    void switchProfile(int profileIndex, int pressed);
+    void launchProgram(const char *value, int pressed);
+    void sendWindowsShortcut(int shortcut, int pressed);
+    PcActions *pcActions();
+
+    // The mouse: its button report (0x40), the dispatcher of its buttons and their mouse
+    // functions, which the answer to its next report carries.
+    void parseMouseButtons(const QByteArray &report);
+    void dispatchMouseButton(int buttonCode, int pressed);
+    void setMouseFunction(int source, int function, int pressed);
+
+    // The link's mouse report: buttons and wheel held by each key, button or macro.
+    struct MouseHold {
+        unsigned char buttons = 0;
+        int wheel = 0;
+    };
+    void setMouseHold(int source, const MouseHold &hold);
+    void updateMouseReport();
+    void sendMouseKey(int wheel);
 
     int m_threadIndex;
     hidStructInfo m_hidStructInfo;
@@ -125,4 +171,14 @@ private:
     int m_mouseAroundLightType = 2;
     int m_mouseScrollLightType = 2;
     int m_mouseLogoLightType = 2;
+
+    PcActions *m_pcActions = nullptr;
+    std::unique_ptr<PcActions> m_desktopActions;
+    QMap<int, playMacroThread *> m_runningMacros;  // toggled and held macros by key code
+    QMap<int, MouseHold> m_mouseHolds;             // by key or button
+    QMap<const QObject *, unsigned char> m_macroMouseButtons;  // by playback thread
+    unsigned char m_mouseButtons = 0;
+    qint8 m_mouseWheel = 0;
+    bool m_mouseOverride = false;                  // a mouse button's mouse function is held
+    unsigned char m_temporaryNum = 0;              // held mouse buttons that have an assignment
 };

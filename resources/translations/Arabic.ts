@@ -1,0 +1,188 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Product</source>
+        <translation>المنتج</translation>
+    </message>
+    <message>
+        <source>Keyboard Name</source>
+        <translation>اسم لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>الجهاز غير متصل</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>معلومات البرنامج الثابت</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListItem</name>
+    <message>
+        <source>DHomeDeviceListItem</source>
+        <translation>DHomeDeviceListItem</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>المنتج</translation>
+    </message>
+    <message>
+        <source>My Keyboard Name</source>
+        <translation>اسم لوحة المفاتيح الخاصة بي</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListWidget</name>
+    <message>
+        <source>DHomeDeviceListWidget</source>
+        <translation>DHomeDeviceListWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DHomePage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>الجهاز غير متصل</translation>
+    </message>
+    <message>
+        <source>www.example.com</source>
+        <translation>www.example.com</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DLinkagePage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Linkage</source>
+        <translation>الربط</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>BRIVEX</source>
+        <translation>BRIVEX</translation>
+    </message>
+    <message>
+        <source>HOME</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>الجهاز</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>الماكرو</translation>
+    </message>
+    <message>
+        <source>LINKAGE</source>
+        <translation>الربط</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>تصغير(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>تكبير(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>استعادة(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>إنهاء(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Exe Crash</source>
+        <translation>تعطل البرنامج</translation>
+    </message>
+    <message>
+        <source>I&apos;m very sorroy for this crash !</source>
+        <translation>نعتذر بشدة عن هذا التعطل!</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تعديل الاسم</translation>
+    </message>
+</context>
+<context>
+    <name>proFileOperateMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تعديل الاسم</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,188 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Keyboard Name</source>
+        <translation>Nom du clavier</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Appareil non connecté</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Informations sur le firmware</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListItem</name>
+    <message>
+        <source>DHomeDeviceListItem</source>
+        <translation>DHomeDeviceListItem</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>My Keyboard Name</source>
+        <translation>Nom de mon clavier</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListWidget</name>
+    <message>
+        <source>DHomeDeviceListWidget</source>
+        <translation>DHomeDeviceListWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DHomePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Appareil non connecté</translation>
+    </message>
+    <message>
+        <source>www.example.com</source>
+        <translation>www.example.com</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DLinkagePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Linkage</source>
+        <translation>Liaison</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>BRIVEX</source>
+        <translation>BRIVEX</translation>
+    </message>
+    <message>
+        <source>HOME</source>
+        <translation>ACCUEIL</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>APPAREIL</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+    <message>
+        <source>LINKAGE</source>
+        <translation>LIAISON</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Réd&amp;uire</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Agra&amp;ndir</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Exe Crash</source>
+        <translation>Plantage du programme</translation>
+    </message>
+    <message>
+        <source>I&apos;m very sorroy for this crash !</source>
+        <translation>Nous sommes vraiment désolés pour ce plantage !</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modifier le nom</translation>
+    </message>
+</context>
+<context>
+    <name>proFileOperateMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modifier le nom</translation>
+    </message>
+</context>
+</TS>

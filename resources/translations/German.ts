@@ -1,0 +1,188 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Keyboard Name</source>
+        <translation>Tastaturname</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>Firmware-Informationen</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListItem</name>
+    <message>
+        <source>DHomeDeviceListItem</source>
+        <translation>DHomeDeviceListItem</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>My Keyboard Name</source>
+        <translation>Name meiner Tastatur</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListWidget</name>
+    <message>
+        <source>DHomeDeviceListWidget</source>
+        <translation>DHomeDeviceListWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DHomePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>Gerät nicht verbunden</translation>
+    </message>
+    <message>
+        <source>www.example.com</source>
+        <translation>www.example.com</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DLinkagePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Linkage</source>
+        <translation>Verknüpfung</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmelden</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>BRIVEX</source>
+        <translation>BRIVEX</translation>
+    </message>
+    <message>
+        <source>HOME</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>GERÄT</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
+    </message>
+    <message>
+        <source>LINKAGE</source>
+        <translation>VERKNÜPFUNG</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Mi&amp;nimieren</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Ma&amp;ximieren</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Exe Crash</source>
+        <translation>Programmabsturz</translation>
+    </message>
+    <message>
+        <source>I&apos;m very sorroy for this crash !</source>
+        <translation>Dieser Absturz tut uns sehr leid!</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Namen ändern</translation>
+    </message>
+</context>
+<context>
+    <name>proFileOperateMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Namen ändern</translation>
+    </message>
+</context>
+</TS>

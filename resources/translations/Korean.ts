@@ -1,0 +1,188 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="en">
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Product</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>Keyboard Name</source>
+        <translation>키보드 이름</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>장치가 연결되지 않았습니다</translation>
+    </message>
+</context>
+<context>
+    <name>DFirwareInfoShow</name>
+    <message>
+        <source>Firmware Info</source>
+        <translation>펌웨어 정보</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListItem</name>
+    <message>
+        <source>DHomeDeviceListItem</source>
+        <translation>DHomeDeviceListItem</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>제품</translation>
+    </message>
+    <message>
+        <source>My Keyboard Name</source>
+        <translation>내 키보드 이름</translation>
+    </message>
+</context>
+<context>
+    <name>DHomeDeviceListWidget</name>
+    <message>
+        <source>DHomeDeviceListWidget</source>
+        <translation>DHomeDeviceListWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DHomePage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>장치가 연결되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>www.example.com</source>
+        <translation>www.example.com</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:14pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:14pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DLinkagePage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Linkage</source>
+        <translation>연동</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>로그인</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>BRIVEX</source>
+        <translation>BRIVEX</translation>
+    </message>
+    <message>
+        <source>HOME</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>장치</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>매크로</translation>
+    </message>
+    <message>
+        <source>LINKAGE</source>
+        <translation>연동</translation>
+    </message>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>최소화(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>최대화(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>복원(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>종료(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Exe Crash</source>
+        <translation>프로그램 충돌</translation>
+    </message>
+    <message>
+        <source>I&apos;m very sorroy for this crash !</source>
+        <translation>프로그램이 비정상 종료되어 대단히 죄송합니다!</translation>
+    </message>
+</context>
+<context>
+    <name>macroMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
+    </message>
+</context>
+<context>
+    <name>proFileOperateMenuToolWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,276 @@
+#include "DAppllication.h"
+
+#include "CrashReport.h"
+#include "DDataManager.h"
+#include "DLoginWidget.h"
+#include "InstanceLock.h"
+#include "QtLinguist.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextStream>
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("Language/selectLanguageIndex");
+const int kConnectTimeoutMs = 500;
+const int kReadTimeoutMs = 1000;
+const int kWriteTimeoutMs = 30000;
+
+QString appDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+} // namespace
+
+DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool alreadyRunning,
+                             MainWindowFactory createMainWindow)
+    : QApplication(argc, argv), m_appId(appId), m_createMainWindow(std::move(createMainWindow))
+{
+    // As early as the application-data folder is known, before anything else can fail.
+    CrashReport::install(dumpFolder());
+
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    if (!alreadyRunning)
+        loadStartLanguage();
+    setupSingleInstance(alreadyRunning);
+    if (!alreadyRunning && !m_isSecondInstance)
+        startLogin();
+}
+
+DAppllication::~DAppllication()
+{
+    m_mainWindow.reset();
+    m_loginWidget.reset();
+}
+
+int DAppllication::runProgram(int &argc, char **argv, const MainWindowFactory &createMainWindow)
+{
+    // High-DPI scaling is always on; it must be set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+
+    InstanceLock lock(InstanceLock::executableName());
+    const bool alreadyRunning = !lock.acquire();
+    if (alreadyRunning)
+        qDebug("--------------- EXE already runing -----------------");
+
+    int result = 0;
+    QString program;
+    {
+        DAppllication app(QStringLiteral("ZELKA1.0.0.0"), argc, argv, alreadyRunning, createMainWindow);
+        if (app.isSecondInstance())
+            return 1;
+        app.noticeLastCrash();
+        result = app.exec();
+        program = QCoreApplication::applicationFilePath();
+    }
+    // The new copy must find neither this lock nor this server.
+    lock.unlock();
+    if (result == kRestartCode)
+        restartApplication(program, QStringLiteral("reopen"));
+    return result;
+}
+
+bool DAppllication::restartApplication(const QString &program, const QString &argument)
+{
+    return QProcess::startDetached(program, QStringList{argument});
+}
+
+void DAppllication::loadStartLanguage()
+{
+    setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    setApplicationVersion(QStringLiteral("1.0.0.0"));
+    setQuitOnLastWindowClosed(true);
+
+    QtLinguist *loader = linguist();
+    const int defaultIndex = QtLinguist::systemLanguage();
+    int inUse = defaultIndex;
+
+    const QString configDir = appDataFolder() + QStringLiteral("/UserConfig");
+    const QString configPath = configDir + QStringLiteral("/BrivexConfig.ini");
+    if (QDir(configDir).exists()) {
+        QSettings stored(configPath, QSettings::IniFormat);
+        const int index = stored.contains(kLanguageKey) ? stored.value(kLanguageKey).toInt() : -1;
+        if (index != -1)
+            inUse = index;
+    }
+    if (!loader->loadLanguage(QtLinguist::Language(inUse)))
+        qDebug() << "DAppllication: language" << inUse << "not loaded; the texts stay English";
+
+    m_languageSettings = std::make_unique<QSettings>(configPath, QSettings::IniFormat);
+    m_languageSettings->setValue(kLanguageKey, inUse);
+    m_languageSettings->sync();
+
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+}
+
+void DAppllication::setupSingleInstance(bool alreadyRunning)
+{
+    m_isSecondInstance = false;
+    m_server = nullptr;
+    m_activationWindow = nullptr;
+    m_serverName = InstanceLock::serverPath(InstanceLock::executableName());
+    qDebug() << "DAppllication:" << m_appId << "server" << m_serverName;
+
+    if (connectToRunningInstance()) {
+        m_isSecondInstance = true;
+        return;
+    }
+    if (alreadyRunning) {
+        // The other copy is still starting or hangs; a second window would only compete with it.
+        qWarning("DAppllication: another copy of the program holds the lock but does not answer; "
+                 "this copy ends");
+        m_isSecondInstance = true;
+        return;
+    }
+    startLocalServer();
+}
+
+bool DAppllication::connectToRunningInstance()
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName, QIODevice::ReadWrite);
+    if (!socket.waitForConnected(kConnectTimeoutMs))
+        return false;
+
+    const QStringList args = arguments();
+    QTextStream stream(&socket);
+    stream << (args.size() > 1 ? args.last() : QString());
+    stream.flush();
+    if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kWriteTimeoutMs))
+        qWarning("DAppllication: the running copy did not take the argument");
+    socket.disconnectFromServer();
+    return true;
+}
+
+void DAppllication::startLocalServer()
+{
+    m_server = new QLocalServer(this);
+    connect(m_server, &QLocalServer::newConnection, this, &DAppllication::newLocalConnection);
+    if (m_server->listen(m_serverName))
+        return;
+    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
+        // Nobody answered on it above: the socket is what a crashed copy left behind.
+        QLocalServer::removeServer(m_serverName);
+        if (m_server->listen(m_serverName))
+            return;
+    }
+    qWarning("DAppllication: cannot listen on %s: %s", qPrintable(m_serverName),
+             qPrintable(m_server->errorString()));
+}
+
+void DAppllication::newLocalConnection()
+{
+    QLocalSocket *socket = m_server ? m_server->nextPendingConnection() : nullptr;
+    if (!socket)
+        return;
+    // The other copy's argument changes nothing here.
+    socket->waitForReadyRead(kReadTimeoutMs);
+    delete socket;
+
+    if (QWidget *window = m_activationWindow) {
+        window->raise();
+        window->activateWindow();
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->show();
+    }
+}
+
+void DAppllication::startLogin()
+{
+    m_loginWidget = std::make_unique<DLoginWidget>();
+    connect(m_loginWidget.get(), &DLoginWidget::sigLoginFinished, this, &DAppllication::onLoginFinished);
+    m_loginWidget->on_pushButton_Login_clicked();
+}
+
+void DAppllication::onLoginFinished(bool bok)
+{
+    if (!bok)
+        return;
+    if (m_loginWidget)
+        m_loginWidget->fadeOut();
+
+    QWidget *window = m_createMainWindow ? m_createMainWindow() : nullptr;
+    if (!window) {
+        qWarning("DAppllication: no main window");
+        return;
+    }
+    m_mainWindow.reset(window);
+    window->activateWindow();
+    window->show();
+    m_activationWindow = window;
+
+    QSettings user(DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini"),
+                   QSettings::IniFormat);
+    const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
+    // Started by the session's auto start entry: only the tray icon shows.
+    if (startsHidden(autoStart, arguments()))
+        window->hide();
+}
+
+bool DAppllication::startsHidden(bool autoStart, const QStringList &arguments)
+{
+    if (!autoStart)
+        return false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i).contains(QLatin1String("AutoUp"), Qt::CaseSensitive))
+            return true;
+    }
+    return false;
+}
+
+QString DAppllication::dumpFolder()
+{
+    return QStringLiteral("%1/dump").arg(appDataFolder());
+}
+
+void DAppllication::noticeLastCrash()
+{
+    const QString report = CrashReport::takeLastReport(dumpFolder());
+    if (report.isEmpty())
+        return;
+    qWarning("DAppllication: the last run crashed: %s", qPrintable(report));
+    QMessageBox::critical(nullptr, QObject::tr("Exe Crash"),
+                          QStringLiteral("<FONT size=3><div><b>%1</b></div>")
+                              .arg(QObject::tr("I'm very sorroy for this crash !")),
+                          QMessageBox::Ok);
+}
+
+bool DAppllication::loadLanguage(int language)
+{
+    return linguist()->loadLanguage(QtLinguist::Language(language));
+}
+
+bool DAppllication::loadLanguageFile(const QString &path)
+{
+    return linguist()->loadLanguageFile(path);
+}
+
+QtLinguist *DAppllication::linguist()
+{
+    if (!m_linguist)
+        m_linguist = std::make_unique<QtLinguist>();
+    return m_linguist.get();
+}
+
+void DAppllication::exitWithCode(int code)
+{
+    if (m_mainWindow)
+        m_mainWindow->hide();
+    if (m_loginWidget)
+        m_loginWidget->hide();
+    exit(code);
+}

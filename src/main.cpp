@@ -1,12 +1,13 @@
-#include "DDataManager.h"
+#include "DAppllication.h"
+#include "DMainWidget.h"
 
 #include <QApplication>
 
-// Until the main window exists, the program creates its data manager (folders, settings,
-// daily log) and exits.
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    DDataManager::getInstance();
-    return 0;
+    return DAppllication::runProgram(argc, argv, [] {
+        // Frames draw no outline of the platform style unless their own style sheet gives one.
+        qApp->setStyleSheet(QStringLiteral("QFrame{border:none;}"));
+        return new DMainWidget();
+    });
 }

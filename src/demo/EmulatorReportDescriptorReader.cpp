@@ -1,0 +1,8 @@
+#include "EmulatorReportDescriptorReader.h"
+
+#include "Emulator.h"
+
+QByteArray EmulatorReportDescriptorReader::reportDescriptor(const QString &hidPath) const
+{
+    return emu::reportDescriptorForPath(hidPath);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Report descriptors of simulated devices, by their hidapi path, in place of sysfs.
+
+#include "ReportDescriptorReader.h"
+
+class EmulatorReportDescriptorReader : public ReportDescriptorReader
+{
+public:
+    QByteArray reportDescriptor(const QString &hidPath) const override;
+};

@@ -1,0 +1,30 @@
+// zelka-demo: the program with simulated devices in place of real ones, so that it can be seen
+// and tried without a keyboard or mouse of the family. One keyboard and the mouse are plugged in
+// before the program starts. Its own executable name keeps its application-data folder, its
+// single-instance lock and its local socket apart from the real program's, and it never
+// registers auto start.
+
+#include "DAppllication.h"
+#include "DMainWidget.h"
+#include "Emulator.h"
+#include "EmulatorDeviceNotifier.h"
+#include "EmulatorReportDescriptorReader.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    emu::plug(emu::mouseSpec(QStringLiteral("ZM1")));
+
+    return DAppllication::runProgram(argc, argv, [] {
+        qApp->setStyleSheet(QStringLiteral("QFrame{border:none;}"));
+        DMainWidget::StartOptions options;
+        options.createNotifier = [](QObject *parent) { return new EmulatorDeviceNotifier(parent); };
+        options.descriptorReader = std::make_shared<EmulatorReportDescriptorReader>();
+        options.registerAutoStart = false;
+        return new DMainWidget(options);
+    });
+}

@@ -1,0 +1,108 @@
+#include "AutoStartEntry.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+QString autostartFolder()
+{
+    // GenericConfigLocation is $XDG_CONFIG_HOME, or ~/.config when it is unset.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/autostart");
+}
+
+// A desktop-entry string value: backslash, newline, tab and carriage return escaped.
+QString escapeValue(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': out += QStringLiteral("\\\\"); break;
+        case '\n': out += QStringLiteral("\\n"); break;
+        case '\t': out += QStringLiteral("\\t"); break;
+        case '\r': out += QStringLiteral("\\r"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString AutoStartEntry::entryPath(const QString &programName)
+{
+    return autostartFolder() + QLatin1Char('/') + programName + QStringLiteral(".desktop");
+}
+
+QString AutoStartEntry::execLine(const QString &programPath)
+{
+    // Inside double quotes, '"', '`', '$' and '\' take a backslash; '%' is doubled, as it
+    // introduces field codes anywhere in the line.
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : programPath) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        if (c == QLatin1Char('%'))
+            quoted += QLatin1Char('%');
+        quoted += c;
+    }
+    quoted += QStringLiteral("\" --AutoUp");
+    return quoted;
+}
+
+bool AutoStartEntry::enable(const QString &programName, const QString &programPath)
+{
+    if (programName.isEmpty() || programName.contains(QLatin1Char('/')) || programPath.isEmpty()) {
+        qDebug() << "------------------ *** Auto start not written: no program name or path *** ------------------";
+        return false;
+    }
+    const QString folder = autostartFolder();
+    if (!QDir().mkpath(folder)) {
+        qDebug() << "------------------ *** Auto start not written: cannot create" << folder << "*** ------------------";
+        return false;
+    }
+    const QString absolute = QFileInfo(programPath).absoluteFilePath();
+    QString text;
+    text += QStringLiteral("[Desktop Entry]\n");
+    text += QStringLiteral("Type=Application\n");
+    text += QStringLiteral("Name=") + escapeValue(programName) + QLatin1Char('\n');
+    text += QStringLiteral("Exec=") + escapeValue(execLine(absolute)) + QLatin1Char('\n');
+    text += QStringLiteral("Terminal=false\n");
+    text += QStringLiteral("X-GNOME-Autostart-enabled=true\n");
+
+    QSaveFile file(entryPath(programName));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qDebug() << "------------------ *** Auto start not written:" << file.errorString() << "*** ------------------";
+        return false;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        qDebug() << "------------------ *** Auto start not written:" << file.errorString() << "*** ------------------";
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool AutoStartEntry::disable(const QString &programName)
+{
+    const QString path = entryPath(programName);
+    if (!QFile::exists(path))
+        return true;
+    if (!QFile::remove(path)) {
+        qDebug() << "------------------ *** Auto start entry not removed:" << path << "*** ------------------";
+        return false;
+    }
+    return true;
+}
+
+bool AutoStartEntry::isEnabled(const QString &programName)
+{
+    return QFileInfo(entryPath(programName)).isFile();
+}

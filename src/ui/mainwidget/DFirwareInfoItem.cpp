@@ -1,0 +1,35 @@
+#include "DFirwareInfoItem.h"
+#include "ui_DFirwareInfoItem.h"
+
+#include "DDataManager.h"
+
+DFirwareInfoItem::DFirwareInfoItem(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::DFirwareInfoItem>())
+{
+    ui->setupUi(this);
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    const QString label = QStringLiteral("color: rgb(%1); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";")
+                              .arg(theme.TextDefaultColor);
+    ui->label_HidInfo->setStyleSheet(QStringLiteral("QLabel#label_HidInfo{%1}").arg(label));
+    ui->label_DataTimeInfo->setStyleSheet(QStringLiteral("QLabel#label_DataTimeInfo{%1}").arg(label));
+    ui->frame->setStyleSheet(
+        QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid rgb(%1);}").arg(theme.SettingsBorderColor));
+}
+
+DFirwareInfoItem::~DFirwareInfoItem() = default;
+
+void DFirwareInfoItem::setInfoText(QString idText, QString buildText)
+{
+    const int dash = idText.indexOf(QLatin1Char('-'));
+    ui->label_HidInfo->setText(dash < 0 ? idText : idText.mid(dash + 1));
+    ui->label_DataTimeInfo->setText(buildText);
+}
+
+QString DFirwareInfoItem::hidInfoText() const
+{
+    return ui->label_HidInfo->text();
+}
+
+QString DFirwareInfoItem::dataTimeInfoText() const
+{
+    return ui->label_DataTimeInfo->text();
+}

@@ -1,0 +1,722 @@
+#include "DMainWidget.h"
+#include "ui_DMainWidget.h"
+
+#include "AutoStartEntry.h"
+#include "DDataManager.h"
+#include "DDevicePage.h"
+#include "DHomePage.h"
+#include "DLinkagePage.h"
+#include "DMacroPage.h"
+#include "DeviceNotifier.h"
+#include "FramelessWindowHelper.h"
+#include "MainHidInterFace.h"
+#include "ReportDescriptorReader.h"
+#include "xmlInterface.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPropertyAnimation>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int kListFull = 10;
+constexpr int kListArrival = 11;
+constexpr int kListRemoval = 12;
+constexpr int kSettleMs = 300;
+constexpr int kBootloaderHandOverMs = 1000;
+constexpr int kAutoUpgradeDelayMs = 1300;
+
+QString timeStamp()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss ddd"));
+}
+
+QString themeName(int index)
+{
+    switch (index) {
+    case 0: return QStringLiteral("Black");
+    case 1: return QStringLiteral("Light");
+    case 2: return QStringLiteral("Blue");
+    case 3: return QStringLiteral("Pink");
+    case 4: return QStringLiteral("Other");
+    default: return QString();
+    }
+}
+
+// A vendor or product id written as four hexadecimal digits; -1 for anything else.
+int hexId(const char *text)
+{
+    const QString value = QString::fromLatin1(text).trimmed();
+    if (value.isEmpty() || value.size() > 4)
+        return -1;
+    bool ok = false;
+    const int id = value.toInt(&ok, 16);
+    for (const QChar c : value) {
+        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c))
+            return -1;
+    }
+    return ok ? id : -1;
+}
+
+// Where a device list file is read from: the "configDir" folder beside the program when the
+// default configuration says so, otherwise a copy of the resource in a temporary folder (which
+// lives as long as the returned folder object). An empty path when neither works.
+QString deviceListPath(const QString &name, QTemporaryDir *folder)
+{
+    if (DDataManager::getInstance()->getUserConfig())
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/configDir/") + name;
+    if (!folder->isValid())
+        return QString();
+    const QString copy = folder->path() + QLatin1Char('/') + name;
+    if (!QFile::copy(QStringLiteral(":/images/configDir/") + name, copy))
+        return QString();
+    return copy;
+}
+
+} // namespace
+
+DMainWidget::DMainWidget(QWidget *parent) : DMainWidget(StartOptions(), parent) {}
+
+DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::DMainWidget>()), options(startOptions)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        if (available.width() > 1920 || available.height() > 1080)
+            setMinimumSize(1550, 850);
+        else
+            setMinimumSize(1280, 715);
+    }
+
+    // Moving and resizing the frameless window.
+    framelessHelper = new FramelessWindowHelper(this);
+    framelessHelper->setDragArea(ui->frame_4);
+    framelessHelper->addTrackedFrame(ui->frame_Bg);
+    framelessHelper->addTrackedFrame(ui->frame_Title);
+    framelessHelper->addTrackedFrame(ui->frame_Main);
+    framelessHelper->addTrackedFrame(ui->stackedWidget_Main);
+    setMouseTracking(true);
+    setCursor(Qt::ArrowCursor);
+
+    // The data manager comes to life here: folders, daily log, settings, theme, fonts.
+    DDataManager *data = DDataManager::getInstance();
+    data->writeLog(QStringLiteral("********************--------------------Into DMainWidget INIT:") + timeStamp());
+
+    ui->pushButton_Linkage->hide();
+
+    {
+        QSettings defaultConfig(options.defaultConfigPath, QSettings::IniFormat);
+        defaultConfig.setIniCodec("UTF-8");
+        data->setUseFontStatus(defaultConfig.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+        if (defaultConfig.contains(QStringLiteral("CompanyName/ComName")))
+            companyName = defaultConfig.value(QStringLiteral("CompanyName/ComName")).toString();
+    }
+    setWindowTitle(companyName);
+
+    QFont nameFont = data->getFont(0);
+    nameFont.setPointSize(16);
+    ui->label_AppName->setFont(nameFont);
+    ui->label_AppName->setText(companyName);
+
+    const QString logo = QStringLiteral(":/images/brivexLogo.png");
+    ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(logo));
+    setWindowIcon(QIcon(logo));
+
+    const QString macroPath = data->getUserConfigDir() + QStringLiteral("/brivexMacro.xml");
+    std::strncpy(macroXmlPath, macroPath.toLocal8Bit().constData(), sizeof(macroXmlPath) - 1);
+    xmlStore = std::make_unique<xmlInterface>();
+    if (!QFileInfo(macroPath).isFile())
+        xmlStore->createXmlFile(macroXmlPath);
+
+    readDeviceLists();
+
+    userIniPath = data->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
+    userSettings = new QSettings(userIniPath, QSettings::IniFormat, this);
+    {
+        const QSettings existing(userIniPath, QSettings::IniFormat);
+        if (!existing.contains(QStringLiteral("AutoStart/isAutoStart"))) {
+            userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
+            if (options.registerAutoStart
+                && !AutoStartEntry::enable(QCoreApplication::applicationName(),
+                                           QCoreApplication::applicationFilePath()))
+                qDebug() << "---------------- *** Auto start could not be registered *** ----------------";
+        }
+        if (!existing.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
+            userSettings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
+        if (!existing.contains(QStringLiteral("CloseToTray/isCloseToTray")))
+            userSettings->setValue(QStringLiteral("CloseToTray/isCloseToTray"), true);
+    }
+    userSettings->setValue(QStringLiteral("MainWinID/MainWinIdNum"), int(winId()));
+    userSettings->sync();
+    if (userSettings->status() != QSettings::NoError)
+        qDebug() << "---------------- *** User settings not written:" << userIniPath << "*** ----------------";
+
+    if (data->getSupportAnimation()) {
+        pageAnimation = new QPropertyAnimation(ui->stackedWidget_Main, "geometry", this);
+        pageAnimation->setTargetObject(ui->stackedWidget_Main);
+        pageAnimation->setDuration(500);
+    }
+
+    createTrayIcon();
+    registerDeviceNotifications();
+
+    auto *pageButtons = new QButtonGroup(this);
+    pageButtons->addButton(ui->pushButton_Home, 10);
+    pageButtons->addButton(ui->pushButton_Device, 11);
+    pageButtons->addButton(ui->pushButton_Macro, 12);
+    pageButtons->addButton(ui->pushButton_Linkage, 13);
+    ui->pushButton_Home->setChecked(true);
+    connect(pageButtons, &QButtonGroup::idClicked, this, &DMainWidget::onCurIndexChanged);
+
+    createPages();
+    devicePage->setMainWindow(this);
+
+    // The enumerator only lists devices; its own thread never runs.
+    enumerator = std::make_unique<MainHidInterFace>(0, QStringLiteral("mainThread"));
+    enumerator->setHidNameList(data->getHidNameList());
+    if (options.descriptorReader)
+        enumerator->setReportDescriptorReader(options.descriptorReader);
+    connect(enumerator.get(), &MainHidInterFace::sigGetHidListSuccessful, this, &DMainWidget::onGetHidListSuccessful);
+    // In the GUI thread: the result arrives before getHidList returns, and the device page opens
+    // the devices inside it.
+    startupEnumeration = true;
+    enumerator->getHidList(kListFull);
+    startupEnumeration = false;
+
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this, &DMainWidget::onHidDeviceConnectChanging_Remove);
+
+    data->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:") + timeStamp());
+
+    onChangAppTheme(userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+
+    std::fputs("----------------------------------*** Brivex Runing ***--------------------------------\n", stdout);
+    std::fflush(stdout);
+    qDebug() << "---------------- *** Win *** ----------------";
+
+    // Devices that came or went while the window was being built.
+    runDeferredEnumeration();
+}
+
+DMainWidget::~DMainWidget()
+{
+    if (hotPlugThread) {
+        hotPlugThread->wait();
+        delete hotPlugThread;
+        hotPlugThread = nullptr;
+    }
+    if (trayIcon)
+        trayIcon->hide();
+    // The pages (and the device links) use the XML store, which goes with this object's members.
+    delete devicePage;
+    devicePage = nullptr;
+    delete macroPage;
+    macroPage = nullptr;
+}
+
+void DMainWidget::readDeviceLists()
+{
+    DDataManager *data = DDataManager::getInstance();
+
+    QList<HidListInfo> hidList;
+    {
+        QTemporaryDir folder;
+        const QString path = deviceListPath(QStringLiteral("hidList.xml"), &folder);
+        if (!path.isEmpty())
+            xmlStore->readHidList(path.toLocal8Bit().constData(), &hidList);
+    }
+    QStringList names;
+    QMap<QString, QString> likeNames;
+    QMap<QString, QString> productNames;
+    QMap<QString, int> keyNums;
+    QMap<QString, HidListInfo> entries;
+    for (const HidListInfo &entry : qAsConst(hidList)) {
+        const QString name = QString::fromUtf8(entry.hidName);
+        names.append(name);
+        likeNames.insert(name, QString::fromUtf8(entry.likeName));
+        productNames.insert(name, QString::fromUtf8(entry.productName));
+        keyNums.insert(name, entry.keyNum);
+        entries.insert(name, entry);
+    }
+    data->setHidNameList(names);
+    data->setLikeNameMap(likeNames);
+    data->setProductNameMap(productNames);
+    data->setKeyNumMap(keyNums);
+    data->setHidListInfoMap(entries);
+
+    QList<SupportHidInfo> supportList;
+    {
+        QTemporaryDir folder;
+        const QString path = deviceListPath(QStringLiteral("hidListSupport.xml"), &folder);
+        if (!path.isEmpty())
+            xmlStore->readHidSupportList(path.toLocal8Bit().constData(), &supportList);
+    }
+    data->setHidSupportList(supportList);
+    qDebug() << "---------------------------- *** Get supportHid Over *** --------------------------------";
+}
+
+void DMainWidget::createPages()
+{
+    devicePage = new DDevicePage(ui->page_Device);
+    ui->page_Device->layout()->addWidget(devicePage);
+    devicePage->setMacroXml(macroXmlPath, xmlStore.get());
+    connect(devicePage, &DDevicePage::sigCloseWindowForThis_DevicePage, this, &DMainWidget::onCloseWindowForThis_Main);
+
+    homePage = new DHomePage(ui->page_Home);
+    ui->page_Home->layout()->addWidget(homePage);
+    connect(devicePage, &DDevicePage::sigHidDeviceListUpdate, homePage, &DHomePage::sigHidDeviceListUpdateHome);
+    // The window switches to the Device page before the page switches to the device.
+    connect(homePage, &DHomePage::sigHomePage, this, &DMainWidget::onHomePageDeviceItemClick);
+    connect(homePage, &DHomePage::sigHomePage, devicePage, &DDevicePage::sigHomePageDeviceItemClicked);
+    homePage->showDeviceList(devicePage->getHidStructInfoList());
+
+    macroPage = new DMacroPage(ui->page_Macro);
+    ui->page_Macro->layout()->addWidget(macroPage);
+    macroPage->setMacroXml(macroXmlPath, xmlStore.get());
+    connect(macroPage, &DMacroPage::sigMacroListHaveChanged, devicePage, &DDevicePage::sigMacroListHaveChangedSendToDevice);
+    connect(macroPage, &DMacroPage::sigHookKeyboardRecviveStream, devicePage,
+            &DDevicePage::sigHookKeyboardRecviveStreamToDevice);
+
+    linkagePage = new DLinkagePage(ui->page_Linkage);
+    ui->page_Linkage->layout()->addWidget(linkagePage);
+}
+
+void DMainWidget::registerDeviceNotifications()
+{
+    deviceNotifier = options.createNotifier ? options.createNotifier(this) : DeviceNotifier::createSystemNotifier(this);
+    if (!deviceNotifier || !deviceNotifier->isActive()) {
+        qDebug() << "---------------- *** Device notification registration failed: devices that come or go"
+                    " are not followed *** ----------------";
+        if (!deviceNotifier)
+            return;
+    }
+    connect(deviceNotifier, &DeviceNotifier::deviceArrived, this, &DMainWidget::onDeviceArrived);
+    connect(deviceNotifier, &DeviceNotifier::deviceRemoved, this, &DMainWidget::onDeviceRemoved);
+
+    settleTimer = new QTimer(this);
+    settleTimer->setSingleShot(true);
+    settleTimer->setInterval(kSettleMs);
+    connect(settleTimer, &QTimer::timeout, this, &DMainWidget::onSettled);
+
+    bootloaderTimer = new QTimer(this);
+    bootloaderTimer->setSingleShot(true);
+    bootloaderTimer->setInterval(kBootloaderHandOverMs);
+    connect(bootloaderTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+}
+
+int DMainWidget::supportedEntryFor(const QString &devicePath) const
+{
+    int vendorId = 0;
+    int productId = 0;
+    if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
+        return -1;
+    const QList<SupportHidInfo> supported = DDataManager::getInstance()->getHidSupportList();
+    for (int i = 0; i < supported.size(); ++i) {
+        if (hexId(supported[i].Vid) == vendorId && hexId(supported[i].Pid) == productId)
+            return i;
+    }
+    return -1;
+}
+
+bool DMainWidget::isBootloaderPath(const QString &devicePath)
+{
+    int vendorId = 0;
+    int productId = 0;
+    if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
+        return false;
+    return (vendorId == 0x0416 && (productId == 0x3F00 || productId == 0x3F02))
+           || (vendorId == 0x0C45 && (productId == 0x6565 || productId == 0x4560));
+}
+
+void DMainWidget::onDeviceArrived(const QString &devicePath)
+{
+    qDebug() << "-------------------------- ******** Path:" << devicePath;
+    if (supportedEntryFor(devicePath) >= 0)
+        noteSettlingEvent(kListArrival, devicePath);
+    if (isBootloaderPath(devicePath)) {
+        // Every interface of the bootloader restarts the one timer.
+        firmwareAttempts = 0;
+        bootloaderTimer->start();
+    }
+}
+
+void DMainWidget::onDeviceRemoved(const QString &devicePath)
+{
+    if (supportedEntryFor(devicePath) >= 0)
+        noteSettlingEvent(kListRemoval, devicePath);
+}
+
+void DMainWidget::noteSettlingEvent(int listType, const QString &devicePath)
+{
+    if (!settlingListTypes.contains(listType))
+        settlingListTypes.append(listType);
+    if (listType == kListArrival)
+        settlingArrivalPath = devicePath;
+    else
+        settlingRemovalPath = devicePath;
+    settleTimer->start();
+}
+
+void DMainWidget::onSettled()
+{
+    const QList<int> types = settlingListTypes;
+    settlingListTypes.clear();
+    for (const int type : types) {
+        if (type == kListArrival)
+            emit sigHidDeviceConnectChanging_Into(settlingArrivalPath);
+        else
+            emit sigHidDeviceConnectChanging_Remove(settlingRemovalPath);
+    }
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Into(QString)
+{
+    requestHotPlugEnumeration(kListArrival);
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Remove(QString)
+{
+    requestHotPlugEnumeration(kListRemoval);
+}
+
+bool DMainWidget::isEnumerationBusy() const
+{
+    return startupEnumeration || hotPlugThread != nullptr || pendingHotPlug || handlingResult;
+}
+
+void DMainWidget::requestHotPlugEnumeration(int listType)
+{
+    if (isEnumerationBusy() || !deferredListTypes.isEmpty()) {
+        // An enumeration of the same kind that has not started yet will see this device too.
+        if (!deferredListTypes.contains(listType))
+            deferredListTypes.append(listType);
+        return;
+    }
+    startHotPlugEnumeration(listType);
+}
+
+void DMainWidget::startHotPlugEnumeration(int listType)
+{
+    pendingListType = listType;
+    pendingHotPlug = true;
+    hotPlugThread = QThread::create([this, listType] { runPendingEnumeration(listType); });
+    hotPlugThread->setObjectName(QStringLiteral("hotPlugEnumeration"));
+    connect(hotPlugThread, &QThread::finished, this, &DMainWidget::onHotPlugThreadFinished);
+    hotPlugThread->start();
+}
+
+void DMainWidget::runPendingEnumeration(int listType)
+{
+    // Its result signal reaches onGetHidListSuccessful in the GUI thread as a queued call.
+    enumerator->getHidList(listType);
+}
+
+void DMainWidget::onHotPlugThreadFinished()
+{
+    if (!hotPlugThread)
+        return;
+    hotPlugThread->wait();
+    hotPlugThread->deleteLater();
+    hotPlugThread = nullptr;
+    // The result is queued before the thread ends; if it has not come by now, it never will.
+    if (pendingHotPlug && !handlingResult) {
+        qDebug() << "---------------- *** Enumeration ended without a result *** ----------------";
+        pendingHotPlug = false;
+    }
+    runDeferredEnumeration();
+}
+
+void DMainWidget::runDeferredEnumeration()
+{
+    if (startupEnumeration || hotPlugThread || pendingHotPlug || handlingResult || deferredListTypes.isEmpty())
+        return;
+    startHotPlugEnumeration(deferredListTypes.takeFirst());
+}
+
+void DMainWidget::onGetHidListSuccessful()
+{
+    handlingResult = true;
+    const QList<hidStructInfo> list = enumerator->getHidStructInfoList();
+    const bool built = devicePage->setHidStructInfoList(list);
+    if (!built && pendingHotPlug)
+        devicePage->onDeviceListChanged(pendingListType == kListArrival, QString());
+    pendingHotPlug = false;
+    handlingResult = false;
+
+    if (DDataManager::getInstance()->getAppVersionChanged())
+        checkFirmwareUpgrade(0);
+
+    // Let the hot-plug thread end first when it has not yet; its end runs the next one.
+    runDeferredEnumeration();
+}
+
+bool DMainWidget::checkFirmwareUpgrade(int flag)
+{
+    upgradeList.clear();
+    const QList<HidDeviceInfo> records = enumerator ? enumerator->getHidDeviceInfoList() : QList<HidDeviceInfo>();
+    for (HidDeviceInfo record : records) {
+        newVersionText.clear();
+        if (checkDeviceFirmware(record)) {
+            const QByteArray version = newVersionText.toLatin1();
+            std::memset(record.newVersion, 0, sizeof(record.newVersion));
+            std::strncpy(record.newVersion, version.constData(), sizeof(record.newVersion) - 1);
+            upgradeList.append(record);
+        }
+    }
+    if (upgradeList.isEmpty())
+        return false;
+    upgradeWindowManual = flag;
+    if (flag != 0)
+        onUpdateFirmwareWindowOpen();
+    else
+        QTimer::singleShot(kAutoUpgradeDelayMs, this, &DMainWidget::onUpdateFirmwareWindowOpen);
+    return true;
+}
+
+bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
+{
+    const QString image = QStringLiteral(":/images/UpdateHex/") + QString::fromLatin1(record.hidName)
+                          + QStringLiteral(".hex");
+    if (!QFile::exists(image))
+        return false;
+    // Reading the version block of a carried image needs the Intel HEX reader, which the
+    // program does not have yet; until then no image is offered.
+    qDebug() << "---------------- *** Firmware image not read:" << image << "*** ----------------";
+    return false;
+}
+
+QList<HidDeviceInfo> DMainWidget::getUpgradeList() const
+{
+    return upgradeList;
+}
+
+void DMainWidget::onFirmwareUpgradeCheck()
+{
+    qDebug() << "----------------------------- *** Firmware Upgrade Check *** -----------------------------";
+    if (checkFirmwareUpgrade(1))
+        return;
+    // The settings dialog that asked shows its "no upgradeable device" notice once it exists.
+}
+
+void DMainWidget::onUpdateFirmwareWindowOpen()
+{
+    if (upgradeWindow)
+        return;
+    qDebug() << "---------------- *** Firmware update window: devices with a newer image:" << upgradeList.size()
+             << "*** ----------------";
+}
+
+void DMainWidget::onUpdateFirmwareWindowClose()
+{
+    upgradeWindow.clear();
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgrade()
+{
+    qDebug() << "---------------- *** Bootloader arrived: firmware hand-over, attempt" << firmwareAttempts
+             << "*** ----------------";
+}
+
+void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName)
+{
+    qDebug() << "---------------- *** Firmware upgrade of" << strHidName << strHidPath << strSN.size()
+             << "*** ----------------";
+}
+
+int DMainWidget::firmwareAttemptCount() const
+{
+    return firmwareAttempts;
+}
+
+QString DMainWidget::getCompanyName() const
+{
+    return companyName;
+}
+
+void DMainWidget::onCurIndexChanged(int selIndex)
+{
+    if (selIndex == currentPageId)
+        return;
+    macroPage->setMacroPageShown(false);
+    stopMacroRecording();
+    switch (selIndex) {
+    case 10:
+        ui->stackedWidget_Main->setCurrentWidget(ui->page_Home);
+        break;
+    case 11:
+        ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
+        devicePage->loadFirstDevice();
+        break;
+    case 12:
+        macroPage->setMacroPageShown(true);
+        macroPage->loadKeyboardInfo();
+        macroPage->loadMacroList();
+        ui->stackedWidget_Main->setCurrentWidget(ui->page_Macro);
+        break;
+    case 13:
+        ui->stackedWidget_Main->setCurrentWidget(ui->page_Linkage);
+        break;
+    default:
+        break;
+    }
+    currentPageId = selIndex;
+}
+
+void DMainWidget::onHomePageDeviceItemClick(QString)
+{
+    currentPageId = 11;
+    ui->pushButton_Device->setChecked(true);
+    ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
+}
+
+void DMainWidget::onChangAppTheme(int index)
+{
+    qDebug() << "------------------------selThemeIndex:" << index;
+    applyTheme(index);
+    homePage->applyTheme();
+    macroPage->applyTheme();
+    devicePage->applyTheme();
+}
+
+void DMainWidget::applyTheme(int index)
+{
+    DDataManager *data = DDataManager::getInstance();
+    {
+        QSettings defaultConfig(options.defaultConfigPath, QSettings::IniFormat);
+        defaultConfig.setIniCodec("UTF-8");
+        data->setUseFontStatus(defaultConfig.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    }
+    const ThemeColorConfig theme = data->getThemeColor();
+    const QString name = themeName(index);
+
+    QFont nameFont = data->getFont(0);
+    nameFont.setPointSize(16);
+    ui->label_AppName->setFont(nameFont);
+    ui->label_AppName->setStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+
+    ui->frame_ChangPage->setStyleSheet(
+        QStringLiteral("QPushButton{\tbackground-color:transparent;\tcolor: rgb(%1);\tborder: none;}\n"
+                       "QPushButton::unchecked{\tcolor: rgb(%1);\tborder: none;}\n"
+                       "QPushButton::hover{\tcolor: rgb(%2);\tborder: none;}\n"
+                       "QPushButton::pressed{\tcolor: rgb(%3);\tborder: none;}\n"
+                       "QPushButton::checked{\tcolor: rgb(%3);\tborder-bottom: 3px solid rgb(%3);}")
+            .arg(theme.TextDefaultColor, theme.TextHoverColor, theme.TextCheckedColor));
+
+    QFont buttonFont = data->getFont(0);
+    buttonFont.setPointSize(14);
+    for (QPushButton *button : {ui->pushButton_Home, ui->pushButton_Device, ui->pushButton_Macro, ui->pushButton_Linkage})
+        button->setFont(buttonFont);
+
+    ui->pushButton->setStyleSheet(
+        QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
+
+    if (data->getBgImageIsUsing()) {
+        const QString dir = QCoreApplication::applicationDirPath();
+        ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
+                                           .arg(dir + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
+        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
+                                          .arg(dir + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
+    } else {
+        ui->frame_Title->setStyleSheet(
+            QStringLiteral("QFrame#frame_Title{background-color: qlineargradient(spread:pad, x1:0.388273, y1:1, "
+                           "x2:0.446909, y2:0, stop:0 rgba(%1, 255), stop:1 rgba(%2, 255));}")
+                .arg(theme.MainWidgetTitleColorStart, theme.MainWidgetTitleColorStop));
+        ui->frame_Bg->setStyleSheet(
+            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background-color: rgb(%2);}")
+                .arg(theme.MainWidgetBorderColor, theme.MainWidgetBgColor));
+        ui->frame_Main->setStyleSheet(
+            QStringLiteral("QFrame#frame_Main{\tbackground-color:rgb(%1); }").arg(theme.MainWidgetBgColor));
+    }
+}
+
+void DMainWidget::createTrayMenu()
+{
+    minimizeAction = new QAction(tr("Minimize(&N)"), this);
+    connect(minimizeAction, &QAction::triggered, this, &DMainWidget::onMinApp);
+    maximizeAction = new QAction(tr("Maximize(&X)"), this);
+    connect(maximizeAction, &QAction::triggered, this, &QWidget::showMaximized);
+    restoreAction = new QAction(tr("Revert(&R)"), this);
+    connect(restoreAction, &QAction::triggered, this, &QWidget::showNormal);
+    quitAction = new QAction(QIcon(QStringLiteral(":/images/mainpage/closeWindowSel.png")), tr("Quit(&Q)"), this);
+    connect(quitAction, &QAction::triggered, this, &DMainWidget::onQuitApp);
+
+    trayMenu = std::make_unique<QMenu>();
+    trayMenu->addAction(minimizeAction);
+    trayMenu->addAction(maximizeAction);
+    trayMenu->addAction(restoreAction);
+    trayMenu->addSeparator();
+    trayMenu->addAction(quitAction);
+}
+
+void DMainWidget::createTrayIcon()
+{
+    createTrayMenu();
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    trayIcon = new QSystemTrayIcon(this);
+    trayIcon->setIcon(QIcon(QStringLiteral(":/images/trayLogo.ico")));
+    trayIcon->setToolTip(companyName);
+    trayIcon->setContextMenu(trayMenu.get());
+    trayIcon->show();
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &DMainWidget::iconActivated);
+}
+
+void DMainWidget::stopMacroRecording()
+{
+    if (macroPage && macroPage->isRecording())
+        macroPage->toggleRecording();
+}
+
+void DMainWidget::onMinApp()
+{
+    hide();
+}
+
+void DMainWidget::onQuitApp()
+{
+    DDataManager::getInstance()->writeLog(QStringLiteral("********************--------------------*** Stop collect log:")
+                                          + timeStamp());
+    close();
+    std::exit(0);
+}
+
+void DMainWidget::onCloseWindowForThis_Main()
+{
+    showMinimized();
+}
+
+void DMainWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
+        showNormal();
+}
+
+void DMainWidget::closeEvent(QCloseEvent *event)
+{
+    if (trayIcon)
+        trayIcon->hide();
+    QWidget::closeEvent(event);
+}
+
+// Compiled here, so that a program that does not use the main window does not link its parts.
+#include "moc_DMainWidget.cpp"

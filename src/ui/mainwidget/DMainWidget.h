@@ -1,0 +1,169 @@
+#pragma once
+// The program's one frameless main window. Its constructor is the program's start-up: the data
+// manager, the macro library, the device lists, the first-run settings and auto start, the tray
+// icon, device notifications, the home, device, macro and linkage pages and their wiring, and
+// the first enumeration, which opens the connected devices before the window is shown.
+//
+// Devices that arrive or leave later are matched against the supported-device list; the events
+// of one device settle for 300 ms (each event restarts the wait), then an enumeration thread
+// finds what changed and the device page follows. Only one enumeration runs at a time: an event
+// that comes meanwhile is remembered and its enumeration runs once the current result has been
+// handled. A device in its bootloader starts the firmware hand-over 1000 ms after it arrived.
+
+#include "HidRecords.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class DDevicePage;
+class DHomePage;
+class DLinkagePage;
+class DMacroPage;
+class DeviceNotifier;
+class FramelessWindowHelper;
+class MainHidInterFace;
+class QAction;
+class QMenu;
+class QPropertyAnimation;
+class QSettings;
+class QThread;
+class QTimer;
+class ReportDescriptorReader;
+class xmlInterface;
+
+namespace Ui {
+class DMainWidget;
+}
+
+class DMainWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    // What differs between the program, the demo and the tests.
+    struct StartOptions {
+        // Creates the device notifier (a child of the window); empty: the system's notifier.
+        std::function<DeviceNotifier *(QObject *parent)> createNotifier;
+        // Where the enumerator reads report descriptors; empty: sysfs.
+        std::shared_ptr<const ReportDescriptorReader> descriptorReader;
+        // Whether the first run registers auto start.
+        bool registerAutoStart = true;
+        // The default configuration read for the title, the fonts and the theme.
+        QString defaultConfigPath = QStringLiteral(":/images/configDir/BrivexDefaultConfig.ini");
+    };
+
+    explicit DMainWidget(QWidget *parent = nullptr);
+    explicit DMainWidget(const StartOptions &options, QWidget *parent = nullptr);
+    ~DMainWidget() override;
+
+    void createPages();
+    void registerDeviceNotifications();
+    // Runs in the enumeration thread: one enumeration of the given type (11 arrival, 12 removal).
+    void runPendingEnumeration(int listType);
+
+    // Rebuilds the list of devices whose firmware is older than the image the program carries
+    // and, when it is not empty, opens the firmware update window at once (flag not 0) or
+    // 1300 ms later (flag 0). Whether any device was found.
+    bool checkFirmwareUpgrade(int flag);
+    // The image the program carries for the record's model is newer than the device's firmware.
+    bool checkDeviceFirmware(const HidDeviceInfo &record);
+    QList<HidDeviceInfo> getUpgradeList() const;
+
+    void applyTheme(int index);
+    void createTrayMenu();
+    void createTrayIcon();
+    void stopMacroRecording();
+
+    // True from the start of an enumeration until its result has been handled.
+    bool isEnumerationBusy() const;
+    int firmwareAttemptCount() const;
+    QString getCompanyName() const;
+
+signals:
+    void sigHidDeviceConnectChanging_Into(QString hidPath);
+    void sigHidDeviceConnectChanging_Remove(QString hidPath);
+
+public slots:
+    void onGetHidListSuccessful();
+    void onHidDeviceConnectChanging_Into(QString hidPath);
+    void onHidDeviceConnectChanging_Remove(QString hidPath);
+    void onCurIndexChanged(int selIndex);
+    void onHomePageDeviceItemClick(QString hidPath);
+    void onChangAppTheme(int index);
+    void onMinApp();
+    void onQuitApp();
+    void onCloseWindowForThis_Main();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void onUpdateFirmwareWindowOpen();
+    void onUpdateFirmwareWindowClose();
+    void ontheHidIntoFirmwareUpgrade();
+    void onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName);
+    void onFirmwareUpgradeCheck();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void onDeviceArrived(const QString &devicePath);
+    void onDeviceRemoved(const QString &devicePath);
+    // The supported-device entry whose ids the path carries (first match); -1 without one.
+    int supportedEntryFor(const QString &devicePath) const;
+    static bool isBootloaderPath(const QString &devicePath);
+    void noteSettlingEvent(int listType, const QString &devicePath);
+    void onSettled();
+    void requestHotPlugEnumeration(int listType);
+    void startHotPlugEnumeration(int listType);
+    void onHotPlugThreadFinished();
+    void runDeferredEnumeration();
+    void readDeviceLists();
+
+    std::unique_ptr<Ui::DMainWidget> ui;
+    StartOptions options;
+
+    bool pendingHotPlug = false;
+    int pendingListType = 10;
+    FramelessWindowHelper *framelessHelper = nullptr;
+    int currentPageId = 10;
+    QWidget *settingsMask = nullptr;
+    std::unique_ptr<MainHidInterFace> enumerator;
+    char macroXmlPath[256] = {};
+    std::unique_ptr<xmlInterface> xmlStore;
+    QSystemTrayIcon *trayIcon = nullptr;
+    std::unique_ptr<QMenu> trayMenu;
+    QAction *minimizeAction = nullptr;
+    QAction *maximizeAction = nullptr;
+    QAction *restoreAction = nullptr;
+    QAction *quitAction = nullptr;
+    QString companyName = QStringLiteral("CompanyName");
+    QString userIniPath;
+    QSettings *userSettings = nullptr;
+    DHomePage *homePage = nullptr;
+    DDevicePage *devicePage = nullptr;
+    DMacroPage *macroPage = nullptr;
+    DLinkagePage *linkagePage = nullptr;
+    QPropertyAnimation *pageAnimation = nullptr;
+
+    // Firmware update.
+    QList<HidDeviceInfo> upgradeList;
+    QPointer<QWidget> upgradeWindow;
+    QString newVersionText;
+    int upgradeWindowManual = 0;
+    int firmwareAttempts = 0;
+
+    // Device arrival and removal; all of it belongs to the GUI thread.
+    DeviceNotifier *deviceNotifier = nullptr;
+    QTimer *settleTimer = nullptr;
+    QTimer *bootloaderTimer = nullptr;
+    QList<int> settlingListTypes;      // 11 and 12 in the order their first event came
+    QString settlingArrivalPath;
+    QString settlingRemovalPath;
+    QList<int> deferredListTypes;      // waiting for the running enumeration
+    QThread *hotPlugThread = nullptr;
+    bool startupEnumeration = false;
+    bool handlingResult = false;
+};

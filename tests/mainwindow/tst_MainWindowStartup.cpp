@@ -1,0 +1,427 @@
+#include "AutoStartEntry.h"
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "DDevicePage.h"
+#include "DHomeDeviceListItem.h"
+#include "DHomePage.h"
+#include "DMainWidget.h"
+#include "DeviceNotifier.h"
+#include "Emulator.h"
+#include "EmulatorDeviceNotifier.h"
+#include "EmulatorReportDescriptorReader.h"
+#include "MainHidInterFace.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Counts the debug lines that contain a text, for effects that only show there.
+class DebugLineCounter
+{
+public:
+    explicit DebugLineCounter(const char *text)
+    {
+        s_text = text;
+        s_count = 0;
+        s_previous = qInstallMessageHandler(&DebugLineCounter::handle);
+    }
+    ~DebugLineCounter() { qInstallMessageHandler(s_previous); }
+    int count() const { return s_count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (message.contains(QLatin1String(s_text)))
+            ++s_count;
+        if (s_previous)
+            s_previous(type, context, message);
+    }
+    static const char *s_text;
+    static int s_count;
+    static QtMessageHandler s_previous;
+};
+const char *DebugLineCounter::s_text = "";
+int DebugLineCounter::s_count = 0;
+QtMessageHandler DebugLineCounter::s_previous = nullptr;
+
+const char kHandOverLine[] = "Bootloader arrived: firmware hand-over";
+
+} // namespace
+
+class tst_MainWindowStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startUpLogAndFirstEnumeration();
+    void firstRunWritesSettingsAndAutoStartOnce();
+    void titleFromDefaultConfiguration_data();
+    void titleFromDefaultConfiguration();
+    void devicesAtStartUp_data();
+    void devicesAtStartUp();
+    void cardClickMakesDeviceCurrent();
+    void unplugAndReplugOneOfTwo();
+    void twoArrivalsInsideOneEnumeration();
+    void allDevicesLeaveAtOnce();
+    void unsupportedDeviceIgnored();
+    void bootloaderStartsHandOverOnce_data();
+    void bootloaderStartsHandOverOnce();
+
+private:
+    std::unique_ptr<DMainWidget> makeWindow(const QString &defaultConfig = QString());
+    static int cardCount(const DMainWidget &window);
+    static QStringList cardPaths(const DMainWidget &window);
+    static DDevicePage *devicePage(const DMainWidget &window);
+    QString userIniPath() const;
+};
+
+void tst_MainWindowStartup::initTestCase()
+{
+    // The data manager exists before the first window, as it does in the program.
+    DDataManager::getInstance();
+}
+
+void tst_MainWindowStartup::init()
+{
+    emu::reset();
+    QFile::remove(userIniPath());
+    AutoStartEntry::disable(QCoreApplication::applicationName());
+}
+
+void tst_MainWindowStartup::cleanup()
+{
+    emu::reset();
+}
+
+QString tst_MainWindowStartup::userIniPath() const
+{
+    return DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
+}
+
+std::unique_ptr<DMainWidget> tst_MainWindowStartup::makeWindow(const QString &defaultConfig)
+{
+    DMainWidget::StartOptions options;
+    options.createNotifier = [](QObject *parent) { return new EmulatorDeviceNotifier(parent); };
+    options.descriptorReader = std::make_shared<EmulatorReportDescriptorReader>();
+    if (!defaultConfig.isEmpty())
+        options.defaultConfigPath = defaultConfig;
+    return std::make_unique<DMainWidget>(options);
+}
+
+QStringList tst_MainWindowStartup::cardPaths(const DMainWidget &window)
+{
+    QStringList paths;
+    // Without devices the home page shows its "not connected" page over the last cards.
+    const auto *home = window.findChild<DHomePage *>();
+    const auto *shown = home->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    if (shown->currentWidget()->objectName() == QLatin1String("page_TipShow"))
+        return paths;
+    for (const DHomeDeviceListItem *card : home->findChildren<DHomeDeviceListItem *>())
+        paths << card->hidPath();
+    paths.sort();
+    return paths;
+}
+
+int tst_MainWindowStartup::cardCount(const DMainWidget &window)
+{
+    return cardPaths(window).size();
+}
+
+DDevicePage *tst_MainWindowStartup::devicePage(const DMainWidget &window)
+{
+    return window.findChild<DDevicePage *>();
+}
+
+void tst_MainWindowStartup::startUpLogAndFirstEnumeration()
+{
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    const auto window = makeWindow();
+
+    // The device was opened and asked for its serial number inside the constructor.
+    QVERIFY(!emu::writtenCommand(keyboard, 0x15).isEmpty());
+    QCOMPARE(cardCount(*window), 1);
+
+    const QString log = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                        + QStringLiteral("/LogCollect/")
+                        + QStringLiteral("%1-%2-%3_Log.txt")
+                              .arg(QDate::currentDate().year())
+                              .arg(QDate::currentDate().month())
+                              .arg(QDate::currentDate().day());
+    QFile file(log);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(log));
+    const QByteArray text = file.readAll();
+    const int into = text.lastIndexOf("Into DMainWidget INIT:");
+    const int end = text.lastIndexOf("END DMainWidget INIT:");
+    QVERIFY(into >= 0);
+    QVERIFY(end > into);
+}
+
+void tst_MainWindowStartup::firstRunWritesSettingsAndAutoStartOnce()
+{
+    const QString entry = AutoStartEntry::entryPath(QCoreApplication::applicationName());
+    {
+        const auto window = makeWindow();
+        QSettings settings(userIniPath(), QSettings::IniFormat);
+        QCOMPARE(settings.value(QStringLiteral("AutoStart/isAutoStart")).toBool(), true);
+        QCOMPARE(settings.value(QStringLiteral("MinimizeToTray/isMinimizeToTray")).toBool(), true);
+        QCOMPARE(settings.value(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), true);
+        QVERIFY(QFile::exists(entry));
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(AutoStartEntry::execLine(QCoreApplication::applicationFilePath()).toUtf8()));
+    }
+
+    // The user turned it all off; the next start keeps that and writes no entry.
+    QVERIFY(AutoStartEntry::disable(QCoreApplication::applicationName()));
+    {
+        QSettings settings(userIniPath(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("AutoStart/isAutoStart"), false);
+        settings.setValue(QStringLiteral("CloseToTray/isCloseToTray"), false);
+    }
+    {
+        const auto window = makeWindow();
+        QSettings settings(userIniPath(), QSettings::IniFormat);
+        QCOMPARE(settings.value(QStringLiteral("AutoStart/isAutoStart")).toBool(), false);
+        QCOMPARE(settings.value(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), false);
+        QVERIFY(!QFile::exists(entry));
+    }
+}
+
+void tst_MainWindowStartup::titleFromDefaultConfiguration_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("program's configuration") << QByteArray() << "ZELKA";
+    QTest::newRow("name given") << QByteArray("[CompanyName]\nComName=Other Co\n") << "Other Co";
+    QTest::newRow("name missing") << QByteArray("[UseLocalFont]\nuseFontStatus=false\n") << "CompanyName";
+}
+
+void tst_MainWindowStartup::titleFromDefaultConfiguration()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, title);
+
+    QTemporaryDir folder;
+    QString path;
+    if (!config.isNull()) {
+        path = folder.path() + QStringLiteral("/default.ini");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(config);
+    }
+    const auto window = makeWindow(path);
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(window->getCompanyName(), title);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("label_AppName"))->text(), title);
+}
+
+void tst_MainWindowStartup::devicesAtStartUp_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("no device") << false << false;
+    QTest::newRow("one keyboard") << true << false;
+    QTest::newRow("keyboard and mouse") << true << true;
+}
+
+void tst_MainWindowStartup::devicesAtStartUp()
+{
+    QFETCH(bool, keyboard);
+    QFETCH(bool, mouse);
+
+    QStringList expected;
+    if (keyboard)
+        expected << emu::configurationPath(emu::plug(emu::keyboardSpec()));
+    if (mouse)
+        expected << emu::configurationPath(emu::plug(emu::mouseSpec()));
+    expected.sort();
+
+    const auto window = makeWindow();
+    QCOMPARE(cardPaths(*window), expected);
+    DDevicePage *page = devicePage(*window);
+    QStringList linked = page->linkedHidPaths();
+    linked.sort();
+    QCOMPARE(linked, expected);
+    QCOMPARE(page->currentHidPath(), expected.isEmpty() ? QString() : expected.first());
+    for (const QString &path : expected) {
+        QVERIFY(page->deviceLink(path));
+        QVERIFY(page->deviceLink(path)->getHidInterface()->isHidOpen());
+    }
+    QVERIFY(!window->isEnumerationBusy());
+}
+
+void tst_MainWindowStartup::cardClickMakesDeviceCurrent()
+{
+    const QString keyboardPath = emu::configurationPath(emu::plug(emu::keyboardSpec()));
+    const QString mousePath = emu::configurationPath(emu::plug(emu::mouseSpec()));
+    const auto window = makeWindow();
+    DDevicePage *page = devicePage(*window);
+    const QString other = page->currentHidPath() == keyboardPath ? mousePath : keyboardPath;
+
+    auto *home = window->findChild<DHomePage *>();
+    emit home->sigHomePage(other);
+    QCOMPARE(page->currentHidPath(), other);
+    auto *pages = window->findChild<QStackedWidget *>(QStringLiteral("stackedWidget_Main"));
+    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("page_Device"));
+
+    // A path that names no device changes nothing.
+    emit home->sigHomePage(QStringLiteral("/dev/hidraw99"));
+    QCOMPARE(page->currentHidPath(), other);
+}
+
+void tst_MainWindowStartup::unplugAndReplugOneOfTwo()
+{
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    const emu::DeviceId mouse = emu::plug(emu::mouseSpec());
+    const QString keyboardPath = emu::configurationPath(keyboard);
+    const QString mousePath = emu::configurationPath(mouse);
+    const auto window = makeWindow();
+    DDevicePage *page = devicePage(*window);
+    QCOMPARE(cardCount(*window), 2);
+    QSignalSpy results(page, &DDevicePage::sigHidDeviceListUpdate);
+
+    // The current device leaves: its card goes, its transport closes, the other takes over.
+    const QString leaving = page->currentHidPath();
+    const emu::DeviceId leavingId = leaving == keyboardPath ? keyboard : mouse;
+    const QString staying = leaving == keyboardPath ? mousePath : keyboardPath;
+    const emu::DeviceSpec leavingSpec = emu::spec(leavingId);
+    emu::unplug(leavingId);
+    QTRY_COMPARE_WITH_TIMEOUT(cardPaths(*window), QStringList{staying}, 5000);
+    QCOMPARE(page->linkedHidPaths(), QStringList{staying});
+    QCOMPARE(page->currentHidPath(), staying);
+    QCOMPARE(emu::openHandleCount(leavingId), 0);
+    // Three interfaces went, one enumeration followed.
+    QTRY_VERIFY(!window->isEnumerationBusy());
+    QTest::qWait(600);
+    QCOMPARE(results.count(), 1);
+
+    // It comes back within about a second.
+    QElapsedTimer replug;
+    replug.start();
+    const emu::DeviceId back = emu::plug(leavingSpec);
+    const QString backPath = emu::configurationPath(back);
+    QStringList both{staying, backPath};
+    both.sort();
+    QTRY_COMPARE_WITH_TIMEOUT(cardPaths(*window), both, 5000);
+    QVERIFY2(replug.elapsed() < 3000, qPrintable(QString::number(replug.elapsed())));
+    QTRY_VERIFY(page->deviceLink(backPath) && page->deviceLink(backPath)->isInquiryFinished());
+    QVERIFY(page->deviceLink(backPath)->getHidInterface()->isHidOpen());
+    QTRY_VERIFY(!window->isEnumerationBusy());
+    QTest::qWait(600);
+    QCOMPARE(results.count(), 2);
+}
+
+void tst_MainWindowStartup::twoArrivalsInsideOneEnumeration()
+{
+    const auto window = makeWindow();
+    QCOMPARE(cardCount(*window), 0);
+
+    // The first keyboard answers its serial-number inquiry a second late, so the handling of
+    // its enumeration result (which waits for the device to be ready) lasts from about 0.55 s
+    // to 1.55 s after it is plugged. The second keyboard's events settle 300 ms after it is
+    // plugged at 0.7 s: right inside that handling.
+    emu::DeviceSpec late = emu::keyboardSpec(QStringLiteral("ZK87A"));
+    const emu::DeviceId first = emu::plug(late);
+    emu::setReplyFault(first, 0x15, emu::ReplyFault::Late, 1000ms);
+    emu::DeviceId second = 0;
+    QTimer::singleShot(700, [&second] { second = emu::plug(emu::keyboardSpec(QStringLiteral("ZK104A"))); });
+    QTRY_VERIFY_WITH_TIMEOUT(second > 0, 5000);
+
+    QStringList both{emu::configurationPath(first), emu::configurationPath(second)};
+    both.sort();
+    QTRY_COMPARE_WITH_TIMEOUT(cardPaths(*window), both, 8000);
+    QTRY_VERIFY(!window->isEnumerationBusy());
+    QStringList linked = devicePage(*window)->linkedHidPaths();
+    linked.sort();
+    QCOMPARE(linked, both);
+}
+
+void tst_MainWindowStartup::allDevicesLeaveAtOnce()
+{
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    const emu::DeviceId mouse = emu::plug(emu::mouseSpec());
+    const auto window = makeWindow();
+    QCOMPARE(cardCount(*window), 2);
+
+    // Both leave inside one settling wait: one enumeration, both devices gone.
+    emu::unplug(keyboard);
+    emu::unplug(mouse);
+    QTRY_COMPARE_WITH_TIMEOUT(cardCount(*window), 0, 5000);
+    DDevicePage *page = devicePage(*window);
+    QVERIFY(page->linkedHidPaths().isEmpty());
+    QVERIFY(page->currentHidPath().isEmpty());
+    QCOMPARE(emu::openHandleCount(keyboard), 0);
+    QCOMPARE(emu::openHandleCount(mouse), 0);
+
+    // The page starts again from the next device.
+    const QString path = emu::configurationPath(emu::plug(emu::mouseSpec()));
+    QTRY_COMPARE_WITH_TIMEOUT(cardPaths(*window), QStringList{path}, 5000);
+    QTRY_COMPARE(page->currentHidPath(), path);
+}
+
+void tst_MainWindowStartup::unsupportedDeviceIgnored()
+{
+    const auto window = makeWindow();
+    QSignalSpy results(devicePage(*window), &DDevicePage::sigHidDeviceListUpdate);
+
+    emu::DeviceSpec foreign = emu::keyboardSpec();
+    foreign.vendorId = 0x1234;
+    foreign.productId = 0x5678;
+    emu::plug(foreign);
+    QTest::qWait(1000);
+    QCOMPARE(results.count(), 0);
+    QVERIFY(!window->isEnumerationBusy());
+    QCOMPARE(cardCount(*window), 0);
+}
+
+void tst_MainWindowStartup::bootloaderStartsHandOverOnce_data()
+{
+    QTest::addColumn<int>("vendorId");
+    QTest::addColumn<int>("productId");
+    QTest::addColumn<int>("handOvers");
+    QTest::newRow("0416:3F00") << 0x0416 << 0x3F00 << 1;
+    QTest::newRow("0416:3F02") << 0x0416 << 0x3F02 << 1;
+    QTest::newRow("0C45:6565") << 0x0C45 << 0x6565 << 1;
+    QTest::newRow("0C45:4560") << 0x0C45 << 0x4560 << 1;
+    QTest::newRow("0416:3F01") << 0x0416 << 0x3F01 << 0;
+    QTest::newRow("0C45:3F00") << 0x0C45 << 0x3F00 << 0;
+}
+
+void tst_MainWindowStartup::bootloaderStartsHandOverOnce()
+{
+    QFETCH(int, vendorId);
+    QFETCH(int, productId);
+    QFETCH(int, handOvers);
+
+    const auto window = makeWindow();
+    DebugLineCounter handOver(kHandOverLine);
+    emu::DeviceSpec bootloader = emu::bootloaderSpec(uint16_t(vendorId), uint16_t(productId));
+    // However many interfaces it shows, one hand-over.
+    bootloader.interfaces = {emu::InterfaceSpec{}, emu::InterfaceSpec{}};
+    bootloader.interfaces[1].interfaceNumber = 1;
+    emu::plug(bootloader);
+
+    QTest::qWait(500);
+    QCOMPARE(handOver.count(), 0);  // not before its second
+    QTest::qWait(1500);
+    QCOMPARE(handOver.count(), handOvers);
+    QCOMPARE(window->firmwareAttemptCount(), 0);
+}
+
+QTEST_MAIN(tst_MainWindowStartup)
+#include "tst_MainWindowStartup.moc"

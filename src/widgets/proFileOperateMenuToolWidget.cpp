@@ -2,6 +2,7 @@
 #include "ui_proFileOperateMenuToolWidget.h"
 
 #include "DDataManager.h"
+#include "OperationMenuStyle.h"
 
 #include <QEvent>
 
@@ -14,15 +15,10 @@ proFileOperateMenuToolWidget::proFileOperateMenuToolWidget(QWidget *parent)
     ui->label_Delete->installEventFilter(this);
     ui->label_ModifyNanme->installEventFilter(this);
 
-    // Theme colours go into rgb() as they stand, with or without an alpha component.
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(QStringLiteral("QLabel{\n\tcolor: rgb(%1);\n\tfont: 75 12pt \"%5\";\n"
-                                 "\tbackground-color: rgb(%2);\n}\n"
-                                 "QLabel:hover{\n\tbackground-color: rgb(%3);\n}\n"
-                                 "QLabel:pressed{\n\tbackground-color: rgb(%4);\n}")
-                      .arg(theme.DeviceLeftAreaItemTextDefaultColor, theme.DeviceCenterBgColor,
-                           theme.DeviceLeftAreaItemHoverColor, theme.DeviceLeftAreaItemSelectedColor,
-                           theme.TextFont));
+    setStyleSheet(operationMenuStyleSheet(theme.DeviceLeftAreaItemTextDefaultColor, theme.DeviceCenterBgColor,
+                                          theme.DeviceLeftAreaItemHoverColor,
+                                          theme.DeviceLeftAreaItemSelectedColor, theme.TextFont));
 }
 
 proFileOperateMenuToolWidget::~proFileOperateMenuToolWidget() = default;

@@ -150,12 +150,3 @@ void BM_TypingEcho(benchmark::State &state)
 BENCHMARK(BM_TypingEcho)->ArgName("keys")->Arg(3000)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

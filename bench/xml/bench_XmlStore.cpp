@@ -86,4 +86,3 @@ BENCHMARK(BM_setFeatureThenLookup)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-BENCHMARK_MAIN();

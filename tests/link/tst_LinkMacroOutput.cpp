@@ -1,6 +1,7 @@
 // Keys bound to macros on a keyboard in PC mode: the playback started and stopped by the key,
 // and the macro's steps reaching the device as key (0x04) and mouse (0x13) reports.
 
+#include "MacroStepFixture.h"
 #include "LinkActionTestSupport.h"
 
 #include <chrono>
@@ -14,18 +15,6 @@ const QString kNoKeys = QStringLiteral("04: 00 00 00 00 00 00 00 00");
 const QByteArray kPressA = QByteArray::fromHex("0000040000000000");
 const QByteArray kNothing(8, '\0');
 
-MacroEventInfo step(const char *type, const char *code, const char *explain, int delay)
-{
-    static int mark = 0;
-    MacroEventInfo s;
-    qstrncpy(s.mark, QByteArray::number(0x2000 + ++mark, 16).constData(), sizeof s.mark);
-    qstrncpy(s.delay, QByteArray::number(delay).constData(), sizeof s.delay);
-    qstrncpy(s.type, type, sizeof s.type);
-    qstrncpy(s.keyCode, code, sizeof s.keyCode);
-    qstrncpy(s.codeName, code, sizeof s.codeName);
-    qstrncpy(s.operateExplain, explain, sizeof s.operateExplain);
-    return s;
-}
 
 // How many of the computer's reports are this one.
 int countOf(emu::DeviceId id, const QString &report)
@@ -93,8 +82,8 @@ void tst_LinkMacroOutput::bindMacro(int macroIndex, const QList<MacroEventInfo> 
 
 void tst_LinkMacroOutput::stepsReachTheDeviceInOrderWithTheirDelays()
 {
-    bindMacro(2, {step("key", "4", "down", 50), step("mouse", "513", "down", 40), step("mouse", "514", "up", 40),
-                  step("mouse", "522", "down", 40), step("key", "4", "up", 40)});
+    bindMacro(2, {macroStep("key", "4", "down", 50), macroStep("mouse", "513", "down", 40), macroStep("mouse", "514", "up", 40),
+                  macroStep("mouse", "522", "down", 40), macroStep("key", "4", "up", 40)});
     bind(m_kb->profile, QStringLiteral("4:1:2:1:1"));
     const Clock::time_point pressed = Clock::now();
     pressAndRelease();
@@ -117,7 +106,7 @@ void tst_LinkMacroOutput::stepsReachTheDeviceInOrderWithTheirDelays()
 
 void tst_LinkMacroOutput::renamedMacroStillPlays()
 {
-    bindMacro(3, {step("key", "5", "down", 50), step("key", "5", "up", 0)}, "A new name");
+    bindMacro(3, {macroStep("key", "5", "down", 50), macroStep("key", "5", "up", 0)}, "A new name");
     bind(m_kb->profile, QStringLiteral("4:1:3:1:1"));
     pressAndRelease();
     QTRY_COMPARE_WITH_TIMEOUT(computerReports(m_kb->id), (QStringList{kNoKeys, kNoKeys, kFive, kNoKeys, kNoKeys}),
@@ -127,7 +116,7 @@ void tst_LinkMacroOutput::renamedMacroStillPlays()
 void tst_LinkMacroOutput::toggleStartsAndStopsAtOnce()
 {
     // A step that waits a minute after the first one.
-    bindMacro(1, {step("key", "5", "down", 50), step("key", "5", "up", 60000), step("key", "6", "down", 0)});
+    bindMacro(1, {macroStep("key", "5", "down", 50), macroStep("key", "5", "up", 60000), macroStep("key", "6", "down", 0)});
     bind(m_kb->profile, QStringLiteral("4:1:1:3:1"));
     pressAndRelease();
     QTRY_VERIFY_WITH_TIMEOUT(countOf(m_kb->id, kFive) == 1, 5000);
@@ -152,7 +141,7 @@ void tst_LinkMacroOutput::toggleStartsAndStopsAtOnce()
 
 void tst_LinkMacroOutput::heldMacroStopsOnRelease()
 {
-    bindMacro(1, {step("key", "5", "down", 20), step("key", "5", "up", 20)});
+    bindMacro(1, {macroStep("key", "5", "down", 20), macroStep("key", "5", "up", 20)});
     bind(m_kb->profile, QStringLiteral("4:1:1:4:1"));
     press(kPressA);
     // Played again and again while held.
@@ -173,7 +162,7 @@ void tst_LinkMacroOutput::heldMacroStopsOnRelease()
 void tst_LinkMacroOutput::mouseButtonsOfAMacroAreReleasedAtItsEnd()
 {
     // Right goes up before it went down, left goes down and stays.
-    bindMacro(1, {step("mouse", "517", "up", 50), step("mouse", "513", "down", 0)});
+    bindMacro(1, {macroStep("mouse", "517", "up", 50), macroStep("mouse", "513", "down", 0)});
     bind(m_kb->profile, QStringLiteral("4:1:1:1:1"));
     pressAndRelease();
     QTRY_COMPARE_WITH_TIMEOUT(computerReports(m_kb->id).size(), 2 + 4, 5000);
@@ -183,7 +172,7 @@ void tst_LinkMacroOutput::mouseButtonsOfAMacroAreReleasedAtItsEnd()
 
 void tst_LinkMacroOutput::toggledPlayEndsWhenTheKeyBecomesHeldMode()
 {
-    bindMacro(1, {step("key", "5", "down", 10), step("key", "5", "up", 10)});
+    bindMacro(1, {macroStep("key", "5", "down", 10), macroStep("key", "5", "up", 10)});
     bind(m_kb->profile, QStringLiteral("4:1:1:3:1"));
     pressAndRelease();
     QTRY_VERIFY_WITH_TIMEOUT(countOf(m_kb->id, kFive) >= 2, 5000);

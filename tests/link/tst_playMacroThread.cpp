@@ -1,3 +1,4 @@
+#include "MacroStepFixture.h"
 #include "playMacroThread.h"
 #include "xmlInterface.h"
 
@@ -11,18 +12,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-MacroEventInfo step(const char *type, const char *code, const char *explain, int delay = 0)
-{
-    static int mark = 0;
-    MacroEventInfo s;
-    qstrncpy(s.mark, QByteArray::number(0x1000 + ++mark, 16).constData(), sizeof s.mark);
-    qstrncpy(s.delay, QByteArray::number(delay).constData(), sizeof s.delay);
-    qstrncpy(s.type, type, sizeof s.type);
-    qstrncpy(s.keyCode, code, sizeof s.keyCode);
-    qstrncpy(s.codeName, code, sizeof s.codeName);
-    qstrncpy(s.operateExplain, explain, sizeof s.operateExplain);
-    return s;
-}
 
 // The steps a thread hands on, as "sendType,keyDec,keyFlags", with the time of each.
 struct Recorder {
@@ -131,7 +120,7 @@ void tst_playMacroThread::stepsBecomeSignals()
     QFETCH(QByteArray, code);
     QFETCH(QByteArray, explain);
     // The step under test between two key steps, so a step that sends nothing is still waited.
-    bind(1, 1, {step("key", "10", "down"), step(type, code, explain), step("key", "11", "down")});
+    bind(1, 1, {macroStep("key", "10", "down"), macroStep(type, code, explain), macroStep("key", "11", "down")});
 
     playMacroThread thread;
     Recorder recorder(thread);
@@ -162,7 +151,7 @@ void tst_playMacroThread::shortDelaysPlayAsTheMinimum()
     QFETCH(int, least);
     QList<MacroEventInfo> steps;
     for (int i = 0; i < 4; ++i)
-        steps << step("key", "4", i % 2 ? "up" : "down", delay);
+        steps << macroStep("key", "4", i % 2 ? "up" : "down", delay);
     bind(1, 2, steps);
 
     playMacroThread thread;
@@ -195,7 +184,7 @@ void tst_playMacroThread::repeatCount()
     QFETCH(int, mode);
     QFETCH(int, repeatNum);
     QFETCH(int, passes);
-    bind(1, 4, {step("key", "4", "down"), step("key", "4", "up")});
+    bind(1, 4, {macroStep("key", "4", "down"), macroStep("key", "4", "up")});
 
     playMacroThread thread;
     Recorder recorder(thread);
@@ -210,7 +199,7 @@ void tst_playMacroThread::repeatCount()
 
 void tst_playMacroThread::toggleStopsDuringALongWaitAndStartsAgain()
 {
-    bind(1, 5, {step("key", "4", "down"), step("key", "4", "up", 60000), step("key", "6", "down")});
+    bind(1, 5, {macroStep("key", "4", "down"), macroStep("key", "4", "up", 60000), macroStep("key", "6", "down")});
 
     playMacroThread thread;
     Recorder recorder(thread);
@@ -237,7 +226,7 @@ void tst_playMacroThread::toggleStopsDuringALongWaitAndStartsAgain()
 
 void tst_playMacroThread::releaseOfAHeldMacroCutsTheWait()
 {
-    bind(1, 6, {step("key", "4", "down", 60000), step("key", "5", "down")});
+    bind(1, 6, {macroStep("key", "4", "down", 60000), macroStep("key", "5", "down")});
 
     playMacroThread thread;
     Recorder recorder(thread);
@@ -257,9 +246,9 @@ void tst_playMacroThread::boundCopyIsFoundByIndexNotName()
 {
     // The copy under index 3 was renamed; another copy carries the name "Macro3"; profile 1
     // has a different macro 3.
-    bind(2, 7, {step("key", "7", "down")}, "Macro3");
-    bind(2, 3, {step("key", "30", "down"), step("key", "30", "up")}, "Renamed");
-    bind(1, 3, {step("key", "9", "down")}, "Macro3");
+    bind(2, 7, {macroStep("key", "7", "down")}, "Macro3");
+    bind(2, 3, {macroStep("key", "30", "down"), macroStep("key", "30", "up")}, "Renamed");
+    bind(1, 3, {macroStep("key", "9", "down")}, "Macro3");
 
     playMacroThread thread;
     Recorder recorder(thread);
@@ -271,7 +260,7 @@ void tst_playMacroThread::boundCopyIsFoundByIndexNotName()
 
 void tst_playMacroThread::missingMacroPlaysNothing()
 {
-    bind(1, 1, {step("key", "4", "down")});
+    bind(1, 1, {macroStep("key", "4", "down")});
 
     playMacroThread once;
     Recorder onceRecorder(once);
@@ -292,7 +281,7 @@ void tst_playMacroThread::missingMacroPlaysNothing()
 
 void tst_playMacroThread::destroyingAPlayingThreadReturnsAtOnce()
 {
-    bind(1, 8, {step("key", "4", "down", 60000)});
+    bind(1, 8, {macroStep("key", "4", "down", 60000)});
     Recorder *recorder = nullptr;
     const Clock::time_point start = Clock::now();
     {

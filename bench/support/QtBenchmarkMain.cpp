@@ -1,0 +1,13 @@
+// Entry point of the benchmarks: Google Benchmark inside a Qt core application, so the
+// code under test has its event loop and queued connections.
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

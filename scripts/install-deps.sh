@@ -9,6 +9,7 @@ packages=(
   libtinyxml-dev libhidapi-dev libudev-dev
   libbenchmark-dev
   fonts-wqy-microhei
+  xvfb xauth xdotool trayer imagemagick
 )
 
 missing=()

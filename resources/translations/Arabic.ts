@@ -130,6 +130,133 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>السمة</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>التشغيل التلقائي</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>تشغيل البرنامج عند بدء النظام (مصغرًا)</translation>
+    </message>
+    <message>
+        <source>Minimize startup to tray</source>
+        <translation>التصغير إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>الإغلاق إلى علبة النظام</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>الترقية</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>التحقق من ترقية البرنامج الثابت</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>رابط Taobao</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>الدعم</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>إرسال ملاحظات</translation>
+    </message>
+    <message>
+        <source>Brivex</source>
+        <translation>Brivex</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>برنامج التطبيق</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZELKA. All rights reserved.</source>
+        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>V_2020.03.17.0001</source>
+        <translation>V_2020.03.17.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>التحقق من التحديث</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>رابط</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>فاتح</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>لم يتم العثور على أجهزة قابلة للترقية</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>تم حفظ الإعدادات</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>تعذر حفظ الإعدادات</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

@@ -130,6 +130,133 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Avvio automatico</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Avvia l&apos;applicazione all&apos;avvio del sistema (ridotta a icona)</translation>
+    </message>
+    <message>
+        <source>Minimize startup to tray</source>
+        <translation>Riduci nell&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Chiudi nell&apos;area di notifica</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Verifica aggiornamento firmware</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>Link Taobao</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Supporto</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Invia feedback</translation>
+    </message>
+    <message>
+        <source>Brivex</source>
+        <translation>Brivex</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Software applicativo</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZELKA. All rights reserved.</source>
+        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>V_2020.03.17.0001</source>
+        <translation>V_2020.03.17.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Verifica aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Nessun dispositivo aggiornabile trovato</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Impostazioni salvate</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Impossibile salvare le impostazioni</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

@@ -130,6 +130,133 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>システム起動時にアプリを起動（最小化）</translation>
+    </message>
+    <message>
+        <source>Minimize startup to tray</source>
+        <translation>最小化してトレイへ</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>閉じるとトレイへ</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>アップグレード</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>ファームウェア更新の確認</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>Taobaoリンク</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>サポート</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>フィードバックを送信</translation>
+    </message>
+    <message>
+        <source>Brivex</source>
+        <translation>Brivex</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>アプリケーションソフトウェア</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZELKA. All rights reserved.</source>
+        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>V_2020.03.17.0001</source>
+        <translation>V_2020.03.17.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>ブルー</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>アップグレードできるデバイスがありません</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>設定を保存しました</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>設定を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

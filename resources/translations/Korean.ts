@@ -130,6 +130,133 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>테마</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>배경 이미지</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>자동 시작</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>시스템 시작 시 프로그램 실행(최소화)</translation>
+    </message>
+    <message>
+        <source>Minimize startup to tray</source>
+        <translation>트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>닫으면 트레이로</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>업그레이드</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>펌웨어 업그레이드 확인</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>Taobao 링크</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>지원</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>피드백 보내기</translation>
+    </message>
+    <message>
+        <source>Brivex</source>
+        <translation>Brivex</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>응용 소프트웨어</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZELKA. All rights reserved.</source>
+        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>V_2020.03.17.0001</source>
+        <translation>V_2020.03.17.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>링크</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>다크</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>라이트</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>블루</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>핑크</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>업그레이드할 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>설정이 저장되었습니다</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>설정을 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

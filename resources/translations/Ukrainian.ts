@@ -130,6 +130,133 @@
     </message>
 </context>
 <context>
+    <name>DSettingsDia</name>
+    <message>
+        <source>DSettingsDia</source>
+        <translation>DSettingsDia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Загальні</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про програму</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Background image</source>
+        <translation>Фонове зображення</translation>
+    </message>
+    <message>
+        <source>Auto start</source>
+        <translation>Автозапуск</translation>
+    </message>
+    <message>
+        <source>Launch applications when the system starts (Minimized)</source>
+        <translation>Запускати програму під час старту системи (згорнуто)</translation>
+    </message>
+    <message>
+        <source>Minimize startup to tray</source>
+        <translation>Згортати в трей</translation>
+    </message>
+    <message>
+        <source>Close startup to tray</source>
+        <translation>Закривати в трей</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновлення</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade check</source>
+        <translation>Перевірити оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>Taobao Link</source>
+        <translation>Посилання Taobao</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Підтримка</translation>
+    </message>
+    <message>
+        <source>SendFeedback</source>
+        <translation>Надіслати відгук</translation>
+    </message>
+    <message>
+        <source>Brivex</source>
+        <translation>Brivex</translation>
+    </message>
+    <message>
+        <source>Application software</source>
+        <translation>Прикладна програма</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZELKA. All rights reserved.</source>
+        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>V_2020.03.17.0001</source>
+        <translation>V_2020.03.17.0001</translation>
+    </message>
+    <message>
+        <source>Check Update</source>
+        <translation>Перевірити оновлення</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Посилання</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Темна</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Світла</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синя</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Рожева</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Інша</translation>
+    </message>
+    <message>
+        <source>No upgradeable devices found</source>
+        <translation>Пристроїв для оновлення не знайдено</translation>
+    </message>
+    <message>
+        <source>Set config success</source>
+        <translation>Налаштування збережено</translation>
+    </message>
+    <message>
+        <source>Set config failed</source>
+        <translation>Не вдалося зберегти налаштування</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</source>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:rgb(%2);&quot;&gt;%1&lt;/span&gt;</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

@@ -7,6 +7,7 @@
 #include "DHomePage.h"
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
+#include "DSettingsDia.h"
 #include "DeviceNotifier.h"
 #include "FramelessWindowHelper.h"
 #include "MainHidInterFace.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDesktopWidget>
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
@@ -220,11 +222,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
 DMainWidget::~DMainWidget()
 {
-    if (hotPlugThread) {
-        hotPlugThread->wait();
-        delete hotPlugThread;
-        hotPlugThread = nullptr;
-    }
+    shutDownDevices();
     if (trayIcon)
         trayIcon->hide();
     // The pages (and the device links) use the XML store, which goes with this object's members.
@@ -515,7 +513,8 @@ void DMainWidget::onFirmwareUpgradeCheck()
     qDebug() << "----------------------------- *** Firmware Upgrade Check *** -----------------------------";
     if (checkFirmwareUpgrade(1))
         return;
-    // The settings dialog that asked shows its "no upgradeable device" notice once it exists.
+    if (settingsDia)
+        settingsDia->showNoUpgradeableNotice();
 }
 
 void DMainWidget::onUpdateFirmwareWindowOpen()
@@ -557,6 +556,20 @@ void DMainWidget::onCurIndexChanged(int selIndex)
 {
     if (selIndex == currentPageId)
         return;
+    if (devicePage->isLightChanged()) {
+        const int answer = devicePage->showTipInfoDia();
+        if (answer == 0) {
+            ui->pushButton_Device->setChecked(true);
+            return;
+        }
+        if (answer == 1) {
+            ui->pushButton_Device->setChecked(true);
+            devicePage->applyLightSettings();
+            devicePage->clearLightChanged();
+            return;
+        }
+        devicePage->clearLightChanged();
+    }
     macroPage->setMacroPageShown(false);
     stopMacroRecording();
     switch (selIndex) {
@@ -578,6 +591,14 @@ void DMainWidget::onCurIndexChanged(int selIndex)
         break;
     default:
         break;
+    }
+    if (pageAnimation && DDataManager::getInstance()->getSupportAnimation()) {
+        const int w = ui->stackedWidget_Main->width();
+        const int h = ui->stackedWidget_Main->height();
+        pageAnimation->stop();
+        pageAnimation->setStartValue(selIndex > currentPageId ? QRect(w, 1, w, h) : QRect(-w, 1, w, h));
+        pageAnimation->setEndValue(QRect(10, 1, w, h));
+        pageAnimation->start();
     }
     currentPageId = selIndex;
 }
@@ -660,7 +681,7 @@ void DMainWidget::createTrayMenu()
     quitAction = new QAction(QIcon(QStringLiteral(":/images/mainpage/closeWindowSel.png")), tr("Quit(&Q)"), this);
     connect(quitAction, &QAction::triggered, this, &DMainWidget::onQuitApp);
 
-    trayMenu = std::make_unique<QMenu>();
+    trayMenu = std::make_unique<QMenu>(QApplication::desktop());
     trayMenu->addAction(minimizeAction);
     trayMenu->addAction(maximizeAction);
     trayMenu->addAction(restoreAction);
@@ -671,8 +692,7 @@ void DMainWidget::createTrayMenu()
 void DMainWidget::createTrayIcon()
 {
     createTrayMenu();
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
+    // Made whether or not a tray host runs now: Qt shows it once one appears.
     trayIcon = new QSystemTrayIcon(this);
     trayIcon->setIcon(QIcon(QStringLiteral(":/images/trayLogo.ico")));
     trayIcon->setToolTip(companyName);
@@ -694,10 +714,155 @@ void DMainWidget::onMinApp()
 
 void DMainWidget::onQuitApp()
 {
+    // Devices and threads end before the log's last line; then the event loop ends with 0.
+    shutDownDevices();
     DDataManager::getInstance()->writeLog(QStringLiteral("********************--------------------*** Stop collect log:")
                                           + timeStamp());
     close();
-    std::exit(0);
+    // Outside an event loop (a window built without one) there is no loop to leave.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+void DMainWidget::shutDownDevices()
+{
+    if (devicesShutDown)
+        return;
+    devicesShutDown = true;
+    if (settleTimer)
+        settleTimer->stop();
+    if (bootloaderTimer)
+        bootloaderTimer->stop();
+    if (deviceNotifier)
+        deviceNotifier->disconnect(this);
+    deferredListTypes.clear();
+    if (hotPlugThread) {
+        hotPlugThread->disconnect(this);
+        hotPlugThread->wait();
+        delete hotPlugThread;
+        hotPlugThread = nullptr;
+    }
+    pendingHotPlug = false;
+    if (enumerator) {
+        enumerator->disconnect(this);
+        enumerator->closeHidDevice();
+    }
+    if (devicePage)
+        devicePage->closeAllDevices();
+}
+
+bool DMainWidget::isTrayAvailable() const
+{
+    return options.trayAvailable ? options.trayAvailable() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+DSettingsDia *DMainWidget::settingsDialog() const
+{
+    return settingsDia;
+}
+
+void DMainWidget::omUpdataAllUI()
+{
+    ui->retranslateUi(this);
+    ui->pushButton_Linkage->hide();
+    setWindowTitle(companyName);
+    ui->label_AppName->setText(companyName);
+    minimizeAction->setText(tr("Minimize(&N)"));
+    maximizeAction->setText(tr("Maximize(&X)"));
+    restoreAction->setText(tr("Revert(&R)"));
+    quitAction->setText(tr("Quit(&Q)"));
+    devicePage->updataAllUI();
+    macroPage->retranslate();
+    homePage->retranslate();
+}
+
+void DMainWidget::onSettingsWindowClose()
+{
+    if (settingsMask)
+        settingsMask->hide();
+}
+
+void DMainWidget::onUpdateApp() {}
+
+void DMainWidget::on_pushButton_Setting_clicked()
+{
+    stopMacroRecording();
+
+    // The dimming cover over the window while the dialog runs; it goes however the dialog ends.
+    auto *mask = new QWidget(this, Qt::FramelessWindowHint);
+    mask->setObjectName(QStringLiteral("widget"));
+    mask->setAttribute(Qt::WA_StyledBackground);
+    mask->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
+    mask->resize(size());
+    mask->show();
+    settingsMask = mask;
+
+    auto *dialog = new DSettingsDia(options.defaultConfigPath, this);
+    settingsDia = dialog;
+    if (enumerator)
+        dialog->setFirmwareInfoMap(enumerator->getFirmwareInfoMap());
+    connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
+    connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
+    connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
+    connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
+    connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
+    connect(dialog, &QDialog::finished, mask, [mask] {
+        mask->hide();
+        mask->deleteLater();
+    });
+    connect(dialog, &QObject::destroyed, mask, &QObject::deleteLater);
+
+    dialog->move(x() + (width() - dialog->width()) / 2, y() + (height() - dialog->height()) / 2);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->exec();
+    // Esc and the window manager end the dialog without closing it: it goes all the same.
+    if (settingsDia)
+        settingsDia->deleteLater();
+    if (settingsMask) {
+        settingsMask->hide();
+        settingsMask->deleteLater();
+    }
+}
+
+void DMainWidget::on_pushButton_Min_clicked()
+{
+    stopMacroRecording();
+    showMinimized();
+}
+
+void DMainWidget::on_pushButton_Max_clicked()
+{
+    auto style = [](const QString &normal, const QString &active) {
+        return QStringLiteral("QPushButton{\tborder-image:url(%1);}\n"
+                              "QPushButton:hover{\tborder-image:url(%2);}\n"
+                              "QPushButton:pressed{\tborder-image:url(%2);}")
+            .arg(normal, active);
+    };
+    if (isMaximized() || isFullScreen()) {
+        ui->pushButton_Max->setStyleSheet(style(QStringLiteral(":/images/mainpage/maxWindowDef.png"),
+                                                QStringLiteral(":/images/mainpage/maxWindowSel.png")));
+        showNormal();
+        setCursor(Qt::ArrowCursor);
+    } else {
+        ui->pushButton_Max->setStyleSheet(style(QStringLiteral(":/images/mainpage/intoMaxWindowDef.png"),
+                                                QStringLiteral(":/images/mainpage/intoMaxWindowSel.png")));
+        showMaximized();
+    }
+}
+
+void DMainWidget::on_pushButton_Close_clicked()
+{
+    stopMacroRecording();
+    const QSettings user(userIniPath, QSettings::IniFormat);
+    if (!user.value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool()) {
+        onQuitApp();
+        return;
+    }
+    // Without a tray host a hidden window could not be brought back: minimise it instead.
+    if (isTrayAvailable())
+        hide();
+    else
+        showMinimized();
 }
 
 void DMainWidget::onCloseWindowForThis_Main()

@@ -25,6 +25,7 @@ class DDevicePage;
 class DHomePage;
 class DLinkagePage;
 class DMacroPage;
+class DSettingsDia;
 class DeviceNotifier;
 class FramelessWindowHelper;
 class MainHidInterFace;
@@ -55,6 +56,8 @@ public:
         bool registerAutoStart = true;
         // The default configuration read for the title, the fonts and the theme.
         QString defaultConfigPath = QStringLiteral(":/images/configDir/BrivexDefaultConfig.ini");
+        // Whether a tray host shows the tray icon; empty: ask the system each time.
+        std::function<bool()> trayAvailable;
     };
 
     explicit DMainWidget(QWidget *parent = nullptr);
@@ -83,6 +86,13 @@ public:
     bool isEnumerationBusy() const;
     int firmwareAttemptCount() const;
     QString getCompanyName() const;
+    // Whether a tray host shows the tray icon now.
+    bool isTrayAvailable() const;
+    // The settings dialog while it is open.
+    DSettingsDia *settingsDialog() const;
+    // Closes every device (their I/O threads end), stops device notifications and waits for a
+    // running enumeration. Safe to call more than once.
+    void shutDownDevices();
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -104,6 +114,13 @@ public slots:
     void ontheHidIntoFirmwareUpgrade();
     void onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName);
     void onFirmwareUpgradeCheck();
+    void omUpdataAllUI();
+    void onSettingsWindowClose();
+    void onUpdateApp();
+    void on_pushButton_Setting_clicked();
+    void on_pushButton_Min_clicked();
+    void on_pushButton_Max_clicked();
+    void on_pushButton_Close_clicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -129,7 +146,9 @@ private:
     int pendingListType = 10;
     FramelessWindowHelper *framelessHelper = nullptr;
     int currentPageId = 10;
-    QWidget *settingsMask = nullptr;
+    QPointer<QWidget> settingsMask;
+    QPointer<DSettingsDia> settingsDia;
+    bool devicesShutDown = false;
     std::unique_ptr<MainHidInterFace> enumerator;
     char macroXmlPath[256] = {};
     std::unique_ptr<xmlInterface> xmlStore;

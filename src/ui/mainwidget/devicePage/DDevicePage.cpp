@@ -294,6 +294,14 @@ void DDevicePage::openDeviceLink(const hidStructInfo &info)
     link->setProfileXml(m_xml, m_profileXmlPath);
 }
 
+void DDevicePage::closeAllDevices()
+{
+    for (DDeviceKeyboardLink *link : qAsConst(m_mapDeviceLink)) {
+        if (MainHidInterFace *transport = link->getHidInterface())
+            transport->closeHidDevice();
+    }
+}
+
 void DDevicePage::removeDevice(const QString &hidPath)
 {
     m_listOldHidPath.removeAll(hidPath);

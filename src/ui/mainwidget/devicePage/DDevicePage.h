@@ -50,6 +50,9 @@ public:
     void onDeviceListChanged(bool inserted, QString hidPath);
     // Makes the first device current when devices exist and none has been shown yet.
     void loadFirstDevice();
+    // Closes every device's transport (its I/O thread ends before this returns); the links stay
+    // until the page goes. For quitting.
+    void closeAllDevices();
 
     bool isLightChanged() const;
     void clearLightChanged();

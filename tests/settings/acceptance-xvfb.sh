@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Acceptance on a real X server: the emulator-linked program shows the home page with its device
+# cards, the settings dialog opens from the title bar and closes, and the tray menu's
+# quit ends the program with exit code 0.
+#   acceptance-xvfb.sh <zelka-demo>
+set -uo pipefail
+demo=$1
+root=$(cd "$(dirname "$0")/../.." && pwd)
+for tool in Xvfb xauth xdotool trayer; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps.sh)"; exit 0; }
+done
+# shellcheck source=../../scripts/xsession.sh
+. "$root/scripts/xsession.sh"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+x_start_server 1600x1000 || fail "Xvfb"
+x_start_tray
+x_new_home
+export QT_QPA_PLATFORM=xcb
+
+"$demo" >"$x_tmp/demo.out" 2>"$x_tmp/demo.err" &
+app=$!
+x_pids+=("$app")
+
+main=$(x_wait_window "$app" ZELKA 60) || fail "main window not shown"
+sleep 1
+grep -q "Brivex Runing" "$x_tmp/demo.out" || fail "start-up not finished"
+x_window_geometry "$main"
+
+# The settings button is the fourth from the right of the title bar.
+xdotool mousemove $((X + W - 151)) $((Y + 23)) click 1
+dialog=$(x_wait_window "$app" DSettingsDia 10) || fail "settings dialog did not open"
+echo "settings dialog opened"
+# Its close button, at the right end of its title bar (Esc is covered by the unit tests: without
+# a window manager the frameless tool window does not get the keyboard).
+x_window_geometry "$dialog"
+xdotool mousemove $((X + W - 22)) $((Y + 22)) click 1
+for _ in $(seq 50); do
+  xdotool search --all --onlyvisible --pid "$app" --name '^DSettingsDia$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool search --all --onlyvisible --pid "$app" --name '^DSettingsDia$' >/dev/null 2>&1 && fail "the dialog stayed open"
+echo "settings dialog closed"
+
+# The tray icon: its menu's quit action (mnemonic Q).
+icon=""
+for _ in $(seq 50); do
+  for w in $(xdotool search --pid "$app" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    if [ "$WIDTH" -le 64 ] && [ "$HEIGHT" -le 64 ] && [ "$w" != "$main" ]; then icon=$w; fi
+  done
+  [ -n "$icon" ] && break
+  sleep 0.1
+done
+[ -n "$icon" ] || fail "no tray icon"
+x_window_geometry "$icon"
+xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 3
+sleep 1
+xdotool key q
+
+code=""
+for _ in $(seq 150); do
+  if ! kill -0 "$app" 2>/dev/null; then
+    wait "$app"
+    code=$?
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$code" ] || fail "the program did not end after Quit"
+[ "$code" -eq 0 ] || fail "exit code $code"
+grep -q "Stop collect log" "$XDG_DATA_HOME"/*/*/LogCollect/*_Log.txt 2>/dev/null \
+  || grep -rq "Stop collect log" "$XDG_DATA_HOME" || fail "no stop line in the log"
+echo "quit from the tray menu with exit code 0"
+echo "1 passed, 0 failed"

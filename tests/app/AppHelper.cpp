@@ -4,7 +4,7 @@
 //   "window visible=<0|1> minimized=<0|1>"  whenever the window's state changes
 //   "box <title>|<text>"                    for a message box, which it then closes
 // Environment: HELPER_QUIT_MS ends the event loop after that many milliseconds;
-// HELPER_CRASH=segv crashes once the window exists.
+// HELPER_CRASH=segv crashes once the window exists; HELPER_TRAY=0 plays a desktop without a tray host.
 
 #include "DAppllication.h"
 
@@ -28,6 +28,7 @@ QWidget *createWindow()
 {
     auto *window = new QWidget;
     window->resize(320, 200);
+    window->setProperty("trayAvailable", qgetenv("HELPER_TRAY") != "0");
     report(QStringLiteral("text ") + QCoreApplication::translate("DLoginWidget", "Login"));
 
     auto *probe = new QTimer(window);

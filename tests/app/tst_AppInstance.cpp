@@ -227,14 +227,19 @@ void tst_AppInstance::autoUpOnlyInArguments_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("autoStart");
     QTest::addColumn<QStringList>("args");
-    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<QString>("state");
 
     const QStringList autoUp{QStringLiteral("--AutoUp")};
-    QTest::newRow("auto start entry") << "bin" << true << autoUp << false;
-    QTest::newRow("auto start off") << "bin" << false << autoUp << true;
-    QTest::newRow("AutoUp only in the folder") << "AutoUpTools" << true << QStringList{} << true;
-    QTest::newRow("other argument") << "bin" << true << QStringList{QStringLiteral("reopen")} << true;
-    QTest::newRow("case matters") << "bin" << true << QStringList{QStringLiteral("--autoup")} << true;
+    const QString hidden = QStringLiteral("visible=0 minimized=0");
+    const QString shown = QStringLiteral("visible=1 minimized=0");
+    QTest::newRow("auto start entry") << "bin" << true << autoUp << true << hidden;
+    QTest::newRow("auto start entry, no tray host") << "bin" << true << autoUp << false
+                                                     << QStringLiteral("visible=1 minimized=1");
+    QTest::newRow("auto start off") << "bin" << false << autoUp << true << shown;
+    QTest::newRow("AutoUp only in the folder") << "AutoUpTools" << true << QStringList{} << true << shown;
+    QTest::newRow("other argument") << "bin" << true << QStringList{QStringLiteral("reopen")} << true << shown;
+    QTest::newRow("case matters") << "bin" << true << QStringList{QStringLiteral("--autoup")} << true << shown;
 }
 
 void tst_AppInstance::autoUpOnlyInArguments()
@@ -242,17 +247,19 @@ void tst_AppInstance::autoUpOnlyInArguments()
     QFETCH(QString, folder);
     QFETCH(bool, autoStart);
     QFETCH(QStringList, args);
-    QFETCH(bool, visible);
+    QFETCH(bool, tray);
+    QFETCH(QString, state);
 
     setUserValue(QStringLiteral("AutoStart/isAutoStart"), autoStart);
     const QString program = installCopy(folder);
     QVERIFY(!program.isEmpty());
     m_env.insert(QStringLiteral("HELPER_QUIT_MS"), QStringLiteral("300"));
+    m_env.insert(QStringLiteral("HELPER_TRAY"), tray ? QStringLiteral("1") : QStringLiteral("0"));
     auto copy = start(args, program);
     QVERIFY(copy->waitForFinished());
     QCOMPARE(copy->process().exitCode(), 0);
-    QCOMPARE(copy->firstLine(QStringLiteral("window ")),
-             QStringLiteral("window visible=%1 minimized=0").arg(int(visible)));
+    // The first state the window reports after start-up.
+    QCOMPARE(copy->firstLine(QStringLiteral("window ")), QStringLiteral("window ") + state);
 }
 
 void tst_AppInstance::startLanguage_data()

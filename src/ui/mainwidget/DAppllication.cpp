@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QTextStream>
 
 namespace {
@@ -216,9 +217,15 @@ void DAppllication::onLoginFinished(bool bok)
     QSettings user(DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini"),
                    QSettings::IniFormat);
     const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
-    // Started by the session's auto start entry: only the tray icon shows.
-    if (startsHidden(autoStart, arguments()))
-        window->hide();
+    // Started by the session's auto start entry: only the tray icon shows. Without a tray host
+    // there would be no way back to a hidden window, so it starts minimised instead.
+    if (startsHidden(autoStart, arguments())) {
+        const QVariant tray = window->property("trayAvailable");
+        if (tray.isValid() ? tray.toBool() : QSystemTrayIcon::isSystemTrayAvailable())
+            window->hide();
+        else
+            window->showMinimized();
+    }
 }
 
 bool DAppllication::startsHidden(bool autoStart, const QStringList &arguments)

@@ -45,6 +45,8 @@ class DMainWidget;
 class DMainWidget : public QWidget
 {
     Q_OBJECT
+    // Read by the application object: whether a window hidden at start can come back from the tray.
+    Q_PROPERTY(bool trayAvailable READ isTrayAvailable)
 public:
     // What differs between the program, the demo and the tests.
     struct StartOptions {

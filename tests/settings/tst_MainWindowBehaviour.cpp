@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QCheckBox>
 #include <QtTest>
 
 #include <functional>
@@ -63,6 +64,7 @@ private slots:
     void settingsDialogEndsWithoutMask();
     void themeFromDialogRestylesWindowAndPages();
     void languageFromDialogRetranslatesWindowAndPages();
+    void noAutoStartBoxWhereAutoStartIsNeverRegistered();
     void closeButton_data();
     void closeButton();
     void quitClosesDevicesCleanly();
@@ -298,6 +300,15 @@ void tst_MainWindowBehaviour::quitClosesDevicesCleanly()
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(log));
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
     QVERIFY(lines.last().contains("*** Stop collect log:"));
+}
+
+void tst_MainWindowBehaviour::noAutoStartBoxWhereAutoStartIsNeverRegistered()
+{
+    // The demo's windows are built this way: its settings dialog must not write an autostart entry.
+    auto window = makeWindow(true);
+    withSettingsDialog(*window, [](DSettingsDia *dialog) {
+        QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("checkBox_AutoStart"))->isEnabled());
+    });
 }
 
 void tst_MainWindowBehaviour::trayActivationRestores()

@@ -799,6 +799,7 @@ void DMainWidget::on_pushButton_Setting_clicked()
 
     auto *dialog = new DSettingsDia(options.defaultConfigPath, this);
     settingsDia = dialog;
+    dialog->setAutoStartAllowed(options.registerAutoStart);
     if (enumerator)
         dialog->setFirmwareInfoMap(enumerator->getFirmwareInfoMap());
     connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);

@@ -222,6 +222,11 @@ void DSettingsDia::showSaveResult(bool ok)
     m_notice->showTextAt(ok ? tr("Set config success") : tr("Set config failed"), rect().center());
 }
 
+void DSettingsDia::setAutoStartAllowed(bool allowed)
+{
+    ui->checkBox_AutoStart->setEnabled(allowed);
+}
+
 void DSettingsDia::on_checkBox_AutoStart_clicked()
 {
     const bool checked = ui->checkBox_AutoStart->isChecked();

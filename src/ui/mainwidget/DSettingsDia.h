@@ -32,6 +32,8 @@ public:
     ~DSettingsDia() override;
 
     void setFirmwareInfoMap(QMap<QString, QString> firmwareInfoMap);
+    // A program that never registers auto start (the demo) offers no auto-start box to tick.
+    void setAutoStartAllowed(bool allowed);
     void showNoUpgradeableNotice();
     void loadAboutInfo();
     void applyTheme();

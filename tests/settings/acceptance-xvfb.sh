@@ -26,6 +26,10 @@ x_pids+=("$app")
 main=$(x_wait_window "$app" ZELKA 60) || fail "main window not shown"
 sleep 1
 grep -q "Brivex Runing" "$x_tmp/demo.out" || fail "start-up not finished"
+# The home page's latest word on its cards: one emulated keyboard and the emulated mouse.
+cards=$(cat "$x_tmp/demo.out" "$x_tmp/demo.err" | grep -o 'Home page shows [0-9]* device card' | tail -n 1)
+[ "$cards" = "Home page shows 2 device card" ] || fail "home page cards: ${cards:-none}"
+echo "home page shows the two emulated devices"
 x_window_geometry "$main"
 
 # The settings button is the fourth from the right of the title bar.

@@ -6,6 +6,7 @@
 #include "DHomeDeviceListWidget.h"
 #include "QRcodeShowTool.h"
 
+#include <QDebug>
 #include <QDesktopServices>
 #include <QSettings>
 #include <QUrl>
@@ -97,6 +98,7 @@ DHomePage::~DHomePage() = default;
 void DHomePage::showDeviceList(QList<hidStructInfo> list)
 {
     const int count = list.size();
+    qDebug().noquote() << "---------------- *** Home page shows" << count << "device card(s) *** ----------------";
     if (count < 1) {
         ui->stackedWidget->setCurrentWidget(ui->page_TipShow);
         return;

@@ -377,7 +377,8 @@ void DDeviceKeyboardLink::parseKeyboardReport(const QByteArray &report)
         readLightModeList(report);
         break;
     case 0x05:
-        m_hidCmdSend->writeFullKey(reinterpret_cast<const unsigned char *>(report.constData()));
+        if (m_hidCmdSend)
+            m_hidCmdSend->writeFullKey(reinterpret_cast<const unsigned char *>(report.constData()));
         break;
     case kCommandMedia:
         compareMedia(report);
@@ -497,7 +498,8 @@ void DDeviceKeyboardLink::compareMedia(const QByteArray &report)
              << " [Tools] TemporaryNum:" << m_mediaGroups[2].temporaryNum;
     for (int g = 0; g < 3; ++g)
         m_mediaSendBuf[g] = static_cast<unsigned char>(byteAt(report, kPayload + g) - m_mediaGroups[g].temporaryNum);
-    m_hidCmdSend->writeMultimedia(m_mediaSendBuf);
+    if (m_hidCmdSend)
+        m_hidCmdSend->writeMultimedia(m_mediaSendBuf);
 }
 
 void DDeviceKeyboardLink::readLightModeList(const QByteArray &report)
@@ -510,7 +512,8 @@ void DDeviceKeyboardLink::readLightModeList(const QByteArray &report)
         qDebug() << "-------------[Keyboard] hidName:" << m_hidStructInfo.hidName
                  << " lightTypeList Num:" << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
                  << "  BrightnessMax:" << list.brightnessMax;
-        m_hidCmdSend->inquireSideLightMode();
+        if (m_hidCmdSend)
+            m_hidCmdSend->inquireSideLightMode();
     } else {
         m_sideLightTypeInfo = list;
         qDebug() << "-------------[Side] hidName:" << m_hidStructInfo.hidName
@@ -567,9 +570,12 @@ void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int p
     const int operateType = leadingNumber(info.operateType);
     const int source = keySource(group, keyCode);
 
-    // A mouse function held by the key ends with the key, whatever the assignment is by then.
+    // A mouse function or a macro play held by the key ends with the key, whatever the
+    // assignment is by then.
     if (!pressed && operateType != MouseFunction && m_mouseHolds.contains(source))
         sendMouseFunction(source, -1, 0);
+    if (!pressed && operateType != PlayMacro)
+        endHeldMacro(source);
 
     switch (operateType) {
     case NoAssignment:  // the key passes unchanged (a media key in the device's own report)
@@ -726,9 +732,17 @@ void DDeviceKeyboardLink::startMacro(int mode, int repeatNum, int macroIndex, in
         default:
             break;
         }
-    } else if (mode == kMacroHeld) {
-        if (playMacroThread *running = m_runningMacros.take(keyCode))
-            running->endPlay();
+    } else {
+        endHeldMacro(keyCode);
+    }
+}
+
+void DDeviceKeyboardLink::endHeldMacro(int source)
+{
+    playMacroThread *running = m_runningMacros.value(source, nullptr);
+    if (running && running->playMode() == kMacroHeld) {
+        m_runningMacros.remove(source);
+        running->endPlay();
     }
 }
 
@@ -926,10 +940,12 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
 
     if (!pressed) {
         // A button is taken out of the mouse's report from its press to its release, and a
-        // mouse function it holds ends with it, whatever the assignment is by then.
+        // mouse function or macro play it holds ends with it, whatever the assignment is by then.
         m_temporaryNum &= static_cast<unsigned char>(~bit);
         if (operateType != MouseFunction && m_mouseHolds.contains(source))
             setMouseFunction(source, -1, 0);
+        if (operateType != PlayMacro)
+            endHeldMacro(source);
     }
     if (operateType == NoAssignment) {
         if (buttonCode == keyactions::kDpiButton && pressed) {

@@ -116,6 +116,8 @@ private:
 
     // Actions of an assignment; source names the key or button for the mouse report.
     void startMacro(int mode, int repeatNum, int macroIndex, int keyCode, int pressed);
+    // Ends the held play of the key or button, if one runs.
+    void endHeldMacro(int source);
     void sendKeyCombination(const char *value, int pressed);
     void sendMultimedia(int function, int pressed);
     void sendMouseFunction(int source, int function, int pressed);

@@ -101,9 +101,12 @@ int MainHidInterFace::hidOpenPath(int vendorId, int productId, const QString &pa
 {
     Q_UNUSED(vendorId)
     Q_UNUSED(productId)
-    // A transport is opened once: not after a failed hidapi start, not while open, not after closing.
-    if (!m_hidLibraryHeld || m_isOpen || m_hidHandle)
+    // A transport is opened once: not after a failed hidapi start, not while open, not after
+    // closing; the enumerator, which has no handshake timer, never.
+    if (!m_hidLibraryHeld || !m_shakeHandsTimer || m_isOpen || m_hidHandle) {
+        qDebug() << "hidOpenPath refused:" << path;
         return -1;
+    }
     m_strHidPath = path;
     qDebug() << "________________________ MainHidInterFace hidOpenPath:" << path;
 
@@ -490,6 +493,7 @@ void MainHidInterFace::getHidList(int type)
     }
 
     QStringList currentPaths;
+    QStringList newPaths;  // to be queried: every path of a full list, the new ones of an arrival
     QSet<QString> seenPaths;
     hid_device_info *devices = hid_enumerate(0, 0);
     for (const hid_device_info *info = devices; info; info = info->next) {
@@ -524,13 +528,12 @@ void MainHidInterFace::getHidList(int type)
         copyText(record.hidName, kUnqueriedName.toLatin1());
         record.deviceType = entry->type;
         m_hidStructInfoMap.insert(path, record);
+        newPaths.append(path);
     }
     hid_free_enumeration(devices);
 
     if (type == kFullList || type == kArrival) {
-        for (const QString &path : qAsConst(currentPaths)) {
-            if (type == kArrival && m_lastHidPathList.contains(path))
-                continue;
+        for (const QString &path : qAsConst(newPaths)) {
             ++m_queryCount;
             keepOrDrop(path, getHidDeviceInfo(path), nameList);
         }

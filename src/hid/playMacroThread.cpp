@@ -126,6 +126,12 @@ void playMacroThread::stopAndWait()
     wait();
 }
 
+int playMacroThread::playMode() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_mode;
+}
+
 void playMacroThread::run()
 {
     int mode;

@@ -39,6 +39,8 @@ public:
     void endPlay();
     // Ends any play at its next wait or step and waits for the thread, whatever the mode.
     void stopAndWait();
+    // The mode of the last playMacro call.
+    int playMode() const;
 
 signals:
     void sigPlayMacroKeyDecSend(int sendType, int keyDec, int keyFlags);

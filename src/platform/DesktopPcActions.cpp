@@ -22,6 +22,10 @@ bool DesktopPcActions::launchProgram(const QString &path)
     if (path.isEmpty())
         return false;
     const QFileInfo file(path);
+    if (!file.exists()) {
+        qDebug().noquote() << "---------- *** Launch failed, no such file:" << path;
+        return false;
+    }
     bool started = false;
     if (file.isFile() && file.isExecutable())
         started = QProcess::startDetached(file.absoluteFilePath(), QStringList());

@@ -91,6 +91,7 @@ private slots:
     void handshakeEvery700ms();
     void closingOneKeepsOthersWorking();
     void failedLibraryStart();
+    void enumeratorIsNeverOpened();
 
 private:
     std::unique_ptr<MainHidInterFace> open(emu::DeviceId id, const QString &model, bool start,
@@ -595,6 +596,19 @@ void TransportTest::failedLibraryStart()
     Report r = command(0x07, 1);
     QCOMPARE(transport.writeCommand(r.data(), 64), -1);
     QCOMPARE(transport.closeHidDevice(), 0);
+}
+
+void TransportTest::enumeratorIsNeverOpened()
+{
+    emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    MainHidInterFace enumerator(0, QStringLiteral("mainThread"));
+    QSignalSpy opened(&enumerator, &MainHidInterFace::sigOpenHidSuccessful);
+    QCOMPARE(enumerator.hidOpenPath(0, 0, emu::configurationPath(id)), -1);
+    QCOMPARE(opened.count(), 0);
+    QVERIFY(!enumerator.isHidOpen());
+    QCOMPARE(emu::openHandleCount(id), 0);
+    Report r = command(0x07, 1);
+    QCOMPARE(enumerator.writeCommand(r.data(), 64), -1);
 }
 
 QTEST_GUILESS_MAIN(TransportTest)

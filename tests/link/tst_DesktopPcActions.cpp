@@ -48,6 +48,9 @@ void tst_DesktopPcActions::nothingToLaunch()
 {
     DesktopPcActions actions;
     QVERIFY(!actions.launchProgram(QString()));
+    // A path that names nothing starts no handler for it.
+    QTemporaryDir dir;
+    QVERIFY(!actions.launchProgram(dir.filePath(QStringLiteral("missing tool"))));
 }
 
 QTEST_MAIN(tst_DesktopPcActions)

@@ -37,6 +37,7 @@ private slots:
     void renamedMacroStillPlays();
     void toggleStartsAndStopsAtOnce();
     void heldMacroStopsOnRelease();
+    void heldMacroStopsOnReleaseWhateverTheKeyIsBoundToBy();
     void mouseButtonsOfAMacroAreReleasedAtItsEnd();
     void toggledPlayEndsWhenTheKeyBecomesHeldMode();
 
@@ -157,6 +158,30 @@ void tst_LinkMacroOutput::heldMacroStopsOnRelease()
     QTest::qWait(100);
     QVERIFY(syncLink(m_kb->id, *m_kb->link));
     QCOMPARE(computerReports(m_kb->id).size(), reports);
+}
+
+// The key is bound afresh while held (a profile switch, an edit): its release still ends the
+// held play, and a toggled play of another key goes on.
+void tst_LinkMacroOutput::heldMacroStopsOnReleaseWhateverTheKeyIsBoundToBy()
+{
+    for (const QString &rebinding : {QStringLiteral("4:5:0"), QStringLiteral("4:1:1:1:1"), QStringLiteral("4:1:1:3:1")}) {
+        QVERIFY(syncLink(m_kb->id, *m_kb->link));
+        emu::clearWritten(m_kb->id);
+        bindMacro(1, {macroStep("key", "5", "down", 20), macroStep("key", "5", "up", 20)});
+        bind(m_kb->profile, QStringLiteral("4:1:1:4:1"));
+        press(kPressA);
+        QTRY_VERIFY_WITH_TIMEOUT(countOf(m_kb->id, kFive) >= 2, 5000);
+
+        bind(m_kb->profile, rebinding);
+        press(kNothing);
+        QTest::qWait(150);
+        QVERIFY(syncLink(m_kb->id, *m_kb->link));
+        const int reports = computerReports(m_kb->id).size();
+        QTest::qWait(150);
+        QVERIFY(syncLink(m_kb->id, *m_kb->link));
+        QVERIFY2(computerReports(m_kb->id).size() == reports, qPrintable(rebinding));
+        QCOMPARE(computerReports(m_kb->id).last(), kNoKeys);
+    }
 }
 
 void tst_LinkMacroOutput::mouseButtonsOfAMacroAreReleasedAtItsEnd()

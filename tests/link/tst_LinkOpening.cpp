@@ -58,6 +58,7 @@ private slots:
     void lightModeLists();
     void keyboardWithoutSideAnswerNeverReady();
     void failedOpenIsNeverReady();
+    void reportsBeforeOpeningAreHarmless();
 
 private:
     std::unique_ptr<DDeviceKeyboardLink> open(emu::DeviceId id, const QString &model, int type,
@@ -232,6 +233,22 @@ void LinkOpeningTest::failedOpenIsNeverReady()
     QVERIFY(!waitLikeDevicePage(*link));
     QVERIFY(link->getSerialNumber().isEmpty());
     QVERIFY(emu::written(id).isEmpty());
+}
+
+// A link that was never opened has nobody to answer: every report, in either mode, is taken
+// without a crash and without a write.
+void LinkOpeningTest::reportsBeforeOpeningAreHarmless()
+{
+    for (int onboardMode : {0, 1}) {
+        DDeviceKeyboardLink link(0);
+        link.setOnboardMode(onboardMode);
+        for (int command = 0; command < 256; ++command) {
+            QByteArray report = frame(uint8_t(command), QByteArray(58, '\x5A'));
+            link.onHidDataArrived(report, report.size(), 0);
+            link.onHidDataArrived(report.left(3), 3, 0);
+        }
+        QVERIFY(!link.getHidInterface());
+    }
 }
 
 QTEST_GUILESS_MAIN(LinkOpeningTest)

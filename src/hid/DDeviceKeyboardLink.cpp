@@ -8,14 +8,12 @@
 #include "MainHidInterFace.h"
 #include "MouseLightInterface.h"
 #include "playMacroThread.h"
+#include "RecordNumber.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -93,17 +91,6 @@ QByteArray fullReport(const QByteArray &data)
 unsigned char byteAt(const QByteArray &report, int position)
 {
     return static_cast<unsigned char>(report.at(position));
-}
-
-// The number in a record field's leading decimal digits (blanks and a sign allowed); 0 when
-// there are none.
-int leadingNumber(const char *text)
-{
-    errno = 0;
-    long value = std::strtol(text, nullptr, 10);
-    if (errno == ERANGE || value > INT_MAX || value < INT_MIN)
-        return value < 0 ? INT_MIN : INT_MAX;
-    return static_cast<int>(value);
 }
 
 void presetField(char *field, size_t size)
@@ -567,7 +554,7 @@ void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int p
         return;
 
     const CustomKeyInfo info = readAssignment(keyCode);
-    const int operateType = leadingNumber(info.operateType);
+    const int operateType = recordNumber(info.operateType);
     const int source = keySource(group, keyCode);
 
     // A mouse function or a macro play held by the key ends with the key, whatever the
@@ -583,32 +570,32 @@ void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int p
             pressSixKey(keyCode, pressed);
         break;
     case RemapKey:
-        pressSixKey(leadingNumber(info.Value), pressed);
+        pressSixKey(recordNumber(info.Value), pressed);
         break;
     case PlayMacro:
-        startMacro(leadingNumber(info.mode), leadingNumber(info.repeatNum), leadingNumber(info.Value), source,
+        startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source,
                    pressed);
         break;
     case KeyCombination:
         sendKeyCombination(info.Value, pressed);
         break;
     case Multimedia:
-        sendMultimedia(leadingNumber(info.Value), pressed);
+        sendMultimedia(recordNumber(info.Value), pressed);
         break;
     case MouseFunction:
-        sendMouseFunction(source, leadingNumber(info.Value), pressed);
+        sendMouseFunction(source, recordNumber(info.Value), pressed);
         break;
     case PasteText:
         pasteText(info.Value, pressed);
         break;
     case SwitchProfile:
-        switchProfile(leadingNumber(info.Value), pressed);
+        switchProfile(recordNumber(info.Value), pressed);
         break;
     case LaunchProgram:
         launchProgram(info.Value, pressed);
         break;
     case SystemShortcut:
-        sendWindowsShortcut(leadingNumber(info.Value), pressed);
+        sendWindowsShortcut(recordNumber(info.Value), pressed);
         break;
     case Disabled:  // neither in the key report nor passed on
     default:
@@ -750,8 +737,8 @@ void DDeviceKeyboardLink::sendKeyCombination(const char *value, int pressed)
 {
     // "modifier bits,usage"; a missing part adds nothing.
     const QList<QByteArray> parts = QByteArray(value).split(',');
-    const int modifiers = leadingNumber(parts.value(0).constData());
-    const int usage = leadingNumber(parts.value(1).constData());
+    const int modifiers = recordNumber(parts.value(0).constData());
+    const int usage = recordNumber(parts.value(1).constData());
     for (int bit = 0; bit < 8; ++bit) {
         if (modifiers & (1 << bit))
             pressSixKey(224 + bit, pressed);
@@ -934,7 +921,7 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
     }
 
     const CustomKeyInfo info = readAssignment(buttonCode);
-    const int operateType = leadingNumber(info.operateType);
+    const int operateType = recordNumber(info.operateType);
     const int source = kMouseButtonSource | buttonCode;
     const unsigned char bit = static_cast<unsigned char>(buttonCode);
 
@@ -959,11 +946,11 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
 
     switch (operateType) {
     case RemapKey:
-        pressSixKey(leadingNumber(info.Value), pressed);
+        pressSixKey(recordNumber(info.Value), pressed);
         sendSixKey();
         break;
     case PlayMacro:
-        startMacro(leadingNumber(info.mode), leadingNumber(info.repeatNum), leadingNumber(info.Value), source,
+        startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source,
                    pressed);
         break;
     case KeyCombination:
@@ -971,23 +958,23 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
         sendSixKey();
         break;
     case Multimedia:
-        sendMultimedia(leadingNumber(info.Value), pressed);
+        sendMultimedia(recordNumber(info.Value), pressed);
         break;
     case MouseFunction:
-        setMouseFunction(source, leadingNumber(info.Value), pressed);
+        setMouseFunction(source, recordNumber(info.Value), pressed);
         break;
     case PasteText:
         pasteText(info.Value, pressed);
         sendSixKey();
         break;
     case SwitchProfile:
-        switchProfile(leadingNumber(info.Value), pressed);
+        switchProfile(recordNumber(info.Value), pressed);
         break;
     case LaunchProgram:
         launchProgram(info.Value, pressed);
         break;
     case SystemShortcut:
-        sendWindowsShortcut(leadingNumber(info.Value), pressed);
+        sendWindowsShortcut(recordNumber(info.Value), pressed);
         sendSixKey();
         break;
     case Disabled:  // only taken out of the mouse's report

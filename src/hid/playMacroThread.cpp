@@ -1,13 +1,11 @@
 #include "playMacroThread.h"
 
+#include "RecordNumber.h"
 #include "xmlInterface.h"
 
 #include <QList>
 
-#include <cerrno>
 #include <chrono>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -19,18 +17,6 @@ constexpr int kModeHeld = 4;
 
 constexpr int kSendKey = 0;
 constexpr int kSendMouse = 1;
-
-// The number in a step field's leading decimal digits; 0 without digits, clamped to int.
-int fieldNumber(const char *text)
-{
-    errno = 0;
-    const long value = std::strtol(text, nullptr, 10);
-    if (errno == ERANGE || value > INT_MAX)
-        return value < 0 ? INT_MIN : INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 
 // The field as a zero-terminated text, even when the record's field was filled to the brim.
 template <size_t N>
@@ -189,7 +175,7 @@ playMacroThread::Pass playMacroThread::playMacroOnce(int mode, int macroIndex)
             if (stopRequested(mode))
                 return Pass::Stopped;
         }
-        const int delay = fieldNumber(fieldText(step.delay).constData());
+        const int delay = recordNumber(fieldText(step.delay).constData());
         waitStep(mode, delay <= kShortDelayMs ? kMinimumDelayMs : delay);
         {
             // A stop during the wait lets this step out; only the end of the link's life does not.
@@ -201,7 +187,7 @@ playMacroThread::Pass playMacroThread::playMacroOnce(int mode, int macroIndex)
         const QByteArray type = fieldText(step.type);
         const bool down = std::strcmp(fieldText(step.operateExplain).constData(), "down") == 0;
         if (type.contains("key")) {
-            emit sigPlayMacroKeyDecSend(kSendKey, fieldNumber(fieldText(step.keyCode).constData()), down ? 1 : 0);
+            emit sigPlayMacroKeyDecSend(kSendKey, recordNumber(fieldText(step.keyCode).constData()), down ? 1 : 0);
         } else if (type.contains("mouse")) {
             const QByteArray code = fieldText(step.keyCode);
             for (const MouseStep &mouse : kMouseSteps) {

@@ -145,9 +145,16 @@ void writeReport(int signal, const siginfo_t *info)
 void onCrash(int signal, siginfo_t *info, void *)
 {
     const int savedErrno = errno;
-    // A second crash while the first report is written (another thread) only ends the process.
-    if (s_handling.exchange(1) == 0)
+    if (s_handling.exchange(1) == 0) {
         writeReport(signal, info);
+    } else {
+        // Another thread writes its report (this thread's own crash signals are blocked while it
+        // runs the handler). Ending the process now would cut that report short: give it up to
+        // three seconds, in which its end ends the process.
+        const timespec step{0, 10 * 1000 * 1000};
+        for (int i = 0; i < 300; ++i)
+            nanosleep(&step, nullptr);
+    }
     errno = savedErrno;
     dieWithSignal(signal);
 }

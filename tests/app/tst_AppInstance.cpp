@@ -272,6 +272,9 @@ void tst_AppInstance::startLanguage_data()
     QTest::newRow("first start, German system") << QVariant() << "de_DE.UTF-8" << "Anmelden" << 10;
     QTest::newRow("stored French wins") << QVariant(13) << "de_DE.UTF-8" << "Connexion" << 13;
     QTest::newRow("stored -1 is the system's") << QVariant(-1) << "de_DE.UTF-8" << "Anmelden" << 10;
+    QTest::newRow("stored 99 is the system's") << QVariant(99) << "de_DE.UTF-8" << "Anmelden" << 10;
+    QTest::newRow("stored text is the system's") << QVariant(QStringLiteral("French")) << "de_DE.UTF-8"
+                                                 << "Anmelden" << 10;
     QTest::newRow("first start, Dutch system") << QVariant() << "nl_NL.UTF-8" << "Login" << 3;
     QTest::newRow("Taiwan") << QVariant() << "zh_TW.UTF-8" << "登入" << 2;
 }

@@ -63,6 +63,8 @@ private slots:
     void settingsDialogEndsWithoutMask_data();
     void settingsDialogEndsWithoutMask();
     void themeFromDialogRestylesWindowAndPages();
+    void storedThemeIndexPicksLogo_data();
+    void storedThemeIndexPicksLogo();
     void languageFromDialogRetranslatesWindowAndPages();
     void noAutoStartBoxWhereAutoStartIsNeverRegistered();
     void closeButton_data();
@@ -189,6 +191,27 @@ void tst_MainWindowBehaviour::themeFromDialogRestylesWindowAndPages()
 
     // A new window starts in the chosen theme.
     QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("Theme/selectThemeIndex")).toInt(), 1);
+}
+
+void tst_MainWindowBehaviour::storedThemeIndexPicksLogo_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("logo");
+    QTest::newRow("Blue") << QVariant(2) << QStringLiteral("leftTopLogo_Blue.png");
+    // A hand-edited index without a theme shows the dark theme's logo, as its colours are the dark ones.
+    QTest::newRow("too large") << QVariant(9) << QStringLiteral("leftTopLogo_Black.png");
+    QTest::newRow("negative") << QVariant(-2) << QStringLiteral("leftTopLogo_Black.png");
+    QTest::newRow("text") << QVariant(QStringLiteral("Pink")) << QStringLiteral("leftTopLogo_Black.png");
+}
+
+void tst_MainWindowBehaviour::storedThemeIndexPicksLogo()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, logo);
+    QSettings(userIniPath(), QSettings::IniFormat).setValue(QStringLiteral("Theme/selectThemeIndex"), stored);
+    const auto window = makeWindow();
+    QVERIFY2(child<QPushButton>(window.get(), "pushButton")->styleSheet().contains(logo),
+             qPrintable(child<QPushButton>(window.get(), "pushButton")->styleSheet()));
 }
 
 void tst_MainWindowBehaviour::languageFromDialogRetranslatesWindowAndPages()

@@ -3,6 +3,7 @@
 
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
+#include "DFirwareInfoShow.h"
 #include "DSettingsDia.h"
 #include "QtLinguist.h"
 
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -73,6 +75,7 @@ private slots:
     void aboutPage();
     void languageTextRecognition_data();
     void languageTextRecognition();
+    void firmwareInfoWindowGoesWhenItEnds();
 
 private:
     std::unique_ptr<QtLinguist> linguist;
@@ -336,6 +339,30 @@ void tst_SettingsDialog::languageTextRecognition()
     QFETCH(QString, text);
     QFETCH(int, language);
     QCOMPARE(DSettingsDia::languageOfText(text), language);
+}
+
+void tst_SettingsDialog::firmwareInfoWindowGoesWhenItEnds()
+{
+    DSettingsDia dialog;
+    dialog.setFirmwareInfoMap({{QStringLiteral("ZK87A"), QStringLiteral("1.02")}});
+    dialog.show();
+    QWidget *logo = child<QWidget>(&dialog, "frame_LogoSet");
+    // The double-click on the logo is heard once the dialog has settled.
+    QTest::qWait(600);
+    for (int round = 0; round < 3; ++round) {
+        int shown = 0;
+        QTimer::singleShot(0, &dialog, [&] {
+            if (auto *info = qobject_cast<DFirwareInfoShow *>(QApplication::activeModalWidget())) {
+                shown = info->rows().size();
+                info->reject();
+            }
+        });
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        QCOMPARE(shown, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The window that ended is gone: a settings dialog open all day does not gather them.
+        QCOMPARE(dialog.findChildren<DFirwareInfoShow *>().size(), 0);
+    }
 }
 
 QTEST_MAIN(tst_SettingsDialog)

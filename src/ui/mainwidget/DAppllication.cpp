@@ -105,8 +105,11 @@ void DAppllication::loadStartLanguage()
     if (QDir(configDir).exists()) {
         QSettings stored(configPath, QSettings::IniFormat);
         const int index = stored.contains(kLanguageKey) ? stored.value(kLanguageKey).toInt() : -1;
-        if (index != -1)
+        // A value that names no language (a hand-edited file) gives way to the system's.
+        if (loader->languageFiles().contains(index))
             inUse = index;
+        else if (index != -1)
+            qDebug() << "DAppllication: stored language" << index << "unknown; the system's is used";
     }
     if (!loader->loadLanguage(QtLinguist::Language(inUse)))
         qDebug() << "DAppllication: language" << inUse << "not loaded; the texts stay English";

@@ -50,15 +50,15 @@ QString timeStamp()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss ddd"));
 }
 
+// The picture name of a theme; an index without a theme shows the dark theme, as its colours do.
 QString themeName(int index)
 {
     switch (index) {
-    case 0: return QStringLiteral("Black");
     case 1: return QStringLiteral("Light");
     case 2: return QStringLiteral("Blue");
     case 3: return QStringLiteral("Pink");
     case 4: return QStringLiteral("Other");
-    default: return QString();
+    default: return QStringLiteral("Black");
     }
 }
 
@@ -622,11 +622,6 @@ void DMainWidget::onChangAppTheme(int index)
 void DMainWidget::applyTheme(int index)
 {
     DDataManager *data = DDataManager::getInstance();
-    {
-        QSettings defaultConfig(options.defaultConfigPath, QSettings::IniFormat);
-        defaultConfig.setIniCodec("UTF-8");
-        data->setUseFontStatus(defaultConfig.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
-    }
     const ThemeColorConfig theme = data->getThemeColor();
     const QString name = themeName(index);
 

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
@@ -78,9 +79,8 @@ DSettingsDia::DSettingsDia(const QString &defaultConfigPath, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     ui->frame_CompanyLogo->installEventFilter(this);
-    const QString logoStyle = QStringLiteral("QFrame{border-image: url(%1);}").arg(kLogo);
-    ui->frame_CompanyLogo->setStyleSheet(logoStyle);
-    ui->frame_LogoSet->setStyleSheet(logoStyle);
+    // The second logo takes its style with the theme, below.
+    ui->frame_CompanyLogo->setStyleSheet(QStringLiteral("QFrame{border-image: url(%1);}").arg(kLogo));
 
     if (parent)
         move((parent->width() - kWidth) / 2, (parent->height() - kHeight) / 2);
@@ -347,9 +347,11 @@ bool DSettingsDia::eventFilter(QObject *watched, QEvent *event)
 
 void DSettingsDia::showFirmwareInfo()
 {
-    auto *window = new DFirwareInfoShow(this);
+    // Goes when it ends; guarded, as the settings dialog may go while it runs.
+    QPointer<DFirwareInfoShow> window = new DFirwareInfoShow(this);
     window->setFirmwareInfoMap(m_firmwareInfoMap);
     window->exec();
+    delete window;
 }
 
 void DSettingsDia::loadAboutInfo()

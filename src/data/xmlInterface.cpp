@@ -1,5 +1,6 @@
 #include "xmlInterface.h"
 
+#include "RecordNumber.h"
 #include "XmlDocumentCache.h"
 
 #include <QFile>
@@ -46,8 +47,7 @@ void copyText(char (&field)[N], const char *value)
     field[length] = '\0';
 }
 
-// Decimal text to number: leading blanks, a sign and the leading digits count, the rest is
-// ignored, and text without digits reads as 0. Values beyond 32 bits are held at the limits.
+// Decimal text to a 64-bit number, read like recordNumber() but without the 32-bit limits.
 long long toNumber64(const char *value)
 {
     if (!value)
@@ -55,10 +55,12 @@ long long toNumber64(const char *value)
     return std::strtoll(value, nullptr, 10);
 }
 
-int32_t toNumber(const char *value)
+// The text of a record field handed in by a caller: up to the first zero byte, and never past
+// the field's end when the caller filled it to the last byte.
+template <size_t N>
+std::string fieldText(const char (&field)[N])
 {
-    const long long number = toNumber64(value);
-    return static_cast<int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
+    return std::string(field, strnlen(field, N));
 }
 
 template <size_t N>
@@ -71,7 +73,7 @@ void copyAttribute(char (&field)[N], const TiXmlElement *element, const char *na
 void copyNumber(int32_t *field, const TiXmlElement *element, const char *name)
 {
     if (const char *value = element->Attribute(name))
-        *field = toNumber(value);
+        *field = recordNumber(value);
 }
 
 // ---- Lookups. E is TiXmlElement or const TiXmlElement. ----
@@ -99,7 +101,7 @@ E *childByNumber(E *parent, const char *name, int number)
         return nullptr;
     for (E *child = parent->FirstChildElement(); child; child = child->NextSiblingElement()) {
         const char *value = child->Attribute(name);
-        if (value && toNumber(value) == number)
+        if (value && recordNumber(value) == number)
             return child;
     }
     return nullptr;
@@ -115,6 +117,13 @@ template <class E>
 E *profileOf(E *root, const char *profileKey)
 {
     return childByAttribute(root, "index", profileKey);
+}
+
+// The custom lighting named by its index in the profile's `customLight` section.
+template <class E>
+E *customLedOf(E *profile, const char *ledIndex)
+{
+    return childByAttribute(childByName(profile, "customLight"), "index", ledIndex);
 }
 
 const char *zoneName(int zone)
@@ -174,11 +183,28 @@ TiXmlElement *appendElement(TiXmlElement *parent, const char *name)
 
 // ---- Record fields and their attributes, in the order the file holds them ----
 
-struct LightField {
+// A number field of a record R and the attribute that holds it.
+template <class R>
+struct NumberField {
     const char *name;
-    int32_t colorInfoData::*field;
+    int32_t R::*field;
 };
-const LightField kLightFields[] = {
+
+template <class R, size_t N>
+void writeNumbers(TiXmlElement *element, const R &record, const NumberField<R> (&fields)[N])
+{
+    for (const NumberField<R> &f : fields)
+        element->SetAttribute(f.name, record.*f.field);
+}
+
+template <class R, size_t N>
+void readNumbers(R *record, const TiXmlElement *element, const NumberField<R> (&fields)[N])
+{
+    for (const NumberField<R> &f : fields)
+        copyNumber(&(record->*f.field), element, f.name);
+}
+
+const NumberField<colorInfoData> kLightFields[] = {
     {"ledKeyboardOrSide", &colorInfoData::ledKeyboardOrSide},
     {"ledType", &colorInfoData::ledType},
     {"ledBrightness", &colorInfoData::ledBrightness},
@@ -195,11 +221,7 @@ const LightField kLightFields[] = {
     {"ledUpdate", &colorInfoData::ledUpdate},
 };
 
-struct ColorField {
-    const char *name;
-    int32_t CustomColorInfo::*field;
-};
-const ColorField kColorFields[] = {
+const NumberField<CustomColorInfo> kColorFields[] = {
     {"index", &CustomColorInfo::index},
     {"actionStatus", &CustomColorInfo::actionStatus},
     {"colorR", &CustomColorInfo::colorR},
@@ -209,11 +231,7 @@ const ColorField kColorFields[] = {
 };
 
 // The file's order; the record starts with selectStatus.
-struct DpiField {
-    const char *name;
-    int32_t DpiItemInfo::*field;
-};
-const DpiField kDpiFields[] = {
+const NumberField<DpiItemInfo> kDpiFields[] = {
     {"index", &DpiItemInfo::index},
     {"selectStatus", &DpiItemInfo::selectStatus},
     {"isXY", &DpiItemInfo::isXY},
@@ -229,12 +247,12 @@ const char *const kFeatureNames[] = {"feature1", "feature2", "feature3", "featur
 void writeStep(TiXmlElement *parent, const MacroEventInfo &step)
 {
     TiXmlElement *item = appendElement(parent, "item");
-    item->SetAttribute("mark", step.mark);
-    item->SetAttribute("delay", step.delay);
-    item->SetAttribute("type", step.type);
-    item->SetAttribute("keyCode", step.keyCode);
-    item->SetAttribute("codeName", step.codeName);
-    item->SetAttribute("operateExplain", step.operateExplain);
+    item->SetAttribute("mark", fieldText(step.mark));
+    item->SetAttribute("delay", fieldText(step.delay));
+    item->SetAttribute("type", fieldText(step.type));
+    item->SetAttribute("keyCode", fieldText(step.keyCode));
+    item->SetAttribute("codeName", fieldText(step.codeName));
+    item->SetAttribute("operateExplain", fieldText(step.operateExplain));
 }
 
 MacroEventInfo readStep(const TiXmlElement *element)
@@ -252,8 +270,8 @@ MacroEventInfo readStep(const TiXmlElement *element)
 void writeLedItem(TiXmlElement *parent, const CustomLedItemInfo &item)
 {
     TiXmlElement *element = appendElement(parent, "item");
-    element->SetAttribute("keyCode", item.keyCode);
-    element->SetAttribute("codeName", item.codeName);
+    element->SetAttribute("keyCode", fieldText(item.keyCode));
+    element->SetAttribute("codeName", fieldText(item.codeName));
     element->SetAttribute("indexX", item.indexX);
     element->SetAttribute("indexY", item.indexY);
     element->SetAttribute("colorR", item.colorR);
@@ -276,6 +294,17 @@ CustomLedItemInfo readLedItem(const TiXmlElement *element)
     return item;
 }
 
+// Appends read(child) for every child element of the parent; nothing when there is no parent.
+template <class T, class Read>
+void appendChildren(QList<T> *list, const TiXmlElement *parent, Read read)
+{
+    if (!parent)
+        return;
+    for (const TiXmlElement *child = parent->FirstChildElement(); child;
+         child = child->NextSiblingElement())
+        list->append(read(child));
+}
+
 // ---- Sorted (index, name) lists ----
 
 struct IndexName {
@@ -295,7 +324,7 @@ std::vector<IndexName> sortedIndexNames(const TiXmlElement *root)
         std::string index = textOf(child->Attribute("index"));
         if (!seen.insert(index).second)
             continue;
-        const long long number = toNumber(index.c_str());
+        const long long number = recordNumber(index.c_str());
         pairs.push_back({std::move(index), textOf(child->Attribute("name")), number});
     }
     std::sort(pairs.begin(), pairs.end(), [](const IndexName &a, const IndexName &b) {
@@ -409,17 +438,18 @@ XmlFoundNode xmlInterface::findNodeByValue(const char *path, const char *key)
 void xmlInterface::deleteNodeByValue(const char *path, const char *key)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
-        if (TiXmlElement *child = childByAttribute(root, "index", key))
-            root->RemoveChild(child);
-        return true;
+        TiXmlElement *child = childByAttribute(root, "index", key);
+        return child && root->RemoveChild(child);
     });
 }
 
 void xmlInterface::renameNode(const char *path, const char *key, const char *name)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
-        if (TiXmlElement *child = childByAttribute(root, "index", key))
-            child->SetAttribute("name", textOf(name));
+        TiXmlElement *child = childByAttribute(root, "index", key);
+        if (!child)
+            return false;
+        child->SetAttribute("name", textOf(name));
         return true;
     });
 }
@@ -435,7 +465,7 @@ void xmlInterface::getNodeIndexName(const char *path, const char *key, NodeIndex
         for (const TiXmlAttribute *a = child->FirstAttribute(); a; a = a->Next()) {
             if (std::strcmp(a->Name(), "index") != 0)
                 continue;
-            info->index = toNumber(a->Value());
+            info->index = recordNumber(a->Value());
             if (const TiXmlAttribute *next = a->Next())
                 copyText(info->name, next->Value());
             break;
@@ -450,7 +480,7 @@ int xmlInterface::getProfileIndex(const char *path)
     int index = 1;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
         if (const char *value = root->Attribute("profileIndex"))
-            index = toNumber(value);
+            index = recordNumber(value);
     });
     return index;
 }
@@ -536,15 +566,16 @@ void xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const
                                  const char *repeatNum, const char *mode, const char *Value)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *section = childByName(profile, "macro")) {
-            TiXmlElement *item = appendElement(section, "item");
-            item->SetAttribute("keyCode", textOf(keyCode));
-            item->SetAttribute("keyChar", textOf(keyChar));
-            item->SetAttribute("operateType", textOf(operateType));
-            item->SetAttribute("repeatNum", textOf(repeatNum));
-            item->SetAttribute("mode", textOf(mode));
-            item->SetAttribute("Value", textOf(Value));
-        }
+        TiXmlElement *section = childByName(profile, "macro");
+        if (!section)
+            return false;
+        TiXmlElement *item = appendElement(section, "item");
+        item->SetAttribute("keyCode", textOf(keyCode));
+        item->SetAttribute("keyChar", textOf(keyChar));
+        item->SetAttribute("operateType", textOf(operateType));
+        item->SetAttribute("repeatNum", textOf(repeatNum));
+        item->SetAttribute("mode", textOf(mode));
+        item->SetAttribute("Value", textOf(Value));
         return true;
     });
 }
@@ -553,9 +584,8 @@ void xmlInterface::deleteKeyMapItem(const char *path, const char *profileKey, co
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "macro");
-        if (TiXmlElement *item = childByAttribute(section, "keyCode", keyCode))
-            section->RemoveChild(item);
-        return true;
+        TiXmlElement *item = childByAttribute(section, "keyCode", keyCode);
+        return item && section->RemoveChild(item);
     });
 }
 
@@ -637,13 +667,14 @@ void xmlInterface::addBindMacro(const char *path, const char *profileKey,
                                 const char *name)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *section = childByName(profile, "bindMacro")) {
-            TiXmlElement *macro = appendElement(section, "macro");
-            macro->SetAttribute("index", textOf(macroIndex));
-            macro->SetAttribute("name", textOf(name));
-            for (const MacroEventInfo &step : steps)
-                writeStep(macro, step);
-        }
+        TiXmlElement *section = childByName(profile, "bindMacro");
+        if (!section)
+            return false;
+        TiXmlElement *macro = appendElement(section, "macro");
+        macro->SetAttribute("index", textOf(macroIndex));
+        macro->SetAttribute("name", textOf(name));
+        for (const MacroEventInfo &step : steps)
+            writeStep(macro, step);
         return true;
     });
 }
@@ -652,9 +683,8 @@ void xmlInterface::deleteBindMacro(const char *path, const char *profileKey, con
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "bindMacro");
-        if (TiXmlElement *macro = childByAttribute(section, "index", macroKey))
-            section->RemoveChild(macro);
-        return true;
+        TiXmlElement *macro = childByAttribute(section, "index", macroKey);
+        return macro && section->RemoveChild(macro);
     });
 }
 
@@ -682,8 +712,11 @@ int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath,
     const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
     if (!copy)
         return 0;
-    if (nextIndex)
-        copy->SetAttribute("index", std::to_string(toNumber64(profileKey) + 1).c_str());
+    if (nextIndex) {
+        // Held at the limit: a key beyond 64 bits must not overflow.
+        const long long key = toNumber64(profileKey);
+        copy->SetAttribute("index", std::to_string(key < LLONG_MAX ? key + 1 : key).c_str());
+    }
     const bool written = editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
         root->InsertEndChild(*copy);
         return true;
@@ -727,11 +760,10 @@ void xmlInterface::copyProfileWithIndex(const char *targetPath, int index, const
 void xmlInterface::addLightItem(const char *path, const char *profileKey, colorInfoData data)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *zone = zoneOf(profile, data.ledKeyboardOrSide)) {
-            TiXmlElement *item = appendElement(zone, "item");
-            for (const LightField &f : kLightFields)
-                item->SetAttribute(f.name, data.*f.field);
-        }
+        TiXmlElement *zone = zoneOf(profile, data.ledKeyboardOrSide);
+        if (!zone)
+            return false;
+        writeNumbers(appendElement(zone, "item"), data, kLightFields);
         return true;
     });
 }
@@ -745,10 +777,8 @@ bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zo
         if (!item)
             return;
         found = true;
-        if (data) {
-            for (const LightField &f : kLightFields)
-                copyNumber(&(data->*f.field), item, f.name);
-        }
+        if (data)
+            readNumbers(data, item, kLightFields);
     });
     return found;
 }
@@ -757,10 +787,10 @@ void xmlInterface::modifyLightItem(const char *path, const char *profileKey, int
                                    int ledType, colorInfoData data)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType)) {
-            for (const LightField &f : kLightFields)
-                item->SetAttribute(f.name, data.*f.field);
-        }
+        TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
+        if (!item)
+            return false;
+        writeNumbers(item, data, kLightFields);
         return true;
     });
 }
@@ -791,7 +821,7 @@ int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *pro
     withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
         if (const TiXmlElement *element = zoneOf(profile, zone)) {
             if (const char *value = element->Attribute(name))
-                result = toNumber(value);
+                result = recordNumber(value);
         }
     });
     return result;
@@ -801,8 +831,10 @@ void writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *p
                         int zone, const char *name, int value)
 {
     editProfile(cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *element = zoneOf(profile, zone))
-            element->SetAttribute(name, value);
+        TiXmlElement *element = zoneOf(profile, zone);
+        if (!element)
+            return false;
+        element->SetAttribute(name, value);
         return true;
     });
 }
@@ -854,11 +886,10 @@ void xmlInterface::setLinkStatus(const char *path, const char *profileKey, int z
 void xmlInterface::addCustomColor(const char *path, const char *profileKey, CustomColorInfo color)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *section = childByName(profile, "customColor")) {
-            TiXmlElement *item = appendElement(section, "item");
-            for (const ColorField &f : kColorFields)
-                item->SetAttribute(f.name, color.*f.field);
-        }
+        TiXmlElement *section = childByName(profile, "customColor");
+        if (!section)
+            return false;
+        writeNumbers(appendElement(section, "item"), color, kColorFields);
         return true;
     });
 }
@@ -869,16 +900,11 @@ void xmlInterface::getCustomColors(const char *path, const char *profileKey,
     if (!colors)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *section = childByName(profile, "customColor");
-        if (!section)
-            return;
-        for (const TiXmlElement *item = section->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        appendChildren(colors, childByName(profile, "customColor"), [](const TiXmlElement *item) {
             CustomColorInfo color;
-            for (const ColorField &f : kColorFields)
-                copyNumber(&(color.*f.field), item, f.name);
-            colors->append(color);
-        }
+            readNumbers(&color, item, kColorFields);
+            return color;
+        });
     });
 }
 
@@ -886,9 +912,8 @@ void xmlInterface::deleteCustomColor(const char *path, const char *profileKey, c
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "customColor");
-        if (TiXmlElement *item = childByAttribute(section, "index", index))
-            section->RemoveChild(item);
-        return true;
+        TiXmlElement *item = childByAttribute(section, "index", index);
+        return item && section->RemoveChild(item);
     });
 }
 
@@ -898,13 +923,14 @@ void xmlInterface::addCustomLed(const char *path, const char *profileKey, const 
                                 const char *name, const char *isUsing, int usingFlagIndex)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *section = childByName(profile, "customLight")) {
-            TiXmlElement *led = appendElement(section, "customLed");
-            led->SetAttribute("index", textOf(index));
-            led->SetAttribute("name", textOf(name));
-            led->SetAttribute("isUsing", textOf(isUsing));
-            led->SetAttribute("usingFlagIndex", usingFlagIndex);
-        }
+        TiXmlElement *section = childByName(profile, "customLight");
+        if (!section)
+            return false;
+        TiXmlElement *led = appendElement(section, "customLed");
+        led->SetAttribute("index", textOf(index));
+        led->SetAttribute("name", textOf(name));
+        led->SetAttribute("isUsing", textOf(isUsing));
+        led->SetAttribute("usingFlagIndex", usingFlagIndex);
         return true;
     });
 }
@@ -913,9 +939,10 @@ void xmlInterface::addCustomLedItems(const char *path, const char *profileKey,
                                      const char *ledIndex, CustomLedItemInfo item)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *led =
-                childByAttribute(childByName(profile, "customLight"), "index", ledIndex))
-            writeLedItem(led, item);
+        TiXmlElement *led = customLedOf(profile, ledIndex);
+        if (!led)
+            return false;
+        writeLedItem(led, item);
         return true;
     });
 }
@@ -926,18 +953,14 @@ void xmlInterface::getCustomLeds(const char *path, const char *profileKey,
     if (!leds)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *section = childByName(profile, "customLight");
-        if (!section)
-            return;
-        for (const TiXmlElement *element = section->FirstChildElement(); element;
-             element = element->NextSiblingElement()) {
+        appendChildren(leds, childByName(profile, "customLight"), [](const TiXmlElement *element) {
             CustomLedInfo led;
             copyAttribute(led.index, element, "index");
             copyAttribute(led.name, element, "name");
             copyAttribute(led.isUsing, element, "isUsing");
             copyNumber(&led.usingFlagIndex, element, "usingFlagIndex");
-            leds->append(led);
-        }
+            return led;
+        });
     });
 }
 
@@ -947,13 +970,7 @@ void xmlInterface::getCustomLedItems(const char *path, const char *profileKey,
     if (!items)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *led =
-            childByAttribute(childByName(profile, "customLight"), "index", ledIndex);
-        if (!led)
-            return;
-        for (const TiXmlElement *element = led->FirstChildElement(); element;
-             element = element->NextSiblingElement())
-            items->append(readLedItem(element));
+        appendChildren(items, customLedOf(profile, ledIndex), readLedItem);
     });
 }
 
@@ -961,9 +978,10 @@ void xmlInterface::renameCustomLed(const char *path, const char *profileKey, con
                                    const char *name)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *led =
-                childByAttribute(childByName(profile, "customLight"), "index", ledIndex))
-            led->SetAttribute("name", textOf(name));
+        TiXmlElement *led = customLedOf(profile, ledIndex);
+        if (!led)
+            return false;
+        led->SetAttribute("name", textOf(name));
         return true;
     });
 }
@@ -973,11 +991,11 @@ void xmlInterface::setCustomLedUsing(const char *path, const char *profileKey,
                                      int usingFlagIndex)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *led =
-                childByAttribute(childByName(profile, "customLight"), "index", ledIndex)) {
-            led->SetAttribute("isUsing", textOf(isUsing));
-            led->SetAttribute("usingFlagIndex", usingFlagIndex);
-        }
+        TiXmlElement *led = customLedOf(profile, ledIndex);
+        if (!led)
+            return false;
+        led->SetAttribute("isUsing", textOf(isUsing));
+        led->SetAttribute("usingFlagIndex", usingFlagIndex);
         return true;
     });
 }
@@ -995,9 +1013,9 @@ int xmlInterface::findCustomLedByFlag(const char *path, const char *profileKey)
              led = led->NextSiblingElement()) {
             for (const TiXmlAttribute *a = led->FirstAttribute(); a; a = a->Next()) {
                 if (std::strcmp(a->Name(), "index") == 0) {
-                    candidate = toNumber(a->Value());
+                    candidate = recordNumber(a->Value());
                 } else if (std::strcmp(a->Name(), "usingFlagIndex") == 0) {
-                    const int flag = toNumber(a->Value());
+                    const int flag = recordNumber(a->Value());
                     if (flag == 0 || flag == 1) {
                         result = candidate;
                         return;
@@ -1012,9 +1030,10 @@ int xmlInterface::findCustomLedByFlag(const char *path, const char *profileKey)
 void xmlInterface::deleteCustomLed(const char *path, const char *profileKey, const char *ledIndex)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *led =
-                childByAttribute(childByName(profile, "customLight"), "index", ledIndex))
-            led->Clear();
+        TiXmlElement *led = customLedOf(profile, ledIndex);
+        if (!led || led->NoChildren())
+            return false;
+        led->Clear();
         return true;
     });
 }
@@ -1024,8 +1043,10 @@ void xmlInterface::deleteCustomLed(const char *path, const char *profileKey, con
 void xmlInterface::setDpiUsingIndex(const char *path, const char *profileKey, int level)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *dpi = childByName(profile, "dpi"))
-            dpi->SetAttribute("usingIndex", level);
+        TiXmlElement *dpi = childByName(profile, "dpi");
+        if (!dpi)
+            return false;
+        dpi->SetAttribute("usingIndex", level);
         return true;
     });
 }
@@ -1041,7 +1062,7 @@ int xmlInterface::getDpiUsingIndex(const char *path, const char *profileKey)
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
         if (const TiXmlElement *dpi = childByName(profile, "dpi")) {
             if (const char *value = dpi->Attribute("usingIndex"))
-                level = toNumber(value);
+                level = recordNumber(value);
         }
     });
     return level;
@@ -1050,11 +1071,10 @@ int xmlInterface::getDpiUsingIndex(const char *path, const char *profileKey)
 void xmlInterface::addDpiItem(const char *path, const char *profileKey, DpiItemInfo item)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *dpi = childByName(profile, "dpi")) {
-            TiXmlElement *element = appendElement(dpi, "item");
-            for (const DpiField &f : kDpiFields)
-                element->SetAttribute(f.name, item.*f.field);
-        }
+        TiXmlElement *dpi = childByName(profile, "dpi");
+        if (!dpi)
+            return false;
+        writeNumbers(appendElement(dpi, "item"), item, kDpiFields);
         return true;
     });
 }
@@ -1064,16 +1084,11 @@ void xmlInterface::getDpiItems(const char *path, const char *profileKey, QList<D
     if (!items)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *dpi = childByName(profile, "dpi");
-        if (!dpi)
-            return;
-        for (const TiXmlElement *element = dpi->FirstChildElement(); element;
-             element = element->NextSiblingElement()) {
+        appendChildren(items, childByName(profile, "dpi"), [](const TiXmlElement *element) {
             DpiItemInfo item;
-            for (const DpiField &f : kDpiFields)
-                copyNumber(&(item.*f.field), element, f.name);
-            items->append(item);
-        }
+            readNumbers(&item, element, kDpiFields);
+            return item;
+        });
     });
 }
 
@@ -1081,10 +1096,10 @@ void xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int i
                                  DpiItemInfo item)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
-        if (TiXmlElement *element = childByNumber(childByName(profile, "dpi"), "index", index)) {
-            for (const DpiField &f : kDpiFields)
-                element->SetAttribute(f.name, item.*f.field);
-        }
+        TiXmlElement *element = childByNumber(childByName(profile, "dpi"), "index", index);
+        if (!element)
+            return false;
+        writeNumbers(element, item, kDpiFields);
         return true;
     });
 }
@@ -1098,7 +1113,7 @@ void xmlInterface::setFunctionSetting(const char *path, const char *profileKey,
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *function = childByName(profile, "function");
         if (!function)
-            return true;
+            return false;
         TiXmlElement *old = function->FirstChildElement();
         TiXmlElement *setting = appendElement(function, "Setting");
         setting->SetAttribute("feature1", textOf(feature1));
@@ -1140,7 +1155,7 @@ int xmlInterface::getFeature(const char *path, const char *profileKey, int n)
         for (const TiXmlElement *child = function->FirstChildElement(); child;
              child = child->NextSiblingElement()) {
             if (const char *text = child->Attribute(kFeatureNames[n])) {
-                value = toNumber(text);
+                value = recordNumber(text);
                 return;
             }
         }
@@ -1153,15 +1168,15 @@ void xmlInterface::setFeature(const char *path, const char *profileKey, int n, i
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *function = childByName(profile, "function");
         if (!function || n < 0 || n > 3)
-            return true;
+            return false;
         for (TiXmlElement *child = function->FirstChildElement(); child;
              child = child->NextSiblingElement()) {
             if (child->Attribute(kFeatureNames[n])) {
                 child->SetAttribute(kFeatureNames[n], value);
-                break;
+                return true;
             }
         }
-        return true;
+        return false;
     });
 }
 
@@ -1181,10 +1196,11 @@ void xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &
                                  const char *macroKey)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
-        if (TiXmlElement *macro = childByAttribute(root, "index", macroKey)) {
-            for (const MacroEventInfo &step : steps)
-                writeStep(macro, step);
-        }
+        TiXmlElement *macro = childByAttribute(root, "index", macroKey);
+        if (!macro || steps.isEmpty())
+            return false;
+        for (const MacroEventInfo &step : steps)
+            writeStep(macro, step);
         return true;
     });
 }
@@ -1200,12 +1216,7 @@ void xmlInterface::getMacroItems(const char *path, const char *macroKey,
     if (!steps)
         return;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        const TiXmlElement *macro = childByAttribute(root, "index", macroKey);
-        if (!macro)
-            return;
-        for (const TiXmlElement *step = macro->FirstChildElement(); step;
-             step = step->NextSiblingElement())
-            steps->append(readStep(step));
+        appendChildren(steps, childByAttribute(root, "index", macroKey), readStep);
     });
 }
 
@@ -1215,15 +1226,16 @@ void xmlInterface::deleteMacroItemsContaining(const char *path, const char *macr
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
-            return true;
+            return false;
+        bool removed = false;
         TiXmlElement *step = macro->FirstChildElement();
         while (step) {
             TiXmlElement *next = step->NextSiblingElement();
             if (containsValue(step, pattern))
-                macro->RemoveChild(step);
+                removed = macro->RemoveChild(step) || removed;
             step = next;
         }
-        return true;
+        return removed;
     });
 }
 
@@ -1233,7 +1245,7 @@ void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
-            return true;
+            return false;
         int skip = skipFirst;
         for (TiXmlElement *item = macro->FirstChildElement(); item;
              item = item->NextSiblingElement()) {
@@ -1243,13 +1255,13 @@ void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const
                 skip = 0;
                 continue;
             }
-            item->SetAttribute("delay", step.delay);
-            item->SetAttribute("type", step.type);
-            item->SetAttribute("keyCode", step.keyCode);
-            item->SetAttribute("codeName", step.codeName);
-            break;
+            item->SetAttribute("delay", fieldText(step.delay));
+            item->SetAttribute("type", fieldText(step.type));
+            item->SetAttribute("keyCode", fieldText(step.keyCode));
+            item->SetAttribute("codeName", fieldText(step.codeName));
+            return true;
         }
-        return true;
+        return false;
     });
 }
 
@@ -1259,7 +1271,7 @@ void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const c
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
-            return true;
+            return false;
         int count = 0;
         for (TiXmlElement *item = macro->FirstChildElement(); item;
              item = item->NextSiblingElement()) {
@@ -1278,9 +1290,9 @@ void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const c
             else
                 macro->InsertAfterChild(neighbour, *item);
             macro->RemoveChild(item);
-            break;
+            return true;
         }
-        return true;
+        return false;
     });
 }
 
@@ -1291,8 +1303,7 @@ void xmlInterface::readHidList(const char *path, QList<HidListInfo> *list)
     if (!list)
         return;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        for (const TiXmlElement *element = root->FirstChildElement(); element;
-             element = element->NextSiblingElement()) {
+        appendChildren(list, root, [](const TiXmlElement *element) {
             HidListInfo info;
             copyAttribute(info.hidType, element, "hidType");
             copyAttribute(info.addTime, element, "addTime");
@@ -1303,8 +1314,8 @@ void xmlInterface::readHidList(const char *path, QList<HidListInfo> *list)
             copyNumber(&info.keyNum, element, "keyNum");
             copyAttribute(info.productName, element, "productName");
             copyAttribute(info.likeName, element, "likeName");
-            list->append(info);
-        }
+            return info;
+        });
     });
 }
 
@@ -1313,8 +1324,7 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
     if (!list)
         return;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        for (const TiXmlElement *element = root->FirstChildElement(); element;
-             element = element->NextSiblingElement()) {
+        appendChildren(list, root, [](const TiXmlElement *element) {
             SupportHidInfo info;
             copyAttribute(info.hidType, element, "hidType");
             copyAttribute(info.addTime, element, "addTime");
@@ -1322,8 +1332,8 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
             copyAttribute(info.Pid, element, "Pid");
             copyNumber(&info.type, element, "type");
             copyAttribute(info.nucName, element, "nucName");
-            list->append(info);
-        }
+            return info;
+        });
     });
 }
 
@@ -1333,11 +1343,6 @@ void xmlInterface::getDefaultCustomLedItems(const char *path, const char *ledInd
     if (!items)
         return;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        const TiXmlElement *led = childByAttribute(root, "index", ledIndex);
-        if (!led)
-            return;
-        for (const TiXmlElement *element = led->FirstChildElement(); element;
-             element = element->NextSiblingElement())
-            items->append(readLedItem(element));
+        appendChildren(items, childByAttribute(root, "index", ledIndex), readLedItem);
     });
 }

@@ -1,6 +1,7 @@
 // The store's documents and lookups: fresh files, missing, broken and unwritable files, exact
 // keys, lookup by index, sorted lists, long texts, and files changed behind the store's back.
 
+#include "FileStamp.h"
 #include "XmlTestSupport.h"
 #include "xmlInterface.h"
 
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cstring>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -40,6 +43,8 @@ private slots:
     void longTexts_areCutAtCharacterBoundary();
     void changesOnDisk_areSeenAtOnce();
     void concurrentReaders_seeWholeFiles();
+    void writersThatFindNothing_leaveTheFileAsItIs();
+    void recordFieldsWithoutTerminator_areWrittenToTheirWidth();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -450,6 +455,102 @@ void tst_XmlDocuments::concurrentReaders_seeWholeFiles()
     QVERIFY(reads.load() > 0);
     QCOMPARE(bad.load(), 0);
     QCOMPARE(xml.getProfileIndex(path), 22);
+}
+
+void tst_XmlDocuments::writersThatFindNothing_leaveTheFileAsItIs()
+{
+    // Each writer misses what it would change: the file must not even be rewritten (a rewrite
+    // replaces the file, so its identity would change).
+    const QByteArray content = profileFile(
+        "<config index=\"1\" name=\"P\"><light0 usingIndex=\"2\" /><customColor />"
+        "<customLight><customLed index=\"3\" name=\"c\" /></customLight><dpi /><function />"
+        "<bindMacro /></config>");
+    MacroEventInfo step;
+    qstrcpy(step.mark, "m");
+    const struct {
+        const char *name;
+        std::function<void(xmlInterface &, const char *)> write;
+    } cases[] = {
+        {"deleteNodeByValue", [](xmlInterface &x, const char *p) { x.deleteNodeByValue(p, "9"); }},
+        {"renameNode", [](xmlInterface &x, const char *p) { x.renameNode(p, "9", "n"); }},
+        {"addKeyMapItem", [](xmlInterface &x, const char *p) { x.addKeyMapItem(p, "1", "4", "A", "0", "1", "0", "v"); }},
+        {"deleteKeyMapItem", [](xmlInterface &x, const char *p) { x.deleteKeyMapItem(p, "1", "4"); }},
+        {"deleteBindMacro", [](xmlInterface &x, const char *p) { x.deleteBindMacro(p, "1", "9"); }},
+        {"addLightItem", [](xmlInterface &x, const char *p) { colorInfoData d; d.ledKeyboardOrSide = 1; x.addLightItem(p, "1", d); }},
+        {"modifyLightItem", [](xmlInterface &x, const char *p) { x.modifyLightItem(p, "1", 0, 7, colorInfoData()); }},
+        {"setLightUsingIndex", [](xmlInterface &x, const char *p) { x.setLightUsingIndex(p, "1", 2, 1); }},
+        {"deleteCustomColor", [](xmlInterface &x, const char *p) { x.deleteCustomColor(p, "1", "9"); }},
+        {"addCustomLedItems", [](xmlInterface &x, const char *p) { x.addCustomLedItems(p, "1", "9", CustomLedItemInfo()); }},
+        {"renameCustomLed", [](xmlInterface &x, const char *p) { x.renameCustomLed(p, "1", "9", "n"); }},
+        {"setCustomLedUsing", [](xmlInterface &x, const char *p) { x.setCustomLedUsing(p, "1", "9", "Using", 0); }},
+        {"deleteCustomLed", [](xmlInterface &x, const char *p) { x.deleteCustomLed(p, "1", "3"); }},
+        {"modifyDpiItem", [](xmlInterface &x, const char *p) { x.modifyDpiItem(p, "1", 9, DpiItemInfo()); }},
+        {"setFeature", [](xmlInterface &x, const char *p) { x.setFeature(p, "1", 2, 1); }},
+        {"addMacroItems", [](xmlInterface &x, const char *p) { x.addMacroItems(p, {}, "1"); }},
+        {"deleteMacroItemsContaining", [](xmlInterface &x, const char *p) { x.deleteMacroItemsContaining(p, "1", "zz"); }},
+        {"modifyMacroItem", [&](xmlInterface &x, const char *p) { x.modifyMacroItem(p, "1", "zz", 0, step); }},
+        {"moveMacroItem", [](xmlInterface &x, const char *p) { x.moveMacroItem(p, "1", "zz", 1, 0); }},
+    };
+    for (const auto &c : cases) {
+        const QByteArray path = writeFile(*m_dir, "profile.xml", content);
+        const FileStamp before = FileStamp::ofPath(QFile::decodeName(path));
+        xmlInterface xml;
+        c.write(xml, path);
+        QVERIFY2(FileStamp::ofPath(QFile::decodeName(path)) == before, c.name);
+        QVERIFY2(readFile(path) == content, c.name);
+    }
+}
+
+void tst_XmlDocuments::recordFieldsWithoutTerminator_areWrittenToTheirWidth()
+{
+    // A caller may fill a text field to its last byte: the store writes the field's bytes and
+    // reads nothing beyond them.
+    MacroEventInfo step;
+    std::memset(step.mark, 'm', sizeof step.mark);
+    std::memset(step.delay, 'd', sizeof step.delay);
+    std::memset(step.type, 't', sizeof step.type);
+    std::memset(step.keyCode, 'k', sizeof step.keyCode);
+    std::memset(step.codeName, 'c', sizeof step.codeName);
+    std::memset(step.operateExplain, 'o', sizeof step.operateExplain);
+    const QStringList stepAttributes{
+        "mark=" + QString(64, 'm'), "delay=" + QString(16, 'd'), "type=" + QString(16, 't'),
+        "keyCode=" + QString(16, 'k'), "codeName=" + QString(64, 'c'),
+        "operateExplain=" + QString(64, 'o')};
+    CustomLedItemInfo key;
+    std::memset(key.keyCode, 'k', sizeof key.keyCode);
+    std::memset(key.codeName, 'c', sizeof key.codeName);
+
+    const QByteArray path = pathIn(*m_dir, "profile.xml");
+    xmlInterface xml;
+    xml.createXmlFile(path);
+    xml.addProfileConfig(path, "1", "P", "", "", 0);
+    xml.addMacroNode(path, "2", "M");
+    xml.addMacroItems(path, {step}, "2");
+    xml.addBindMacro(path, "1", {step}, "5", "B");
+    xml.addCustomLed(path, "1", "3", "L", "Using", 0);
+    xml.addCustomLedItems(path, "1", "3", key);
+
+    auto doc = parse(path);
+    QVERIFY(doc);
+    const TiXmlElement *root = doc->RootElement();
+    const TiXmlElement *config = root->FirstChildElement("config");
+    QCOMPARE(attributes(root->FirstChildElement("macro")->FirstChildElement()), stepAttributes);
+    QCOMPARE(attributes(config->FirstChildElement("bindMacro")->FirstChildElement()->FirstChildElement()),
+             stepAttributes);
+    QCOMPARE(attributes(config->FirstChildElement("customLight")->FirstChildElement()->FirstChildElement())
+                 .mid(0, 2),
+             (QStringList{"keyCode=" + QString(16, 'k'), "codeName=" + QString(64, 'c')}));
+
+    // An edit of the step in place reads its fields the same way.
+    qstrcpy(step.mark, "x");
+    xml.addMacroItems(path, {step}, "2");
+    std::memset(step.delay, 'e', sizeof step.delay);
+    xml.modifyMacroItem(path, "2", "x", 0, step);
+    doc = parse(path);
+    QVERIFY(doc);
+    const QStringList edited =
+        attributes(doc->RootElement()->FirstChildElement("macro")->FirstChildElement()->NextSiblingElement());
+    QCOMPARE(edited.value(1), "delay=" + QString(16, 'e'));
 }
 
 QTEST_GUILESS_MAIN(tst_XmlDocuments)

@@ -63,6 +63,8 @@ private slots:
     void copies_data();
     void copies();
     void exportProfile_keepsSourceAndNeedsTarget();
+    void exportProfile_nextIndex_data();
+    void exportProfile_nextIndex();
     void lightItems();
     void customLightings();
     void colourSwatches();
@@ -392,6 +394,31 @@ void tst_XmlProfileFile::exportProfile_keepsSourceAndNeedsTarget()
     QCOMPARE(list[0].index, "1");
     QCOMPARE(list[1].index, "2");
     QCOMPARE(list[1].name, "Profile1");
+}
+
+void tst_XmlProfileFile::exportProfile_nextIndex_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("expectedIndex");
+    QTest::newRow("one") << QByteArray("1") << QByteArray("2");
+    QTest::newRow("negative") << QByteArray("-1") << QByteArray("0");
+    QTest::newRow("beyond 32 bits") << QByteArray("4294967296") << QByteArray("4294967297");
+    QTest::newRow("beyond 64 bits") << QByteArray("99999999999999999999")
+                                    << QByteArray("9223372036854775807");
+}
+
+void tst_XmlProfileFile::exportProfile_nextIndex()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, expectedIndex);
+    const QByteArray source =
+        writeFile(*m_dir, "source.xml", profileFile("<config index=\"" + key + "\" name=\"P\" />"));
+    const QByteArray target = writeFile(*m_dir, "target.xml", profileFile(""));
+    QCOMPARE(m_xml.exportProfile(source, target, key, true), 1);
+    const auto doc = parse(target);
+    QVERIFY(doc);
+    QCOMPARE(attributes(doc->RootElement()->FirstChildElement()),
+             (QStringList{"index=" + QString::fromLatin1(expectedIndex), "name=P"}));
 }
 
 void tst_XmlProfileFile::lightItems()

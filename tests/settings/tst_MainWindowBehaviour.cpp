@@ -1,6 +1,7 @@
 // The main window after start-up, with emulated devices: the settings dialog and its mask,
 // theme and language changes across the pages, closing to the tray and quitting.
 
+#include "SettingsTestSupport.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
@@ -29,19 +30,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QString userIniPath()
-{
-    return DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
-}
-
-template <typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 void flushDeletes()
 {

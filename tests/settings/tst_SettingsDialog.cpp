@@ -1,6 +1,7 @@
 // The settings dialog on its own: what it reads and writes, its language and theme changes and
 // its About page.
 
+#include "SettingsTestSupport.h"
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
 #include "DFirwareInfoShow.h"
@@ -24,19 +25,6 @@
 
 namespace {
 
-QString userIniPath()
-{
-    return DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
-}
-
-template <typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no child %s", name);
-    return found;
-}
 
 QString text(QObject *parent, const char *label)
 {

@@ -30,7 +30,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-
 void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -25,7 +25,6 @@
 
 namespace {
 
-
 QString text(QObject *parent, const char *label)
 {
     return child<QLabel>(parent, label)->text();

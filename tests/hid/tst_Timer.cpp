@@ -57,9 +57,10 @@ void TimerTest::intervalIsHonoured()
     slow.stop();
     fast.stop();
     const qint64 elapsed = clock.elapsed();
-    // Deadlines are absolute and missed ones are skipped: never more ticks than intervals.
-    QVERIFY2(slowTicks <= elapsed / 10 + 1, qPrintable(QString::number(slowTicks) + " in " + QString::number(elapsed)));
-    QVERIFY2(fastTicks <= elapsed + 1, qPrintable(QString::number(fastTicks) + " in " + QString::number(elapsed)));
+    // Deadlines are absolute and missed ones are skipped: never more ticks than intervals (one
+    // interval of slack for where the clock was read; a catch-up burst would be far more).
+    QVERIFY2(slowTicks <= elapsed / 10 + 2, qPrintable(QString::number(slowTicks) + " in " + QString::number(elapsed)));
+    QVERIFY2(fastTicks <= elapsed + 2, qPrintable(QString::number(fastTicks) + " in " + QString::number(elapsed)));
     QVERIFY(fastTicks > slowTicks);
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
-  libtinyxml-dev libhidapi-dev libudev-dev
+  libtinyxml-dev libhidapi-dev libudev-dev libcjson-dev
   libbenchmark-dev
   fonts-wqy-microhei
   xvfb xauth xdotool trayer imagemagick

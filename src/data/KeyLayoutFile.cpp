@@ -1,0 +1,184 @@
+#include "KeyLayoutFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+
+#include <cJSON.h>
+
+#include <memory>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcLayout, "zelka.layout")
+
+struct JsonDeleter
+{
+    void operator()(cJSON *item) const { cJSON_Delete(item); }
+};
+using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
+
+// A member read as a whole number: 0 when missing or not a number (member names in any case).
+int intMember(const cJSON *object, const char *name)
+{
+    const cJSON *item = cJSON_GetObjectItem(object, name);
+    if (!cJSON_IsNumber(item))
+        return 0;
+    const double value = item->valuedouble;
+    if (value >= 2147483647.0)
+        return 2147483647;
+    if (value <= -2147483648.0)
+        return -2147483647 - 1;
+    return static_cast<int>(value);
+}
+
+// A switch is on only when its value is the number 1.
+bool switchMember(const cJSON *object, const char *name)
+{
+    const cJSON *item = cJSON_GetObjectItem(object, name);
+    return cJSON_IsNumber(item) && item->valuedouble == 1.0;
+}
+
+int sizeMember(const cJSON *object, const char *name)
+{
+    return qMax(0, intMember(object, name));
+}
+
+QByteArray printedCharacter(const cJSON *object)
+{
+    const cJSON *item = cJSON_GetObjectItem(object, "Character");
+    if (!cJSON_IsString(item))
+        return QByteArray();
+    char *printed = cJSON_PrintUnformatted(item);
+    if (!printed)
+        return QByteArray();
+    const QByteArray text(printed);
+    cJSON_free(printed);
+    return text;
+}
+
+} // namespace
+
+QString KeyLayoutFile::fileName(const QString &model)
+{
+    return QStringLiteral("KeyInfo_%1.config").arg(model);
+}
+
+QString KeyLayoutFile::filePath(const QString &model, bool userConfig, const QString &programDir)
+{
+    if (userConfig)
+        return QStringLiteral("%1/configDir/%2").arg(programDir, fileName(model));
+    return QStringLiteral(":/images/configDir/%1").arg(fileName(model));
+}
+
+QString KeyLayoutFile::captionFor(int dec, const QByteArray &printed)
+{
+    switch (dec) {
+    case 52:
+    case 504:
+        return QStringLiteral("' \"");
+    case 145:
+        return QCoreApplication::translate("KeyLayoutFile", "한자");
+    case 144:
+        return QCoreApplication::translate("KeyLayoutFile", "한영");
+    case 135:
+        return QStringLiteral("\\-");
+    case 136:
+        return QStringLiteral("カタカナ/ひらかな");
+    case 137:
+        return QStringLiteral("￥|-");
+    case 138:
+        return QStringLiteral("変換 ");
+    case 139:
+        return QStringLiteral("無変換");
+    default:
+        break;
+    }
+    QString caption = QString::fromUtf8(printed);
+    caption.remove(QLatin1Char('"'));
+    return caption;
+}
+
+void KeyLayoutFile::clear()
+{
+    *this = KeyLayoutFile();
+}
+
+bool KeyLayoutFile::load(const QString &path)
+{
+    clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+        qCWarning(lcLayout).noquote() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------"
+                                      << m_error;
+        return false;
+    }
+    const QByteArray text = file.readAll();
+    if (!parse(text)) {
+        qCWarning(lcLayout).noquote() << "key layout" << path << "not read:" << m_error;
+        return false;
+    }
+    return true;
+}
+
+bool KeyLayoutFile::parse(const QByteArray &text)
+{
+    clear();
+    const JsonPtr root(cJSON_ParseWithLength(text.constData(), static_cast<size_t>(text.size())));
+    if (!root || !cJSON_IsObject(root.get())) {
+        m_error = QStringLiteral("not a JSON object");
+        return false;
+    }
+
+    const cJSON *keyboard = cJSON_GetObjectItem(root.get(), "Keyboard");
+    if (cJSON_IsObject(keyboard)) {
+        m_sideLightHave = switchMember(keyboard, "sideLightHave");
+        m_supportOnboard = switchMember(keyboard, "supportOnboard");
+        m_specialEnterKey = switchMember(keyboard, "specialEnterKey");
+        m_showOnboardSelect = switchMember(keyboard, "showOnboardSelect");
+        if (m_specialEnterKey)
+            m_specialEnterKeyShape = intMember(keyboard, "specialEnterKeyShape");
+    }
+
+    for (int row = m_sideLightHave ? 0 : 1; row <= kRows; ++row) {
+        const QByteArray name = QByteArrayLiteral("EveryKeyInfo_Row0") + QByteArray::number(row);
+        const cJSON *entries = cJSON_GetObjectItem(root.get(), name.constData());
+        if (!cJSON_IsArray(entries))
+            continue;
+        const int count = cJSON_GetArraySize(entries);
+        const int limit = row == 0 ? kMaxSideLeds : kColumns;
+        if (count > limit) {
+            qCWarning(lcLayout).noquote() << "key layout:" << name << "has" << count << "entries; only the first"
+                                          << limit << "are used";
+        }
+        int column = 0;
+        for (const cJSON *entry = entries->child; entry && column < limit; entry = entry->next, ++column) {
+            if (row == 0) {
+                KeyLayoutSideLed led;
+                led.posX = intMember(entry, "PosX");
+                led.posY = intMember(entry, "PosY");
+                led.width = sizeMember(entry, "Width");
+                led.height = sizeMember(entry, "Height");
+                led.index = intMember(entry, "Index");
+                led.validStatus = intMember(entry, "validStatus");
+                led.drawRounded = intMember(entry, "isDrawRounded") != 0;
+                m_sideLeds.append(led);
+                continue;
+            }
+            KeyLayoutKey key;
+            key.posX = intMember(entry, "PosX");
+            key.posY = intMember(entry, "PosY");
+            key.width = sizeMember(entry, "Width");
+            key.height = sizeMember(entry, "Height");
+            key.dec = intMember(entry, "Dec");
+            key.qtDec = intMember(entry, "qtDec");
+            key.caption = captionFor(key.dec, printedCharacter(entry));
+            key.row = row - 1;
+            key.column = column;
+            m_keys.append(key);
+        }
+    }
+    m_loaded = true;
+    return true;
+}

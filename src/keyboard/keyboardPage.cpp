@@ -1,0 +1,396 @@
+#include "keyboardPage.h"
+#include "ui_keyboardPage.h"
+
+#include "ArrowWidget.h"
+#include "DDataManager.h"
+#include "KeyLayoutFile.h"
+#include "buildUpColorShowArea.h"
+#include "dragShowArea.h"
+#include "keyboardButCustom.h"
+#include "sideLightButtonCustom.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcKeyboard, "zelka.ui")
+
+// "r,g,b" of the theme as an opaque colour.
+QColor themeColor(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() < 3)
+        return QColor(0, 0, 0);
+    return QColor(qBound(0, parts.at(0).trimmed().toInt(), 255), qBound(0, parts.at(1).trimmed().toInt(), 255),
+                  qBound(0, parts.at(2).trimmed().toInt(), 255));
+}
+
+} // namespace
+
+keyboardPage::keyboardPage(int, QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::keyboardPage>())
+{
+    ui->setupUi(this);
+
+    m_colorBuildUpArea = new buildUpColorShowArea(ui->frame);
+    ui->horizontalLayout->addWidget(m_colorBuildUpArea);
+    m_colorBuildUpArea->hide();
+
+    m_dragArea = new dragShowArea(ui->frame);
+    ui->horizontalLayout->addWidget(m_dragArea);
+    m_dragArea->hide();
+    connect(m_dragArea, &dragShowArea::sigDragAreaMousePress, this, &keyboardPage::onDragAreaMousePress);
+    connect(m_dragArea, &dragShowArea::sigDragArea, this, &keyboardPage::onDragArea);
+
+    applyTheme();
+}
+
+keyboardPage::~keyboardPage() = default;
+
+void keyboardPage::paintEvent(QPaintEvent *)
+{
+    // Nothing: the keyboard's picture shows between the keys.
+}
+
+void keyboardPage::setKeyboardModel(const QString &model)
+{
+    m_model = model;
+    loadKeyboardInfo(model);
+}
+
+void keyboardPage::loadKeyboardInfo(const QString &model)
+{
+    m_modelFacts = KeyboardModelFacts::of(model);
+    const DDataManager *data = DDataManager::getInstance();
+    const QString path =
+        KeyLayoutFile::filePath(model, data->getUserConfig(), QCoreApplication::applicationDirPath());
+    KeyLayoutFile layout;
+    clearKeys();
+    if (!layout.load(path)) {
+        fillEmptyCells();
+        return;
+    }
+    buildFromLayout(layout);
+}
+
+void keyboardPage::parseKeyboardInfo(const QByteArray &text)
+{
+    KeyLayoutFile layout;
+    clearKeys();
+    if (!layout.parse(text)) {
+        qCWarning(lcKeyboard) << "keyboard view: the key layout is not JSON";
+        fillEmptyCells();
+        return;
+    }
+    buildFromLayout(layout);
+}
+
+void keyboardPage::clearKeys()
+{
+    hideKeyToolTips();
+    m_selectedKeyButton = nullptr;
+    m_listLightKeySelected.clear();
+    m_listLightKeyTouched.clear();
+    m_layoutKeyNameMap.clear();
+    m_keyButtonMap.clear();
+    m_listKeyCode.clear();
+    for (keyboardButCustom *&cell : m_keyMatrix) {
+        delete cell;
+        cell = nullptr;
+    }
+    qDeleteAll(m_listSideLight);
+    m_listSideLight.clear();
+    m_isSideLightHave = false;
+    m_isSupportOnboard = false;
+    m_isSpecialEnterKey = false;
+}
+
+void keyboardPage::buildFromLayout(const KeyLayoutFile &layout)
+{
+    m_isSideLightHave = layout.sideLightHave();
+    m_isSupportOnboard = layout.supportOnboard();
+    m_isSpecialEnterKey = layout.specialEnterKey();
+
+    for (const KeyLayoutSideLed &led : layout.sideLeds()) {
+        auto *button = new sideLightButtonCustom(this);
+        button->setSize(led.width, led.height);
+        button->setPos(led.posX + m_keyOffsetX, led.posY + m_keyOffsetY);
+        button->move(led.posX + m_keyOffsetX, led.posY + m_keyOffsetY);
+        button->setLedInfo(led.index, led.validStatus);
+        button->setDrawRounded(m_modelFacts.roundedSideLeds && led.validStatus != 0 && led.drawRounded);
+        button->hide();
+        m_listSideLight.append(button);
+    }
+
+    for (const KeyLayoutKey &key : layout.keys()) {
+        auto *button = new keyboardButCustom(this);
+        button->setSize(key.width, key.height);
+        button->setPos(key.posX + m_keyOffsetX, key.posY + m_keyOffsetY);
+        button->move(key.posX + m_keyOffsetX, key.posY + m_keyOffsetY);
+        button->setKeyInfo(qMakePair(key.dec, key.caption));
+        button->setRowColumn(key.row, key.column);
+        button->setSelected(false, false);
+        if (key.dec == 40) {
+            button->setSpecialEnterKey(m_isSpecialEnterKey);
+            if (m_isSpecialEnterKey) {
+                button->setShapeType(1);
+                button->setEnterShapeSize(m_modelFacts.enterNotchWidth, m_modelFacts.enterUpperHeight);
+            }
+        }
+        m_layoutKeyNameMap.insert(key.dec, key.caption);
+        m_keyButtonMap.insert(key.dec, button);
+        m_listKeyCode.append(key.dec);
+        m_keyMatrix[static_cast<size_t>(key.row * kColumns + key.column)] = button;
+        connect(button, &keyboardButCustom::clicked, this, &keyboardPage::onKeyButtonClicked);
+        connect(button, &keyboardButCustom::sigCustomButMouseEnter, this, &keyboardPage::onCustomButMouseEnter);
+        connect(button, &keyboardButCustom::sigCustomButMouseLeave, this, &keyboardPage::onCustomButMouseLeave);
+        button->show();
+    }
+    fillEmptyCells();
+
+    emit sigKeyboardAlreadyLoad();
+    applyKeyThemeColors();
+}
+
+void keyboardPage::fillEmptyCells()
+{
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            keyboardButCustom *&cell = m_keyMatrix[static_cast<size_t>(row * kColumns + column)];
+            if (cell)
+                continue;
+            cell = new keyboardButCustom(this);
+            cell->setSize(0, 0);
+            cell->setRowColumn(row, column);
+            cell->hide();
+        }
+    }
+}
+
+keyboardButCustom *keyboardPage::getKeyButton(int row, int column) const
+{
+    if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
+        return nullptr;
+    return m_keyMatrix[static_cast<size_t>(row * kColumns + column)];
+}
+
+QList<keyboardButCustom *> keyboardPage::getKeyButtons() const
+{
+    QList<keyboardButCustom *> buttons;
+    buttons.reserve(kRows * kColumns);
+    for (keyboardButCustom *cell : m_keyMatrix)
+        buttons.append(cell);
+    return buttons;
+}
+
+void keyboardPage::setProfileXml(const QString &profileXmlPath, const QString &macroXmlPath, xmlInterface *xml)
+{
+    m_profileXmlPath = profileXmlPath;
+    m_macroXmlPath = macroXmlPath;
+    m_xml = xml;
+}
+
+void keyboardPage::setProfileIndex(int index)
+{
+    m_profileIndex = index;
+}
+
+void keyboardPage::setKeyNameMap(const QMap<int, QString> &map)
+{
+    m_tipKeyNameMap = map;
+}
+
+void keyboardPage::setLightMode(bool on)
+{
+    m_isLightMode = on;
+}
+
+void keyboardPage::setCustomLightMode(bool on)
+{
+    m_isCustomLightMode = on;
+    m_dragArea->setVisible(on);
+    if (!on)
+        clearLightSelection();
+    for (keyboardButCustom *cell : m_keyMatrix) {
+        if (!cell)
+            continue;
+        cell->setLightEditView(on);
+        cell->update();
+    }
+}
+
+void keyboardPage::setKeyCustomView(bool selectCurrent, bool on)
+{
+    for (keyboardButCustom *cell : m_keyMatrix) {
+        if (!cell)
+            continue;
+        cell->setCustomView(on);
+        cell->update();
+    }
+    if (m_selectedKeyButton)
+        m_selectedKeyButton->setSelected(selectCurrent, true);
+}
+
+void keyboardPage::setKeyColorRepaint(bool on)
+{
+    for (keyboardButCustom *cell : m_keyMatrix) {
+        if (cell)
+            cell->setStateValue(on ? 1 : 0);
+    }
+}
+
+void keyboardPage::clearKeySelection()
+{
+    if (m_selectedKeyButton)
+        m_selectedKeyButton->setSelected(false, true);
+    m_selectedKeyButton = nullptr;
+}
+
+void keyboardPage::hideKeyToolTips()
+{
+    const QList<ArrowWidget *> cards = m_listKeyTipPopup;
+    for (ArrowWidget *card : cards) {
+        if (card && card->isVisible()) {
+            card->hide();
+            m_listKeyTipPopup.removeOne(card);
+        }
+    }
+    m_keyTipPopup = nullptr;
+}
+
+void keyboardPage::showSideLights(bool on)
+{
+    if (!m_isSideLightHave)
+        return;
+    for (sideLightButtonCustom *led : qAsConst(m_listSideLight))
+        led->setVisible(on && led->getValidStatus() == 1);
+}
+
+void keyboardPage::clearLightSelection()
+{
+    m_listLightKeySelected.clear();
+    for (keyboardButCustom *key : qAsConst(m_listLightKeyTouched)) {
+        key->setSelected(false, true);
+        key->setDragMark(false);
+    }
+    m_listLightKeyTouched.clear();
+}
+
+void keyboardPage::setSelectedKeysColor(int r, int g, int b)
+{
+    if (m_listLightKeySelected.isEmpty())
+        return;
+    const QColor color(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255), 180);
+    for (keyboardButCustom *key : qAsConst(m_listLightKeySelected)) {
+        key->setKeyColor(color);
+        key->update();
+    }
+    emit sigUpdateCustomLight();
+}
+
+void keyboardPage::setColorBuildUp(const QList<double> &stops, const QList<QColor> &colors)
+{
+    m_colorBuildUpArea->setColorBuildUp(stops, colors);
+}
+
+void keyboardPage::applyTheme()
+{
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    m_fontFamily = theme.TextFont;
+    m_tipHighlightColor = theme.TextCheckedColor;
+    const QColor band = themeColor(theme.DeviceKeyHaveCustomColor);
+    m_dragArea->setColor(band.red(), band.green(), band.blue());
+    applyKeyThemeColors();
+}
+
+void keyboardPage::applyKeyThemeColors()
+{
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    const QColor first = themeColor(theme.DeviceKeyClickedColor);
+    const QColor second = themeColor(theme.DeviceKeyHaveCustomColor);
+    for (keyboardButCustom *cell : m_keyMatrix) {
+        if (cell)
+            cell->setThemeColor(first, second);
+    }
+}
+
+void keyboardPage::onKeyButtonClicked()
+{
+    keyClicked(qobject_cast<keyboardButCustom *>(sender()));
+}
+
+void keyboardPage::keyClicked(keyboardButCustom *button)
+{
+    if (!button)
+        return;
+    if (m_isLightMode) {
+        if (!m_isCustomLightMode)
+            return;
+        if (button->isSelected()) {
+            m_listLightKeySelected.removeAll(button);
+            button->setSelected(false, true);
+        } else {
+            button->setSelected(true, true);
+            m_listLightKeySelected.append(button);
+            if (!m_listLightKeyTouched.contains(button))
+                m_listLightKeyTouched.append(button);
+        }
+        return;
+    }
+
+    if (button == m_selectedKeyButton)
+        return;
+    QString caption = button->getKeyCharacter();
+    caption.remove(QLatin1Char('"'));
+    if (caption == QLatin1String("Fn") || button->getKeyDec() == KeyLayoutFile::kFnCode)
+        return;
+    if (m_modelFacts.lockedKeys.contains(button->getKeyDec()))
+        return;
+    if (m_selectedKeyButton)
+        m_selectedKeyButton->setSelected(false, true);
+    button->setSelected(true, true);
+    m_selectedKeyButton = button;
+    emit sigKeyboardClicked(button->getKeyDec(), button->getKeyCharacter());
+}
+
+void keyboardPage::onCustomButMouseEnter()
+{
+    // The key's hover card opens here once it exists.
+}
+
+void keyboardPage::onCustomButMouseLeave()
+{
+}
+
+void keyboardPage::onDragArea(int startX, int startY, int endX, int endY)
+{
+    for (keyboardButCustom *key : qAsConst(m_listLightKeyTouched)) {
+        key->setSelected(false, true);
+        key->setDragMark(false);
+    }
+    qCDebug(lcKeyboard).nospace() << "-------------------------------- startX:" << startX << " startY:" << startY
+                                  << " endX:" << endX << " endY:" << endY;
+    m_listLightKeySelected.clear();
+
+    const int left = qMin(startX, endX);
+    const int right = qMax(startX, endX);
+    const int top = qMin(startY, endY);
+    const int bottom = qMax(startY, endY);
+    for (keyboardButCustom *key : qAsConst(m_keyButtonMap)) {
+        const int x = key->getPosX() + m_keyOffsetX;
+        const int y = key->getPosY() + m_keyOffsetY;
+        if (x < left || x > right || y < top || y > bottom)
+            continue;
+        key->setSelected(true, true);
+        key->setDragMark(true);
+        m_listLightKeySelected.append(key);
+        if (!m_listLightKeyTouched.contains(key))
+            m_listLightKeyTouched.append(key);
+    }
+}
+
+void keyboardPage::onDragAreaMousePress()
+{
+}

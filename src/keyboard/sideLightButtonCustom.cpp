@@ -1,0 +1,67 @@
+#include "sideLightButtonCustom.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+sideLightButtonCustom::sideLightButtonCustom(QWidget *parent)
+    : QToolButton(parent)
+{
+    setFixedSize(m_width, m_height);
+}
+
+void sideLightButtonCustom::setSize(int width, int height)
+{
+    m_width = qMax(0, width);
+    m_height = qMax(0, height);
+    setFixedSize(m_width, m_height);
+}
+
+void sideLightButtonCustom::setPos(int x, int y)
+{
+    m_x = x;
+    m_y = y;
+    m_position = QPoint(x, y);
+}
+
+void sideLightButtonCustom::setLedInfo(int index, int validStatus)
+{
+    m_index = index;
+    m_validStatus = validStatus;
+}
+
+void sideLightButtonCustom::setDrawRounded(bool rounded)
+{
+    m_rounded = rounded;
+}
+
+void sideLightButtonCustom::setColor(const QColor &color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    update();
+}
+
+void sideLightButtonCustom::paintEvent(QPaintEvent *)
+{
+    if (m_width == m_height)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+
+    const bool horizontal = m_width > m_height;
+    QLinearGradient gradient(0, 0, horizontal ? m_width : 0, horizontal ? 0 : m_height);
+    gradient.setSpread(QGradient::RepeatSpread);
+    gradient.setColorAt(0, Qt::transparent);
+    gradient.setColorAt(0.5, m_color);
+    gradient.setColorAt(1, Qt::transparent);
+    painter.setBrush(gradient);
+
+    if (horizontal && m_rounded) {
+        const int radius = m_height / 2 - 1;
+        painter.drawRoundedRect(QRect(0, 0, m_width, m_height), radius, radius);
+    } else {
+        painter.drawRect(QRect(0, 0, m_width, m_height));
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+// One LED of the keyboard's side light strip: a small bar filled with a gradient of its colour.
+
+#include <QColor>
+#include <QPoint>
+#include <QToolButton>
+
+class sideLightButtonCustom : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    explicit sideLightButtonCustom(QWidget *parent = nullptr);
+
+    void setSize(int width, int height);
+    void setPos(int x, int y);
+    void setLedInfo(int index, int validStatus);
+    void setDrawRounded(bool rounded);
+    // Stores the colour and repaints (nothing happens for the colour it already has).
+    void setColor(const QColor &color);
+
+    int getValidStatus() const { return m_validStatus; }
+    int getIndex() const { return m_index; }
+    QColor getColor() const { return m_color; }
+    bool isDrawRounded() const { return m_rounded; }
+    int getPosX() const { return m_x; }
+    int getPosY() const { return m_y; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_width = 10;
+    int m_height = 10;
+    int m_x = 0;
+    int m_y = 0;
+    int m_index = 0;
+    int m_validStatus = 0;
+    QPoint m_position;
+    QColor m_color{0, 0, 0, 128};
+    bool m_rounded = false;
+};

@@ -2,7 +2,8 @@
 """Draws the vector sources of the program's pictures into svg/.
 
 The SVG files are the sources the build renders; this script is how they were drawn and is run
-by hand after a change of style (python3 draw-svg.py). One flat style for the whole set: neutral
+by hand after a change of style (python3 draw-svg.py). The keyboards are drawn from their key
+layouts by RenderKeyboard.cpp, in the same palette. One flat style for the whole set: neutral
 greys that read on the dark and on the light themes.
 """
 import os
@@ -45,92 +46,7 @@ def write(name, text):
         f.write(text)
 
 
-# ---------------------------------------------------------------- keyboards
-U = 20.0  # one key unit in SVG units
-
-MAIN_ROWS = [
-    # (row y in units, [(x, width, modifier?)...]) for rows 1..5 of the main block
-    [(0, 1, True)] + [(1 + i, 1, False) for i in range(12)] + [(13, 2, True)],
-    [(0, 1.5, True)] + [(1.5 + i, 1, False) for i in range(12)] + [(13.5, 1.5, False)],
-    [(0, 1.75, True)] + [(1.75 + i, 1, False) for i in range(11)] + [(12.75, 2.25, True)],
-    [(0, 2.25, True)] + [(2.25 + i, 1, False) for i in range(10)] + [(12.25, 2.75, True)],
-    [(0, 1.25, True), (1.25, 1.25, True), (2.5, 1.25, True), (3.75, 6.25, False),
-     (10, 1.25, True), (11.25, 1.25, True), (12.5, 1.25, True), (13.75, 1.25, True)],
-]
-
-
-def keyboard_keys(full_size):
-    """Returns (keys, width in units); a key is (x, y, w, h, modifier)."""
-    keys = []
-    # function row
-    keys.append((0, 0, 1, 1, True))
-    for group, start in enumerate((2, 6.5, 11)):
-        for i in range(4):
-            keys.append((start + i, 0, 1, 1, group != 1))
-    for i in range(3):
-        keys.append((15.25 + i, 0, 1, 1, True))
-    # main block
-    for r, row in enumerate(MAIN_ROWS):
-        for x, w, mod in row:
-            keys.append((x, 1.25 + r, w, 1, mod))
-    # navigation block
-    for r in range(2):
-        for i in range(3):
-            keys.append((15.25 + i, 1.25 + r, 1, 1, True))
-    keys.append((16.25, 4.25, 1, 1, True))
-    for i in range(3):
-        keys.append((15.25 + i, 5.25, 1, 1, True))
-    width = 18.25
-    if full_size:
-        nx = 18.5
-        for i in range(4):
-            keys.append((nx + i, 1.25, 1, 1, True))
-        for r in range(3):
-            for i in range(3):
-                keys.append((nx + i, 2.25 + r, 1, 1, False))
-        keys.append((nx + 3, 2.25, 1, 2, True))      # +
-        keys.append((nx + 3, 4.25, 1, 2, True))      # Enter
-        keys.append((nx, 5.25, 2, 1, False))         # 0
-        keys.append((nx + 2, 5.25, 1, 1, False))     # .
-        width = 22.5
-    return keys, width
-
-
-def keyboard_svg(full_size, side_light):
-    keys, width_u = keyboard_keys(full_size)
-    pad = 0.45 * U
-    strip = 0.5 * U if side_light else 0
-    kw = width_u * U
-    kh = 6.25 * U
-    w = kw + 2 * pad
-    h = kh + 2 * pad + strip
-    out = []
-    out.append(f'<rect x="0" y="0" width="{fmt(w)}" height="{fmt(h)}" rx="{fmt(0.4 * U)}" fill="{BODY_EDGE}"/>\n')
-    out.append(f'<rect x="{fmt(0.12 * U)}" y="{fmt(0.12 * U)}" width="{fmt(w - 0.24 * U)}" '
-               f'height="{fmt(h - 0.24 * U - strip)}" rx="{fmt(0.32 * U)}" fill="{BODY}"/>\n')
-    if side_light:
-        out.append('<defs><linearGradient id="strip" x1="0" y1="0" x2="1" y2="0">'
-                   f'<stop offset="0" stop-color="{STRIP}" stop-opacity="0.55"/>'
-                   f'<stop offset="0.5" stop-color="{STRIP}" stop-opacity="1"/>'
-                   f'<stop offset="1" stop-color="{STRIP}" stop-opacity="0.55"/>'
-                   '</linearGradient></defs>\n')
-        out.append(f'<rect x="{fmt(0.5 * U)}" y="{fmt(h - strip - 0.02 * U)}" width="{fmt(w - U)}" '
-                   f'height="{fmt(strip * 0.6)}" rx="{fmt(strip * 0.3)}" fill="url(#strip)"/>\n')
-    g = 0.07 * U
-    for x, y, kw_, kh_, mod in keys:
-        x0 = pad + x * U + g
-        y0 = pad + y * U + g
-        cw = kw_ * U - 2 * g
-        ch = kh_ * U - 2 * g
-        fill = KEY_MOD if mod else KEY
-        out.append(f'<rect x="{fmt(x0)}" y="{fmt(y0)}" width="{fmt(cw)}" height="{fmt(ch)}" '
-                   f'rx="{fmt(0.14 * U)}" fill="{fill}"/>\n')
-        inset = 0.13 * U
-        out.append(f'<rect x="{fmt(x0 + inset)}" y="{fmt(y0 + inset * 0.6)}" width="{fmt(cw - 2 * inset)}" '
-                   f'height="{fmt(ch - 2.2 * inset)}" rx="{fmt(0.1 * U)}" fill="{KEY_TOP}" fill-opacity="0.45"/>\n')
-    return svg(fmt(w), fmt(h), "".join(out))
-
-
+# ---------------------------------------------------------------- mouse
 def mouse_svg():
     w, h = 60, 100
     out = []
@@ -352,10 +268,6 @@ def qr_placeholder(seed):
 
 
 def main():
-    write("keyboard-87.svg", keyboard_svg(False, False))
-    write("keyboard-87-side.svg", keyboard_svg(False, True))
-    write("keyboard-104.svg", keyboard_svg(True, False))
-    write("keyboard-104-side.svg", keyboard_svg(True, True))
     write("mouse.svg", mouse_svg())
     write("app-logo.svg", app_logo())
     write("wide-logo.svg", wide_logo())

@@ -52,10 +52,10 @@ private slots:
         QTest::newRow("mouse") << "ZM1" << 1 << 80;
         QTest::newRow("mouse whatever its model") << "ZK104A" << 1 << 80;
         QTest::newRow("mouse reported as keyboard") << "ZM1" << 0 << 90;
-        QTest::newRow("narrow keyboard") << "ZK87R" << 0 << 155;
+        QTest::newRow("keyboard with locked keys") << "ZK87R" << 0 << 355;
         QTest::newRow("full-size keyboard") << "ZK104A" << 0 << 355;
         QTest::newRow("side-light keyboard") << "ZK87S" << 0 << 355;
-        QTest::newRow("tenkeyless keyboard") << "ZK87C" << 0 << 331;
+        QTest::newRow("tenkeyless keyboard") << "ZK87C" << 0 << 355;
         QTest::newRow("unknown keyboard") << "ZX999" << 0 << 0;
         QTest::newRow("model is case-sensitive") << "zk104a" << 0 << 0;
         QTest::newRow("other device type") << "ZK104A" << 2 << 0;

@@ -9,18 +9,17 @@
 
 namespace {
 
-// Picture widths of the keyboard models, by the shape of their picture.
+// Picture widths of the models, by the shape of their picture: every keyboard's picture has the
+// card frame's proportions.
 struct ModelPictureWidth {
     const char *hidName;
     int width;
 };
 
 constexpr ModelPictureWidth kModelPictureWidths[] = {
-    {"ZK87R", 155},
     {"ZM1", 90},
-    {"ZK104A", 355}, {"ZK104B", 355}, {"ZK104C", 355}, {"ZK104R", 355},
-    {"ZK104S", 355}, {"ZK104W", 355}, {"ZK87S", 355},  {"ZK87W", 355},
-    {"ZK87A", 331},  {"ZK87B", 331},  {"ZK87C", 331},
+    {"ZK87A", 355},  {"ZK87B", 355},  {"ZK87C", 355},  {"ZK87R", 355},  {"ZK87S", 355},  {"ZK87W", 355},
+    {"ZK104A", 355}, {"ZK104B", 355}, {"ZK104C", 355}, {"ZK104R", 355}, {"ZK104S", 355}, {"ZK104W", 355},
 };
 
 constexpr int kMousePictureWidth = 80;

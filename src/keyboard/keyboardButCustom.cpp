@@ -187,6 +187,13 @@ void keyboardButCustom::drawKey(QPainter &painter, const QColor &fill, const QCo
 
 void keyboardButCustom::drawPlainKey(QPainter &painter, const QColor &fill, const QColor &pen)
 {
+    if (fill == pen) {
+        // Filled and outlined in one colour (the light preview, which repaints every key 33 times
+        // a second): the outline 3 pixels wide leaves only the outermost corner pixels uncovered,
+        // so the key is filled whole instead of stroking its rounded outline.
+        painter.fillRect(rect(), fill);
+        return;
+    }
     painter.fillRect(contentsRect().adjusted(1, 1, -1, -1), fill);
     painter.setPen(QPen(pen, 3, Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);

@@ -1,6 +1,8 @@
 #include "xmlInterface.h"
 
+#include "LogCategories.h"
 #include "RecordNumber.h"
+#include "SupportedIdMatch.h"
 #include "XmlDocumentCache.h"
 
 #include <QFile>
@@ -1285,7 +1287,7 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
     if (!list)
         return;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        appendChildren(list, root, [](const TiXmlElement *element) {
+        appendChildren(list, root, [path](const TiXmlElement *element) {
             SupportHidInfo info;
             copyAttribute(info.hidType, element, "hidType");
             copyAttribute(info.addTime, element, "addTime");
@@ -1293,6 +1295,9 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
             copyAttribute(info.Pid, element, "Pid");
             copyNumber(&info.type, element, "type");
             copyAttribute(info.nucName, element, "nucName");
+            if (!isWellFormedSupportEntry(info))
+                qCWarning(lcData).noquote() << "supported-device list" << path << ": entry with ids" << info.Vid
+                                            << info.Pid << "is malformed and matches no device";
             return info;
         });
     });

@@ -1,8 +1,10 @@
 #include "MainHidInterFace.h"
 
 #include "DDataManager.h"
+#include "DeviceModels.h"
 #include "HidInterfaceClassifier.h"
 #include "HidLibrary.h"
+#include "SupportedIdMatch.h"
 #include "SysfsReportDescriptorReader.h"
 #include "Timer.h"
 
@@ -21,12 +23,6 @@
 namespace {
 
 const QString kEnumeratorName = QStringLiteral("mainThread");
-
-// Keyboards whose lighting frames go out in batches of 11 instead of 10.
-const QStringList kElevenFrameModels = {
-    QStringLiteral("ZK87S"),  QStringLiteral("ZK104A"), QStringLiteral("ZK104B"), QStringLiteral("ZK104C"),
-    QStringLiteral("ZK104R"), QStringLiteral("ZK104S"), QStringLiteral("ZK104W"),
-};
 
 constexpr int kTurnWaitUs = 100;
 constexpr int kShakeHandsIntervalMs = 700;
@@ -59,7 +55,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObj
     }
     m_threadIndex = threadIndex;
     m_strHidName = hidName;
-    m_elevenFrameBatches = kElevenFrameModels.contains(hidName);
+    m_keyboardBatchFrames = models::framesPerBatch(hidName);
     if (hidName == kEnumeratorName)
         return;
 
@@ -177,7 +173,12 @@ int MainHidInterFace::lightBatchLimit() const
 {
     if (m_lightDataMode == 1)
         return 1;
-    return m_elevenFrameBatches ? 10 : 9;
+    return m_keyboardBatchFrames - 1;
+}
+
+int MainHidInterFace::lightBatchFrames() const
+{
+    return lightBatchLimit() + 1;
 }
 
 int MainHidInterFace::writeLightData(unsigned char *data, int length)
@@ -406,21 +407,6 @@ QString buildDateTime(const QString &buildText)
     return QStringLiteral("%1/%2/%3 %4").arg(year, monthNumber(buildText.left(3)), day, time);
 }
 
-// The first supported-device entry with these ids; entries are read as hexadecimal text
-// behind "0x", and one that does not read as a number matches nothing.
-const SupportHidInfo *matchingEntry(const QList<SupportHidInfo> &supportList, int vendorId, int productId)
-{
-    for (const SupportHidInfo &entry : supportList) {
-        bool vidOk = false;
-        bool pidOk = false;
-        const int vid = (QStringLiteral("0x") + QString::fromLatin1(entry.Vid)).toInt(&vidOk, 16);
-        const int pid = (QStringLiteral("0x") + QString::fromLatin1(entry.Pid)).toInt(&pidOk, 16);
-        if (vidOk && pidOk && vid == vendorId && pid == productId)
-            return &entry;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 void MainHidInterFace::setHidNameList(const QStringList &list)
@@ -499,9 +485,10 @@ void MainHidInterFace::getHidList(int type)
             continue;
         seenPaths.insert(path);
 
-        const SupportHidInfo *entry = matchingEntry(supportList, info->vendor_id, info->product_id);
-        if (!entry)
+        const int entryIndex = supportedEntryIndex(supportList, info->vendor_id, info->product_id);
+        if (entryIndex < 0)
             continue;
+        const SupportHidInfo *entry = &supportList.at(entryIndex);
         const HidInterfaceClassifier::Result kind =
             HidInterfaceClassifier::classify(path, info->interface_number, *m_descriptorReader);
         if (!kind.configuration)

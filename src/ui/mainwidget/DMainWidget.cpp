@@ -4,6 +4,7 @@
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DeviceModels.h"
 #include "DeviceNotifier.h"
 #include "DHomePage.h"
 #include "DLinkagePage.h"
@@ -12,6 +13,7 @@
 #include "FramelessWindowHelper.h"
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
+#include "SupportedIdMatch.h"
 #include "xmlInterface.h"
 
 #include <QAction>
@@ -65,21 +67,6 @@ QString themeName(int index)
     default:
         return QStringLiteral("Black");
     }
-}
-
-// A vendor or product id written as four hexadecimal digits; -1 for anything else.
-int hexId(const char *text)
-{
-    const QString value = QString::fromLatin1(text).trimmed();
-    if (value.isEmpty() || value.size() > 4)
-        return -1;
-    bool ok = false;
-    const int id = value.toInt(&ok, 16);
-    for (const QChar c : value) {
-        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c))
-            return -1;
-    }
-    return ok ? id : -1;
 }
 
 // Where a device list file is read from: the "configDir" folder beside the program when the
@@ -340,12 +327,7 @@ int DMainWidget::supportedEntryFor(const QString &devicePath) const
     int productId = 0;
     if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
         return -1;
-    const QList<SupportHidInfo> supported = DDataManager::getInstance()->getHidSupportList();
-    for (int i = 0; i < supported.size(); ++i) {
-        if (hexId(supported[i].Vid) == vendorId && hexId(supported[i].Pid) == productId)
-            return i;
-    }
-    return -1;
+    return supportedEntryIndex(DDataManager::getInstance()->getHidSupportList(), vendorId, productId);
 }
 
 bool DMainWidget::isBootloaderPath(const QString &devicePath)
@@ -354,8 +336,7 @@ bool DMainWidget::isBootloaderPath(const QString &devicePath)
     int productId = 0;
     if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
         return false;
-    return (vendorId == 0x0416 && (productId == 0x3F00 || productId == 0x3F02))
-           || (vendorId == 0x0C45 && (productId == 0x6565 || productId == 0x4560));
+    return models::isBootloaderId(vendorId, productId);
 }
 
 void DMainWidget::onDeviceArrived(const QString &devicePath)

@@ -1,16 +1,15 @@
 #include "KeyLayoutFile.h"
 
+#include "LogCategories.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QLoggingCategory>
 
 #include <cJSON.h>
 
 #include <memory>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcLayout, "zelka.layout")
 
 struct JsonDeleter
 {
@@ -110,13 +109,13 @@ bool KeyLayoutFile::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
-        qCWarning(lcLayout).noquote() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------"
+        qCWarning(lcData).noquote() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------"
                                       << m_error;
         return false;
     }
     const QByteArray text = file.readAll();
     if (!parse(text)) {
-        qCWarning(lcLayout).noquote() << "key layout" << path << "not read:" << m_error;
+        qCWarning(lcData).noquote() << "key layout" << path << "not read:" << m_error;
         return false;
     }
     return true;
@@ -149,7 +148,7 @@ bool KeyLayoutFile::parse(const QByteArray &text)
         const int count = cJSON_GetArraySize(entries);
         const int limit = row == 0 ? kMaxSideLeds : kColumns;
         if (count > limit) {
-            qCWarning(lcLayout).noquote() << "key layout:" << name << "has" << count << "entries; only the first"
+            qCWarning(lcData).noquote() << "key layout:" << name << "has" << count << "entries; only the first"
                                           << limit << "are used";
         }
         int column = 0;

@@ -3,18 +3,17 @@
 
 #include "ArrowWidget.h"
 #include "DDataManager.h"
+#include "DeviceModels.h"
 #include "KeyLayoutFile.h"
+#include "LogCategories.h"
 #include "buildUpColorShowArea.h"
 #include "dragShowArea.h"
 #include "keyboardButCustom.h"
 #include "sideLightButtonCustom.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcKeyboard, "zelka.ui")
 
 // "r,g,b" of the theme as an opaque colour.
 QColor themeColor(const QString &text)
@@ -62,7 +61,7 @@ void keyboardPage::setKeyboardModel(const QString &model)
 
 void keyboardPage::loadKeyboardInfo(const QString &model)
 {
-    m_modelFacts = KeyboardModelFacts::of(model);
+    m_model = model;
     const DDataManager *data = DDataManager::getInstance();
     const QString path =
         KeyLayoutFile::filePath(model, data->getUserConfig(), QCoreApplication::applicationDirPath());
@@ -80,7 +79,7 @@ void keyboardPage::parseKeyboardInfo(const QByteArray &text)
     KeyLayoutFile layout;
     clearKeys();
     if (!layout.parse(text)) {
-        qCWarning(lcKeyboard) << "keyboard view: the key layout is not JSON";
+        qCWarning(lcUi) << "keyboard view: the key layout is not JSON";
         fillEmptyCells();
         return;
     }
@@ -119,7 +118,7 @@ void keyboardPage::buildFromLayout(const KeyLayoutFile &layout)
         button->setPos(led.posX + m_keyOffsetX, led.posY + m_keyOffsetY);
         button->move(led.posX + m_keyOffsetX, led.posY + m_keyOffsetY);
         button->setLedInfo(led.index, led.validStatus);
-        button->setDrawRounded(m_modelFacts.roundedSideLeds && led.validStatus != 0 && led.drawRounded);
+        button->setDrawRounded(models::hasRoundedSideLeds(m_model) && led.validStatus != 0 && led.drawRounded);
         button->hide();
         m_listSideLight.append(button);
     }
@@ -136,7 +135,7 @@ void keyboardPage::buildFromLayout(const KeyLayoutFile &layout)
             button->setSpecialEnterKey(m_isSpecialEnterKey);
             if (m_isSpecialEnterKey) {
                 button->setShapeType(1);
-                button->setEnterShapeSize(m_modelFacts.enterNotchWidth, m_modelFacts.enterUpperHeight);
+                button->setEnterShapeSize(models::enterNotchWidth(m_model), models::enterUpperHeight(m_model));
             }
         }
         m_layoutKeyNameMap.insert(key.dec, key.caption);
@@ -346,7 +345,7 @@ void keyboardPage::keyClicked(keyboardButCustom *button)
     caption.remove(QLatin1Char('"'));
     if (caption == QLatin1String("Fn") || button->getKeyDec() == KeyLayoutFile::kFnCode)
         return;
-    if (m_modelFacts.lockedKeys.contains(button->getKeyDec()))
+    if (models::isLockedKey(m_model, button->getKeyDec()))
         return;
     if (m_selectedKeyButton)
         m_selectedKeyButton->setSelected(false, true);
@@ -370,7 +369,7 @@ void keyboardPage::onDragArea(int startX, int startY, int endX, int endY)
         key->setSelected(false, true);
         key->setDragMark(false);
     }
-    qCDebug(lcKeyboard).nospace() << "-------------------------------- startX:" << startX << " startY:" << startY
+    qCDebug(lcUi).nospace() << "-------------------------------- startX:" << startX << " startY:" << startY
                                   << " endX:" << endX << " endY:" << endY;
     m_listLightKeySelected.clear();
 

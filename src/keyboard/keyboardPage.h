@@ -4,8 +4,6 @@
 // Every cell of the 6 by 22 key matrix holds a button once a layout was asked for, even when the
 // file was missing or broken: the lighting engines read every cell.
 
-#include "KeyboardModelFacts.h"
-
 #include <QColor>
 #include <QList>
 #include <QMap>
@@ -119,7 +117,6 @@ private:
     int m_keyOffsetX = 10;
     int m_keyOffsetY = 10;
     QString m_model;
-    KeyboardModelFacts m_modelFacts = KeyboardModelFacts::of(QString());
     QString m_fontFamily;
     QString m_tipHighlightColor;
     QString m_macroXmlPath;

@@ -1,5 +1,5 @@
 #include "KeyLayoutFile.h"
-#include "KeyboardModelFacts.h"
+#include "DeviceModels.h"
 
 #include <QFile>
 #include <QImage>
@@ -77,8 +77,10 @@ private slots:
         const QList<ListedKeyboard> listed = listedKeyboards();
         QCOMPARE(listed.size(), 12);
         QStringList tableModels;
-        for (const KeyboardModelFacts &facts : KeyboardModelFacts::all())
-            tableModels.append(QString::fromLatin1(facts.model));
+        for (const models::DeviceModel &model : models::deviceModels()) {
+            if (model.kind == models::DeviceKind::Keyboard)
+                tableModels.append(QString::fromLatin1(model.code));
+        }
         QStringList listedModels;
         for (const ListedKeyboard &keyboard : listed)
             listedModels.append(keyboard.model);
@@ -103,7 +105,9 @@ private slots:
         QFETCH(QString, model);
         QFETCH(int, keyNum);
         QFETCH(QSize, size);
-        const KeyboardModelFacts facts = KeyboardModelFacts::of(model);
+        const int sideLeds = models::sideLedCount(model);
+        QCOMPARE(models::hasSideLights(model), sideLeds > 0);
+        QCOMPARE(models::keyCount(model), keyNum);
 
         KeyLayoutFile fromResources;
         QVERIFY(fromResources.load(KeyLayoutFile::filePath(model, false, QString())));
@@ -118,8 +122,8 @@ private slots:
                     keys.append(key);
             }
             QCOMPARE(keys.size(), keyNum);
-            QCOMPARE(layout->sideLeds().size(), facts.sideLeds);
-            QCOMPARE(layout->sideLightHave(), facts.sideLeds > 0);
+            QCOMPARE(layout->sideLeds().size(), sideLeds);
+            QCOMPARE(layout->sideLightHave(), sideLeds > 0);
             QVERIFY(!layout->specialEnterKey());
 
             const QRect picture(QPoint(0, 0), size);
@@ -183,10 +187,13 @@ private slots:
 
     void unknownModelHasTheDefaults()
     {
-        const KeyboardModelFacts facts = KeyboardModelFacts::of("ZX999");
-        QCOMPARE(facts.sideLeds, 0);
-        QVERIFY(facts.lockedKeys.isEmpty());
-        QCOMPARE(QString::fromLatin1(facts.layoutFamily), QString());
+        QCOMPARE(models::sideLedCount("ZX999"), 0);
+        QVERIFY(!models::isLockedKey("ZX999", 41));
+        QVERIFY(!models::isLockedKey("ZK87R", 0));
+        QVERIFY(models::isLockedKey("ZK87R", 41));
+        QCOMPARE(models::layoutFamily("ZX999"), QString());
+        QCOMPARE(models::enterNotchWidth("ZX999"), 10);
+        QCOMPARE(models::enterUpperHeight("ZX999"), 30);
     }
 };
 

@@ -24,7 +24,7 @@ constexpr ModelPictureWidth kModelPictureWidths[] = {
 
 constexpr int kMousePictureWidth = 80;
 
-} // namespace
+}  // namespace
 
 DHomeDeviceListItem::DHomeDeviceListItem(QWidget *parent)
     : QWidget(parent)
@@ -33,14 +33,12 @@ DHomeDeviceListItem::DHomeDeviceListItem(QWidget *parent)
     ui->setupUi(this);
 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{ background-color: rgb(%1); border-radius:15px;}\t\t\t\t\t\t"
-                       "QFrame#frame:hover{\tborder: 1px solid rgb(%2);\t}\t")
-            .arg(theme.HomeDeviceItemBgColor, theme.HomeDeviceItemBorderColor));
-    ui->frame_3->setStyleSheet(
-        QStringLiteral("QLabel#label_ProductName{ color: rgb(%1); }\t\t\t\t\t\t\t"
-                       "QLabel#label_DeviceName{  color: rgb(%2); }\t")
-            .arg(theme.HomeDeviceItemProductTextColor, theme.HomeDeviceItemNameTextColor));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ background-color: rgb(%1); border-radius:15px;}\t\t\t\t\t\t"
+                                            "QFrame#frame:hover{\tborder: 1px solid rgb(%2);\t}\t")
+                                 .arg(theme.HomeDeviceItemBgColor, theme.HomeDeviceItemBorderColor));
+    ui->frame_3->setStyleSheet(QStringLiteral("QLabel#label_ProductName{ color: rgb(%1); }\t\t\t\t\t\t\t"
+                                              "QLabel#label_DeviceName{  color: rgb(%2); }\t")
+                                   .arg(theme.HomeDeviceItemProductTextColor, theme.HomeDeviceItemNameTextColor));
 }
 
 DHomeDeviceListItem::~DHomeDeviceListItem() = default;
@@ -63,9 +61,8 @@ QString DHomeDeviceListItem::pictureStyleSheet(const QString &picturePath)
     return QStringLiteral("QFrame#frame_DeviceLogo{border-image: url(%1);}").arg(picturePath);
 }
 
-void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, const QString &hidPath,
-                                        const QString &manufacturer, const QString &product,
-                                        const QString &hidName, int deviceType)
+void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, const QString &hidPath, const QString &manufacturer,
+                                        const QString &product, const QString &hidName, int deviceType)
 {
     m_vid = vid;
     m_pid = pid;
@@ -76,8 +73,8 @@ void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, const QString &hidPath
     m_deviceType = deviceType;
 
     const QString programDir = QDir::fromNativeSeparators(QCoreApplication::applicationDirPath());
-    ui->frame_DeviceLogo->setStyleSheet(pictureStyleSheet(
-        programDir + QStringLiteral("/images/hidImages/Keyboard_") + hidName + QStringLiteral(".png")));
+    ui->frame_DeviceLogo->setStyleSheet(pictureStyleSheet(programDir + QStringLiteral("/images/hidImages/Keyboard_")
+                                                          + hidName + QStringLiteral(".png")));
 
     const int width = pictureWidth(hidName, deviceType);
     if (width > 0)

@@ -58,7 +58,7 @@ double run(keyboardPage &page, int milliseconds, bool newColours)
     return 100.0 * cpu / (wall.elapsed() / 1000.0);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

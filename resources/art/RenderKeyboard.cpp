@@ -74,7 +74,7 @@ void drawCaption(QPainter &painter, const QRectF &cap, const QString &caption)
     painter.drawText(cap, Qt::AlignCenter, caption);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

@@ -257,6 +257,17 @@
     </message>
 </context>
 <context>
+    <name>KeyLayoutFile</name>
+    <message>
+        <source>한자</source>
+        <translation>한자</translation>
+    </message>
+    <message>
+        <source>한영</source>
+        <translation>한영</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -272,6 +283,20 @@
     <message>
         <source>I&apos;m very sorroy for this crash !</source>
         <translation>Nous sommes vraiment désolés pour ce plantage !</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImagePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
     </message>
 </context>
 <context>

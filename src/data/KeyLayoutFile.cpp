@@ -11,8 +11,7 @@
 
 namespace {
 
-struct JsonDeleter
-{
+struct JsonDeleter {
     void operator()(cJSON *item) const { cJSON_Delete(item); }
 };
 using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
@@ -56,7 +55,7 @@ QByteArray printedCharacter(const cJSON *object)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 QString KeyLayoutFile::fileName(const QString &model)
 {
@@ -109,8 +108,8 @@ bool KeyLayoutFile::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
-        qCWarning(lcData).noquote() << "------------------------ loadKeyboardInfo => fp == NULL -------------------------"
-                                      << m_error;
+        qCWarning(lcData).noquote()
+            << "------------------------ loadKeyboardInfo => fp == NULL -------------------------" << m_error;
         return false;
     }
     const QByteArray text = file.readAll();
@@ -148,8 +147,8 @@ bool KeyLayoutFile::parse(const QByteArray &text)
         const int count = cJSON_GetArraySize(entries);
         const int limit = row == 0 ? kMaxSideLeds : kColumns;
         if (count > limit) {
-            qCWarning(lcData).noquote() << "key layout:" << name << "has" << count << "entries; only the first"
-                                          << limit << "are used";
+            qCWarning(lcData).noquote() << "key layout:" << name << "has" << count << "entries; only the first" << limit
+                                        << "are used";
         }
         int column = 0;
         for (const cJSON *entry = entries->child; entry && column < limit; entry = entry->next, ++column) {

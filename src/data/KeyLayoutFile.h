@@ -9,28 +9,26 @@
 #include <QString>
 #include <QVector>
 
-struct KeyLayoutKey
-{
+struct KeyLayoutKey {
     int posX = 0;
     int posY = 0;
     int width = 0;
     int height = 0;
-    int dec = 0;   // the key's code (USB HID usage); -10 Fn; 0 a dummy entry
-    int qtDec = 0; // the key's virtual-key code
+    int dec = 0;    // the key's code (USB HID usage); -10 Fn; 0 a dummy entry
+    int qtDec = 0;  // the key's virtual-key code
     QString caption;
-    int row = 0;    // 0 to 5: the file's rows 1 to 6
-    int column = 0; // 0 to 21: the entry's place in its row
+    int row = 0;     // 0 to 5: the file's rows 1 to 6
+    int column = 0;  // 0 to 21: the entry's place in its row
 };
 
-struct KeyLayoutSideLed
-{
+struct KeyLayoutSideLed {
     int posX = 0;
     int posY = 0;
     int width = 0;
     int height = 0;
     int index = 0;
     int validStatus = 0;
-    bool drawRounded = false; // "isDrawRounded" is non-zero
+    bool drawRounded = false;  // "isDrawRounded" is non-zero
 };
 
 class KeyLayoutFile
@@ -38,7 +36,7 @@ class KeyLayoutFile
 public:
     static constexpr int kRows = 6;
     static constexpr int kColumns = 22;
-    static constexpr int kMaxSideLeds = 60; // as many side colours as the lighting engine keeps
+    static constexpr int kMaxSideLeds = 60;  // as many side colours as the lighting engine keeps
     static constexpr int kFnCode = -10;
 
     // "KeyInfo_" + model + ".config".

@@ -2,13 +2,13 @@
 #include "ui_keyboardPage.h"
 
 #include "ArrowWidget.h"
+#include "buildUpColorShowArea.h"
 #include "DDataManager.h"
 #include "DeviceModels.h"
-#include "KeyLayoutFile.h"
-#include "LogCategories.h"
-#include "buildUpColorShowArea.h"
 #include "dragShowArea.h"
 #include "keyboardButCustom.h"
+#include "KeyLayoutFile.h"
+#include "LogCategories.h"
 #include "sideLightButtonCustom.h"
 
 #include <QCoreApplication>
@@ -25,7 +25,7 @@ QColor themeColor(const QString &text)
                   qBound(0, parts.at(2).trimmed().toInt(), 255));
 }
 
-} // namespace
+}  // namespace
 
 keyboardPage::keyboardPage(int, QWidget *parent)
     : QWidget(parent)
@@ -63,8 +63,7 @@ void keyboardPage::loadKeyboardInfo(const QString &model)
 {
     m_model = model;
     const DDataManager *data = DDataManager::getInstance();
-    const QString path =
-        KeyLayoutFile::filePath(model, data->getUserConfig(), QCoreApplication::applicationDirPath());
+    const QString path = KeyLayoutFile::filePath(model, data->getUserConfig(), QCoreApplication::applicationDirPath());
     KeyLayoutFile layout;
     clearKeys();
     if (!layout.load(path)) {
@@ -359,9 +358,7 @@ void keyboardPage::onCustomButMouseEnter()
     // The key's hover card opens here once it exists.
 }
 
-void keyboardPage::onCustomButMouseLeave()
-{
-}
+void keyboardPage::onCustomButMouseLeave() {}
 
 void keyboardPage::onDragArea(int startX, int startY, int endX, int endY)
 {
@@ -370,7 +367,7 @@ void keyboardPage::onDragArea(int startX, int startY, int endX, int endY)
         key->setDragMark(false);
     }
     qCDebug(lcUi).nospace() << "-------------------------------- startX:" << startX << " startY:" << startY
-                                  << " endX:" << endX << " endY:" << endY;
+                            << " endX:" << endX << " endY:" << endY;
     m_listLightKeySelected.clear();
 
     const int left = qMin(startX, endX);
@@ -390,6 +387,4 @@ void keyboardPage::onDragArea(int startX, int startY, int endX, int endY)
     }
 }
 
-void keyboardPage::onDragAreaMousePress()
-{
-}
+void keyboardPage::onDragAreaMousePress() {}

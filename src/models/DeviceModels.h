@@ -70,9 +70,9 @@ constexpr int kDefaultFramesPerBatch = 10;
 TableView<DeviceModel> deviceModels();
 // The model with this code; nullptr for an unknown code.
 const DeviceModel *findDeviceModel(const QString &code);
-int framesPerBatch(const QString &code);  // kDefaultFramesPerBatch for an unknown code
-int keyCount(const QString &code);        // 0 for an unknown code
-bool hasSideLights(const QString &code);  // false for an unknown code
+int framesPerBatch(const QString &code);    // kDefaultFramesPerBatch for an unknown code
+int keyCount(const QString &code);          // 0 for an unknown code
+bool hasSideLights(const QString &code);    // false for an unknown code
 QString layoutFamily(const QString &code);  // empty for an unknown code
 int sideLedCount(const QString &code);      // 0 for an unknown code
 bool hasRoundedSideLeds(const QString &code);

@@ -12,8 +12,8 @@ QByteArray row1(const QByteArray &entries)
 
 QByteArray key(int dec, const QByteArray &caption = "\"K\"", int width = 24)
 {
-    return "{\"PosX\": 10, \"PosY\": 20, \"Width\": " + QByteArray::number(width) + ", \"Height\": 24, \"Dec\": " +
-           QByteArray::number(dec) + ", \"qtDec\": 1, \"Character\": " + caption + "}";
+    return "{\"PosX\": 10, \"PosY\": 20, \"Width\": " + QByteArray::number(width) + ", \"Height\": 24, \"Dec\": "
+           + QByteArray::number(dec) + ", \"qtDec\": 1, \"Character\": " + caption + "}";
 }
 
 const QByteArray kDummy =
@@ -29,11 +29,11 @@ QByteArray repeated(const QByteArray &entry, int count)
 
 QByteArray led(int index)
 {
-    return "{\"PosX\": 1, \"PosY\": 2, \"Width\": 10, \"Height\": 6, \"Index\": " + QByteArray::number(index) +
-           ", \"validStatus\": 1, \"SidePosition\": 0, \"Mark\": \"m\", \"isDrawRounded\": 1}";
+    return "{\"PosX\": 1, \"PosY\": 2, \"Width\": 10, \"Height\": 6, \"Index\": " + QByteArray::number(index)
+           + ", \"validStatus\": 1, \"SidePosition\": 0, \"Mark\": \"m\", \"isDrawRounded\": 1}";
 }
 
-} // namespace
+}  // namespace
 
 class tst_KeyLayoutFile : public QObject
 {
@@ -46,44 +46,40 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("keys");
         QTest::addColumn<int>("leds");
-        QTest::addColumn<int>("probe"); // index into keys(), -1 for none
+        QTest::addColumn<int>("probe");  // index into keys(), -1 for none
         QTest::addColumn<int>("dec");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
 
-        QTest::newRow("leading zeros")
-            << row1("{\"PosX\": 05, \"PosY\": 00, \"Width\": 024, \"Height\": 24, \"Dec\": 041, \"qtDec\": 027, "
-                    "\"Character\": \"Esc\"}")
-            << true << 1 << 0 << 0 << 41 << "Esc" << 24 << 0 << 0;
+        QTest::newRow("leading zeros") << row1(
+            "{\"PosX\": 05, \"PosY\": 00, \"Width\": 024, \"Height\": 24, \"Dec\": 041, \"qtDec\": 027, "
+            "\"Character\": \"Esc\"}") << true
+                                       << 1 << 0 << 0 << 41 << "Esc" << 24 << 0 << 0;
         QTest::newRow("CR LF, tabs, a blank before the brace")
             << QByteArray("{\r\n\t\"EveryKeyInfo_Row02\":\t[\r\n\t\t{\"Dec\":\t58,\t\"Width\":\t00,\t\"Character\":\t"
                           "\"F1\" }\r\n\t]\r\n}\r\n")
             << true << 1 << 0 << 0 << 58 << "F1" << 0 << 1 << 0;
-        QTest::newRow("bytes that are not UTF-8")
-            << row1(key(20, "\"Q\xb0\xa1\"")) << true << 1 << 0 << 0 << 20 << QString::fromUtf8("Q\xb0\xa1") << 24 << 0
-            << 0;
+        QTest::newRow("bytes that are not UTF-8") << row1(key(20, "\"Q\xb0\xa1\"")) << true << 1 << 0 << 0 << 20
+                                                  << QString::fromUtf8("Q\xb0\xa1") << 24 << 0 << 0;
         QTest::newRow("member names in any case")
             << row1("{\"posx\": 1, \"WIDTH\": 30, \"dec\": 4, \"character\": \"A\"}") << true << 1 << 0 << 0 << 4 << "A"
             << 30 << 0 << 0;
         QTest::newRow("sideLightHave as the text 1 is off")
             << QByteArray("{\"Keyboard\": {\"sideLightHave\": \"1\"}, \"EveryKeyInfo_Row00\": [" + led(0) + "]}")
             << true << 0 << 0 << -1 << 0 << "" << 0 << 0 << 0;
-        QTest::newRow("side lights on")
-            << QByteArray("{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": [" + led(0) + "," + led(1) +
-                          "]}")
-            << true << 0 << 2 << -1 << 0 << "" << 0 << 0 << 0;
+        QTest::newRow("side lights on") << QByteArray("{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": ["
+                                                      + led(0) + "," + led(1) + "]}")
+                                        << true << 0 << 2 << -1 << 0 << "" << 0 << 0 << 0;
         QTest::newRow("row 0 without the switch")
             << QByteArray("{\"Keyboard\": {\"sideLightHave\": 0}, \"EveryKeyInfo_Row00\": [" + led(0) + "]}") << true
             << 0 << 0 << -1 << 0 << "" << 0 << 0 << 0;
-        QTest::newRow("side LEDs beyond 60 are dropped")
-            << QByteArray("{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": [" + repeated(led(3), 64) +
-                          "]}")
-            << true << 0 << 60 << -1 << 0 << "" << 0 << 0 << 0;
-        QTest::newRow("row 7 is never read")
-            << QByteArray("{\"EveryKeyInfo_Row07\": [" + key(135) + "]}") << true << 0 << 0 << -1 << 0 << "" << 0 << 0
-            << 0;
+        QTest::newRow("side LEDs beyond 60 are dropped") << QByteArray(
+            "{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": [" + repeated(led(3), 64) + "]}")
+                                                         << true << 0 << 60 << -1 << 0 << "" << 0 << 0 << 0;
+        QTest::newRow("row 7 is never read") << QByteArray("{\"EveryKeyInfo_Row07\": [" + key(135) + "]}") << true << 0
+                                             << 0 << -1 << 0 << "" << 0 << 0 << 0;
         QTest::newRow("a dummy holds its column")
             << row1(key(41) + "," + kDummy + "," + key(58)) << true << 3 << 0 << 2 << 58 << "K" << 24 << 0 << 2;
         QTest::newRow("the dummy reads as zero")
@@ -154,8 +150,9 @@ private slots:
     void sideLedFields()
     {
         KeyLayoutFile layout;
-        QVERIFY(layout.parse("{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": [{\"PosX\": 7, \"PosY\": "
-                             "8, \"Width\": 12, \"Height\": 5, \"Index\": 3, \"validStatus\": 0, \"isDrawRounded\": 1}]}"));
+        QVERIFY(
+            layout.parse("{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": [{\"PosX\": 7, \"PosY\": "
+                         "8, \"Width\": 12, \"Height\": 5, \"Index\": 3, \"validStatus\": 0, \"isDrawRounded\": 1}]}"));
         const KeyLayoutSideLed led = layout.sideLeds().value(0);
         QCOMPARE(led.posX, 7);
         QCOMPARE(led.posY, 8);
@@ -169,8 +166,8 @@ private slots:
     void reloadForgetsTheLastFile()
     {
         KeyLayoutFile layout;
-        QVERIFY(layout.parse("{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": [" + led(0) + "], " +
-                             "\"EveryKeyInfo_Row01\": [" + key(4) + "]}"));
+        QVERIFY(layout.parse("{\"Keyboard\": {\"sideLightHave\": 1}, \"EveryKeyInfo_Row00\": [" + led(0) + "], "
+                             + "\"EveryKeyInfo_Row01\": [" + key(4) + "]}"));
         QVERIFY(!layout.parse("garbage"));
         QVERIFY(layout.keys().isEmpty());
         QVERIFY(layout.sideLeds().isEmpty());

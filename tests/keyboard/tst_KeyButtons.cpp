@@ -6,8 +6,8 @@
 
 namespace {
 
-const QColor kFirst(0, 0, 255);  // selected
-const QColor kSecond(0, 200, 0); // assigned, hovered, light outline
+const QColor kFirst(0, 0, 255);   // selected
+const QColor kSecond(0, 200, 0);  // assigned, hovered, light outline
 
 QImage render(QWidget &widget)
 {
@@ -22,8 +22,8 @@ bool near(QRgb pixel, const QColor &expected)
     const QColor actual = QColor::fromRgba(pixel);
     if (expected.alpha() == 0)
         return actual.alpha() == 0;
-    return qAbs(actual.alpha() - expected.alpha()) <= 3 && qAbs(actual.red() - expected.red()) <= 6 &&
-           qAbs(actual.green() - expected.green()) <= 6 && qAbs(actual.blue() - expected.blue()) <= 6;
+    return qAbs(actual.alpha() - expected.alpha()) <= 3 && qAbs(actual.red() - expected.red()) <= 6
+           && qAbs(actual.green() - expected.green()) <= 6 && qAbs(actual.blue() - expected.blue()) <= 6;
 }
 
 QString describe(QRgb pixel)
@@ -45,7 +45,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 class tst_KeyButtons : public QObject
 {
@@ -54,7 +54,7 @@ class tst_KeyButtons : public QObject
 private slots:
     void looks_data()
     {
-        QTest::addColumn<int>("look"); // 0 assignment, 1 light editing, 2 light preview
+        QTest::addColumn<int>("look");  // 0 assignment, 1 light editing, 2 light preview
         QTest::addColumn<bool>("assigned");
         QTest::addColumn<bool>("selected");
         QTest::addColumn<bool>("hovered");
@@ -81,16 +81,16 @@ private slots:
             << 1 << false << false << false << false << black << none << none;
         QTest::newRow("light editing: black key selected shows its outline")
             << 1 << false << true << false << false << black << none << kSecond;
-        QTest::newRow("light editing: black key hovered") << 1 << false << false << true << false << black << none
-                                                           << kSecond;
+        QTest::newRow("light editing: black key hovered")
+            << 1 << false << false << true << false << black << none << kSecond;
         QTest::newRow("light editing: lit key") << 1 << false << false << false << false << red << red << red;
         QTest::newRow("light editing: lit key marked by the band")
             << 1 << false << false << false << true << red << red << kSecond;
         QTest::newRow("light editing wins over assignment")
             << 1 << true << false << false << false << red << red << red;
         QTest::newRow("preview: the LED colour") << 2 << true << true << false << false << red << red << red;
-        QTest::newRow("preview: a dark key") << 2 << false << false << false << false << QColor(0, 0, 0, 0) << none
-                                             << none;
+        QTest::newRow("preview: a dark key")
+            << 2 << false << false << false << false << QColor(0, 0, 0, 0) << none << none;
     }
 
     void looks()
@@ -191,8 +191,8 @@ private slots:
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("rounded");
-        QTest::addColumn<QPoint>("lit");     // the LED colour here; (-1, -1) for none
-        QTest::addColumn<QPoint>("unlit"); // (nearly) transparent here
+        QTest::addColumn<QPoint>("lit");    // the LED colour here; (-1, -1) for none
+        QTest::addColumn<QPoint>("unlit");  // (nearly) transparent here
 
         QTest::newRow("square draws nothing") << QSize(10, 10) << false << QPoint(-1, -1) << QPoint(5, 5);
         QTest::newRow("wide") << QSize(20, 6) << false << QPoint(10, 3) << QPoint(0, 3);
@@ -212,10 +212,10 @@ private slots:
         led.setDrawRounded(rounded);
         led.setColor(QColor(255, 0, 0));
         const QImage image = render(led);
-        if (lit.x() >= 0) // the middle of the gradient, where it is the LED colour
+        if (lit.x() >= 0)  // the middle of the gradient, where it is the LED colour
             QVERIFY2(qRed(image.pixel(lit)) == 255 && qGreen(image.pixel(lit)) == 0 && qAlpha(image.pixel(lit)) > 200,
                      qPrintable(describe(image.pixel(lit))));
-        QVERIFY2(qAlpha(image.pixel(unlit)) < 32, qPrintable(describe(image.pixel(unlit)))); // faded out
+        QVERIFY2(qAlpha(image.pixel(unlit)) < 32, qPrintable(describe(image.pixel(unlit))));  // faded out
         if (lit.x() < 0) {
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)

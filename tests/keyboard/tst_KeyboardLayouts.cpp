@@ -1,16 +1,15 @@
-#include "KeyLayoutFile.h"
 #include "DeviceModels.h"
+#include "KeyLayoutFile.h"
 
 #include <QFile>
 #include <QImage>
 #include <QRect>
-#include <QXmlStreamReader>
 #include <QtTest>
+#include <QXmlStreamReader>
 
 namespace {
 
-struct ListedKeyboard
-{
+struct ListedKeyboard {
     QString model;
     int keyNum = 0;
     QSize size;
@@ -37,8 +36,7 @@ QList<ListedKeyboard> listedKeyboards()
     return list;
 }
 
-struct LightCell
-{
+struct LightCell {
     int code;
     int row;
     int column;
@@ -65,7 +63,7 @@ QRect keyRect(const KeyLayoutKey &key)
     return QRect(key.posX, key.posY, key.width, key.height);
 }
 
-} // namespace
+}  // namespace
 
 class tst_KeyboardLayouts : public QObject
 {
@@ -150,10 +148,7 @@ private slots:
         }
     }
 
-    void eachPicture_data()
-    {
-        eachModel_data();
-    }
+    void eachPicture_data() { eachModel_data(); }
 
     // The picture beside the program: twice the listed size, drawn under every key and valid
     // side LED, transparent in its corners.
@@ -161,9 +156,8 @@ private slots:
     {
         QFETCH(QString, model);
         QFETCH(QSize, size);
-        const QImage image =
-            QImage(QString(ZELKA_BIN_DIR "/images/hidImages/Keyboard_%1.png").arg(model)).convertToFormat(
-                QImage::Format_ARGB32);
+        const QImage image = QImage(QString(ZELKA_BIN_DIR "/images/hidImages/Keyboard_%1.png").arg(model))
+                                 .convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(!image.isNull(), qPrintable(model));
         QCOMPARE(image.size(), size * 2);
 

@@ -9,9 +9,9 @@ namespace {
 
 QByteArray key(int x, int y, int dec, const QByteArray &caption)
 {
-    return "{\"PosX\": " + QByteArray::number(x) + ", \"PosY\": " + QByteArray::number(y) +
-           ", \"Width\": 20, \"Height\": 20, \"Dec\": " + QByteArray::number(dec) + ", \"qtDec\": 0, \"Character\": \"" +
-           caption + "\"}";
+    return "{\"PosX\": " + QByteArray::number(x) + ", \"PosY\": " + QByteArray::number(y)
+           + ", \"Width\": 20, \"Height\": 20, \"Dec\": " + QByteArray::number(dec)
+           + ", \"qtDec\": 0, \"Character\": \"" + caption + "\"}";
 }
 
 const QByteArray kDummy =
@@ -23,17 +23,16 @@ const QByteArray kLayout = "{\"Keyboard\": {\"sideLightHave\": 1, \"supportOnboa
                            "\"EveryKeyInfo_Row00\": [{\"PosX\": 0, \"PosY\": 100, \"Width\": 10, \"Height\": 4, "
                            "\"Index\": 0, \"validStatus\": 1}, {\"PosX\": 20, \"PosY\": 100, \"Width\": 10, "
                            "\"Height\": 4, \"Index\": 1, \"validStatus\": 0}],\r\n"
-                           "\"EveryKeyInfo_Row01\": [" +
-                           key(0, 0, 41, "Esc") + "," + kDummy + "," + key(30, 0, 58, "F1") +
-                           "],\r\n"
-                           "\"EveryKeyInfo_Row02\": [" +
-                           key(0, 30, 4, "A") +
-                           "],\r\n"
-                           "\"EveryKeyInfo_Row06\": [" +
-                           key(0, 60, 5, "Fn") + "," + key(30, 60, -10, "Func") + "]}";
+                           "\"EveryKeyInfo_Row01\": ["
+                           + key(0, 0, 41, "Esc") + "," + kDummy + "," + key(30, 0, 58, "F1")
+                           + "],\r\n"
+                             "\"EveryKeyInfo_Row02\": ["
+                           + key(0, 30, 4, "A")
+                           + "],\r\n"
+                             "\"EveryKeyInfo_Row06\": ["
+                           + key(0, 60, 5, "Fn") + "," + key(30, 60, -10, "Func") + "]}";
 
-struct Fixture
-{
+struct Fixture {
     keyboardPage page;
     Fixture(const QByteArray &text = kLayout) { page.parseKeyboardInfo(text); }
     keyboardButCustom *at(int row, int column) const { return page.getKeyButton(row, column); }
@@ -50,7 +49,7 @@ void verifyFullMatrix(const keyboardPage &page)
     }
 }
 
-} // namespace
+}  // namespace
 
 class tst_KeyboardPage : public QObject
 {
@@ -135,7 +134,7 @@ private slots:
         QCOMPARE(clicked.at(0).at(1).toString(), QStringLiteral("Esc"));
         QVERIFY(f.at(0, 0)->isSelected());
 
-        f.at(0, 0)->click(); // the selected key again
+        f.at(0, 0)->click();  // the selected key again
         QCOMPARE(clicked.count(), 1);
 
         f.at(0, 2)->click();
@@ -197,14 +196,14 @@ private slots:
         Fixture f;
         QSignalSpy clicked(&f.page, &keyboardPage::sigKeyboardClicked);
         f.page.setLightMode(true);
-        f.at(0, 0)->click(); // light mode without custom lighting: nothing
+        f.at(0, 0)->click();  // light mode without custom lighting: nothing
         QVERIFY(!f.at(0, 0)->isSelected());
 
         f.page.setCustomLightMode(true);
         f.at(0, 0)->click();
         f.at(1, 0)->click();
         QCOMPARE(f.page.getLightKeySelected(), (QList<keyboardButCustom *>{f.at(0, 0), f.at(1, 0)}));
-        f.at(0, 0)->click(); // a marked key again: unmarked
+        f.at(0, 0)->click();  // a marked key again: unmarked
         QCOMPARE(f.page.getLightKeySelected(), (QList<keyboardButCustom *>{f.at(1, 0)}));
         QVERIFY(!f.at(0, 0)->isSelected());
         QCOMPARE(clicked.count(), 0);
@@ -218,7 +217,7 @@ private slots:
     {
         Fixture f;
         QSignalSpy updated(&f.page, &keyboardPage::sigUpdateCustomLight);
-        f.page.setSelectedKeysColor(1, 2, 3); // nothing marked
+        f.page.setSelectedKeysColor(1, 2, 3);  // nothing marked
         QCOMPARE(updated.count(), 0);
 
         f.page.setLightMode(true);
@@ -234,7 +233,7 @@ private slots:
     // area sees it: Esc at (20, 20), F1 at (50, 20), A at (20, 50).
     void rubberBand_data()
     {
-        QTest::addColumn<QRect>("band"); // start and end as the two corners
+        QTest::addColumn<QRect>("band");  // start and end as the two corners
         QTest::addColumn<QList<int>>("codes");
         QTest::newRow("zero size on a point") << QRect(QPoint(20, 20), QPoint(20, 20)) << QList<int>{41};
         QTest::newRow("bounds included") << QRect(QPoint(20, 20), QPoint(50, 20)) << QList<int>{41, 58};
@@ -249,7 +248,7 @@ private slots:
         Fixture f;
         f.page.setLightMode(true);
         f.page.setCustomLightMode(true);
-        f.at(5, 0)->click(); // marked by click before the band
+        f.at(5, 0)->click();  // marked by click before the band
         f.page.onDragArea(band.left(), band.top(), band.right(), band.bottom());
 
         QList<int> marked;
@@ -276,14 +275,14 @@ private slots:
         QVERIFY(leds.at(0)->isHidden());
         f.page.showSideLights(true);
         QVERIFY(!leds.at(0)->isHidden());
-        QVERIFY(leds.at(1)->isHidden()); // validStatus 0
+        QVERIFY(leds.at(1)->isHidden());  // validStatus 0
         f.page.showSideLights(false);
         QVERIFY(leds.at(0)->isHidden());
         QCOMPARE(leds.at(0)->pos(), QPoint(10, 110));
 
         Fixture plain(QByteArray("{\"EveryKeyInfo_Row00\": [{\"Width\": 10, \"Height\": 4, \"validStatus\": 1}]}"));
         QVERIFY(plain.page.getSideLightButtons().isEmpty());
-        plain.page.showSideLights(true); // no side lights: nothing happens
+        plain.page.showSideLights(true);  // no side lights: nothing happens
     }
 
     void roundedSideLedsByModel_data()

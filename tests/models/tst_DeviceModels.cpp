@@ -80,8 +80,8 @@ void tst_DeviceModels::readmeModels_data()
     const QList<ReadmeRow> rows = readmeRows();
     QVERIFY2(rows.size() >= 13, "the README's Models table is missing or unreadable");
     for (const ReadmeRow &r : rows)
-        QTest::newRow(qPrintable(r.code)) << r.code << r.kind << r.keys << r.layout << r.sideLeds << r.productName
-                                          << r.notes;
+        QTest::newRow(qPrintable(r.code))
+            << r.code << r.kind << r.keys << r.layout << r.sideLeds << r.productName << r.notes;
 }
 
 void tst_DeviceModels::readmeModels()

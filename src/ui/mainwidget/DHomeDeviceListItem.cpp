@@ -17,9 +17,9 @@ struct ModelPictureWidth {
 };
 
 constexpr ModelPictureWidth kModelPictureWidths[] = {
-    {"ZM1", 90},
-    {"ZK87A", 355},  {"ZK87B", 355},  {"ZK87C", 355},  {"ZK87R", 355},  {"ZK87S", 355},  {"ZK87W", 355},
-    {"ZK104A", 355}, {"ZK104B", 355}, {"ZK104C", 355}, {"ZK104R", 355}, {"ZK104S", 355}, {"ZK104W", 355},
+    {"ZM1", 90},     {"ZK87A", 355},  {"ZK87B", 355},  {"ZK87C", 355},  {"ZK87R", 355},
+    {"ZK87S", 355},  {"ZK87W", 355},  {"ZK104A", 355}, {"ZK104B", 355}, {"ZK104C", 355},
+    {"ZK104R", 355}, {"ZK104S", 355}, {"ZK104W", 355},
 };
 
 constexpr int kMousePictureWidth = 80;

@@ -62,8 +62,8 @@ void keyboardPage::setKeyboardModel(const QString &model)
 void keyboardPage::loadKeyboardInfo(const QString &model)
 {
     m_model = model;
-    const DDataManager *data = DDataManager::getInstance();
-    const QString path = KeyLayoutFile::filePath(model, data->getUserConfig(), QCoreApplication::applicationDirPath());
+    const bool userConfig = DDataManager::getInstance()->getUserConfig();
+    const QString path = KeyLayoutFile::filePath(model, userConfig, QCoreApplication::applicationDirPath());
     KeyLayoutFile layout;
     clearKeys();
     if (!layout.load(path)) {

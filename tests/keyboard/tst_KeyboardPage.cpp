@@ -1,7 +1,9 @@
 #include "keyboardButCustom.h"
+#include "keyboardImagePage.h"
 #include "keyboardPage.h"
 #include "sideLightButtonCustom.h"
 
+#include <QFrame>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -316,6 +318,19 @@ private slots:
         keyboardButCustom *enter = f.at(3, 0);
         QVERIFY(!enter->mask().isEmpty());
         QVERIFY(!enter->mask().contains(QPoint(2, 50)));
+    }
+
+    // The picture's path is quoted in the style sheet: a program folder may hold blanks or brackets.
+    void pictureStyleSheet()
+    {
+        keyboardImagePage picture;
+        picture.setKeyboardModel("ZK104A");
+        auto *frame = picture.findChild<QFrame *>("frame");
+        QVERIFY(frame);
+        const QString path = keyboardImagePage::picturePath(QCoreApplication::applicationDirPath(), "ZK104A");
+        QCOMPARE(frame->styleSheet(), QString("QFrame#frame{border-image: url(\"%1\");}").arg(path));
+        QCOMPARE(keyboardImagePage::picturePath("/opt/my (x86) dir", "ZK87S"),
+                 QStringLiteral("/opt/my (x86) dir/images/hidImages/Keyboard_ZK87S.png"));
     }
 
     void keyCustomView()

@@ -1,0 +1,3 @@
+#include "DevicePageLog.h"
+
+Q_LOGGING_CATEGORY(lcDevicePage, "zelka.ui")

@@ -72,7 +72,7 @@ void injectFrame(DeviceId id, uint8_t command, const QByteArray &payload)
         state().inject(id, index, report);
 }
 
-} // namespace
+}  // namespace
 
 DeviceSpec keyboardSpec(const QString &model, PathStyle style)
 {
@@ -127,11 +127,26 @@ DeviceSpec bootloaderSpec(uint16_t vendorId, uint16_t productId)
 
 // --- plugging -------------------------------------------------------------
 
-DeviceId plug(const DeviceSpec &spec) { return state().plug(spec); }
-void unplug(DeviceId id) { state().unplug(id); }
-void unplugAll() { state().unplugAll(); }
-void reset() { state().reset(); }
-QVector<DeviceId> devices() { return state().pluggedDevices(); }
+DeviceId plug(const DeviceSpec &spec)
+{
+    return state().plug(spec);
+}
+void unplug(DeviceId id)
+{
+    state().unplug(id);
+}
+void unplugAll()
+{
+    state().unplugAll();
+}
+void reset()
+{
+    state().reset();
+}
+QVector<DeviceId> devices()
+{
+    return state().pluggedDevices();
+}
 
 QString path(DeviceId id, int interfaceNumber)
 {
@@ -153,7 +168,10 @@ QString configurationPath(DeviceId id)
     });
 }
 
-QByteArray reportDescriptorForPath(const QString &path) { return state().descriptorForPath(path); }
+QByteArray reportDescriptorForPath(const QString &path)
+{
+    return state().descriptorForPath(path);
+}
 
 DeviceSpec spec(DeviceId id)
 {
@@ -186,8 +204,14 @@ void injectKeys(DeviceId id, uint8_t modifiers, const QVector<uint8_t> &usages)
     injectFrame(id, 0x04, payload);
 }
 
-void injectFullKeys(DeviceId id, const QByteArray &payload) { injectFrame(id, 0x05, payload); }
-void injectMedia(DeviceId id, const QByteArray &payload) { injectFrame(id, 0x06, payload); }
+void injectFullKeys(DeviceId id, const QByteArray &payload)
+{
+    injectFrame(id, 0x05, payload);
+}
+void injectMedia(DeviceId id, const QByteArray &payload)
+{
+    injectFrame(id, 0x06, payload);
+}
 
 void injectMouse(DeviceId id, uint8_t buttons, int8_t wheel)
 {
@@ -258,13 +282,25 @@ int droppedInputReports(DeviceId id)
     return state().withDevice(id, 0, [](SimulatedDevice &d) { return d.droppedInput; });
 }
 
-bool hidapiInitialised() { return state().initialised(); }
+bool hidapiInitialised()
+{
+    return state().initialised();
+}
 
 // --- faults ----------------------------------------------------------------
 
-void failInit(bool on) { state().setFailInit(on); }
-void failNextOpens(int count) { state().setFailNextOpens(count); }
-void failAllOpens(bool on) { state().setFailAllOpens(on); }
+void failInit(bool on)
+{
+    state().setFailInit(on);
+}
+void failNextOpens(int count)
+{
+    state().setFailNextOpens(count);
+}
+void failAllOpens(bool on)
+{
+    state().setFailAllOpens(on);
+}
 
 void failWritesOfCommand(DeviceId id, uint8_t command, bool on)
 {
@@ -316,7 +352,13 @@ void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by)
     state().withDevice(id, [&](SimulatedDevice &d) { d.ackDelay = by; });
 }
 
-int addHotplugListener(HotplugListener listener) { return state().addListener(std::move(listener)); }
-void removeHotplugListener(int token) { state().removeListener(token); }
+int addHotplugListener(HotplugListener listener)
+{
+    return state().addListener(std::move(listener));
+}
+void removeHotplugListener(int token)
+{
+    state().removeListener(token);
+}
 
-} // namespace emu
+}  // namespace emu

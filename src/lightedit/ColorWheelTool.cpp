@@ -1,6 +1,9 @@
 #include "ColorWheelTool.h"
 
-ColorWheelTool::ColorWheelTool(QWidget *parent) : QWidget(parent) {}
+ColorWheelTool::ColorWheelTool(QWidget *parent)
+    : QWidget(parent)
+{
+}
 
 void ColorWheelTool::setDeviceType(int deviceType)
 {

@@ -4,7 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-DCustomLightListItem::DCustomLightListItem(QWidget *parent) : QWidget(parent)
+DCustomLightListItem::DCustomLightListItem(QWidget *parent)
+    : QWidget(parent)
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(9, 0, 9, 0);

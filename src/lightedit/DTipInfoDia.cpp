@@ -3,7 +3,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-DTipInfoDia::DTipInfoDia(QWidget *parent) : QDialog(parent)
+DTipInfoDia::DTipInfoDia(QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("DTipInfoDia"));
     setModal(true);

@@ -1,6 +1,9 @@
 #include "lightDealMain.h"
 
-lightDealMain::lightDealMain(QObject *parent) : QObject(parent) {}
+lightDealMain::lightDealMain(QObject *parent)
+    : QObject(parent)
+{
+}
 
 lightDealMain::~lightDealMain()
 {

@@ -1,6 +1,9 @@
 #include "mouseLightDealMain.h"
 
-mouseLightDealMain::mouseLightDealMain(QObject *parent) : QObject(parent) {}
+mouseLightDealMain::mouseLightDealMain(QObject *parent)
+    : QObject(parent)
+{
+}
 
 mouseLightDealMain::~mouseLightDealMain()
 {

@@ -10,9 +10,10 @@ QList<WindowsHookInterface *> &registry()
     return objects;
 }
 
-} // namespace
+}  // namespace
 
-WindowsHookInterface::WindowsHookInterface(QObject *parent) : QObject(parent)
+WindowsHookInterface::WindowsHookInterface(QObject *parent)
+    : QObject(parent)
 {
     registry().append(this);
 }

@@ -1,6 +1,10 @@
 #include "DMouseLightPage.h"
 
-DMouseLightPage::DMouseLightPage(QString model, QWidget *parent) : QWidget(parent), m_model(model) {}
+DMouseLightPage::DMouseLightPage(QString model, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
+{
+}
 
 void DMouseLightPage::loadMouseInfo(QString model)
 {

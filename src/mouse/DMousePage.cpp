@@ -9,9 +9,11 @@ namespace {
 // buttons share a code.
 constexpr int kButtonCodes[DMousePage::kButtonCount] = {1, 32, 16, 8, 2, 4, 16, 8};
 
-} // namespace
+}  // namespace
 
-DMousePage::DMousePage(QString model, QWidget *parent) : QWidget(parent), m_model(model)
+DMousePage::DMousePage(QString model, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
 {
     auto *layout = new QGridLayout(this);
     for (int i = 0; i < kButtonCount; ++i) {

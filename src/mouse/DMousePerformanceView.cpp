@@ -6,7 +6,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-DMousePerformanceView::DMousePerformanceView(QWidget *parent) : QWidget(parent)
+DMousePerformanceView::DMousePerformanceView(QWidget *parent)
+    : QWidget(parent)
 {
     auto *layout = new QHBoxLayout(this);
     m_title = new QLabel(this);

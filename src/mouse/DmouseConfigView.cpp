@@ -6,9 +6,12 @@ namespace {
 
 constexpr int kSteppedLevels = 5;  // the DPI key never reaches level 6
 
-} // namespace
+}  // namespace
 
-DmouseConfigView::DmouseConfigView(QWidget *parent) : QWidget(parent) {}
+DmouseConfigView::DmouseConfigView(QWidget *parent)
+    : QWidget(parent)
+{
+}
 
 void DmouseConfigView::setProfileXml(const char *profilePath, xmlInterface *xml)
 {

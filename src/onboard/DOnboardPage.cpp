@@ -1,6 +1,9 @@
 #include "DOnboardPage.h"
 
-DOnboardPage::DOnboardPage(QWidget *parent) : QWidget(parent) {}
+DOnboardPage::DOnboardPage(QWidget *parent)
+    : QWidget(parent)
+{
+}
 
 void DOnboardPage::setKeyboardModel(QString model, int keyNum)
 {

@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-onboardExplainDia::onboardExplainDia(QWidget *parent) : QWidget(parent)
+onboardExplainDia::onboardExplainDia(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("onboardExplainDia"));
     auto *layout = new QVBoxLayout(this);

@@ -9,7 +9,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-profileListItem::profileListItem(QWidget *parent) : QWidget(parent)
+profileListItem::profileListItem(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("profileListItem"));
     setAttribute(Qt::WA_StyledBackground, true);

@@ -285,7 +285,7 @@ hidStructInfo deviceRecord(emu::DeviceId id, const QString &model, int deviceTyp
     return info;
 }
 
-} // namespace
+}  // namespace
 
 class tst_DDevicePage : public QObject
 {
@@ -360,8 +360,9 @@ void tst_DDevicePage::formHostLayouts()
         QCOMPARE(layout->parentWidget(), named(page, host[1]));
     }
     // The three lists hold nothing but their trailing spacer.
-    for (QLayout *list : {static_cast<QLayout *>(form.horizontalLayout_24), static_cast<QLayout *>(form.verticalLayout_30),
-                          static_cast<QLayout *>(form.verticalLayout_39)}) {
+    for (QLayout *list :
+         {static_cast<QLayout *>(form.horizontalLayout_24), static_cast<QLayout *>(form.verticalLayout_30),
+          static_cast<QLayout *>(form.verticalLayout_39)}) {
         QCOMPARE(list->count(), 1);
         QVERIFY(list->itemAt(0)->spacerItem());
     }
@@ -387,8 +388,10 @@ void tst_DDevicePage::formFirstPagesAndChecks()
     QCOMPARE(form.stackedWidget_DeviceChang->currentWidget(), form.page_deviceShow);
     QCOMPARE(form.stackedWidget_Tool->currentWidget(), form.page_Performance);
 
-    for (QAbstractButton *checked : {static_cast<QAbstractButton *>(form.pushButton_KeyboardLed), static_cast<QAbstractButton *>(form.pushButton_AppMode),
-                                     static_cast<QAbstractButton *>(form.pushButton_Default), static_cast<QAbstractButton *>(form.pushButton_Performance)})
+    for (QAbstractButton *checked : {static_cast<QAbstractButton *>(form.pushButton_KeyboardLed),
+                                     static_cast<QAbstractButton *>(form.pushButton_AppMode),
+                                     static_cast<QAbstractButton *>(form.pushButton_Default),
+                                     static_cast<QAbstractButton *>(form.pushButton_Performance)})
         QVERIFY2(checked->isChecked(), qPrintable(checked->objectName()));
     QVERIFY(!form.pushButton_Custom->isChecked());
     QVERIFY(!form.pushButton_Led->isChecked());
@@ -447,9 +450,15 @@ void tst_DDevicePage::freshPageState()
     QCOMPARE(customize->currentWidget()->objectName(), QStringLiteral("page_Default"));
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("pushButton_Custom"))->isChecked());
     QVERIFY(!page.findChild<QCheckBox *>(QStringLiteral("checkBox_LightSynchronize"))->isChecked());
-    const char *hidden[] = {"stackedWidget_Onboard", "frame_OnboardProfile", "frame_OnboardDownload",
-                            "frame_Custom", "frame_24", "pushButton_Test", "pushButton_FN",
-                            "pushButton_MoreOperate", "pushButton_PerformanceChang"};
+    const char *hidden[] = {"stackedWidget_Onboard",
+                            "frame_OnboardProfile",
+                            "frame_OnboardDownload",
+                            "frame_Custom",
+                            "frame_24",
+                            "pushButton_Test",
+                            "pushButton_FN",
+                            "pushButton_MoreOperate",
+                            "pushButton_PerformanceChang"};
     for (const char *name : hidden)
         QVERIFY2(page.findChild<QWidget *>(QLatin1String(name))->isHidden(), name);
     QVERIFY(page.isLightOn());
@@ -484,8 +493,10 @@ void tst_DDevicePage::profileLabelEvents_data()
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("consumed");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("right press passed on") << int(QEvent::MouseButtonPress) << int(Qt::RightButton) << false << QString();
-    QTest::newRow("left release passed on") << int(QEvent::MouseButtonRelease) << int(Qt::LeftButton) << false << QString();
+    QTest::newRow("right press passed on")
+        << int(QEvent::MouseButtonPress) << int(Qt::RightButton) << false << QString();
+    QTest::newRow("left release passed on")
+        << int(QEvent::MouseButtonRelease) << int(Qt::LeftButton) << false << QString();
     QTest::newRow("left press without a device")
         << int(QEvent::MouseButtonPress) << int(Qt::LeftButton) << false << QStringLiteral("Please open hid first!");
 }

@@ -8,16 +8,16 @@
 #include "DCustomLightListItem.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DevicePageLog.h"
+#include "DevicePageTables.h"
+#include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
 #include "DOnboardPage.h"
 #include "DTipInfoDia.h"
-#include "DevicePageLog.h"
-#include "DevicePageTables.h"
-#include "DmouseConfigView.h"
-#include "MainHidInterFace.h"
 #include "lightDealMain.h"
+#include "MainHidInterFace.h"
 #include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
 #include "profileListItem.h"
@@ -76,10 +76,12 @@ QList<QAbstractButton *> asButtons(const QList<T *> &buttons)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::DDevicePage>()), m_mapDpiCode()
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DDevicePage>())
+    , m_mapDpiCode()
 {
     ui->setupUi(this);
 
@@ -178,7 +180,8 @@ void DDevicePage::buildButtonGroups()
     connect(keyGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_Key);
     ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
 
-    QButtonGroup *zoneGroup = makeGroup(this, QList<QAbstractButton *>{ui->pushButton_KeyboardLed, ui->pushButton_SideLed});
+    QButtonGroup *zoneGroup =
+        makeGroup(this, QList<QAbstractButton *>{ui->pushButton_KeyboardLed, ui->pushButton_SideLed});
     connect(zoneGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_LedSelect);
     QButtonGroup *keyboardGroup =
         makeGroup(this, asButtons(tableButtons(this, DevicePageTables::keyboardEffectButtons)));
@@ -189,10 +192,12 @@ void DDevicePage::buildButtonGroups()
         makeGroup(this, asButtons(tableButtons(this, DevicePageTables::scrollLogoEffectButtons)));
     connect(scrollLogoGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_ScrollAndLogoLed);
     QButtonGroup *toolGroup =
-        makeGroup(this, QList<QAbstractButton *>{ui->pushButton_Performance, ui->pushButton_CustomList, ui->pushButton_SoftKeyboard,
-                         ui->pushButton_MousePerformance, ui->pushButton_MouseDpiConfig});
+        makeGroup(this, QList<QAbstractButton *>{ui->pushButton_Performance, ui->pushButton_CustomList,
+                                                 ui->pushButton_SoftKeyboard, ui->pushButton_MousePerformance,
+                                                 ui->pushButton_MouseDpiConfig});
     connect(toolGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedOperate);
-    QButtonGroup *modeGroup = makeGroup(this, QList<QAbstractButton *>{ui->pushButton_AppMode, ui->pushButton_OnboardMode});
+    QButtonGroup *modeGroup =
+        makeGroup(this, QList<QAbstractButton *>{ui->pushButton_AppMode, ui->pushButton_OnboardMode});
     connect(modeGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedSelMode);
     QButtonGroup *layerGroup = makeGroup(this, QList<QAbstractButton *>{ui->pushButton_Default, ui->pushButton_FN1});
     connect(layerGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedOn_board);
@@ -321,8 +326,9 @@ bool DDevicePage::sendToCurrentDevice(const QByteArray &report, bool userStarted
     unsigned char buffer[MainHidInterFace::kReportSize] = {};
     std::memcpy(buffer, report.constData(), std::min<size_t>(sizeof buffer, size_t(report.size())));
     if (!m_curDeviceLink || !m_curHidInterface) {
-        qCDebug(lcDevicePage) << "------------------------- *** Please open hid first! *** -------------------------- command"
-                              << buffer[1];
+        qCDebug(lcDevicePage)
+            << "------------------------- *** Please open hid first! *** -------------------------- command"
+            << buffer[1];
         if (userStarted)
             showNotice(tr("Please open hid first!"));
         return false;
@@ -512,9 +518,11 @@ QMap<QString, DDeviceKeyboardLink *> DDevicePage::getDeviceLinkMap() const
 void DDevicePage::onDeviceListChanged(bool inserted, QString)
 {
     if (inserted)
-        qCDebug(lcDevicePage) << "------------------------------------------ ****************************** Keyboard [ Insert ] ****************************** --------------------------------------------";
+        qCDebug(lcDevicePage) << "------------------------------------------ ****************************** Keyboard [ "
+                                 "Insert ] ****************************** --------------------------------------------";
     else
-        qCDebug(lcDevicePage) << "------------------------------------------ ****************************** Keyboard [ OutPut ] ****************************** --------------------------------------------";
+        qCDebug(lcDevicePage) << "------------------------------------------ ****************************** Keyboard [ "
+                                 "OutPut ] ****************************** --------------------------------------------";
 
     // Every device that left, then every device that came: one enumeration can carry several.
     const QStringList linked = m_listOldHidPath;

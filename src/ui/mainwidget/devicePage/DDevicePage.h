@@ -210,8 +210,8 @@ private slots:
     void onInitColorOver();
     void onLightOpenOrCloseType(int ledOpenOrClose);
     void onSendLight0x17Cmd();
-    void onSendKeyboardAndSideLightSpeedAndBrightness(int keyboardSpeedMax, int keyboardBrightnessMax,
-                                                       int sideSpeedMax, int sideBrightnessMax);
+    void onSendKeyboardAndSideLightSpeedAndBrightness(int keyboardSpeedMax, int keyboardBrightnessMax, int sideSpeedMax,
+                                                      int sideBrightnessMax);
     void on_pushButton_LightOnOff_clicked();
     void on_checkBox_LightSynchronize_clicked();
     void on_pushButton_Test_clicked();
@@ -366,12 +366,12 @@ private:
     std::unique_ptr<lightDealMain> m_lightDealMain;
     QList<DDeviceListItem *> m_listDeviceItem;
     DDeviceListItem *m_curDeviceItem = nullptr;
-    QList<hidStructInfo> m_hidStructInfoList;        // the last enumeration result
+    QList<hidStructInfo> m_hidStructInfoList;  // the last enumeration result
     QMap<QString, DDeviceListItem *> m_mapDeviceItem;
-    QMap<QString, hidStructInfo> m_mapHidStructInfo; // of the last result, by path
+    QMap<QString, hidStructInfo> m_mapHidStructInfo;  // of the last result, by path
     bool m_isDeviceListInit = false;
-    QStringList m_listOldHidPath;                    // paths that have a link, in link order
-    QStringList m_listHidPath;                       // paths of the last result, in its order
+    QStringList m_listOldHidPath;  // paths that have a link, in link order
+    QStringList m_listHidPath;     // paths of the last result, in its order
     profileListItem *m_curProfileItem = nullptr;
     QList<profileListItem *> m_listProfileItem;
     bool m_isMouseLightLoaded = false;
@@ -417,6 +417,6 @@ private:
     QString m_strUpgradeHidPath;
     QString m_strUpgradeSn;
 
-    QMap<QString, hidStructInfo> m_mapLinkedInfo;    // the record each link was opened with
+    QMap<QString, hidStructInfo> m_mapLinkedInfo;  // the record each link was opened with
     QString m_curHidPath;
 };

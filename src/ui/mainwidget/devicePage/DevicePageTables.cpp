@@ -81,4 +81,4 @@ QMap<int, int> dpiCodeMap()
     return map;
 }
 
-} // namespace DevicePageTables
+}  // namespace DevicePageTables

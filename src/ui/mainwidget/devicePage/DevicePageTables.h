@@ -21,4 +21,4 @@ extern const ButtonEntry scrollLogoEffectButtons[4];
 // DPI value (200 to 5000 in steps of 100) -> the sensor's code for it.
 QMap<int, int> dpiCodeMap();
 
-} // namespace DevicePageTables
+}  // namespace DevicePageTables

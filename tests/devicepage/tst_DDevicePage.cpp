@@ -314,6 +314,9 @@ private slots:
     void sendWithoutDevice();
     void linkWithoutTransportRefuses();
     void sendToOpenAndClosedDevice();
+    void releasesDevicesAtEnd();
+    void dpiCodeTable_data();
+    void dpiCodeTable();
 };
 
 void tst_DDevicePage::formTree_data()
@@ -618,6 +621,46 @@ void tst_DDevicePage::sendToOpenAndClosedDevice()
     QCOMPARE(toast->text(), QStringLiteral("Please open hid first!"));
     QTest::qWait(50);
     QVERIFY(emu::writtenCommand(id, 0x14).isEmpty());
+}
+
+void tst_DDevicePage::releasesDevicesAtEnd()
+{
+    const emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    {
+        DDevicePage page;
+        page.setHidStructInfoList({deviceRecord(id, QStringLiteral("ZK87A"), 0)});
+        QVERIFY(emu::openHandleCount(id) > 0);
+    }
+    QCOMPARE(emu::openHandleCount(id), 0);
+}
+
+void tst_DDevicePage::dpiCodeTable_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("code");  // -1: no code
+    QTest::newRow("lowest") << 200 << 4;
+    QTest::newRow("step of 3") << 500 << 11;
+    QTest::newRow("2000 to 2400 run") << 2400 << 55;
+    QTest::newRow("after the run") << 2500 << 57;
+    QTest::newRow("highest") << 5000 << 115;
+    QTest::newRow("below the table") << 100 << -1;
+    QTest::newRow("above the table") << 5100 << -1;
+    QTest::newRow("not a multiple of 100") << 850 << -1;
+}
+
+void tst_DDevicePage::dpiCodeTable()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, code);
+    const QMap<int, int> map = DevicePageTables::dpiCodeMap();
+    QCOMPARE(map.size(), 49);
+    QCOMPARE(map.value(dpi, -1), code);
+    // The code never falls as the DPI rises.
+    int previous = 0;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        QVERIFY(it.value() > previous);
+        previous = it.value();
+    }
 }
 
 QTEST_MAIN(tst_DDevicePage)

@@ -106,7 +106,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     // The key-assignment pages, the performance page, the custom event list and the on-screen
     // keyboard join their hosts here as they are built.
 
-    m_mapDpiCode = DevicePageTables::dpiCodeMap();
+    initDpiCodeMap();
 
     m_mouseConfigView = new DmouseConfigView(ui->page_MouseDpiConfig);
     connect(m_mouseConfigView, &DmouseConfigView::sigDpiConfigChanged, this, &DDevicePage::onMouseDpiInfoSet);
@@ -172,6 +172,11 @@ DDevicePage::~DDevicePage()
     closeAllDevices();
     qDeleteAll(m_mapDeviceLink);
     m_mapDeviceLink.clear();
+}
+
+void DDevicePage::initDpiCodeMap()
+{
+    m_mapDpiCode = DevicePageTables::dpiCodeMap();
 }
 
 void DDevicePage::buildButtonGroups()

@@ -276,6 +276,7 @@ private slots:
     void onCloseMenuWidow();
 
 private:
+    void initDpiCodeMap();
     void buildButtonGroups();
     void createLightingEditor();
     void openDeviceLink(const hidStructInfo &info);

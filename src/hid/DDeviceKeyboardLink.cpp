@@ -5,10 +5,12 @@
 #include "KeyActionTables.h"
 #include "KeyboardLightInterface.h"
 #include "KeyButtonInterface.h"
+#include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "MouseLightInterface.h"
 #include "playMacroThread.h"
 #include "RecordNumber.h"
+#include "RecordText.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
@@ -91,12 +93,6 @@ QByteArray fullReport(const QByteArray &data)
 unsigned char byteAt(const QByteArray &report, int position)
 {
     return static_cast<unsigned char>(report.at(position));
-}
-
-void presetField(char *field, size_t size)
-{
-    std::memset(field, 0, size);
-    std::strncpy(field, "-1", size - 1);
 }
 
 bool isSwitchOn(const char *value)
@@ -247,8 +243,8 @@ int DDeviceKeyboardLink::sendCommand(const unsigned char *report)
     if (!report)
         return -1;
     if (!m_hidInterface || !m_hidInterface->isHidOpen()) {
-        qDebug() << "------------------------- *** Please open hid first! *** -------------------------- command"
-                 << report[1];
+        qCDebug(lcLink) << "------------------------- *** Please open hid first! *** -------------------------- command"
+                        << report[1];
         return -1;
     }
     // The transport may set the report id of the interface in the buffer it is given.
@@ -710,12 +706,12 @@ QByteArray DDeviceKeyboardLink::profileKey() const
 CustomKeyInfo DDeviceKeyboardLink::readAssignment(int keyCode) const
 {
     CustomKeyInfo info;
-    presetField(info.keyCode, sizeof info.keyCode);
-    presetField(info.keyChar, sizeof info.keyChar);
-    presetField(info.operateType, sizeof info.operateType);
-    presetField(info.repeatNum, sizeof info.repeatNum);
-    presetField(info.mode, sizeof info.mode);
-    presetField(info.Value, sizeof info.Value);
+    setRecordText(info.keyCode, "-1");
+    setRecordText(info.keyChar, "-1");
+    setRecordText(info.operateType, "-1");
+    setRecordText(info.repeatNum, "-1");
+    setRecordText(info.mode, "-1");
+    setRecordText(info.Value, "-1");
     if (m_xml && m_profileXmlPath[0] != '\0')
         m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(),
                               &info);

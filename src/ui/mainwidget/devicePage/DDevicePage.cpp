@@ -8,7 +8,6 @@
 #include "DCustomLightListItem.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
-#include "DevicePageLog.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
@@ -17,6 +16,7 @@
 #include "DOnboardPage.h"
 #include "DTipInfoDia.h"
 #include "lightDealMain.h"
+#include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
@@ -331,9 +331,8 @@ bool DDevicePage::sendToCurrentDevice(const QByteArray &report, bool userStarted
     unsigned char buffer[MainHidInterFace::kReportSize] = {};
     std::memcpy(buffer, report.constData(), std::min<size_t>(sizeof buffer, size_t(report.size())));
     if (!m_curDeviceLink || !m_curHidInterface) {
-        qCDebug(lcDevicePage)
-            << "------------------------- *** Please open hid first! *** -------------------------- command"
-            << buffer[1];
+        qCDebug(lcUi) << "------------------------- *** Please open hid first! *** -------------------------- command"
+                      << buffer[1];
         if (userStarted)
             showNotice(tr("Please open hid first!"));
         return false;
@@ -523,17 +522,17 @@ QMap<QString, DDeviceKeyboardLink *> DDevicePage::getDeviceLinkMap() const
 void DDevicePage::onDeviceListChanged(bool inserted, QString)
 {
     if (inserted)
-        qCDebug(lcDevicePage) << "------------------------------------------ ****************************** Keyboard [ "
-                                 "Insert ] ****************************** --------------------------------------------";
+        qCDebug(lcUi) << "------------------------------------------ ****************************** Keyboard [ "
+                         "Insert ] ****************************** --------------------------------------------";
     else
-        qCDebug(lcDevicePage) << "------------------------------------------ ****************************** Keyboard [ "
-                                 "OutPut ] ****************************** --------------------------------------------";
+        qCDebug(lcUi) << "------------------------------------------ ****************************** Keyboard [ "
+                         "OutPut ] ****************************** --------------------------------------------";
 
     // Every device that left, then every device that came: one enumeration can carry several.
     const QStringList linked = m_listOldHidPath;
     for (const QString &path : linked) {
         if (!m_listHidPath.contains(path)) {
-            qCDebug(lcDevicePage) << "------------------------------------------OutPutHidPath FindHidPath:" << path;
+            qCDebug(lcUi) << "------------------------------------------OutPutHidPath FindHidPath:" << path;
             removeDevice(path);
         }
     }
@@ -542,7 +541,7 @@ void DDevicePage::onDeviceListChanged(bool inserted, QString)
         // A nested wait may have brought a newer result that no longer holds the path.
         if (m_listOldHidPath.contains(path) || !m_mapHidStructInfo.contains(path))
             continue;
-        qCDebug(lcDevicePage) << "------------------------------------------ InsertHidPath FindHidPath:" << path;
+        qCDebug(lcUi) << "------------------------------------------ InsertHidPath FindHidPath:" << path;
         const hidStructInfo info = m_mapHidStructInfo.value(path);
         m_listOldHidPath.append(path);
         openDeviceLink(info);

@@ -1,3 +1,0 @@
-#include "DevicePageLog.h"
-
-Q_LOGGING_CATEGORY(lcDevicePage, "zelka.ui")

@@ -15,6 +15,250 @@
         <source>Device not connected</source>
         <translation>الجهاز غير متصل</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>الملف الشخصي 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>تخصيص المفاتيح</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>إعدادات الإضاءة</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>الإضاءة الجانبية</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>مجموعة الملفات الشخصية </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>اسم الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>اسم الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>ربط الملف الشخصي ببرنامج</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>مسار التطبيق：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار تطبيق</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>وضع التطبيق</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>محرر الذاكرة الداخلية</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>الطبقة الافتراضية</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>طبقة FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>تعيين FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>مزامنة الإضاءة</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>رسائل السجل</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>استعادة إعدادات المصنع</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل إلى الجهاز</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>تأثير الإضاءة</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>الأداء</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>قائمة التخصيص</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>إعداد DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>لوحة مفاتيح على الشاشة</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>يرجى توصيل الجهاز أولاً!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>الوضع الحالي هو وضع الذاكرة الداخلية، يرجى الخروج منه أولاً</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>إعادة تعيين المفتاح</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>وسائط متعددة</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>تشغيل تطبيق</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>اختصارات</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>تبديل الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>نيون</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>تنفس</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>موجة</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>وميض</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>ثعبان</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>رادار</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>شفق</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>تموج</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>استجابة سريعة</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>تفاعلي</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>تقاطع</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>إيقاع موسيقي</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>تموج تلقائي</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>خطوط</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>ألعاب نارية</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>تصادم</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -127,6 +371,52 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>إنهاء(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>تبديل DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>للأمام_يسار</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>للخلف_يسار</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>للأمام_يمين</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>للخلف_يمين</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>استعادة</translation>
     </message>
 </context>
 <context>
@@ -257,6 +547,21 @@
     </message>
 </context>
 <context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
     <name>KeyLayoutFile</name>
     <message>
         <source>한자</source>
@@ -316,6 +621,17 @@
     <message>
         <source>Modify Name</source>
         <translation>تعديل الاسم</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>وضع التطبيق: ينفّذ البرنامج تعيينات المفاتيح للملف الشخصي الحالي أثناء تشغيله.
+
+محرر الذاكرة الداخلية: تُكتب تعيينات المفاتيح ووحدات الماكرو في ذاكرة لوحة المفاتيح نفسها وتعمل دون البرنامج.</translation>
     </message>
 </context>
 <context>

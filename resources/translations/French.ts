@@ -15,6 +15,250 @@
         <source>Device not connected</source>
         <translation>Appareil non connecté</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personnalisation des touches</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Réglages de l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Éclairage latéral</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Groupe de profils </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Lier le profil à un programme</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Chemin de l&apos;application：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Mode application</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Éditeur embarqué</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Couche par défaut</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Couche FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Définir FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Synchroniser l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Messages du journal</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Rétablir les réglages d&apos;usine</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Effet lumineux</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Liste personnalisée</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Réglage DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Clavier virtuel</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Veuillez d&apos;abord connecter le périphérique !</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Mode embarqué actif, veuillez d&apos;abord le quitter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Réaffecter la touche</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Lancer une application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statique</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiration</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vague</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurore</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulation</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Réponse rapide</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Réactif</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rythme musical</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulation auto</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Stries</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feux d&apos;artifice</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -127,6 +371,52 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Cycle DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avant_G</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Arrière_G</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avant_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Arrière_D</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>
@@ -257,6 +547,21 @@
     </message>
 </context>
 <context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>KeyLayoutFile</name>
     <message>
         <source>한자</source>
@@ -316,6 +621,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Modifier le nom</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Mode application : le programme exécute les affectations de touches du profil actuel tant qu&apos;il fonctionne.
+
+Éditeur embarqué : les affectations de touches et les macros sont écrites dans la mémoire du clavier et fonctionnent sans le programme.</translation>
     </message>
 </context>
 <context>

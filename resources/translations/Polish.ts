@@ -15,6 +15,250 @@
         <source>Device not connected</source>
         <translation>Urządzenie niepodłączone</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Ustawienia klawiszy</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Ustawienia podświetlenia</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Podświetlenie boczne</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Grupa profili </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nazwa profilu</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nazwa profilu</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Powiąż profil z programem</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Ścieżka aplikacji：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Tryb aplikacji</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Edytor pamięci wbudowanej</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Warstwa domyślna</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Warstwa FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Ustaw FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Synchronizacja podświetlenia</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Komunikaty dziennika</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Przywróć ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Zapisz do urządzenia</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Efekt podświetlenia</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Lista przypisań</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Ustawienia DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Klawiatura ekranowa</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Najpierw podłącz urządzenie!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Aktywny jest tryb pamięci wbudowanej, najpierw go opuść</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślny</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Zmień przypisanie klawisza</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Uruchom aplikację</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Przełącz profil</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statyczny</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Oddychanie</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Fala</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Migotanie</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Wąż</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Zorza</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Fala kołowa</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Szybka reakcja</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reaktywny</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własny</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Krzyż</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rytm muzyki</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatyczna fala</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Prążki</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fajerwerki</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Zderzenie</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -127,6 +371,52 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Przełączanie DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Dalej_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Wstecz_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Dalej_P</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Wstecz_P</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
     </message>
 </context>
 <context>
@@ -257,6 +547,21 @@
     </message>
 </context>
 <context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>KeyLayoutFile</name>
     <message>
         <source>한자</source>
@@ -316,6 +621,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Zmień nazwę</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Tryb aplikacji: program wykonuje przypisania klawiszy bieżącego profilu, dopóki działa.
+
+Edytor pamięci wbudowanej: przypisania klawiszy i makra są zapisywane w pamięci klawiatury i działają bez programu.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,250 @@
         <source>Device not connected</source>
         <translation>Устройство не подключено</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Профиль 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Настройка клавиш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Настройка подсветки</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Боковая подсветка</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Группа профилей </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Имя профиля</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Имя профиля</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Связать профиль с программой</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Путь к программе：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Выбрать программу</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Режим приложения</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Редактор встроенной памяти</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основной слой</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Слой FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Назначить FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Синхронизация подсветки</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Сообщения журнала</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Сбросить к заводским настройкам</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Эффект подсветки</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Производительность</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Список назначений</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Настройка DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Экранная клавиатура</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Сначала подключите устройство!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Сейчас включён режим встроенной памяти, сначала выйдите из него</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Переназначить клавишу</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедиа</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Запуск программы</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сочетания</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Сменить профиль</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичный</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дыхание</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Волна</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерцание</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Змейка</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Сияние</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Рябь</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Быстрый отклик</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакция</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Свой</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Крест</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музыкальный ритм</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Авто-рябь</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Полосы</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Фейерверк</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Столкновение</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -127,6 +371,52 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>В&amp;ыход</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый клик</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Переключение DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Вперёд_Л</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Назад_Л</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый клик</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний клик</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Вперёд_П</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Назад_П</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
     </message>
 </context>
 <context>
@@ -257,6 +547,21 @@
     </message>
 </context>
 <context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>KeyLayoutFile</name>
     <message>
         <source>한자</source>
@@ -316,6 +621,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Переименовать</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Режим приложения: пока программа запущена, она выполняет назначения клавиш текущего профиля.
+
+Редактор встроенной памяти: назначения клавиш и макросы записываются в память клавиатуры и работают без программы.</translation>
     </message>
 </context>
 <context>

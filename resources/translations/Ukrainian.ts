@@ -15,6 +15,250 @@
         <source>Device not connected</source>
         <translation>Пристрій не підключено</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Профіль 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Налаштування клавіш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Налаштування підсвічування</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Бічне підсвічування</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Група профілів </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Назва профілю</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Назва профілю</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Пов&apos;язати профіль із програмою</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Шлях до програми：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Вибрати програму</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Режим програми</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Редактор вбудованої пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основний шар</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Шар FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Призначити FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Синхронізація підсвічування</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Повідомлення журналу</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Відновити заводські налаштування</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Ефект підсвічування</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Продуктивність</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Список призначень</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Налаштування DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Екранна клавіатура</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Спочатку підключіть пристрій!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Зараз увімкнено режим вбудованої пам&apos;яті, спочатку вийдіть із нього</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додати</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Перепризначити клавішу</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедіа</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Запуск програми</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сполучення</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Змінити профіль</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичний</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дихання</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Хвиля</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерехтіння</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Змійка</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Сяйво</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Брижі</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Швидкий відгук</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакція</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Власний</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Хрест</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музичний ритм</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Автоматичні брижі</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Смуги</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Феєрверк</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Зіткнення</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -127,6 +371,52 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Ви&amp;йти</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Лівий клік</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Перемикання DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Вперед_Л</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Назад_Л</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правий клік</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Середній клік</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Вперед_П</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Назад_П</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Відновити</translation>
     </message>
 </context>
 <context>
@@ -257,6 +547,21 @@
     </message>
 </context>
 <context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не зберігати</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
     <name>KeyLayoutFile</name>
     <message>
         <source>한자</source>
@@ -316,6 +621,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Змінити назву</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Режим програми: поки програма працює, вона виконує призначення клавіш поточного профілю.
+
+Редактор вбудованої пам&apos;яті: призначення клавіш і макроси записуються в пам&apos;ять клавіатури й працюють без програми.</translation>
     </message>
 </context>
 <context>

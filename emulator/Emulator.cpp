@@ -1,6 +1,7 @@
 #include "Emulator.h"
 
 #include "EmulatorState.h"
+#include "FirmwareImageLayout.h"
 
 #include <QCryptographicHash>
 
@@ -104,7 +105,7 @@ DeviceSpec mouseSpec(const QString &model, PathStyle style)
     const QString name = productName(model);
     s.product = name.isEmpty() ? QStringLiteral("ZELKA Gaming Mouse") : name;
     s.pathStyle = style;
-    s.infoText = QStringLiteral("SN32F248,01,MS,ZK,%1,V1.05").arg(model);
+    s.infoText = QStringLiteral("SN,01,MS,ZK,%1,V1.05").arg(model);
     s.serial = factorySerial(model);
     s.aroundLights = lightList({0, 1, 2, 3, 4, 5, 6, 7, 8}, 4, 4);
     s.scrollLights = lightList({0, 1, 2, 3}, 4, 4);
@@ -122,6 +123,17 @@ DeviceSpec bootloaderSpec(uint16_t vendorId, uint16_t productId)
     s.product = QStringLiteral("ZELKA Bootloader");
     s.infoText.clear();
     s.interfaces = SimulatedDevice::defaultInterfaces(s.kind, s.pathStyle);
+    return s;
+}
+
+DeviceSpec bootloaderSpecFor(const DeviceSpec &owner)
+{
+    const BootloaderIds ids = owner.kind == Kind::Mouse ? BootloaderIds::mouse() : BootloaderIds::keyboard();
+    DeviceSpec s = bootloaderSpec(ids.vendorId, ids.productId);
+    s.pathStyle = owner.pathStyle == PathStyle::WindowsMi02 || owner.pathStyle == PathStyle::WindowsCol06
+                      ? PathStyle::WindowsMi02
+                      : PathStyle::Linux;
+    s.owner = std::make_shared<const DeviceSpec>(owner);
     return s;
 }
 
@@ -314,6 +326,32 @@ void dropAcknowledgements(DeviceId id, bool on)
 void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by)
 {
     state().withDevice(id, [&](SimulatedDevice &d) { d.ackDelay = by; });
+}
+
+// --- firmware update ---------------------------------------------------------
+
+void setBootloaderFault(DeviceId id, BootloaderFault fault, int packet, bool always)
+{
+    state().withDevice(id, [&](SimulatedDevice &d) {
+        d.firmware->fault = fault;
+        d.firmware->faultPacket = packet;
+        d.firmware->faultAlways = always;
+    });
+}
+
+void setBootloaderDelay(DeviceId id, std::chrono::milliseconds delay)
+{
+    state().withDevice(id, [&](SimulatedDevice &d) { d.firmware->delay = delay; });
+}
+
+void setUpdateErasesSerial(DeviceId id, bool on)
+{
+    state().withDevice(id, [&](SimulatedDevice &d) { d.firmware->eraseSerial = on; });
+}
+
+QByteArray firmwareFlash(DeviceId id)
+{
+    return state().withDevice(id, QByteArray(), [](SimulatedDevice &d) { return d.firmware->flash; });
 }
 
 int addHotplugListener(HotplugListener listener) { return state().addListener(std::move(listener)); }

@@ -9,6 +9,7 @@
 #include "DMacroPage.h"
 #include "DSettingsDia.h"
 #include "DeviceNotifier.h"
+#include "FirmwareImageCatalog.h"
 #include "FramelessWindowHelper.h"
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
@@ -493,14 +494,22 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
 
 bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
 {
-    const QString image = QStringLiteral(":/images/UpdateHex/") + QString::fromLatin1(record.hidName)
-                          + QStringLiteral(".hex");
-    if (!QFile::exists(image))
+    if (!firmwareImages) {
+        // The mouse's chip name comes from the supported-device list.
+        QString mouseChip;
+        for (const SupportHidInfo &entry : DDataManager::getInstance()->getHidSupportList()) {
+            if (qstrcmp(entry.hidType, "mouse") == 0) {
+                mouseChip = QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
+                break;
+            }
+        }
+        firmwareImages = std::make_unique<FirmwareImageCatalog>(options.firmwareImageFolder, mouseChip);
+    }
+    const QString version = firmwareImages->newerVersionFor(record);
+    if (version.isEmpty())
         return false;
-    // Reading the version block of a carried image needs the Intel HEX reader, which the
-    // program does not have yet; until then no image is offered.
-    qDebug() << "---------------- *** Firmware image not read:" << image << "*** ----------------";
-    return false;
+    newVersionText = version;
+    return true;
 }
 
 QList<HidDeviceInfo> DMainWidget::getUpgradeList() const

@@ -27,6 +27,7 @@ class DLinkagePage;
 class DMacroPage;
 class DSettingsDia;
 class DeviceNotifier;
+class FirmwareImageCatalog;
 class FramelessWindowHelper;
 class MainHidInterFace;
 class QAction;
@@ -60,6 +61,8 @@ public:
         QString defaultConfigPath = QStringLiteral(":/images/configDir/BrivexDefaultConfig.ini");
         // Whether a tray host shows the tray icon; empty: ask the system each time.
         std::function<bool()> trayAvailable;
+        // The folder of the firmware images offered for update, one "<model>.hex" per model.
+        QString firmwareImageFolder = QStringLiteral(":/images/UpdateHex/");
     };
 
     explicit DMainWidget(QWidget *parent = nullptr);
@@ -173,6 +176,7 @@ private:
     QList<HidDeviceInfo> upgradeList;
     QPointer<QWidget> upgradeWindow;
     QString newVersionText;
+    std::unique_ptr<FirmwareImageCatalog> firmwareImages;  // read once per window, on the first check
     int upgradeWindowManual = 0;
     int firmwareAttempts = 0;
 

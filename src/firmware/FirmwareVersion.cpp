@@ -25,6 +25,11 @@ NumberedVersion numbered(const QString &text)
     return v;
 }
 
+int sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
 // Two runs of digits by value, however long they are.
 int compareNumbers(QString a, QString b)
 {
@@ -34,12 +39,7 @@ int compareNumbers(QString a, QString b)
         b.remove(0, 1);
     if (a.size() != b.size())
         return a.size() < b.size() ? -1 : 1;
-    return a.compare(b);
-}
-
-int sign(int value)
-{
-    return (value > 0) - (value < 0);
+    return sign(a.compare(b));
 }
 
 } // namespace

@@ -483,7 +483,7 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
         }
     }
     if (upgradeList.isEmpty())
-        return false;
+        return flag == 0;  // only a manual check reports that nothing was found
     upgradeWindowManual = flag;
     if (flag != 0)
         onUpdateFirmwareWindowOpen();

@@ -76,7 +76,7 @@ public:
 
     // Rebuilds the list of devices whose firmware is older than the image the program carries
     // and, when it is not empty, opens the firmware update window at once (flag not 0) or
-    // 1300 ms later (flag 0). Whether any device was found.
+    // 1300 ms later (flag 0). False only when a manual check found none.
     bool checkFirmwareUpgrade(int flag);
     // The image the program carries for the record's model is newer than the device's firmware.
     bool checkDeviceFirmware(const HidDeviceInfo &record);

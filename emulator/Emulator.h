@@ -146,19 +146,19 @@ void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by);
 // for its bootloader too. `packet` counts from 0; once: the switch fires one time only.
 enum class BootloaderFault {
     None,
-    RefuseAt,      // status 1 at the packet
-    FlashFaultAt,  // status 2 at the packet
-    NoReplyAt,     // the packet is ignored and not answered
-    WriteFailsAt,  // hid_write of the packet returns -1; the bootloader never sees it
-    UnplugAt,      // the bootloader is pulled out as the packet arrives (the write fails)
-    NoBootloader,  // after 0x0B the device leaves and nothing arrives
-    VerifyFails,   // the end packet's check fails: the bootloader stays
-    NoReturn,      // after a good end packet the bootloader leaves and nothing arrives
-    OldVersion,    // after a good end packet the device returns with its old version
+    RefuseAt,     // status 1 at the packet
+    FlashFaultAt, // status 2 at the packet
+    NoReplyAt,    // the packet is ignored and not answered
+    WriteFailsAt, // hid_write of the packet returns -1; the bootloader never sees it
+    UnplugAt,     // the bootloader is pulled out as the packet arrives (the write fails)
+    NoBootloader, // after 0x0B the device leaves and nothing arrives
+    VerifyFails,  // the end packet's check fails: the bootloader stays
+    NoReturn,     // after a good end packet the bootloader leaves and nothing arrives
+    OldVersion,   // after a good end packet the device returns with its old version
 };
 void setBootloaderFault(DeviceId id, BootloaderFault fault, int packet = 0, bool always = false);
-void setBootloaderDelay(DeviceId id, std::chrono::milliseconds delay);  // 300 ms unless set
-void setUpdateErasesSerial(DeviceId id, bool on);  // the returning device has no serial
+void setBootloaderDelay(DeviceId id, std::chrono::milliseconds delay); // 300 ms unless set
+void setUpdateErasesSerial(DeviceId id, bool on);                      // the returning device has no serial
 // The unit's flash as its bootloader wrote it (un-inverted); empty before any erase.
 QByteArray firmwareFlash(DeviceId id);
 

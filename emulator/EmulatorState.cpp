@@ -297,8 +297,9 @@ int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t 
     if (configuration && device.spec().kind == Kind::Bootloader && device.spec().owner && device.firmware) {
         const int packet = SimulatedDevice::packetIndex(report);
         if (packet >= 0 && device.firmware->fires(BootloaderFault::WriteFailsAt, packet))
-            return setError(handle, QStringLiteral("hid_write: write of firmware packet %1 failed (simulated fault)")
-                                        .arg(packet));
+            return setError(handle,
+                            QStringLiteral("hid_write: write of firmware packet %1 failed (simulated fault)")
+                                .arg(packet));
     }
 
     // With a write latency each report occupies the endpoint for that long, whoever writes:
@@ -474,7 +475,7 @@ DeviceId EmulatorState::plugLocked(const DeviceSpec &requested)
         auto existing = m_paths.constFind(path);
         if (existing == m_paths.constEnd())
             m_paths.insert(path, {device, e});
-        else if (existing.value().first != device)  // collections of one hidraw node share it
+        else if (existing.value().first != device) // collections of one hidraw node share it
             qWarning() << "emulator: path" << path << "is already in use; give twin devices their own unit";
     }
     m_devices[id] = device;

@@ -112,8 +112,8 @@ private:
     QHash<QString, std::pair<std::shared_ptr<SimulatedDevice>, int>> m_paths;  // path -> device, endpoint
     std::set<int> m_hidrawNumbers;
     QHash<QString, std::shared_ptr<QByteArray>> m_flash;  // "vid:pid:unit" -> serial
-    QHash<QString, std::shared_ptr<FirmwareMemory>> m_firmware;  // "vid:pid:unit" of the device
-    quint64 m_generation = 0;  // counts unplugAll calls
+    QHash<QString, std::shared_ptr<FirmwareMemory>> m_firmware; // "vid:pid:unit" of the device
+    quint64 m_generation = 0;                                   // counts unplugAll calls
     DeviceId m_nextId = 1;
     bool m_initialised = false;
     bool m_failInit = false;

@@ -300,7 +300,8 @@ bool SimulatedDevice::flashNamesOwner() const
 {
     const FirmwareImageLayout layout = ownerLayout(*m_spec.owner);
     const QStringList flashed =
-        flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength).split(QLatin1Char(','));
+        flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength)
+            .split(QLatin1Char(','));
     const QStringList own = m_spec.owner->infoText.split(QLatin1Char(','));
     for (int i = 0; i < 5; ++i) {
         if (QString::compare(flashed.value(i), own.value(i), Qt::CaseInsensitive) != 0)
@@ -312,7 +313,7 @@ bool SimulatedDevice::flashNamesOwner() const
 QVector<QByteArray> SimulatedDevice::bootloaderAnswers(const QByteArray &report)
 {
     if (!m_spec.owner || !firmware)
-        return {};  // a bare bootloader only records
+        return {}; // a bare bootloader only records
     const int index = packetIndex(report);
     if (index < 0)
         return {};
@@ -326,13 +327,13 @@ QVector<QByteArray> SimulatedDevice::bootloaderAnswers(const QByteArray &report)
     const int packetCount = (imageLength + packetPayload - 1) / packetPayload;
 
     if (index == endPacket) {
-        const bool verified = !memory.fires(BootloaderFault::VerifyFails) && layout.isValid() && m_erased
-                              && m_nextPacket == packetCount && flashNamesOwner();
+        const bool verified = !memory.fires(BootloaderFault::VerifyFails) && layout.isValid() && m_erased &&
+                              m_nextPacket == packetCount && flashNamesOwner();
         if (verified) {
             memory.inBootloader = false;
             m_transition = Transition::Reset;
         }
-        return {};  // the end packet is not answered
+        return {}; // the end packet is not answered
     }
     if (memory.fires(BootloaderFault::NoReplyAt, index))
         return {};
@@ -345,7 +346,7 @@ QVector<QByteArray> SimulatedDevice::bootloaderAnswers(const QByteArray &report)
 
     if (index == 0) {
         memory.flash = QByteArray(imageLength, char(0xFF));
-        memory.inBootloader = true;  // the old firmware is gone
+        memory.inBootloader = true; // the old firmware is gone
         m_erased = true;
         m_nextPacket = 0;
     }
@@ -367,8 +368,9 @@ DeviceSpec SimulatedDevice::returningSpec() const
     if (!firmware->fires(BootloaderFault::OldVersion)) {
         const FirmwareImageLayout layout = ownerLayout(s);
         s.infoText = flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength);
-        s.buildText = flashText(firmware->flash, layout.dateOffset, FirmwareImageLayout::dateLength) + QLatin1Char(',')
-                      + flashText(firmware->flash, layout.timeOffset, FirmwareImageLayout::timeLength);
+        s.buildText = flashText(firmware->flash, layout.dateOffset, FirmwareImageLayout::dateLength) +
+                      QLatin1Char(',') +
+                      flashText(firmware->flash, layout.timeOffset, FirmwareImageLayout::timeLength);
     }
     return s;
 }

@@ -19,7 +19,8 @@ namespace emu {
 
 // What a unit keeps across unplug and plug for its firmware: the flash its bootloader wrote,
 // whether an update was cut off (the unit then starts in its bootloader) and the update switches.
-struct FirmwareMemory {
+struct FirmwareMemory
+{
     QByteArray flash;
     bool inBootloader = false;
     BootloaderFault fault = BootloaderFault::None;
@@ -130,7 +131,7 @@ public:
     std::chrono::milliseconds ackDelay{0};
     std::chrono::microseconds writeLatency{0};
     std::chrono::steady_clock::time_point busyUntil{};
-    std::shared_ptr<FirmwareMemory> firmware;  // the unit's (a bootloader: its owner's)
+    std::shared_ptr<FirmwareMemory> firmware; // the unit's (a bootloader: its owner's)
 
 private:
     QVector<QByteArray> normalAnswers(const QByteArray &report);

@@ -5,7 +5,8 @@
 
 namespace {
 
-struct NumberedVersion {
+struct NumberedVersion
+{
     bool valid = false;
     QChar letter;
     QStringList parts;
@@ -51,7 +52,8 @@ int FirmwareVersion::compare(const QString &a, const QString &b)
     if (va.valid && vb.valid && va.letter == vb.letter) {
         const int parts = qMax(va.parts.size(), vb.parts.size());
         for (int i = 0; i < parts; ++i) {
-            const int c = compareNumbers(va.parts.value(i, QStringLiteral("0")), vb.parts.value(i, QStringLiteral("0")));
+            const int c = compareNumbers(va.parts.value(i, QStringLiteral("0")),
+                                         vb.parts.value(i, QStringLiteral("0")));
             if (c != 0)
                 return c;
         }

@@ -2,7 +2,8 @@
 
 namespace {
 
-struct LayoutRow {
+struct LayoutRow
+{
     const char *chipName;
     FirmwareImageLayout layout;
 };

@@ -59,7 +59,8 @@ QStringList offered(const DMainWidget &window)
 {
     QStringList list;
     for (const HidDeviceInfo &record : window.getUpgradeList())
-        list << QStringLiteral("%1 %2").arg(QString::fromLatin1(record.hidName), QString::fromLatin1(record.newVersion));
+        list << QStringLiteral("%1 %2").arg(QString::fromLatin1(record.hidName),
+                                            QString::fromLatin1(record.newVersion));
     return list;
 }
 
@@ -123,25 +124,42 @@ void tst_FirmwareCheck::writeImage(const QString &model, const QString &versionT
 
 void tst_FirmwareCheck::offers_data()
 {
-    QTest::addColumn<QString>("deviceInfo");  // empty: the emulator's mouse
+    QTest::addColumn<QString>("deviceInfo"); // empty: the emulator's mouse
     QTest::addColumn<QString>("imageModel");
     QTest::addColumn<QString>("imageText");
-    QTest::addColumn<QString>("expected");  // empty: not offered
+    QTest::addColumn<QString>("expected"); // empty: not offered
 
     const QString image = QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03");
-    QTest::newRow("newer") << "NUC121,01,KB,ZK,ZK87A,V1.02" << "ZK87A" << image << "ZK87A V1.03";
-    QTest::newRow("equal") << "NUC121,01,KB,ZK,ZK87A,V1.03" << "ZK87A" << image << "";
-    QTest::newRow("older") << "NUC121,01,KB,ZK,ZK87A,V1.04" << "ZK87A" << image << "";
-    QTest::newRow("10 over 9") << "NUC121,01,KB,ZK,ZK87A,V1.9.00" << "ZK87A"
-                               << "NUC121,01,KB,ZK,ZK87A,V1.10.00" << "ZK87A V1.10.00";
-    QTest::newRow("never 9 over 10") << "NUC121,01,KB,ZK,ZK87A,V1.10.00" << "ZK87A"
-                                     << "NUC121,01,KB,ZK,ZK87A,V1.9.00" << "";
-    QTest::newRow("other maker") << "NUC121,01,KB,XY,ZK87A,V1.02" << "ZK87A" << image << "";
-    QTest::newRow("other chip number") << "NUC121,02,KB,ZK,ZK87A,V1.02" << "ZK87A" << image << "";
-    QTest::newRow("chip family in lower case") << "nuc121,01,KB,ZK,ZK87A,V1.02" << "ZK87A" << image << "";
-    QTest::newRow("image of another model") << "NUC121,01,KB,ZK,ZK87A,V1.02" << "ZK87B" << image << "";
-    QTest::newRow("mouse") << "" << "ZM1" << "SN,01,MS,ZK,ZM1,V1.06" << "ZM1 V1.06";
-    QTest::newRow("no image") << "NUC121,01,KB,ZK,ZK87A,V1.02" << "" << "" << "";
+    QTest::newRow("newer") << "NUC121,01,KB,ZK,ZK87A,V1.02"
+                           << "ZK87A" << image << "ZK87A V1.03";
+    QTest::newRow("equal") << "NUC121,01,KB,ZK,ZK87A,V1.03"
+                           << "ZK87A" << image << "";
+    QTest::newRow("older") << "NUC121,01,KB,ZK,ZK87A,V1.04"
+                           << "ZK87A" << image << "";
+    QTest::newRow("10 over 9") << "NUC121,01,KB,ZK,ZK87A,V1.9.00"
+                               << "ZK87A"
+                               << "NUC121,01,KB,ZK,ZK87A,V1.10.00"
+                               << "ZK87A V1.10.00";
+    QTest::newRow("never 9 over 10") << "NUC121,01,KB,ZK,ZK87A,V1.10.00"
+                                     << "ZK87A"
+                                     << "NUC121,01,KB,ZK,ZK87A,V1.9.00"
+                                     << "";
+    QTest::newRow("other maker") << "NUC121,01,KB,XY,ZK87A,V1.02"
+                                 << "ZK87A" << image << "";
+    QTest::newRow("other chip number") << "NUC121,02,KB,ZK,ZK87A,V1.02"
+                                       << "ZK87A" << image << "";
+    QTest::newRow("chip family in lower case") << "nuc121,01,KB,ZK,ZK87A,V1.02"
+                                               << "ZK87A" << image << "";
+    QTest::newRow("image of another model") << "NUC121,01,KB,ZK,ZK87A,V1.02"
+                                            << "ZK87B" << image << "";
+    QTest::newRow("mouse") << ""
+                           << "ZM1"
+                           << "SN,01,MS,ZK,ZM1,V1.06"
+                           << "ZM1 V1.06";
+    QTest::newRow("no image") << "NUC121,01,KB,ZK,ZK87A,V1.02"
+                              << ""
+                              << ""
+                              << "";
 }
 
 void tst_FirmwareCheck::offers()
@@ -173,7 +191,7 @@ void tst_FirmwareCheck::refusedImageLogsOnceAndIsNotOffered()
 {
     emu::plug(keyboard(QStringLiteral("V1.02")));
     QByteArray text = emu::firmwareHex(QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03"));
-    text.replace(":00000001FF\r\n", "");  // no end record
+    text.replace(":00000001FF\r\n", ""); // no end record
     QFile file(folder->filePath(QStringLiteral("ZK87A.hex")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
@@ -225,7 +243,9 @@ void tst_FirmwareCheck::manualCheckWithNoneShowsNotice()
 void tst_FirmwareCheck::programCarriesNoImage()
 {
     QCOMPARE(DMainWidget::StartOptions().firmwareImageFolder, QStringLiteral(":/images/UpdateHex/"));
-    QVERIFY(QDir(QStringLiteral(":/images/UpdateHex/")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    QVERIFY(QDir(QStringLiteral(":/images/UpdateHex/"))
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                .isEmpty());
     QVERIFY(!QFile::exists(QStringLiteral(":/images/UpdateHex/ZK87A.hex")));
 }
 

@@ -16,7 +16,8 @@ HidDeviceInfo deviceRecord(const QString &infoText)
 {
     HidDeviceInfo record;
     const QStringList fields = infoText.split(QLatin1Char(','));
-    char *targets[] = {record.chipName, record.chipNum, record.deviceKind, record.makerTag, record.hidName, record.version};
+    char *targets[] = {record.chipName, record.chipNum, record.deviceKind,
+                       record.makerTag, record.hidName, record.version};
     const size_t widths[] = {sizeof(record.chipName), sizeof(record.chipNum), sizeof(record.deviceKind),
                              sizeof(record.makerTag), sizeof(record.hidName), sizeof(record.version)};
     for (int i = 0; i < 6; ++i)
@@ -45,23 +46,39 @@ void tst_FirmwareVersion::compare_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("newer patch") << "V1.05.07" << "V1.05.03" << 1;
-    QTest::newRow("equal") << "V1.05.07" << "V1.05.07" << 0;
-    QTest::newRow("older") << "V1.01" << "V1.02" << -1;
-    QTest::newRow("10 is more than 9") << "V1.10.00" << "V1.9.00" << 1;
-    QTest::newRow("9 is less than 10") << "V1.9.00" << "V1.10.00" << -1;
-    QTest::newRow("missing part counts 0") << "V1.05" << "V1.05.00" << 0;
-    QTest::newRow("longer and newer") << "V1.05.01" << "V1.05" << 1;
-    QTest::newRow("letter case") << "v1.05.07" << "V1.05.07" << 0;
-    QTest::newRow("leading zeros") << "V01.005" << "V1.5" << 0;
-    QTest::newRow("no letter") << "2.0" << "1.9" << 1;
-    QTest::newRow("long numbers") << "V1.123456789012345678901" << "V1.99" << 1;
+    QTest::newRow("newer patch") << "V1.05.07"
+                                 << "V1.05.03" << 1;
+    QTest::newRow("equal") << "V1.05.07"
+                           << "V1.05.07" << 0;
+    QTest::newRow("older") << "V1.01"
+                           << "V1.02" << -1;
+    QTest::newRow("10 is more than 9") << "V1.10.00"
+                                       << "V1.9.00" << 1;
+    QTest::newRow("9 is less than 10") << "V1.9.00"
+                                       << "V1.10.00" << -1;
+    QTest::newRow("missing part counts 0") << "V1.05"
+                                           << "V1.05.00" << 0;
+    QTest::newRow("longer and newer") << "V1.05.01"
+                                      << "V1.05" << 1;
+    QTest::newRow("letter case") << "v1.05.07"
+                                 << "V1.05.07" << 0;
+    QTest::newRow("leading zeros") << "V01.005"
+                                   << "V1.5" << 0;
+    QTest::newRow("no letter") << "2.0"
+                               << "1.9" << 1;
+    QTest::newRow("long numbers") << "V1.123456789012345678901"
+                                  << "V1.99" << 1;
     // Any other shape compares as text, ignoring letter case.
-    QTest::newRow("suffix falls back to text") << "V1.05a" << "V1.05" << 1;
-    QTest::newRow("text: first difference decides") << "V1.10a" << "V1.9a" << -1;
-    QTest::newRow("text ignores case") << "v1.05A" << "V1.05a" << 0;
-    QTest::newRow("different letters fall back to text") << "X1.0" << "V2.0" << 1;
-    QTest::newRow("empty is older") << "" << "V1.0" << -1;
+    QTest::newRow("suffix falls back to text") << "V1.05a"
+                                               << "V1.05" << 1;
+    QTest::newRow("text: first difference decides") << "V1.10a"
+                                                    << "V1.9a" << -1;
+    QTest::newRow("text ignores case") << "v1.05A"
+                                       << "V1.05a" << 0;
+    QTest::newRow("different letters fall back to text") << "X1.0"
+                                                         << "V2.0" << 1;
+    QTest::newRow("empty is older") << ""
+                                    << "V1.0" << -1;
 }
 
 void tst_FirmwareVersion::compare()
@@ -129,7 +146,8 @@ void tst_FirmwareVersion::versionBlock()
     QFETCH(QString, device);
     QFETCH(bool, names);
 
-    const FirmwareImageLayout layout = FirmwareImageLayout::forChipFamily(image.section(QLatin1Char(','), 0, 0));
+    const FirmwareImageLayout layout =
+        FirmwareImageLayout::forChipFamily(image.section(QLatin1Char(','), 0, 0));
     const FirmwareVersionBlock block = FirmwareVersionBlock::read(emu::firmwareImage(image), layout);
     QCOMPARE(block.buildDate, QStringLiteral("Mar 14 2024"));
     QCOMPARE(block.buildTime, QStringLiteral("10:22:33"));

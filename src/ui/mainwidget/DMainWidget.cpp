@@ -483,7 +483,7 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
         }
     }
     if (upgradeList.isEmpty())
-        return flag == 0;  // only a manual check reports that nothing was found
+        return flag == 0; // only a manual check reports that nothing was found
     upgradeWindowManual = flag;
     if (flag != 0)
         onUpdateFirmwareWindowOpen();
@@ -499,7 +499,8 @@ bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
         QString mouseChip;
         for (const SupportHidInfo &entry : DDataManager::getInstance()->getHidSupportList()) {
             if (qstrcmp(entry.hidType, "mouse") == 0) {
-                mouseChip = QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
+                mouseChip =
+                    QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
                 break;
             }
         }

@@ -176,7 +176,7 @@ private:
     QList<HidDeviceInfo> upgradeList;
     QPointer<QWidget> upgradeWindow;
     QString newVersionText;
-    std::unique_ptr<FirmwareImageCatalog> firmwareImages;  // read once per window, on the first check
+    std::unique_ptr<FirmwareImageCatalog> firmwareImages; // read once per window, on the first check
     int upgradeWindowManual = 0;
     int firmwareAttempts = 0;
 

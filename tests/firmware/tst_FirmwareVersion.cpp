@@ -1,11 +1,14 @@
 // Version comparison, the image layout by chip family and the version block's identity check.
 
+#include "FirmwareImageCatalog.h"
 #include "FirmwareImageLayout.h"
 #include "FirmwareImageMaker.h"
 #include "FirmwareVersion.h"
 #include "FirmwareVersionBlock.h"
 #include "HidRecords.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstring>
@@ -38,6 +41,9 @@ private slots:
     void layouts();
     void versionBlock_data();
     void versionBlock();
+    void catalogueReadsEachImageOnce();
+    void imageNamesStayInTheFolder_data();
+    void imageNamesStayInTheFolder();
 };
 
 void tst_FirmwareVersion::compare_data()
@@ -160,6 +166,52 @@ void tst_FirmwareVersion::versionBlock()
     const FirmwareVersionBlock cut = FirmwareVersionBlock::read(QByteArray(100, 'x'), layout);
     QVERIFY(cut.versionText.isEmpty());
     QCOMPARE(cut.fields.size(), 6);
+}
+
+void tst_FirmwareVersion::catalogueReadsEachImageOnce()
+{
+    QTemporaryDir folder;
+    QVERIFY(emu::writeFirmwareHex(QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03"), folder.filePath("ZK87A.hex")));
+    FirmwareImageCatalog catalogue(folder.path(), QStringLiteral("ZM1"));
+    const HidDeviceInfo first = deviceRecord(QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.02"));
+    const HidDeviceInfo second = deviceRecord(QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03"));
+    QCOMPARE(catalogue.newerVersionFor(first), QStringLiteral("V1.03"));
+    QCOMPARE(catalogue.newerVersionFor(second), QString());
+    QCOMPARE(catalogue.newerVersionFor(first), QStringLiteral("V1.03"));
+    QCOMPARE(catalogue.readCount(), 1);
+    // A model without an image is never read.
+    QCOMPARE(catalogue.newerVersionFor(deviceRecord(QStringLiteral("NUC121,01,KB,ZK,ZK87B,V1.02"))), QString());
+    QCOMPARE(catalogue.readCount(), 1);
+}
+
+void tst_FirmwareVersion::imageNamesStayInTheFolder_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("in the folder") << "ZK87A" << true;
+    QTest::newRow("parent folder") << "../ZK87A" << false;
+    QTest::newRow("absolute") << "/ZK87A" << false;
+    QTest::newRow("backslash") << "..\\ZK87A" << false;
+    QTest::newRow("hidden") << ".ZK87A" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void tst_FirmwareVersion::imageNamesStayInTheFolder()
+{
+    QFETCH(QString, model);
+    QFETCH(bool, read);
+
+    // A model name comes from the device: it names a file in the image folder or nothing.
+    QTemporaryDir top;
+    QVERIFY(QDir(top.path()).mkdir(QStringLiteral("images")));
+    const QString text = QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03");
+    QVERIFY(emu::writeFirmwareHex(text, top.filePath("ZK87A.hex")));
+    QVERIFY(emu::writeFirmwareHex(text, top.filePath("images/ZK87A.hex")));
+    QVERIFY(emu::writeFirmwareHex(text, top.filePath("images/.ZK87A.hex")));
+    QByteArray image;
+    const FirmwareImageLayout layout = FirmwareImageLayout::forChipFamily(QStringLiteral("NUC121"));
+    QCOMPARE(FirmwareImageCatalog::loadImage(top.filePath("images"), model, layout, &image), read);
+    QCOMPARE(image.size(), read ? layout.imageLength : 0);
 }
 
 QTEST_GUILESS_MAIN(tst_FirmwareVersion)

@@ -73,7 +73,7 @@ void injectFrame(DeviceId id, uint8_t command, const QByteArray &payload)
         state().inject(id, index, report);
 }
 
-} // namespace
+}  // namespace
 
 DeviceSpec keyboardSpec(const QString &model, PathStyle style)
 {
@@ -139,11 +139,26 @@ DeviceSpec bootloaderSpecFor(const DeviceSpec &owner)
 
 // --- plugging -------------------------------------------------------------
 
-DeviceId plug(const DeviceSpec &spec) { return state().plug(spec); }
-void unplug(DeviceId id) { state().unplug(id); }
-void unplugAll() { state().unplugAll(); }
-void reset() { state().reset(); }
-QVector<DeviceId> devices() { return state().pluggedDevices(); }
+DeviceId plug(const DeviceSpec &spec)
+{
+    return state().plug(spec);
+}
+void unplug(DeviceId id)
+{
+    state().unplug(id);
+}
+void unplugAll()
+{
+    state().unplugAll();
+}
+void reset()
+{
+    state().reset();
+}
+QVector<DeviceId> devices()
+{
+    return state().pluggedDevices();
+}
 
 QString path(DeviceId id, int interfaceNumber)
 {
@@ -165,7 +180,10 @@ QString configurationPath(DeviceId id)
     });
 }
 
-QByteArray reportDescriptorForPath(const QString &path) { return state().descriptorForPath(path); }
+QByteArray reportDescriptorForPath(const QString &path)
+{
+    return state().descriptorForPath(path);
+}
 
 DeviceSpec spec(DeviceId id)
 {
@@ -198,8 +216,14 @@ void injectKeys(DeviceId id, uint8_t modifiers, const QVector<uint8_t> &usages)
     injectFrame(id, 0x04, payload);
 }
 
-void injectFullKeys(DeviceId id, const QByteArray &payload) { injectFrame(id, 0x05, payload); }
-void injectMedia(DeviceId id, const QByteArray &payload) { injectFrame(id, 0x06, payload); }
+void injectFullKeys(DeviceId id, const QByteArray &payload)
+{
+    injectFrame(id, 0x05, payload);
+}
+void injectMedia(DeviceId id, const QByteArray &payload)
+{
+    injectFrame(id, 0x06, payload);
+}
 
 void injectMouse(DeviceId id, uint8_t buttons, int8_t wheel)
 {
@@ -270,13 +294,25 @@ int droppedInputReports(DeviceId id)
     return state().withDevice(id, 0, [](SimulatedDevice &d) { return d.droppedInput; });
 }
 
-bool hidapiInitialised() { return state().initialised(); }
+bool hidapiInitialised()
+{
+    return state().initialised();
+}
 
 // --- faults ----------------------------------------------------------------
 
-void failInit(bool on) { state().setFailInit(on); }
-void failNextOpens(int count) { state().setFailNextOpens(count); }
-void failAllOpens(bool on) { state().setFailAllOpens(on); }
+void failInit(bool on)
+{
+    state().setFailInit(on);
+}
+void failNextOpens(int count)
+{
+    state().setFailNextOpens(count);
+}
+void failAllOpens(bool on)
+{
+    state().setFailAllOpens(on);
+}
 
 void failWritesOfCommand(DeviceId id, uint8_t command, bool on)
 {
@@ -354,7 +390,13 @@ QByteArray firmwareFlash(DeviceId id)
     return state().withDevice(id, QByteArray(), [](SimulatedDevice &d) { return d.firmware->flash; });
 }
 
-int addHotplugListener(HotplugListener listener) { return state().addListener(std::move(listener)); }
-void removeHotplugListener(int token) { state().removeListener(token); }
+int addHotplugListener(HotplugListener listener)
+{
+    return state().addListener(std::move(listener));
+}
+void removeHotplugListener(int token)
+{
+    state().removeListener(token);
+}
 
-} // namespace emu
+}  // namespace emu

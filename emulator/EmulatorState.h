@@ -6,12 +6,12 @@
 #include "Emulator.h"
 #include "SimulatedDevice.h"
 
-#include <QHash>
-#include <QMap>
 #include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <QHash>
+#include <QMap>
 #include <set>
 #include <string>
 #include <thread>
@@ -108,12 +108,12 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_writtenChanged;
-    std::map<DeviceId, std::shared_ptr<SimulatedDevice>> m_devices;  // plugged and unplugged, until unplugAll
+    std::map<DeviceId, std::shared_ptr<SimulatedDevice>> m_devices;            // plugged and unplugged, until unplugAll
     QHash<QString, std::pair<std::shared_ptr<SimulatedDevice>, int>> m_paths;  // path -> device, endpoint
     std::set<int> m_hidrawNumbers;
-    QHash<QString, std::shared_ptr<QByteArray>> m_flash;  // "vid:pid:unit" -> serial
-    QHash<QString, std::shared_ptr<FirmwareMemory>> m_firmware; // "vid:pid:unit" of the device
-    quint64 m_generation = 0;                                   // counts unplugAll calls
+    QHash<QString, std::shared_ptr<QByteArray>> m_flash;         // "vid:pid:unit" -> serial
+    QHash<QString, std::shared_ptr<FirmwareMemory>> m_firmware;  // "vid:pid:unit" of the device
+    quint64 m_generation = 0;                                    // counts unplugAll calls
     DeviceId m_nextId = 1;
     bool m_initialised = false;
     bool m_failInit = false;
@@ -127,4 +127,4 @@ private:
     std::thread m_scheduler;  // delivers late answers; started with the first one
 };
 
-} // namespace emu
+}  // namespace emu

@@ -34,7 +34,7 @@ void appendRecord(QByteArray *out, int address, int type, const QByteArray &data
     out->append("\r\n");
 }
 
-} // namespace
+}  // namespace
 
 QByteArray firmwareImage(const QString &versionText, const QString &buildDate, const QString &buildTime)
 {
@@ -83,4 +83,4 @@ bool writeFirmwareHex(const QString &versionText, const QString &path)
     return file.commit();
 }
 
-} // namespace emu
+}  // namespace emu

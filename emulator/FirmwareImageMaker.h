@@ -24,4 +24,4 @@ QByteArray firmwareHex(const QString &versionText);
 // Writes firmwareHex(versionText) to a file; false when the family is unknown or the write fails.
 bool writeFirmwareHex(const QString &versionText, const QString &path);
 
-} // namespace emu
+}  // namespace emu

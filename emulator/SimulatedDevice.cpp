@@ -72,11 +72,14 @@ uint32_t instanceHash(const DeviceSpec &spec, int unit, int interfaceNumber)
     return h;
 }
 
-} // namespace
+}  // namespace
 
 SimulatedDevice::SimulatedDevice(DeviceId id, const DeviceSpec &spec, int unit, std::shared_ptr<QByteArray> flash,
                                  const QVector<int> &hidrawNumbers)
-    : m_id(id), m_spec(spec), m_unit(unit), m_flash(std::move(flash))
+    : m_id(id)
+    , m_spec(spec)
+    , m_unit(unit)
+    , m_flash(std::move(flash))
 {
     m_spec.unit = unit;
     if (m_spec.interfaces.isEmpty())
@@ -125,7 +128,8 @@ void SimulatedDevice::buildPaths(const QVector<int> &hidrawNumbers)
     const bool composite = m_interfaces.size() > 1;
     for (int i = 0; i < m_interfaces.size(); ++i) {
         Interface &itf = m_interfaces[i];
-        QVector<ReportDescriptor::Collection> collections = ReportDescriptor::topLevelCollections(itf.spec.reportDescriptor);
+        QVector<ReportDescriptor::Collection> collections =
+            ReportDescriptor::topLevelCollections(itf.spec.reportDescriptor);
         if (collections.isEmpty()) {
             ReportDescriptor::Collection c;
             c.usagePage = itf.spec.usagePage;
@@ -208,7 +212,7 @@ bool SimulatedDevice::isAcknowledgement(uint8_t command) const
 bool SimulatedDevice::isConfigurationReport(const WrittenReport &report) const
 {
     return m_configurationIndex >= 0 && report.data.size() > 1
-        && report.interfaceNumber == m_interfaces[m_configurationIndex].spec.interfaceNumber;
+           && report.interfaceNumber == m_interfaces[m_configurationIndex].spec.interfaceNumber;
 }
 
 QByteArray SimulatedDevice::lightListPayload(const QVector<const DeviceSpec::LightList *> &lists) const
@@ -300,8 +304,7 @@ bool SimulatedDevice::flashNamesOwner() const
 {
     const FirmwareImageLayout layout = ownerLayout(*m_spec.owner);
     const QStringList flashed =
-        flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength)
-            .split(QLatin1Char(','));
+        flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength).split(QLatin1Char(','));
     const QStringList own = m_spec.owner->infoText.split(QLatin1Char(','));
     for (int i = 0; i < 5; ++i) {
         if (QString::compare(flashed.value(i), own.value(i), Qt::CaseInsensitive) != 0)
@@ -313,7 +316,7 @@ bool SimulatedDevice::flashNamesOwner() const
 QVector<QByteArray> SimulatedDevice::bootloaderAnswers(const QByteArray &report)
 {
     if (!m_spec.owner || !firmware)
-        return {}; // a bare bootloader only records
+        return {};  // a bare bootloader only records
     const int index = packetIndex(report);
     if (index < 0)
         return {};
@@ -327,13 +330,13 @@ QVector<QByteArray> SimulatedDevice::bootloaderAnswers(const QByteArray &report)
     const int packetCount = (imageLength + packetPayload - 1) / packetPayload;
 
     if (index == endPacket) {
-        const bool verified = !memory.fires(BootloaderFault::VerifyFails) && layout.isValid() && m_erased &&
-                              m_nextPacket == packetCount && flashNamesOwner();
+        const bool verified = !memory.fires(BootloaderFault::VerifyFails) && layout.isValid() && m_erased
+                              && m_nextPacket == packetCount && flashNamesOwner();
         if (verified) {
             memory.inBootloader = false;
             m_transition = Transition::Reset;
         }
-        return {}; // the end packet is not answered
+        return {};  // the end packet is not answered
     }
     if (memory.fires(BootloaderFault::NoReplyAt, index))
         return {};
@@ -346,7 +349,7 @@ QVector<QByteArray> SimulatedDevice::bootloaderAnswers(const QByteArray &report)
 
     if (index == 0) {
         memory.flash = QByteArray(imageLength, char(0xFF));
-        memory.inBootloader = true; // the old firmware is gone
+        memory.inBootloader = true;  // the old firmware is gone
         m_erased = true;
         m_nextPacket = 0;
     }
@@ -368,9 +371,8 @@ DeviceSpec SimulatedDevice::returningSpec() const
     if (!firmware->fires(BootloaderFault::OldVersion)) {
         const FirmwareImageLayout layout = ownerLayout(s);
         s.infoText = flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength);
-        s.buildText = flashText(firmware->flash, layout.dateOffset, FirmwareImageLayout::dateLength) +
-                      QLatin1Char(',') +
-                      flashText(firmware->flash, layout.timeOffset, FirmwareImageLayout::timeLength);
+        s.buildText = flashText(firmware->flash, layout.dateOffset, FirmwareImageLayout::dateLength) + QLatin1Char(',')
+                      + flashText(firmware->flash, layout.timeOffset, FirmwareImageLayout::timeLength);
     }
     return s;
 }
@@ -414,4 +416,4 @@ QVector<SimulatedDevice::Reply> SimulatedDevice::respond(const QByteArray &repor
     return out;
 }
 
-} // namespace emu
+}  // namespace emu

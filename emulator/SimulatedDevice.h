@@ -6,12 +6,12 @@
 #include "Emulator.h"
 #include "ReportDescriptor.h"
 
+#include <chrono>
+#include <memory>
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QVector>
-#include <chrono>
-#include <memory>
 
 struct hid_device_;
 
@@ -19,8 +19,7 @@ namespace emu {
 
 // What a unit keeps across unplug and plug for its firmware: the flash its bootloader wrote,
 // whether an update was cut off (the unit then starts in its bootloader) and the update switches.
-struct FirmwareMemory
-{
+struct FirmwareMemory {
     QByteArray flash;
     bool inBootloader = false;
     BootloaderFault fault = BootloaderFault::None;
@@ -54,9 +53,9 @@ public:
     };
     struct Interface {
         InterfaceSpec spec;
-        QString configurationPath;      // the endpoint that carries spec.reportId
-        int hidrawNumber = -1;          // Linux-style paths only
-        QVector<hid_device_ *> handles; // open handles, each with its own input queue
+        QString configurationPath;       // the endpoint that carries spec.reportId
+        int hidrawNumber = -1;           // Linux-style paths only
+        QVector<hid_device_ *> handles;  // open handles, each with its own input queue
     };
     struct Reply {
         QByteArray report;
@@ -131,7 +130,7 @@ public:
     std::chrono::milliseconds ackDelay{0};
     std::chrono::microseconds writeLatency{0};
     std::chrono::steady_clock::time_point busyUntil{};
-    std::shared_ptr<FirmwareMemory> firmware; // the unit's (a bootloader: its owner's)
+    std::shared_ptr<FirmwareMemory> firmware;  // the unit's (a bootloader: its owner's)
 
 private:
     QVector<QByteArray> normalAnswers(const QByteArray &report);
@@ -154,4 +153,4 @@ private:
     bool m_erased = false;
 };
 
-} // namespace emu
+}  // namespace emu

@@ -16,8 +16,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     if (!emu::writeFirmwareHex(args[1], args[2])) {
-        std::fprintf(stderr, "cannot write an image for \"%s\" to %s\n", qPrintable(args[1]),
-                     qPrintable(args[2]));
+        std::fprintf(stderr, "cannot write an image for \"%s\" to %s\n", qPrintable(args[1]), qPrintable(args[2]));
         return 1;
     }
     return 0;

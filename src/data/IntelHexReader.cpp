@@ -9,14 +9,7 @@ constexpr qint64 kMaxFileSize = 1024 * 1024;
 constexpr int kMaxLineLength = 1 + 2 * (4 + 255 + 1);
 constexpr int kAddressSpace = 0x10000;
 
-enum RecordType {
-    Data = 0,
-    EndOfFile = 1,
-    ExtendedSegment = 2,
-    StartSegment = 3,
-    ExtendedLinear = 4,
-    StartLinear = 5
-};
+enum RecordType { Data = 0, EndOfFile = 1, ExtendedSegment = 2, StartSegment = 3, ExtendedLinear = 4, StartLinear = 5 };
 
 bool fail(QString *error, int line, const QString &reason)
 {
@@ -42,7 +35,7 @@ int requiredCount(int type)
     }
 }
 
-} // namespace
+}  // namespace
 
 int hexDigitValue(char c)
 {
@@ -94,8 +87,7 @@ bool readHexFile(QIODevice &file, int imageLength, QByteArray *image, QString *e
         if (line.endsWith('\r'))
             line.chop(1);
         if (!complete || line.size() > kMaxLineLength)
-            return fail(error, lineNumber,
-                        QStringLiteral("line longer than %1 characters").arg(kMaxLineLength));
+            return fail(error, lineNumber, QStringLiteral("line longer than %1 characters").arg(kMaxLineLength));
         if (line.isEmpty())
             continue;
         if (ended)
@@ -104,8 +96,7 @@ bool readHexFile(QIODevice &file, int imageLength, QByteArray *image, QString *e
             return fail(error, lineNumber, QStringLiteral("a record must start with ':'"));
         for (int i = 1; i < line.size(); ++i) {
             if (hexDigitValue(line[i]) < 0)
-                return fail(error, lineNumber,
-                            QStringLiteral("not a hexadecimal digit at column %1").arg(i + 1));
+                return fail(error, lineNumber, QStringLiteral("not a hexadecimal digit at column %1").arg(i + 1));
         }
         if (line.size() < 11 || line.size() % 2 == 0)
             return fail(error, lineNumber, QStringLiteral("record cut short"));
@@ -126,12 +117,10 @@ bool readHexFile(QIODevice &file, int imageLength, QByteArray *image, QString *e
         const int offset = readHexByte(line, 3) * 256 + readHexByte(line, 5);
         const int type = readHexByte(line, 7);
         if (type > StartLinear)
-            return fail(error, lineNumber,
-                        QStringLiteral("unknown record type %1").arg(type, 2, 16, QLatin1Char('0')));
+            return fail(error, lineNumber, QStringLiteral("unknown record type %1").arg(type, 2, 16, QLatin1Char('0')));
         const int required = requiredCount(type);
         if (required >= 0 && count != required)
-            return fail(error, lineNumber,
-                        QStringLiteral("record type %1 with %2 data bytes").arg(type).arg(count));
+            return fail(error, lineNumber, QStringLiteral("record type %1 with %2 data bytes").arg(type).arg(count));
 
         switch (type) {
         case Data: {
@@ -154,7 +143,7 @@ bool readHexFile(QIODevice &file, int imageLength, QByteArray *image, QString *e
         case ExtendedLinear:
             base = qint64(readHexByte(line, 9) * 256 + readHexByte(line, 11)) << 16;
             break;
-        default: // start addresses mean nothing for a flash picture
+        default:  // start addresses mean nothing for a flash picture
             break;
         }
     }

@@ -26,25 +26,26 @@ QString imagePath(const QString &folder, const QString &model)
     return path + model + QStringLiteral(".hex");
 }
 
-} // namespace
+}  // namespace
 
 FirmwareImageCatalog::FirmwareImageCatalog(const QString &folder, const QString &mouseChipName)
-    : imageFolder(folder), mouseChip(mouseChipName)
+    : imageFolder(folder)
+    , mouseChip(mouseChipName)
 {
 }
 
-bool FirmwareImageCatalog::loadImage(const QString &folder, const QString &model,
-                                     const FirmwareImageLayout &layout, QByteArray *image)
+bool FirmwareImageCatalog::loadImage(const QString &folder, const QString &model, const FirmwareImageLayout &layout,
+                                     QByteArray *image)
 {
     // A model name that could leave the folder names no image.
-    if (model.isEmpty() || model.contains(QLatin1Char('/')) || model.contains(QLatin1Char('\\')) ||
-        model.startsWith(QLatin1Char('.')))
+    if (model.isEmpty() || model.contains(QLatin1Char('/')) || model.contains(QLatin1Char('\\'))
+        || model.startsWith(QLatin1Char('.')))
         return false;
     const QString path = imagePath(folder, model);
     if (!QFileInfo(path).isFile())
-        return false; // the ordinary case: no image for this model
+        return false;  // the ordinary case: no image for this model
     if (!layout.isValid())
-        return false; // a chip family without a version block is never offered
+        return false;  // a chip family without a version block is never offered
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(lcFirmware) << "Open hex file error" << path;

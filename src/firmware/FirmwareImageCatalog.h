@@ -32,14 +32,13 @@ public:
     int readCount() const { return reads; }
 
 private:
-    struct Entry
-    {
+    struct Entry {
         bool usable = false;
         FirmwareVersionBlock block;
     };
 
     QString imageFolder;
     QString mouseChip;
-    QHash<QString, Entry> entries; // by model and chip family
+    QHash<QString, Entry> entries;  // by model and chip family
     int reads = 0;
 };

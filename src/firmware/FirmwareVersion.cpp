@@ -5,8 +5,7 @@
 
 namespace {
 
-struct NumberedVersion
-{
+struct NumberedVersion {
     bool valid = false;
     QChar letter;
     QStringList parts;
@@ -43,7 +42,7 @@ int compareNumbers(QString a, QString b)
     return sign(a.compare(b));
 }
 
-} // namespace
+}  // namespace
 
 int FirmwareVersion::compare(const QString &a, const QString &b)
 {
@@ -52,8 +51,8 @@ int FirmwareVersion::compare(const QString &a, const QString &b)
     if (va.valid && vb.valid && va.letter == vb.letter) {
         const int parts = qMax(va.parts.size(), vb.parts.size());
         for (int i = 0; i < parts; ++i) {
-            const int c = compareNumbers(va.parts.value(i, QStringLiteral("0")),
-                                         vb.parts.value(i, QStringLiteral("0")));
+            const int c =
+                compareNumbers(va.parts.value(i, QStringLiteral("0")), vb.parts.value(i, QStringLiteral("0")));
             if (c != 0)
                 return c;
         }

@@ -11,8 +11,5 @@ public:
     // numbers (a missing part counts 0, the letter's case does not matter); any other shape,
     // or two different letters, compare as text ignoring letter case.
     static int compare(const QString &a, const QString &b);
-    static bool isNewer(const QString &candidate, const QString &current)
-    {
-        return compare(candidate, current) > 0;
-    }
+    static bool isNewer(const QString &candidate, const QString &current) { return compare(candidate, current) > 0; }
 };

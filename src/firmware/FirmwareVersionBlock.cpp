@@ -22,7 +22,7 @@ QString recordText(const char *field, size_t width)
     return QString::fromLatin1(field, int(qstrnlen(field, uint(width))));
 }
 
-} // namespace
+}  // namespace
 
 FirmwareVersionBlock FirmwareVersionBlock::read(const QByteArray &image, const FirmwareImageLayout &layout)
 {
@@ -41,10 +41,8 @@ FirmwareVersionBlock FirmwareVersionBlock::read(const QByteArray &image, const F
 bool FirmwareVersionBlock::namesDevice(const HidDeviceInfo &record) const
 {
     const QString identity[] = {
-        recordText(record.chipName, sizeof(record.chipName)),
-        recordText(record.chipNum, sizeof(record.chipNum)),
-        recordText(record.deviceKind, sizeof(record.deviceKind)),
-        recordText(record.makerTag, sizeof(record.makerTag)),
+        recordText(record.chipName, sizeof(record.chipName)),     recordText(record.chipNum, sizeof(record.chipNum)),
+        recordText(record.deviceKind, sizeof(record.deviceKind)), recordText(record.makerTag, sizeof(record.makerTag)),
         recordText(record.hidName, sizeof(record.hidName)),
     };
     for (int i = 0; i < 5; ++i) {

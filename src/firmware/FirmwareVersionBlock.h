@@ -8,12 +8,11 @@
 struct FirmwareImageLayout;
 struct HidDeviceInfo;
 
-struct FirmwareVersionBlock
-{
+struct FirmwareVersionBlock {
     QString buildDate;
     QString buildTime;
     QString versionText;
-    QStringList fields; // always six; missing ones empty, the sixth without what follows another comma
+    QStringList fields;  // always six; missing ones empty, the sixth without what follows another comma
 
     // The block of a flat image; empty texts when the layout has none or the image is too short.
     static FirmwareVersionBlock read(const QByteArray &image, const FirmwareImageLayout &layout);

@@ -24,9 +24,8 @@ const QString kEnumeratorName = QStringLiteral("mainThread");
 
 // Keyboards whose lighting frames go out in batches of 11 instead of 10.
 const QStringList kElevenFrameModels = {
-    QStringLiteral("ZK87S"),  QStringLiteral("ZK104A"), QStringLiteral("ZK104B"),
-    QStringLiteral("ZK104C"), QStringLiteral("ZK104R"), QStringLiteral("ZK104S"),
-    QStringLiteral("ZK104W"),
+    QStringLiteral("ZK87S"),  QStringLiteral("ZK104A"), QStringLiteral("ZK104B"), QStringLiteral("ZK104C"),
+    QStringLiteral("ZK104R"), QStringLiteral("ZK104S"), QStringLiteral("ZK104W"),
 };
 
 constexpr int kTurnWaitUs = 100;
@@ -48,7 +47,7 @@ QString errorText(hid_device *handle)
 std::mutex g_reportIdMutex;
 QHash<QString, int> g_reportIds;
 
-} // namespace
+}  // namespace
 
 MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObject *parent)
     : QThread(parent)
@@ -247,16 +246,14 @@ void MainHidInterFace::onShakeHandsRuning()
     handshake[5] = 1;
     handshake[6] = m_shakeHandsMode ? 0x00 : 0x01;
     if (writeCommand(handshake.data(), kReportSize) < 0) {
-        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
-                 << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
+        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:" << m_strHidName
+                 << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
         return;
     }
     ++m_shakeHandsCount;
 }
 
-void MainHidInterFace::onTimeout()
-{
-}
+void MainHidInterFace::onTimeout() {}
 
 // One write turn: the first command, else the next frame of a complete lighting batch.
 // Returns true when a report was written.
@@ -275,9 +272,8 @@ bool MainHidInterFace::writeTurn()
     if (haveCommand) {
         int written = hid_write(m_hidHandle, report.data(), kReportSize);
         if (written < 0)
-            qDebug().noquote() << QStringLiteral("hid_write command ERROR:[%1] %2")
-                                      .arg(written)
-                                      .arg(errorText(m_hidHandle));
+            qDebug().noquote()
+                << QStringLiteral("hid_write command ERROR:[%1] %2").arg(written).arg(errorText(m_hidHandle));
         return true;
     }
 
@@ -308,10 +304,8 @@ int MainHidInterFace::readTurn(bool blocking)
                          : hid_read(m_hidHandle, buffer, kReportSize);
     if (count > 0) {
         if (buffer[1] == 0x15)
-            emit sigHidSnGetOver(this, QByteArray(reinterpret_cast<const char *>(buffer), kReportSize),
-                                 m_strHidName);
-        emit sigHidDataArrived(QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), count,
-                               m_threadIndex);
+            emit sigHidSnGetOver(this, QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), m_strHidName);
+        emit sigHidDataArrived(QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), count, m_threadIndex);
     }
     return count;
 }
@@ -427,7 +421,7 @@ const SupportHidInfo *matchingEntry(const QList<SupportHidInfo> &supportList, in
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void MainHidInterFace::setHidNameList(const QStringList &list)
 {
@@ -630,7 +624,8 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
         DDataManager::getInstance()->writeLog(
             attempt < kInfoQueryTries
                 ? QStringLiteral("Get hid device info start: [ReadFile 0x0d - Read_InfoError goto Loop]")
-                : QStringLiteral("Get hid device info start: [ReadFile 0x0d - Read_InfoError, no answer after %1 tries]")
+                : QStringLiteral(
+                      "Get hid device info start: [ReadFile 0x0d - Read_InfoError, no answer after %1 tries]")
                       .arg(kInfoQueryTries));
     }
     if (!answered) {

@@ -49,8 +49,8 @@ public:
     int writeLightData(unsigned char *data, int length);
 
     void setLightDataEnabled(bool enabled);
-    void setLightDataMode(int mode);      // the device type: 0 keyboard, 1 mouse
-    void setClearLightDataFlag();         // drop the queued frames after the next lighting write
+    void setLightDataMode(int mode);  // the device type: 0 keyboard, 1 mouse
+    void setClearLightDataFlag();     // drop the queued frames after the next lighting write
     void clearLightDataList();
 
     void setShakeHandsMode(bool pcMode);  // handshake byte 6: 0x00 PC mode, 0x01 on-board mode
@@ -128,7 +128,7 @@ private:
     std::atomic<bool> m_lightDataEnabled{false};
     std::atomic<int> m_lightDataMode{0};
     std::atomic<bool> m_clearLightData{false};
-    bool m_readTurn = false;        // I/O thread only
+    bool m_readTurn = false;  // I/O thread only
 
     QTimer *m_shakeHandsTimer = nullptr;
     int m_shakeHandsCount = 0;

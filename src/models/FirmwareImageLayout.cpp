@@ -2,8 +2,7 @@
 
 namespace {
 
-struct LayoutRow
-{
+struct LayoutRow {
     const char *chipName;
     FirmwareImageLayout layout;
 };
@@ -20,7 +19,7 @@ const FirmwareImageLayout &mouseLayout()
     return kLayouts[3].layout;
 }
 
-} // namespace
+}  // namespace
 
 FirmwareImageLayout FirmwareImageLayout::forChipFamily(const QString &chipName, const QString &mouseChipName)
 {

@@ -7,8 +7,7 @@
 
 #include <cstdint>
 
-struct FirmwareImageLayout
-{
+struct FirmwareImageLayout {
     // The largest image of any family; images are read into a buffer of this size at most.
     static constexpr int maxImageLength = 0x10000;
     // The version block: build date, build time, then the version text, each zero-padded.
@@ -16,7 +15,7 @@ struct FirmwareImageLayout
     static constexpr int timeLength = 16;
     static constexpr int versionLength = 50;
 
-    int imageLength = 0; // 0: the family has no image layout
+    int imageLength = 0;  // 0: the family has no image layout
     int dateOffset = -1;
     int timeOffset = -1;
     int versionOffset = -1;
@@ -25,13 +24,11 @@ struct FirmwareImageLayout
 
     // The layout of a chip family, compared exactly (letter case matters). mouseChipName is
     // the chip name the supported-device list gives the mouse; it shares the mouse's layout.
-    static FirmwareImageLayout forChipFamily(const QString &chipName,
-                                             const QString &mouseChipName = QString());
+    static FirmwareImageLayout forChipFamily(const QString &chipName, const QString &mouseChipName = QString());
 };
 
 // The USB ids a device carries while it runs its bootloader.
-struct BootloaderIds
-{
+struct BootloaderIds {
     uint16_t vendorId = 0;
     uint16_t productId = 0;
 

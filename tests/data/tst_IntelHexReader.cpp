@@ -38,9 +38,9 @@ QByteArray record(int address, int type, const QByteArray &data)
 QList<QByteArray> makerLines()
 {
     QList<QByteArray> lines = emu::firmwareHex(QString::fromLatin1(kImage)).split('\n');
-    lines.removeLast(); // after the last line end
+    lines.removeLast();  // after the last line end
     for (QByteArray &line : lines)
-        line.chop(1); // '\r'
+        line.chop(1);  // '\r'
     return lines;
 }
 
@@ -60,7 +60,7 @@ bool read(const QByteArray &text, int imageLength, QByteArray *image, QString *e
     return readHexFile(buffer, imageLength, image, error);
 }
 
-} // namespace
+}  // namespace
 
 class tst_IntelHexReader : public QObject
 {
@@ -87,7 +87,7 @@ void tst_IntelHexReader::digitsAndBytes()
     QCOMPARE(hexDigitValue(':'), -1);
     QCOMPARE(readHexByte("ff", 0), 0xFF);
     QCOMPARE(readHexByte("xFF", 1), 0xFF);
-    QCOMPARE(readHexByte("F", 0), -1); // one digit short
+    QCOMPARE(readHexByte("F", 0), -1);  // one digit short
     QCOMPARE(readHexByte("F ", 0), -1);
 }
 
@@ -104,8 +104,7 @@ void tst_IntelHexReader::makerImagesReadBack()
 {
     QFETCH(QString, versionText);
     const QByteArray image = emu::firmwareImage(versionText);
-    const FirmwareImageLayout layout =
-        FirmwareImageLayout::forChipFamily(versionText.section(QLatin1Char(','), 0, 0));
+    const FirmwareImageLayout layout = FirmwareImageLayout::forChipFamily(versionText.section(QLatin1Char(','), 0, 0));
     QCOMPARE(image.size(), layout.imageLength);
     QByteArray read_;
     QString error;
@@ -119,7 +118,7 @@ void tst_IntelHexReader::readsRecords_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("imageLength");
     QTest::addColumn<int>("offset");
-    QTest::addColumn<QByteArray>("bytes"); // expected at offset; every other byte 0
+    QTest::addColumn<QByteArray>("bytes");  // expected at offset; every other byte 0
 
     QTest::newRow("hand-written") << kHandRecords << 0x8000 << 0x100 << kHandBytes;
     QTest::newRow("lower case") << kHandRecords.toLower() << 0x8000 << 0x100 << kHandBytes;
@@ -142,12 +141,12 @@ void tst_IntelHexReader::readsRecords_data()
     QTest::newRow("a later record for an address wins")
         << record(0x20, 0, QByteArray(16, 'x')) + "\r\n" + record(0x20, 0, block) + "\r\n:00000001FF\r\n"
         << 0x8000 << 0x20 << block;
-    QTest::newRow("segment base") << record(0, 2, QByteArray::fromHex("0010")) + "\r\n" +
-                                         record(0x10, 0, block) + "\r\n:00000001FF\r\n"
+    QTest::newRow("segment base") << record(0, 2, QByteArray::fromHex("0010")) + "\r\n" + record(0x10, 0, block)
+                                         + "\r\n:00000001FF\r\n"
                                   << 0x8000 << 0x110 << block;
-    QTest::newRow("start addresses skipped") << record(0, 3, QByteArray(4, '\1')) + "\r\n" +
-                                                    record(0, 5, QByteArray(4, '\1')) + "\r\n" + kHandRecords
-                                             << 0x8000 << 0x100 << kHandBytes;
+    QTest::newRow("start addresses skipped")
+        << record(0, 3, QByteArray(4, '\1')) + "\r\n" + record(0, 5, QByteArray(4, '\1')) + "\r\n" + kHandRecords
+        << 0x8000 << 0x100 << kHandBytes;
 }
 
 void tst_IntelHexReader::readsRecords()
@@ -171,7 +170,7 @@ void tst_IntelHexReader::refusesFaults_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("imageLength");
-    QTest::addColumn<int>("line"); // 0: not checked
+    QTest::addColumn<int>("line");  // 0: not checked
     QTest::addColumn<QString>("reason");
 
     const QList<QByteArray> lines = makerLines();
@@ -186,17 +185,14 @@ void tst_IntelHexReader::refusesFaults_data()
     QByteArray checksum = lines[2];
     checksum[checksum.size() - 1] = checksum.endsWith('0') ? '1' : '0';
     QTest::newRow("wrong checksum") << edited(3, checksum) << 0x8000 << 3 << "wrong checksum";
-    QTest::newRow("record cut short")
-        << edited(3, lines[2].left(lines[2].size() - 2)) << 0x8000 << 3 << "the byte count";
-    QTest::newRow("odd length") << edited(3, lines[2].left(lines[2].size() - 1)) << 0x8000 << 3
-                                << "cut short";
+    QTest::newRow("record cut short") << edited(3, lines[2].left(lines[2].size() - 2)) << 0x8000 << 3
+                                      << "the byte count";
+    QTest::newRow("odd length") << edited(3, lines[2].left(lines[2].size() - 1)) << 0x8000 << 3 << "cut short";
     QTest::newRow("shorter than a record") << edited(3, ":00") << 0x8000 << 3 << "cut short";
     QByteArray notDigit = lines[2];
     notDigit[12] = 'G';
-    QTest::newRow("not a digit") << edited(3, notDigit) << 0x8000 << 3
-                                 << "not a hexadecimal digit at column 13";
-    QTest::newRow("unknown type") << edited(4, record(0x10, 6, sixteen)) << 0x8000 << 4
-                                  << "unknown record type 06";
+    QTest::newRow("not a digit") << edited(3, notDigit) << 0x8000 << 3 << "not a hexadecimal digit at column 13";
+    QTest::newRow("unknown type") << edited(4, record(0x10, 6, sixteen)) << 0x8000 << 4 << "unknown record type 06";
     QTest::newRow("crossing 0xFFFF") << edited(4, record(0xFFF8, 0, sixteen)) << 0x10000 << 4
                                      << "crosses offset 0xFFFF";
     QTest::newRow("beyond the image length")
@@ -206,10 +202,8 @@ void tst_IntelHexReader::refusesFaults_data()
         << 0x10000 << 2 << "beyond the image length";
     QTest::newRow("address record with one byte")
         << edited(1, record(0, 4, QByteArray(1, '\0'))) << 0x8000 << 1 << "record type 4 with 1 data bytes";
-    QTest::newRow("text before the first ':'")
-        << edited(1, "junk" + lines[0]) << 0x8000 << 1 << "start with ':'";
-    QTest::newRow("space inside a record")
-        << edited(2, lines[1] + " ") << 0x8000 << 2 << "not a hexadecimal digit";
+    QTest::newRow("text before the first ':'") << edited(1, "junk" + lines[0]) << 0x8000 << 1 << "start with ':'";
+    QTest::newRow("space inside a record") << edited(2, lines[1] + " ") << 0x8000 << 2 << "not a hexadecimal digit";
     QTest::newRow("no end record") << joined(lines.mid(0, n - 1)) << 0x8000 << n << "no end record";
     QTest::newRow("empty file") << QByteArray() << 0x8000 << 1 << "no end record";
     QTest::newRow("text after the end record") << joined(lines) + "garbage\r\n"
@@ -218,8 +212,7 @@ void tst_IntelHexReader::refusesFaults_data()
                                                  << 0x8000 << n + 1 << "after the end record";
     QTest::newRow("line over 521 characters")
         << edited(3, ':' + QByteArray(600, '0')) << 0x8000 << 3 << "longer than 521";
-    QTest::newRow("file over 1 MiB") << QByteArray(600 * 1024, '\n') + QByteArray(500 * 1024, '\n') +
-                                            joined(lines)
+    QTest::newRow("file over 1 MiB") << QByteArray(600 * 1024, '\n') + QByteArray(500 * 1024, '\n') + joined(lines)
                                      << 0x8000 << 0 << "larger than 1 MiB";
     QTest::newRow("no image length") << joined(lines) << 0 << 0 << "no image length";
 }

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kPayload = 48;
 constexpr char kKeyboardImage[] = "NUC121,01,KB,ZK,ZK87A,V1.03";
-constexpr int kWait = 5000; // generous: the machine is shared
+constexpr int kWait = 5000;  // generous: the machine is shared
 
 // The first plugged device that is a bootloader; 0 when there is none.
 emu::DeviceId pluggedBootloader()
@@ -114,7 +114,7 @@ bool waitUntil(const std::function<bool()> &condition, int ms = kWait)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 class TestEmulatedBootloader : public QObject
 {
@@ -144,8 +144,7 @@ private:
     bool sendImage(hid_device *h, const QByteArray &image);
 };
 
-bool TestEmulatedBootloader::startUpdate(emu::DeviceId *device, emu::DeviceId *bootloader,
-                                         hid_device **handle)
+bool TestEmulatedBootloader::startUpdate(emu::DeviceId *device, emu::DeviceId *bootloader, hid_device **handle)
 {
     *device = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
     emu::setBootloaderDelay(*device, milliseconds(20));
@@ -190,12 +189,12 @@ void TestEmulatedBootloader::enterLeavesAndBootloaderArrives()
     QElapsedTimer t;
     t.start();
     QCOMPARE(write(h, command(0x0B)), 64);
-    QVERIFY(!emu::devices().contains(device)); // it left at once
+    QVERIFY(!emu::devices().contains(device));  // it left at once
     hid_close(h);
     QCOMPARE(emu::writtenCommand(device, 0x0B).size(), 1);
 
     QVERIFY(waitUntil([] { return pluggedBootloader() != 0; }));
-    QVERIFY(t.elapsed() >= 250); // the default delay is 300 ms
+    QVERIFY(t.elapsed() >= 250);  // the default delay is 300 ms
     const emu::DeviceSpec bootloader = emu::spec(pluggedBootloader());
     QCOMPARE(int(bootloader.vendorId), vendorId);
     QCOMPARE(int(bootloader.productId), productId);
@@ -259,7 +258,7 @@ void TestEmulatedBootloader::wholeImageReturnsNewVersion()
 
 void TestEmulatedBootloader::refusedPackets_data()
 {
-    QTest::addColumn<int>("sendFirst"); // packets sent in order before the bad one
+    QTest::addColumn<int>("sendFirst");  // packets sent in order before the bad one
     QTest::addColumn<QByteArray>("bad");
 
     const QByteArray image = emu::firmwareImage(QString::fromLatin1(kKeyboardImage));
@@ -271,7 +270,7 @@ void TestEmulatedBootloader::refusedPackets_data()
     shortLength[5] = char(48);
     QTest::newRow("wrong length") << 3 << shortLength;
     QByteArray lastLength = dataPacket(image, 3);
-    lastLength[5] = char(34); // the last packet's length in a middle packet
+    lastLength[5] = char(34);  // the last packet's length in a middle packet
     QTest::newRow("last packet's length too early") << 3 << lastLength;
     QByteArray header = dataPacket(image, 3);
     header[2] = char(1);
@@ -301,8 +300,8 @@ void TestEmulatedBootloader::refusedPackets()
 void TestEmulatedBootloader::packetSwitches_data()
 {
     QTest::addColumn<BootloaderFault>("fault");
-    QTest::addColumn<int>("expected"); // status; -1 no answer; -2 the write fails
-    QTest::addColumn<bool>("stays");   // the bootloader is still plugged afterwards
+    QTest::addColumn<int>("expected");  // status; -1 no answer; -2 the write fails
+    QTest::addColumn<bool>("stays");    // the bootloader is still plugged afterwards
     QTest::newRow("refuse") << BootloaderFault::RefuseAt << 1 << true;
     QTest::newRow("flash fault") << BootloaderFault::FlashFaultAt << 2 << true;
     QTest::newRow("no reply") << BootloaderFault::NoReplyAt << -1 << true;
@@ -326,7 +325,7 @@ void TestEmulatedBootloader::packetSwitches()
     QCOMPARE(sendPacket(h, dataPacket(image, 5), 200), expected);
     QCOMPARE(emu::devices().contains(bootloader), stays);
     if (fault == BootloaderFault::WriteFailsAt)
-        QCOMPARE(emu::written(bootloader).size(), 5); // the bootloader never saw it
+        QCOMPARE(emu::written(bootloader).size(), 5);  // the bootloader never saw it
     if (stays) {
         // Set always: a fresh attempt from packet 0 stops at the same packet.
         for (int i = 0; i < 5; ++i)
@@ -375,7 +374,7 @@ void TestEmulatedBootloader::endPacketSwitches_data()
 {
     QTest::addColumn<BootloaderFault>("fault");
     QTest::addColumn<bool>("bootloaderStays");
-    QTest::addColumn<QString>("returnsWith"); // empty: nothing returns
+    QTest::addColumn<QString>("returnsWith");  // empty: nothing returns
     QTest::newRow("verify fails") << BootloaderFault::VerifyFails << true << QString();
     QTest::newRow("no return") << BootloaderFault::NoReturn << false << QString();
     QTest::newRow("old version") << BootloaderFault::OldVersion << false << emu::keyboardSpec().infoText;

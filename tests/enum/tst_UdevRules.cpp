@@ -34,8 +34,8 @@ void tst_UdevRules::coversEverySupportedDevice()
     QList<SupportHidInfo> supported;
     xmlInterface().readHidSupportList(ZELKA_SUPPORT_LIST, &supported);
     QCOMPARE(supported.size(), 6);
-    QSet<QString> expected = {QStringLiteral("0416:3f00"), QStringLiteral("0416:3f02"),
-                              QStringLiteral("0c45:6565"), QStringLiteral("0c45:4560")};
+    QSet<QString> expected = {QStringLiteral("0416:3f00"), QStringLiteral("0416:3f02"), QStringLiteral("0c45:6565"),
+                              QStringLiteral("0c45:4560")};
     for (const SupportHidInfo &entry : supported)
         expected.insert(QString::fromLatin1(entry.Vid).toLower() + QLatin1Char(':')
                         + QString::fromLatin1(entry.Pid).toLower());

@@ -64,7 +64,7 @@ QStringList offered(const DMainWidget &window)
     return list;
 }
 
-} // namespace
+}  // namespace
 
 class tst_FirmwareCheck : public QObject
 {
@@ -124,10 +124,10 @@ void tst_FirmwareCheck::writeImage(const QString &model, const QString &versionT
 
 void tst_FirmwareCheck::offers_data()
 {
-    QTest::addColumn<QString>("deviceInfo"); // empty: the emulator's mouse
+    QTest::addColumn<QString>("deviceInfo");  // empty: the emulator's mouse
     QTest::addColumn<QString>("imageModel");
     QTest::addColumn<QString>("imageText");
-    QTest::addColumn<QString>("expected"); // empty: not offered
+    QTest::addColumn<QString>("expected");  // empty: not offered
 
     const QString image = QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03");
     QTest::newRow("newer") << "NUC121,01,KB,ZK,ZK87A,V1.02"
@@ -191,7 +191,7 @@ void tst_FirmwareCheck::refusedImageLogsOnceAndIsNotOffered()
 {
     emu::plug(keyboard(QStringLiteral("V1.02")));
     QByteArray text = emu::firmwareHex(QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03"));
-    text.replace(":00000001FF\r\n", ""); // no end record
+    text.replace(":00000001FF\r\n", "");  // no end record
     QFile file(folder->filePath(QStringLiteral("ZK87A.hex")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
@@ -243,9 +243,7 @@ void tst_FirmwareCheck::manualCheckWithNoneShowsNotice()
 void tst_FirmwareCheck::programCarriesNoImage()
 {
     QCOMPARE(DMainWidget::StartOptions().firmwareImageFolder, QStringLiteral(":/images/UpdateHex/"));
-    QVERIFY(QDir(QStringLiteral(":/images/UpdateHex/"))
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
-                .isEmpty());
+    QVERIFY(QDir(QStringLiteral(":/images/UpdateHex/")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     QVERIFY(!QFile::exists(QStringLiteral(":/images/UpdateHex/ZK87A.hex")));
 }
 

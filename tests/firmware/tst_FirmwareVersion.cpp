@@ -28,7 +28,7 @@ HidDeviceInfo deviceRecord(const QString &infoText)
     return record;
 }
 
-} // namespace
+}  // namespace
 
 class tst_FirmwareVersion : public QObject
 {
@@ -152,8 +152,7 @@ void tst_FirmwareVersion::versionBlock()
     QFETCH(QString, device);
     QFETCH(bool, names);
 
-    const FirmwareImageLayout layout =
-        FirmwareImageLayout::forChipFamily(image.section(QLatin1Char(','), 0, 0));
+    const FirmwareImageLayout layout = FirmwareImageLayout::forChipFamily(image.section(QLatin1Char(','), 0, 0));
     const FirmwareVersionBlock block = FirmwareVersionBlock::read(emu::firmwareImage(image), layout);
     QCOMPARE(block.buildDate, QStringLiteral("Mar 14 2024"));
     QCOMPARE(block.buildTime, QStringLiteral("10:22:33"));

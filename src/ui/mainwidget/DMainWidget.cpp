@@ -4,11 +4,11 @@
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DeviceNotifier.h"
 #include "DHomePage.h"
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
 #include "DSettingsDia.h"
-#include "DeviceNotifier.h"
 #include "FirmwareImageCatalog.h"
 #include "FramelessWindowHelper.h"
 #include "MainHidInterFace.h"
@@ -19,9 +19,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDesktopWidget>
 #include <QDateTime>
 #include <QDebug>
+#include <QDesktopWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -55,11 +55,16 @@ QString timeStamp()
 QString themeName(int index)
 {
     switch (index) {
-    case 1: return QStringLiteral("Light");
-    case 2: return QStringLiteral("Blue");
-    case 3: return QStringLiteral("Pink");
-    case 4: return QStringLiteral("Other");
-    default: return QStringLiteral("Black");
+    case 1:
+        return QStringLiteral("Light");
+    case 2:
+        return QStringLiteral("Blue");
+    case 3:
+        return QStringLiteral("Pink");
+    case 4:
+        return QStringLiteral("Other");
+    default:
+        return QStringLiteral("Black");
     }
 }
 
@@ -93,12 +98,17 @@ QString deviceListPath(const QString &name, QTemporaryDir *folder)
     return copy;
 }
 
-} // namespace
+}  // namespace
 
-DMainWidget::DMainWidget(QWidget *parent) : DMainWidget(StartOptions(), parent) {}
+DMainWidget::DMainWidget(QWidget *parent)
+    : DMainWidget(StartOptions(), parent)
+{
+}
 
 DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::DMainWidget>()), options(startOptions)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DMainWidget>())
+    , options(startOptions)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
@@ -207,7 +217,8 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     startupEnumeration = false;
 
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
-    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this, &DMainWidget::onHidDeviceConnectChanging_Remove);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
+            &DMainWidget::onHidDeviceConnectChanging_Remove);
 
     data->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:") + timeStamp());
 
@@ -292,7 +303,8 @@ void DMainWidget::createPages()
     macroPage = new DMacroPage(ui->page_Macro);
     ui->page_Macro->layout()->addWidget(macroPage);
     macroPage->setMacroXml(macroXmlPath, xmlStore.get());
-    connect(macroPage, &DMacroPage::sigMacroListHaveChanged, devicePage, &DDevicePage::sigMacroListHaveChangedSendToDevice);
+    connect(macroPage, &DMacroPage::sigMacroListHaveChanged, devicePage,
+            &DDevicePage::sigMacroListHaveChangedSendToDevice);
     connect(macroPage, &DMacroPage::sigHookKeyboardRecviveStream, devicePage,
             &DDevicePage::sigHookKeyboardRecviveStreamToDevice);
 
@@ -483,7 +495,7 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
         }
     }
     if (upgradeList.isEmpty())
-        return flag == 0; // only a manual check reports that nothing was found
+        return flag == 0;  // only a manual check reports that nothing was found
     upgradeWindowManual = flag;
     if (flag != 0)
         onUpdateFirmwareWindowOpen();
@@ -499,8 +511,7 @@ bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
         QString mouseChip;
         for (const SupportHidInfo &entry : DDataManager::getInstance()->getHidSupportList()) {
             if (qstrcmp(entry.hidType, "mouse") == 0) {
-                mouseChip =
-                    QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
+                mouseChip = QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
                 break;
             }
         }
@@ -638,7 +649,8 @@ void DMainWidget::applyTheme(int index)
     QFont nameFont = data->getFont(0);
     nameFont.setPointSize(16);
     ui->label_AppName->setFont(nameFont);
-    ui->label_AppName->setStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->label_AppName->setStyleSheet(
+        QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
 
     ui->frame_ChangPage->setStyleSheet(
         QStringLiteral("QPushButton{\tbackground-color:transparent;\tcolor: rgb(%1);\tborder: none;}\n"
@@ -650,7 +662,8 @@ void DMainWidget::applyTheme(int index)
 
     QFont buttonFont = data->getFont(0);
     buttonFont.setPointSize(14);
-    for (QPushButton *button : {ui->pushButton_Home, ui->pushButton_Device, ui->pushButton_Macro, ui->pushButton_Linkage})
+    for (QPushButton *button :
+         {ui->pushButton_Home, ui->pushButton_Device, ui->pushButton_Macro, ui->pushButton_Linkage})
         button->setFont(buttonFont);
 
     ui->pushButton->setStyleSheet(
@@ -721,8 +734,8 @@ void DMainWidget::onQuitApp()
 {
     // Devices and threads end before the log's last line; then the event loop ends with 0.
     shutDownDevices();
-    DDataManager::getInstance()->writeLog(QStringLiteral("********************--------------------*** Stop collect log:")
-                                          + timeStamp());
+    DDataManager::getInstance()->writeLog(
+        QStringLiteral("********************--------------------*** Stop collect log:") + timeStamp());
     close();
     // Outside an event loop (a window built without one) there is no loop to leave.
     if (QThread::currentThread()->loopLevel() > 0)

@@ -176,7 +176,7 @@ private:
     QList<HidDeviceInfo> upgradeList;
     QPointer<QWidget> upgradeWindow;
     QString newVersionText;
-    std::unique_ptr<FirmwareImageCatalog> firmwareImages; // read once per window, on the first check
+    std::unique_ptr<FirmwareImageCatalog> firmwareImages;  // read once per window, on the first check
     int upgradeWindowManual = 0;
     int firmwareAttempts = 0;
 
@@ -184,10 +184,10 @@ private:
     DeviceNotifier *deviceNotifier = nullptr;
     QTimer *settleTimer = nullptr;
     QTimer *bootloaderTimer = nullptr;
-    QList<int> settlingListTypes;      // 11 and 12 in the order their first event came
+    QList<int> settlingListTypes;  // 11 and 12 in the order their first event came
     QString settlingArrivalPath;
     QString settlingRemovalPath;
-    QList<int> deferredListTypes;      // waiting for the running enumeration
+    QList<int> deferredListTypes;  // waiting for the running enumeration
     QThread *hotPlugThread = nullptr;
     bool startupEnumeration = false;
     bool handlingResult = false;

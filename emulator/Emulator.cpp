@@ -1,7 +1,7 @@
 #include "Emulator.h"
 
+#include "DeviceModels.h"
 #include "EmulatorState.h"
-#include "FirmwareImageLayout.h"
 
 #include <QCryptographicHash>
 
@@ -16,22 +16,18 @@ EmulatorState &state()
 
 QString productName(const QString &model)
 {
-    static const QHash<QString, QString> names = {
-        {QStringLiteral("ZK87A"), QStringLiteral("ZELKA Vega 87")},
-        {QStringLiteral("ZK87B"), QStringLiteral("ZELKA Vega 87 Pro")},
-        {QStringLiteral("ZK87C"), QStringLiteral("ZELKA Nova 87")},
-        {QStringLiteral("ZK87R"), QStringLiteral("ZELKA Nova 87 RGB")},
-        {QStringLiteral("ZK87S"), QStringLiteral("ZELKA Vega 87 Side")},
-        {QStringLiteral("ZK87W"), QStringLiteral("ZELKA Orion 87")},
-        {QStringLiteral("ZK104A"), QStringLiteral("ZELKA Vega 104")},
-        {QStringLiteral("ZK104B"), QStringLiteral("ZELKA Vega 104 Pro")},
-        {QStringLiteral("ZK104C"), QStringLiteral("ZELKA Nova 104")},
-        {QStringLiteral("ZK104R"), QStringLiteral("ZELKA Nova 104 RGB")},
-        {QStringLiteral("ZK104S"), QStringLiteral("ZELKA Vega 104 Side")},
-        {QStringLiteral("ZK104W"), QStringLiteral("ZELKA Orion 104")},
-        {QStringLiteral("ZM1"), QStringLiteral("ZELKA Pulsar M1")},
-    };
-    return names.value(model);
+    const models::DeviceModel *entry = models::findDeviceModel(model);
+    return entry ? QString::fromLatin1(entry->productName) : QString();
+}
+
+// Simulated devices carry the first supported ids of their kind.
+models::UsbId firstSupportedId(models::DeviceKind kind)
+{
+    for (const models::SupportedId &entry : models::supportedIds()) {
+        if (entry.kind == kind)
+            return entry.id;
+    }
+    return {};
 }
 
 // A factory serial: 32 lower-case hex digits, fixed per model.
@@ -79,8 +75,9 @@ DeviceSpec keyboardSpec(const QString &model, PathStyle style)
 {
     DeviceSpec s;
     s.kind = Kind::Keyboard;
-    s.vendorId = 0x0416;
-    s.productId = 0xB23C;
+    const models::UsbId id = firstSupportedId(models::DeviceKind::Keyboard);
+    s.vendorId = id.vendorId;
+    s.productId = id.productId;
     const QString name = productName(model);
     if (!name.isEmpty())
         s.product = name;
@@ -88,7 +85,8 @@ DeviceSpec keyboardSpec(const QString &model, PathStyle style)
     s.infoText = QStringLiteral("NUC121,01,KB,ZK,%1,V1.02").arg(model);
     s.serial = factorySerial(model);
     s.keyLights = lightList({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16}, 4, 4);
-    if (model.endsWith(QLatin1Char('S')))
+    s.keyCount = models::keyCount(model);
+    if (models::hasSideLights(model))
         s.sideLights = lightList({0, 1, 2, 3, 4}, 4, 4);
     else
         s.sideLights = lightList({}, 0, 0);
@@ -100,8 +98,10 @@ DeviceSpec mouseSpec(const QString &model, PathStyle style)
 {
     DeviceSpec s;
     s.kind = Kind::Mouse;
-    s.vendorId = 0x0C45;
-    s.productId = 0xA21C;
+    const models::UsbId id = firstSupportedId(models::DeviceKind::Mouse);
+    s.vendorId = id.vendorId;
+    s.productId = id.productId;
+    s.keyCount = 0;
     const QString name = productName(model);
     s.product = name.isEmpty() ? QStringLiteral("ZELKA Gaming Mouse") : name;
     s.pathStyle = style;
@@ -128,7 +128,15 @@ DeviceSpec bootloaderSpec(uint16_t vendorId, uint16_t productId)
 
 DeviceSpec bootloaderSpecFor(const DeviceSpec &owner)
 {
-    const BootloaderIds ids = owner.kind == Kind::Mouse ? BootloaderIds::mouse() : BootloaderIds::keyboard();
+    // The model table's first bootloader of the device's vendor: 0416:3F00 for the keyboards,
+    // 0C45:6565 for the mouse.
+    models::UsbId ids = models::bootloaderIds()[0].id;
+    for (const models::BootloaderId &entry : models::bootloaderIds()) {
+        if (entry.id.vendorId == owner.vendorId) {
+            ids = entry.id;
+            break;
+        }
+    }
     DeviceSpec s = bootloaderSpec(ids.vendorId, ids.productId);
     s.pathStyle = owner.pathStyle == PathStyle::WindowsMi02 || owner.pathStyle == PathStyle::WindowsCol06
                       ? PathStyle::WindowsMi02

@@ -53,6 +53,7 @@ struct DeviceSpec {
         uint8_t speedMax = 4;
         uint8_t brightnessMax = 4;
     };
+    int keyCount = 87;                                 // keys of the keyboard's model; 0 for the mouse
     LightList keyLights, sideLights;                   // keyboard: answered to 0x0A and 0x02
     LightList aroundLights, scrollLights, logoLights;  // mouse: answered to 0x43, back to back
     QVector<InterfaceSpec> interfaces;                 // empty: the kind's default set of interfaces for pathStyle

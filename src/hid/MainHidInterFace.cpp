@@ -1,8 +1,11 @@
 #include "MainHidInterFace.h"
 
 #include "DDataManager.h"
+#include "DeviceModels.h"
 #include "HidInterfaceClassifier.h"
 #include "HidLibrary.h"
+#include "RecordText.h"
+#include "SupportedIdMatch.h"
 #include "SysfsReportDescriptorReader.h"
 #include "Timer.h"
 
@@ -21,12 +24,6 @@
 namespace {
 
 const QString kEnumeratorName = QStringLiteral("mainThread");
-
-// Keyboards whose lighting frames go out in batches of 11 instead of 10.
-const QStringList kElevenFrameModels = {
-    QStringLiteral("ZK87S"),  QStringLiteral("ZK104A"), QStringLiteral("ZK104B"), QStringLiteral("ZK104C"),
-    QStringLiteral("ZK104R"), QStringLiteral("ZK104S"), QStringLiteral("ZK104W"),
-};
 
 constexpr int kTurnWaitUs = 100;
 constexpr int kShakeHandsIntervalMs = 700;
@@ -59,7 +56,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObj
     }
     m_threadIndex = threadIndex;
     m_strHidName = hidName;
-    m_elevenFrameBatches = kElevenFrameModels.contains(hidName);
+    m_keyboardBatchFrames = models::framesPerBatch(hidName);
     if (hidName == kEnumeratorName)
         return;
 
@@ -177,7 +174,12 @@ int MainHidInterFace::lightBatchLimit() const
 {
     if (m_lightDataMode == 1)
         return 1;
-    return m_elevenFrameBatches ? 10 : 9;
+    return m_keyboardBatchFrames - 1;
+}
+
+int MainHidInterFace::lightBatchFrames() const
+{
+    return lightBatchLimit() + 1;
 }
 
 int MainHidInterFace::writeLightData(unsigned char *data, int length)
@@ -359,14 +361,6 @@ constexpr int kPayloadOffset = 6;
 constexpr int kMaxPayload = MainHidInterFace::kReportSize - kPayloadOffset;  // 58
 constexpr std::chrono::milliseconds kInfoAnswerWait(250);
 
-template <size_t N>
-void copyText(char (&field)[N], const QByteArray &text)
-{
-    const size_t length = std::min(size_t(text.size()), N - 1);
-    std::memcpy(field, text.constData(), length);
-    field[length] = '\0';
-}
-
 QString wideText(const wchar_t *text)
 {
     return text ? QString::fromWCharArray(text) : QString();
@@ -404,21 +398,6 @@ QString buildDateTime(const QString &buildText)
     const QString year = date.right(4);
     const QString day = date.mid(4, 2).remove(QLatin1Char(' '));
     return QStringLiteral("%1/%2/%3 %4").arg(year, monthNumber(buildText.left(3)), day, time);
-}
-
-// The first supported-device entry with these ids; entries are read as hexadecimal text
-// behind "0x", and one that does not read as a number matches nothing.
-const SupportHidInfo *matchingEntry(const QList<SupportHidInfo> &supportList, int vendorId, int productId)
-{
-    for (const SupportHidInfo &entry : supportList) {
-        bool vidOk = false;
-        bool pidOk = false;
-        const int vid = (QStringLiteral("0x") + QString::fromLatin1(entry.Vid)).toInt(&vidOk, 16);
-        const int pid = (QStringLiteral("0x") + QString::fromLatin1(entry.Pid)).toInt(&pidOk, 16);
-        if (vidOk && pidOk && vid == vendorId && pid == productId)
-            return &entry;
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -499,9 +478,10 @@ void MainHidInterFace::getHidList(int type)
             continue;
         seenPaths.insert(path);
 
-        const SupportHidInfo *entry = matchingEntry(supportList, info->vendor_id, info->product_id);
-        if (!entry)
+        const int entryIndex = supportedEntryIndex(supportList, info->vendor_id, info->product_id);
+        if (entryIndex < 0)
             continue;
+        const SupportHidInfo *entry = &supportList.at(entryIndex);
         const HidInterfaceClassifier::Result kind =
             HidInterfaceClassifier::classify(path, info->interface_number, *m_descriptorReader);
         if (!kind.configuration)
@@ -516,10 +496,10 @@ void MainHidInterFace::getHidList(int type)
         hidStructInfo record;
         record.vid = info->vendor_id;
         record.pid = info->product_id;
-        copyText(record.hidPath, path.toLatin1());
-        copyText(record.manufacturer, wideText(info->manufacturer_string).toLatin1());
-        copyText(record.product, wideText(info->product_string).toLatin1());
-        copyText(record.hidName, kUnqueriedName.toLatin1());
+        setRecordText(record.hidPath, path.toLatin1());
+        setRecordText(record.manufacturer, wideText(info->manufacturer_string).toUtf8());
+        setRecordText(record.product, wideText(info->product_string).toUtf8());
+        setRecordText(record.hidName, kUnqueriedName.toLatin1());
         record.deviceType = entry->type;
         m_hidStructInfoMap.insert(path, record);
         newPaths.append(path);
@@ -564,7 +544,7 @@ void MainHidInterFace::keepOrDrop(const QString &path, const QString &name, cons
         m_hidStructInfoMap.erase(record);
         return;
     }
-    copyText(record->hidName, name.toLatin1());
+    setRecordText(record->hidName, name.toLatin1());
     // The firmware id is the identification text between its first "-" and its first ",".
     QString firmwareId;
     const auto version = m_hidVersionInfoMap.constFind(path);
@@ -575,7 +555,7 @@ void MainHidInterFace::keepOrDrop(const QString &path, const QString &name, cons
         if (dash >= 0 && comma > dash)
             firmwareId = idText.mid(dash + 1, comma - dash - 1);
     }
-    copyText(record->firmwareId, firmwareId.toLatin1());
+    setRecordText(record->firmwareId, firmwareId.toLatin1());
 }
 
 QString MainHidInterFace::getHidDeviceInfo(const QString &path)
@@ -640,13 +620,13 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     const QStringList sections = infoText.split(QLatin1Char(','));
     auto section = [&sections](int i) { return i < sections.size() ? sections.at(i).toLatin1() : QByteArray(); };
     HidDeviceInfo deviceInfo;
-    copyText(deviceInfo.chipName, section(0));
-    copyText(deviceInfo.chipNum, section(1));
-    copyText(deviceInfo.deviceKind, section(2));
-    copyText(deviceInfo.makerTag, section(3));
-    copyText(deviceInfo.hidName, section(4));
-    copyText(deviceInfo.version, section(5));
-    copyText(deviceInfo.hidPath, latinPath);
+    setRecordText(deviceInfo.chipName, section(0));
+    setRecordText(deviceInfo.chipNum, section(1));
+    setRecordText(deviceInfo.deviceKind, section(2));
+    setRecordText(deviceInfo.makerTag, section(3));
+    setRecordText(deviceInfo.hidName, section(4));
+    setRecordText(deviceInfo.version, section(5));
+    setRecordText(deviceInfo.hidPath, latinPath);
     m_hidDeviceInfoMap.insert(path, deviceInfo);
 
     // The build report follows at once.
@@ -659,8 +639,8 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
         const QString versionText = fields.last() + QStringLiteral("---") + buildDateTime(buildText);
         qDebug().noquote() << "------------------------------- Key:" << idText << "  Value:" << versionText;
         HidVersionInfo version;
-        copyText(version.idText, idText.toLatin1());
-        copyText(version.buildText, versionText.toLatin1());
+        setRecordText(version.idText, idText.toLatin1());
+        setRecordText(version.buildText, versionText.toLatin1());
         m_hidVersionInfoMap.insert(path, version);
     }
     hid_close(handle);

@@ -50,6 +50,7 @@ public:
 
     void setLightDataEnabled(bool enabled);
     void setLightDataMode(int mode);  // the device type: 0 keyboard, 1 mouse
+    int lightBatchFrames() const;     // frames a complete batch holds in the current mode
     void setClearLightDataFlag();     // drop the queued frames after the next lighting write
     void clearLightDataList();
 
@@ -118,7 +119,7 @@ private:
     int m_reportId = 1;
     int m_threadIndex = 0;
     QString m_strHidName;
-    bool m_elevenFrameBatches = false;
+    int m_keyboardBatchFrames = 10;
 
     std::mutex m_commandMutex;
     std::deque<Report> m_commandList;

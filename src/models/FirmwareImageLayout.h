@@ -1,11 +1,9 @@
 #pragma once
-// Where a firmware image of each chip family keeps its version block, how long the image is,
-// and the USB ids of the bootloaders the devices start for an update. Read by the version
-// check, the firmware writer and the emulator's image maker and bootloader alike.
+// Where a firmware image of each chip family keeps its version block and how long the image
+// is. Read by the version check, the firmware writer and the emulator's image maker and
+// bootloader alike.
 
 #include <QString>
-
-#include <cstdint>
 
 struct FirmwareImageLayout {
     // The largest image of any family; images are read into a buffer of this size at most.
@@ -25,13 +23,4 @@ struct FirmwareImageLayout {
     // The layout of a chip family, compared exactly (letter case matters). mouseChipName is
     // the chip name the supported-device list gives the mouse; it shares the mouse's layout.
     static FirmwareImageLayout forChipFamily(const QString &chipName, const QString &mouseChipName = QString());
-};
-
-// The USB ids a device carries while it runs its bootloader.
-struct BootloaderIds {
-    uint16_t vendorId = 0;
-    uint16_t productId = 0;
-
-    static BootloaderIds keyboard() { return {0x0416, 0x3F00}; }
-    static BootloaderIds mouse() { return {0x0C45, 0x6565}; }
 };

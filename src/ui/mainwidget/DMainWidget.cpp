@@ -4,6 +4,7 @@
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DeviceModels.h"
 #include "DeviceNotifier.h"
 #include "DHomePage.h"
 #include "DLinkagePage.h"
@@ -13,6 +14,8 @@
 #include "FramelessWindowHelper.h"
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
+#include "SupportedIdMatch.h"
+#include "UserSettings.h"
 #include "xmlInterface.h"
 
 #include <QAction>
@@ -66,21 +69,6 @@ QString themeName(int index)
     default:
         return QStringLiteral("Black");
     }
-}
-
-// A vendor or product id written as four hexadecimal digits; -1 for anything else.
-int hexId(const char *text)
-{
-    const QString value = QString::fromLatin1(text).trimmed();
-    if (value.isEmpty() || value.size() > 4)
-        return -1;
-    bool ok = false;
-    const int id = value.toInt(&ok, 16);
-    for (const QChar c : value) {
-        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c))
-            return -1;
-    }
-    return ok ? id : -1;
 }
 
 // Where a device list file is read from: the "configDir" folder beside the program when the
@@ -163,26 +151,25 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
     readDeviceLists();
 
-    userIniPath = data->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
-    userSettings = new QSettings(userIniPath, QSettings::IniFormat, this);
+    userSettings = std::make_unique<UserSettings>();
     {
-        const QSettings existing(userIniPath, QSettings::IniFormat);
-        if (!existing.contains(QStringLiteral("AutoStart/isAutoStart"))) {
-            userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
+        const UserSettings existing;
+        if (!existing.contains(UserSettingsKey::AutoStart)) {
+            userSettings->setValue(UserSettingsKey::AutoStart, true);
             if (options.registerAutoStart
                 && !AutoStartEntry::enable(QCoreApplication::applicationName(),
                                            QCoreApplication::applicationFilePath()))
                 qDebug() << "---------------- *** Auto start could not be registered *** ----------------";
         }
-        if (!existing.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
-            userSettings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
-        if (!existing.contains(QStringLiteral("CloseToTray/isCloseToTray")))
-            userSettings->setValue(QStringLiteral("CloseToTray/isCloseToTray"), true);
+        if (!existing.contains(UserSettingsKey::MinimizeToTray))
+            userSettings->setValue(UserSettingsKey::MinimizeToTray, true);
+        if (!existing.contains(UserSettingsKey::CloseToTray))
+            userSettings->setValue(UserSettingsKey::CloseToTray, true);
     }
-    userSettings->setValue(QStringLiteral("MainWinID/MainWinIdNum"), int(winId()));
-    userSettings->sync();
-    if (userSettings->status() != QSettings::NoError)
-        qDebug() << "---------------- *** User settings not written:" << userIniPath << "*** ----------------";
+    userSettings->setValue(UserSettingsKey::MainWindowId, int(winId()));
+    if (!userSettings->sync())
+        qDebug() << "---------------- *** User settings not written:" << userSettings->fileName()
+                 << "*** ----------------";
 
     if (data->getSupportAnimation()) {
         pageAnimation = new QPropertyAnimation(ui->stackedWidget_Main, "geometry", this);
@@ -222,7 +209,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
     data->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:") + timeStamp());
 
-    onChangAppTheme(userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+    onChangAppTheme(userSettings->themeIndex());
 
     std::fputs("----------------------------------*** Brivex Runing ***--------------------------------\n", stdout);
     std::fflush(stdout);
@@ -341,12 +328,7 @@ int DMainWidget::supportedEntryFor(const QString &devicePath) const
     int productId = 0;
     if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
         return -1;
-    const QList<SupportHidInfo> supported = DDataManager::getInstance()->getHidSupportList();
-    for (int i = 0; i < supported.size(); ++i) {
-        if (hexId(supported[i].Vid) == vendorId && hexId(supported[i].Pid) == productId)
-            return i;
-    }
-    return -1;
+    return supportedEntryIndex(DDataManager::getInstance()->getHidSupportList(), vendorId, productId);
 }
 
 bool DMainWidget::isBootloaderPath(const QString &devicePath)
@@ -355,8 +337,7 @@ bool DMainWidget::isBootloaderPath(const QString &devicePath)
     int productId = 0;
     if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
         return false;
-    return (vendorId == 0x0416 && (productId == 0x3F00 || productId == 0x3F02))
-           || (vendorId == 0x0C45 && (productId == 0x6565 || productId == 0x4560));
+    return models::isBootloaderId(vendorId, productId);
 }
 
 void DMainWidget::onDeviceArrived(const QString &devicePath)
@@ -872,8 +853,7 @@ void DMainWidget::on_pushButton_Max_clicked()
 void DMainWidget::on_pushButton_Close_clicked()
 {
     stopMacroRecording();
-    const QSettings user(userIniPath, QSettings::IniFormat);
-    if (!user.value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool()) {
+    if (!UserSettings().closeToTray()) {
         onQuitApp();
         return;
     }

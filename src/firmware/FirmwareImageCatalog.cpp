@@ -4,14 +4,12 @@
 #include "FirmwareVersion.h"
 #include "HidRecords.h"
 #include "IntelHexReader.h"
+#include "LogCategories.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcFirmware, "zelka.firmware")
 
 QString recordText(const char *field, size_t width)
 {

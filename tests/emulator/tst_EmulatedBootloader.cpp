@@ -116,7 +116,7 @@ bool waitUntil(const std::function<bool()> &condition, int ms = kWait)
 
 }  // namespace
 
-class TestEmulatedBootloader : public QObject
+class tst_EmulatedBootloader : public QObject
 {
     Q_OBJECT
 
@@ -144,7 +144,7 @@ private:
     bool sendImage(hid_device *h, const QByteArray &image);
 };
 
-bool TestEmulatedBootloader::startUpdate(emu::DeviceId *device, emu::DeviceId *bootloader, hid_device **handle)
+bool tst_EmulatedBootloader::startUpdate(emu::DeviceId *device, emu::DeviceId *bootloader, hid_device **handle)
 {
     *device = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
     emu::setBootloaderDelay(*device, milliseconds(20));
@@ -155,7 +155,7 @@ bool TestEmulatedBootloader::startUpdate(emu::DeviceId *device, emu::DeviceId *b
     return *handle != nullptr;
 }
 
-bool TestEmulatedBootloader::sendImage(hid_device *h, const QByteArray &image)
+bool tst_EmulatedBootloader::sendImage(hid_device *h, const QByteArray &image)
 {
     for (int i = 0; i < packetCount(image); ++i) {
         const int status = sendPacket(h, dataPacket(image, i));
@@ -167,7 +167,7 @@ bool TestEmulatedBootloader::sendImage(hid_device *h, const QByteArray &image)
     return write(h, endPacket()) == 64;
 }
 
-void TestEmulatedBootloader::enterLeavesAndBootloaderArrives_data()
+void tst_EmulatedBootloader::enterLeavesAndBootloaderArrives_data()
 {
     QTest::addColumn<bool>("mouse");
     QTest::addColumn<int>("vendorId");
@@ -176,7 +176,7 @@ void TestEmulatedBootloader::enterLeavesAndBootloaderArrives_data()
     QTest::newRow("mouse") << true << 0x0C45 << 0x6565;
 }
 
-void TestEmulatedBootloader::enterLeavesAndBootloaderArrives()
+void tst_EmulatedBootloader::enterLeavesAndBootloaderArrives()
 {
     QFETCH(bool, mouse);
     QFETCH(int, vendorId);
@@ -203,7 +203,7 @@ void TestEmulatedBootloader::enterLeavesAndBootloaderArrives()
     QCOMPARE(bootloader.owner->unit, 0);
 }
 
-void TestEmulatedBootloader::wholeImageReturnsNewVersion_data()
+void tst_EmulatedBootloader::wholeImageReturnsNewVersion_data()
 {
     QTest::addColumn<bool>("mouse");
     QTest::addColumn<QString>("versionText");
@@ -215,7 +215,7 @@ void TestEmulatedBootloader::wholeImageReturnsNewVersion_data()
     QTest::newRow("serial erased") << false << QString::fromLatin1(kKeyboardImage) << true;
 }
 
-void TestEmulatedBootloader::wholeImageReturnsNewVersion()
+void tst_EmulatedBootloader::wholeImageReturnsNewVersion()
 {
     QFETCH(bool, mouse);
     QFETCH(QString, versionText);
@@ -256,7 +256,7 @@ void TestEmulatedBootloader::wholeImageReturnsNewVersion()
     hid_close(again);
 }
 
-void TestEmulatedBootloader::refusedPackets_data()
+void tst_EmulatedBootloader::refusedPackets_data()
 {
     QTest::addColumn<int>("sendFirst");  // packets sent in order before the bad one
     QTest::addColumn<QByteArray>("bad");
@@ -277,7 +277,7 @@ void TestEmulatedBootloader::refusedPackets_data()
     QTest::newRow("header byte 2") << 3 << header;
 }
 
-void TestEmulatedBootloader::refusedPackets()
+void tst_EmulatedBootloader::refusedPackets()
 {
     QFETCH(int, sendFirst);
     QFETCH(QByteArray, bad);
@@ -297,7 +297,7 @@ void TestEmulatedBootloader::refusedPackets()
     hid_close(h);
 }
 
-void TestEmulatedBootloader::packetSwitches_data()
+void tst_EmulatedBootloader::packetSwitches_data()
 {
     QTest::addColumn<BootloaderFault>("fault");
     QTest::addColumn<int>("expected");  // status; -1 no answer; -2 the write fails
@@ -309,7 +309,7 @@ void TestEmulatedBootloader::packetSwitches_data()
     QTest::newRow("unplug") << BootloaderFault::UnplugAt << -2 << false;
 }
 
-void TestEmulatedBootloader::packetSwitches()
+void tst_EmulatedBootloader::packetSwitches()
 {
     QFETCH(BootloaderFault, fault);
     QFETCH(int, expected);
@@ -335,7 +335,7 @@ void TestEmulatedBootloader::packetSwitches()
     hid_close(h);
 }
 
-void TestEmulatedBootloader::cutTransferReturnsAsBootloader()
+void tst_EmulatedBootloader::cutTransferReturnsAsBootloader()
 {
     emu::DeviceId device = 0, bootloader = 0;
     hid_device *h = nullptr;
@@ -361,7 +361,7 @@ void TestEmulatedBootloader::cutTransferReturnsAsBootloader()
     QCOMPARE(emu::spec(pluggedDevice(emu::Kind::Keyboard)).infoText, QString::fromLatin1(kKeyboardImage));
 }
 
-void TestEmulatedBootloader::noBootloaderAfterEnter()
+void tst_EmulatedBootloader::noBootloaderAfterEnter()
 {
     const emu::DeviceId device = emu::plug(emu::keyboardSpec());
     emu::setBootloaderDelay(device, milliseconds(20));
@@ -370,7 +370,7 @@ void TestEmulatedBootloader::noBootloaderAfterEnter()
     QVERIFY(emu::devices().isEmpty());
 }
 
-void TestEmulatedBootloader::endPacketSwitches_data()
+void tst_EmulatedBootloader::endPacketSwitches_data()
 {
     QTest::addColumn<BootloaderFault>("fault");
     QTest::addColumn<bool>("bootloaderStays");
@@ -380,7 +380,7 @@ void TestEmulatedBootloader::endPacketSwitches_data()
     QTest::newRow("old version") << BootloaderFault::OldVersion << false << emu::keyboardSpec().infoText;
 }
 
-void TestEmulatedBootloader::endPacketSwitches()
+void tst_EmulatedBootloader::endPacketSwitches()
 {
     QFETCH(BootloaderFault, fault);
     QFETCH(bool, bootloaderStays);
@@ -402,7 +402,7 @@ void TestEmulatedBootloader::endPacketSwitches()
     QCOMPARE(emu::devices().contains(bootloader), bootloaderStays);
 }
 
-void TestEmulatedBootloader::switchSetOnceFiresOnce()
+void tst_EmulatedBootloader::switchSetOnceFiresOnce()
 {
     emu::DeviceId device = 0, bootloader = 0;
     hid_device *h = nullptr;
@@ -418,5 +418,5 @@ void TestEmulatedBootloader::switchSetOnceFiresOnce()
     QVERIFY(waitUntil([] { return pluggedDevice(emu::Kind::Keyboard) != 0; }));
 }
 
-QTEST_GUILESS_MAIN(TestEmulatedBootloader)
-#include "TestEmulatedBootloader.moc"
+QTEST_GUILESS_MAIN(tst_EmulatedBootloader)
+#include "tst_EmulatedBootloader.moc"

@@ -1,0 +1,3 @@
+#include "InputHookLog.h"
+
+Q_LOGGING_CATEGORY(lcHook, "zelka.hook")

@@ -78,7 +78,7 @@ void X11InputHook::stop()
     m_thread->wait();
     delete m_thread;
     m_thread = nullptr;
-    m_droppedBefore += m_session->droppedRepeatPairs();
+    m_droppedBefore += m_session->droppedRepeats();
     m_session.reset();
     m_grabHeld = false;
     QMutexLocker lock(&m_queueLock);
@@ -96,9 +96,9 @@ QString X11InputHook::startReason() const
     return m_reason;
 }
 
-quint64 X11InputHook::droppedRepeatPairs() const
+quint64 X11InputHook::droppedRepeats() const
 {
-    return m_droppedBefore + (m_session ? m_session->droppedRepeatPairs() : 0);
+    return m_droppedBefore + (m_session ? m_session->droppedRepeats() : 0);
 }
 
 bool X11InputHook::holdsGrab() const

@@ -31,8 +31,8 @@ public:
     bool isRunning() const override;
     QString startReason() const override;
 
-    // Auto-repeat pairs dropped since this object was made.
-    quint64 droppedRepeatPairs() const;
+    // Auto-repeats dropped since this object was made.
+    quint64 droppedRepeats() const;
     // Whether the keyboard is grabbed right now.
     bool holdsGrab() const;
 

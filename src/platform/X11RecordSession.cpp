@@ -112,6 +112,7 @@ bool X11RecordSession::open(const std::string &display, std::string *reason)
     m_stopRequested = false;
     m_hasPending = false;
     m_batch.clear();
+    m_keysDown.reset();
     return true;
 }
 
@@ -216,11 +217,20 @@ void X11RecordSession::intercept(const unsigned char *data, int length)
         if (raw.kind == X11RawEvent::KeyDown && raw.detail == m_pending.detail &&
             raw.time == m_pending.time) {
             ++m_droppedRepeats; // a release and a press of one key at one time: auto-repeat
+            m_keysDown.set(raw.detail);
             return;
         }
         m_batch.push_back(m_pending);
     }
+    if (raw.kind == X11RawEvent::KeyDown) {
+        if (m_keysDown.test(raw.detail)) {
+            ++m_droppedRepeats; // a press of a key that is down: auto-repeat
+            return;
+        }
+        m_keysDown.set(raw.detail);
+    }
     if (raw.kind == X11RawEvent::KeyUp) {
+        m_keysDown.reset(raw.detail);
         m_pending = raw;
         m_hasPending = true;
         m_pendingSinceMs = nowMs();

@@ -4,11 +4,13 @@
 // RECORD extension, one controlling the recording and holding the keyboard grab.
 //
 // run() is meant for a worker thread: it records until stop() is called (from any thread) and
-// hands the events over in batches, in order. A key's auto-repeat, which X sends as a release
-// and a press with one time stamp, is dropped pair by pair; to see what follows a release the
-// batch ending in one waits up to repeatWaitMs before handing it over.
+// hands the events over in batches, in order. A key's auto-repeat is dropped: the X server
+// records it as another press of a key that is down, or (servers that repeat the core way) as a
+// release and a press with one time stamp; to see what follows a release the batch ending in one
+// waits up to repeatWaitMs before handing it over.
 
 #include <atomic>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -55,8 +57,8 @@ public:
     // Makes run() return; safe from any thread, also before run() starts.
     void stop();
 
-    // Auto-repeat pairs dropped since open().
-    uint64_t droppedRepeatPairs() const { return m_droppedRepeats.load(); }
+    // Auto-repeats dropped since open().
+    uint64_t droppedRepeats() const { return m_droppedRepeats.load(); }
     bool holdsGrab() const { return m_grabbed; }
 
     // Used by the RECORD callback.
@@ -76,6 +78,7 @@ private:
     std::atomic<bool> m_stopRequested{false};
     std::atomic<uint64_t> m_droppedRepeats{0};
     std::vector<X11RawEvent> m_batch;
+    std::bitset<256> m_keysDown; // by X key code, as seen since open()
     bool m_hasPending = false;
     X11RawEvent m_pending;
     int64_t m_pendingSinceMs = 0;

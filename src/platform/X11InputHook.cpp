@@ -29,7 +29,7 @@ InputHook::Status X11InputHook::start(quintptr grabWindow)
 
     auto session = std::make_unique<X11RecordSession>();
     std::string reason;
-    if (!session->open(qgetenv("DISPLAY").toStdString(), &reason)) {
+    if (!session->open(qgetenv("DISPLAY").toStdString(), &reason) || !session->enable(&reason)) {
         m_reason = QString::fromStdString(reason);
         m_status = Status::Failed;
         qCWarning(lcHook) << "Input hook not started:" << m_reason;

@@ -35,7 +35,9 @@ int quietErrorHandler(Display *, XErrorEvent *)
 
 void recordCallback(XPointer closure, XRecordInterceptData *data)
 {
-    if (data->category == XRecordFromServer && data->data)
+    if (data->category == XRecordStartOfData)
+        reinterpret_cast<X11RecordSession *>(closure)->markStarted();
+    else if (data->category == XRecordFromServer && data->data)
         reinterpret_cast<X11RecordSession *>(closure)->intercept(data->data, int(data->data_len) * 4);
     XRecordFreeData(data);
 }
@@ -110,6 +112,7 @@ bool X11RecordSession::open(const std::string &display, std::string *reason)
     if (pipe2(m_wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return fail("no wake-up pipe");
     m_stopRequested = false;
+    m_started = false;
     m_hasPending = false;
     m_batch.clear();
     m_keysDown.reset();
@@ -247,22 +250,40 @@ void X11RecordSession::flushPending(bool force, int64_t now)
     }
 }
 
+bool X11RecordSession::enable(std::string *reason)
+{
+    auto fail = [&](const char *text) {
+        if (reason)
+            *reason = text;
+        return false;
+    };
+    if (!m_x || !m_x->context)
+        return fail("the recording is not open");
+    if (!XRecordEnableContextAsync(m_x->data, m_x->context, recordCallback, reinterpret_cast<XPointer>(this)))
+        return fail("the recording cannot be enabled");
+    XFlush(m_x->data);
+    // Events count from the server's start-of-data reply: wait for it, so that nothing typed
+    // after enable() returns is missed.
+    const int64_t until = nowMs() + 2000;
+    pollfd fd = {ConnectionNumber(m_x->data), POLLIN, 0};
+    while (!m_started) {
+        const int64_t left = until - nowMs();
+        if (left <= 0)
+            return fail("the X server did not start the recording");
+        poll(&fd, 1, int(left));
+        XRecordProcessReplies(m_x->data);
+    }
+    return true;
+}
+
 bool X11RecordSession::run(const BatchHandler &onBatch, const GrabGuard &keepGrab, std::string *reason)
 {
-    if (!m_x || !m_x->context) {
+    if (!m_started) {
         if (reason)
-            *reason = "the recording is not open";
-        return false;
-    }
-    if (!XRecordEnableContextAsync(m_x->data, m_x->context, recordCallback,
-                                   reinterpret_cast<XPointer>(this))) {
-        if (reason)
-            *reason = "the recording cannot be enabled";
+            *reason = "the recording is not enabled";
         releaseGrab();
         return false;
     }
-    XFlush(m_x->data);
-
     pollfd fds[3] = {{ConnectionNumber(m_x->data), POLLIN, 0},
                      {ConnectionNumber(m_x->control), POLLIN, 0},
                      {m_wakePipe[0], POLLIN, 0}};
@@ -270,6 +291,8 @@ bool X11RecordSession::run(const BatchHandler &onBatch, const GrabGuard &keepGra
         int timeout = 100;
         if (m_hasPending)
             timeout = int(std::max<int64_t>(0, m_pendingSinceMs + m_repeatWaitMs - nowMs()));
+        if (!m_batch.empty())
+            timeout = 0; // read while enabling
         poll(fds, 3, timeout);
         if (fds[2].revents & POLLIN) {
             char drain[16];

@@ -3,7 +3,7 @@
 // connections to the display, one recording every client's key and button events through the
 // RECORD extension, one controlling the recording and holding the keyboard grab.
 //
-// run() is meant for a worker thread: it records until stop() is called (from any thread) and
+// After enable(), run() is meant for a worker thread: it records until stop() is called (from any thread) and
 // hands the events over in batches, in order. A key's auto-repeat is dropped: the X server
 // records it as another press of a key that is down, or (servers that repeat the core way) as a
 // release and a press with one time stamp; to see what follows a release the batch ending in one
@@ -48,9 +48,12 @@ public:
     bool isXWayland() const { return m_xwayland; }
 
     // Grabs the keyboard with window as grab window, trying again for about retryMs while another
-    // client holds it. Called on the thread that will run(). Returns false with the reason.
+    // client holds it. Called before run(), on the thread that opened the session. Returns false with the
+    // reason.
     bool grabKeyboard(unsigned long window, int retryMs, std::string *reason);
 
+    // Starts the recording and waits until the server has begun it. False with the reason.
+    bool enable(std::string *reason);
     // Records until stop(); ends with the grab released and the recording disabled. Returns
     // false with the reason when the recording could not be enabled.
     bool run(const BatchHandler &onBatch, const GrabGuard &keepGrab, std::string *reason);
@@ -63,6 +66,7 @@ public:
 
     // Used by the RECORD callback.
     void intercept(const unsigned char *data, int length);
+    void markStarted() { m_started = true; }
 
 private:
     void close();
@@ -75,6 +79,7 @@ private:
     int m_wakePipe[2] = {-1, -1};
     bool m_xwayland = false;
     bool m_grabbed = false;
+    bool m_started = false;
     std::atomic<bool> m_stopRequested{false};
     std::atomic<uint64_t> m_droppedRepeats{0};
     std::vector<X11RawEvent> m_batch;

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kXCodeA = 38; // X key code of a
+constexpr int kXCodeA = 38;           // X key code of a
 const int kKeys[] = {38, 39, 40, 41}; // a, s, d, f
 
 double percentile(std::vector<double> values, double p)

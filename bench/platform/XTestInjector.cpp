@@ -1,9 +1,12 @@
 #include "XTestInjector.h"
 
-#include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/Xlib.h>
 
-XTestInjector::XTestInjector() : m_display(XOpenDisplay(nullptr)) {}
+XTestInjector::XTestInjector()
+    : m_display(XOpenDisplay(nullptr))
+{
+}
 
 XTestInjector::~XTestInjector()
 {

@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int kXCodeA = 38;           // X key code of a
-const int kKeys[] = {38, 39, 40, 41}; // a, s, d, f
+constexpr int kXCodeA = 38;            // X key code of a
+const int kKeys[] = {38, 39, 40, 41};  // a, s, d, f
 
 double percentile(std::vector<double> values, double p)
 {
@@ -29,8 +29,7 @@ double percentile(std::vector<double> values, double p)
     return values[index];
 }
 
-struct Receiver
-{
+struct Receiver {
     int seen = 0;
     quint32 lastTime = 0;
 };
@@ -125,7 +124,7 @@ void BM_InputHookFlood(benchmark::State &state)
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < events / 2; ++i) {
-            const int key = kKeys[i % 4]; // never one key twice in a row: no repeat look-alikes
+            const int key = kKeys[i % 4];  // never one key twice in a row: no repeat look-alikes
             injector.key(key, true, false);
             injector.key(key, false, false);
         }
@@ -140,4 +139,4 @@ void BM_InputHookFlood(benchmark::State &state)
 }
 BENCHMARK(BM_InputHookFlood)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -2,8 +2,8 @@
 
 #include "InputHook.h"
 #include "InputHookFactory.h"
-#include "InputHookLog.h"
 #include "InputKeyTable.h"
+#include "LogCategories.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -32,9 +32,8 @@ constexpr int kWheelStep = 120;
 // The process-wide part of the hooks: the registry, the held keys and the capture's state.
 // GUI thread only. Held keys are kept by key code, not by virtual-key: keys that share a
 // virtual-key (Enter and the pad's Enter, the Japanese conversion keys) are told apart.
-struct HookState
-{
-    QPointer<WindowsHookInterface> registered; // under "HOOK"
+struct HookState {
+    QPointer<WindowsHookInterface> registered;  // under "HOOK"
     std::array<unsigned char, WindowsHookInterface::kPressedKeyCapacity> pressed{};
     int pressedCount = 0;
     QPointer<InputHook> connectedHook;
@@ -82,11 +81,11 @@ void onKey(int linuxCode, bool down, quint32 time)
 {
     HookState &s = state();
     if (linuxCode < 0 || linuxCode > 255)
-        return; // no key of the keyboard
+        return;  // no key of the keyboard
     const InputKey key = InputKeyTable::lookup(linuxCode);
     if (down) {
         if (isPressed(linuxCode))
-            return; // held: only its first down counts
+            return;  // held: only its first down counts
         // A key beyond the table's places is signalled all the same, just not remembered.
         if (s.pressedCount < WindowsHookInterface::kPressedKeyCapacity)
             s.pressed[size_t(s.pressedCount++)] = static_cast<unsigned char>(linuxCode);
@@ -119,7 +118,7 @@ void onButton(int button, bool down, int x, int y, quint32 time)
     case 4:
     case 5:
         if (!down)
-            return; // a wheel step is one press and its release
+            return;  // a wheel step is one press and its release
         message = kWheel;
         record.wheelDelta = button == 4 ? kWheelStep : -kWheelStep;
         break;
@@ -129,7 +128,7 @@ void onButton(int button, bool down, int x, int y, quint32 time)
         record.button = button == 8 ? 1 : 2;
         break;
     default:
-        return; // sideways wheel and further buttons are not read
+        return;  // sideways wheel and further buttons are not read
     }
     HookState &s = state();
     s.eventTime = time;
@@ -150,9 +149,10 @@ quintptr grabWindow()
     return 0;
 }
 
-} // namespace
+}  // namespace
 
-WindowsHookInterface::WindowsHookInterface(QObject *parent) : QObject(parent)
+WindowsHookInterface::WindowsHookInterface(QObject *parent)
+    : QObject(parent)
 {
     state().registered = this;
 }

@@ -18,13 +18,12 @@
 using WPARAM = quintptr;
 using LPARAM = qintptr;
 
-struct HookMouseRecord
-{
-    int x = 0; // screen pixels
+struct HookMouseRecord {
+    int x = 0;  // screen pixels
     int y = 0;
-    int button = 0;     // side buttons: 1 back, 2 forward; 0 for the others
-    int wheelDelta = 0; // 120 away from the user, -120 towards
-    quint32 time = 0;   // the display server's milliseconds
+    int button = 0;      // side buttons: 1 back, 2 forward; 0 for the others
+    int wheelDelta = 0;  // 120 away from the user, -120 towards
+    quint32 time = 0;    // the display server's milliseconds
 };
 
 class WindowsHookInterface : public QObject

@@ -16,9 +16,9 @@ class InputHook : public QObject
     Q_OBJECT
 public:
     enum class Status {
-        Full,    // the whole desktop's input
-        Limited, // only part of it: our own windows, or the X programs of a Wayland desktop
-        Failed,  // nothing started
+        Full,     // the whole desktop's input
+        Limited,  // only part of it: our own windows, or the X programs of a Wayland desktop
+        Failed,   // nothing started
     };
     Q_ENUM(Status)
 

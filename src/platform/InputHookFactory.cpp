@@ -1,6 +1,6 @@
 #include "InputHookFactory.h"
 
-#include "InputHookLog.h"
+#include "LogCategories.h"
 #include "OwnWindowInputHook.h"
 #include "X11InputHook.h"
 #include "X11RecordSession.h"
@@ -26,7 +26,7 @@ QPointer<InputHook> &current()
     return hook;
 }
 
-} // namespace
+}  // namespace
 
 InputHook *InputHookFactory::instance()
 {

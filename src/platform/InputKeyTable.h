@@ -9,9 +9,8 @@
 // and its Enter is 13 with the extended bit. The Japanese keys that share a virtual-key (255)
 // differ by scan code. US 104, ISO 105 and Japanese 109 boards are covered in full.
 
-struct InputKey
-{
-    int virtualKey = 0; // 0: a key the table does not know
+struct InputKey {
+    int virtualKey = 0;  // 0: a key the table does not know
     int scanCode = 0;
     bool extended = false;
     int hidUsage = 0;

@@ -1,6 +1,6 @@
 #include "OwnWindowInputHook.h"
 
-#include "InputHookLog.h"
+#include "LogCategories.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kKeyCodeOffset = 8; // native scan codes are X key codes: the kernel's plus 8
+constexpr int kKeyCodeOffset = 8;  // native scan codes are X key codes: the kernel's plus 8
 
 int buttonNumber(Qt::MouseButton button)
 {
@@ -29,10 +29,11 @@ int buttonNumber(Qt::MouseButton button)
     }
 }
 
-} // namespace
+}  // namespace
 
 OwnWindowInputHook::OwnWindowInputHook(const QString &reason, QObject *parent)
-    : InputHook(parent), m_reason(reason)
+    : InputHook(parent)
+    , m_reason(reason)
 {
 }
 

@@ -1,6 +1,6 @@
 #include "X11InputHook.h"
 
-#include "InputHookLog.h"
+#include "LogCategories.h"
 #include "X11RecordSession.h"
 
 #include <QThread>
@@ -9,10 +9,11 @@
 
 namespace {
 constexpr int kGrabRetryMs = 200;
-constexpr int kKeyCodeOffset = 8; // X key codes are the kernel's plus 8
-} // namespace
+constexpr int kKeyCodeOffset = 8;  // X key codes are the kernel's plus 8
+}  // namespace
 
-X11InputHook::X11InputHook(QObject *parent) : InputHook(parent)
+X11InputHook::X11InputHook(QObject *parent)
+    : InputHook(parent)
 {
     m_clock.start();
 }
@@ -54,9 +55,7 @@ InputHook::Status X11InputHook::start(quintptr grabWindow)
     m_thread = QThread::create([this, recorder] {
         std::string runReason;
         const bool ran = recorder->run(
-            [this](std::vector<X11RawEvent> &&batch) {
-                queueBatch(QVector<X11RawEvent>(batch.begin(), batch.end()));
-            },
+            [this](std::vector<X11RawEvent> &&batch) { queueBatch(QVector<X11RawEvent>(batch.begin(), batch.end())); },
             [this] { return keepGrab(); }, &runReason);
         m_grabHeld = false;
         if (!ran)
@@ -144,17 +143,15 @@ void X11InputHook::deliver()
     for (const Batch &batch : qAsConst(batches)) {
         for (const X11RawEvent &event : batch.events) {
             if (!m_running)
-                return; // a receiver stopped the hook: nothing more is signalled
+                return;  // a receiver stopped the hook: nothing more is signalled
             switch (event.kind) {
             case X11RawEvent::KeyDown:
             case X11RawEvent::KeyUp:
-                emit keyEvent(int(event.detail) - kKeyCodeOffset, event.kind == X11RawEvent::KeyDown,
-                              event.time);
+                emit keyEvent(int(event.detail) - kKeyCodeOffset, event.kind == X11RawEvent::KeyDown, event.time);
                 break;
             case X11RawEvent::ButtonDown:
             case X11RawEvent::ButtonUp:
-                emit buttonEvent(event.detail, event.kind == X11RawEvent::ButtonDown, event.x, event.y,
-                                 event.time);
+                emit buttonEvent(event.detail, event.kind == X11RawEvent::ButtonDown, event.x, event.y, event.time);
                 break;
             }
         }

@@ -40,8 +40,7 @@ public:
     void setStallLimit(int milliseconds);
 
 private:
-    struct Batch
-    {
+    struct Batch {
         QVector<X11RawEvent> events;
         qint64 queuedAt = 0;
     };

@@ -1,8 +1,8 @@
 #include "X11RecordSession.h"
 
+#include <X11/extensions/record.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
-#include <X11/extensions/record.h>
 
 #include <algorithm>
 #include <chrono>
@@ -11,10 +11,9 @@
 #include <thread>
 #include <unistd.h>
 
-struct X11RecordSession::Connections
-{
-    Display *control = nullptr; // creates and disables the recording, holds the grab
-    Display *data = nullptr;    // receives the recorded events
+struct X11RecordSession::Connections {
+    Display *control = nullptr;  // creates and disables the recording, holds the grab
+    Display *data = nullptr;     // receives the recorded events
     XRecordContext context = 0;
 };
 
@@ -47,9 +46,12 @@ const char *displayName(const std::string &display)
     return display.empty() ? nullptr : display.c_str();
 }
 
-} // namespace
+}  // namespace
 
-X11RecordSession::X11RecordSession(int repeatWaitMs) : m_repeatWaitMs(repeatWaitMs) {}
+X11RecordSession::X11RecordSession(int repeatWaitMs)
+    : m_repeatWaitMs(repeatWaitMs)
+{
+}
 
 X11RecordSession::~X11RecordSession()
 {
@@ -150,8 +152,7 @@ bool X11RecordSession::grabKeyboard(unsigned long window, int retryMs, std::stri
     }
     const int64_t until = nowMs() + retryMs;
     for (;;) {
-        const int result =
-            XGrabKeyboard(m_x->control, window, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+        const int result = XGrabKeyboard(m_x->control, window, False, GrabModeAsync, GrabModeAsync, CurrentTime);
         if (result == GrabSuccess) {
             XSync(m_x->control, False);
             m_grabbed = true;
@@ -217,9 +218,8 @@ void X11RecordSession::intercept(const unsigned char *data, int length)
 
     if (m_hasPending) {
         m_hasPending = false;
-        if (raw.kind == X11RawEvent::KeyDown && raw.detail == m_pending.detail &&
-            raw.time == m_pending.time) {
-            ++m_droppedRepeats; // a release and a press of one key at one time: auto-repeat
+        if (raw.kind == X11RawEvent::KeyDown && raw.detail == m_pending.detail && raw.time == m_pending.time) {
+            ++m_droppedRepeats;  // a release and a press of one key at one time: auto-repeat
             m_keysDown.set(raw.detail);
             return;
         }
@@ -227,7 +227,7 @@ void X11RecordSession::intercept(const unsigned char *data, int length)
     }
     if (raw.kind == X11RawEvent::KeyDown) {
         if (m_keysDown.test(raw.detail)) {
-            ++m_droppedRepeats; // a press of a key that is down: auto-repeat
+            ++m_droppedRepeats;  // a press of a key that is down: auto-repeat
             return;
         }
         m_keysDown.set(raw.detail);
@@ -292,7 +292,7 @@ bool X11RecordSession::run(const BatchHandler &onBatch, const GrabGuard &keepGra
         if (m_hasPending)
             timeout = int(std::max<int64_t>(0, m_pendingSinceMs + m_repeatWaitMs - nowMs()));
         if (!m_batch.empty())
-            timeout = 0; // read while enabling
+            timeout = 0;  // read while enabling
         poll(fds, 3, timeout);
         if (fds[2].revents & POLLIN) {
             char drain[16];

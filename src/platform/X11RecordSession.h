@@ -16,14 +16,13 @@
 #include <string>
 #include <vector>
 
-struct X11RawEvent
-{
+struct X11RawEvent {
     enum Kind : uint8_t { KeyDown, KeyUp, ButtonDown, ButtonUp };
     Kind kind = KeyDown;
-    uint8_t detail = 0; // X key code or button number
-    int16_t x = 0;      // root coordinates
+    uint8_t detail = 0;  // X key code or button number
+    int16_t x = 0;       // root coordinates
     int16_t y = 0;
-    uint32_t time = 0; // server milliseconds
+    uint32_t time = 0;  // server milliseconds
 };
 
 class X11RecordSession
@@ -83,7 +82,7 @@ private:
     std::atomic<bool> m_stopRequested{false};
     std::atomic<uint64_t> m_droppedRepeats{0};
     std::vector<X11RawEvent> m_batch;
-    std::bitset<256> m_keysDown; // by X key code, as seen since open()
+    std::bitset<256> m_keysDown;  // by X key code, as seen since open()
     bool m_hasPending = false;
     X11RawEvent m_pending;
     int64_t m_pendingSinceMs = 0;

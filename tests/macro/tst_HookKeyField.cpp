@@ -9,8 +9,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QVBoxLayout>
 #include <QtTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -28,7 +28,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 class tst_HookKeyField : public QObject
 {
@@ -40,8 +40,8 @@ private slots:
 
 void tst_HookKeyField::fieldKeepsFocusAndGetsNoKey()
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb") ||
-        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
         if (!qEnvironmentVariableIsEmpty("CI"))
             QFAIL("needs an X server and xdotool (run through tests/platform/input-hook-xvfb.sh)");
         QSKIP("needs an X server and xdotool: run through tests/platform/input-hook-xvfb.sh");
@@ -64,9 +64,8 @@ void tst_HookKeyField::fieldKeepsFocusAndGetsNoKey()
     QCOMPARE(WindowsHookInterface::startStatus(), WindowsHookInterface::StartStatus::Full);
 
     QProcess typing;
-    typing.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("20"), QStringLiteral("a"),
-                  QStringLiteral("KP_Enter")});
+    typing.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("20"),
+                                             QStringLiteral("a"), QStringLiteral("KP_Enter")});
     QVERIFY(typing.waitForFinished(30000));
     QTRY_COMPARE_WITH_TIMEOUT(keys.count(), 4, 10000);
     QCOMPARE(keys.at(0), (QVariantList{65, 30, 1, 0}));

@@ -12,13 +12,13 @@
 #include <memory>
 
 namespace {
-constexpr int kA = 30; // kernel key codes
+constexpr int kA = 30;  // kernel key codes
 constexpr int kB = 48;
 constexpr int kEnter = 28;
 constexpr int kPadEnter = 96;
 constexpr int kHenkan = 92;
 constexpr int kYen = 124;
-} // namespace
+}  // namespace
 
 class tst_WindowsHookInterface : public QObject
 {
@@ -67,7 +67,7 @@ void tst_WindowsHookInterface::lastBuiltReceives()
     QSignalSpy firstMouse(&first, &WindowsHookInterface::sigMouseRecviveStream);
     QSignalSpy lastMouse(&last, &WindowsHookInterface::sigMouseRecviveStream);
 
-    QCOMPARE(first.startHook(2), 1); // the earlier one starts, the later one hears
+    QCOMPARE(first.startHook(2), 1);  // the earlier one starts, the later one hears
     m_fake->press(kA);
     m_fake->button(1, true);
     QCOMPARE(lastKeys.count(), 1);
@@ -82,11 +82,11 @@ void tst_WindowsHookInterface::anyStopEndsTheCapture()
     WindowsHookInterface a;
     WindowsHookInterface b;
     QCOMPARE(a.startHook(1), 1);
-    QCOMPARE(b.startHook(3), 1); // already running: nothing more
+    QCOMPARE(b.startHook(3), 1);  // already running: nothing more
     QCOMPARE(m_fake->starts, 1);
     QCOMPARE(b.stopHook(), 1);
     QVERIFY(!m_fake->isRunning());
-    QCOMPARE(a.stopHook(), 1); // stopping a stopped capture is fine
+    QCOMPARE(a.stopHook(), 1);  // stopping a stopped capture is fine
 }
 
 void tst_WindowsHookInterface::destroyedRegistrantIsNeverCalled()
@@ -96,10 +96,10 @@ void tst_WindowsHookInterface::destroyedRegistrantIsNeverCalled()
     auto gone = std::make_unique<WindowsHookInterface>();
     QCOMPARE(gone->startHook(1), 1);
     gone.reset();
-    m_fake->press(kA); // would reach freed memory with a plain pointer (the sanitizer build sees it)
+    m_fake->press(kA);  // would reach freed memory with a plain pointer (the sanitizer build sees it)
     m_fake->release(kA);
     m_fake->button(3, true);
-    QCOMPARE(survivorKeys.count(), 0); // the entry only changes when a handle is built
+    QCOMPARE(survivorKeys.count(), 0);  // the entry only changes when a handle is built
     survivor.stopHook();
 }
 
@@ -109,7 +109,7 @@ void tst_WindowsHookInterface::heldKeySignalsOnce()
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX);
     QCOMPARE(hook.startHook(1), 1);
     m_fake->press(kA);
-    m_fake->press(kA); // a repeat that reached us
+    m_fake->press(kA);  // a repeat that reached us
     m_fake->press(kA);
     QCOMPARE(WindowsHookInterface::pressedKeyCodes(), QList<int>{kA});
     m_fake->release(kA);
@@ -126,9 +126,9 @@ void tst_WindowsHookInterface::keysSharingAVirtualKeyAreApart()
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX);
     QCOMPARE(hook.startHook(1), 1);
     m_fake->press(kEnter);
-    m_fake->press(kPadEnter); // both virtual-key 13, told apart by the extended bit
+    m_fake->press(kPadEnter);  // both virtual-key 13, told apart by the extended bit
     m_fake->press(kHenkan);
-    m_fake->press(kYen); // both virtual-key 255, told apart by the scan code
+    m_fake->press(kYen);  // both virtual-key 255, told apart by the scan code
     QCOMPARE(keys.count(), 4);
     QCOMPARE(keys.at(1), (QVariantList{13, 28, 1, 1}));
     QCOMPARE(keys.at(3), (QVariantList{255, 125, 1, 0}));
@@ -143,7 +143,7 @@ void tst_WindowsHookInterface::releaseOfAKeyHeldBeforeStart()
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX);
     QCOMPARE(hook.startHook(1), 1);
     m_fake->press(kA);
-    m_fake->release(kB); // went down before the start
+    m_fake->release(kB);  // went down before the start
     QCOMPARE(keys.count(), 2);
     QCOMPARE(keys.at(1), (QVariantList{66, 48, 0, 128}));
     QCOMPARE(WindowsHookInterface::pressedKeyCodes(), QList<int>{kA});
@@ -159,12 +159,12 @@ void tst_WindowsHookInterface::modeFourKeepsHeldKeys()
     hook.stopHook();
 
     QCOMPARE(hook.startHook(4), 1);
-    m_fake->press(kA); // still held: a repeat
+    m_fake->press(kA);  // still held: a repeat
     QCOMPARE(keys.count(), 1);
     hook.stopHook();
 
     QCOMPARE(hook.startHook(1), 1);
-    m_fake->press(kA); // forgotten: a fresh down
+    m_fake->press(kA);  // forgotten: a fresh down
     QCOMPARE(keys.count(), 2);
     QCOMPARE(keys.at(1).at(2).toInt(), 1);
     hook.stopHook();
@@ -194,7 +194,7 @@ void tst_WindowsHookInterface::failedStartThenGoodStart()
 {
     WindowsHookInterface hook;
     QSignalSpy keys(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX);
-    InputHookFactory::instance(); // made now so the test can set it up
+    InputHookFactory::instance();  // made now so the test can set it up
     m_fake->failStarts = 1;
     QCOMPARE(hook.startHook(1), 0);
     QVERIFY(!m_fake->isRunning());
@@ -257,7 +257,7 @@ void tst_WindowsHookInterface::mouseMessages_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<bool>("down");
-    QTest::addColumn<int>("message"); // 0: nothing signalled
+    QTest::addColumn<int>("message");  // 0: nothing signalled
     QTest::addColumn<int>("recordButton");
     QTest::addColumn<int>("wheelDelta");
     QTest::newRow("left down") << 1 << true << 513 << 0 << 0;
@@ -290,7 +290,7 @@ void tst_WindowsHookInterface::mouseMessages()
         ++calls;
         seenCode = nCode;
         seenMessage = w;
-        seen = *reinterpret_cast<const HookMouseRecord *>(l); // valid during the emission
+        seen = *reinterpret_cast<const HookMouseRecord *>(l);  // valid during the emission
     });
     QCOMPARE(hook.startHook(1), 1);
     m_fake->button(button, down, 640, 480, 77);

@@ -3,7 +3,10 @@
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
-X11TestDisplay::X11TestDisplay() : m_display(XOpenDisplay(nullptr)) {}
+X11TestDisplay::X11TestDisplay()
+    : m_display(XOpenDisplay(nullptr))
+{
+}
 
 X11TestDisplay::~X11TestDisplay()
 {
@@ -30,8 +33,8 @@ bool X11TestDisplay::setAutoRepeat(int delayMs, int intervalMs)
 
 bool X11TestDisplay::grabKeyboard()
 {
-    const int result = XGrabKeyboard(m_display, DefaultRootWindow(m_display), False, GrabModeAsync,
-                                     GrabModeAsync, CurrentTime);
+    const int result =
+        XGrabKeyboard(m_display, DefaultRootWindow(m_display), False, GrabModeAsync, GrabModeAsync, CurrentTime);
     XSync(m_display, False);
     return result == GrabSuccess;
 }

@@ -106,7 +106,7 @@ void tst_InputKeyTable::boardsAreComplete()
     const QList<int> extra = {86, 124, 92, 93, 94, 89};
 
     QSet<int> usages;
-    QSet<QPair<int, int>> places; // virtual-key and scan code with its E0 bit
+    QSet<QPair<int, int>> places;  // virtual-key and scan code with its E0 bit
     for (int code : us104 + extra) {
         QVERIFY2(InputKeyTable::contains(code), qPrintable(QString::number(code)));
         const InputKey key = InputKeyTable::lookup(code);

@@ -9,8 +9,8 @@
 #include <QMouseEvent>
 #include <QRasterWindow>
 #include <QSignalSpy>
-#include <QWheelEvent>
 #include <QtTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -26,15 +26,14 @@ protected:
     void mousePressEvent(QMouseEvent *) override { ++presses; }
 };
 
-void sendKey(QWindow *window, QEvent::Type type, quint32 nativeScanCode, bool autoRepeat = false,
-             ulong time = 0)
+void sendKey(QWindow *window, QEvent::Type type, quint32 nativeScanCode, bool autoRepeat = false, ulong time = 0)
 {
     QKeyEvent event(type, Qt::Key_A, Qt::NoModifier, nativeScanCode, 0, 0, QString(), autoRepeat);
     event.setTimestamp(time);
     QCoreApplication::sendEvent(window, &event);
 }
 
-} // namespace
+}  // namespace
 
 class tst_OwnWindowInputHook : public QObject
 {
@@ -52,13 +51,13 @@ void tst_OwnWindowInputHook::keysAreSignalledAndEaten()
     QSignalSpy keys(&hook, &InputHook::keyEvent);
 
     sendKey(&window, QEvent::KeyPress, 38);
-    QCOMPARE(keys.count(), 0); // not started
+    QCOMPARE(keys.count(), 0);  // not started
     QCOMPARE(window.keys, 1);
 
     QCOMPARE(hook.start(0), InputHook::Status::Limited);
     QCOMPARE(hook.startReason(), QStringLiteral("no X display"));
     sendKey(&window, QEvent::KeyPress, 38, false, 1234);
-    sendKey(&window, QEvent::KeyPress, 38, true, 1300); // auto-repeat: eaten, not signalled
+    sendKey(&window, QEvent::KeyPress, 38, true, 1300);  // auto-repeat: eaten, not signalled
     sendKey(&window, QEvent::KeyRelease, 38, false, 1400);
     QCOMPARE(keys.count(), 2);
     QCOMPARE(keys.at(0), (QVariantList{30, true, 1234u}));
@@ -81,14 +80,11 @@ void tst_OwnWindowInputHook::buttonsAndWheel()
 
     const QPointF local(5, 6);
     const QPointF global(105, 206);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::RightButton, Qt::RightButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::RightButton, Qt::NoButton,
-                        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::RightButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &release);
-    QWheelEvent wheel(local, global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(local, global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(&window, &wheel);
     QMouseEvent back(QEvent::MouseButtonPress, local, global, Qt::BackButton, Qt::BackButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &back);
@@ -98,7 +94,7 @@ void tst_OwnWindowInputHook::buttonsAndWheel()
     QCOMPARE(buttons.at(1).mid(0, 2), (QVariantList{3, false}));
     QCOMPARE(buttons.at(2).mid(0, 2), (QVariantList{5, true}));
     QCOMPARE(buttons.at(3).mid(0, 2), (QVariantList{8, true}));
-    QCOMPARE(window.presses, 2); // the mouse is not eaten
+    QCOMPARE(window.presses, 2);  // the mouse is not eaten
     hook.stop();
 }
 

@@ -19,15 +19,13 @@
 
 namespace {
 
-struct KeySeen
-{
+struct KeySeen {
     int code;
     bool down;
     quint32 time;
 };
 
-struct ButtonSeen
-{
+struct ButtonSeen {
     int button;
     bool down;
 };
@@ -67,7 +65,7 @@ const QList<QPair<QString, int>> &burstKeys()
     return keys;
 }
 
-} // namespace
+}  // namespace
 
 class tst_X11InputHook : public QObject
 {
@@ -90,7 +88,7 @@ private slots:
 private:
     void xdotool(const QStringList &arguments);
 
-    X11TestDisplay *m_display = nullptr; // the test's own connection
+    X11TestDisplay *m_display = nullptr;  // the test's own connection
     FieldWindow *m_window = nullptr;
     X11InputHook *m_hook = nullptr;
     QList<KeySeen> m_keys;
@@ -163,7 +161,7 @@ void tst_X11InputHook::burstArrivesWholeWhileTheGuiStalls()
     QProcess typing;
     typing.start(QStringLiteral("xdotool"), arguments);
     QTRY_VERIFY_WITH_TIMEOUT(m_keys.size() >= 20, 20000);
-    QThread::msleep(300); // the GUI thread stalls mid-burst; the recorder goes on
+    QThread::msleep(300);  // the GUI thread stalls mid-burst; the recorder goes on
     QVERIFY(typing.waitForFinished(30000));
     QCOMPARE(typing.exitCode(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 100, 10000);
@@ -206,7 +204,7 @@ void tst_X11InputHook::grabSwallowsKeysAndKeepsFocus()
     m_hook->stop();
     xdotool({QStringLiteral("key"), QStringLiteral("a")});
     QTRY_COMPARE_WITH_TIMEOUT(m_window->keys, 2, 10000);
-    QCOMPARE(m_keys.size(), 4); // nothing after the stop
+    QCOMPARE(m_keys.size(), 4);  // nothing after the stop
 }
 
 void tst_X11InputHook::capsLockStillToggles()
@@ -268,7 +266,7 @@ void tst_X11InputHook::anotherClientsGrab()
     QElapsedTimer waited;
     waited.start();
     QCOMPARE(m_hook->start(m_window->winId()), InputHook::Status::Full);
-    QVERIFY(waited.elapsed() >= 150); // it tried again for a while
+    QVERIFY(waited.elapsed() >= 150);  // it tried again for a while
     QVERIFY(!m_hook->holdsGrab());
     xdotool({QStringLiteral("key"), QStringLiteral("a")});
     QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, 10000);
@@ -285,12 +283,12 @@ void tst_X11InputHook::stalledGuiLetsTheKeyboardGo()
     QProcess typing;
     typing.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("a")});
     QVERIFY(typing.waitForFinished(30000));
-    QThread::msleep(800); // the program hangs with events waiting
+    QThread::msleep(800);  // the program hangs with events waiting
     QTRY_VERIFY_WITH_TIMEOUT(!m_hook->holdsGrab(), 5000);
     // Another client can take the keyboard now.
     QVERIFY(m_display->grabKeyboard());
     m_display->ungrabKeyboard();
-    QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, 10000); // and nothing was lost
+    QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, 10000);  // and nothing was lost
 }
 
 QTEST_MAIN(tst_X11InputHook)

@@ -1,3 +1,0 @@
-#include "InputHookLog.h"
-
-Q_LOGGING_CATEGORY(lcHook, "zelka.hook")

@@ -1,7 +1,8 @@
 #include "XTestInjector.h"
 
-#include <X11/extensions/XTest.h>
 #include <X11/Xlib.h>
+// After Xlib, which they build on.
+#include <X11/extensions/XTest.h>
 
 XTestInjector::XTestInjector()
     : m_display(XOpenDisplay(nullptr))

@@ -1,7 +1,8 @@
 #include "X11RecordSession.h"
 
-#include <X11/extensions/record.h>
 #include <X11/Xlib.h>
+// After Xlib, which they build on.
+#include <X11/extensions/record.h>
 #include <X11/Xproto.h>
 
 #include <algorithm>

@@ -1,7 +1,8 @@
 #include "X11TestDisplay.h"
 
-#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+// After Xlib, which they build on.
+#include <X11/XKBlib.h>
 
 X11TestDisplay::X11TestDisplay()
     : m_display(XOpenDisplay(nullptr))

@@ -180,12 +180,12 @@ void tst_X11InputHook::burstArrivesWholeWhileTheGuiStalls()
         if (i > 0)
             pressGaps.append(qint64(press.time) - qint64(m_keys.at(2 * i - 2).time));
     }
-    // The server's time stamps follow xdotool's spacing (20 ms a key), not our delivery:
-    // no gap below it, and the typical one near it even with the stall.
+    // The server's time stamps follow xdotool's spacing (20 ms a key), not our delivery, which
+    // the stall bunched up: the typical gap is near 20 ms, and time never runs backwards.
     std::sort(pressGaps.begin(), pressGaps.end());
-    QVERIFY2(pressGaps.first() >= 15, qPrintable(QString::number(pressGaps.first())));
-    QVERIFY2(pressGaps.at(pressGaps.size() / 2) <= 100,
-             qPrintable(QString::number(pressGaps.at(pressGaps.size() / 2))));
+    const qint64 median = pressGaps.at(pressGaps.size() / 2);
+    QVERIFY2(pressGaps.first() >= 0, qPrintable(QString::number(pressGaps.first())));
+    QVERIFY2(median >= 15 && median <= 100, qPrintable(QString::number(median)));
     QCOMPARE(m_window->keys, 0);
 }
 

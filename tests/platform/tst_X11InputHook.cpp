@@ -84,6 +84,8 @@ private slots:
     void buttons();
     void anotherClientsGrab();
     void stalledGuiLetsTheKeyboardGo();
+    void stopDuringAnEventEndsTheBatch();
+    void failedStartLeavesNothingRunning();
 
 private:
     void xdotool(const QStringList &arguments);
@@ -289,6 +291,34 @@ void tst_X11InputHook::stalledGuiLetsTheKeyboardGo()
     QVERIFY(m_display->grabKeyboard());
     m_display->ungrabKeyboard();
     QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, 10000);  // and nothing was lost
+}
+
+void tst_X11InputHook::stopDuringAnEventEndsTheBatch()
+{
+    connect(m_hook, &InputHook::keyEvent, m_hook, [this] { m_hook->stop(); });
+    QCOMPARE(m_hook->start(m_window->winId()), InputHook::Status::Full);
+    xdotool({QStringLiteral("key"), QStringLiteral("a"), QStringLiteral("b")});
+    QTRY_VERIFY_WITH_TIMEOUT(!m_keys.isEmpty(), 10000);
+    QTest::qWait(200);
+    QCOMPARE(m_keys.size(), 1);  // nothing is signalled after the stop, not even the rest of its batch
+    QVERIFY(!m_hook->isRunning());
+}
+
+void tst_X11InputHook::failedStartLeavesNothingRunning()
+{
+    const QByteArray display = qgetenv("DISPLAY");
+    qputenv("DISPLAY", ":4095");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not started")));
+    QCOMPARE(m_hook->start(m_window->winId()), InputHook::Status::Failed);
+    qputenv("DISPLAY", display);
+    QVERIFY(!m_hook->isRunning());
+    QVERIFY(!m_hook->startReason().isEmpty());
+    m_hook->stop();
+
+    QCOMPARE(m_hook->start(m_window->winId()), InputHook::Status::Full);
+    QVERIFY(m_hook->startReason().isEmpty());
+    xdotool({QStringLiteral("key"), QStringLiteral("a")});
+    QTRY_COMPARE_WITH_TIMEOUT(m_keys.size(), 2, 10000);
 }
 
 QTEST_MAIN(tst_X11InputHook)

@@ -10,6 +10,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "InputHookFactory.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    InputHookFactory::preferX11Platform(argc, argv);
     emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
     emu::plug(emu::mouseSpec(QStringLiteral("ZM1")));
 

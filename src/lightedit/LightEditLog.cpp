@@ -1,0 +1,3 @@
+#include "LightEditLog.h"
+
+Q_LOGGING_CATEGORY(lcLightEdit, "zelka.ui")

@@ -26,9 +26,10 @@ BasicColorArea::BasicColorArea(QWidget *parent) : QWidget(parent), m_mainLayout(
 {
     m_mainLayout->setContentsMargins(0, 0, 0, 0);
     m_mainLayout->setSpacing(2);
-    setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/images/deviceLed/addColorDef.png);}"
-                                 "QPushButton:hover{border-image:url(:/images/deviceLed/addColorSel.png);}"
-                                 "QPushButton:pressed{border-image:url(:/images/deviceLed/addColorSel.png);}"));
+    setStyleSheet(
+        QStringLiteral("QPushButton{border-image:url(:/images/deviceLed/addColorDef.png);}"
+                       "QPushButton:hover{border-image:url(:/images/deviceLed/addColorSel.png);}"
+                       "QPushButton:pressed{border-image:url(:/images/deviceLed/addColorSel.png);}"));
 }
 
 BasicColorArea::~BasicColorArea()
@@ -89,11 +90,10 @@ void BasicColorArea::buildRows()
     }
 
     using Slot = void (BasicColorArea::*)();
-    static const Slot addSlots[] = {&BasicColorArea::onAddColor01, &BasicColorArea::onAddColor02,
-                                    &BasicColorArea::onAddColor03, &BasicColorArea::onAddColor04,
-                                    &BasicColorArea::onAddColor05, &BasicColorArea::onAddColor06,
-                                    &BasicColorArea::onAddColor07, &BasicColorArea::onAddColor08,
-                                    &BasicColorArea::onAddColor09};
+    static const Slot addSlots[] = {
+        &BasicColorArea::onAddColor01, &BasicColorArea::onAddColor02, &BasicColorArea::onAddColor03,
+        &BasicColorArea::onAddColor04, &BasicColorArea::onAddColor05, &BasicColorArea::onAddColor06,
+        &BasicColorArea::onAddColor07, &BasicColorArea::onAddColor08, &BasicColorArea::onAddColor09};
     m_slotRow = newRow();
     for (int k = 0; k < slotTotal; ++k) {
         auto *button = new QPushButton(this);
@@ -126,7 +126,8 @@ void BasicColorArea::addColorItem(int slot, int r, int g, int b)
         return;
     }
 
-    auto *item = new BasicColorItem(QColor(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255), 255), this);
+    auto *item =
+        new BasicColorItem(QColor(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255), 255), this);
     item->setIndex(slot);
     connect(item, &BasicColorItem::itemClickedSignal, this, &BasicColorArea::colorItemSelcSignal);
     connect(item, &BasicColorItem::sigBasicColorItemMouseRightButtonPress, this,

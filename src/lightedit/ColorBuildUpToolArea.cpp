@@ -25,8 +25,8 @@ ColorBuildUpToolArea::ColorBuildUpToolArea(QWidget *parent) : QWidget(parent)
 bool ColorBuildUpToolArea::initColorBuildUp(const QList<ColorPair> &pairs, int count)
 {
     if (count < 2 || count != pairs.size()) {
-        qCWarning(lcLightEdit) << "ColorBuildUpToolArea: a build-up of" << count << "stops from" << pairs.size()
-                               << "colour pairs refused";
+        qCWarning(lcLightEdit) << "ColorBuildUpToolArea: a build-up of" << count << "stops from"
+                               << pairs.size() << "colour pairs refused";
         return false;
     }
 

@@ -134,8 +134,7 @@ void SVColorArea::paintEvent(QPaintEvent *)
     painter.drawEllipse(QRectF(10, 10, 140, 140));
 
     const double span = 360 - m_startAngleMargin - m_endAngleMargin;
-    const double angle =
-        -(span / (m_rotationMaximum - m_rotationMinimum) * (m_rotation - m_rotationMinimum));
+    const double angle = -(span / (m_rotationMaximum - m_rotationMinimum) * (m_rotation - m_rotationMinimum));
     painter.setPen(Qt::NoPen);
     painter.translate(kCentre, kCentre);
     painter.rotate(angle);
@@ -188,8 +187,7 @@ void SVColorArea::turnHandleTowards(const QPoint &pos)
 {
     const QPointF d = QPointF(pos) - QPointF(rect().center());
     const double angle = std::atan2(d.x(), d.y()) * 180.0 / M_PI;
-    double rotation =
-        (180.0 + angle) * ((m_rotationMaximum - m_rotationMinimum) / 360.0) + m_rotationMinimum;
+    double rotation = (180.0 + angle) * ((m_rotationMaximum - m_rotationMinimum) / 360.0) + m_rotationMinimum;
     if (rotation <= m_rotationMinimum)
         rotation = m_rotationMinimum;
     else if (rotation >= m_rotationMaximum)

@@ -52,7 +52,8 @@ SliderToolArea::SliderToolArea(QWidget *parent) : QWidget(parent), m_slider(new 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     const QStringList text = theme.DeviceColorToolSliderTextColor.split(QLatin1Char(','));
     setThemeColors(component(text, 0), component(text, 1), component(text, 2),
-                   theme.DeviceColorToolSliderTopColor, theme.DeviceColorToolSliderBottomColor, theme.TextFont);
+                   theme.DeviceColorToolSliderTopColor, theme.DeviceColorToolSliderBottomColor,
+                   theme.TextFont);
 }
 
 SliderToolArea::~SliderToolArea() = default;

@@ -259,7 +259,8 @@ void TestBasicColorArea::onePopupAtATime()
 
     // The delete removes the swatch last clicked.
     QSignalSpy deleted(area.get(), &BasicColorArea::sigDeleteColor);
-    QTest::mouseClick(area->deletePopup()->findChild<deleteBasicColorItemTool *>()->deleteButton(), Qt::LeftButton);
+    QTest::mouseClick(area->deletePopup()->findChild<deleteBasicColorItemTool *>()->deleteButton(),
+                      Qt::LeftButton);
     QCOMPARE(deleted.count(), 1);
     QCOMPARE(deleted.at(0).at(0).toInt(), 1);
     area.reset();

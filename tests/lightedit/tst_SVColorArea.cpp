@@ -73,13 +73,16 @@ void TestSVColorArea::press_data()
     QTest::addColumn<int>("reportedAngle");
 
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        const QByteArray name = button == Qt::LeftButton ? "left" : button == Qt::RightButton ? "right" : "middle";
-        QTest::newRow(name + " in the disc") << QPoint(100, 90) << int(button) << true << 100 << 165 << 0.0 << 0;
+        const QByteArray name = button == Qt::LeftButton    ? "left"
+                                : button == Qt::RightButton ? "right"
+                                                            : "middle";
+        QTest::newRow(name + " in the disc")
+            << QPoint(100, 90) << int(button) << true << 100 << 165 << 0.0 << 0;
         // sqrt(42^2 + 42^2) = 59.4 picks; sqrt(43^2 + 42^2) = 60.1 turns the handle.
         QTest::newRow(name + " at 59.4") << QPoint(122, 122) << int(button) << true << 122 << 133 << 0.0 << 0;
         const double at60 = (180.0 + qRadiansToDegrees(std::atan2(44.0, 43.0))) / 3.6;
-        QTest::newRow(name + " at 60.1") << QPoint(123, 122) << int(button) << false << 0 << 0 << at60
-                                         << int(-3.6 * at60);
+        QTest::newRow(name + " at 60.1")
+            << QPoint(123, 122) << int(button) << false << 0 << 0 << at60 << int(-3.6 * at60);
         QTest::newRow(name + " corner") << QPoint(5, 5) << int(button) << false << 0 << 0 << 12.5 << -45;
     }
     QTest::newRow("below") << QPoint(79, 155) << int(Qt::LeftButton) << false << 0 << 0 << 50.0 << -180;

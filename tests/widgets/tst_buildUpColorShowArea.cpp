@@ -54,10 +54,11 @@ void TestBuildUpColorShowArea::showsTheBuildUp_data()
     // Beyond the last stop the last colour carries on.
     QTest::newRow("inner stops") << QList<double>{0.3, 0.6} << QList<QColor>{Qt::green, Qt::blue}
                                  << QColor(Qt::green) << QColor(Qt::blue);
-    QTest::newRow("more stops than colours")
-        << QList<double>{0, 1, 0.5} << QList<QColor>{Qt::red, Qt::blue} << QColor(Qt::red) << QColor(Qt::blue);
+    QTest::newRow("more stops than colours") << QList<double>{0, 1, 0.5} << QList<QColor>{Qt::red, Qt::blue}
+                                             << QColor(Qt::red) << QColor(Qt::blue);
     QTest::newRow("more colours than stops")
-        << QList<double>{0, 1} << QList<QColor>{Qt::red, Qt::blue, Qt::green} << QColor(Qt::red) << QColor(Qt::blue);
+        << QList<double>{0, 1} << QList<QColor>{Qt::red, Qt::blue, Qt::green} << QColor(Qt::red)
+        << QColor(Qt::blue);
     QTest::newRow("stops out of range")
         << QList<double>{-3, 7} << QList<QColor>{Qt::red, Qt::blue} << QColor(Qt::red) << QColor(Qt::blue);
 }

@@ -2,8 +2,8 @@
 
 #include "ArrowWidget.h"
 #include "BasicColorItem.h"
-#include "LightEditLog.h"
 #include "deleteBasicColorItemTool.h"
+#include "LogCategories.h"
 
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -20,16 +20,17 @@ QHBoxLayout *newRow()
     return row;
 }
 
-} // namespace
+}  // namespace
 
-BasicColorArea::BasicColorArea(QWidget *parent) : QWidget(parent), m_mainLayout(new QVBoxLayout(this))
+BasicColorArea::BasicColorArea(QWidget *parent)
+    : QWidget(parent)
+    , m_mainLayout(new QVBoxLayout(this))
 {
     m_mainLayout->setContentsMargins(0, 0, 0, 0);
     m_mainLayout->setSpacing(2);
-    setStyleSheet(
-        QStringLiteral("QPushButton{border-image:url(:/images/deviceLed/addColorDef.png);}"
-                       "QPushButton:hover{border-image:url(:/images/deviceLed/addColorSel.png);}"
-                       "QPushButton:pressed{border-image:url(:/images/deviceLed/addColorSel.png);}"));
+    setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/images/deviceLed/addColorDef.png);}"
+                                 "QPushButton:hover{border-image:url(:/images/deviceLed/addColorSel.png);}"
+                                 "QPushButton:pressed{border-image:url(:/images/deviceLed/addColorSel.png);}"));
 }
 
 BasicColorArea::~BasicColorArea()
@@ -41,7 +42,7 @@ BasicColorArea::~BasicColorArea()
 void BasicColorArea::setMode(int mode)
 {
     if (m_slotRow) {
-        qCWarning(lcLightEdit) << "BasicColorArea: rows already built; mode" << mode << "ignored";
+        qCWarning(lcUi) << "BasicColorArea: rows already built; mode" << mode << "ignored";
         return;
     }
     m_mode = mode;
@@ -63,10 +64,9 @@ void BasicColorArea::buildRows()
     QList<QList<QColor>> presetRows;
     int slotTotal = 0;
     if (m_mode == 0) {
-        presetRows = {{QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0), QColor(0, 255, 0),
-                       QColor(0, 255, 255)},
-                      {QColor(255, 0, 255), QColor(128, 0, 255), QColor(0, 0, 255), QColor(0, 0, 0),
-                       QColor(255, 255, 255)}};
+        presetRows = {
+            {QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0), QColor(0, 255, 0), QColor(0, 255, 255)},
+            {QColor(255, 0, 255), QColor(128, 0, 255), QColor(0, 0, 255), QColor(0, 0, 0), QColor(255, 255, 255)}};
         slotTotal = 5;
     } else if (m_mode == 1) {
         presetRows = {{QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0), QColor(0, 255, 0),
@@ -74,7 +74,7 @@ void BasicColorArea::buildRows()
                        QColor(255, 255, 255)}};
         slotTotal = 9;
     } else {
-        qCWarning(lcLightEdit) << "BasicColorArea: unknown mode" << m_mode;
+        qCWarning(lcUi) << "BasicColorArea: unknown mode" << m_mode;
         return;
     }
 
@@ -117,17 +117,16 @@ BasicColorItem *BasicColorArea::userItemAt(int slot) const
 void BasicColorArea::addColorItem(int slot, int r, int g, int b)
 {
     if (slot < 0 || slot >= slotCount()) {
-        qCWarning(lcLightEdit) << "BasicColorArea: no slot" << slot << "in mode" << m_mode;
+        qCWarning(lcUi) << "BasicColorArea: no slot" << slot << "in mode" << m_mode;
         return;
     }
     if (userItemAt(slot)) {
         // The first colour stored for a slot is the one a delete removes, so it is the one shown.
-        qCWarning(lcLightEdit) << "BasicColorArea: slot" << slot << "already holds a colour";
+        qCWarning(lcUi) << "BasicColorArea: slot" << slot << "already holds a colour";
         return;
     }
 
-    auto *item =
-        new BasicColorItem(QColor(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255), 255), this);
+    auto *item = new BasicColorItem(QColor(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255), 255), this);
     item->setIndex(slot);
     connect(item, &BasicColorItem::itemClickedSignal, this, &BasicColorArea::colorItemSelcSignal);
     connect(item, &BasicColorItem::sigBasicColorItemMouseRightButtonPress, this,

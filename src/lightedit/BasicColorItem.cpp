@@ -3,7 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-BasicColorItem::BasicColorItem(const QColor &colour, QWidget *parent) : QLabel(parent), m_color(colour)
+BasicColorItem::BasicColorItem(const QColor &colour, QWidget *parent)
+    : QLabel(parent)
+    , m_color(colour)
 {
     setFixedSize(12, 12);
     setFocusPolicy(Qt::NoFocus);

@@ -1,12 +1,14 @@
 #include "ColorBuildUpSlider.h"
 
-#include "LightEditLog.h"
+#include "LogCategories.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
 
-ColorBuildUpSlider::ColorBuildUpSlider(int index, QWidget *parent) : QWidget(parent), m_index(index)
+ColorBuildUpSlider::ColorBuildUpSlider(int index, QWidget *parent)
+    : QWidget(parent)
+    , m_index(index)
 {
     setFixedSize(10, 20);
 }
@@ -26,7 +28,7 @@ void ColorBuildUpSlider::mousePressEvent(QMouseEvent *event)
         emit sigSelectSliderStatus(true);
         update();
     } else if (event->button() == Qt::RightButton) {
-        qCDebug(lcLightEdit) << "---------- RightButton ADD ---------";
+        qCDebug(lcUi) << "---------- RightButton ADD ---------";
     }
 }
 

@@ -1,7 +1,7 @@
 #include "ColorBuildUpToolArea.h"
 
 #include "ColorBuildUpSlider.h"
-#include "LightEditLog.h"
+#include "LogCategories.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -13,20 +13,21 @@ namespace {
 constexpr int kPinY = 12;
 constexpr int kPinWidth = 10;
 constexpr int kPinHeight = 20;
-constexpr int kBarMargin = 6; // the bar leaves this much room on either side
+constexpr int kBarMargin = 6;  // the bar leaves this much room on either side
 
-} // namespace
+}  // namespace
 
-ColorBuildUpToolArea::ColorBuildUpToolArea(QWidget *parent) : QWidget(parent)
+ColorBuildUpToolArea::ColorBuildUpToolArea(QWidget *parent)
+    : QWidget(parent)
 {
-    qCDebug(lcLightEdit) << "--------------------- ColorBuildUpToolArea init OVER -----------------------";
+    qCDebug(lcUi) << "--------------------- ColorBuildUpToolArea init OVER -----------------------";
 }
 
 bool ColorBuildUpToolArea::initColorBuildUp(const QList<ColorPair> &pairs, int count)
 {
     if (count < 2 || count != pairs.size()) {
-        qCWarning(lcLightEdit) << "ColorBuildUpToolArea: a build-up of" << count << "stops from"
-                               << pairs.size() << "colour pairs refused";
+        qCWarning(lcUi) << "ColorBuildUpToolArea: a build-up of" << count << "stops from" << pairs.size()
+                        << "colour pairs refused";
         return false;
     }
 
@@ -96,7 +97,7 @@ void ColorBuildUpToolArea::mouseMoveEvent(QMouseEvent *event)
 void ColorBuildUpToolArea::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton)
-        qCDebug(lcLightEdit) << "---------- RightButton ---------";
+        qCDebug(lcUi) << "---------- RightButton ---------";
     else if (event->button() == Qt::LeftButton)
         update();
 }
@@ -110,7 +111,7 @@ void ColorBuildUpToolArea::wheelEvent(QWheelEvent *event)
 {
     const int degrees = event->angleDelta().y();
     if (degrees != 0)
-        qCDebug(lcLightEdit) << "--------------------wheelEvent degrees:" << degrees;
+        qCDebug(lcUi) << "--------------------wheelEvent degrees:" << degrees;
 }
 
 void ColorBuildUpToolArea::paintEvent(QPaintEvent *)

@@ -1,6 +1,6 @@
 #include "SVColorArea.h"
 
-#include "LightEditLog.h"
+#include "LogCategories.h"
 #include "SystemScreenPixelReader.h"
 
 #include <QConicalGradient>
@@ -27,10 +27,11 @@ QString hexText(int red, int green, int blue)
         .toUpper();
 }
 
-} // namespace
+}  // namespace
 
 SVColorArea::SVColorArea(QWidget *parent)
-    : QWidget(parent), m_pixelReader(std::make_shared<SystemScreenPixelReader>())
+    : QWidget(parent)
+    , m_pixelReader(std::make_shared<SystemScreenPixelReader>())
 {
     setFixedSize(kSide, kSide);
     ensureColorImage();
@@ -209,7 +210,7 @@ void SVColorArea::pickAt(const QPoint &globalPos, const QPoint &localPos)
         if (m_colorImage.rect().contains(pixel))
             colour = m_colorImage.pixelColor(pixel);
         if (colour.alpha() == 0) {
-            qCDebug(lcLightEdit) << "SVColorArea: no colour to pick at" << localPos;
+            qCDebug(lcUi) << "SVColorArea: no colour to pick at" << localPos;
             return;
         }
     }

@@ -1,7 +1,7 @@
 #include "SliderToolArea.h"
 
 #include "DDataManager.h"
-#include "LightEditLog.h"
+#include "LogCategories.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kEdge = 18; // nine pixels before the first and after the last tick mark
+constexpr int kEdge = 18;  // nine pixels before the first and after the last tick mark
 constexpr int kHeight = 55;
 
 const char *const kSliderStyle = "QSlider::add-page:Horizontal{"
@@ -40,9 +40,11 @@ int component(const QStringList &parts, int i)
     return qBound(0, parts.value(i).trimmed().toInt(), 255);
 }
 
-} // namespace
+}  // namespace
 
-SliderToolArea::SliderToolArea(QWidget *parent) : QWidget(parent), m_slider(new QSlider(Qt::Horizontal, this))
+SliderToolArea::SliderToolArea(QWidget *parent)
+    : QWidget(parent)
+    , m_slider(new QSlider(Qt::Horizontal, this))
 {
     m_slider->setMinimum(0);
     m_slider->setMaximum(m_maximum);
@@ -51,9 +53,8 @@ SliderToolArea::SliderToolArea(QWidget *parent) : QWidget(parent), m_slider(new 
 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     const QStringList text = theme.DeviceColorToolSliderTextColor.split(QLatin1Char(','));
-    setThemeColors(component(text, 0), component(text, 1), component(text, 2),
-                   theme.DeviceColorToolSliderTopColor, theme.DeviceColorToolSliderBottomColor,
-                   theme.TextFont);
+    setThemeColors(component(text, 0), component(text, 1), component(text, 2), theme.DeviceColorToolSliderTopColor,
+                   theme.DeviceColorToolSliderBottomColor, theme.TextFont);
 }
 
 SliderToolArea::~SliderToolArea() = default;
@@ -63,7 +64,7 @@ void SliderToolArea::setMaximum(int steps)
     if (steps < 1) {
         // Nothing to choose from: one value. The width and the spacing stay, so that the next
         // real number of steps is laid out from them.
-        qCDebug(lcLightEdit) << "SliderToolArea: no steps (" << steps << "), a single value";
+        qCDebug(lcUi) << "SliderToolArea: no steps (" << steps << "), a single value";
         m_maximum = 0;
         m_slider->setMaximum(0);
         update();

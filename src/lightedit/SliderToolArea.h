@@ -23,8 +23,8 @@ public:
     int tickStep() const { return m_tickStep; }
     void setTexts(const QString &title, const QString &lowText, const QString &highText);
     // addPageColor and subPageColor are "r,g,b" as the theme holds them.
-    void setThemeColors(int red, int green, int blue, const QString &addPageColor,
-                        const QString &subPageColor, const QString &fontFamily);
+    void setThemeColors(int red, int green, int blue, const QString &addPageColor, const QString &subPageColor,
+                        const QString &fontFamily);
     QSlider *slider() const { return m_slider; }
 
 signals:

@@ -3,7 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-buildUpColorShowArea::buildUpColorShowArea(QWidget *parent) : QWidget(parent)
+buildUpColorShowArea::buildUpColorShowArea(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
 }

@@ -9,7 +9,10 @@
 class FixedPixelReader : public ScreenPixelReader
 {
 public:
-    explicit FixedPixelReader(const QColor &colour) : m_colour(colour) {}
+    explicit FixedPixelReader(const QColor &colour)
+        : m_colour(colour)
+    {
+    }
 
     std::optional<QColor> colorAt(const QPoint &globalPos) const override
     {

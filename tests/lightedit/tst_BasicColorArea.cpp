@@ -7,8 +7,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 #include <QtTest>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -54,7 +54,7 @@ std::unique_ptr<BasicColorArea> shownArea(int mode)
     return area;
 }
 
-} // namespace
+}  // namespace
 
 class TestBasicColorArea : public QObject
 {
@@ -259,8 +259,7 @@ void TestBasicColorArea::onePopupAtATime()
 
     // The delete removes the swatch last clicked.
     QSignalSpy deleted(area.get(), &BasicColorArea::sigDeleteColor);
-    QTest::mouseClick(area->deletePopup()->findChild<deleteBasicColorItemTool *>()->deleteButton(),
-                      Qt::LeftButton);
+    QTest::mouseClick(area->deletePopup()->findChild<deleteBasicColorItemTool *>()->deleteButton(), Qt::LeftButton);
     QCOMPARE(deleted.count(), 1);
     QCOMPARE(deleted.at(0).at(0).toInt(), 1);
     area.reset();

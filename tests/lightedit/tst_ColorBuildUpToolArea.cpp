@@ -37,13 +37,11 @@ Pairs sixPairs()
 void dragPinTo(ColorBuildUpSlider *pin, int editorX)
 {
     const QPoint local(editorX - pin->x(), 5);
-    QMouseEvent move(QEvent::MouseMove, local, pin->mapToGlobal(local), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, local, pin->mapToGlobal(local), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pin, &move);
 }
 
-struct Editor
-{
+struct Editor {
     Editor()
     {
         area.setFixedSize(185, 65);
@@ -52,7 +50,7 @@ struct Editor
     ColorBuildUpToolArea area;
 };
 
-} // namespace
+}  // namespace
 
 class TestColorBuildUpToolArea : public QObject
 {
@@ -164,8 +162,8 @@ void TestColorBuildUpToolArea::rightPressSelectsNothing()
     ColorBuildUpSlider *pin = e.area.pin(3);
     QTest::mousePress(pin, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
     QVERIFY(!pin->isSelected());
-    QMouseEvent move(QEvent::MouseMove, QPoint(-10, 5), pin->mapToGlobal(QPoint(-10, 5)), Qt::NoButton,
-                     Qt::RightButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPoint(-10, 5), pin->mapToGlobal(QPoint(-10, 5)), Qt::NoButton, Qt::RightButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(pin, &move);
     QCOMPARE(updated.count(), 0);
     QCOMPARE(pin->x(), 102);

@@ -28,11 +28,11 @@ QList<QVariant> lastReport(SVColorArea &wheel)
 
 bool near(const QColor &a, const QColor &b, int tolerance)
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+           && qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
-} // namespace
+}  // namespace
 
 class TestSVColorArea : public QObject
 {
@@ -73,16 +73,13 @@ void TestSVColorArea::press_data()
     QTest::addColumn<int>("reportedAngle");
 
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        const QByteArray name = button == Qt::LeftButton    ? "left"
-                                : button == Qt::RightButton ? "right"
-                                                            : "middle";
-        QTest::newRow(name + " in the disc")
-            << QPoint(100, 90) << int(button) << true << 100 << 165 << 0.0 << 0;
+        const QByteArray name = button == Qt::LeftButton ? "left" : button == Qt::RightButton ? "right" : "middle";
+        QTest::newRow(name + " in the disc") << QPoint(100, 90) << int(button) << true << 100 << 165 << 0.0 << 0;
         // sqrt(42^2 + 42^2) = 59.4 picks; sqrt(43^2 + 42^2) = 60.1 turns the handle.
         QTest::newRow(name + " at 59.4") << QPoint(122, 122) << int(button) << true << 122 << 133 << 0.0 << 0;
         const double at60 = (180.0 + qRadiansToDegrees(std::atan2(44.0, 43.0))) / 3.6;
-        QTest::newRow(name + " at 60.1")
-            << QPoint(123, 122) << int(button) << false << 0 << 0 << at60 << int(-3.6 * at60);
+        QTest::newRow(name + " at 60.1") << QPoint(123, 122) << int(button) << false << 0 << 0 << at60
+                                         << int(-3.6 * at60);
         QTest::newRow(name + " corner") << QPoint(5, 5) << int(button) << false << 0 << 0 << 12.5 << -45;
     }
     QTest::newRow("below") << QPoint(79, 155) << int(Qt::LeftButton) << false << 0 << 0 << 50.0 << -180;
@@ -144,11 +141,11 @@ void TestSVColorArea::dragFromRingKeepsTurning()
     QSignalSpy sv(&wheel, &SVColorArea::svChangedSignal);
     QTest::mousePress(&wheel, Qt::LeftButton, Qt::NoModifier, QPoint(155, 79));
     QCOMPARE(wheel.rotation(), 75.0);
-    dragTo(wheel, QPoint(79, 100)); // inside the disc, below the centre
+    dragTo(wheel, QPoint(79, 100));  // inside the disc, below the centre
     QCOMPARE(wheel.rotation(), 50.0);
     dragTo(wheel, QPoint(3, 79));
     QCOMPARE(wheel.rotation(), 25.0);
-    dragTo(wheel, QPoint(300, 79)); // far outside the widget
+    dragTo(wheel, QPoint(300, 79));  // far outside the widget
     QCOMPARE(wheel.rotation(), 75.0);
     QTest::mouseRelease(&wheel, Qt::LeftButton, Qt::NoModifier, QPoint(300, 79));
     QCOMPARE(sv.count(), 0);

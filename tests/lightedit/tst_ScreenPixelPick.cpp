@@ -15,7 +15,11 @@ namespace {
 class Filled : public QWidget
 {
 public:
-    explicit Filled(const QColor &colour) : m_colour(colour) { setFixedSize(60, 40); }
+    explicit Filled(const QColor &colour)
+        : m_colour(colour)
+    {
+        setFixedSize(60, 40);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), m_colour); }
@@ -26,8 +30,8 @@ private:
 
 bool near(const QColor &a, const QColor &b, int tolerance)
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+           && qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
 // Lets the X server draw what the program painted.
@@ -38,7 +42,7 @@ void settle(QWidget &widget)
     QTest::qWait(300);
 }
 
-} // namespace
+}  // namespace
 
 class TestScreenPixelPick : public QObject
 {

@@ -30,8 +30,7 @@ void TestSliderToolArea::widths_data()
     // From a 165 wide slider: 147 / 4 = 36.75 gives 37; 148 / 9 = 16.44 gives 17;
     // 153 / 4 = 38.25 gives 38; 152 / 4 = 38.0 stays.
     QTest::newRow("4") << IntList{4} << IntList{166} << IntList{37};
-    QTest::newRow("drift 4 9 4 4") << IntList{4, 9, 4, 4} << IntList{166, 171, 170, 170}
-                                   << IntList{37, 17, 38, 38};
+    QTest::newRow("drift 4 9 4 4") << IntList{4, 9, 4, 4} << IntList{166, 171, 170, 170} << IntList{37, 17, 38, 38};
     QTest::newRow("one step") << IntList{1} << IntList{165} << IntList{147};
 }
 
@@ -144,8 +143,7 @@ void TestSliderToolArea::tickMarksInTheThemeTextColour()
     for (const int x : {9, 83, 157})
         QCOMPARE(shot.pixelColor(qFloor(x * r), qFloor(52 * r)).rgb(), text.rgb());
 
-    area.setThemeColors(10, 200, 30, QStringLiteral("1,2,3"), QStringLiteral("4,5,6"),
-                        QStringLiteral("Sans"));
+    area.setThemeColors(10, 200, 30, QStringLiteral("1,2,3"), QStringLiteral("4,5,6"), QStringLiteral("Sans"));
     const QImage after = area.grab().toImage();
     QCOMPARE(after.pixelColor(qFloor(46 * r), qFloor(52 * r)).rgb(), QColor(10, 200, 30).rgb());
 }

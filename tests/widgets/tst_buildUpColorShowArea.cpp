@@ -17,11 +17,11 @@ QImage render(buildUpColorShowArea &strip)
 bool near(QRgb pixel, const QColor &colour)
 {
     const QColor c = QColor::fromRgba(pixel);
-    return qAbs(c.red() - colour.red()) <= 3 && qAbs(c.green() - colour.green()) <= 3 &&
-           qAbs(c.blue() - colour.blue()) <= 3;
+    return qAbs(c.red() - colour.red()) <= 3 && qAbs(c.green() - colour.green()) <= 3
+           && qAbs(c.blue() - colour.blue()) <= 3;
 }
 
-} // namespace
+}  // namespace
 
 class TestBuildUpColorShowArea : public QObject
 {
@@ -52,15 +52,14 @@ void TestBuildUpColorShowArea::showsTheBuildUp_data()
     QTest::newRow("two") << QList<double>{0, 1} << QList<QColor>{Qt::red, Qt::blue} << QColor(Qt::red)
                          << QColor(Qt::blue);
     // Beyond the last stop the last colour carries on.
-    QTest::newRow("inner stops") << QList<double>{0.3, 0.6} << QList<QColor>{Qt::green, Qt::blue}
-                                 << QColor(Qt::green) << QColor(Qt::blue);
-    QTest::newRow("more stops than colours") << QList<double>{0, 1, 0.5} << QList<QColor>{Qt::red, Qt::blue}
-                                             << QColor(Qt::red) << QColor(Qt::blue);
+    QTest::newRow("inner stops") << QList<double>{0.3, 0.6} << QList<QColor>{Qt::green, Qt::blue} << QColor(Qt::green)
+                                 << QColor(Qt::blue);
+    QTest::newRow("more stops than colours")
+        << QList<double>{0, 1, 0.5} << QList<QColor>{Qt::red, Qt::blue} << QColor(Qt::red) << QColor(Qt::blue);
     QTest::newRow("more colours than stops")
-        << QList<double>{0, 1} << QList<QColor>{Qt::red, Qt::blue, Qt::green} << QColor(Qt::red)
-        << QColor(Qt::blue);
-    QTest::newRow("stops out of range")
-        << QList<double>{-3, 7} << QList<QColor>{Qt::red, Qt::blue} << QColor(Qt::red) << QColor(Qt::blue);
+        << QList<double>{0, 1} << QList<QColor>{Qt::red, Qt::blue, Qt::green} << QColor(Qt::red) << QColor(Qt::blue);
+    QTest::newRow("stops out of range") << QList<double>{-3, 7} << QList<QColor>{Qt::red, Qt::blue} << QColor(Qt::red)
+                                        << QColor(Qt::blue);
 }
 
 void TestBuildUpColorShowArea::showsTheBuildUp()

@@ -1,3 +1,0 @@
-#include "LightEditLog.h"
-
-Q_LOGGING_CATEGORY(lcLightEdit, "zelka.ui")

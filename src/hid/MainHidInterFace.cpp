@@ -4,11 +4,12 @@
 #include "DeviceModels.h"
 #include "HidInterfaceClassifier.h"
 #include "HidLibrary.h"
+#include "LogCategories.h"
+#include "RecordText.h"
 #include "SupportedIdMatch.h"
 #include "SysfsReportDescriptorReader.h"
 #include "Timer.h"
 
-#include <QDebug>
 #include <QHash>
 #include <QSet>
 #include <QTimer>
@@ -50,7 +51,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObj
 {
     m_hidLibraryHeld = HidLibrary::acquire();
     if (!m_hidLibraryHeld) {
-        qDebug() << "hid_init failed";
+        qCDebug(lcHid) << "hid_init failed";
         return;
     }
     m_threadIndex = threadIndex;
@@ -99,18 +100,18 @@ int MainHidInterFace::hidOpenPath(int vendorId, int productId, const QString &pa
     // A transport is opened once: not after a failed hidapi start, not while open, not after
     // closing; the enumerator, which has no handshake timer, never.
     if (!m_hidLibraryHeld || !m_shakeHandsTimer || m_isOpen || m_hidHandle) {
-        qDebug() << "hidOpenPath refused:" << path;
+        qCDebug(lcHid) << "hidOpenPath refused:" << path;
         return -1;
     }
     m_strHidPath = path;
-    qDebug() << "________________________ MainHidInterFace hidOpenPath:" << path;
+    qCDebug(lcHid) << "________________________ MainHidInterFace hidOpenPath:" << path;
 
     hid_device *handle = hid_open_path(path.toLatin1().constData());
     if (!handle) {
-        qDebug() << "Unable to open device\n";
+        qCDebug(lcHid) << "Unable to open device\n";
         return -1;
     }
-    qDebug() << "Open device success\n";
+    qCDebug(lcHid) << "Open device success\n";
     m_hidHandle = handle;
     m_reportId = reportIdForPath(path);
     m_isOpen = true;
@@ -119,7 +120,7 @@ int MainHidInterFace::hidOpenPath(int vendorId, int productId, const QString &pa
     inquiry[0] = 1;
     inquiry[1] = 0x15;
     if (writeCommand(inquiry.data(), kReportSize) < 0)
-        qDebug() << "---------- *** Inquire [Device SN] Failed *** ----------";
+        qCDebug(lcHid) << "---------- *** Inquire [Device SN] Failed *** ----------";
 
     m_shakeHandsCount = 0;
     m_shakeHandsTimer->start(kShakeHandsIntervalMs);
@@ -247,8 +248,8 @@ void MainHidInterFace::onShakeHandsRuning()
     handshake[5] = 1;
     handshake[6] = m_shakeHandsMode ? 0x00 : 0x01;
     if (writeCommand(handshake.data(), kReportSize) < 0) {
-        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:" << m_strHidName
-                 << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
+        qCDebug(lcHid) << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
+                       << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
         return;
     }
     ++m_shakeHandsCount;
@@ -273,7 +274,7 @@ bool MainHidInterFace::writeTurn()
     if (haveCommand) {
         int written = hid_write(m_hidHandle, report.data(), kReportSize);
         if (written < 0)
-            qDebug().noquote()
+            qCDebug(lcHid).noquote()
                 << QStringLiteral("hid_write command ERROR:[%1] %2").arg(written).arg(errorText(m_hidHandle));
         return true;
     }
@@ -360,14 +361,6 @@ constexpr int kPayloadOffset = 6;
 constexpr int kMaxPayload = MainHidInterFace::kReportSize - kPayloadOffset;  // 58
 constexpr std::chrono::milliseconds kInfoAnswerWait(250);
 
-template <size_t N>
-void copyText(char (&field)[N], const QByteArray &text)
-{
-    const size_t length = std::min(size_t(text.size()), N - 1);
-    std::memcpy(field, text.constData(), length);
-    field[length] = '\0';
-}
-
 QString wideText(const wchar_t *text)
 {
     return text ? QString::fromWCharArray(text) : QString();
@@ -446,7 +439,7 @@ bool MainHidInterFace::isGettingHidList() const
 void MainHidInterFace::getHidList(int type)
 {
     if (type != kFullList && type != kArrival && type != kRemoval) {
-        qDebug() << "getHidList: unknown mode" << type;
+        qCDebug(lcHid) << "getHidList: unknown mode" << type;
         return;
     }
     m_gettingHidList = true;
@@ -466,7 +459,7 @@ void MainHidInterFace::getHidList(int type)
 
     if (!m_hidLibraryHeld) {
         // Without hidapi nothing can be seen: keep what is known rather than drop every device.
-        qDebug() << "getHidList: hidapi is not available";
+        qCDebug(lcHid) << "getHidList: hidapi is not available";
         emit sigGetHidListSuccessful();
         m_gettingHidList = false;
         return;
@@ -503,10 +496,10 @@ void MainHidInterFace::getHidList(int type)
         hidStructInfo record;
         record.vid = info->vendor_id;
         record.pid = info->product_id;
-        copyText(record.hidPath, path.toLatin1());
-        copyText(record.manufacturer, wideText(info->manufacturer_string).toLatin1());
-        copyText(record.product, wideText(info->product_string).toLatin1());
-        copyText(record.hidName, kUnqueriedName.toLatin1());
+        setRecordText(record.hidPath, path.toLatin1());
+        setRecordText(record.manufacturer, wideText(info->manufacturer_string).toUtf8());
+        setRecordText(record.product, wideText(info->product_string).toUtf8());
+        setRecordText(record.hidName, kUnqueriedName.toLatin1());
         record.deviceType = entry->type;
         m_hidStructInfoMap.insert(path, record);
         newPaths.append(path);
@@ -551,7 +544,7 @@ void MainHidInterFace::keepOrDrop(const QString &path, const QString &name, cons
         m_hidStructInfoMap.erase(record);
         return;
     }
-    copyText(record->hidName, name.toLatin1());
+    setRecordText(record->hidName, name.toLatin1());
     // The firmware id is the identification text between its first "-" and its first ",".
     QString firmwareId;
     const auto version = m_hidVersionInfoMap.constFind(path);
@@ -562,7 +555,7 @@ void MainHidInterFace::keepOrDrop(const QString &path, const QString &name, cons
         if (dash >= 0 && comma > dash)
             firmwareId = idText.mid(dash + 1, comma - dash - 1);
     }
-    copyText(record->firmwareId, firmwareId.toLatin1());
+    setRecordText(record->firmwareId, firmwareId.toLatin1());
 }
 
 QString MainHidInterFace::getHidDeviceInfo(const QString &path)
@@ -576,7 +569,7 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     for (int attempt = 0; attempt < kOpenAttempts && !handle; ++attempt)
         handle = hid_open_path(latinPath.constData());
     if (!handle) {
-        qDebug() << "\nUnable to open Hid\n";
+        qCDebug(lcHid) << "\nUnable to open Hid\n";
         DDataManager::getInstance()->writeLog(
             QStringLiteral("Get hid device info start: [Open_path - Unable to open Hid]"));
         return kOpenErrorName;
@@ -591,7 +584,7 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     bool answered = false;
     for (int attempt = 1; attempt <= kInfoQueryTries; ++attempt) {
         if (hid_write(handle, query.data(), kReportSize) < 0)
-            qDebug() << "information query not written:" << errorText(handle);
+            qCDebug(lcHid) << "information query not written:" << errorText(handle);
         hid_set_nonblocking(handle, 1);
         std::this_thread::sleep_for(kInfoAnswerWait);
 
@@ -627,13 +620,13 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     const QStringList sections = infoText.split(QLatin1Char(','));
     auto section = [&sections](int i) { return i < sections.size() ? sections.at(i).toLatin1() : QByteArray(); };
     HidDeviceInfo deviceInfo;
-    copyText(deviceInfo.chipName, section(0));
-    copyText(deviceInfo.chipNum, section(1));
-    copyText(deviceInfo.deviceKind, section(2));
-    copyText(deviceInfo.makerTag, section(3));
-    copyText(deviceInfo.hidName, section(4));
-    copyText(deviceInfo.version, section(5));
-    copyText(deviceInfo.hidPath, latinPath);
+    setRecordText(deviceInfo.chipName, section(0));
+    setRecordText(deviceInfo.chipNum, section(1));
+    setRecordText(deviceInfo.deviceKind, section(2));
+    setRecordText(deviceInfo.makerTag, section(3));
+    setRecordText(deviceInfo.hidName, section(4));
+    setRecordText(deviceInfo.version, section(5));
+    setRecordText(deviceInfo.hidPath, latinPath);
     m_hidDeviceInfoMap.insert(path, deviceInfo);
 
     // The build report follows at once.
@@ -644,10 +637,10 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
         QString idText = fields.mid(0, std::max(0, int(fields.size()) - 2)).join(QString());
         idText += QLatin1Char(',') + name;
         const QString versionText = fields.last() + QStringLiteral("---") + buildDateTime(buildText);
-        qDebug().noquote() << "------------------------------- Key:" << idText << "  Value:" << versionText;
+        qCDebug(lcHid).noquote() << "------------------------------- Key:" << idText << "  Value:" << versionText;
         HidVersionInfo version;
-        copyText(version.idText, idText.toLatin1());
-        copyText(version.buildText, versionText.toLatin1());
+        setRecordText(version.idText, idText.toLatin1());
+        setRecordText(version.buildText, versionText.toLatin1());
         m_hidVersionInfoMap.insert(path, version);
     }
     hid_close(handle);

@@ -4,9 +4,10 @@
 #include "DDataManager.h"
 #include "DLoginWidget.h"
 #include "InstanceLock.h"
+#include "LogCategories.h"
 #include "QtLinguist.h"
 
-#include <QDebug>
+#include "UserSettings.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -21,7 +22,6 @@
 
 namespace {
 
-const QString kLanguageKey = QStringLiteral("Language/selectLanguageIndex");
 const int kConnectTimeoutMs = 500;
 const int kReadTimeoutMs = 1000;
 const int kWriteTimeoutMs = 30000;
@@ -68,7 +68,7 @@ int DAppllication::runProgram(int &argc, char **argv, const MainWindowFactory &c
     InstanceLock lock(InstanceLock::executableName());
     const bool alreadyRunning = !lock.acquire();
     if (alreadyRunning)
-        qDebug("--------------- EXE already runing -----------------");
+        qCDebug(lcUi, "--------------- EXE already runing -----------------");
 
     int result = 0;
     QString program;
@@ -102,22 +102,20 @@ void DAppllication::loadStartLanguage()
     const int defaultIndex = QtLinguist::systemLanguage();
     int inUse = defaultIndex;
 
-    const QString configDir = appDataFolder() + QStringLiteral("/UserConfig");
-    const QString configPath = configDir + QStringLiteral("/BrivexConfig.ini");
-    if (QDir(configDir).exists()) {
-        QSettings stored(configPath, QSettings::IniFormat);
-        const int index = stored.contains(kLanguageKey) ? stored.value(kLanguageKey).toInt() : -1;
+    if (QDir(UserSettings::folder()).exists()) {
+        const UserSettings stored;
+        const int index = stored.languageIndex();
         // A value that names no language (a hand-edited file) gives way to the system's.
         if (loader->languageFiles().contains(index))
             inUse = index;
         else if (index != -1)
-            qDebug() << "DAppllication: stored language" << index << "unknown; the system's is used";
+            qCDebug(lcUi) << "DAppllication: stored language" << index << "unknown; the system's is used";
     }
     if (!loader->loadLanguage(QtLinguist::Language(inUse)))
-        qDebug() << "DAppllication: language" << inUse << "not loaded; the texts stay English";
+        qCDebug(lcUi) << "DAppllication: language" << inUse << "not loaded; the texts stay English";
 
-    m_languageSettings = std::make_unique<QSettings>(configPath, QSettings::IniFormat);
-    m_languageSettings->setValue(kLanguageKey, inUse);
+    m_languageSettings = std::make_unique<UserSettings>();
+    m_languageSettings->setValue(UserSettingsKey::Language, inUse);
     m_languageSettings->sync();
 
     QSettings::setDefaultFormat(QSettings::IniFormat);
@@ -129,7 +127,7 @@ void DAppllication::setupSingleInstance(bool alreadyRunning)
     m_server = nullptr;
     m_activationWindow = nullptr;
     m_serverName = InstanceLock::serverPath(InstanceLock::executableName());
-    qDebug() << "DAppllication:" << m_appId << "server" << m_serverName;
+    qCDebug(lcUi) << "DAppllication:" << m_appId << "server" << m_serverName;
 
     if (connectToRunningInstance()) {
         m_isSecondInstance = true;
@@ -137,8 +135,8 @@ void DAppllication::setupSingleInstance(bool alreadyRunning)
     }
     if (alreadyRunning) {
         // The other copy is still starting or hangs; a second window would only compete with it.
-        qWarning("DAppllication: another copy of the program holds the lock but does not answer; "
-                 "this copy ends");
+        qCWarning(lcUi, "DAppllication: another copy of the program holds the lock but does not answer; "
+                        "this copy ends");
         m_isSecondInstance = true;
         return;
     }
@@ -157,7 +155,7 @@ bool DAppllication::connectToRunningInstance()
     stream << (args.size() > 1 ? args.last() : QString());
     stream.flush();
     if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kWriteTimeoutMs))
-        qWarning("DAppllication: the running copy did not take the argument");
+        qCWarning(lcUi, "DAppllication: the running copy did not take the argument");
     socket.disconnectFromServer();
     return true;
 }
@@ -174,7 +172,8 @@ void DAppllication::startLocalServer()
         if (m_server->listen(m_serverName))
             return;
     }
-    qWarning("DAppllication: cannot listen on %s: %s", qPrintable(m_serverName), qPrintable(m_server->errorString()));
+    qCWarning(lcUi, "DAppllication: cannot listen on %s: %s", qPrintable(m_serverName),
+              qPrintable(m_server->errorString()));
 }
 
 void DAppllication::newLocalConnection()
@@ -210,7 +209,7 @@ void DAppllication::onLoginFinished(bool bok)
 
     QWidget *window = m_createMainWindow ? m_createMainWindow() : nullptr;
     if (!window) {
-        qWarning("DAppllication: no main window");
+        qCWarning(lcUi, "DAppllication: no main window");
         return;
     }
     m_mainWindow.reset(window);
@@ -218,9 +217,7 @@ void DAppllication::onLoginFinished(bool bok)
     window->show();
     m_activationWindow = window;
 
-    QSettings user(DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini"),
-                   QSettings::IniFormat);
-    const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
+    const bool autoStart = UserSettings().autoStart();
     // Started by the session's auto start entry: only the tray icon shows. Without a tray host
     // there would be no way back to a hidden window, so it starts minimised instead.
     if (startsHidden(autoStart, arguments())) {
@@ -253,7 +250,7 @@ void DAppllication::noticeLastCrash()
     const QString report = CrashReport::takeLastReport(dumpFolder());
     if (report.isEmpty())
         return;
-    qWarning("DAppllication: the last run crashed: %s", qPrintable(report));
+    qCWarning(lcUi, "DAppllication: the last run crashed: %s", qPrintable(report));
     QMessageBox::critical(
         nullptr, QObject::tr("Exe Crash"),
         QStringLiteral("<FONT size=3><div><b>%1</b></div>").arg(QObject::tr("I'm very sorroy for this crash !")),

@@ -1,0 +1,72 @@
+#include "DChoiceKeyPage.h"
+
+#include "RecordNumber.h"
+
+#include <QAbstractButton>
+#include <cstring>
+
+DChoiceKeyPage::DChoiceKeyPage(QWidget *parent) : DKeyAssignPage(parent) {}
+
+DChoiceKeyPage::~DChoiceKeyPage() = default;
+
+void DChoiceKeyPage::setChoices(const QList<Choice> &choices, const char *operateType, int defaultCode,
+                                QWidget *buttonFrame)
+{
+    m_choices = choices;
+    m_operateType = operateType;
+    m_defaultCode = defaultCode;
+    m_buttonFrame = buttonFrame;
+}
+
+void DChoiceKeyPage::loadCustomKeyInfo()
+{
+    QList<QAbstractButton *> buttons;
+    for (const Choice &choice : qAsConst(m_choices))
+        buttons << choice.button;
+    clearChecked(buttons);
+
+    CustomKeyInfo info;
+    const bool ownKind = readKeyRecord(&info) && std::strcmp(info.operateType, m_operateType) == 0;
+    const int code = ownKind ? recordNumber(info.Value) : m_defaultCode;
+    for (const Choice &choice : qAsConst(m_choices)) {
+        if (choice.code == code) {
+            choice.button->setChecked(true);
+            break;
+        }
+    }
+}
+
+int DChoiceKeyPage::checkedCode() const
+{
+    for (const Choice &choice : m_choices) {
+        if (choice.button->isChecked())
+            return choice.code;
+    }
+    return -1;
+}
+
+void DChoiceKeyPage::setOnboardFlag(int onboard)
+{
+    m_onboard = onboard;
+    if (m_buttonFrame)
+        m_buttonFrame->setVisible(onboard != 1);
+}
+
+void DChoiceKeyPage::saveCheckedChoice()
+{
+    const int code = checkedCode();
+    if (code < 0)
+        return;
+    saveKeyRecord(m_operateType, "1", "1", QByteArray::number(code));
+}
+
+void DChoiceKeyPage::choiceClicked()
+{
+    if (m_onboard == 1)
+        saveCheckedChoice();
+}
+
+void DChoiceKeyPage::cancel()
+{
+    emit sigClickedCancel();
+}

@@ -1,7 +1,5 @@
 #include "DChoiceKeyPage.h"
 
-#include "RecordNumber.h"
-
 #include <QAbstractButton>
 #include <cstring>
 
@@ -27,7 +25,11 @@ void DChoiceKeyPage::loadCustomKeyInfo()
 
     CustomKeyInfo info;
     const bool ownKind = readKeyRecord(&info) && std::strcmp(info.operateType, m_operateType) == 0;
-    const int code = ownKind ? recordNumber(info.Value) : m_defaultCode;
+    // A stored value that is not one of the codes (nor a number at all) leaves no choice.
+    bool isNumber = true;
+    const int code = ownKind ? QByteArray(info.Value).toInt(&isNumber) : m_defaultCode;
+    if (!isNumber)
+        return;
     for (const Choice &choice : qAsConst(m_choices)) {
         if (choice.code == code) {
             choice.button->setChecked(true);

@@ -61,22 +61,23 @@ void tst_ChoicePages::codes_data()
 {
     QTest::addColumn<Make>("make");
     QTest::addColumn<QString>("operateType");
-    QTest::addColumn<QStringList>("order");  // top to bottom, "name=code"
+    QTest::addColumn<QStringList>("order"); // top to bottom, "name=code"
     QTest::addColumn<QString>("defaultButton");
 
     QTest::newRow("shortcuts") << Make([] { return new DHotKeyPage; }) << "9"
-                               << QStringList{"ShowDesktop=2", "CloseWindow=0", "LockingComputer=4", "OpenMyComputer=3",
-                                              "Copy=5", "Paste=7", "Find=8", "Cut=6", "Save=11", "Print=10",
-                                              "CreateNew=9"}
+                               << QStringList{"ShowDesktop=2",    "CloseWindow=0", "LockingComputer=4",
+                                              "OpenMyComputer=3", "Copy=5",        "Paste=7",
+                                              "Find=8",           "Cut=6",         "Save=11",
+                                              "Print=10",         "CreateNew=9"}
                                << "ShowDesktop";
     QTest::newRow("mouse") << Make([] { return new DMouseKeyPage; }) << "4"
-                           << QStringList{"mouseLeft=0",      "mouseCenter=1", "mouseRight=2", "Return=6", "Going=5",
-                                          "mouseWheelDown=4", "mouseWheelUp=3", "SniperKey=7"}
+                           << QStringList{"mouseLeft=0", "mouseCenter=1",    "mouseRight=2",   "Return=6",
+                                          "Going=5",     "mouseWheelDown=4", "mouseWheelUp=3", "SniperKey=7"}
                            << "mouseLeft";
     QTest::newRow("multimedia") << Make([] { return new DMultimediaPage; }) << "3"
-                                << QStringList{"playOrPause=3", "videoStop=6",  "next=4",     "previous=5",
-                                               "volLower=1",    "volAdd=0",     "mute=2",     "Player=8",
-                                               "Calculator=9",  "Computer=10", "Email=12",   "Browser=11"}
+                                << QStringList{"playOrPause=3", "videoStop=6", "next=4",   "previous=5",
+                                               "volLower=1",    "volAdd=0",    "mute=2",   "Player=8",
+                                               "Calculator=9",  "Computer=10", "Email=12", "Browser=11"}
                                 << "playOrPause";
 }
 
@@ -131,7 +132,7 @@ void tst_ChoicePages::buttonlessCodeClearsTheChoice()
     Fixture f;
     f.store(1, "4:" + stored);
     std::unique_ptr<DChoiceKeyPage> page(make());
-    f.prepare(page.get(), 5);  // another key first: its default choice is checked
+    f.prepare(page.get(), 5); // another key first: its default choice is checked
     QVERIFY(!checkedName(page.get()).isEmpty());
     f.prepare(page.get(), 4);
     QCOMPARE(checkedName(page.get()), QString());
@@ -168,9 +169,11 @@ void tst_ChoicePages::onboardSavesAtTheClick_data()
     QTest::addColumn<Make>("make");
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<QStringList>("saved");
-    QTest::newRow("Volume Down") << Make([] { return new DMultimediaPage; }) << QByteArray("radioButton_volLower")
+    QTest::newRow("Volume Down") << Make([] { return new DMultimediaPage; })
+                                 << QByteArray("radioButton_volLower")
                                  << QStringList{"4", "A", "3", "1", "1", "1"};
-    QTest::newRow("Wheel Up") << Make([] { return new DMouseKeyPage; }) << QByteArray("radioButton_mouseWheelUp")
+    QTest::newRow("Wheel Up") << Make([] { return new DMouseKeyPage; })
+                              << QByteArray("radioButton_mouseWheelUp")
                               << QStringList{"4", "A", "4", "1", "1", "3"};
 }
 
@@ -190,7 +193,7 @@ void tst_ChoicePages::onboardSavesAtTheClick()
     };
     setOnboard(1);
     QVERIFY(child<QWidget>(page.get(), "frame")->isHidden());
-    QCOMPARE(f.record(4), QStringList());  // loading and the mode change never save
+    QCOMPARE(f.record(4), QStringList()); // loading and the mode change never save
 
     Signals s(page.get());
     click(page.get(), button);

@@ -43,23 +43,30 @@ void chooseMacro(QWidget *page, const char *name)
 }
 
 // The page of every kind, with a choice that completes it and how its default looks.
-struct PageKind {
+struct PageKind
+{
     const char *name;
     Make make;
-    Act choose;         // a complete choice other than the default
-    QStringList saved;  // the record the choice saves (key 4 "A")
+    Act choose;        // a complete choice other than the default
+    QStringList saved; // the record the choice saves (key 4 "A")
     Check isDefault;
 };
 
 QList<PageKind> pageKinds()
 {
     return {
-        {"shortcuts", [] { return new DHotKeyPage; }, [](QWidget *p) { click(p, "radioButton_Save"); },
-         {"4", "A", "9", "1", "1", "11"}, [](QWidget *p) { return checked(p, "radioButton_ShowDesktop"); }},
-        {"text", [] { return new DKeyWithTextPage; },
+        {"shortcuts",
+         [] { return new DHotKeyPage; },
+         [](QWidget *p) { click(p, "radioButton_Save"); },
+         {"4", "A", "9", "1", "1", "11"},
+         [](QWidget *p) { return checked(p, "radioButton_ShowDesktop"); }},
+        {"text",
+         [] { return new DKeyWithTextPage; },
          [](QWidget *p) { child<QTextEdit>(p, "textEdit_keyText")->setPlainText("bye"); },
-         {"4", "A", "6", "1", "1", "bye"}, [](QWidget *p) { return text(p).isEmpty(); }},
-        {"macro", [] { return new DMacroCmdPage; },
+         {"4", "A", "6", "1", "1", "bye"},
+         [](QWidget *p) { return text(p).isEmpty(); }},
+        {"macro",
+         [] { return new DMacroCmdPage; },
          [](QWidget *p) {
              click(p, "radioButton_playMany");
              child<QLineEdit>(p, "lineEdit_playMany")->setText("7");
@@ -67,13 +74,24 @@ QList<PageKind> pageKinds()
          },
          {"4", "A", "1", "7", "2", "4"},
          [](QWidget *p) {
-             return checked(p, "radioButton_playOne") && child<QComboBox>(p, "comboBox_Macro")->currentText() == "Alpha";
+             return checked(p, "radioButton_playOne") &&
+                    child<QComboBox>(p, "comboBox_Macro")->currentText() == "Alpha";
          }},
-        {"mouse", [] { return new DMouseKeyPage; }, [](QWidget *p) { click(p, "radioButton_mouseWheelDown"); },
-         {"4", "A", "4", "1", "1", "4"}, [](QWidget *p) { return checked(p, "radioButton_mouseLeft"); }},
-        {"multimedia", [] { return new DMultimediaPage; }, [](QWidget *p) { click(p, "radioButton_Email"); },
-         {"4", "A", "3", "1", "1", "12"}, [](QWidget *p) { return checked(p, "radioButton_playOrPause"); }},
-        {"default", [] { return new DResetDefaultPage; }, [](QWidget *) {}, {}, [](QWidget *) { return true; }},
+        {"mouse",
+         [] { return new DMouseKeyPage; },
+         [](QWidget *p) { click(p, "radioButton_mouseWheelDown"); },
+         {"4", "A", "4", "1", "1", "4"},
+         [](QWidget *p) { return checked(p, "radioButton_mouseLeft"); }},
+        {"multimedia",
+         [] { return new DMultimediaPage; },
+         [](QWidget *p) { click(p, "radioButton_Email"); },
+         {"4", "A", "3", "1", "1", "12"},
+         [](QWidget *p) { return checked(p, "radioButton_playOrPause"); }},
+        {"default",
+         [] { return new DResetDefaultPage; },
+         [](QWidget *) {},
+         {},
+         [](QWidget *) { return true; }},
     };
 }
 
@@ -124,15 +142,16 @@ void tst_KeyAssignProtocol::loadChooseSave_data()
         [](QWidget *p) { return checked(p, "radioButton_Copy"); },
         [](QWidget *p) { return text(p) == "hello"; },
         [](QWidget *p) {
-            return checked(p, "radioButton_playKeyPressRelStop")
-                   && child<QComboBox>(p, "comboBox_Macro")->currentText() == "Five";
+            return checked(p, "radioButton_playKeyPressRelStop") &&
+                   child<QComboBox>(p, "comboBox_Macro")->currentText() == "Five";
         },
         [](QWidget *p) { return checked(p, "radioButton_mouseRight"); },
         [](QWidget *p) { return checked(p, "radioButton_volAdd"); },
         [](QWidget *p) { return child<QLabel>(p, "label_KeyChar")->text() == "A"; },
     };
     for (int i = 0; i < kinds.size(); ++i)
-        QTest::newRow(kinds[i].name) << kinds[i].make << stored[i] << shown[i] << kinds[i].choose << kinds[i].saved;
+        QTest::newRow(kinds[i].name) << kinds[i].make << stored[i] << shown[i] << kinds[i].choose
+                                     << kinds[i].saved;
 }
 
 void tst_KeyAssignProtocol::loadChooseSave()
@@ -178,7 +197,7 @@ void tst_KeyAssignProtocol::savingTwiceLeavesTheSecond()
     Fixture f;
     std::unique_ptr<DKeyAssignPage> page(k.make());
     f.prepare(page.get(), 4);
-    okOf(page.get());  // the default choice
+    okOf(page.get()); // the default choice
     f.prepare(page.get(), 4);
     k.choose(page.get());
     okOf(page.get());

@@ -1,6 +1,8 @@
 #include "xmlInterface.h"
 
+#include "LogCategories.h"
 #include "RecordNumber.h"
+#include "SupportedIdMatch.h"
 #include "XmlDocumentCache.h"
 
 #include <QFile>
@@ -39,8 +41,7 @@ void copyText(char (&field)[N], const char *value)
         length = N - 1;
         // value[length] is the first byte left out; when it continues a character, leave out
         // the start of that character too.
-        for (int i = 0; i < 3 && length > 0
-                        && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80; ++i)
+        for (int i = 0; i < 3 && length > 0 && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80; ++i)
             --length;
     }
     std::memcpy(field, value, length);
@@ -129,10 +130,14 @@ E *customLedOf(E *profile, const char *ledIndex)
 const char *zoneName(int zone)
 {
     switch (zone) {
-    case 0: return "light0";
-    case 1: return "light1";
-    case 2: return "light2";
-    default: return nullptr;
+    case 0:
+        return "light0";
+    case 1:
+        return "light1";
+    case 2:
+        return "light2";
+    default:
+        return nullptr;
     }
 }
 
@@ -182,9 +187,8 @@ TiXmlElement *appendElement(TiXmlElement *parent, const char *name)
 }
 
 // A key's assignment, appended as the last item of a profile's `macro` section.
-void appendKeyMapItem(TiXmlElement *section, const char *keyCode, const char *keyChar,
-                      const char *operateType, const char *repeatNum, const char *mode,
-                      const char *Value)
+void appendKeyMapItem(TiXmlElement *section, const char *keyCode, const char *keyChar, const char *operateType,
+                      const char *repeatNum, const char *mode, const char *Value)
 {
     TiXmlElement *item = appendElement(section, "item");
     item->SetAttribute("keyCode", textOf(keyCode));
@@ -236,24 +240,17 @@ const NumberField<colorInfoData> kLightFields[] = {
 };
 
 const NumberField<CustomColorInfo> kColorFields[] = {
-    {"index", &CustomColorInfo::index},
-    {"actionStatus", &CustomColorInfo::actionStatus},
-    {"colorR", &CustomColorInfo::colorR},
-    {"colorG", &CustomColorInfo::colorG},
-    {"colorB", &CustomColorInfo::colorB},
-    {"transparentNum", &CustomColorInfo::transparentNum},
+    {"index", &CustomColorInfo::index},   {"actionStatus", &CustomColorInfo::actionStatus},
+    {"colorR", &CustomColorInfo::colorR}, {"colorG", &CustomColorInfo::colorG},
+    {"colorB", &CustomColorInfo::colorB}, {"transparentNum", &CustomColorInfo::transparentNum},
 };
 
 // The file's order; the record starts with selectStatus.
 const NumberField<DpiItemInfo> kDpiFields[] = {
-    {"index", &DpiItemInfo::index},
-    {"selectStatus", &DpiItemInfo::selectStatus},
-    {"isXY", &DpiItemInfo::isXY},
-    {"dpiX", &DpiItemInfo::dpiX},
-    {"dpiY", &DpiItemInfo::dpiY},
-    {"dpiColorR", &DpiItemInfo::dpiColorR},
-    {"dpiColorG", &DpiItemInfo::dpiColorG},
-    {"dpiColorB", &DpiItemInfo::dpiColorB},
+    {"index", &DpiItemInfo::index},         {"selectStatus", &DpiItemInfo::selectStatus},
+    {"isXY", &DpiItemInfo::isXY},           {"dpiX", &DpiItemInfo::dpiX},
+    {"dpiY", &DpiItemInfo::dpiY},           {"dpiColorR", &DpiItemInfo::dpiColorR},
+    {"dpiColorG", &DpiItemInfo::dpiColorG}, {"dpiColorB", &DpiItemInfo::dpiColorB},
 };
 
 const char *const kFeatureNames[] = {"feature1", "feature2", "feature3", "feature4"};
@@ -314,8 +311,7 @@ void appendChildren(QList<T> *list, const TiXmlElement *parent, Read read)
 {
     if (!parent)
         return;
-    for (const TiXmlElement *child = parent->FirstChildElement(); child;
-         child = child->NextSiblingElement())
+    for (const TiXmlElement *child = parent->FirstChildElement(); child; child = child->NextSiblingElement())
         list->append(read(child));
 }
 
@@ -333,8 +329,7 @@ std::vector<IndexName> sortedIndexNames(const TiXmlElement *root)
 {
     std::vector<IndexName> pairs;
     std::set<std::string> seen;
-    for (const TiXmlElement *child = root->FirstChildElement(); child;
-         child = child->NextSiblingElement()) {
+    for (const TiXmlElement *child = root->FirstChildElement(); child; child = child->NextSiblingElement()) {
         std::string index = textOf(child->Attribute("index"));
         if (!seen.insert(index).second)
             continue;
@@ -409,21 +404,23 @@ bool editProfile(XmlDocumentCache &cache, const char *path, const char *profileK
 }
 
 // A copy of the profile named by its index in the file; null when there is none.
-std::unique_ptr<TiXmlElement> cloneProfile(XmlDocumentCache &cache, const char *path,
-                                           const char *profileKey)
+std::unique_ptr<TiXmlElement> cloneProfile(XmlDocumentCache &cache, const char *path, const char *profileKey)
 {
     std::unique_ptr<TiXmlElement> copy;
-    withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
-        copy.reset(static_cast<TiXmlElement *>(profile->Clone()));
-    });
+    withProfile(cache, path, profileKey,
+                [&](const TiXmlElement *profile) { copy.reset(static_cast<TiXmlElement *>(profile->Clone())); });
     return copy;
 }
 
-} // namespace
+}  // namespace
 
 // ============================================================================================
 
-xmlInterface::xmlInterface() : QObject(nullptr), m_cache(std::make_unique<XmlDocumentCache>()) {}
+xmlInterface::xmlInterface()
+    : QObject(nullptr)
+    , m_cache(std::make_unique<XmlDocumentCache>())
+{
+}
 
 xmlInterface::~xmlInterface() = default;
 
@@ -507,9 +504,8 @@ bool xmlInterface::setProfileIndex(const char *path, int index)
     });
 }
 
-bool xmlInterface::addProfileConfig(const char *path, const char *index, const char *name,
-                                    const char *proFileAppName, const char *proFileAppIco,
-                                    int deviceType)
+bool xmlInterface::addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
+                                    const char *proFileAppIco, int deviceType)
 {
     return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *config = appendElement(root, "config");
@@ -528,8 +524,7 @@ bool xmlInterface::addProfileConfig(const char *path, const char *index, const c
             if (deviceType == 1)
                 light->SetAttribute("linkStatus", "0");
         }
-        for (const char *section : {"customColor", "customLight", "ribbon", "onboardBinding",
-                                    "macro", "dpi"})
+        for (const char *section : {"customColor", "customLight", "ribbon", "onboardBinding", "macro", "dpi"})
             appendElement(config, section);
         TiXmlElement *setting = appendElement(appendElement(config, "function"), "Setting");
         setting->SetAttribute("feature1", "0");
@@ -545,9 +540,7 @@ void xmlInterface::getProfileList(const char *path, QList<IndexNameInfo> *list)
 {
     if (!list)
         return;
-    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        *list = toIndexNameList(sortedIndexNames(root));
-    });
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) { *list = toIndexNameList(sortedIndexNames(root)); });
 }
 
 void xmlInterface::getProfileInfo(const char *path, const char *profileKey, ProfileConfigInfo *info)
@@ -575,9 +568,8 @@ bool xmlInterface::setProfileInfo(const char *path, const char *profileKey, cons
 
 // ---- Key assignments ----
 
-bool xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const char *keyCode,
-                                 const char *keyChar, const char *operateType,
-                                 const char *repeatNum, const char *mode, const char *Value)
+bool xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                                 const char *operateType, const char *repeatNum, const char *mode, const char *Value)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "macro");
@@ -599,10 +591,9 @@ bool xmlInterface::deleteKeyMapItem(const char *path, const char *profileKey, co
     });
 }
 
-bool xmlInterface::replaceKeyMapItem(const char *path, const char *profileKey,
-                                     const char *keyCode, const char *keyChar,
-                                     const char *operateType, const char *repeatNum,
-                                     const char *mode, const char *Value)
+bool xmlInterface::replaceKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                                     const char *operateType, const char *repeatNum, const char *mode,
+                                     const char *Value)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "macro");
@@ -615,14 +606,12 @@ bool xmlInterface::replaceKeyMapItem(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::getKeyMapItems(const char *path, const char *profileKey, const char *keyCode,
-                                  CustomKeyInfo *info)
+void xmlInterface::getKeyMapItems(const char *path, const char *profileKey, const char *keyCode, CustomKeyInfo *info)
 {
     if (!info)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *item =
-            childByAttribute(childByName(profile, "macro"), "keyCode", keyCode);
+        const TiXmlElement *item = childByAttribute(childByName(profile, "macro"), "keyCode", keyCode);
         if (!item)
             return;
         copyAttribute(info->keyCode, item, "keyCode");
@@ -642,8 +631,7 @@ void xmlInterface::getKeyMapCodes(const char *path, const char *profileKey, QStr
         const TiXmlElement *section = childByName(profile, "macro");
         if (!section)
             return;
-        for (const TiXmlElement *item = section->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (const TiXmlElement *item = section->FirstChildElement(); item; item = item->NextSiblingElement()) {
             if (const char *code = item->Attribute("keyCode"))
                 codes->append(QString::fromUtf8(code));
         }
@@ -668,15 +656,13 @@ int xmlInterface::getKeyMapValue(const char *path, const char *profileKey, const
         if (!section)
             return;
         const char *wanted = textOf(macroIndex);
-        for (const TiXmlElement *item = section->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (const TiXmlElement *item = section->FirstChildElement(); item; item = item->NextSiblingElement()) {
             // A macro binding: operateType "1", then a Value equal to the macro's index.
             bool isMacro = false;
             for (const TiXmlAttribute *a = item->FirstAttribute(); a; a = a->Next()) {
                 if (std::strcmp(a->Name(), "operateType") == 0 && std::strcmp(a->Value(), "1") == 0) {
                     isMacro = true;
-                } else if (isMacro && std::strcmp(a->Name(), "Value") == 0
-                           && std::strcmp(a->Value(), wanted) == 0) {
+                } else if (isMacro && std::strcmp(a->Name(), "Value") == 0 && std::strcmp(a->Value(), wanted) == 0) {
                     ++count;
                     isMacro = false;
                 }
@@ -688,9 +674,8 @@ int xmlInterface::getKeyMapValue(const char *path, const char *profileKey, const
 
 // ---- Bound macros ----
 
-bool xmlInterface::addBindMacro(const char *path, const char *profileKey,
-                                const QList<MacroEventInfo> &steps, const char *macroIndex,
-                                const char *name)
+bool xmlInterface::addBindMacro(const char *path, const char *profileKey, const QList<MacroEventInfo> &steps,
+                                const char *macroIndex, const char *name)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "bindMacro");
@@ -716,26 +701,23 @@ bool xmlInterface::deleteBindMacro(const char *path, const char *profileKey, con
     });
 }
 
-void xmlInterface::getBindMacroItems(const char *path, const char *profileKey,
-                                     const char *macroKey, QList<MacroEventInfo> *steps)
+void xmlInterface::getBindMacroItems(const char *path, const char *profileKey, const char *macroKey,
+                                     QList<MacroEventInfo> *steps)
 {
     if (!steps)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *macro =
-            childByAttribute(childByName(profile, "bindMacro"), "index", macroKey);
+        const TiXmlElement *macro = childByAttribute(childByName(profile, "bindMacro"), "index", macroKey);
         if (!macro)
             return;
-        for (const TiXmlElement *item = macro->FirstChildElement("item"); item;
-             item = item->NextSiblingElement("item"))
+        for (const TiXmlElement *item = macro->FirstChildElement("item"); item; item = item->NextSiblingElement("item"))
             steps->append(readStep(item));
     });
 }
 
 // ---- Copies between files ----
 
-int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath,
-                                const char *profileKey, bool nextIndex)
+int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey, bool nextIndex)
 {
     const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
     if (!copy)
@@ -752,8 +734,7 @@ int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath,
     return written ? 1 : 0;
 }
 
-int xmlInterface::importProfile(const char *targetPath, const char *sourcePath,
-                                const char *profileKey)
+int xmlInterface::importProfile(const char *targetPath, const char *sourcePath, const char *profileKey)
 {
     const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
     if (!copy)
@@ -796,8 +777,7 @@ bool xmlInterface::addLightItem(const char *path, const char *profileKey, colorI
     });
 }
 
-bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zone, int ledType,
-                                colorInfoData *data)
+bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData *data)
 {
     bool found = false;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
@@ -811,8 +791,7 @@ bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zo
     return found;
 }
 
-bool xmlInterface::modifyLightItem(const char *path, const char *profileKey, int zone,
-                                   int ledType, colorInfoData data)
+bool xmlInterface::modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
@@ -828,8 +807,7 @@ bool xmlInterface::hasLightItem(const char *path, const char *profileKey, int zo
     return getLightItem(path, profileKey, zone, ledType, nullptr);
 }
 
-bool xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, int zone,
-                                      int ledType, int onOff)
+bool xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
@@ -842,8 +820,8 @@ bool xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, 
 
 namespace {
 
-int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey,
-                      int zone, const char *name, int fallback)
+int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey, int zone, const char *name,
+                      int fallback)
 {
     int result = fallback;
     withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
@@ -855,8 +833,8 @@ int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *pro
     return result;
 }
 
-bool writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey,
-                        int zone, const char *name, int value)
+bool writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey, int zone, const char *name,
+                        int value)
 {
     return editProfile(cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *element = zoneOf(profile, zone);
@@ -867,7 +845,7 @@ bool writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *p
     });
 }
 
-} // namespace
+}  // namespace
 
 int xmlInterface::getLightSwitch(const char *path, const char *profileKey)
 {
@@ -922,8 +900,7 @@ bool xmlInterface::addCustomColor(const char *path, const char *profileKey, Cust
     });
 }
 
-void xmlInterface::getCustomColors(const char *path, const char *profileKey,
-                                   QList<CustomColorInfo> *colors)
+void xmlInterface::getCustomColors(const char *path, const char *profileKey, QList<CustomColorInfo> *colors)
 {
     if (!colors)
         return;
@@ -949,8 +926,8 @@ bool xmlInterface::deleteCustomColor(const char *path, const char *profileKey, c
 
 // ---- Custom per-key lightings ----
 
-bool xmlInterface::addCustomLed(const char *path, const char *profileKey, const char *index,
-                                const char *name, const char *isUsing, int usingFlagIndex)
+bool xmlInterface::addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
+                                const char *isUsing, int usingFlagIndex)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "customLight");
@@ -965,8 +942,8 @@ bool xmlInterface::addCustomLed(const char *path, const char *profileKey, const 
     });
 }
 
-bool xmlInterface::addCustomLedItems(const char *path, const char *profileKey,
-                                     const char *ledIndex, CustomLedItemInfo item)
+bool xmlInterface::addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
+                                     CustomLedItemInfo item)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
@@ -977,8 +954,7 @@ bool xmlInterface::addCustomLedItems(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::getCustomLeds(const char *path, const char *profileKey,
-                                 QList<CustomLedInfo> *leds)
+void xmlInterface::getCustomLeds(const char *path, const char *profileKey, QList<CustomLedInfo> *leds)
 {
     if (!leds)
         return;
@@ -994,8 +970,8 @@ void xmlInterface::getCustomLeds(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::getCustomLedItems(const char *path, const char *profileKey,
-                                     const char *ledIndex, QList<CustomLedItemInfo> *items)
+void xmlInterface::getCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
+                                     QList<CustomLedItemInfo> *items)
 {
     if (!items)
         return;
@@ -1004,8 +980,7 @@ void xmlInterface::getCustomLedItems(const char *path, const char *profileKey,
     });
 }
 
-bool xmlInterface::renameCustomLed(const char *path, const char *profileKey, const char *ledIndex,
-                                   const char *name)
+bool xmlInterface::renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
@@ -1016,9 +991,8 @@ bool xmlInterface::renameCustomLed(const char *path, const char *profileKey, con
     });
 }
 
-bool xmlInterface::setCustomLedUsing(const char *path, const char *profileKey,
-                                     const char *ledIndex, const char *isUsing,
-                                     int usingFlagIndex)
+bool xmlInterface::setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex,
+                                     const char *isUsing, int usingFlagIndex)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
@@ -1039,8 +1013,7 @@ int xmlInterface::findCustomLedByFlag(const char *path, const char *profileKey)
             return;
         // The candidate is the last `index` met; a flag of 0 or 1 after it ends the search.
         int candidate = -1;
-        for (const TiXmlElement *led = section->FirstChildElement(); led;
-             led = led->NextSiblingElement()) {
+        for (const TiXmlElement *led = section->FirstChildElement(); led; led = led->NextSiblingElement()) {
             for (const TiXmlAttribute *a = led->FirstAttribute(); a; a = a->Next()) {
                 if (std::strcmp(a->Name(), "index") == 0) {
                     candidate = recordNumber(a->Value());
@@ -1122,8 +1095,7 @@ void xmlInterface::getDpiItems(const char *path, const char *profileKey, QList<D
     });
 }
 
-bool xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int index,
-                                 DpiItemInfo item)
+bool xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int index, DpiItemInfo item)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *element = childByNumber(childByName(profile, "dpi"), "index", index);
@@ -1136,9 +1108,8 @@ bool xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int i
 
 // ---- Function switches ----
 
-bool xmlInterface::setFunctionSetting(const char *path, const char *profileKey,
-                                      const char *feature1, const char *feature2,
-                                      const char *feature3, const char *feature4)
+bool xmlInterface::setFunctionSetting(const char *path, const char *profileKey, const char *feature1,
+                                      const char *feature2, const char *feature3, const char *feature4)
 {
     return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *function = childByName(profile, "function");
@@ -1156,8 +1127,7 @@ bool xmlInterface::setFunctionSetting(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::getFunctionSetting(const char *path, const char *profileKey,
-                                      FunctionSetting *setting)
+void xmlInterface::getFunctionSetting(const char *path, const char *profileKey, FunctionSetting *setting)
 {
     if (!setting)
         return;
@@ -1182,8 +1152,7 @@ int xmlInterface::getFeature(const char *path, const char *profileKey, int n)
         const TiXmlElement *function = childByName(profile, "function");
         if (!function)
             return;
-        for (const TiXmlElement *child = function->FirstChildElement(); child;
-             child = child->NextSiblingElement()) {
+        for (const TiXmlElement *child = function->FirstChildElement(); child; child = child->NextSiblingElement()) {
             if (const char *text = child->Attribute(kFeatureNames[n])) {
                 value = recordNumber(text);
                 return;
@@ -1199,8 +1168,7 @@ bool xmlInterface::setFeature(const char *path, const char *profileKey, int n, i
         TiXmlElement *function = childByName(profile, "function");
         if (!function || n < 0 || n > 3)
             return false;
-        for (TiXmlElement *child = function->FirstChildElement(); child;
-             child = child->NextSiblingElement()) {
+        for (TiXmlElement *child = function->FirstChildElement(); child; child = child->NextSiblingElement()) {
             if (child->Attribute(kFeatureNames[n])) {
                 child->SetAttribute(kFeatureNames[n], value);
                 return true;
@@ -1222,8 +1190,7 @@ bool xmlInterface::addMacroNode(const char *path, const char *index, const char 
     });
 }
 
-bool xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps,
-                                 const char *macroKey)
+bool xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey)
 {
     return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
@@ -1240,8 +1207,7 @@ void xmlInterface::getMacroList(const char *path, QList<IndexNameInfo> *list)
     getProfileList(path, list);
 }
 
-void xmlInterface::getMacroItems(const char *path, const char *macroKey,
-                                 QList<MacroEventInfo> *steps)
+void xmlInterface::getMacroItems(const char *path, const char *macroKey, QList<MacroEventInfo> *steps)
 {
     if (!steps)
         return;
@@ -1250,8 +1216,7 @@ void xmlInterface::getMacroItems(const char *path, const char *macroKey,
     });
 }
 
-bool xmlInterface::deleteMacroItemsContaining(const char *path, const char *macroKey,
-                                              const char *pattern)
+bool xmlInterface::deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern)
 {
     return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
@@ -1268,16 +1233,15 @@ bool xmlInterface::deleteMacroItemsContaining(const char *path, const char *macr
     });
 }
 
-bool xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const char *mark,
-                                   int skipFirst, MacroEventInfo step)
+bool xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst,
+                                   MacroEventInfo step)
 {
     return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
             return false;
         int skip = skipFirst;
-        for (TiXmlElement *item = macro->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (TiXmlElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
             if (!bearsValue(item, mark))
                 continue;
             if (skip == 1) {
@@ -1294,8 +1258,7 @@ bool xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const
     });
 }
 
-bool xmlInterface::moveMacroItem(const char *path, const char *macroKey, const char *mark, int up,
-                                 int second)
+bool xmlInterface::moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second)
 {
     return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
@@ -1303,8 +1266,7 @@ bool xmlInterface::moveMacroItem(const char *path, const char *macroKey, const c
             return false;
         int count = 0;
         bool found = false;
-        for (TiXmlElement *item = macro->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (TiXmlElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
             if (!bearsValue(item, mark))
                 continue;
             ++count;
@@ -1312,8 +1274,7 @@ bool xmlInterface::moveMacroItem(const char *path, const char *macroKey, const c
             if (!candidate)
                 continue;
             found = true;
-            TiXmlElement *neighbour =
-                up ? previousSiblingElement(item) : item->NextSiblingElement();
+            TiXmlElement *neighbour = up ? previousSiblingElement(item) : item->NextSiblingElement();
             if (!neighbour)
                 continue;  // nothing to pass; a later step bearing the mark may move
             if (up)
@@ -1356,7 +1317,7 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
     if (!list)
         return;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        appendChildren(list, root, [](const TiXmlElement *element) {
+        appendChildren(list, root, [path](const TiXmlElement *element) {
             SupportHidInfo info;
             copyAttribute(info.hidType, element, "hidType");
             copyAttribute(info.addTime, element, "addTime");
@@ -1364,13 +1325,15 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
             copyAttribute(info.Pid, element, "Pid");
             copyNumber(&info.type, element, "type");
             copyAttribute(info.nucName, element, "nucName");
+            if (!isWellFormedSupportEntry(info))
+                qCWarning(lcData).noquote() << "supported-device list" << path << ": entry with ids" << info.Vid
+                                            << info.Pid << "is malformed and matches no device";
             return info;
         });
     });
 }
 
-void xmlInterface::getDefaultCustomLedItems(const char *path, const char *ledIndex,
-                                            QList<CustomLedItemInfo> *items)
+void xmlInterface::getDefaultCustomLedItems(const char *path, const char *ledIndex, QList<CustomLedItemInfo> *items)
 {
     if (!items)
         return;

@@ -9,15 +9,15 @@
 // operations. Saves are atomic. Parsed files are kept in a cache that follows every change on
 // disk, so results are those of a fresh parse. Safe to call from any thread.
 //
+// Every changing operation returns whether the file holds the change afterwards (exportProfile and
+// importProfile answer 1 or 0 the same way). True when it was written; when the file already held every
+// value the operation sets (then nothing is written); when the target of a delete is already absent.
+// False when the file is missing or does not parse; when what the operation works inside is missing
+// (the profile, its section, or the light item, custom lighting, DPI level, macro or step it edits);
+// when the save failed. A false result leaves the file as it was.
+//
 // Profiles, macros and bound macros are named by their `index` attribute, passed as text. Text
 // longer than its record field is cut to fit, at a UTF-8 character boundary.
-//
-// Every changing operation returns whether the file holds the change afterwards (exportProfile
-// and importProfile answer 1 or 0 the same way). True when it was written; when the file already
-// held every value the operation sets (then nothing is written); when the target of a delete is
-// already absent. False when the file is missing or does not parse; when what the operation works
-// inside is missing (the profile, its section, or the light item, custom lighting, DPI level,
-// macro or step it edits); when the save failed. A false result leaves the file as it was.
 
 #include "DeviceListRecords.h"
 #include "XmlFoundNode.h"
@@ -59,27 +59,24 @@ public:
     int getProfileIndex(const char *path);
     bool setProfileIndex(const char *path, int index);
     // deviceType: 0 keyboard, 1 mouse.
-    bool addProfileConfig(const char *path, const char *index, const char *name,
-                          const char *proFileAppName, const char *proFileAppIco, int deviceType);
+    bool addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
+                          const char *proFileAppIco, int deviceType);
     // (index, name) of every root child, ascending by index read as a number; replaces the list.
     void getProfileList(const char *path, QList<IndexNameInfo> *list);
     void getProfileInfo(const char *path, const char *profileKey, ProfileConfigInfo *info);
-    bool setProfileInfo(const char *path, const char *profileKey, const char *name,
-                        const char *proFileAppName, const char *proFileAppIco);
+    bool setProfileInfo(const char *path, const char *profileKey, const char *name, const char *proFileAppName,
+                        const char *proFileAppIco);
 
     // ---- Key assignments ----
 
-    bool addKeyMapItem(const char *path, const char *profileKey, const char *keyCode,
-                       const char *keyChar, const char *operateType, const char *repeatNum,
-                       const char *mode, const char *Value);
+    bool addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                       const char *operateType, const char *repeatNum, const char *mode, const char *Value);
     bool deleteKeyMapItem(const char *path, const char *profileKey, const char *keyCode);
     // Removes the key's item, if any, and appends the new one, in one save.
-    bool replaceKeyMapItem(const char *path, const char *profileKey, const char *keyCode,
-                           const char *keyChar, const char *operateType, const char *repeatNum,
-                           const char *mode, const char *Value);
+    bool replaceKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                           const char *operateType, const char *repeatNum, const char *mode, const char *Value);
     // Leaves the record as the caller preset it when the key has no assignment.
-    void getKeyMapItems(const char *path, const char *profileKey, const char *keyCode,
-                        CustomKeyInfo *info);
+    void getKeyMapItems(const char *path, const char *profileKey, const char *keyCode, CustomKeyInfo *info);
     void getKeyMapCodes(const char *path, const char *profileKey, QStringList *codes);
     bool hasKeyMapItem(const char *path, const char *profileKey, const char *keyCode);
     // Keys bound to the macro; 0 without a `macro` section, -1 without root or profile.
@@ -96,22 +93,17 @@ public:
     // ---- Copies between files (the source file is never written) ----
 
     // Returns 1 when copied, 0 otherwise (no such profile, target without root, write failed).
-    int exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey,
-                      bool nextIndex);
+    int exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey, bool nextIndex);
     int importProfile(const char *targetPath, const char *sourcePath, const char *profileKey);
-    bool copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath,
-                              const char *profileKey);
+    bool copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath, const char *profileKey);
 
     // ---- Lighting; zone 0 to 2 selects `light0` to `light2` ----
 
     bool addLightItem(const char *path, const char *profileKey, colorInfoData data);
-    bool getLightItem(const char *path, const char *profileKey, int zone, int ledType,
-                      colorInfoData *data);
-    bool modifyLightItem(const char *path, const char *profileKey, int zone, int ledType,
-                         colorInfoData data);
+    bool getLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData *data);
+    bool modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data);
     bool hasLightItem(const char *path, const char *profileKey, int zone, int ledType);
-    bool setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType,
-                            int onOff);
+    bool setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff);
     int getLightSwitch(const char *path, const char *profileKey);
     bool setLightSwitch(const char *path, const char *profileKey, int value);
     int getSynchronizeStatus(const char *path, const char *profileKey);
@@ -129,17 +121,15 @@ public:
 
     // ---- Custom per-key lightings ----
 
-    bool addCustomLed(const char *path, const char *profileKey, const char *index,
-                      const char *name, const char *isUsing, int usingFlagIndex);
-    bool addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
-                           CustomLedItemInfo item);
+    bool addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
+                      const char *isUsing, int usingFlagIndex);
+    bool addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex, CustomLedItemInfo item);
     void getCustomLeds(const char *path, const char *profileKey, QList<CustomLedInfo> *leds);
     void getCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
                            QList<CustomLedItemInfo> *items);
-    bool renameCustomLed(const char *path, const char *profileKey, const char *ledIndex,
-                         const char *name);
-    bool setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex,
-                           const char *isUsing, int usingFlagIndex);
+    bool renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name);
+    bool setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex, const char *isUsing,
+                           int usingFlagIndex);
     // Index of the first custom lighting in use (flag 0 or 1); -1 when there is none.
     int findCustomLedByFlag(const char *path, const char *profileKey);
     // Removes the keys of the custom lighting; the lighting itself stays.
@@ -156,8 +146,8 @@ public:
 
     // ---- Function switches; n 0 to 3 names feature1 to feature4 ----
 
-    bool setFunctionSetting(const char *path, const char *profileKey, const char *feature1,
-                            const char *feature2, const char *feature3, const char *feature4);
+    bool setFunctionSetting(const char *path, const char *profileKey, const char *feature1, const char *feature2,
+                            const char *feature3, const char *feature4);
     void getFunctionSetting(const char *path, const char *profileKey, FunctionSetting *setting);
     int getFeature(const char *path, const char *profileKey, int n);
     bool setFeature(const char *path, const char *profileKey, int n, int value);
@@ -170,18 +160,15 @@ public:
     void getMacroItems(const char *path, const char *macroKey, QList<MacroEventInfo> *steps);
     bool deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern);
     // skipFirst 1 changes the second step bearing the mark.
-    bool modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst,
-                         MacroEventInfo step);
+    bool modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst, MacroEventInfo step);
     // up: 1 up, 0 down; second 1 moves the second step bearing the mark.
-    bool moveMacroItem(const char *path, const char *macroKey, const char *mark, int up,
-                       int second);
+    bool moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second);
 
     // ---- Device lists and default custom lightings (read only) ----
 
     void readHidList(const char *path, QList<HidListInfo> *list);
     void readHidSupportList(const char *path, QList<SupportHidInfo> *list);
-    void getDefaultCustomLedItems(const char *path, const char *ledIndex,
-                                  QList<CustomLedItemInfo> *items);
+    void getDefaultCustomLedItems(const char *path, const char *ledIndex, QList<CustomLedItemInfo> *items);
 
 private:
     std::unique_ptr<XmlDocumentCache> m_cache;

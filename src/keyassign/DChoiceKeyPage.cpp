@@ -1,9 +1,12 @@
 #include "DChoiceKeyPage.h"
 
-#include <QAbstractButton>
 #include <cstring>
+#include <QAbstractButton>
 
-DChoiceKeyPage::DChoiceKeyPage(QWidget *parent) : DKeyAssignPage(parent) {}
+DChoiceKeyPage::DChoiceKeyPage(QWidget *parent)
+    : DKeyAssignPage(parent)
+{
+}
 
 DChoiceKeyPage::~DChoiceKeyPage() = default;
 

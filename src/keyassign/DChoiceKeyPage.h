@@ -25,13 +25,11 @@ public:
     int checkedCode() const;
 
 protected:
-    struct Choice
-    {
+    struct Choice {
         int code;
         QAbstractButton *button;
     };
-    void setChoices(const QList<Choice> &choices, const char *operateType, int defaultCode,
-                    QWidget *buttonFrame);
+    void setChoices(const QList<Choice> &choices, const char *operateType, int defaultCode, QWidget *buttonFrame);
     // 1 hides OK and Cancel and saves every click on a choice at once.
     void setOnboardFlag(int onboard);
     // Saves the checked choice; nothing when none is checked.

@@ -3,7 +3,9 @@
 
 #include "DDataManager.h"
 
-DHotKeyPage::DHotKeyPage(QWidget *parent) : DChoiceKeyPage(parent), ui(std::make_unique<Ui::DHotKeyPage>())
+DHotKeyPage::DHotKeyPage(QWidget *parent)
+    : DChoiceKeyPage(parent)
+    , ui(std::make_unique<Ui::DHotKeyPage>())
 {
     ui->setupUi(this);
     // Code 1 (switching windows) has no button; the page never stores it.

@@ -1,15 +1,17 @@
 #include "DKeyAssignPage.h"
 
+#include "LogCategories.h"
 #include "ThemeColorConfig.h"
 #include "xmlInterface.h"
 
+#include <cstring>
 #include <QAbstractButton>
 #include <QFile>
-#include <cstring>
 
-Q_LOGGING_CATEGORY(lcKeyAssign, "zelka.keyassign")
-
-DKeyAssignPage::DKeyAssignPage(QWidget *parent) : QWidget(parent) {}
+DKeyAssignPage::DKeyAssignPage(QWidget *parent)
+    : QWidget(parent)
+{
+}
 
 DKeyAssignPage::~DKeyAssignPage() = default;
 
@@ -47,11 +49,12 @@ bool DKeyAssignPage::readKeyRecord(CustomKeyInfo *info) const
     return std::strcmp(info->keyCode, "-1") != 0;
 }
 
-bool DKeyAssignPage::saveKeyRecord(const char *operateType, const QByteArray &repeatNum,
-                                   const QByteArray &mode, const QByteArray &value)
+bool DKeyAssignPage::saveKeyRecord(const char *operateType, const QByteArray &repeatNum, const QByteArray &mode,
+                                   const QByteArray &value)
 {
-    const bool saved = m_xml && m_xml->replaceKeyMapItem(
-                                    profileFilePath(), profileKey().constData(), keyCodeText().constData(),
+    const bool saved =
+        m_xml
+        && m_xml->replaceKeyMapItem(profileFilePath(), profileKey().constData(), keyCodeText().constData(),
                                     m_keyName.toUtf8().constData(), operateType, repeatNum.constData(),
                                     mode.constData(), value.constData());
     reportSave(saved, "key assignment");
@@ -65,8 +68,8 @@ void DKeyAssignPage::reportSave(bool saved, const char *what)
         emit sigCustomKeyInfoSaveSuccessful();
         return;
     }
-    qCWarning(lcKeyAssign) << "Saving the" << what << "of key" << m_keyCode << "in profile" << m_profileIndex
-                           << "of" << QFile::decodeName(m_profileFilePath) << "failed";
+    qCWarning(lcUi) << "Saving the" << what << "of key" << m_keyCode << "in profile" << m_profileIndex << "of"
+                    << QFile::decodeName(m_profileFilePath) << "failed";
     emit sigCustomKeyInfoSaveFailed();
 }
 
@@ -85,21 +88,19 @@ void DKeyAssignPage::clearChecked(const QList<QAbstractButton *> &buttons)
 
 QString DKeyAssignPage::okCancelStyle(const ThemeColorConfig &theme)
 {
-    return QStringLiteral(
-               "QPushButton{border-radius:8px;border:1px solid rgb(%1);background-color:rgb(%2);"
-               "color:rgb(%4);font-family:\"%6\";font-weight:75;font-size:10pt;}"
-               "QPushButton:hover{background-color:rgb(%3, 130);border:1px solid rgb(%5);}"
-               "QPushButton:pressed{color:rgb(%5);border:1px solid rgb(%5);background-color:rgb(%3);}")
+    return QStringLiteral("QPushButton{border-radius:8px;border:1px solid rgb(%1);background-color:rgb(%2);"
+                          "color:rgb(%4);font-family:\"%6\";font-weight:75;font-size:10pt;}"
+                          "QPushButton:hover{background-color:rgb(%3, 130);border:1px solid rgb(%5);}"
+                          "QPushButton:pressed{color:rgb(%5);border:1px solid rgb(%5);background-color:rgb(%3);}")
         .arg(theme.DeviceBorderColor, theme.DeviceControlDefaultColor, theme.DeviceControlHoverColor,
              theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
 }
 
 QString DKeyAssignPage::choiceStyle(const ThemeColorConfig &theme)
 {
-    return QStringLiteral(
-               "QLabel,QRadioButton{color:rgb(%1);font-family:\"%3\";font-weight:75;font-size:10pt;}"
-               "QRadioButton:checked{color:rgb(%2);}"
-               "QRadioButton::indicator:checked{background-color:rgb(%2);border-radius:6px;"
-               "border:2px solid white;}")
+    return QStringLiteral("QLabel,QRadioButton{color:rgb(%1);font-family:\"%3\";font-weight:75;font-size:10pt;}"
+                          "QRadioButton:checked{color:rgb(%2);}"
+                          "QRadioButton::indicator:checked{background-color:rgb(%2);border-radius:6px;"
+                          "border:2px solid white;}")
         .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
 }

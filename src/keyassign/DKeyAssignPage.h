@@ -7,7 +7,6 @@
 #include "XmlRecords.h"
 
 #include <QByteArray>
-#include <QLoggingCategory>
 #include <QPair>
 #include <QString>
 #include <QWidget>
@@ -16,8 +15,6 @@ class MainHidInterFace;
 class QAbstractButton;
 class xmlInterface;
 struct ThemeColorConfig;
-
-Q_DECLARE_LOGGING_CATEGORY(lcKeyAssign)
 
 class DKeyAssignPage : public QWidget
 {

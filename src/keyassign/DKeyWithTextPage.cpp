@@ -2,10 +2,11 @@
 #include "ui_DKeyWithTextPage.h"
 
 #include "DDataManager.h"
+#include "LogCategories.h"
 
+#include <cstring>
 #include <QEvent>
 #include <QTextCursor>
-#include <cstring>
 
 namespace {
 
@@ -37,10 +38,11 @@ int trimBefore(QString *text, int end, int *length, int *bytes)
     return start;
 }
 
-} // namespace
+}  // namespace
 
 DKeyWithTextPage::DKeyWithTextPage(QWidget *parent)
-    : DKeyAssignPage(parent), ui(std::make_unique<Ui::DKeyWithTextPage>())
+    : DKeyAssignPage(parent)
+    , ui(std::make_unique<Ui::DKeyWithTextPage>())
 {
     ui->setupUi(this);
     setFocusPolicy(Qt::StrongFocus);
@@ -73,12 +75,11 @@ void DKeyWithTextPage::clearText()
 void DKeyWithTextPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(
-        QStringLiteral("QLabel{color:rgb(%1);font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                       "QTextEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
-                       "font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                       "QTextEdit:hover,QTextEdit:focus{border:1px solid rgb(%3);}")
-            .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.TextCheckedColor, theme.TextFont));
+    setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                                 "QTextEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
+                                 "font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                                 "QTextEdit:hover,QTextEdit:focus{border:1px solid rgb(%3);}")
+                      .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.TextCheckedColor, theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
 
@@ -91,11 +92,9 @@ bool DKeyWithTextPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->textEdit_keyText) {
         if (event->type() == QEvent::FocusIn)
-            qCDebug(lcKeyAssign)
-                << "------------------------------ KeyWithText [FocusIn] --------------------------";
+            qCDebug(lcUi) << "------------------------------ KeyWithText [FocusIn] --------------------------";
         else if (event->type() == QEvent::FocusOut)
-            qCDebug(lcKeyAssign)
-                << "------------------------------ KeyWithText [FocusOut] --------------------------";
+            qCDebug(lcUi) << "------------------------------ KeyWithText [FocusOut] --------------------------";
     }
     return DKeyAssignPage::eventFilter(watched, event);
 }
@@ -116,7 +115,7 @@ void DKeyWithTextPage::on_textEdit_keyText_textChanged()
     if (length > MaxCharacters || bytes > MaxBytes)
         trimBefore(&text, text.size(), &length, &bytes);
 
-    ui->textEdit_keyText->setPlainText(text); // runs this handler again
+    ui->textEdit_keyText->setPlainText(text);  // runs this handler again
     QTextCursor cursor = ui->textEdit_keyText->textCursor();
     cursor.setPosition(qMin(removedFrom, text.size()));
     ui->textEdit_keyText->setTextCursor(cursor);

@@ -2,15 +2,17 @@
 #include "ui_DMacroCmdPage.h"
 
 #include "DDataManager.h"
+#include "LogCategories.h"
 #include "RecordNumber.h"
 #include "xmlInterface.h"
 
+#include <cstring>
 #include <QIntValidator>
 #include <QSignalBlocker>
-#include <cstring>
 
 DMacroCmdPage::DMacroCmdPage(QWidget *parent)
-    : DKeyAssignPage(parent), ui(std::make_unique<Ui::DMacroCmdPage>())
+    : DKeyAssignPage(parent)
+    , ui(std::make_unique<Ui::DMacroCmdPage>())
 {
     ui->setupUi(this);
     ui->lineEdit_playMany->setValidator(new QIntValidator(1, 255, ui->lineEdit_playMany));
@@ -50,9 +52,8 @@ void DMacroCmdPage::loadCustomKeyInfo()
     loadMacroList();
     ui->comboBox_Macro->setCurrentIndex(0);
     // What OK binds is the macro shown; an empty library shows none.
-    m_macroIndex = ui->comboBox_Macro->count() > 0
-                       ? recordNumber(ui->comboBox_Macro->currentData().toString().toLatin1())
-                       : 0;
+    m_macroIndex =
+        ui->comboBox_Macro->count() > 0 ? recordNumber(ui->comboBox_Macro->currentData().toString().toLatin1()) : 0;
 
     CustomKeyInfo info;
     if (!readKeyRecord(&info) || std::strcmp(info.operateType, "1") != 0)
@@ -88,25 +89,22 @@ void DMacroCmdPage::setOnboardMode(int onboard)
 void DMacroCmdPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(
-        choiceStyle(theme) +
-        QStringLiteral("QLineEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
-                       "font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                       "QLineEdit:hover,QLineEdit:focus{border:1px solid rgb(%3);}")
-            .arg(theme.TextDefaultColor, theme.MacroLeftBgColor, theme.TextCheckedColor, theme.TextFont));
+    setStyleSheet(choiceStyle(theme)
+                  + QStringLiteral("QLineEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
+                                   "font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                                   "QLineEdit:hover,QLineEdit:focus{border:1px solid rgb(%3);}")
+                        .arg(theme.TextDefaultColor, theme.MacroLeftBgColor, theme.TextCheckedColor, theme.TextFont));
     ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{background-color:rgb(0, 0, 0, 1);}"));
     ui->comboBox_Macro->setStyleSheet(
-        QStringLiteral(
-            "QComboBox{background-color:rgb(%1);padding-left:5px;border:1px solid rgb(%2);color:rgb(%2);"
-            "font-family:\"%4\";font-weight:75;font-size:10pt;}"
-            "QComboBox:hover{border:1px solid rgb(%3);}"
-            "QComboBox QAbstractItemView::item{height:40px;padding-left:10px;outline:none;}"
-            "QComboBox::drop-down{width:20px;padding-right:3px;background:transparent;}"
-            "QComboBox::down-arrow{image:url(:/images/publicIco/comboxDef.png);width:10px;height:10px;}"
-            "QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}"
-            "QComboBox QAbstractItemView{selection-background-color:rgb(255, 35, 76);}")
-            .arg(theme.DeviceControlDefaultColor, theme.TextDefaultColor, theme.TextCheckedColor,
-                 theme.TextFont));
+        QStringLiteral("QComboBox{background-color:rgb(%1);padding-left:5px;border:1px solid rgb(%2);color:rgb(%2);"
+                       "font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                       "QComboBox:hover{border:1px solid rgb(%3);}"
+                       "QComboBox QAbstractItemView::item{height:40px;padding-left:10px;outline:none;}"
+                       "QComboBox::drop-down{width:20px;padding-right:3px;background:transparent;}"
+                       "QComboBox::down-arrow{image:url(:/images/publicIco/comboxDef.png);width:10px;height:10px;}"
+                       "QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}"
+                       "QComboBox QAbstractItemView{selection-background-color:rgb(255, 35, 76);}")
+            .arg(theme.DeviceControlDefaultColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
 
@@ -159,7 +157,7 @@ void DMacroCmdPage::on_radioButton_playWhellKeyPress_clicked()
 void DMacroCmdPage::on_lineEdit_playMany_textChanged(const QString &text)
 {
     m_repeatNum = recordNumber(text.toLatin1());
-    qCDebug(lcKeyAssign) << "repeat count" << text;
+    qCDebug(lcUi) << "repeat count" << text;
     if (m_onboard == 1)
         on_pushButton_OK_clicked();
 }
@@ -169,7 +167,7 @@ void DMacroCmdPage::on_comboBox_Macro_currentIndexChanged(const QString &text)
     if (ui->comboBox_Macro->currentIndex() < 0)
         return;
     m_macroIndex = recordNumber(ui->comboBox_Macro->currentData().toString().toLatin1());
-    qCDebug(lcKeyAssign) << "macro" << text << m_macroIndex;
+    qCDebug(lcUi) << "macro" << text << m_macroIndex;
     if (m_onboard == 1)
         on_pushButton_OK_clicked();
 }
@@ -202,7 +200,7 @@ void DMacroCmdPage::saveCustomKeyInfo(int repeatNum, int mode, int macroIndex)
     if (mode != 2)
         repeatNum = 1;
     if (macroIndex <= 0 || repeatNum <= 0)
-        return; // no macro to bind, or no play count yet
+        return;  // no macro to bind, or no play count yet
     const QByteArray value = QByteArray::number(macroIndex);
 
     // The first key of the profile bound to this macro brings the macro's copy.
@@ -229,7 +227,7 @@ bool DMacroCmdPage::bindMacroToProfile(int macroIndex)
     }
     QList<MacroEventInfo> steps;
     xml()->getMacroItems(macroFilePath(), index.constData(), &steps);
-    return xml()->deleteBindMacro(profileFilePath(), profileKey().constData(), index.constData()) &&
-           xml()->addBindMacro(profileFilePath(), profileKey().constData(), steps, index.constData(),
-                               name.constData());
+    return xml()->deleteBindMacro(profileFilePath(), profileKey().constData(), index.constData())
+           && xml()->addBindMacro(profileFilePath(), profileKey().constData(), steps, index.constData(),
+                                  name.constData());
 }

@@ -6,8 +6,8 @@
 
 #include "DKeyAssignPage.h"
 
-#include <QMap>
 #include <memory>
+#include <QMap>
 
 namespace Ui {
 class DMacroCmdPage;

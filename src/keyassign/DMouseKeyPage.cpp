@@ -4,7 +4,8 @@
 #include "DDataManager.h"
 
 DMouseKeyPage::DMouseKeyPage(QWidget *parent)
-    : DChoiceKeyPage(parent), ui(std::make_unique<Ui::DMouseKeyPage>())
+    : DChoiceKeyPage(parent)
+    , ui(std::make_unique<Ui::DMouseKeyPage>())
 {
     ui->setupUi(this);
     setChoices({{0, ui->radioButton_mouseLeft},

@@ -4,7 +4,8 @@
 #include "DDataManager.h"
 
 DMultimediaPage::DMultimediaPage(QWidget *parent)
-    : DChoiceKeyPage(parent), ui(std::make_unique<Ui::DMultimediaPage>())
+    : DChoiceKeyPage(parent)
+    , ui(std::make_unique<Ui::DMultimediaPage>())
 {
     ui->setupUi(this);
     // Code 7 has no function.

@@ -2,13 +2,15 @@
 #include "ui_DResetDefaultPage.h"
 
 #include "DDataManager.h"
+#include "LogCategories.h"
 #include "RecordNumber.h"
 #include "xmlInterface.h"
 
 #include <cstring>
 
 DResetDefaultPage::DResetDefaultPage(QWidget *parent)
-    : DKeyAssignPage(parent), ui(std::make_unique<Ui::DResetDefaultPage>())
+    : DKeyAssignPage(parent)
+    , ui(std::make_unique<Ui::DResetDefaultPage>())
 {
     ui->setupUi(this);
     applyTheme();
@@ -36,12 +38,10 @@ void DResetDefaultPage::setOnboardMode(int onboard)
 void DResetDefaultPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->label_3->setStyleSheet(
-        QStringLiteral("color:rgb(%1);font-family:\"%2\";font-weight:75;font-size:11pt;")
-            .arg(theme.TextDefaultColor, theme.TextFont));
+    ui->label_3->setStyleSheet(QStringLiteral("color:rgb(%1);font-family:\"%2\";font-weight:75;font-size:11pt;")
+                                   .arg(theme.TextDefaultColor, theme.TextFont));
     ui->label_KeyChar->setStyleSheet(
-        QStringLiteral(
-            "color:rgb(%1);border:1px solid rgb(%1);font-family:\"%2\";font-weight:75;font-size:11pt;")
+        QStringLiteral("color:rgb(%1);border:1px solid rgb(%1);font-family:\"%2\";font-weight:75;font-size:11pt;")
             .arg(theme.TextCheckedColor, theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
@@ -54,7 +54,7 @@ void DResetDefaultPage::retranslate()
 
 void DResetDefaultPage::on_pushButton_OK_clicked()
 {
-    qCDebug(lcKeyAssign) << "--------------- keyDefault -----------------";
+    qCDebug(lcUi) << "--------------- keyDefault -----------------";
     if (currentKeyCode() == -1)
         return;
 
@@ -62,8 +62,7 @@ void DResetDefaultPage::on_pushButton_OK_clicked()
     const bool hasItem = readKeyRecord(&info);
     // The key's item goes first: should the copy's removal fail, an unused copy stays behind,
     // never a bound key without its copy.
-    if (!xml() ||
-        !xml()->deleteKeyMapItem(profileFilePath(), profileKey().constData(), keyCodeText().constData())) {
+    if (!xml() || !xml()->deleteKeyMapItem(profileFilePath(), profileKey().constData(), keyCodeText().constData())) {
         reportSave(false, "reset");
         return;
     }
@@ -71,10 +70,8 @@ void DResetDefaultPage::on_pushButton_OK_clicked()
         const QByteArray index = QByteArray::number(recordNumber(info.Value));
         // Counted after the key's own item is gone: no other key uses the macro.
         const int others = xml()->getKeyMapValue(profileFilePath(), profileKey().constData(), info.Value);
-        if (others == 0 &&
-            !xml()->deleteBindMacro(profileFilePath(), profileKey().constData(), index.constData()))
-            qCWarning(lcKeyAssign) << "The unused copy of macro" << index << "stays in profile"
-                                   << profileIndex();
+        if (others == 0 && !xml()->deleteBindMacro(profileFilePath(), profileKey().constData(), index.constData()))
+            qCWarning(lcUi) << "The unused copy of macro" << index << "stays in profile" << profileIndex();
     }
     reportSave(true, "reset");
 }

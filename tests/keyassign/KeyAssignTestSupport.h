@@ -31,8 +31,7 @@ inline MacroEventInfo step(const char *mark, int keyCode, const char *explain, i
 
 // A profile file with profiles 1 and 2 and a library with macros 1 ("Alpha", A down and up),
 // 4 ("Four", B then C) and 5 ("Five", D).
-struct Fixture
-{
+struct Fixture {
     QTemporaryDir dir;
     QByteArray profile;
     QByteArray library;
@@ -42,8 +41,8 @@ struct Fixture
     {
         profile = QFile::encodeName(dir.filePath("brivexProFile.xml"));
         library = QFile::encodeName(dir.filePath("brivexMacro.xml"));
-        if (!xml.createXmlFile(profile) || !xml.addProfileConfig(profile, "1", "One", "", "", 0) ||
-            !xml.addProfileConfig(profile, "2", "Two", "", "", 0) || !xml.createXmlFile(library))
+        if (!xml.createXmlFile(profile) || !xml.addProfileConfig(profile, "1", "One", "", "", 0)
+            || !xml.addProfileConfig(profile, "2", "Two", "", "", 0) || !xml.createXmlFile(library))
             qFatal("cannot write the fixture files");
         addMacro("1", "Alpha", {step("1", 4, "down", 0), step("1", 4, "up", 30)});
         addMacro("4", "Four", {step("2", 5, "down", 0), step("2", 5, "up", 10), step("3", 6, "down", 20)});
@@ -93,8 +92,7 @@ struct Fixture
     {
         xmlInterface reader;
         QList<MacroEventInfo> steps;
-        reader.getBindMacroItems(profile, QByteArray::number(profileIndex), QByteArray::number(macroIndex),
-                                 &steps);
+        reader.getBindMacroItems(profile, QByteArray::number(profileIndex), QByteArray::number(macroIndex), &steps);
         QStringList list;
         for (const MacroEventInfo &s : steps)
             list << QStringLiteral("%1/%2/%3").arg(s.keyCode, s.operateExplain, s.delay);
@@ -102,10 +100,7 @@ struct Fixture
     }
 
     // Whether the profile file holds a copy named after the macro.
-    bool hasCopy(int macroIndex)
-    {
-        return readAll().contains("name=\"Macro" + QByteArray::number(macroIndex) + '"');
-    }
+    bool hasCopy(int macroIndex) { return readAll().contains("name=\"Macro" + QByteArray::number(macroIndex) + '"'); }
 
     QByteArray readAll()
     {
@@ -114,8 +109,7 @@ struct Fixture
     }
 
     // Hands the page a key the way the device page does, then loads it.
-    void prepare(DKeyAssignPage *page, int keyCode, const QString &keyName = QStringLiteral("A"),
-                 int profileIndex = 1)
+    void prepare(DKeyAssignPage *page, int keyCode, const QString &keyName = QStringLiteral("A"), int profileIndex = 1)
     {
         page->setInterfaces(nullptr, &xml);
         page->setCurrentKey({keyCode, keyName});
@@ -126,21 +120,21 @@ struct Fixture
 };
 
 // The three signals a save ends with.
-struct Signals
-{
+struct Signals {
     QSignalSpy update;
     QSignalSpy saved;
     QSignalSpy failed;
     explicit Signals(DKeyAssignPage *page)
-        : update(page, &DKeyAssignPage::sigShoudUpdateKeyboard),
-          saved(page, &DKeyAssignPage::sigCustomKeyInfoSaveSuccessful),
-          failed(page, &DKeyAssignPage::sigCustomKeyInfoSaveFailed)
+        : update(page, &DKeyAssignPage::sigShoudUpdateKeyboard)
+        , saved(page, &DKeyAssignPage::sigCustomKeyInfoSaveSuccessful)
+        , failed(page, &DKeyAssignPage::sigCustomKeyInfoSaveFailed)
     {
     }
     int total() const { return update.count() + saved.count() + failed.count(); }
 };
 
-template <class T = QAbstractButton> T *child(QWidget *page, const char *name)
+template <class T = QAbstractButton>
+T *child(QWidget *page, const char *name)
 {
     T *widget = page->findChild<T *>(QLatin1String(name));
     if (!widget)
@@ -153,4 +147,4 @@ inline void click(QWidget *page, const char *name)
     child<QAbstractButton>(page, name)->click();
 }
 
-} // namespace keytest
+}  // namespace keytest

@@ -39,7 +39,7 @@ QString checkedName(QWidget *page)
     return QString();
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Make)
 
@@ -61,7 +61,7 @@ void tst_ChoicePages::codes_data()
 {
     QTest::addColumn<Make>("make");
     QTest::addColumn<QString>("operateType");
-    QTest::addColumn<QStringList>("order"); // top to bottom, "name=code"
+    QTest::addColumn<QStringList>("order");  // top to bottom, "name=code"
     QTest::addColumn<QString>("defaultButton");
 
     QTest::newRow("shortcuts") << Make([] { return new DHotKeyPage; }) << "9"
@@ -132,7 +132,7 @@ void tst_ChoicePages::buttonlessCodeClearsTheChoice()
     Fixture f;
     f.store(1, "4:" + stored);
     std::unique_ptr<DChoiceKeyPage> page(make());
-    f.prepare(page.get(), 5); // another key first: its default choice is checked
+    f.prepare(page.get(), 5);  // another key first: its default choice is checked
     QVERIFY(!checkedName(page.get()).isEmpty());
     f.prepare(page.get(), 4);
     QCOMPARE(checkedName(page.get()), QString());
@@ -169,11 +169,9 @@ void tst_ChoicePages::onboardSavesAtTheClick_data()
     QTest::addColumn<Make>("make");
     QTest::addColumn<QByteArray>("button");
     QTest::addColumn<QStringList>("saved");
-    QTest::newRow("Volume Down") << Make([] { return new DMultimediaPage; })
-                                 << QByteArray("radioButton_volLower")
+    QTest::newRow("Volume Down") << Make([] { return new DMultimediaPage; }) << QByteArray("radioButton_volLower")
                                  << QStringList{"4", "A", "3", "1", "1", "1"};
-    QTest::newRow("Wheel Up") << Make([] { return new DMouseKeyPage; })
-                              << QByteArray("radioButton_mouseWheelUp")
+    QTest::newRow("Wheel Up") << Make([] { return new DMouseKeyPage; }) << QByteArray("radioButton_mouseWheelUp")
                               << QStringList{"4", "A", "4", "1", "1", "3"};
 }
 
@@ -193,7 +191,7 @@ void tst_ChoicePages::onboardSavesAtTheClick()
     };
     setOnboard(1);
     QVERIFY(child<QWidget>(page.get(), "frame")->isHidden());
-    QCOMPARE(f.record(4), QStringList()); // loading and the mode change never save
+    QCOMPARE(f.record(4), QStringList());  // loading and the mode change never save
 
     Signals s(page.get());
     click(page.get(), button);

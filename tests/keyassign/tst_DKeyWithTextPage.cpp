@@ -30,7 +30,7 @@ int cursorAt(QWidget *page)
     return edit(page)->textCursor().position();
 }
 
-} // namespace
+}  // namespace
 
 class tst_DKeyWithTextPage : public QObject
 {
@@ -58,14 +58,13 @@ void tst_DKeyWithTextPage::limits_data()
     for (int i = 0; i < 300; ++i)
         pasted += QChar('0' + i % 10);
     QTest::newRow("typing at 5000") << QString(5000, 'a') << 2500 << "b" << QString(5000, 'a') << 2500;
-    QTest::newRow("typing at the end of 5000")
-        << QString(5000, 'a') << 5000 << "b" << QString(5000, 'a') << 5000;
+    QTest::newRow("typing at the end of 5000") << QString(5000, 'a') << 5000 << "b" << QString(5000, 'a') << 5000;
     QTest::newRow("300 pasted into 4900")
         << a4900 << 2000 << pasted << a4900.left(2000) + pasted.left(100) + a4900.mid(2000) << 2100;
     const QString euro(QChar(0x20AC));
     // 4000 bytes of ASCII leave 1119 bytes: 373 three-byte characters.
-    QTest::newRow("three-byte characters to 5119 bytes") << QString(4000, 'a') << 4000 << euro.repeated(500)
-                                                         << QString(4000, 'a') + euro.repeated(373) << 4373;
+    QTest::newRow("three-byte characters to 5119 bytes")
+        << QString(4000, 'a') << 4000 << euro.repeated(500) << QString(4000, 'a') + euro.repeated(373) << 4373;
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
     // Four bytes and two units each: 279 of them fill 1116 bytes; none is cut in half.
     QTest::newRow("four-byte characters stay whole")

@@ -30,7 +30,7 @@ QLineEdit *repeatField(QWidget *page)
     return child<QLineEdit>(page, "lineEdit_playMany");
 }
 
-} // namespace
+}  // namespace
 
 class tst_DMacroCmdPage : public QObject
 {
@@ -51,13 +51,12 @@ void tst_DMacroCmdPage::modesAndCounts_data()
 {
     QTest::addColumn<QByteArray>("mode");
     QTest::addColumn<QString>("repeat");
-    QTest::addColumn<QStringList>("saved"); // repeatNum, mode; empty: nothing saved
+    QTest::addColumn<QStringList>("saved");  // repeatNum, mode; empty: nothing saved
     QTest::newRow("once") << QByteArray("radioButton_playOne") << "7" << QStringList{"1", "1"};
     QTest::newRow("multiple 7") << QByteArray("radioButton_playMany") << "7" << QStringList{"7", "2"};
     QTest::newRow("multiple 255") << QByteArray("radioButton_playMany") << "255" << QStringList{"255", "2"};
     QTest::newRow("toggle") << QByteArray("radioButton_playKeyPressRelStop") << "7" << QStringList{"1", "3"};
-    QTest::newRow("while held") << QByteArray("radioButton_playWhellKeyPress") << "7"
-                                << QStringList{"1", "4"};
+    QTest::newRow("while held") << QByteArray("radioButton_playWhellKeyPress") << "7" << QStringList{"1", "4"};
     QTest::newRow("multiple, empty count") << QByteArray("radioButton_playMany") << "" << QStringList();
     QTest::newRow("multiple, count 0") << QByteArray("radioButton_playMany") << "0" << QStringList();
 }

@@ -6,6 +6,7 @@
 #include "DResetDefaultPage.h"
 
 #include <QLabel>
+#include <QLoggingCategory>
 
 using namespace keytest;
 
@@ -87,6 +88,7 @@ void tst_DResetDefaultPage::beforeAnyKey()
     page.setFilePaths(f.library, f.profile);
     const QByteArray before = f.readAll();
     Signals s(&page);
+    QLoggingCategory::setFilterRules(QStringLiteral("zelka.ui.debug=true"));
     QTest::ignoreMessage(QtDebugMsg, "--------------- keyDefault -----------------");
     click(&page, "pushButton_OK");
     QCOMPARE(f.readAll(), before);

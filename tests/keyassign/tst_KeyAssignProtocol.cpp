@@ -43,12 +43,11 @@ void chooseMacro(QWidget *page, const char *name)
 }
 
 // The page of every kind, with a choice that completes it and how its default looks.
-struct PageKind
-{
+struct PageKind {
     const char *name;
     Make make;
-    Act choose;        // a complete choice other than the default
-    QStringList saved; // the record the choice saves (key 4 "A")
+    Act choose;         // a complete choice other than the default
+    QStringList saved;  // the record the choice saves (key 4 "A")
     Check isDefault;
 };
 
@@ -74,8 +73,8 @@ QList<PageKind> pageKinds()
          },
          {"4", "A", "1", "7", "2", "4"},
          [](QWidget *p) {
-             return checked(p, "radioButton_playOne") &&
-                    child<QComboBox>(p, "comboBox_Macro")->currentText() == "Alpha";
+             return checked(p, "radioButton_playOne")
+                    && child<QComboBox>(p, "comboBox_Macro")->currentText() == "Alpha";
          }},
         {"mouse",
          [] { return new DMouseKeyPage; },
@@ -87,11 +86,7 @@ QList<PageKind> pageKinds()
          [](QWidget *p) { click(p, "radioButton_Email"); },
          {"4", "A", "3", "1", "1", "12"},
          [](QWidget *p) { return checked(p, "radioButton_playOrPause"); }},
-        {"default",
-         [] { return new DResetDefaultPage; },
-         [](QWidget *) {},
-         {},
-         [](QWidget *) { return true; }},
+        {"default", [] { return new DResetDefaultPage; }, [](QWidget *) {}, {}, [](QWidget *) { return true; }},
     };
 }
 
@@ -100,7 +95,7 @@ void okOf(QWidget *page)
     click(page, "pushButton_OK");
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Make)
 Q_DECLARE_METATYPE(Act)
@@ -142,16 +137,15 @@ void tst_KeyAssignProtocol::loadChooseSave_data()
         [](QWidget *p) { return checked(p, "radioButton_Copy"); },
         [](QWidget *p) { return text(p) == "hello"; },
         [](QWidget *p) {
-            return checked(p, "radioButton_playKeyPressRelStop") &&
-                   child<QComboBox>(p, "comboBox_Macro")->currentText() == "Five";
+            return checked(p, "radioButton_playKeyPressRelStop")
+                   && child<QComboBox>(p, "comboBox_Macro")->currentText() == "Five";
         },
         [](QWidget *p) { return checked(p, "radioButton_mouseRight"); },
         [](QWidget *p) { return checked(p, "radioButton_volAdd"); },
         [](QWidget *p) { return child<QLabel>(p, "label_KeyChar")->text() == "A"; },
     };
     for (int i = 0; i < kinds.size(); ++i)
-        QTest::newRow(kinds[i].name) << kinds[i].make << stored[i] << shown[i] << kinds[i].choose
-                                     << kinds[i].saved;
+        QTest::newRow(kinds[i].name) << kinds[i].make << stored[i] << shown[i] << kinds[i].choose << kinds[i].saved;
 }
 
 void tst_KeyAssignProtocol::loadChooseSave()
@@ -197,7 +191,7 @@ void tst_KeyAssignProtocol::savingTwiceLeavesTheSecond()
     Fixture f;
     std::unique_ptr<DKeyAssignPage> page(k.make());
     f.prepare(page.get(), 4);
-    okOf(page.get()); // the default choice
+    okOf(page.get());  // the default choice
     f.prepare(page.get(), 4);
     k.choose(page.get());
     okOf(page.get());

@@ -44,7 +44,7 @@ MacroEventInfo step(const char *code, const char *explain, int delay)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Make)
 Q_DECLARE_METATYPE(Act)
@@ -86,7 +86,7 @@ void tst_PageToKeyboard::cleanup()
 void tst_PageToKeyboard::savedAndPressed_data()
 {
     QTest::addColumn<Make>("make");
-    QTest::addColumn<QString>("before"); // the key's binding before the page saves, if any
+    QTest::addColumn<QString>("before");  // the key's binding before the page saves, if any
     QTest::addColumn<Act>("choose");
     QTest::addColumn<QStringList>("computer");
 
@@ -94,17 +94,15 @@ void tst_PageToKeyboard::savedAndPressed_data()
                                            << Act([](DKeyAssignPage *p) { click(p, "radioButton_Copy"); })
                                            << QStringList{"04: 01 00 06 00 00 00 00 00", kNoKeys};
     QTest::newRow("text: pasted with Ctrl+V")
-        << Make([] { return new DKeyWithTextPage; }) << QString() << Act([](DKeyAssignPage *p) {
-               p->findChild<QTextEdit *>("textEdit_keyText")->setPlainText("hi\nthere");
-           })
+        << Make([] { return new DKeyWithTextPage; }) << QString()
+        << Act([](DKeyAssignPage *p) { p->findChild<QTextEdit *>("textEdit_keyText")->setPlainText("hi\nthere"); })
         << QStringList{"04: 01 00 19 00 00 00 00 00", kNoKeys};
     QTest::newRow("macro: the copy's steps")
         << Make([] { return new DMacroCmdPage; }) << QString() << Act([](DKeyAssignPage *) {})
         << QStringList{kNoKeys, kNoKeys, "04: 00 00 05 00 00 00 00 00", kNoKeys, kNoKeys};
-    QTest::newRow("mouse Wheel Down")
-        << Make([] { return new DMouseKeyPage; }) << QString()
-        << Act([](DKeyAssignPage *p) { click(p, "radioButton_mouseWheelDown"); })
-        << QStringList{"13: 00 ff", kNoKeys, "13: 00 00", kNoKeys};
+    QTest::newRow("mouse Wheel Down") << Make([] { return new DMouseKeyPage; }) << QString()
+                                      << Act([](DKeyAssignPage *p) { click(p, "radioButton_mouseWheelDown"); })
+                                      << QStringList{"13: 00 ff", kNoKeys, "13: 00 00", kNoKeys};
     QTest::newRow("multimedia Volume Up") << Make([] { return new DMultimediaPage; }) << QString()
                                           << Act([](DKeyAssignPage *p) { click(p, "radioButton_volAdd"); })
                                           << QStringList{"06: 01 00 00", kNoKeys, "06: 00 00 00", kNoKeys};

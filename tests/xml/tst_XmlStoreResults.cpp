@@ -1,8 +1,8 @@
 // What every changing operation of the XML store answers: whether the file holds the change
 // afterwards. One row per writer and case, each on fresh fixture files.
 
-#include "XmlTestSupport.h"
 #include "xmlInterface.h"
+#include "XmlTestSupport.h"
 
 #include <QtTest>
 
@@ -12,12 +12,11 @@
 
 namespace {
 
-struct Files
-{
-    QByteArray profile; // a profile file: profile 1 with every section, profile 2 bare
-    QByteArray library; // a macro library: macro 1 with steps "a" and "b"
-    QByteArray target;  // a profile file without profiles
-    QByteArray fresh;   // a path where no file is yet
+struct Files {
+    QByteArray profile;  // a profile file: profile 1 with every section, profile 2 bare
+    QByteArray library;  // a macro library: macro 1 with steps "a" and "b"
+    QByteArray target;   // a profile file without profiles
+    QByteArray fresh;    // a path where no file is yet
 };
 
 using Op = std::function<bool(xmlInterface &, const Files &)>;
@@ -88,7 +87,8 @@ DpiItemInfo dpiLevel(int index, int dpi)
 
 // Runs f with file writes limited to `bytes`, the signal of an exceeded limit ignored; both
 // restored after.
-template <class F> bool withFileSizeLimit(rlim_t bytes, F f)
+template <class F>
+bool withFileSizeLimit(rlim_t bytes, F f)
 {
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
@@ -102,7 +102,7 @@ template <class F> bool withFileSizeLimit(rlim_t bytes, F f)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Op)
 Q_DECLARE_METATYPE(Case)
@@ -139,8 +139,8 @@ void tst_XmlStoreResults::init()
 
 QByteArray tst_XmlStoreResults::snapshot() const
 {
-    return xmltest::readFile(m_files.profile) + '\0' + xmltest::readFile(m_files.library) + '\0' +
-           xmltest::readFile(m_files.target) + '\0' + xmltest::readFile(m_files.fresh);
+    return xmltest::readFile(m_files.profile) + '\0' + xmltest::readFile(m_files.library) + '\0'
+           + xmltest::readFile(m_files.target) + '\0' + xmltest::readFile(m_files.fresh);
 }
 
 void tst_XmlStoreResults::writers_data()
@@ -161,17 +161,14 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.addProfileConfig(f.profile, "3", "New", "", "", 0); });
     row("setProfileInfo written", Written,
         [](X &x, const F &f) { return x.setProfileInfo(f.profile, "1", "Work", "a", "b"); });
-    row("setProfileInfo held", Held,
-        [](X &x, const F &f) { return x.setProfileInfo(f.profile, "1", "Game", "", ""); });
+    row("setProfileInfo held", Held, [](X &x, const F &f) { return x.setProfileInfo(f.profile, "1", "Game", "", ""); });
     row("setProfileInfo no profile", Missing,
         [](X &x, const F &f) { return x.setProfileInfo(f.profile, "9", "Work", "", ""); });
     row("renameNode written", Written, [](X &x, const F &f) { return x.renameNode(f.profile, "1", "Work"); });
     row("renameNode held", Held, [](X &x, const F &f) { return x.renameNode(f.profile, "1", "Game"); });
     row("renameNode no node", Missing, [](X &x, const F &f) { return x.renameNode(f.profile, "9", "Work"); });
-    row("deleteNodeByValue written", Written,
-        [](X &x, const F &f) { return x.deleteNodeByValue(f.profile, "2"); });
-    row("deleteNodeByValue absent", AbsentDelete,
-        [](X &x, const F &f) { return x.deleteNodeByValue(f.profile, "9"); });
+    row("deleteNodeByValue written", Written, [](X &x, const F &f) { return x.deleteNodeByValue(f.profile, "2"); });
+    row("deleteNodeByValue absent", AbsentDelete, [](X &x, const F &f) { return x.deleteNodeByValue(f.profile, "9"); });
     row("copyProfileWithIndex written", Written,
         [](X &x, const F &f) { return x.copyProfileWithIndex(f.target, 4, f.profile, "1"); });
     row("copyProfileWithIndex no profile", Missing,
@@ -198,8 +195,7 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.replaceKeyMapItem(f.profile, "1", "4", "A", "3", "1", "1", "2"); });
     row("replaceKeyMapItem no section", Missing,
         [](X &x, const F &f) { return x.replaceKeyMapItem(f.profile, "2", "4", "A", "3", "1", "1", "2"); });
-    row("deleteKeyMapItem written", Written,
-        [](X &x, const F &f) { return x.deleteKeyMapItem(f.profile, "1", "4"); });
+    row("deleteKeyMapItem written", Written, [](X &x, const F &f) { return x.deleteKeyMapItem(f.profile, "1", "4"); });
     row("deleteKeyMapItem absent", AbsentDelete,
         [](X &x, const F &f) { return x.deleteKeyMapItem(f.profile, "1", "77"); });
     row("deleteKeyMapItem no section", Missing,
@@ -208,18 +204,14 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.addBindMacro(f.profile, "1", {step("a")}, "6", "Macro6"); });
     row("addBindMacro no section", Missing,
         [](X &x, const F &f) { return x.addBindMacro(f.profile, "2", {step("a")}, "6", "Macro6"); });
-    row("deleteBindMacro written", Written,
-        [](X &x, const F &f) { return x.deleteBindMacro(f.profile, "1", "5"); });
+    row("deleteBindMacro written", Written, [](X &x, const F &f) { return x.deleteBindMacro(f.profile, "1", "5"); });
     row("deleteBindMacro absent", AbsentDelete,
         [](X &x, const F &f) { return x.deleteBindMacro(f.profile, "1", "6"); });
-    row("deleteBindMacro no section", Missing,
-        [](X &x, const F &f) { return x.deleteBindMacro(f.profile, "2", "5"); });
+    row("deleteBindMacro no section", Missing, [](X &x, const F &f) { return x.deleteBindMacro(f.profile, "2", "5"); });
 
     // ---- Lighting ----
-    row("addLightItem written", Written,
-        [](X &x, const F &f) { return x.addLightItem(f.profile, "1", light(1, 4)); });
-    row("addLightItem no zone", Missing,
-        [](X &x, const F &f) { return x.addLightItem(f.profile, "2", light(1, 4)); });
+    row("addLightItem written", Written, [](X &x, const F &f) { return x.addLightItem(f.profile, "1", light(1, 4)); });
+    row("addLightItem no zone", Missing, [](X &x, const F &f) { return x.addLightItem(f.profile, "2", light(1, 4)); });
     row("modifyLightItem written", Written,
         [](X &x, const F &f) { return x.modifyLightItem(f.profile, "1", 0, 3, light(0, 3)); });
     row("modifyLightItem held", Held,
@@ -232,30 +224,24 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.setLightItemSwitch(f.profile, "1", 0, 3, 1); });
     row("setLightItemSwitch no item", Missing,
         [](X &x, const F &f) { return x.setLightItemSwitch(f.profile, "1", 0, 99, 1); });
-    row("setLightSwitch written", Written,
-        [](X &x, const F &f) { return x.setLightSwitch(f.profile, "1", 1); });
+    row("setLightSwitch written", Written, [](X &x, const F &f) { return x.setLightSwitch(f.profile, "1", 1); });
     row("setLightSwitch held", Held, [](X &x, const F &f) { return x.setLightSwitch(f.profile, "1", 0); });
-    row("setLightSwitch no section", Missing,
-        [](X &x, const F &f) { return x.setLightSwitch(f.profile, "2", 1); });
+    row("setLightSwitch no section", Missing, [](X &x, const F &f) { return x.setLightSwitch(f.profile, "2", 1); });
     row("setSynchronizeStatus written", Written,
         [](X &x, const F &f) { return x.setSynchronizeStatus(f.profile, "1", 1); });
-    row("setSynchronizeStatus held", Held,
-        [](X &x, const F &f) { return x.setSynchronizeStatus(f.profile, "1", 0); });
+    row("setSynchronizeStatus held", Held, [](X &x, const F &f) { return x.setSynchronizeStatus(f.profile, "1", 0); });
     row("setSynchronizeStatus no section", Missing,
         [](X &x, const F &f) { return x.setSynchronizeStatus(f.profile, "2", 1); });
     row("setLightUsingIndex written", Written,
         [](X &x, const F &f) { return x.setLightUsingIndex(f.profile, "1", 2, 7); });
-    row("setLightUsingIndex held", Held,
-        [](X &x, const F &f) { return x.setLightUsingIndex(f.profile, "1", 2, 2); });
+    row("setLightUsingIndex held", Held, [](X &x, const F &f) { return x.setLightUsingIndex(f.profile, "1", 2, 2); });
     row("setLightUsingIndex no section", Missing,
         [](X &x, const F &f) { return x.setLightUsingIndex(f.profile, "2", 2, 7); });
     row("setLightUsingIndex no such zone", Missing,
         [](X &x, const F &f) { return x.setLightUsingIndex(f.profile, "1", 5, 7); });
-    row("setLinkStatus written", Written,
-        [](X &x, const F &f) { return x.setLinkStatus(f.profile, "1", 1, 1); });
+    row("setLinkStatus written", Written, [](X &x, const F &f) { return x.setLinkStatus(f.profile, "1", 1, 1); });
     row("setLinkStatus held", Held, [](X &x, const F &f) { return x.setLinkStatus(f.profile, "1", 1, 0); });
-    row("setLinkStatus no section", Missing,
-        [](X &x, const F &f) { return x.setLinkStatus(f.profile, "2", 1, 1); });
+    row("setLinkStatus no section", Missing, [](X &x, const F &f) { return x.setLinkStatus(f.profile, "2", 1, 1); });
 
     // ---- Colour swatches and custom lightings ----
     row("addCustomColor written", Written, [](X &x, const F &f) {
@@ -280,8 +266,7 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.addCustomLedItems(f.profile, "1", "4", ledItem()); });
     row("renameCustomLed written", Written,
         [](X &x, const F &f) { return x.renameCustomLed(f.profile, "1", "0", "Z"); });
-    row("renameCustomLed held", Held,
-        [](X &x, const F &f) { return x.renameCustomLed(f.profile, "1", "0", "A"); });
+    row("renameCustomLed held", Held, [](X &x, const F &f) { return x.renameCustomLed(f.profile, "1", "0", "A"); });
     row("renameCustomLed no lighting", Missing,
         [](X &x, const F &f) { return x.renameCustomLed(f.profile, "1", "4", "Z"); });
     row("setCustomLedUsing written", Written,
@@ -290,20 +275,15 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.setCustomLedUsing(f.profile, "1", "0", "Using", 0); });
     row("setCustomLedUsing no lighting", Missing,
         [](X &x, const F &f) { return x.setCustomLedUsing(f.profile, "1", "4", "Using", 1); });
-    row("deleteCustomLed written", Written,
-        [](X &x, const F &f) { return x.deleteCustomLed(f.profile, "1", "0"); });
-    row("deleteCustomLed held", Held,
-        [](X &x, const F &f) { return x.deleteCustomLed(f.profile, "1", "1"); });
+    row("deleteCustomLed written", Written, [](X &x, const F &f) { return x.deleteCustomLed(f.profile, "1", "0"); });
+    row("deleteCustomLed held", Held, [](X &x, const F &f) { return x.deleteCustomLed(f.profile, "1", "1"); });
     row("deleteCustomLed no lighting", Missing,
         [](X &x, const F &f) { return x.deleteCustomLed(f.profile, "1", "4"); });
 
     // ---- DPI levels and function switches ----
-    row("setDpiUsingIndex written", Written,
-        [](X &x, const F &f) { return x.setDpiUsingIndex(f.profile, "1", 3); });
-    row("setDpiUsingIndex held", Held,
-        [](X &x, const F &f) { return x.setDpiUsingIndex(f.profile, "1", 1); });
-    row("setDpiUsingIndex no section", Missing,
-        [](X &x, const F &f) { return x.setDpiUsingIndex(f.profile, "2", 3); });
+    row("setDpiUsingIndex written", Written, [](X &x, const F &f) { return x.setDpiUsingIndex(f.profile, "1", 3); });
+    row("setDpiUsingIndex held", Held, [](X &x, const F &f) { return x.setDpiUsingIndex(f.profile, "1", 1); });
+    row("setDpiUsingIndex no section", Missing, [](X &x, const F &f) { return x.setDpiUsingIndex(f.profile, "2", 3); });
     row("updateDpiUsingIndex written", Written,
         [](X &x, const F &f) { return x.updateDpiUsingIndex(f.profile, "1", 3); });
     row("addDpiItem written", Written,
@@ -324,16 +304,13 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.setFunctionSetting(f.profile, "2", "1", "0", "0", "1"); });
     row("setFeature written", Written, [](X &x, const F &f) { return x.setFeature(f.profile, "1", 1, 1); });
     row("setFeature held", Held, [](X &x, const F &f) { return x.setFeature(f.profile, "1", 3, 1); });
-    row("setFeature no section", Missing,
-        [](X &x, const F &f) { return x.setFeature(f.profile, "2", 1, 1); });
+    row("setFeature no section", Missing, [](X &x, const F &f) { return x.setFeature(f.profile, "2", 1, 1); });
 
     // ---- Macro library ----
-    row("addMacroNode written", Written,
-        [](X &x, const F &f) { return x.addMacroNode(f.library, "2", "M2"); });
+    row("addMacroNode written", Written, [](X &x, const F &f) { return x.addMacroNode(f.library, "2", "M2"); });
     row("addMacroItems written", Written,
         [](X &x, const F &f) { return x.addMacroItems(f.library, {step("c")}, "1"); });
-    row("addMacroItems nothing to add", Held,
-        [](X &x, const F &f) { return x.addMacroItems(f.library, {}, "1"); });
+    row("addMacroItems nothing to add", Held, [](X &x, const F &f) { return x.addMacroItems(f.library, {}, "1"); });
     row("addMacroItems no macro", Missing,
         [](X &x, const F &f) { return x.addMacroItems(f.library, {step("c")}, "7"); });
     row("deleteMacroItemsContaining written", Written,
@@ -350,12 +327,9 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.modifyMacroItem(f.library, "1", "zz", 0, step("a")); });
     row("modifyMacroItem no macro", Missing,
         [](X &x, const F &f) { return x.modifyMacroItem(f.library, "7", "a", 0, step("a")); });
-    row("moveMacroItem written", Written,
-        [](X &x, const F &f) { return x.moveMacroItem(f.library, "1", "b", 1, 0); });
-    row("moveMacroItem held", Held,
-        [](X &x, const F &f) { return x.moveMacroItem(f.library, "1", "b", 1, 0); });
-    row("moveMacroItem no step", Missing,
-        [](X &x, const F &f) { return x.moveMacroItem(f.library, "1", "zz", 1, 0); });
+    row("moveMacroItem written", Written, [](X &x, const F &f) { return x.moveMacroItem(f.library, "1", "b", 1, 0); });
+    row("moveMacroItem held", Held, [](X &x, const F &f) { return x.moveMacroItem(f.library, "1", "b", 1, 0); });
+    row("moveMacroItem no step", Missing, [](X &x, const F &f) { return x.moveMacroItem(f.library, "1", "zz", 1, 0); });
 }
 
 void tst_XmlStoreResults::writers()
@@ -383,15 +357,14 @@ void tst_XmlStoreResults::missingFile_data()
     QTest::addColumn<Op>("op");
     using X = xmlInterface;
     // The parent of every path is a regular file, so the file can be neither read nor made.
-    QTest::newRow("createXmlFile") << Op(
-        [](X &x, const Files &f) { return x.createXmlFile(f.profile + "/in.xml"); });
+    QTest::newRow("createXmlFile") << Op([](X &x, const Files &f) { return x.createXmlFile(f.profile + "/in.xml"); });
     QTest::newRow("setProfileIndex") << Op(
         [](X &x, const Files &f) { return x.setProfileIndex(f.profile + "/in.xml", 2); });
     QTest::newRow("replaceKeyMapItem") << Op([](X &x, const Files &f) {
         return x.replaceKeyMapItem(f.profile + "/in.xml", "1", "4", "A", "3", "1", "1", "2");
     });
-    QTest::newRow("deleteKeyMapItem")
-        << Op([](X &x, const Files &f) { return x.deleteKeyMapItem(f.profile + "/in.xml", "1", "4"); });
+    QTest::newRow("deleteKeyMapItem") << Op(
+        [](X &x, const Files &f) { return x.deleteKeyMapItem(f.profile + "/in.xml", "1", "4"); });
     QTest::newRow("addMacroNode") << Op(
         [](X &x, const Files &f) { return x.addMacroNode(f.library + "/in.xml", "2", "M"); });
     QTest::newRow("importProfile") << Op(
@@ -412,15 +385,12 @@ void tst_XmlStoreResults::failedSave_data()
     QTest::addColumn<Op>("op");
     using X = xmlInterface;
     QTest::newRow("createXmlFile") << Op([](X &x, const Files &f) { return x.createXmlFile(f.fresh); });
-    QTest::newRow("setProfileIndex") << Op(
-        [](X &x, const Files &f) { return x.setProfileIndex(f.profile, 2); });
-    QTest::newRow("replaceKeyMapItem") << Op([](X &x, const Files &f) {
-        return x.replaceKeyMapItem(f.profile, "1", "4", "A", "3", "1", "1", "2");
-    });
-    QTest::newRow("deleteKeyMapItem")
-        << Op([](X &x, const Files &f) { return x.deleteKeyMapItem(f.profile, "1", "4"); });
-    QTest::newRow("addMacroNode") << Op(
-        [](X &x, const Files &f) { return x.addMacroNode(f.library, "2", "M"); });
+    QTest::newRow("setProfileIndex") << Op([](X &x, const Files &f) { return x.setProfileIndex(f.profile, 2); });
+    QTest::newRow("replaceKeyMapItem") << Op(
+        [](X &x, const Files &f) { return x.replaceKeyMapItem(f.profile, "1", "4", "A", "3", "1", "1", "2"); });
+    QTest::newRow("deleteKeyMapItem") << Op(
+        [](X &x, const Files &f) { return x.deleteKeyMapItem(f.profile, "1", "4"); });
+    QTest::newRow("addMacroNode") << Op([](X &x, const Files &f) { return x.addMacroNode(f.library, "2", "M"); });
     QTest::newRow("exportProfile") << Op(
         [](X &x, const Files &f) { return x.exportProfile(f.profile, f.target, "1", false) == 1; });
 }

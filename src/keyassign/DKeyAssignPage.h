@@ -62,6 +62,8 @@ protected:
     const char *macroFilePath() const { return m_macroFilePath.constData(); }
     const char *profileFilePath() const { return m_profileFilePath.constData(); }
     xmlInterface *xml() const { return m_xml; }
+    // Kept for the device page; the pages never talk to a device.
+    MainHidInterFace *hidInterface() const { return m_hidInterface; }
 
     // Leaves every button of an exclusive column unchecked.
     static void clearChecked(const QList<QAbstractButton *> &buttons);

@@ -1,6 +1,7 @@
 #include "DChoiceKeyPage.h"
 
-#include <cstring>
+#include "RecordText.h"
+
 #include <QAbstractButton>
 
 DChoiceKeyPage::DChoiceKeyPage(QWidget *parent)
@@ -27,10 +28,10 @@ void DChoiceKeyPage::loadCustomKeyInfo()
     clearChecked(buttons);
 
     CustomKeyInfo info;
-    const bool ownKind = readKeyRecord(&info) && std::strcmp(info.operateType, m_operateType) == 0;
+    const bool ownKind = readKeyRecord(&info) && recordText(info.operateType) == m_operateType;
     // A stored value that is not one of the codes (nor a number at all) leaves no choice.
     bool isNumber = true;
-    const int code = ownKind ? QByteArray(info.Value).toInt(&isNumber) : m_defaultCode;
+    const int code = ownKind ? recordText(info.Value).toInt(&isNumber) : m_defaultCode;
     if (!isNumber)
         return;
     for (const Choice &choice : qAsConst(m_choices)) {

@@ -1,10 +1,10 @@
 #include "DKeyAssignPage.h"
 
 #include "LogCategories.h"
+#include "RecordText.h"
 #include "ThemeColorConfig.h"
 #include "xmlInterface.h"
 
-#include <cstring>
 #include <QAbstractButton>
 #include <QFile>
 
@@ -46,7 +46,7 @@ bool DKeyAssignPage::readKeyRecord(CustomKeyInfo *info) const
     qstrncpy(info->keyCode, "-1", sizeof(info->keyCode));
     if (m_xml)
         m_xml->getKeyMapItems(profileFilePath(), profileKey().constData(), keyCodeText().constData(), info);
-    return std::strcmp(info->keyCode, "-1") != 0;
+    return recordText(info->keyCode) != "-1";
 }
 
 bool DKeyAssignPage::saveKeyRecord(const char *operateType, const QByteArray &repeatNum, const QByteArray &mode,

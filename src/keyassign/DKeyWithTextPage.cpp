@@ -3,8 +3,8 @@
 
 #include "DDataManager.h"
 #include "LogCategories.h"
+#include "RecordText.h"
 
-#include <cstring>
 #include <QEvent>
 #include <QTextCursor>
 
@@ -60,9 +60,9 @@ void DKeyWithTextPage::loadCustomKeyInfo()
     m_savedText.clear();
 
     CustomKeyInfo info;
-    if (readKeyRecord(&info) && std::strcmp(info.operateType, "6") == 0) {
+    if (readKeyRecord(&info) && recordText(info.operateType) == "6") {
         // Shown as stored: a text that looks like HTML is still plain text.
-        m_savedText = QString::fromUtf8(info.Value);
+        m_savedText = QString::fromUtf8(recordText(info.Value));
         ui->textEdit_keyText->setPlainText(m_savedText);
     }
 }

@@ -4,9 +4,9 @@
 #include "DDataManager.h"
 #include "LogCategories.h"
 #include "RecordNumber.h"
+#include "RecordText.h"
 #include "xmlInterface.h"
 
-#include <cstring>
 #include <QIntValidator>
 #include <QSignalBlocker>
 
@@ -56,7 +56,7 @@ void DMacroCmdPage::loadCustomKeyInfo()
         ui->comboBox_Macro->count() > 0 ? recordNumber(ui->comboBox_Macro->currentData().toString().toLatin1()) : 0;
 
     CustomKeyInfo info;
-    if (!readKeyRecord(&info) || std::strcmp(info.operateType, "1") != 0)
+    if (!readKeyRecord(&info) || recordText(info.operateType) != "1")
         return;
 
     const int mode = recordNumber(info.mode);
@@ -67,7 +67,7 @@ void DMacroCmdPage::loadCustomKeyInfo()
         m_playMode = mode;
     }
     if (m_playMode == 2) {
-        ui->lineEdit_playMany->setText(QString::fromLatin1(info.repeatNum));
+        ui->lineEdit_playMany->setText(QString::fromLatin1(recordText(info.repeatNum)));
         ui->lineEdit_playMany->setEnabled(true);
         ui->frame_5->show();
         m_repeatNum = recordNumber(info.repeatNum);

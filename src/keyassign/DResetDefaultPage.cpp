@@ -4,9 +4,8 @@
 #include "DDataManager.h"
 #include "LogCategories.h"
 #include "RecordNumber.h"
+#include "RecordText.h"
 #include "xmlInterface.h"
-
-#include <cstring>
 
 DResetDefaultPage::DResetDefaultPage(QWidget *parent)
     : DKeyAssignPage(parent)
@@ -66,10 +65,11 @@ void DResetDefaultPage::on_pushButton_OK_clicked()
         reportSave(false, "reset");
         return;
     }
-    if (hasItem && std::strcmp(info.operateType, "1") == 0) {
+    if (hasItem && recordText(info.operateType) == "1") {
         const QByteArray index = QByteArray::number(recordNumber(info.Value));
         // Counted after the key's own item is gone: no other key uses the macro.
-        const int others = xml()->getKeyMapValue(profileFilePath(), profileKey().constData(), info.Value);
+        const int others =
+            xml()->getKeyMapValue(profileFilePath(), profileKey().constData(), recordText(info.Value).constData());
         if (others == 0 && !xml()->deleteBindMacro(profileFilePath(), profileKey().constData(), index.constData()))
             qCWarning(lcUi) << "The unused copy of macro" << index << "stays in profile" << profileIndex();
     }

@@ -1,7 +1,7 @@
 // From page to keyboard: what a page saves is what a keyboard in PC mode does for the key, read
 // by the device link from the same profile file and seen by the emulated computer.
 
-#include "../link/LinkActionTestSupport.h"
+#include "../hid/LinkActionTestSupport.h"
 
 #include "DHotKeyPage.h"
 #include "DKeyWithTextPage.h"

@@ -1,0 +1,3 @@
+#include "LightLog.h"
+
+Q_LOGGING_CATEGORY(lcLight, "zelka.light")

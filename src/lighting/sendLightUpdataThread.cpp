@@ -1,0 +1,8 @@
+#include "sendLightUpdataThread.h"
+
+sendLightUpdataThread::sendLightUpdataThread(QObject *parent) : LightTicker(kIntervalMs, parent) {}
+
+void sendLightUpdataThread::emitTick()
+{
+    emit sigDviceUpdateAllKeyColorSendKeyboardHid();
+}

@@ -3,6 +3,7 @@
 
 #include "Emulator.h"
 #include "MainHidInterFace.h"
+#include "Timer.h"
 #include "XmlRecords.h"
 #include "lightDealMain.h"
 #include "sendLightUpdataThread.h"
@@ -22,6 +23,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <vector>
 
@@ -179,6 +181,35 @@ void BM_TickerAccuracy(benchmark::State &state)
     state.counters["max_lateness_ms"] = percentile(lateness, 1.0);
 }
 BENCHMARK(BM_TickerAccuracy)->ArgName("period_ms")->Arg(15)->Arg(30)->Iterations(1)->Unit(benchmark::kSecond);
+
+// For scale: the same periods as the tick thread itself keeps them (a platform Timer whose
+// tick is taken on that thread), in the same run.
+void BM_TickThreadAccuracy(benchmark::State &state)
+{
+    const int period = int(state.range(0));
+    std::mutex mutex;
+    std::vector<Clock::time_point> ticks;
+    ticks.reserve(2000);
+    Timer timer;
+    QObject::connect(
+        &timer, &Timer::sigTimeout, &timer,
+        [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            ticks.push_back(Clock::now());
+        },
+        Qt::DirectConnection);
+    for (auto _ : state) {
+        timer.start(period);
+        runEventLoop(10s);
+        timer.stop();
+    }
+    const double span = ticks.size() > 1
+        ? double(std::chrono::duration_cast<std::chrono::microseconds>(ticks.back() - ticks.front()).count()) / 1000.0
+        : 0;
+    state.counters["ticks"] = double(ticks.size());
+    state.counters["mean_period_ms"] = ticks.size() > 1 ? span / double(ticks.size() - 1) : 0;
+}
+BENCHMARK(BM_TickThreadAccuracy)->ArgName("period_ms")->Arg(15)->Arg(30)->Iterations(1)->Unit(benchmark::kSecond);
 
 // Engine, tickers and a keyboard transport on the emulator: 10 s idle (device open, engine
 // configured, nothing streamed), then 10 s with light synchronisation on and a still frame

@@ -1,5 +1,6 @@
 #include "Emulator.h"
 
+#include "DeviceModels.h"
 #include "EmulatorState.h"
 
 #include <QCryptographicHash>
@@ -15,22 +16,18 @@ EmulatorState &state()
 
 QString productName(const QString &model)
 {
-    static const QHash<QString, QString> names = {
-        {QStringLiteral("ZK87A"), QStringLiteral("ZELKA Vega 87")},
-        {QStringLiteral("ZK87B"), QStringLiteral("ZELKA Vega 87 Pro")},
-        {QStringLiteral("ZK87C"), QStringLiteral("ZELKA Nova 87")},
-        {QStringLiteral("ZK87R"), QStringLiteral("ZELKA Nova 87 RGB")},
-        {QStringLiteral("ZK87S"), QStringLiteral("ZELKA Vega 87 Side")},
-        {QStringLiteral("ZK87W"), QStringLiteral("ZELKA Orion 87")},
-        {QStringLiteral("ZK104A"), QStringLiteral("ZELKA Vega 104")},
-        {QStringLiteral("ZK104B"), QStringLiteral("ZELKA Vega 104 Pro")},
-        {QStringLiteral("ZK104C"), QStringLiteral("ZELKA Nova 104")},
-        {QStringLiteral("ZK104R"), QStringLiteral("ZELKA Nova 104 RGB")},
-        {QStringLiteral("ZK104S"), QStringLiteral("ZELKA Vega 104 Side")},
-        {QStringLiteral("ZK104W"), QStringLiteral("ZELKA Orion 104")},
-        {QStringLiteral("ZM1"), QStringLiteral("ZELKA Pulsar M1")},
-    };
-    return names.value(model);
+    const models::DeviceModel *entry = models::findDeviceModel(model);
+    return entry ? QString::fromLatin1(entry->productName) : QString();
+}
+
+// Simulated devices carry the first supported ids of their kind.
+models::UsbId firstSupportedId(models::DeviceKind kind)
+{
+    for (const models::SupportedId &entry : models::supportedIds()) {
+        if (entry.kind == kind)
+            return entry.id;
+    }
+    return {};
 }
 
 // A factory serial: 32 lower-case hex digits, fixed per model.
@@ -72,14 +69,15 @@ void injectFrame(DeviceId id, uint8_t command, const QByteArray &payload)
         state().inject(id, index, report);
 }
 
-} // namespace
+}  // namespace
 
 DeviceSpec keyboardSpec(const QString &model, PathStyle style)
 {
     DeviceSpec s;
     s.kind = Kind::Keyboard;
-    s.vendorId = 0x0416;
-    s.productId = 0xB23C;
+    const models::UsbId id = firstSupportedId(models::DeviceKind::Keyboard);
+    s.vendorId = id.vendorId;
+    s.productId = id.productId;
     const QString name = productName(model);
     if (!name.isEmpty())
         s.product = name;
@@ -87,7 +85,8 @@ DeviceSpec keyboardSpec(const QString &model, PathStyle style)
     s.infoText = QStringLiteral("NUC121,01,KB,ZK,%1,V1.02").arg(model);
     s.serial = factorySerial(model);
     s.keyLights = lightList({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16}, 4, 4);
-    if (model.endsWith(QLatin1Char('S')))
+    s.keyCount = models::keyCount(model);
+    if (models::hasSideLights(model))
         s.sideLights = lightList({0, 1, 2, 3, 4}, 4, 4);
     else
         s.sideLights = lightList({}, 0, 0);
@@ -99,8 +98,10 @@ DeviceSpec mouseSpec(const QString &model, PathStyle style)
 {
     DeviceSpec s;
     s.kind = Kind::Mouse;
-    s.vendorId = 0x0C45;
-    s.productId = 0xA21C;
+    const models::UsbId id = firstSupportedId(models::DeviceKind::Mouse);
+    s.vendorId = id.vendorId;
+    s.productId = id.productId;
+    s.keyCount = 0;
     const QString name = productName(model);
     s.product = name.isEmpty() ? QStringLiteral("ZELKA Gaming Mouse") : name;
     s.pathStyle = style;
@@ -127,11 +128,26 @@ DeviceSpec bootloaderSpec(uint16_t vendorId, uint16_t productId)
 
 // --- plugging -------------------------------------------------------------
 
-DeviceId plug(const DeviceSpec &spec) { return state().plug(spec); }
-void unplug(DeviceId id) { state().unplug(id); }
-void unplugAll() { state().unplugAll(); }
-void reset() { state().reset(); }
-QVector<DeviceId> devices() { return state().pluggedDevices(); }
+DeviceId plug(const DeviceSpec &spec)
+{
+    return state().plug(spec);
+}
+void unplug(DeviceId id)
+{
+    state().unplug(id);
+}
+void unplugAll()
+{
+    state().unplugAll();
+}
+void reset()
+{
+    state().reset();
+}
+QVector<DeviceId> devices()
+{
+    return state().pluggedDevices();
+}
 
 QString path(DeviceId id, int interfaceNumber)
 {
@@ -153,7 +169,10 @@ QString configurationPath(DeviceId id)
     });
 }
 
-QByteArray reportDescriptorForPath(const QString &path) { return state().descriptorForPath(path); }
+QByteArray reportDescriptorForPath(const QString &path)
+{
+    return state().descriptorForPath(path);
+}
 
 DeviceSpec spec(DeviceId id)
 {
@@ -186,8 +205,14 @@ void injectKeys(DeviceId id, uint8_t modifiers, const QVector<uint8_t> &usages)
     injectFrame(id, 0x04, payload);
 }
 
-void injectFullKeys(DeviceId id, const QByteArray &payload) { injectFrame(id, 0x05, payload); }
-void injectMedia(DeviceId id, const QByteArray &payload) { injectFrame(id, 0x06, payload); }
+void injectFullKeys(DeviceId id, const QByteArray &payload)
+{
+    injectFrame(id, 0x05, payload);
+}
+void injectMedia(DeviceId id, const QByteArray &payload)
+{
+    injectFrame(id, 0x06, payload);
+}
 
 void injectMouse(DeviceId id, uint8_t buttons, int8_t wheel)
 {
@@ -258,13 +283,25 @@ int droppedInputReports(DeviceId id)
     return state().withDevice(id, 0, [](SimulatedDevice &d) { return d.droppedInput; });
 }
 
-bool hidapiInitialised() { return state().initialised(); }
+bool hidapiInitialised()
+{
+    return state().initialised();
+}
 
 // --- faults ----------------------------------------------------------------
 
-void failInit(bool on) { state().setFailInit(on); }
-void failNextOpens(int count) { state().setFailNextOpens(count); }
-void failAllOpens(bool on) { state().setFailAllOpens(on); }
+void failInit(bool on)
+{
+    state().setFailInit(on);
+}
+void failNextOpens(int count)
+{
+    state().setFailNextOpens(count);
+}
+void failAllOpens(bool on)
+{
+    state().setFailAllOpens(on);
+}
 
 void failWritesOfCommand(DeviceId id, uint8_t command, bool on)
 {
@@ -316,7 +353,13 @@ void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by)
     state().withDevice(id, [&](SimulatedDevice &d) { d.ackDelay = by; });
 }
 
-int addHotplugListener(HotplugListener listener) { return state().addListener(std::move(listener)); }
-void removeHotplugListener(int token) { state().removeListener(token); }
+int addHotplugListener(HotplugListener listener)
+{
+    return state().addListener(std::move(listener));
+}
+void removeHotplugListener(int token)
+{
+    state().removeListener(token);
+}
 
-} // namespace emu
+}  // namespace emu

@@ -4,12 +4,12 @@
 // hid layer talks to simulated devices; tests, benchmarks and the demo drive those
 // devices through this API. Every function is thread-safe.
 
-#include <QByteArray>
-#include <QString>
-#include <QVector>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <QByteArray>
+#include <QString>
+#include <QVector>
 
 namespace emu {
 
@@ -45,12 +45,17 @@ struct DeviceSpec {
     // Information text answered to 0x0D: "chip,chipNum,kind,maker,<model>,<version>"
     QString infoText;
     QString buildText = QStringLiteral("Mar 14 2024,10:22:33");  // "Mmm dd yyyy,hh:mm:ss"
-    QByteArray serial;            // 32 characters as the device stores them; empty = no serial yet
+    QByteArray serial;  // 32 characters as the device stores them; empty = no serial yet
     // Lighting-mode lists: effect ids, then speed and brightness maxima.
-    struct LightList { QVector<uint8_t> effects; uint8_t speedMax = 4; uint8_t brightnessMax = 4; };
-    LightList keyLights, sideLights;                 // keyboard: answered to 0x0A and 0x02
-    LightList aroundLights, scrollLights, logoLights; // mouse: answered to 0x43, back to back
-    QVector<InterfaceSpec> interfaces;  // empty: the kind's default set of interfaces for pathStyle
+    struct LightList {
+        QVector<uint8_t> effects;
+        uint8_t speedMax = 4;
+        uint8_t brightnessMax = 4;
+    };
+    int keyCount = 87;                                 // keys of the keyboard's model; 0 for the mouse
+    LightList keyLights, sideLights;                   // keyboard: answered to 0x0A and 0x02
+    LightList aroundLights, scrollLights, logoLights;  // mouse: answered to 0x43, back to back
+    QVector<InterfaceSpec> interfaces;                 // empty: the kind's default set of interfaces for pathStyle
     // Which physical unit this is. Units with the same vendor and product id keep their own
     // flash memory (the serial written with 0x16) across unplug and plug. -1: the lowest unit
     // number that no plugged device with these ids uses.
@@ -72,44 +77,45 @@ struct WrittenReport {
 
 // --- plugging -------------------------------------------------------------
 DeviceId plug(const DeviceSpec &spec);
-void unplug(DeviceId id);            // open handles then read and write -1; the log stays readable
-void unplugAll();                    // also forgets every device; call between tests
-void reset();                        // unplugAll() and every fault switch off
+void unplug(DeviceId id);  // open handles then read and write -1; the log stays readable
+void unplugAll();          // also forgets every device; call between tests
+void reset();              // unplugAll() and every fault switch off
 QVector<DeviceId> devices();
-QString path(DeviceId id, int interfaceNumber);     // hidapi path of one interface
-QString configurationPath(DeviceId id);              // path of the configuration interface
+QString path(DeviceId id, int interfaceNumber);           // hidapi path of one interface
+QString configurationPath(DeviceId id);                   // path of the configuration interface
 QByteArray reportDescriptorForPath(const QString &path);  // empty for an unknown path
 DeviceSpec spec(DeviceId id);
-QByteArray storedSerial(DeviceId id);                // kept across replug, like flash
+QByteArray storedSerial(DeviceId id);                         // kept across replug, like flash
 void setStoredSerial(DeviceId id, const QByteArray &serial);  // any bytes: wrong length, '/', "..", ...
 
 // --- input the device produces (delivered to every open handle of the interface) ---
 // 0x04 with the keys held now, in press order; more than six: six ErrorRollOver (0x01) slots.
 void injectKeys(DeviceId id, uint8_t modifiers, const QVector<uint8_t> &usages);
-void injectFullKeys(DeviceId id, const QByteArray &payload);                     // 0x05
-void injectMedia(DeviceId id, const QByteArray &payload);                        // 0x06
-void injectMouse(DeviceId id, uint8_t buttons, int8_t wheel);                    // 0x40
-void injectRaw(DeviceId id, const QByteArray &report, int interfaceNumber = -1); // any length; -1: configuration interface
+void injectFullKeys(DeviceId id, const QByteArray &payload);   // 0x05
+void injectMedia(DeviceId id, const QByteArray &payload);      // 0x06
+void injectMouse(DeviceId id, uint8_t buttons, int8_t wheel);  // 0x40
+void injectRaw(DeviceId id, const QByteArray &report,
+               int interfaceNumber = -1);  // any length; -1: configuration interface
 
 // --- what the program wrote ------------------------------------------------
-QVector<WrittenReport> written(DeviceId id);          // every report, in order
+QVector<WrittenReport> written(DeviceId id);  // every report, in order
 QVector<WrittenReport> writtenCommand(DeviceId id, uint8_t command);
 // Reports the device passes on to the computer in PC mode (0x04, 0x05, 0x06, 0x13, 0x40 written by the host).
 QVector<WrittenReport> computerVisible(DeviceId id);
 void clearWritten(DeviceId id);
 // Blocks until a report with this command has been written (or the timeout passes).
 bool waitForCommand(DeviceId id, uint8_t command, std::chrono::milliseconds timeout, int count = 1);
-int hostMode(DeviceId id);            // last mode asked by the handshake: 0 PC, 1 on-board, -1 none yet
+int hostMode(DeviceId id);  // last mode asked by the handshake: 0 PC, 1 on-board, -1 none yet
 void setHandshakeByte6(DeviceId id, uint8_t value);
 int openHandleCount(DeviceId id);
 // Each open handle buffers at most 64 input reports, as hidraw does; further reports are
 // lost for that handle and counted here.
 int droppedInputReports(DeviceId id);
-bool hidapiInitialised();             // between hid_init() and hid_exit()
+bool hidapiInitialised();  // between hid_init() and hid_exit()
 
 // --- faults ----------------------------------------------------------------
-void failInit(bool on);               // hid_init() returns -1
-void failNextOpens(int count);        // next N hid_open_path calls fail
+void failInit(bool on);         // hid_init() returns -1
+void failNextOpens(int count);  // next N hid_open_path calls fail
 void failAllOpens(bool on);
 void failWritesOfCommand(DeviceId id, uint8_t command, bool on);
 void setWriteLatency(DeviceId id, std::chrono::microseconds perReport);  // USB pacing
@@ -127,7 +133,7 @@ void setInfoColonAnswers(DeviceId id, int count);
 // for lists without an end mark, short reports and the like. Reply faults still apply.
 void setReplyOverride(DeviceId id, uint8_t command, const QVector<QByteArray> &reports);
 void clearReplyOverride(DeviceId id, uint8_t command);
-void dropAcknowledgements(DeviceId id, bool on);     // 0x18, 0x19, 0x47
+void dropAcknowledgements(DeviceId id, bool on);  // 0x18, 0x19, 0x47
 void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by);
 
 // Plug and unplug events, for the hot-plug notifier's test double.
@@ -137,4 +143,4 @@ using HotplugListener = std::function<void(DeviceId, bool arrived)>;
 int addHotplugListener(HotplugListener listener);
 void removeHotplugListener(int token);
 
-} // namespace emu
+}  // namespace emu

@@ -4,12 +4,12 @@
 
 #include <hidapi.h>
 
-#include <QDebug>
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <QDebug>
 
 namespace emu {
 
@@ -84,7 +84,7 @@ hid_device_info *makeInfoList(const QVector<EntryData> &entries)
     return head;
 }
 
-} // namespace
+}  // namespace
 
 EmulatorState &EmulatorState::instance()
 {
@@ -203,7 +203,8 @@ hid_device_ *EmulatorState::open(uint16_t vendorId, uint16_t productId, const wc
         std::lock_guard<std::mutex> lock(m_mutex);
         for (const auto &pair : m_devices) {
             const SimulatedDevice &d = *pair.second;
-            if (d.removed || d.spec().vendorId != vendorId || d.spec().productId != productId || d.endpoints().isEmpty())
+            if (d.removed || d.spec().vendorId != vendorId || d.spec().productId != productId
+                || d.endpoints().isEmpty())
                 continue;
             if (serial && *serial)
                 continue;  // no simulated device has a USB serial string
@@ -281,11 +282,13 @@ int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t 
         return setError(handle, QStringLiteral("hid_write: empty report"));
     if (length > size_t(SimulatedDevice::reportSize))
         return setError(handle, QStringLiteral("hid_write: %1 bytes is longer than the interface's report of %2")
-                                    .arg(length).arg(SimulatedDevice::reportSize));
+                                    .arg(length)
+                                    .arg(SimulatedDevice::reportSize));
     const SimulatedDevice::Interface &itf = device.interfaces()[handle->interfaceIndex];
     if (data[0] != itf.spec.reportId)
         return setError(handle, QStringLiteral("hid_write: report id %1 is not an output report of this interface (%2)")
-                                    .arg(data[0]).arg(itf.spec.reportId));
+                                    .arg(data[0])
+                                    .arg(itf.spec.reportId));
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
     const uint8_t command = length > 1 ? data[1] : 0;
     const bool configuration = handle->interfaceIndex == device.configurationIndex();
@@ -635,4 +638,4 @@ void EmulatorState::notifyListeners(DeviceId id, bool arrived)
     }
 }
 
-} // namespace emu
+}  // namespace emu

@@ -6,12 +6,12 @@
 #include "Emulator.h"
 #include "SimulatedDevice.h"
 
-#include <QHash>
-#include <QMap>
 #include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <QHash>
+#include <QMap>
 #include <set>
 #include <string>
 #include <thread>
@@ -98,7 +98,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_writtenChanged;
-    std::map<DeviceId, std::shared_ptr<SimulatedDevice>> m_devices;  // plugged and unplugged, until unplugAll
+    std::map<DeviceId, std::shared_ptr<SimulatedDevice>> m_devices;            // plugged and unplugged, until unplugAll
     QHash<QString, std::pair<std::shared_ptr<SimulatedDevice>, int>> m_paths;  // path -> device, endpoint
     std::set<int> m_hidrawNumbers;
     QHash<QString, std::shared_ptr<QByteArray>> m_flash;  // "vid:pid:unit" -> serial
@@ -115,4 +115,4 @@ private:
     std::thread m_scheduler;  // delivers late answers; started with the first one
 };
 
-} // namespace emu
+}  // namespace emu

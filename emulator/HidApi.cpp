@@ -26,7 +26,7 @@ int unsupported(hid_device *dev, const wchar_t *what)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" {
 
@@ -152,4 +152,4 @@ HID_API_EXPORT const char *HID_API_CALL hid_version_str(void)
     return HID_API_VERSION_STR;
 }
 
-} // extern "C"
+}  // extern "C"

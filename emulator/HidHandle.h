@@ -1,15 +1,17 @@
 #pragma once
 // The emulator's hidapi handle: one open path, with its own queue of input reports.
 
-#include <QByteArray>
 #include <condition_variable>
 #include <deque>
 #include <memory>
+#include <QByteArray>
 #include <string>
 
 struct hid_device_info;
 
-namespace emu { class SimulatedDevice; }
+namespace emu {
+class SimulatedDevice;
+}
 
 struct hid_device_ {
     std::shared_ptr<emu::SimulatedDevice> device;  // kept alive while the handle is open

@@ -3,9 +3,9 @@
 // top-level collections of a descriptor (what hidapi reports as usage page and usage,
 // one entry per collection).
 
+#include <cstdint>
 #include <QByteArray>
 #include <QVector>
-#include <cstdint>
 
 namespace emu {
 
@@ -36,4 +36,4 @@ public:
     static QVector<Collection> topLevelCollections(const QByteArray &descriptor);
 };
 
-} // namespace emu
+}  // namespace emu

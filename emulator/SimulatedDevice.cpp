@@ -49,11 +49,14 @@ uint32_t instanceHash(const DeviceSpec &spec, int unit, int interfaceNumber)
     return h;
 }
 
-} // namespace
+}  // namespace
 
 SimulatedDevice::SimulatedDevice(DeviceId id, const DeviceSpec &spec, int unit, std::shared_ptr<QByteArray> flash,
                                  const QVector<int> &hidrawNumbers)
-    : m_id(id), m_spec(spec), m_unit(unit), m_flash(std::move(flash))
+    : m_id(id)
+    , m_spec(spec)
+    , m_unit(unit)
+    , m_flash(std::move(flash))
 {
     m_spec.unit = unit;
     if (m_spec.interfaces.isEmpty())
@@ -102,7 +105,8 @@ void SimulatedDevice::buildPaths(const QVector<int> &hidrawNumbers)
     const bool composite = m_interfaces.size() > 1;
     for (int i = 0; i < m_interfaces.size(); ++i) {
         Interface &itf = m_interfaces[i];
-        QVector<ReportDescriptor::Collection> collections = ReportDescriptor::topLevelCollections(itf.spec.reportDescriptor);
+        QVector<ReportDescriptor::Collection> collections =
+            ReportDescriptor::topLevelCollections(itf.spec.reportDescriptor);
         if (collections.isEmpty()) {
             ReportDescriptor::Collection c;
             c.usagePage = itf.spec.usagePage;
@@ -185,7 +189,7 @@ bool SimulatedDevice::isAcknowledgement(uint8_t command) const
 bool SimulatedDevice::isConfigurationReport(const WrittenReport &report) const
 {
     return m_configurationIndex >= 0 && report.data.size() > 1
-        && report.interfaceNumber == m_interfaces[m_configurationIndex].spec.interfaceNumber;
+           && report.interfaceNumber == m_interfaces[m_configurationIndex].spec.interfaceNumber;
 }
 
 QByteArray SimulatedDevice::lightListPayload(const QVector<const DeviceSpec::LightList *> &lists) const
@@ -292,4 +296,4 @@ QVector<SimulatedDevice::Reply> SimulatedDevice::respond(const QByteArray &repor
     return out;
 }
 
-} // namespace emu
+}  // namespace emu

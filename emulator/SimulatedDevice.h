@@ -6,12 +6,12 @@
 #include "Emulator.h"
 #include "ReportDescriptor.h"
 
+#include <chrono>
+#include <memory>
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QVector>
-#include <chrono>
-#include <memory>
 
 struct hid_device_;
 
@@ -29,9 +29,9 @@ public:
     };
     struct Interface {
         InterfaceSpec spec;
-        QString configurationPath;      // the endpoint that carries spec.reportId
-        int hidrawNumber = -1;          // Linux-style paths only
-        QVector<hid_device_ *> handles; // open handles, each with its own input queue
+        QString configurationPath;       // the endpoint that carries spec.reportId
+        int hidrawNumber = -1;           // Linux-style paths only
+        QVector<hid_device_ *> handles;  // open handles, each with its own input queue
     };
     struct Reply {
         QByteArray report;
@@ -106,4 +106,4 @@ private:
     int m_configurationIndex = -1;
 };
 
-} // namespace emu
+}  // namespace emu

@@ -1,2 +1,4 @@
 // Keeps the resource object library non-empty while no .qrc file exists yet.
-namespace zelka { int resourcesAnchor = 0; }
+namespace zelka {
+int resourcesAnchor = 0;
+}

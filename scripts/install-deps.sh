@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config ccache
+  build-essential cmake pkg-config ccache clang-format
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   libtinyxml-dev libhidapi-dev libudev-dev
   libbenchmark-dev

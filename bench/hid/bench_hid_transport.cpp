@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
 #include <ctime>
+#include <memory>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -49,8 +49,8 @@ qint64 processCpuNs()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000000LL +
-           (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000LL;
+    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000000LL
+           + (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000LL;
 }
 
 void runEventLoop(std::chrono::milliseconds duration)
@@ -133,9 +133,12 @@ void BM_IdleKeyboardAndMouseCpu(benchmark::State &state)
         const qint64 processBefore = processCpuNs();
         const auto start = Clock::now();
         runEventLoop(10s);
-        const double wallNs = double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
-        state.counters["transports_cpu_pct"] = 100.0 * double(threadCpuNs(kTransportThreads) - transportsBefore) / wallNs;
-        state.counters["tick_thread_cpu_pct"] = 100.0 * double(threadCpuNs({QStringLiteral("zelka-tick")}) - tickBefore) / wallNs;
+        const double wallNs =
+            double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
+        state.counters["transports_cpu_pct"] =
+            100.0 * double(threadCpuNs(kTransportThreads) - transportsBefore) / wallNs;
+        state.counters["tick_thread_cpu_pct"] =
+            100.0 * double(threadCpuNs({QStringLiteral("zelka-tick")}) - tickBefore) / wallNs;
         state.counters["process_cpu_pct"] = 100.0 * double(processCpuNs() - processBefore) / wallNs;
         state.counters["handshakes"] = double(emu::writtenCommand(keyboard, 0x01).size());
     }
@@ -171,7 +174,8 @@ void BM_CommandLatency(benchmark::State &state)
                 return;
             }
             const auto arrived = emu::writtenCommand(keyboard, 0x07).constLast().when;
-            latenciesUs.push_back(double(std::chrono::duration_cast<std::chrono::nanoseconds>(arrived - sent).count()) / 1000.0);
+            latenciesUs.push_back(double(std::chrono::duration_cast<std::chrono::nanoseconds>(arrived - sent).count())
+                                  / 1000.0);
         }
     }
     state.counters["p50_us"] = percentile(latenciesUs, 0.50);
@@ -248,4 +252,4 @@ void BM_LightingStream(benchmark::State &state)
 }
 BENCHMARK(BM_LightingStream)->Iterations(1)->Unit(benchmark::kSecond);
 
-} // namespace
+}  // namespace

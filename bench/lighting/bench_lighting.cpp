@@ -2,12 +2,12 @@
 // accuracy of the tickers, and the CPU of streaming a still frame with light synchronisation on.
 
 #include "Emulator.h"
-#include "MainHidInterFace.h"
-#include "Timer.h"
-#include "XmlRecords.h"
 #include "lightDealMain.h"
+#include "MainHidInterFace.h"
 #include "sendLightUpdataThread.h"
+#include "Timer.h"
 #include "updateLightMainThread.h"
+#include "XmlRecords.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -79,8 +79,8 @@ qint64 processCpuNs()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000000LL +
-           (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000LL;
+    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000000LL
+           + (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000LL;
 }
 
 void runEventLoop(std::chrono::milliseconds duration)
@@ -156,7 +156,8 @@ void BM_TickerAccuracy(benchmark::State &state)
     } else {
         auto *key = new updateLightMainThread;
         key->setInterval(period);
-        QObject::connect(key, &updateLightMainThread::sigDviceUpdateAllKeyColor, [&] { ticks.push_back(Clock::now()); });
+        QObject::connect(key, &updateLightMainThread::sigDviceUpdateAllKeyColor,
+                         [&] { ticks.push_back(Clock::now()); });
         ticker.reset(key);
     }
     for (auto _ : state) {
@@ -166,8 +167,8 @@ void BM_TickerAccuracy(benchmark::State &state)
     }
     std::vector<double> periods;
     for (size_t i = 1; i < ticks.size(); ++i)
-        periods.push_back(double(std::chrono::duration_cast<std::chrono::microseconds>(ticks[i] - ticks[i - 1]).count()) /
-                          1000.0);
+        periods.push_back(double(std::chrono::duration_cast<std::chrono::microseconds>(ticks[i] - ticks[i - 1]).count())
+                          / 1000.0);
     double sum = 0;
     for (double p : periods)
         sum += p;
@@ -203,9 +204,11 @@ void BM_TickThreadAccuracy(benchmark::State &state)
         runEventLoop(10s);
         timer.stop();
     }
-    const double span = ticks.size() > 1
-        ? double(std::chrono::duration_cast<std::chrono::microseconds>(ticks.back() - ticks.front()).count()) / 1000.0
-        : 0;
+    const double span =
+        ticks.size() > 1
+            ? double(std::chrono::duration_cast<std::chrono::microseconds>(ticks.back() - ticks.front()).count())
+                  / 1000.0
+            : 0;
     state.counters["ticks"] = double(ticks.size());
     state.counters["mean_period_ms"] = ticks.size() > 1 ? span / double(ticks.size() - 1) : 0;
 }
@@ -241,7 +244,8 @@ void BM_StreamingCpu(benchmark::State &state)
         runEventLoop(10s);
         const double wall = double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
         state.counters[std::string(prefix) + "_process_cpu_pct"] = 100.0 * double(processCpuNs() - process) / wall;
-        state.counters[std::string(prefix) + "_transport_cpu_pct"] = 100.0 * double(threadCpuNs(transportThreads) - io) / wall;
+        state.counters[std::string(prefix) + "_transport_cpu_pct"] =
+            100.0 * double(threadCpuNs(transportThreads) - io) / wall;
         state.counters[std::string(prefix) + "_tick_cpu_pct"] = 100.0 * double(threadCpuNs(tickThread) - tick) / wall;
     };
     for (auto _ : state) {
@@ -262,4 +266,4 @@ void BM_StreamingCpu(benchmark::State &state)
 }
 BENCHMARK(BM_StreamingCpu)->Iterations(1)->Unit(benchmark::kSecond);
 
-} // namespace
+}  // namespace

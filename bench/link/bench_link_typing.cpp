@@ -143,10 +143,10 @@ void BM_TypingEcho(benchmark::State &state)
     state.counters["handled_p50_us"] = percentile(handledUs, 0.50);
     state.counters["handled_p99_us"] = percentile(handledUs, 0.99);
     state.counters["handled_max_us"] = percentile(handledUs, 1.0);
-    state.counters["over_2ms"] = double(std::count_if(latenciesUs.begin(), latenciesUs.end(),
-                                                      [](double us) { return us > 2000.0; }));
+    state.counters["over_2ms"] =
+        double(std::count_if(latenciesUs.begin(), latenciesUs.end(), [](double us) { return us > 2000.0; }));
     emu::reset();
 }
 BENCHMARK(BM_TypingEcho)->ArgName("keys")->Arg(3000)->Iterations(1)->Unit(benchmark::kSecond);
 
-} // namespace
+}  // namespace

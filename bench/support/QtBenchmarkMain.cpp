@@ -1,7 +1,7 @@
 // Entry point of the benchmarks: Google Benchmark inside a Qt core application, so the
 // code under test has its event loop and queued connections.
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 int main(int argc, char **argv)
 {

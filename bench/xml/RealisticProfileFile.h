@@ -33,9 +33,8 @@ inline QByteArray profile(int index)
         const int effects = zone == 0 ? 20 : 10;
         for (int type = 1; type <= effects; ++type) {
             x += "            <item" + attr("ledKeyboardOrSide", num(zone)) + attr("ledType", num(type));
-            for (const char *name : {"ledBrightness", "ledSpeed", "ledModeR", "ledModeG", "ledModeB",
-                                     "ledBgR", "ledBgG", "ledBgB", "ledDirection", "ledModeType",
-                                     "ledOpenOrClose", "ledUpdate"})
+            for (const char *name : {"ledBrightness", "ledSpeed", "ledModeR", "ledModeG", "ledModeB", "ledBgR",
+                                     "ledBgG", "ledBgB", "ledDirection", "ledModeType", "ledOpenOrClose", "ledUpdate"})
                 x += attr(name, num(type * 7 % 256));
             x += " />\n";
         }
@@ -105,4 +104,4 @@ inline Fixture &fixture()
     return f;
 }
 
-} // namespace benchfixture
+}  // namespace benchfixture

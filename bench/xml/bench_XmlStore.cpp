@@ -84,5 +84,4 @@ void BM_setFeatureThenLookup(benchmark::State &state)
 }
 BENCHMARK(BM_setFeatureThenLookup)->Unit(benchmark::kMicrosecond);
 
-} // namespace
-
+}  // namespace

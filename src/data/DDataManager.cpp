@@ -46,7 +46,7 @@ QString currentStamp()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss ddd"));
 }
 
-} // namespace
+}  // namespace
 
 DDataManager *DDataManager::getInstance()
 {
@@ -55,8 +55,8 @@ DDataManager *DDataManager::getInstance()
 }
 
 DDataManager::DDataManager(const QString &defaultConfigPath, const QString &programDir, QObject *parent)
-    : QObject(parent),
-      m_programDir(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)
+    : QObject(parent)
+    , m_programDir(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)
 {
     QFont::insertSubstitution(kUiFamily, kUiFamilySubstitute);
 
@@ -101,11 +101,9 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
 
     checkVersion(userSettings, defaultConfig);
 
-    m_lightSynchronize =
-        defaultConfig.value(QStringLiteral("LightSynchronize/isSynchronize"), false).toBool();
+    m_lightSynchronize = defaultConfig.value(QStringLiteral("LightSynchronize/isSynchronize"), false).toBool();
     m_currentAppIndexNum = defaultConfig.value(QStringLiteral("AppIndexNum/CurrentAppIndexNum"), 0).toInt();
-    m_supportAnimation =
-        defaultConfig.value(QStringLiteral("SupportAnimation/isSupportAnimation"), false).toBool();
+    m_supportAnimation = defaultConfig.value(QStringLiteral("SupportAnimation/isSupportAnimation"), false).toBool();
 
     // A settings file that cannot be written leaves the values read in memory; say so once.
     userSettings.sync();

@@ -13,9 +13,12 @@ QByteArray twoDigits(int value)
     return QByteArray::number(value).rightJustified(2, '0');
 }
 
-} // namespace
+}  // namespace
 
-LogCollectClass::LogCollectClass(QObject *parent) : QObject(parent) {}
+LogCollectClass::LogCollectClass(QObject *parent)
+    : QObject(parent)
+{
+}
 
 LogCollectClass::~LogCollectClass()
 {
@@ -35,8 +38,8 @@ QByteArray LogCollectClass::composeLine(const QDateTime &when, const QByteArray 
     const QTime time = when.time();
     QByteArray line;
     line.reserve(24 + text.size());
-    line += QByteArray::number(date.year()) + '-' + QByteArray::number(date.month()) + '-' +
-            QByteArray::number(date.day()) + ' ';
+    line += QByteArray::number(date.year()) + '-' + QByteArray::number(date.month()) + '-'
+            + QByteArray::number(date.day()) + ' ';
     line += twoDigits(time.hour()) + ':' + twoDigits(time.minute()) + ':' + twoDigits(time.second());
     line += "__";
     line += text;

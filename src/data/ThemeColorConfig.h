@@ -6,8 +6,7 @@
 
 #include <array>
 
-struct ThemeColorConfig
-{
+struct ThemeColorConfig {
     QString TextDefaultColor;
     QString TextHoverColor;
     QString TextCheckedColor;
@@ -78,8 +77,7 @@ struct ThemeColorConfig
     QString TextFont;
 
     // The 67 colour keys of the theme file ("ThemeColor/<key>"), in record order, with their fields.
-    struct ColorField
-    {
+    struct ColorField {
         const char *key;
         QString ThemeColorConfig::*field;
     };

@@ -40,17 +40,20 @@ std::shared_ptr<const TiXmlDocument> parseFile(const QString &path, FileStamp *s
     auto document = std::make_shared<TiXmlDocument>(QFile::encodeName(path).constData());
     document->Parse(data.constData(), nullptr, TIXML_DEFAULT_ENCODING);
     if (document->Error()) {
-        qWarning() << "XML store:" << path << "does not parse:" << document->ErrorDesc()
-                   << "at row" << document->ErrorRow() << "column" << document->ErrorCol()
+        qWarning() << "XML store:" << path << "does not parse:" << document->ErrorDesc() << "at row"
+                   << document->ErrorRow() << "column" << document->ErrorCol()
                    << "; treated as unreadable and left as it is";
         return nullptr;
     }
     return document;
 }
 
-} // namespace
+}  // namespace
 
-XmlDocumentCache::XmlDocumentCache(int capacity) : m_capacity(capacity > 0 ? capacity : 1) {}
+XmlDocumentCache::XmlDocumentCache(int capacity)
+    : m_capacity(capacity > 0 ? capacity : 1)
+{
+}
 
 XmlDocumentCache::~XmlDocumentCache() = default;
 
@@ -110,8 +113,7 @@ void XmlDocumentCache::storeLocked(const QString &path, const FileStamp &stamp,
     }
 }
 
-bool XmlDocumentCache::modify(const QString &path,
-                              const std::function<bool(TiXmlDocument &)> &edit)
+bool XmlDocumentCache::modify(const QString &path, const std::function<bool(TiXmlDocument &)> &edit)
 {
     std::lock_guard<std::mutex> writeLocker(m_writeMutex);
     const std::shared_ptr<const TiXmlDocument> current = load(path);
@@ -150,8 +152,7 @@ void XmlDocumentCache::clear()
     m_entries.clear();
 }
 
-bool XmlDocumentCache::save(const QString &path, const TiXmlDocument &document,
-                            FileStamp *written)
+bool XmlDocumentCache::save(const QString &path, const TiXmlDocument &document, FileStamp *written)
 {
     *written = FileStamp();
     if (path.isEmpty())

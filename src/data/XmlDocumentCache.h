@@ -55,15 +55,13 @@ private:
 
     std::shared_ptr<const TiXmlDocument> loadLocked(const QString &path);
     bool save(const QString &path, const TiXmlDocument &document, FileStamp *written);
-    void remember(const QString &path, const FileStamp &stamp,
-                  std::shared_ptr<const TiXmlDocument> document);
-    void storeLocked(const QString &path, const FileStamp &stamp,
-                     std::shared_ptr<const TiXmlDocument> document);
+    void remember(const QString &path, const FileStamp &stamp, std::shared_ptr<const TiXmlDocument> document);
+    void storeLocked(const QString &path, const FileStamp &stamp, std::shared_ptr<const TiXmlDocument> document);
 
     const int m_capacity;
     // Standard mutexes rather than QMutex, so that thread checkers see them.
-    std::mutex m_mutex;        // guards m_entries and m_useCounter
-    std::mutex m_writeMutex;   // serialises load-edit-save sequences
+    std::mutex m_mutex;       // guards m_entries and m_useCounter
+    std::mutex m_writeMutex;  // serialises load-edit-save sequences
     QHash<QString, Entry> m_entries;
     quint64 m_useCounter = 0;
 };

@@ -5,12 +5,14 @@
 XmlFoundNode::XmlFoundNode() = default;
 
 XmlFoundNode::XmlFoundNode(std::unique_ptr<TiXmlDocument> document, TiXmlElement *element)
-    : m_document(element ? std::move(document) : nullptr), m_element(element)
+    : m_document(element ? std::move(document) : nullptr)
+    , m_element(element)
 {
 }
 
 XmlFoundNode::XmlFoundNode(XmlFoundNode &&other) noexcept
-    : m_document(std::move(other.m_document)), m_element(other.m_element)
+    : m_document(std::move(other.m_document))
+    , m_element(other.m_element)
 {
     other.m_element = nullptr;
 }

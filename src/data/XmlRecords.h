@@ -5,8 +5,8 @@
 // holds a zero-terminated text; the store cuts a longer value to the field's width less one
 // byte, at a UTF-8 character boundary. Each field has the name of the XML attribute it mirrors.
 
-#include <QMetaType>
 #include <cstdint>
+#include <QMetaType>
 
 // One entry of a sorted (index, name) list of profiles or macros.
 struct IndexNameInfo {
@@ -50,30 +50,30 @@ struct CustomColorInfo {
 struct CustomLedInfo {
     char index[16] = {};
     char name[64] = {};
-    char isUsing[16] = {};          // "Using" or "UnUsing"
-    int32_t usingFlagIndex = 0;     // 0 or 1 while in use, -1 otherwise
+    char isUsing[16] = {};       // "Using" or "UnUsing"
+    int32_t usingFlagIndex = 0;  // 0 or 1 while in use, -1 otherwise
 };
 
 // One key of a custom lighting.
 struct CustomLedItemInfo {
     char keyCode[16] = {};
     char codeName[64] = {};
-    int32_t indexX = 0;             // key-matrix row, 0 to 5
-    int32_t indexY = 0;             // key-matrix column, 0 to 21
+    int32_t indexX = 0;  // key-matrix row, 0 to 5
+    int32_t indexY = 0;  // key-matrix column, 0 to 21
     int32_t colorR = 0;
     int32_t colorG = 0;
     int32_t colorB = 0;
-    int32_t transparentNum = 0;     // alpha
+    int32_t transparentNum = 0;  // alpha
 };
 
 // One macro step.
 struct MacroEventInfo {
-    char mark[64] = {};             // shared by the down and the up step of one press
-    char delay[16] = {};            // milliseconds before the step
-    char type[16] = {};             // "key" or "mouse"
+    char mark[64] = {};   // shared by the down and the up step of one press
+    char delay[16] = {};  // milliseconds before the step
+    char type[16] = {};   // "key" or "mouse"
     char keyCode[16] = {};
-    char codeName[64] = {};         // caption
-    char operateExplain[64] = {};   // "down" or "up"
+    char codeName[64] = {};        // caption
+    char operateExplain[64] = {};  // "down" or "up"
 };
 
 // One key's assignment as stored in a profile.
@@ -101,7 +101,7 @@ struct colorInfoData {
     int32_t ledBgG = 0;
     int32_t ledBgB = 0;
     int32_t ledDirection = 0;
-    int32_t ledModeType = 0;        // single or full colour
+    int32_t ledModeType = 0;  // single or full colour
     int32_t ledOpenOrClose = 0;
     int32_t ledUpdate = 0;
 };

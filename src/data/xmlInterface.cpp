@@ -1,6 +1,8 @@
 #include "xmlInterface.h"
 
+#include "LogCategories.h"
 #include "RecordNumber.h"
+#include "SupportedIdMatch.h"
 #include "XmlDocumentCache.h"
 
 #include <QFile>
@@ -39,8 +41,7 @@ void copyText(char (&field)[N], const char *value)
         length = N - 1;
         // value[length] is the first byte left out; when it continues a character, leave out
         // the start of that character too.
-        for (int i = 0; i < 3 && length > 0
-                        && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80; ++i)
+        for (int i = 0; i < 3 && length > 0 && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80; ++i)
             --length;
     }
     std::memcpy(field, value, length);
@@ -129,10 +130,14 @@ E *customLedOf(E *profile, const char *ledIndex)
 const char *zoneName(int zone)
 {
     switch (zone) {
-    case 0: return "light0";
-    case 1: return "light1";
-    case 2: return "light2";
-    default: return nullptr;
+    case 0:
+        return "light0";
+    case 1:
+        return "light1";
+    case 2:
+        return "light2";
+    default:
+        return nullptr;
     }
 }
 
@@ -222,24 +227,17 @@ const NumberField<colorInfoData> kLightFields[] = {
 };
 
 const NumberField<CustomColorInfo> kColorFields[] = {
-    {"index", &CustomColorInfo::index},
-    {"actionStatus", &CustomColorInfo::actionStatus},
-    {"colorR", &CustomColorInfo::colorR},
-    {"colorG", &CustomColorInfo::colorG},
-    {"colorB", &CustomColorInfo::colorB},
-    {"transparentNum", &CustomColorInfo::transparentNum},
+    {"index", &CustomColorInfo::index},   {"actionStatus", &CustomColorInfo::actionStatus},
+    {"colorR", &CustomColorInfo::colorR}, {"colorG", &CustomColorInfo::colorG},
+    {"colorB", &CustomColorInfo::colorB}, {"transparentNum", &CustomColorInfo::transparentNum},
 };
 
 // The file's order; the record starts with selectStatus.
 const NumberField<DpiItemInfo> kDpiFields[] = {
-    {"index", &DpiItemInfo::index},
-    {"selectStatus", &DpiItemInfo::selectStatus},
-    {"isXY", &DpiItemInfo::isXY},
-    {"dpiX", &DpiItemInfo::dpiX},
-    {"dpiY", &DpiItemInfo::dpiY},
-    {"dpiColorR", &DpiItemInfo::dpiColorR},
-    {"dpiColorG", &DpiItemInfo::dpiColorG},
-    {"dpiColorB", &DpiItemInfo::dpiColorB},
+    {"index", &DpiItemInfo::index},         {"selectStatus", &DpiItemInfo::selectStatus},
+    {"isXY", &DpiItemInfo::isXY},           {"dpiX", &DpiItemInfo::dpiX},
+    {"dpiY", &DpiItemInfo::dpiY},           {"dpiColorR", &DpiItemInfo::dpiColorR},
+    {"dpiColorG", &DpiItemInfo::dpiColorG}, {"dpiColorB", &DpiItemInfo::dpiColorB},
 };
 
 const char *const kFeatureNames[] = {"feature1", "feature2", "feature3", "feature4"};
@@ -300,8 +298,7 @@ void appendChildren(QList<T> *list, const TiXmlElement *parent, Read read)
 {
     if (!parent)
         return;
-    for (const TiXmlElement *child = parent->FirstChildElement(); child;
-         child = child->NextSiblingElement())
+    for (const TiXmlElement *child = parent->FirstChildElement(); child; child = child->NextSiblingElement())
         list->append(read(child));
 }
 
@@ -319,8 +316,7 @@ std::vector<IndexName> sortedIndexNames(const TiXmlElement *root)
 {
     std::vector<IndexName> pairs;
     std::set<std::string> seen;
-    for (const TiXmlElement *child = root->FirstChildElement(); child;
-         child = child->NextSiblingElement()) {
+    for (const TiXmlElement *child = root->FirstChildElement(); child; child = child->NextSiblingElement()) {
         std::string index = textOf(child->Attribute("index"));
         if (!seen.insert(index).second)
             continue;
@@ -395,21 +391,23 @@ bool editProfile(XmlDocumentCache &cache, const char *path, const char *profileK
 }
 
 // A copy of the profile named by its index in the file; null when there is none.
-std::unique_ptr<TiXmlElement> cloneProfile(XmlDocumentCache &cache, const char *path,
-                                           const char *profileKey)
+std::unique_ptr<TiXmlElement> cloneProfile(XmlDocumentCache &cache, const char *path, const char *profileKey)
 {
     std::unique_ptr<TiXmlElement> copy;
-    withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
-        copy.reset(static_cast<TiXmlElement *>(profile->Clone()));
-    });
+    withProfile(cache, path, profileKey,
+                [&](const TiXmlElement *profile) { copy.reset(static_cast<TiXmlElement *>(profile->Clone())); });
     return copy;
 }
 
-} // namespace
+}  // namespace
 
 // ============================================================================================
 
-xmlInterface::xmlInterface() : QObject(nullptr), m_cache(std::make_unique<XmlDocumentCache>()) {}
+xmlInterface::xmlInterface()
+    : QObject(nullptr)
+    , m_cache(std::make_unique<XmlDocumentCache>())
+{
+}
 
 xmlInterface::~xmlInterface() = default;
 
@@ -493,9 +491,8 @@ void xmlInterface::setProfileIndex(const char *path, int index)
     });
 }
 
-void xmlInterface::addProfileConfig(const char *path, const char *index, const char *name,
-                                    const char *proFileAppName, const char *proFileAppIco,
-                                    int deviceType)
+void xmlInterface::addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
+                                    const char *proFileAppIco, int deviceType)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *config = appendElement(root, "config");
@@ -514,8 +511,7 @@ void xmlInterface::addProfileConfig(const char *path, const char *index, const c
             if (deviceType == 1)
                 light->SetAttribute("linkStatus", "0");
         }
-        for (const char *section : {"customColor", "customLight", "ribbon", "onboardBinding",
-                                    "macro", "dpi"})
+        for (const char *section : {"customColor", "customLight", "ribbon", "onboardBinding", "macro", "dpi"})
             appendElement(config, section);
         TiXmlElement *setting = appendElement(appendElement(config, "function"), "Setting");
         setting->SetAttribute("feature1", "0");
@@ -531,9 +527,7 @@ void xmlInterface::getProfileList(const char *path, QList<IndexNameInfo> *list)
 {
     if (!list)
         return;
-    withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        *list = toIndexNameList(sortedIndexNames(root));
-    });
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) { *list = toIndexNameList(sortedIndexNames(root)); });
 }
 
 void xmlInterface::getProfileInfo(const char *path, const char *profileKey, ProfileConfigInfo *info)
@@ -561,9 +555,8 @@ void xmlInterface::setProfileInfo(const char *path, const char *profileKey, cons
 
 // ---- Key assignments ----
 
-void xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const char *keyCode,
-                                 const char *keyChar, const char *operateType,
-                                 const char *repeatNum, const char *mode, const char *Value)
+void xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                                 const char *operateType, const char *repeatNum, const char *mode, const char *Value)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "macro");
@@ -589,14 +582,12 @@ void xmlInterface::deleteKeyMapItem(const char *path, const char *profileKey, co
     });
 }
 
-void xmlInterface::getKeyMapItems(const char *path, const char *profileKey, const char *keyCode,
-                                  CustomKeyInfo *info)
+void xmlInterface::getKeyMapItems(const char *path, const char *profileKey, const char *keyCode, CustomKeyInfo *info)
 {
     if (!info)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *item =
-            childByAttribute(childByName(profile, "macro"), "keyCode", keyCode);
+        const TiXmlElement *item = childByAttribute(childByName(profile, "macro"), "keyCode", keyCode);
         if (!item)
             return;
         copyAttribute(info->keyCode, item, "keyCode");
@@ -616,8 +607,7 @@ void xmlInterface::getKeyMapCodes(const char *path, const char *profileKey, QStr
         const TiXmlElement *section = childByName(profile, "macro");
         if (!section)
             return;
-        for (const TiXmlElement *item = section->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (const TiXmlElement *item = section->FirstChildElement(); item; item = item->NextSiblingElement()) {
             if (const char *code = item->Attribute("keyCode"))
                 codes->append(QString::fromUtf8(code));
         }
@@ -642,15 +632,13 @@ int xmlInterface::getKeyMapValue(const char *path, const char *profileKey, const
         if (!section)
             return;
         const char *wanted = textOf(macroIndex);
-        for (const TiXmlElement *item = section->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (const TiXmlElement *item = section->FirstChildElement(); item; item = item->NextSiblingElement()) {
             // A macro binding: operateType "1", then a Value equal to the macro's index.
             bool isMacro = false;
             for (const TiXmlAttribute *a = item->FirstAttribute(); a; a = a->Next()) {
                 if (std::strcmp(a->Name(), "operateType") == 0 && std::strcmp(a->Value(), "1") == 0) {
                     isMacro = true;
-                } else if (isMacro && std::strcmp(a->Name(), "Value") == 0
-                           && std::strcmp(a->Value(), wanted) == 0) {
+                } else if (isMacro && std::strcmp(a->Name(), "Value") == 0 && std::strcmp(a->Value(), wanted) == 0) {
                     ++count;
                     isMacro = false;
                 }
@@ -662,9 +650,8 @@ int xmlInterface::getKeyMapValue(const char *path, const char *profileKey, const
 
 // ---- Bound macros ----
 
-void xmlInterface::addBindMacro(const char *path, const char *profileKey,
-                                const QList<MacroEventInfo> &steps, const char *macroIndex,
-                                const char *name)
+void xmlInterface::addBindMacro(const char *path, const char *profileKey, const QList<MacroEventInfo> &steps,
+                                const char *macroIndex, const char *name)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "bindMacro");
@@ -688,26 +675,23 @@ void xmlInterface::deleteBindMacro(const char *path, const char *profileKey, con
     });
 }
 
-void xmlInterface::getBindMacroItems(const char *path, const char *profileKey,
-                                     const char *macroKey, QList<MacroEventInfo> *steps)
+void xmlInterface::getBindMacroItems(const char *path, const char *profileKey, const char *macroKey,
+                                     QList<MacroEventInfo> *steps)
 {
     if (!steps)
         return;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
-        const TiXmlElement *macro =
-            childByAttribute(childByName(profile, "bindMacro"), "index", macroKey);
+        const TiXmlElement *macro = childByAttribute(childByName(profile, "bindMacro"), "index", macroKey);
         if (!macro)
             return;
-        for (const TiXmlElement *item = macro->FirstChildElement("item"); item;
-             item = item->NextSiblingElement("item"))
+        for (const TiXmlElement *item = macro->FirstChildElement("item"); item; item = item->NextSiblingElement("item"))
             steps->append(readStep(item));
     });
 }
 
 // ---- Copies between files ----
 
-int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath,
-                                const char *profileKey, bool nextIndex)
+int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey, bool nextIndex)
 {
     const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
     if (!copy)
@@ -724,8 +708,7 @@ int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath,
     return written ? 1 : 0;
 }
 
-int xmlInterface::importProfile(const char *targetPath, const char *sourcePath,
-                                const char *profileKey)
+int xmlInterface::importProfile(const char *targetPath, const char *sourcePath, const char *profileKey)
 {
     const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
     if (!copy)
@@ -768,8 +751,7 @@ void xmlInterface::addLightItem(const char *path, const char *profileKey, colorI
     });
 }
 
-bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zone, int ledType,
-                                colorInfoData *data)
+bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData *data)
 {
     bool found = false;
     withProfile(*m_cache, path, profileKey, [&](const TiXmlElement *profile) {
@@ -783,8 +765,7 @@ bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zo
     return found;
 }
 
-void xmlInterface::modifyLightItem(const char *path, const char *profileKey, int zone,
-                                   int ledType, colorInfoData data)
+void xmlInterface::modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
@@ -800,8 +781,7 @@ bool xmlInterface::hasLightItem(const char *path, const char *profileKey, int zo
     return getLightItem(path, profileKey, zone, ledType, nullptr);
 }
 
-void xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, int zone,
-                                      int ledType, int onOff)
+void xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
@@ -814,8 +794,8 @@ void xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, 
 
 namespace {
 
-int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey,
-                      int zone, const char *name, int fallback)
+int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey, int zone, const char *name,
+                      int fallback)
 {
     int result = fallback;
     withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
@@ -827,8 +807,8 @@ int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *pro
     return result;
 }
 
-void writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey,
-                        int zone, const char *name, int value)
+void writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey, int zone, const char *name,
+                        int value)
 {
     editProfile(cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *element = zoneOf(profile, zone);
@@ -839,7 +819,7 @@ void writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *p
     });
 }
 
-} // namespace
+}  // namespace
 
 int xmlInterface::getLightSwitch(const char *path, const char *profileKey)
 {
@@ -894,8 +874,7 @@ void xmlInterface::addCustomColor(const char *path, const char *profileKey, Cust
     });
 }
 
-void xmlInterface::getCustomColors(const char *path, const char *profileKey,
-                                   QList<CustomColorInfo> *colors)
+void xmlInterface::getCustomColors(const char *path, const char *profileKey, QList<CustomColorInfo> *colors)
 {
     if (!colors)
         return;
@@ -919,8 +898,8 @@ void xmlInterface::deleteCustomColor(const char *path, const char *profileKey, c
 
 // ---- Custom per-key lightings ----
 
-void xmlInterface::addCustomLed(const char *path, const char *profileKey, const char *index,
-                                const char *name, const char *isUsing, int usingFlagIndex)
+void xmlInterface::addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
+                                const char *isUsing, int usingFlagIndex)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "customLight");
@@ -935,8 +914,8 @@ void xmlInterface::addCustomLed(const char *path, const char *profileKey, const 
     });
 }
 
-void xmlInterface::addCustomLedItems(const char *path, const char *profileKey,
-                                     const char *ledIndex, CustomLedItemInfo item)
+void xmlInterface::addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
+                                     CustomLedItemInfo item)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
@@ -947,8 +926,7 @@ void xmlInterface::addCustomLedItems(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::getCustomLeds(const char *path, const char *profileKey,
-                                 QList<CustomLedInfo> *leds)
+void xmlInterface::getCustomLeds(const char *path, const char *profileKey, QList<CustomLedInfo> *leds)
 {
     if (!leds)
         return;
@@ -964,8 +942,8 @@ void xmlInterface::getCustomLeds(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::getCustomLedItems(const char *path, const char *profileKey,
-                                     const char *ledIndex, QList<CustomLedItemInfo> *items)
+void xmlInterface::getCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
+                                     QList<CustomLedItemInfo> *items)
 {
     if (!items)
         return;
@@ -974,8 +952,7 @@ void xmlInterface::getCustomLedItems(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::renameCustomLed(const char *path, const char *profileKey, const char *ledIndex,
-                                   const char *name)
+void xmlInterface::renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
@@ -986,9 +963,8 @@ void xmlInterface::renameCustomLed(const char *path, const char *profileKey, con
     });
 }
 
-void xmlInterface::setCustomLedUsing(const char *path, const char *profileKey,
-                                     const char *ledIndex, const char *isUsing,
-                                     int usingFlagIndex)
+void xmlInterface::setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex,
+                                     const char *isUsing, int usingFlagIndex)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
@@ -1009,8 +985,7 @@ int xmlInterface::findCustomLedByFlag(const char *path, const char *profileKey)
             return;
         // The candidate is the last `index` met; a flag of 0 or 1 after it ends the search.
         int candidate = -1;
-        for (const TiXmlElement *led = section->FirstChildElement(); led;
-             led = led->NextSiblingElement()) {
+        for (const TiXmlElement *led = section->FirstChildElement(); led; led = led->NextSiblingElement()) {
             for (const TiXmlAttribute *a = led->FirstAttribute(); a; a = a->Next()) {
                 if (std::strcmp(a->Name(), "index") == 0) {
                     candidate = recordNumber(a->Value());
@@ -1092,8 +1067,7 @@ void xmlInterface::getDpiItems(const char *path, const char *profileKey, QList<D
     });
 }
 
-void xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int index,
-                                 DpiItemInfo item)
+void xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int index, DpiItemInfo item)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *element = childByNumber(childByName(profile, "dpi"), "index", index);
@@ -1106,9 +1080,8 @@ void xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int i
 
 // ---- Function switches ----
 
-void xmlInterface::setFunctionSetting(const char *path, const char *profileKey,
-                                      const char *feature1, const char *feature2,
-                                      const char *feature3, const char *feature4)
+void xmlInterface::setFunctionSetting(const char *path, const char *profileKey, const char *feature1,
+                                      const char *feature2, const char *feature3, const char *feature4)
 {
     editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *function = childByName(profile, "function");
@@ -1126,8 +1099,7 @@ void xmlInterface::setFunctionSetting(const char *path, const char *profileKey,
     });
 }
 
-void xmlInterface::getFunctionSetting(const char *path, const char *profileKey,
-                                      FunctionSetting *setting)
+void xmlInterface::getFunctionSetting(const char *path, const char *profileKey, FunctionSetting *setting)
 {
     if (!setting)
         return;
@@ -1152,8 +1124,7 @@ int xmlInterface::getFeature(const char *path, const char *profileKey, int n)
         const TiXmlElement *function = childByName(profile, "function");
         if (!function)
             return;
-        for (const TiXmlElement *child = function->FirstChildElement(); child;
-             child = child->NextSiblingElement()) {
+        for (const TiXmlElement *child = function->FirstChildElement(); child; child = child->NextSiblingElement()) {
             if (const char *text = child->Attribute(kFeatureNames[n])) {
                 value = recordNumber(text);
                 return;
@@ -1169,8 +1140,7 @@ void xmlInterface::setFeature(const char *path, const char *profileKey, int n, i
         TiXmlElement *function = childByName(profile, "function");
         if (!function || n < 0 || n > 3)
             return false;
-        for (TiXmlElement *child = function->FirstChildElement(); child;
-             child = child->NextSiblingElement()) {
+        for (TiXmlElement *child = function->FirstChildElement(); child; child = child->NextSiblingElement()) {
             if (child->Attribute(kFeatureNames[n])) {
                 child->SetAttribute(kFeatureNames[n], value);
                 return true;
@@ -1192,8 +1162,7 @@ void xmlInterface::addMacroNode(const char *path, const char *index, const char 
     });
 }
 
-void xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps,
-                                 const char *macroKey)
+void xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
@@ -1210,8 +1179,7 @@ void xmlInterface::getMacroList(const char *path, QList<IndexNameInfo> *list)
     getProfileList(path, list);
 }
 
-void xmlInterface::getMacroItems(const char *path, const char *macroKey,
-                                 QList<MacroEventInfo> *steps)
+void xmlInterface::getMacroItems(const char *path, const char *macroKey, QList<MacroEventInfo> *steps)
 {
     if (!steps)
         return;
@@ -1220,8 +1188,7 @@ void xmlInterface::getMacroItems(const char *path, const char *macroKey,
     });
 }
 
-void xmlInterface::deleteMacroItemsContaining(const char *path, const char *macroKey,
-                                              const char *pattern)
+void xmlInterface::deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
@@ -1239,16 +1206,15 @@ void xmlInterface::deleteMacroItemsContaining(const char *path, const char *macr
     });
 }
 
-void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const char *mark,
-                                   int skipFirst, MacroEventInfo step)
+void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst,
+                                   MacroEventInfo step)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
             return false;
         int skip = skipFirst;
-        for (TiXmlElement *item = macro->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (TiXmlElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
             if (!bearsValue(item, mark))
                 continue;
             if (skip == 1) {
@@ -1265,24 +1231,21 @@ void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const
     });
 }
 
-void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const char *mark, int up,
-                                 int second)
+void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second)
 {
     editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
             return false;
         int count = 0;
-        for (TiXmlElement *item = macro->FirstChildElement(); item;
-             item = item->NextSiblingElement()) {
+        for (TiXmlElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
             if (!bearsValue(item, mark))
                 continue;
             ++count;
             const bool candidate = second == 0 || (second == 1 && count >= 2);
             if (!candidate)
                 continue;
-            TiXmlElement *neighbour =
-                up ? previousSiblingElement(item) : item->NextSiblingElement();
+            TiXmlElement *neighbour = up ? previousSiblingElement(item) : item->NextSiblingElement();
             if (!neighbour)
                 continue;  // nothing to pass; a later step bearing the mark may move
             if (up)
@@ -1324,7 +1287,7 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
     if (!list)
         return;
     withRoot(*m_cache, path, [&](const TiXmlElement *root) {
-        appendChildren(list, root, [](const TiXmlElement *element) {
+        appendChildren(list, root, [path](const TiXmlElement *element) {
             SupportHidInfo info;
             copyAttribute(info.hidType, element, "hidType");
             copyAttribute(info.addTime, element, "addTime");
@@ -1332,13 +1295,15 @@ void xmlInterface::readHidSupportList(const char *path, QList<SupportHidInfo> *l
             copyAttribute(info.Pid, element, "Pid");
             copyNumber(&info.type, element, "type");
             copyAttribute(info.nucName, element, "nucName");
+            if (!isWellFormedSupportEntry(info))
+                qCWarning(lcData).noquote() << "supported-device list" << path << ": entry with ids" << info.Vid
+                                            << info.Pid << "is malformed and matches no device";
             return info;
         });
     });
 }
 
-void xmlInterface::getDefaultCustomLedItems(const char *path, const char *ledIndex,
-                                            QList<CustomLedItemInfo> *items)
+void xmlInterface::getDefaultCustomLedItems(const char *path, const char *ledIndex, QList<CustomLedItemInfo> *items)
 {
     if (!items)
         return;

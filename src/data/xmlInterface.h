@@ -52,23 +52,21 @@ public:
     int getProfileIndex(const char *path);
     void setProfileIndex(const char *path, int index);
     // deviceType: 0 keyboard, 1 mouse.
-    void addProfileConfig(const char *path, const char *index, const char *name,
-                          const char *proFileAppName, const char *proFileAppIco, int deviceType);
+    void addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
+                          const char *proFileAppIco, int deviceType);
     // (index, name) of every root child, ascending by index read as a number; replaces the list.
     void getProfileList(const char *path, QList<IndexNameInfo> *list);
     void getProfileInfo(const char *path, const char *profileKey, ProfileConfigInfo *info);
-    void setProfileInfo(const char *path, const char *profileKey, const char *name,
-                        const char *proFileAppName, const char *proFileAppIco);
+    void setProfileInfo(const char *path, const char *profileKey, const char *name, const char *proFileAppName,
+                        const char *proFileAppIco);
 
     // ---- Key assignments ----
 
-    void addKeyMapItem(const char *path, const char *profileKey, const char *keyCode,
-                       const char *keyChar, const char *operateType, const char *repeatNum,
-                       const char *mode, const char *Value);
+    void addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                       const char *operateType, const char *repeatNum, const char *mode, const char *Value);
     void deleteKeyMapItem(const char *path, const char *profileKey, const char *keyCode);
     // Leaves the record as the caller preset it when the key has no assignment.
-    void getKeyMapItems(const char *path, const char *profileKey, const char *keyCode,
-                        CustomKeyInfo *info);
+    void getKeyMapItems(const char *path, const char *profileKey, const char *keyCode, CustomKeyInfo *info);
     void getKeyMapCodes(const char *path, const char *profileKey, QStringList *codes);
     bool hasKeyMapItem(const char *path, const char *profileKey, const char *keyCode);
     // Keys bound to the macro; 0 without a `macro` section, -1 without root or profile.
@@ -85,22 +83,17 @@ public:
     // ---- Copies between files (the source file is never written) ----
 
     // Returns 1 when copied, 0 otherwise (no such profile, target without root, write failed).
-    int exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey,
-                      bool nextIndex);
+    int exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey, bool nextIndex);
     int importProfile(const char *targetPath, const char *sourcePath, const char *profileKey);
-    void copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath,
-                              const char *profileKey);
+    void copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath, const char *profileKey);
 
     // ---- Lighting; zone 0 to 2 selects `light0` to `light2` ----
 
     void addLightItem(const char *path, const char *profileKey, colorInfoData data);
-    bool getLightItem(const char *path, const char *profileKey, int zone, int ledType,
-                      colorInfoData *data);
-    void modifyLightItem(const char *path, const char *profileKey, int zone, int ledType,
-                         colorInfoData data);
+    bool getLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData *data);
+    void modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data);
     bool hasLightItem(const char *path, const char *profileKey, int zone, int ledType);
-    void setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType,
-                            int onOff);
+    void setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff);
     int getLightSwitch(const char *path, const char *profileKey);
     void setLightSwitch(const char *path, const char *profileKey, int value);
     int getSynchronizeStatus(const char *path, const char *profileKey);
@@ -118,17 +111,15 @@ public:
 
     // ---- Custom per-key lightings ----
 
-    void addCustomLed(const char *path, const char *profileKey, const char *index,
-                      const char *name, const char *isUsing, int usingFlagIndex);
-    void addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
-                           CustomLedItemInfo item);
+    void addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
+                      const char *isUsing, int usingFlagIndex);
+    void addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex, CustomLedItemInfo item);
     void getCustomLeds(const char *path, const char *profileKey, QList<CustomLedInfo> *leds);
     void getCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
                            QList<CustomLedItemInfo> *items);
-    void renameCustomLed(const char *path, const char *profileKey, const char *ledIndex,
-                         const char *name);
-    void setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex,
-                           const char *isUsing, int usingFlagIndex);
+    void renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name);
+    void setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex, const char *isUsing,
+                           int usingFlagIndex);
     // Index of the first custom lighting in use (flag 0 or 1); -1 when there is none.
     int findCustomLedByFlag(const char *path, const char *profileKey);
     // Removes the keys of the custom lighting; the lighting itself stays.
@@ -145,8 +136,8 @@ public:
 
     // ---- Function switches; n 0 to 3 names feature1 to feature4 ----
 
-    void setFunctionSetting(const char *path, const char *profileKey, const char *feature1,
-                            const char *feature2, const char *feature3, const char *feature4);
+    void setFunctionSetting(const char *path, const char *profileKey, const char *feature1, const char *feature2,
+                            const char *feature3, const char *feature4);
     void getFunctionSetting(const char *path, const char *profileKey, FunctionSetting *setting);
     int getFeature(const char *path, const char *profileKey, int n);
     void setFeature(const char *path, const char *profileKey, int n, int value);
@@ -159,18 +150,15 @@ public:
     void getMacroItems(const char *path, const char *macroKey, QList<MacroEventInfo> *steps);
     void deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern);
     // skipFirst 1 changes the second step bearing the mark.
-    void modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst,
-                         MacroEventInfo step);
+    void modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst, MacroEventInfo step);
     // up: 1 up, 0 down; second 1 moves the second step bearing the mark.
-    void moveMacroItem(const char *path, const char *macroKey, const char *mark, int up,
-                       int second);
+    void moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second);
 
     // ---- Device lists and default custom lightings (read only) ----
 
     void readHidList(const char *path, QList<HidListInfo> *list);
     void readHidSupportList(const char *path, QList<SupportHidInfo> *list);
-    void getDefaultCustomLedItems(const char *path, const char *ledIndex,
-                                  QList<CustomLedItemInfo> *items);
+    void getDefaultCustomLedItems(const char *path, const char *ledIndex, QList<CustomLedItemInfo> *items);
 
 private:
     std::unique_ptr<XmlDocumentCache> m_cache;

@@ -4,7 +4,8 @@
 
 #include <QMetaObject>
 
-EmulatorDeviceNotifier::EmulatorDeviceNotifier(QObject *parent) : DeviceNotifier(parent)
+EmulatorDeviceNotifier::EmulatorDeviceNotifier(QObject *parent)
+    : DeviceNotifier(parent)
 {
     // Devices plugged before the notifier existed can still be reported when they leave.
     for (const emu::DeviceId id : emu::devices()) {

@@ -10,7 +10,7 @@
 namespace {
 const char kWriteKeyFailed[] = "USB serial port [Write Key] Failed ...";
 constexpr int kSerialBytes = 32;
-} // namespace
+}  // namespace
 
 DDeviceHidCmdSend::DDeviceHidCmdSend(QObject *parent)
     : QObject(parent)
@@ -25,9 +25,8 @@ void DDeviceHidCmdSend::setHidInterface(MainHidInterFace *hidInterface)
 // Builds the report: id 1, the command, the payload length in byte 5 and payloadSize bytes
 // of payload at byte payloadOffset; everything else zero. A missing payload or transport
 // counts as a failed write.
-void DDeviceHidCmdSend::send(unsigned char command, unsigned char payloadLength,
-                             const unsigned char *payload, int payloadOffset, int payloadSize,
-                             const char *failureLine)
+void DDeviceHidCmdSend::send(unsigned char command, unsigned char payloadLength, const unsigned char *payload,
+                             int payloadOffset, int payloadSize, const char *failureLine)
 {
     MainHidInterFace::Report report{};
     report[0] = 1;

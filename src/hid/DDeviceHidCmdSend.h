@@ -28,8 +28,8 @@ public:
     void checkMouseLightModeList();
 
 private:
-    void send(unsigned char command, unsigned char payloadLength, const unsigned char *payload,
-              int payloadOffset, int payloadSize, const char *failureLine);
+    void send(unsigned char command, unsigned char payloadLength, const unsigned char *payload, int payloadOffset,
+              int payloadSize, const char *failureLine);
 
     QPointer<MainHidInterFace> m_hidInterface;
 };

@@ -3,8 +3,8 @@
 #include "DDeviceHidCmdSend.h"
 #include "DesktopPcActions.h"
 #include "KeyActionTables.h"
-#include "KeyButtonInterface.h"
 #include "KeyboardLightInterface.h"
+#include "KeyButtonInterface.h"
 #include "MainHidInterFace.h"
 #include "MouseLightInterface.h"
 #include "playMacroThread.h"
@@ -113,7 +113,7 @@ bool containsUsage(const unsigned char *state, unsigned char usage)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 DDeviceKeyboardLink::DDeviceKeyboardLink(int threadIndex, QObject *parent)
     : QObject(parent)
@@ -153,8 +153,9 @@ void DDeviceKeyboardLink::openHidDevice(const hidStructInfo &info)
     connect(transport, &MainHidInterFace::sigHidWriteErrorInfo, this, &DDeviceKeyboardLink::onHidWriteErrorInfo);
 
     if (transport->hidOpenPath(m_hidStructInfo.vid, m_hidStructInfo.pid, hidPath) == 0) {
-        qDebug().noquote() << "------------------------- *** Open hid device successful *** --------------------------hidInfo.hidPath:"
-                           << hidPath;
+        qDebug().noquote()
+            << "------------------------- *** Open hid device successful *** --------------------------hidInfo.hidPath:"
+            << hidPath;
         transport->start();
     } else {
         qDebug().noquote() << "------------------------- *** Open hid device failed *** --------------------------";
@@ -537,7 +538,7 @@ void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int p
     if (m_lightDealMain && m_lightTypeListReceived) {
         static const int kReactiveEffects[] = {6, 7, 8, 11, 12, 16};
         const bool reactive = std::find(std::begin(kReactiveEffects), std::end(kReactiveEffects), m_keyboardLightType)
-            != std::end(kReactiveEffects);
+                              != std::end(kReactiveEffects);
         if (pressed && reactive) {
             const KeyButtonInterface *button = m_keyButtonMap.value(keyCode, nullptr);
             if (button) {
@@ -573,8 +574,7 @@ void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int p
         pressSixKey(recordNumber(info.Value), pressed);
         break;
     case PlayMacro:
-        startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source,
-                   pressed);
+        startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source, pressed);
         break;
     case KeyCombination:
         sendKeyCombination(info.Value, pressed);
@@ -673,7 +673,8 @@ CustomKeyInfo DDeviceKeyboardLink::readAssignment(int keyCode) const
     presetField(info.mode, sizeof info.mode);
     presetField(info.Value, sizeof info.Value);
     if (m_xml && m_profileXmlPath[0] != '\0')
-        m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(), &info);
+        m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(),
+                              &info);
     return info;
 }
 
@@ -789,8 +790,9 @@ void DDeviceKeyboardLink::launchProgram(const char *value, int pressed)
 
 void DDeviceKeyboardLink::sendWindowsShortcut(int shortcut, int pressed)
 {
-    qDebug() << "------------------------------------------ ***Start*** ------------------------------------------ flag:"
-             << pressed;
+    qDebug()
+        << "------------------------------------------ ***Start*** ------------------------------------------ flag:"
+        << pressed;
     const keyactions::ShortcutKeys keys = keyactions::windowsShortcut(shortcut);
     if (keys.modifier == 0)
         return;
@@ -950,8 +952,7 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
         sendSixKey();
         break;
     case PlayMacro:
-        startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source,
-                   pressed);
+        startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source, pressed);
         break;
     case KeyCombination:
         sendKeyCombination(info.Value, pressed);

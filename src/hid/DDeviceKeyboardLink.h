@@ -176,11 +176,11 @@ private:
 
     PcActions *m_pcActions = nullptr;
     std::unique_ptr<PcActions> m_desktopActions;
-    QMap<int, playMacroThread *> m_runningMacros;  // toggled and held macros by key code
-    QMap<int, MouseHold> m_mouseHolds;             // by key or button
+    QMap<int, playMacroThread *> m_runningMacros;              // toggled and held macros by key code
+    QMap<int, MouseHold> m_mouseHolds;                         // by key or button
     QMap<const QObject *, unsigned char> m_macroMouseButtons;  // by playback thread
     unsigned char m_mouseButtons = 0;
     qint8 m_mouseWheel = 0;
-    bool m_mouseOverride = false;                  // a mouse button's mouse function is held
-    unsigned char m_temporaryNum = 0;              // held mouse buttons that have an assignment
+    bool m_mouseOverride = false;      // a mouse button's mouse function is held
+    unsigned char m_temporaryNum = 0;  // held mouse buttons that have an assignment
 };

@@ -16,7 +16,7 @@ constexpr int kTagEndCollection = 0xC;
 constexpr int kTagReportId = 0x8;
 constexpr uint8_t kLongItem = 0xFE;
 
-} // namespace
+}  // namespace
 
 QVector<QVector<int>> HidInterfaceClassifier::topLevelReportIds(const QByteArray &descriptor)
 {

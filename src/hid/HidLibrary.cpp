@@ -7,7 +7,7 @@
 namespace {
 std::mutex g_mutex;
 int g_users = 0;
-} // namespace
+}  // namespace
 
 bool HidLibrary::acquire()
 {

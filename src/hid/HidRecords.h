@@ -3,8 +3,8 @@
 // identification texts. Plain records of fixed-size texts, copied by value; every text
 // copied in is cut to the field's width less one byte and ends with a zero byte.
 
-#include <QMetaType>
 #include <cstdint>
+#include <QMetaType>
 
 // One matched device.
 struct hidStructInfo {
@@ -13,9 +13,9 @@ struct hidStructInfo {
     char hidPath[256] = {};
     char manufacturer[64] = {};
     char product[64] = {};
-    char hidName[128] = {};     // the model the device reported; "Hid Name" until queried
+    char hidName[128] = {};  // the model the device reported; "Hid Name" until queried
     char firmwareId[128] = {};
-    int32_t deviceType = 0;     // 0 keyboard, 1 mouse
+    int32_t deviceType = 0;  // 0 keyboard, 1 mouse
 };
 
 // The comma-separated fields of a device's information text.
@@ -27,7 +27,7 @@ struct HidDeviceInfo {
     char hidName[128] = {};
     char version[64] = {};
     char hidPath[256] = {};
-    char newVersion[64] = {};   // filled by the firmware update with a newer image's version
+    char newVersion[64] = {};  // filled by the firmware update with a newer image's version
 };
 
 // A device's identification text and build text.

@@ -25,14 +25,8 @@ constexpr MediaBit kMediaFunctions[] = {
 };
 
 constexpr MouseChange kMouseFunctions[] = {
-    {kLeftButton, 0, false},
-    {kMiddleButton, 0, false},
-    {kRightButton, 0, false},
-    {0, 1, false},
-    {0, -1, false},
-    {kForwardButton, 0, false},
-    {kBackButton, 0, false},
-    {0, 0, true},
+    {kLeftButton, 0, false}, {kMiddleButton, 0, false},  {kRightButton, 0, false}, {0, 1, false},
+    {0, -1, false},          {kForwardButton, 0, false}, {kBackButton, 0, false},  {0, 0, true},
 };
 
 constexpr ShortcutKeys kShortcuts[] = {
@@ -56,7 +50,7 @@ T entry(const T (&table)[N], int index)
     return index >= 0 && static_cast<std::size_t>(index) < N ? table[index] : T();
 }
 
-} // namespace
+}  // namespace
 
 MediaBit mediaFunction(int function)
 {
@@ -73,4 +67,4 @@ ShortcutKeys windowsShortcut(int shortcut)
     return entry(kShortcuts, shortcut);
 }
 
-} // namespace keyactions
+}  // namespace keyactions

@@ -10,7 +10,7 @@ enum MediaByte { MediaGroup = 0, BrowserGroup = 1, ToolsGroup = 2 };
 
 struct MediaBit {
     int byte = BrowserGroup;
-    unsigned char bit = 0;       // 0: no function
+    unsigned char bit = 0;  // 0: no function
 };
 
 // Multimedia function 0 to 12 (Volume+, Volume-, Mute, Play/Pause, Next, Previous, Stop, the
@@ -18,9 +18,9 @@ struct MediaBit {
 MediaBit mediaFunction(int function);
 
 struct MouseChange {
-    unsigned char buttons = 0;   // button bits held while the function is held
-    int wheel = 0;               // wheel step while held: 1 up, -1 down
-    bool sniper = false;         // the sniper button (a mouse's own button only)
+    unsigned char buttons = 0;  // button bits held while the function is held
+    int wheel = 0;              // wheel step while held: 1 up, -1 down
+    bool sniper = false;        // the sniper button (a mouse's own button only)
 };
 
 // Mouse function 0 left, 1 middle, 2 right, 3 wheel up, 4 wheel down, 5 forward, 6 back,
@@ -36,8 +36,8 @@ constexpr unsigned char kForwardButton = 0x10;
 constexpr unsigned char kDpiButton = 0x20;
 
 struct ShortcutKeys {
-    int modifier = 0;            // usage of the modifier, 224 to 231; 0: no shortcut
-    int key = 0;                 // usage of the key
+    int modifier = 0;  // usage of the modifier, 224 to 231; 0: no shortcut
+    int key = 0;       // usage of the key
 };
 
 // System shortcut 0 to 11: Alt+F4, Alt+Tab, Win+D, Win+E, Win+L, Ctrl+C, Ctrl+X, Ctrl+V,
@@ -49,4 +49,4 @@ constexpr int kUsageLeftCtrl = 224;
 constexpr int kUsageLeftAlt = 226;
 constexpr int kUsageV = 25;
 
-} // namespace keyactions
+}  // namespace keyactions

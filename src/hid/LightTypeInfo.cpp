@@ -16,7 +16,7 @@ unsigned char byteAt(const QByteArray &report, int position)
     return position >= 0 && position < report.size() ? static_cast<unsigned char>(report.at(position)) : 0;
 }
 
-} // namespace
+}  // namespace
 
 int LightTypeInfo::readFromReport(const QByteArray &report, int start, LightTypeInfo *info)
 {

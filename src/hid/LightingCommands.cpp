@@ -29,4 +29,4 @@ MainHidInterFace::Report colorFrame(uint8_t zone, uint8_t packetIndex, const uin
     return report;
 }
 
-} // namespace LightingCommands
+}  // namespace LightingCommands

@@ -9,7 +9,7 @@ namespace LightingCommands {
 
 constexpr uint8_t kColorFrameCommand = 0x0F;
 constexpr uint8_t kLightSynchronizeCommand = 0x17;
-constexpr int kColorPayloadMax = 54; // 18 LEDs of 3 bytes
+constexpr int kColorPayloadMax = 54;  // 18 LEDs of 3 bytes
 
 // 0x17: the device shows the colours the program streams (on) or its own effect (off).
 MainHidInterFace::Report lightSynchronize(bool on);
@@ -18,4 +18,4 @@ MainHidInterFace::Report lightSynchronize(bool on);
 // up to 54 colour bytes, red, green, blue per LED; bytes beyond 54 are not sent.
 MainHidInterFace::Report colorFrame(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count);
 
-} // namespace LightingCommands
+}  // namespace LightingCommands

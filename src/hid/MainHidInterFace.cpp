@@ -1,8 +1,10 @@
 #include "MainHidInterFace.h"
 
 #include "DDataManager.h"
+#include "DeviceModels.h"
 #include "HidInterfaceClassifier.h"
 #include "HidLibrary.h"
+#include "SupportedIdMatch.h"
 #include "SysfsReportDescriptorReader.h"
 #include "Timer.h"
 
@@ -21,13 +23,6 @@
 namespace {
 
 const QString kEnumeratorName = QStringLiteral("mainThread");
-
-// Keyboards whose lighting frames go out in batches of 11 instead of 10.
-const QStringList kElevenFrameModels = {
-    QStringLiteral("ZK87S"),  QStringLiteral("ZK104A"), QStringLiteral("ZK104B"),
-    QStringLiteral("ZK104C"), QStringLiteral("ZK104R"), QStringLiteral("ZK104S"),
-    QStringLiteral("ZK104W"),
-};
 
 constexpr int kTurnWaitUs = 100;
 constexpr int kShakeHandsIntervalMs = 700;
@@ -48,7 +43,7 @@ QString errorText(hid_device *handle)
 std::mutex g_reportIdMutex;
 QHash<QString, int> g_reportIds;
 
-} // namespace
+}  // namespace
 
 MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObject *parent)
     : QThread(parent)
@@ -60,7 +55,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObj
     }
     m_threadIndex = threadIndex;
     m_strHidName = hidName;
-    m_elevenFrameBatches = kElevenFrameModels.contains(hidName);
+    m_keyboardBatchFrames = models::framesPerBatch(hidName);
     if (hidName == kEnumeratorName)
         return;
 
@@ -178,7 +173,12 @@ int MainHidInterFace::lightBatchLimit() const
 {
     if (m_lightDataMode == 1)
         return 1;
-    return m_elevenFrameBatches ? 10 : 9;
+    return m_keyboardBatchFrames - 1;
+}
+
+int MainHidInterFace::lightBatchFrames() const
+{
+    return lightBatchLimit() + 1;
 }
 
 int MainHidInterFace::writeLightData(unsigned char *data, int length)
@@ -247,16 +247,14 @@ void MainHidInterFace::onShakeHandsRuning()
     handshake[5] = 1;
     handshake[6] = m_shakeHandsMode ? 0x00 : 0x01;
     if (writeCommand(handshake.data(), kReportSize) < 0) {
-        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
-                 << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
+        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:" << m_strHidName
+                 << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
         return;
     }
     ++m_shakeHandsCount;
 }
 
-void MainHidInterFace::onTimeout()
-{
-}
+void MainHidInterFace::onTimeout() {}
 
 // One write turn: the first command, else the next frame of a complete lighting batch.
 // Returns true when a report was written.
@@ -275,9 +273,8 @@ bool MainHidInterFace::writeTurn()
     if (haveCommand) {
         int written = hid_write(m_hidHandle, report.data(), kReportSize);
         if (written < 0)
-            qDebug().noquote() << QStringLiteral("hid_write command ERROR:[%1] %2")
-                                      .arg(written)
-                                      .arg(errorText(m_hidHandle));
+            qDebug().noquote()
+                << QStringLiteral("hid_write command ERROR:[%1] %2").arg(written).arg(errorText(m_hidHandle));
         return true;
     }
 
@@ -308,10 +305,8 @@ int MainHidInterFace::readTurn(bool blocking)
                          : hid_read(m_hidHandle, buffer, kReportSize);
     if (count > 0) {
         if (buffer[1] == 0x15)
-            emit sigHidSnGetOver(this, QByteArray(reinterpret_cast<const char *>(buffer), kReportSize),
-                                 m_strHidName);
-        emit sigHidDataArrived(QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), count,
-                               m_threadIndex);
+            emit sigHidSnGetOver(this, QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), m_strHidName);
+        emit sigHidDataArrived(QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), count, m_threadIndex);
     }
     return count;
 }
@@ -412,22 +407,7 @@ QString buildDateTime(const QString &buildText)
     return QStringLiteral("%1/%2/%3 %4").arg(year, monthNumber(buildText.left(3)), day, time);
 }
 
-// The first supported-device entry with these ids; entries are read as hexadecimal text
-// behind "0x", and one that does not read as a number matches nothing.
-const SupportHidInfo *matchingEntry(const QList<SupportHidInfo> &supportList, int vendorId, int productId)
-{
-    for (const SupportHidInfo &entry : supportList) {
-        bool vidOk = false;
-        bool pidOk = false;
-        const int vid = (QStringLiteral("0x") + QString::fromLatin1(entry.Vid)).toInt(&vidOk, 16);
-        const int pid = (QStringLiteral("0x") + QString::fromLatin1(entry.Pid)).toInt(&pidOk, 16);
-        if (vidOk && pidOk && vid == vendorId && pid == productId)
-            return &entry;
-    }
-    return nullptr;
-}
-
-} // namespace
+}  // namespace
 
 void MainHidInterFace::setHidNameList(const QStringList &list)
 {
@@ -505,9 +485,10 @@ void MainHidInterFace::getHidList(int type)
             continue;
         seenPaths.insert(path);
 
-        const SupportHidInfo *entry = matchingEntry(supportList, info->vendor_id, info->product_id);
-        if (!entry)
+        const int entryIndex = supportedEntryIndex(supportList, info->vendor_id, info->product_id);
+        if (entryIndex < 0)
             continue;
+        const SupportHidInfo *entry = &supportList.at(entryIndex);
         const HidInterfaceClassifier::Result kind =
             HidInterfaceClassifier::classify(path, info->interface_number, *m_descriptorReader);
         if (!kind.configuration)
@@ -630,7 +611,8 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
         DDataManager::getInstance()->writeLog(
             attempt < kInfoQueryTries
                 ? QStringLiteral("Get hid device info start: [ReadFile 0x0d - Read_InfoError goto Loop]")
-                : QStringLiteral("Get hid device info start: [ReadFile 0x0d - Read_InfoError, no answer after %1 tries]")
+                : QStringLiteral(
+                      "Get hid device info start: [ReadFile 0x0d - Read_InfoError, no answer after %1 tries]")
                       .arg(kInfoQueryTries));
     }
     if (!answered) {

@@ -49,8 +49,9 @@ public:
     int writeLightData(unsigned char *data, int length);
 
     void setLightDataEnabled(bool enabled);
-    void setLightDataMode(int mode);      // the device type: 0 keyboard, 1 mouse
-    void setClearLightDataFlag();         // drop the queued frames after the next lighting write
+    void setLightDataMode(int mode);  // the device type: 0 keyboard, 1 mouse
+    int lightBatchFrames() const;     // frames a complete batch holds in the current mode
+    void setClearLightDataFlag();     // drop the queued frames after the next lighting write
     void clearLightDataList();
 
     void setShakeHandsMode(bool pcMode);  // handshake byte 6: 0x00 PC mode, 0x01 on-board mode
@@ -118,7 +119,7 @@ private:
     int m_reportId = 1;
     int m_threadIndex = 0;
     QString m_strHidName;
-    bool m_elevenFrameBatches = false;
+    int m_keyboardBatchFrames = 10;
 
     std::mutex m_commandMutex;
     std::deque<Report> m_commandList;
@@ -128,7 +129,7 @@ private:
     std::atomic<bool> m_lightDataEnabled{false};
     std::atomic<int> m_lightDataMode{0};
     std::atomic<bool> m_clearLightData{false};
-    bool m_readTurn = false;        // I/O thread only
+    bool m_readTurn = false;  // I/O thread only
 
     QTimer *m_shakeHandsTimer = nullptr;
     int m_shakeHandsCount = 0;

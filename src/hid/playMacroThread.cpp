@@ -33,12 +33,10 @@ struct MouseStep {
 
 // Left, right and middle button; the wheel and the side buttons are not played.
 constexpr MouseStep kMouseSteps[] = {
-    {"513", 1, 1}, {"514", 1, 0},
-    {"516", 2, 1}, {"517", 2, 0},
-    {"519", 4, 1}, {"520", 4, 0},
+    {"513", 1, 1}, {"514", 1, 0}, {"516", 2, 1}, {"517", 2, 0}, {"519", 4, 1}, {"520", 4, 0},
 };
 
-} // namespace
+}  // namespace
 
 playMacroThread::playMacroThread(QObject *parent)
     : QThread(parent)
@@ -215,6 +213,5 @@ bool playMacroThread::stopRequested(int mode) const
 bool playMacroThread::waitStep(int mode, int milliseconds)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    return !m_wake.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                            [&] { return stopRequested(mode); });
+    return !m_wake.wait_for(lock, std::chrono::milliseconds(milliseconds), [&] { return stopRequested(mode); });
 }

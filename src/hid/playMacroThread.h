@@ -64,12 +64,12 @@ private:
     QByteArray m_profilePath;
     int m_profileIndex = 1;
 
-    mutable std::mutex m_mutex;          // guards everything below
+    mutable std::mutex m_mutex;  // guards everything below
     std::condition_variable m_wake;
     int m_mode = 1;
     int m_repeatNum = 1;
     int m_macroIndex = 1;
     int m_pressed = 0;
     bool m_toggleFlag = false;
-    bool m_abort = false;                // stopAndWait: end whatever the mode
+    bool m_abort = false;  // stopAndWait: end whatever the mode
 };

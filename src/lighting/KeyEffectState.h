@@ -11,20 +11,19 @@
 
 #include <QColor>
 
-struct KeyEffectState
-{
+struct KeyEffectState {
     static constexpr int kRows = 6;
     static constexpr int kColumns = 22;
     static constexpr int kKeys = kRows * kColumns;
 
     LightCell cells[kRows][kColumns] = {};
-    QColor colors[kKeys]; // index row * kColumns + column
+    QColor colors[kKeys];  // index row * kColumns + column
     LightParams params;
-    bool fullColor = false; // the record's ledModeType is not 0
-    int keyNum = 104;       // the model's layout code
-    int litKeyCount = 131;  // positions that carry a key in that layout
+    bool fullColor = false;  // the record's ledModeType is not 0
+    int keyNum = 104;        // the model's layout code
+    int litKeyCount = 131;   // positions that carry a key in that layout
     bool m252Chip = false;
-    int dimFactor = 100; // QColor::darker factor of the record's brightness
+    int dimFactor = 100;  // QColor::darker factor of the record's brightness
     RippleQueue ripples;
 
     QColor dimmed(const QColor &color) const { return LightColor::dim(color, dimFactor); }

@@ -102,4 +102,4 @@ QColor dim(const QColor &color, int factor)
     return dimmed;
 }
 
-} // namespace LightColor
+}  // namespace LightColor

@@ -36,4 +36,4 @@ int dimFactor(const QMap<int, int> &map, int brightness, int darkStep);
 // color.darker(factor) with the colour's alpha kept.
 QColor dim(const QColor &color, int factor);
 
-} // namespace LightColor
+}  // namespace LightColor

@@ -10,23 +10,20 @@
 
 #include <cstdint>
 
-struct KeyEffectEntry
-{
+struct KeyEffectEntry {
     int id;
     void (*initialise)(KeyEffectState &state);
     void (*render)(KeyEffectState &state, uint32_t frame);
     void (*press)(KeyEffectState &state, int row, int column);
 };
 
-struct SideEffectEntry
-{
+struct SideEffectEntry {
     int id;
     void (*initialise)(SideEffectState &state);
     void (*render)(SideEffectState &state, uint32_t frame);
 };
 
-struct LightEffectTable
-{
+struct LightEffectTable {
     const KeyEffectEntry *keyEffects = nullptr;
     int keyEffectCount = 0;
     const SideEffectEntry *sideEffects = nullptr;

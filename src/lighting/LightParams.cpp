@@ -9,7 +9,7 @@ int32_t colorComponent(int32_t value)
     return std::clamp<int32_t>(value, 0, 255);
 }
 
-} // namespace
+}  // namespace
 
 LightParams LightParams::fromColorInfo(const colorInfoData &record)
 {

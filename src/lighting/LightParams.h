@@ -8,8 +8,7 @@
 // brightness is stored plus 1 (1 .. brightness maximum + 1), the two rotation directions
 // become the two plain ones (6 clockwise becomes 0, 7 anticlockwise 1), and the colours are
 // kept to 0..255 so that every colour an effect mixes from them stays a valid one.
-struct LightParams
-{
+struct LightParams {
     int32_t ledType = 0;
     int32_t brightness = 0;
     int32_t speed = 0;

@@ -10,7 +10,7 @@ namespace {
 constexpr int kFiveLevels[] = {28, 25, 19, 14, 8};
 constexpr int kTenLevels[] = {28, 26, 24, 22, 20, 17, 14, 12, 10, 8};
 
-} // namespace
+}  // namespace
 
 int tickInterval(bool fiveLevels, int speed)
 {
@@ -29,4 +29,4 @@ int sideTickInterval(int speedMax, int speed)
     return tickInterval(speedMax == 4, speed);
 }
 
-} // namespace LightSpeed
+}  // namespace LightSpeed

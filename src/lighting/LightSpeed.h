@@ -13,4 +13,4 @@ int tickInterval(bool fiveLevels, int speed);
 
 constexpr int kMusicalRhythmInterval = 14;
 
-} // namespace LightSpeed
+}  // namespace LightSpeed

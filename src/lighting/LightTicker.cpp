@@ -2,7 +2,9 @@
 
 #include "MillisecondTicker.h"
 
-LightTicker::LightTicker(int intervalMs, QObject *parent) : QObject(parent), m_intervalMs(intervalMs)
+LightTicker::LightTicker(int intervalMs, QObject *parent)
+    : QObject(parent)
+    , m_intervalMs(intervalMs)
 {
     connect(this, &LightTicker::sigTickArrived, this, &LightTicker::deliverTick, Qt::QueuedConnection);
 }

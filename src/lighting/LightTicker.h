@@ -37,6 +37,6 @@ private:
     bool m_running = false;
     int m_intervalMs = 0;
     unsigned int m_registration = 0;
-    unsigned int m_generation = 0; // GUI thread; the ticker thread gets a copy per run
+    unsigned int m_generation = 0;  // GUI thread; the ticker thread gets a copy per run
     std::atomic<bool> m_tickWaiting{false};
 };

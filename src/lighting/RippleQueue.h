@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-struct RippleQueue
-{
+struct RippleQueue {
     static constexpr int kSlots = 20;
     static constexpr uint8_t kFree = 0xFF;
 

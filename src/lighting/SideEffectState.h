@@ -8,8 +8,7 @@
 
 #include <QColor>
 
-struct SideEffectState
-{
+struct SideEffectState {
     static constexpr int kLeds = 60;
 
     LightCell cells[kLeds] = {};

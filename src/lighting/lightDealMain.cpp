@@ -1,13 +1,13 @@
 #include "lightDealMain.h"
 
+#include "DeviceModels.h"
 #include "KeyLightButtonInterface.h"
-#include "LightLog.h"
-#include "LightSpeed.h"
 #include "LightingCommands.h"
+#include "LightSpeed.h"
+#include "LogCategories.h"
 #include "MainHidInterFace.h"
-#include "SideFrameSets.h"
-#include "SideLightButtonInterface.h"
 #include "sendLightUpdataThread.h"
+#include "SideLightButtonInterface.h"
 #include "updateLightMainThread.h"
 #include "updateLightMainThreadSide.h"
 #include "updateLightMainThreadUI.h"
@@ -41,12 +41,16 @@ int deviceMaximum(int value)
     return std::clamp(value, 0, 255);
 }
 
-} // namespace
+}  // namespace
 
-lightDealMain::lightDealMain(QObject *parent) : lightDealMain(keyboardEffectTable(), parent) {}
+lightDealMain::lightDealMain(QObject *parent)
+    : lightDealMain(keyboardEffectTable(), parent)
+{
+}
 
 lightDealMain::lightDealMain(const LightEffectTable &effects, QObject *parent)
-    : QObject(parent), m_effects(effects)
+    : QObject(parent)
+    , m_effects(effects)
 {
     for (QColor &color : m_side.colors)
         color = QColor(0, 0, 0, 0);
@@ -150,8 +154,8 @@ void lightDealMain::setSideSpeedAndBrightness(colorInfoData record)
     applySideRecord(record);
 }
 
-void lightDealMain::setSpeedAndBrightnessMaxNum(int keyboardSpeedMax, int keyboardBrightnessMax,
-                                                int sideSpeedMax, int sideBrightnessMax)
+void lightDealMain::setSpeedAndBrightnessMaxNum(int keyboardSpeedMax, int keyboardBrightnessMax, int sideSpeedMax,
+                                                int sideBrightnessMax)
 {
     m_keyboardSpeedMax = deviceMaximum(keyboardSpeedMax);
     m_keyboardBrightnessLevels = deviceMaximum(keyboardBrightnessMax) + 1;
@@ -227,8 +231,8 @@ void lightDealMain::setSideLightButtons(const QList<SideLightButtonInterface *> 
 {
     m_sideLightButtons = buttons.mid(0, kSideLeds);
     if (buttons.size() > kSideLeds)
-        qCWarning(lcLight) << "lightDealMain: the keyboard view has" << buttons.size()
-                           << "side LEDs; the first" << kSideLeds << "are lit";
+        qCWarning(lcLight) << "lightDealMain: the keyboard view has" << buttons.size() << "side LEDs; the first"
+                           << kSideLeds << "are lit";
 }
 
 void lightDealMain::setActive(bool active)
@@ -487,7 +491,7 @@ void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
 
 int lightDealMain::sideFrameLedCount() const
 {
-    return SideFrameSets::ledCount(m_modelName);
+    return models::sideFrameLeds(m_modelName);
 }
 
 void lightDealMain::sendLightFrames()

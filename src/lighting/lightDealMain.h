@@ -6,8 +6,8 @@
 // view's buttons and, while light synchronisation is on, a send ticker streams it to the
 // device as colour reports. Everything here runs in the GUI thread; the tickers only pace it.
 
-#include "KeyEffectState.h"
 #include "KeyboardLightInterface.h"
+#include "KeyEffectState.h"
 #include "LightEffectTable.h"
 #include "SideEffectState.h"
 #include "XmlRecords.h"

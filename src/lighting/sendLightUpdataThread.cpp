@@ -1,6 +1,9 @@
 #include "sendLightUpdataThread.h"
 
-sendLightUpdataThread::sendLightUpdataThread(QObject *parent) : LightTicker(kIntervalMs, parent) {}
+sendLightUpdataThread::sendLightUpdataThread(QObject *parent)
+    : LightTicker(kIntervalMs, parent)
+{
+}
 
 void sendLightUpdataThread::emitTick()
 {

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-updateLightMainThread::updateLightMainThread(QObject *parent) : LightTicker(kDefaultIntervalMs, parent) {}
+updateLightMainThread::updateLightMainThread(QObject *parent)
+    : LightTicker(kDefaultIntervalMs, parent)
+{
+}
 
 void updateLightMainThread::setInterval(int ms)
 {

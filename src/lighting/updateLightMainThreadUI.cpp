@@ -1,6 +1,9 @@
 #include "updateLightMainThreadUI.h"
 
-updateLightMainThreadUI::updateLightMainThreadUI(QObject *parent) : LightTicker(kIntervalMs, parent) {}
+updateLightMainThreadUI::updateLightMainThreadUI(QObject *parent)
+    : LightTicker(kIntervalMs, parent)
+{
+}
 
 void updateLightMainThreadUI::emitTick()
 {

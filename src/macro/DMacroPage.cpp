@@ -6,7 +6,8 @@
 
 #include <cstring>
 
-DMacroPage::DMacroPage(QWidget *parent) : QWidget(parent)
+DMacroPage::DMacroPage(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("DMacroPage"));
     auto *layout = new QVBoxLayout(this);

@@ -12,8 +12,7 @@ namespace {
 QString autostartFolder()
 {
     // GenericConfigLocation is $XDG_CONFIG_HOME, or ~/.config when it is unset.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/autostart");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
 }
 
 // A desktop-entry string value: backslash, newline, tab and carriage return escaped.
@@ -23,17 +22,26 @@ QString escapeValue(const QString &text)
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\t': out += QStringLiteral("\\t"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        default: out += c;
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
 }
 
-} // namespace
+}  // namespace
 
 QString AutoStartEntry::entryPath(const QString &programName)
 {
@@ -64,7 +72,8 @@ bool AutoStartEntry::enable(const QString &programName, const QString &programPa
     }
     const QString folder = autostartFolder();
     if (!QDir().mkpath(folder)) {
-        qDebug() << "------------------ *** Auto start not written: cannot create" << folder << "*** ------------------";
+        qDebug() << "------------------ *** Auto start not written: cannot create" << folder
+                 << "*** ------------------";
         return false;
     }
     const QString absolute = QFileInfo(programPath).absoluteFilePath();

@@ -159,7 +159,7 @@ void onCrash(int signal, siginfo_t *info, void *)
     dieWithSignal(signal);
 }
 
-} // namespace
+}  // namespace
 
 void CrashReport::formatStamp(long long localSeconds, char *out)
 {

@@ -15,7 +15,7 @@ QGuiApplication *guiApplication()
     return qobject_cast<QGuiApplication *>(QCoreApplication::instance());
 }
 
-} // namespace
+}  // namespace
 
 bool DesktopPcActions::launchProgram(const QString &path)
 {

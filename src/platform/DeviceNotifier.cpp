@@ -4,7 +4,10 @@
 
 #include <QRegularExpression>
 
-DeviceNotifier::DeviceNotifier(QObject *parent) : QObject(parent) {}
+DeviceNotifier::DeviceNotifier(QObject *parent)
+    : QObject(parent)
+{
+}
 
 DeviceNotifier::~DeviceNotifier() = default;
 

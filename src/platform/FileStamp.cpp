@@ -3,8 +3,7 @@
 #include <QFile>
 #include <sys/stat.h>
 
-FileStamp FileStamp::fromParts(uint64_t device, uint64_t inode, int64_t size, int64_t mtimeSec,
-                               int64_t mtimeNsec)
+FileStamp FileStamp::fromParts(uint64_t device, uint64_t inode, int64_t size, int64_t mtimeSec, int64_t mtimeNsec)
 {
     FileStamp stamp;
     stamp.m_valid = true;
@@ -18,7 +17,8 @@ FileStamp FileStamp::fromParts(uint64_t device, uint64_t inode, int64_t size, in
 
 FileStamp FileStamp::ofPath(const QString &path)
 {
-    struct stat st {};
+    struct stat st {
+    };
     const QByteArray encoded = QFile::encodeName(path);
     if (encoded.isEmpty() || ::stat(encoded.constData(), &st) != 0)
         return FileStamp();
@@ -27,7 +27,8 @@ FileStamp FileStamp::ofPath(const QString &path)
 
 FileStamp FileStamp::ofDescriptor(int fd)
 {
-    struct stat st {};
+    struct stat st {
+    };
     if (fd < 0 || ::fstat(fd, &st) != 0)
         return FileStamp();
     return fromParts(st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
@@ -35,7 +36,6 @@ FileStamp FileStamp::ofDescriptor(int fd)
 
 bool FileStamp::operator==(const FileStamp &other) const
 {
-    return m_valid && other.m_valid && m_device == other.m_device && m_inode == other.m_inode
-           && m_size == other.m_size && m_mtimeSec == other.m_mtimeSec
-           && m_mtimeNsec == other.m_mtimeNsec;
+    return m_valid && other.m_valid && m_device == other.m_device && m_inode == other.m_inode && m_size == other.m_size
+           && m_mtimeSec == other.m_mtimeSec && m_mtimeNsec == other.m_mtimeNsec;
 }

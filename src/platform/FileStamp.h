@@ -3,8 +3,8 @@
 // its size and its modification time to the nanosecond. A file replaced by a rename gets a new
 // identity; a file rewritten in place gets a new time or size.
 
-#include <QString>
 #include <cstdint>
+#include <QString>
 
 class FileStamp
 {
@@ -24,8 +24,7 @@ public:
     bool operator!=(const FileStamp &other) const { return !(*this == other); }
 
 private:
-    static FileStamp fromParts(uint64_t device, uint64_t inode, int64_t size, int64_t mtimeSec,
-                               int64_t mtimeNsec);
+    static FileStamp fromParts(uint64_t device, uint64_t inode, int64_t size, int64_t mtimeSec, int64_t mtimeNsec);
 
     bool m_valid = false;
     uint64_t m_device = 0;

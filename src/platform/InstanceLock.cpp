@@ -16,9 +16,11 @@ QString runtimeFolder()
     return dir;
 }
 
-} // namespace
+}  // namespace
 
-InstanceLock::InstanceLock(const QString &name) : m_path(lockPath(name)), m_lock(m_path)
+InstanceLock::InstanceLock(const QString &name)
+    : m_path(lockPath(name))
+    , m_lock(m_path)
 {
     // A living owner keeps the lock however old it is; only a dead owner's lock is stale.
     m_lock.setStaleLockTime(0);
@@ -30,8 +32,7 @@ bool InstanceLock::acquire()
         return true;
     if (m_lock.error() == QLockFile::LockFailedError)
         return false;
-    qWarning("InstanceLock: cannot write %s (error %d)", qPrintable(m_path),
-             int(m_lock.error()));
+    qWarning("InstanceLock: cannot write %s (error %d)", qPrintable(m_path), int(m_lock.error()));
     return true;
 }
 

@@ -30,7 +30,7 @@ long long differenceNs(const timespec &later, const timespec &earlier)
     return (later.tv_sec - earlier.tv_sec) * 1000000000LL + (later.tv_nsec - earlier.tv_nsec);
 }
 
-} // namespace
+}  // namespace
 
 MillisecondTicker &MillisecondTicker::instance()
 {

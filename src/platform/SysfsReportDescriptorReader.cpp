@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
-SysfsReportDescriptorReader::SysfsReportDescriptorReader(const QString &root) : m_root(root)
+SysfsReportDescriptorReader::SysfsReportDescriptorReader(const QString &root)
+    : m_root(root)
 {
 }
 

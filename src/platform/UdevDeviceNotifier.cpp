@@ -7,7 +7,8 @@
 
 #include <cstring>
 
-UdevDeviceNotifier::UdevDeviceNotifier(QObject *parent) : DeviceNotifier(parent)
+UdevDeviceNotifier::UdevDeviceNotifier(QObject *parent)
+    : DeviceNotifier(parent)
 {
     m_udev = udev_new();
     if (!m_udev) {
@@ -15,8 +16,7 @@ UdevDeviceNotifier::UdevDeviceNotifier(QObject *parent) : DeviceNotifier(parent)
         return;
     }
     m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
-    if (!m_monitor
-        || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
+    if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
         || udev_monitor_enable_receiving(m_monitor) < 0) {
         qDebug() << "------------------ *** Device notification not registered: no udev monitor *** ------------------";
         release();
@@ -24,7 +24,8 @@ UdevDeviceNotifier::UdevDeviceNotifier(QObject *parent) : DeviceNotifier(parent)
     }
     const int fd = udev_monitor_get_fd(m_monitor);
     if (fd < 0) {
-        qDebug() << "------------------ *** Device notification not registered: no monitor socket *** ------------------";
+        qDebug()
+            << "------------------ *** Device notification not registered: no monitor socket *** ------------------";
         release();
         return;
     }

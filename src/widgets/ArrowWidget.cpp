@@ -20,10 +20,11 @@ QColor opaqueThemeColor(const QString &text)
     return QColor(component(0), component(1), component(2), 255);
 }
 
-} // namespace
+}  // namespace
 
 ArrowWidget::ArrowWidget(int arrowKind, QWidget *parent)
-    : QDialog(parent), m_arrowKind(arrowKind)
+    : QDialog(parent)
+    , m_arrowKind(arrowKind)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);

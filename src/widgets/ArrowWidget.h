@@ -11,8 +11,8 @@ class ArrowWidget : public QDialog
     Q_OBJECT
 public:
     enum ArrowKind {
-        ArrowUp = 0,   // arrow on the top edge
-        ArrowDown = 1, // arrow on the bottom edge
+        ArrowUp = 0,    // arrow on the top edge
+        ArrowDown = 1,  // arrow on the bottom edge
         // any other value: no arrow
     };
 

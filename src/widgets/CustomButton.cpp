@@ -24,9 +24,8 @@ void CustomButton::setSelected(bool selected)
     update();
 }
 
-void CustomButton::setThemeColor(QColor selectedBackground, QColor hoverBackground,
-                                 QColor normalBackground, QColor textColor,
-                                 QColor selectedTextColor, QString fontFamily)
+void CustomButton::setThemeColor(QColor selectedBackground, QColor hoverBackground, QColor normalBackground,
+                                 QColor textColor, QColor selectedTextColor, QString fontFamily)
 {
     m_selectedBackground = selectedBackground;
     m_hoverBackground = hoverBackground;

@@ -15,14 +15,13 @@ public:
     void setIconAndText(QString iconPath, QString text);
     void setSelected(bool selected);
     // Takes effect at the next repaint.
-    void setThemeColor(QColor selectedBackground, QColor hoverBackground, QColor normalBackground,
-                       QColor textColor, QColor selectedTextColor, QString fontFamily);
+    void setThemeColor(QColor selectedBackground, QColor hoverBackground, QColor normalBackground, QColor textColor,
+                       QColor selectedTextColor, QString fontFamily);
     // The same as setThemeColor, under the name the device page uses.
-    void setThemeColors(QColor selectedBackground, QColor hoverBackground, QColor normalBackground,
-                        QColor textColor, QColor selectedTextColor, QString fontFamily)
+    void setThemeColors(QColor selectedBackground, QColor hoverBackground, QColor normalBackground, QColor textColor,
+                        QColor selectedTextColor, QString fontFamily)
     {
-        setThemeColor(selectedBackground, hoverBackground, normalBackground, textColor,
-                      selectedTextColor, fontFamily);
+        setThemeColor(selectedBackground, hoverBackground, normalBackground, textColor, selectedTextColor, fontFamily);
     }
 
     // The icon shown while selected: "Sel" in place of the three characters before the first ".".

@@ -13,9 +13,9 @@ class TextMoveWidget : public QWidget
     Q_OBJECT
 public:
     enum MoveStyle {
-        MoveBackAndForth = 0, // between the left and the right edge
-        MoveLeftToRight = 1,  // leaves on the right, comes back from the left
-        MoveRightToLeft = 2,  // leaves on the left, comes back from the right
+        MoveBackAndForth = 0,  // between the left and the right edge
+        MoveLeftToRight = 1,   // leaves on the right, comes back from the left
+        MoveRightToLeft = 2,   // leaves on the left, comes back from the right
     };
     Q_ENUM(MoveStyle)
 

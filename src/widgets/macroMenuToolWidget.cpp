@@ -7,7 +7,8 @@
 #include <QEvent>
 
 macroMenuToolWidget::macroMenuToolWidget(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::macroMenuToolWidget>())
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::macroMenuToolWidget>())
 {
     ui->setupUi(this);
 

@@ -7,7 +7,8 @@
 #include <QEvent>
 
 proFileOperateMenuToolWidget::proFileOperateMenuToolWidget(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::proFileOperateMenuToolWidget>())
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::proFileOperateMenuToolWidget>())
 {
     ui->setupUi(this);
 
@@ -17,8 +18,8 @@ proFileOperateMenuToolWidget::proFileOperateMenuToolWidget(QWidget *parent)
 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     setStyleSheet(operationMenuStyleSheet(theme.DeviceLeftAreaItemTextDefaultColor, theme.DeviceCenterBgColor,
-                                          theme.DeviceLeftAreaItemHoverColor,
-                                          theme.DeviceLeftAreaItemSelectedColor, theme.TextFont));
+                                          theme.DeviceLeftAreaItemHoverColor, theme.DeviceLeftAreaItemSelectedColor,
+                                          theme.TextFont));
 }
 
 proFileOperateMenuToolWidget::~proFileOperateMenuToolWidget() = default;

@@ -60,7 +60,7 @@ QWidget *createWindow()
     return window;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

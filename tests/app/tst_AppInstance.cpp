@@ -80,7 +80,7 @@ private:
     QByteArray m_buffer;
 };
 
-} // namespace
+}  // namespace
 
 class tst_AppInstance : public QObject
 {
@@ -234,8 +234,8 @@ void tst_AppInstance::autoUpOnlyInArguments_data()
     const QString hidden = QStringLiteral("visible=0 minimized=0");
     const QString shown = QStringLiteral("visible=1 minimized=0");
     QTest::newRow("auto start entry") << "bin" << true << autoUp << true << hidden;
-    QTest::newRow("auto start entry, no tray host") << "bin" << true << autoUp << false
-                                                     << QStringLiteral("visible=1 minimized=1");
+    QTest::newRow("auto start entry, no tray host")
+        << "bin" << true << autoUp << false << QStringLiteral("visible=1 minimized=1");
     QTest::newRow("auto start off") << "bin" << false << autoUp << true << shown;
     QTest::newRow("AutoUp only in the folder") << "AutoUpTools" << true << QStringList{} << true << shown;
     QTest::newRow("other argument") << "bin" << true << QStringList{QStringLiteral("reopen")} << true << shown;
@@ -269,14 +269,20 @@ void tst_AppInstance::startLanguage_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("written");
 
-    QTest::newRow("first start, German system") << QVariant() << "de_DE.UTF-8" << "Anmelden" << 10;
-    QTest::newRow("stored French wins") << QVariant(13) << "de_DE.UTF-8" << "Connexion" << 13;
-    QTest::newRow("stored -1 is the system's") << QVariant(-1) << "de_DE.UTF-8" << "Anmelden" << 10;
-    QTest::newRow("stored 99 is the system's") << QVariant(99) << "de_DE.UTF-8" << "Anmelden" << 10;
+    QTest::newRow("first start, German system") << QVariant() << "de_DE.UTF-8"
+                                                << "Anmelden" << 10;
+    QTest::newRow("stored French wins") << QVariant(13) << "de_DE.UTF-8"
+                                        << "Connexion" << 13;
+    QTest::newRow("stored -1 is the system's") << QVariant(-1) << "de_DE.UTF-8"
+                                               << "Anmelden" << 10;
+    QTest::newRow("stored 99 is the system's") << QVariant(99) << "de_DE.UTF-8"
+                                               << "Anmelden" << 10;
     QTest::newRow("stored text is the system's") << QVariant(QStringLiteral("French")) << "de_DE.UTF-8"
                                                  << "Anmelden" << 10;
-    QTest::newRow("first start, Dutch system") << QVariant() << "nl_NL.UTF-8" << "Login" << 3;
-    QTest::newRow("Taiwan") << QVariant() << "zh_TW.UTF-8" << "登入" << 2;
+    QTest::newRow("first start, Dutch system") << QVariant() << "nl_NL.UTF-8"
+                                               << "Login" << 3;
+    QTest::newRow("Taiwan") << QVariant() << "zh_TW.UTF-8"
+                            << "登入" << 2;
 }
 
 void tst_AppInstance::startLanguage()

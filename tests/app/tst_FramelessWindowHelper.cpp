@@ -22,7 +22,7 @@ protected:
 
 using Region = FramelessWindowHelper::Region;
 
-} // namespace
+}  // namespace
 
 class tst_FramelessWindowHelper : public QObject
 {
@@ -84,12 +84,11 @@ void tst_FramelessWindowHelper::cleanup()
     m_window = nullptr;
 }
 
-void tst_FramelessWindowHelper::mouse(QWidget *target, QEvent::Type type, const QPoint &global,
-                                      Qt::MouseButton button, Qt::MouseButtons buttons)
+void tst_FramelessWindowHelper::mouse(QWidget *target, QEvent::Type type, const QPoint &global, Qt::MouseButton button,
+                                      Qt::MouseButtons buttons)
 {
     const QPoint local = target->mapFromGlobal(global);
-    QMouseEvent event(type, local, target->window()->mapFromGlobal(global), global, button, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, local, target->window()->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 

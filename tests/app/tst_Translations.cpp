@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
+#include <QXmlStreamReader>
 
 class tst_Translations : public QObject
 {

@@ -42,10 +42,7 @@ inline QByteArray readAll(const QString &path)
 class FreshDataHome
 {
 public:
-    FreshDataHome()
-    {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_root.path() + QStringLiteral("/not/yet/there")));
-    }
+    FreshDataHome() { qputenv("XDG_DATA_HOME", QFile::encodeName(m_root.path() + QStringLiteral("/not/yet/there"))); }
     QString appDataDir() const
     {
         return m_root.path() + QStringLiteral("/not/yet/there/") + QCoreApplication::applicationName();
@@ -57,12 +54,12 @@ private:
 };
 
 // Day names in the log depend on the system locale: pin it before the application starts.
-#define ZELKA_DATA_TEST_MAIN(TestClass)                                                                      \
-    int main(int argc, char *argv[])                                                                         \
-    {                                                                                                        \
-        qputenv("LC_ALL", "C.UTF-8");                                                                        \
-        qputenv("LANG", "C.UTF-8");                                                                          \
-        QGuiApplication app(argc, argv);                                                                     \
-        TestClass test;                                                                                      \
-        return QTest::qExec(&test, argc, argv);                                                              \
+#define ZELKA_DATA_TEST_MAIN(TestClass)                                                                                \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        qputenv("LC_ALL", "C.UTF-8");                                                                                  \
+        qputenv("LANG", "C.UTF-8");                                                                                    \
+        QGuiApplication app(argc, argv);                                                                               \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

@@ -117,10 +117,9 @@ void tst_DDataManager::startLineOpensTheDaysLog()
     const QDir logDir(home.appDataDir() + QStringLiteral("/LogCollect"));
     const QStringList files = logDir.entryList(QDir::Files);
     QCOMPARE(files.size(), 1);
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-[1-9]\\d?-[1-9]\\d?_Log\\.txt$"))
-                 .match(files.first())
-                 .hasMatch(),
-             qPrintable(files.first()));
+    QVERIFY2(
+        QRegularExpression(QStringLiteral("^\\d{4}-[1-9]\\d?-[1-9]\\d?_Log\\.txt$")).match(files.first()).hasMatch(),
+        qPrintable(files.first()));
 
     // Written while the manager is alive: every line is on the disk at once.
     const QList<QByteArray> lines = readAll(logDir.filePath(files.first())).split('\n');
@@ -178,8 +177,8 @@ void tst_DDataManager::storedThemeIndexAtStart()
         QVERIFY(writeFixture(settingsPath(home), userSettings));
     const QString programDir = home.root() + QStringLiteral("/program");
     const QString config = home.root() + QStringLiteral("/Default.ini");
-    QVERIFY(writeFixture(config, userConfig ? "[MyselfConfig]\nuserConfig=true\n"
-                                            : "[MyselfConfig]\nuserConfig=false\n"));
+    QVERIFY(
+        writeFixture(config, userConfig ? "[MyselfConfig]\nuserConfig=true\n" : "[MyselfConfig]\nuserConfig=false\n"));
     if (otherFileBesideProgram)
         QVERIFY(writeFixture(programDir + QStringLiteral("/configDir/OtherThemeConfig.ini"),
                              "[ThemeColor]\r\nTextCheckedColor = 1.2.3\r\nMainWidgetBgColor = 4.5.6\r\n"));
@@ -189,8 +188,7 @@ void tst_DDataManager::storedThemeIndexAtStart()
     const ThemeColorConfig theme = manager.getThemeColor();
     QCOMPARE(theme.TextCheckedColor, textCheckedColor);
     QCOMPARE(theme.MainWidgetBgColor, mainWidgetBgColor);
-    QCOMPARE(QSettings(settingsPath(home), QSettings::IniFormat).value("Theme/selectThemeIndex").toInt(),
-             storedAfter);
+    QCOMPARE(QSettings(settingsPath(home), QSettings::IniFormat).value("Theme/selectThemeIndex").toInt(), storedAfter);
 }
 
 void tst_DDataManager::getFontMatrix_data()
@@ -269,8 +267,7 @@ void tst_DDataManager::getInstanceIsOneObjectInTheAppNamedFolder()
     DDataManager *manager = DDataManager::getInstance();
     QCOMPARE(DDataManager::getInstance(), manager);
     // No application name is set: the executable's base name names the folder.
-    QCOMPARE(manager->getUserConfigDir(),
-             home.root() + QStringLiteral("/not/yet/there/tst_DDataManager/UserConfig"));
+    QCOMPARE(manager->getUserConfigDir(), home.root() + QStringLiteral("/not/yet/there/tst_DDataManager/UserConfig"));
 }
 
 ZELKA_DATA_TEST_MAIN(tst_DDataManager)

@@ -43,8 +43,8 @@ void tst_LogCollectClass::composeLine_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("line");
 
-    QTest::newRow("time padded, date not") << QDateTime(QDate(2024, 4, 2), QTime(9, 5, 7))
-                                           << QByteArray("hello") << QByteArray("2024-4-2 09:05:07__hello\n");
+    QTest::newRow("time padded, date not") << QDateTime(QDate(2024, 4, 2), QTime(9, 5, 7)) << QByteArray("hello")
+                                           << QByteArray("2024-4-2 09:05:07__hello\n");
     QTest::newRow("midnight") << QDateTime(QDate(2024, 12, 31), QTime(0, 0, 0)) << QByteArray("x")
                               << QByteArray("2024-12-31 00:00:00__x\n");
     QTest::newRow("two-digit time") << QDateTime(QDate(2024, 10, 20), QTime(23, 59, 59)) << QByteArray()
@@ -96,8 +96,8 @@ void tst_LogCollectClass::longFolderPath()
     LogCollectClass writer;
     QCOMPARE(writer.openLogFile(QFile::encodeName(folder), true), 0);
     writer.writeLine("deep");
-    QVERIFY(readAll(folder + QStringLiteral("/") + LogCollectClass::fileName(QDate::currentDate()))
-                .endsWith("__deep\n"));
+    QVERIFY(
+        readAll(folder + QStringLiteral("/") + LogCollectClass::fileName(QDate::currentDate())).endsWith("__deep\n"));
 }
 
 void tst_LogCollectClass::openFailureLeavesWriterDisabled()

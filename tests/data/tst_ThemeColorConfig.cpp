@@ -238,8 +238,7 @@ void tst_ThemeColorConfig::shippedThemesAreReadable()
 {
     QFETCH(int, index);
     const ThemeColorConfig t = loadShipped(index, false);
-    struct Pair
-    {
+    struct Pair {
         const char *what;
         QString text, background;
         double minimum;
@@ -262,10 +261,9 @@ void tst_ThemeColorConfig::shippedThemesAreReadable()
     };
     for (const Pair &pair : pairs) {
         const double ratio = contrast(pair.text, pair.background);
-        QVERIFY2(ratio >= pair.minimum,
-                 qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
-                                .arg(QLatin1String(pair.what), pair.text, pair.background)
-                                .arg(ratio, 0, 'f', 2)));
+        QVERIFY2(ratio >= pair.minimum, qPrintable(QStringLiteral("%1: %2 on %3 is %4:1")
+                                                       .arg(QLatin1String(pair.what), pair.text, pair.background)
+                                                       .arg(ratio, 0, 'f', 2)));
     }
 }
 

@@ -60,4 +60,4 @@ inline QString errorText(hid_device *h)
     return QString::fromWCharArray(hid_error(h));
 }
 
-} // namespace emutest
+}  // namespace emutest

@@ -20,8 +20,9 @@ namespace {
 // A plugged device and an open handle on its configuration interface.
 struct Plugged {
     explicit Plugged(const emu::DeviceSpec &spec)
-        : id(emu::plug(spec)), handle(openPath(emu::configurationPath(id))),
-          reportId(spec.pathStyle == PathStyle::WindowsCol06 || spec.pathStyle == PathStyle::LinuxCol06 ? 6 : 1)
+        : id(emu::plug(spec))
+        , handle(openPath(emu::configurationPath(id)))
+        , reportId(spec.pathStyle == PathStyle::WindowsCol06 || spec.pathStyle == PathStyle::LinuxCol06 ? 6 : 1)
     {
     }
     ~Plugged() { hid_close(handle); }
@@ -41,7 +42,7 @@ QByteArray hex(const char *text)
     return QByteArray::fromHex(text);
 }
 
-} // namespace
+}  // namespace
 
 class TestEmulatorDevice : public QObject
 {
@@ -73,8 +74,8 @@ private slots:
 void TestEmulatorDevice::defaultInformationParses_data()
 {
     QTest::addColumn<QString>("model");
-    for (const char *m : {"ZK87A", "ZK87B", "ZK87C", "ZK87R", "ZK87S", "ZK87W", "ZK104A", "ZK104B", "ZK104C",
-                          "ZK104R", "ZK104S", "ZK104W", "ZM1"})
+    for (const char *m : {"ZK87A", "ZK87B", "ZK87C", "ZK87R", "ZK87S", "ZK87W", "ZK104A", "ZK104B", "ZK104C", "ZK104R",
+                          "ZK104S", "ZK104W", "ZM1"})
         QTest::newRow(m) << QString::fromLatin1(m);
 }
 
@@ -111,12 +112,19 @@ void TestEmulatorDevice::answers_data()
 
     // byte 1 command, bytes 2-4 zero, byte 5 length, payload
     QTest::newRow("key list") << false << PathStyle::Linux << 0x0A
-                              << hex("0A00000013" "000102030405060708090A0B0C0E0F10A50404");
-    QTest::newRow("side list, no side lights") << false << PathStyle::Linux << 0x02 << hex("0200000003" "A50000");
+                              << hex("0A00000013"
+                                     "000102030405060708090A0B0C0E0F10A50404");
+    QTest::newRow("side list, no side lights") << false << PathStyle::Linux << 0x02
+                                               << hex("0200000003"
+                                                      "A50000");
     QTest::newRow("key list on col06") << false << PathStyle::WindowsCol06 << 0x0A
-                                       << hex("0A00000013" "000102030405060708090A0B0C0E0F10A50404");
+                                       << hex("0A00000013"
+                                              "000102030405060708090A0B0C0E0F10A50404");
     QTest::newRow("mouse lists") << true << PathStyle::Linux << 0x43
-                                 << hex("430000001A" "000102030405060708A50404" "00010203A50404" "00010203A50404");
+                                 << hex("430000001A"
+                                        "000102030405060708A50404"
+                                        "00010203A50404"
+                                        "00010203A50404");
     QTest::newRow("keyboard key ack") << false << PathStyle::Linux << 0x18 << hex("1800000000");
     QTest::newRow("keyboard macro ack") << false << PathStyle::LinuxCol06 << 0x19 << hex("1900000000");
     QTest::newRow("mouse ack") << true << PathStyle::WindowsMi02 << 0x47 << hex("4700000000");
@@ -195,7 +203,8 @@ void TestEmulatorDevice::serialFaults_data()
     QTest::newRow("missing") << QByteArray() << QByteArray();
     QTest::newRow("31 characters") << QByteArray(31, 'x') << QByteArray(31, 'x');
     QTest::newRow("40 characters, cut") << QByteArray(40, 'y') << QByteArray(32, 'y');
-    QTest::newRow("unsafe") << QByteArray("../../etc/passwd/0123456789abcdef") << QByteArray("../../etc/passwd/0123456789abcde");
+    QTest::newRow("unsafe") << QByteArray("../../etc/passwd/0123456789abcdef")
+                            << QByteArray("../../etc/passwd/0123456789abcde");
     QTest::newRow("zero inside") << QByteArray("abc\0def", 7) << QByteArray("abc");
 }
 

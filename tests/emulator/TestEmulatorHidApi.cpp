@@ -36,7 +36,7 @@ QVector<Entry> enumerateAll(unsigned short vid = 0, unsigned short pid = 0)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 class TestEmulatorHidApi : public QObject
 {
@@ -64,9 +64,9 @@ void TestEmulatorHidApi::enumeration_data()
 {
     QTest::addColumn<bool>("mouse");
     QTest::addColumn<PathStyle>("style");
-    QTest::addColumn<int>("entries");            // hid_device_info entries for the device
+    QTest::addColumn<int>("entries");  // hid_device_info entries for the device
     QTest::addColumn<int>("configInterface");
-    QTest::addColumn<QString>("configMark");     // text only the configuration path carries; empty: none
+    QTest::addColumn<QString>("configMark");  // text only the configuration path carries; empty: none
     QTest::addColumn<int>("configReportId");
 
     // boot keyboard or mouse, media interface (consumer and system control), configuration
@@ -88,7 +88,8 @@ void TestEmulatorHidApi::enumeration()
     QFETCH(QString, configMark);
     QFETCH(int, configReportId);
 
-    const emu::DeviceSpec spec = mouse ? emu::mouseSpec(QStringLiteral("ZM1"), style) : emu::keyboardSpec(QStringLiteral("ZK87A"), style);
+    const emu::DeviceSpec spec =
+        mouse ? emu::mouseSpec(QStringLiteral("ZM1"), style) : emu::keyboardSpec(QStringLiteral("ZK87A"), style);
     emu::DeviceId other = emu::plug(mouse ? emu::keyboardSpec() : emu::mouseSpec());
     emu::DeviceId id = emu::plug(spec);
     QVERIFY(id > 0 && other > 0);
@@ -107,7 +108,8 @@ void TestEmulatorHidApi::enumeration()
         QCOMPARE(e.product, spec.product);
         QVERIFY(e.usagePage != 0 && e.usage != 0);
         if (configMark.isEmpty()) {
-            QVERIFY2(!e.path.contains(QLatin1String("mi_")) && !e.path.contains(QLatin1String("col")), qPrintable(e.path));
+            QVERIFY2(!e.path.contains(QLatin1String("mi_")) && !e.path.contains(QLatin1String("col")),
+                     qPrintable(e.path));
         } else {
             QCOMPARE(e.path.contains(configMark), e.path == configPath);
         }
@@ -309,15 +311,15 @@ void TestEmulatorHidApi::hidrawNumbersAreReusedAndUnitsKeepTheirFlash()
     emu::unplug(first);
     QCOMPARE(emu::storedSerial(first), QByteArray(32, 'a'));
     const emu::DeviceId again = emu::plug(spec);
-    QVERIFY(again != first);                                // ids are never reused
-    QCOMPARE(emu::configurationPath(again), oldPath);       // hidraw numbers are, like the kernel's
+    QVERIFY(again != first);                           // ids are never reused
+    QCOMPARE(emu::configurationPath(again), oldPath);  // hidraw numbers are, like the kernel's
     QCOMPARE(emu::spec(again).unit, 0);
-    QCOMPARE(emu::storedSerial(again), QByteArray(32, 'a')); // flash survives replug
+    QCOMPARE(emu::storedSerial(again), QByteArray(32, 'a'));  // flash survives replug
     QVERIFY(emu::storedSerial(twin).isEmpty());
 
     emu::unplugAll();
     QVERIFY(emu::devices().isEmpty());
-    QVERIFY(emu::storedSerial(again).isEmpty());           // forgotten
+    QVERIFY(emu::storedSerial(again).isEmpty());  // forgotten
     QVERIFY(emu::storedSerial(emu::plug(spec)).isEmpty());
 }
 
@@ -417,7 +419,8 @@ void TestEmulatorHidApi::concurrentPlugOpenReadWrite()
     }
     threads.emplace_back([&] {
         for (int i = 0; i < 200; ++i) {
-            const emu::DeviceId id = emu::plug(i % 2 ? emu::mouseSpec() : emu::keyboardSpec(QStringLiteral("ZK87A"), PathStyle::WindowsCol06));
+            const emu::DeviceId id = emu::plug(
+                i % 2 ? emu::mouseSpec() : emu::keyboardSpec(QStringLiteral("ZK87A"), PathStyle::WindowsCol06));
             hid_device *h = openPath(emu::configurationPath(id));
             emu::injectKeys(id, 0, {0x05});
             emu::unplug(id);

@@ -1,6 +1,6 @@
 #include "DDataManager.h"
-#include "EmulatorDescriptorReader.h"
 #include "Emulator.h"
+#include "EmulatorDescriptorReader.h"
 #include "MainHidInterFace.h"
 #include "ReportDescriptor.h"
 
@@ -22,7 +22,7 @@ Q_DECLARE_METATYPE(emu::DeviceSpec)
 namespace {
 
 const QStringList kModels = {
-    QStringLiteral("ZK87A"),  QStringLiteral("ZK87B"),  QStringLiteral("ZK87C"), QStringLiteral("ZK87R"),
+    QStringLiteral("ZK87A"),  QStringLiteral("ZK87B"),  QStringLiteral("ZK87C"),  QStringLiteral("ZK87R"),
     QStringLiteral("ZK87S"),  QStringLiteral("ZK87W"),  QStringLiteral("ZK104A"), QStringLiteral("ZK104B"),
     QStringLiteral("ZK104C"), QStringLiteral("ZK104R"), QStringLiteral("ZK104S"), QStringLiteral("ZK104W"),
     QStringLiteral("ZM1"),
@@ -90,7 +90,7 @@ emu::DeviceId plugKeyboard(const QString &model, PathStyle style = PathStyle::Li
     return emu::plug(emu::keyboardSpec(model, style));
 }
 
-} // namespace
+}  // namespace
 
 class tst_Enumeration : public QObject
 {
@@ -229,12 +229,12 @@ void tst_Enumeration::decoysAreIgnored_data()
     QTest::newRow("hidraw, vendor interface 3") << thirdInterface;
 
     emu::DeviceSpec sixElsewhere = thirdInterface;
-    sixElsewhere.interfaces = {
-        boot, vendorInterface(1,
-                              ReportDescriptor::bootKeyboard() + ReportDescriptor::media()
-                                  + ReportDescriptor::configuration(6) + ReportDescriptor::bootMouse()
-                                  + ReportDescriptor::configuration(5),
-                              6)};
+    sixElsewhere.interfaces = {boot,
+                               vendorInterface(1,
+                                               ReportDescriptor::bootKeyboard() + ReportDescriptor::media()
+                                                   + ReportDescriptor::configuration(6) + ReportDescriptor::bootMouse()
+                                                   + ReportDescriptor::configuration(5),
+                                               6)};
     QTest::newRow("hidraw, report id 6 not in the sixth collection") << sixElsewhere;
 
     emu::DeviceSpec windowsThird = thirdInterface;
@@ -350,12 +350,18 @@ void tst_Enumeration::buildText_data()
     QTest::addColumn<QString>("expected");
 
     const QString info = QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.02");
-    QTest::newRow("two-digit day") << info << "Dec 25 2023,23:59:58" << "V1.02---2023/12/25 23:59:58";
-    QTest::newRow("unknown month") << info << "Foo 14 2024,10:22:33" << "V1.02---2024/1/14 10:22:33";
-    QTest::newRow("month in lower case") << info << "mar 14 2024,10:22:33" << "V1.02---2024/1/14 10:22:33";
-    QTest::newRow("no comma") << info << "Mar 14 2024" << "V1.02---2024/3/14 ";
-    QTest::newRow("short") << info << "Ma" << "V1.02---Ma/1/ ";
-    QTest::newRow("empty") << info << "" << "V1.02---/1/ ";
+    QTest::newRow("two-digit day") << info << "Dec 25 2023,23:59:58"
+                                   << "V1.02---2023/12/25 23:59:58";
+    QTest::newRow("unknown month") << info << "Foo 14 2024,10:22:33"
+                                   << "V1.02---2024/1/14 10:22:33";
+    QTest::newRow("month in lower case") << info << "mar 14 2024,10:22:33"
+                                         << "V1.02---2024/1/14 10:22:33";
+    QTest::newRow("no comma") << info << "Mar 14 2024"
+                              << "V1.02---2024/3/14 ";
+    QTest::newRow("short") << info << "Ma"
+                           << "V1.02---Ma/1/ ";
+    QTest::newRow("empty") << info << ""
+                           << "V1.02---/1/ ";
     // Every field of the information text is read as far as it goes.
     QTest::newRow("information text of 58 characters")
         << QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.0") + QString(32, QLatin1Char('2')) << "Mar 14 2024,10:22:33"
@@ -425,8 +431,7 @@ void tst_Enumeration::droppedDevices_data()
     QTest::newRow("no comma: the name carries the query number") << "ZK87A" << none;
     QTest::newRow("no answer") << "NUC121,01,KB,ZK,ZK87A,V1.02" << emu::ReplyFault::NoReply;
     QTest::newRow("answer to another command") << "NUC121,01,KB,ZK,ZK87A,V1.02" << emu::ReplyFault::WrongCommand;
-    QTest::newRow("answer after the wait")
-        << "NUC121,01,KB,ZK,ZK87A,V1.02" << emu::ReplyFault::Late;
+    QTest::newRow("answer after the wait") << "NUC121,01,KB,ZK,ZK87A,V1.02" << emu::ReplyFault::Late;
 }
 
 void tst_Enumeration::droppedDevices()
@@ -560,8 +565,9 @@ void tst_Enumeration::runInAnotherThread()
     plugKeyboard(QStringLiteral("ZK87A"));
     auto e = enumerator();
     bool flagInSlot = false;
-    connect(e.get(), &MainHidInterFace::sigGetHidListSuccessful, this,
-            [&] { flagInSlot = e->isGettingHidList(); }, Qt::DirectConnection);
+    connect(
+        e.get(), &MainHidInterFace::sigGetHidListSuccessful, this, [&] { flagInSlot = e->isGettingHidList(); },
+        Qt::DirectConnection);
     e->getHidList(MainHidInterFace::kFullList);
     QVERIFY(flagInSlot);  // the full list's slot runs before the flag is cleared
     QVERIFY(!e->isGettingHidList());

@@ -15,7 +15,7 @@ namespace {
 QByteArray sixInWrongPlace()
 {
     return ReportDescriptor::bootKeyboard() + ReportDescriptor::media() + ReportDescriptor::configuration(6)
-        + ReportDescriptor::bootMouse() + ReportDescriptor::configuration(5);
+           + ReportDescriptor::bootMouse() + ReportDescriptor::configuration(5);
 }
 
 const QString kWindowsCol01 =
@@ -25,7 +25,7 @@ const QString kWindowsCol06 =
 const QString kWindowsMi02 =
     QStringLiteral("\\\\?\\hid#vid_0416&pid_b23c&mi_02#7&1a2b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}");
 
-} // namespace
+}  // namespace
 
 class tst_HidInterfaceClassifier : public QObject
 {
@@ -44,16 +44,15 @@ void tst_HidInterfaceClassifier::topLevelReportIds_data()
 
     const QByteArray multi = ReportDescriptor::multiCollection(6);
     QTest::newRow("six collections") << multi << Ids{{1}, {2}, {3}, {4}, {5}, {6}};
-    QTest::newRow("nested collections stay in their top-level one")
-        << ReportDescriptor::bootMouse() << Ids{{}};
+    QTest::newRow("nested collections stay in their top-level one") << ReportDescriptor::bootMouse() << Ids{{}};
     QTest::newRow("empty") << QByteArray() << Ids{};
     // Cut inside the last collection's report id item: five whole, the sixth opened without its id.
     const int lastId = multi.lastIndexOf(QByteArray("\x85\x06", 2));
     QTest::newRow("cut inside an item") << multi.left(lastId + 1) << Ids{{1}, {2}, {3}, {4}, {5}, {}};
     QTest::newRow("cut inside a long item")
         << (ReportDescriptor::configuration(1) + QByteArray("\xFE\x40\x00\x01", 4)) << Ids{{1}};
-    QTest::newRow("long item skipped")
-        << (QByteArray("\xFE\x02\x00\x85\x06", 5) + ReportDescriptor::configuration(1)) << Ids{{1}};
+    QTest::newRow("long item skipped") << (QByteArray("\xFE\x02\x00\x85\x06", 5) + ReportDescriptor::configuration(1))
+                                       << Ids{{1}};
     QTest::newRow("report id before its collection")
         << QByteArray("\x85\x06\x06\x00\xFF\x09\x01\xA1\x01\xC0", 10) << Ids{{6}};
     QTest::newRow("stray end collections") << QByteArray("\xC0\xC0\xA1\x01\x85\x03\xC0\xC0", 8) << Ids{{3}};
@@ -88,8 +87,8 @@ void tst_HidInterfaceClassifier::classify_data()
     // Windows-style paths name their collection: the first five of the interface are not it,
     // whatever the descriptor they share says.
     QTest::newRow("col01 of the six") << kWindowsCol01 << 1 << multi << false << 1;
-    QTest::newRow("mi_02 is case-sensitive") << QString(kWindowsMi02).replace("mi_02", "MI_02") << 2 << vendor
-                                             << false << 1;
+    QTest::newRow("mi_02 is case-sensitive")
+        << QString(kWindowsMi02).replace("mi_02", "MI_02") << 2 << vendor << false << 1;
 }
 
 void tst_HidInterfaceClassifier::classify()

@@ -1,3 +1,4 @@
+#include "DeviceModels.h"
 #include "xmlInterface.h"
 
 #include <QFile>
@@ -31,14 +32,26 @@ void tst_UdevRules::coversEverySupportedDevice()
             tagged.insert(match.captured(1) + QLatin1Char(':') + match.captured(2));
     }
 
+    // Every id of the model table, and every entry of the shipped supported-device list.
+    auto id = [](int vendorId, int productId) {
+        return QStringLiteral("%1:%2").arg(vendorId, 4, 16, QLatin1Char('0')).arg(productId, 4, 16, QLatin1Char('0'));
+    };
+    QSet<QString> expected;
+    for (const models::SupportedId &entry : models::supportedIds())
+        expected.insert(id(entry.id.vendorId, entry.id.productId));
+    for (const models::BootloaderId &entry : models::bootloaderIds())
+        expected.insert(id(entry.id.vendorId, entry.id.productId));
+    QCOMPARE(expected.size(), 10);
+
     QList<SupportHidInfo> supported;
     xmlInterface().readHidSupportList(ZELKA_SUPPORT_LIST, &supported);
     QCOMPARE(supported.size(), 6);
-    QSet<QString> expected = {QStringLiteral("0416:3f00"), QStringLiteral("0416:3f02"),
-                              QStringLiteral("0c45:6565"), QStringLiteral("0c45:4560")};
-    for (const SupportHidInfo &entry : supported)
-        expected.insert(QString::fromLatin1(entry.Vid).toLower() + QLatin1Char(':')
-                        + QString::fromLatin1(entry.Pid).toLower());
+    for (const SupportHidInfo &entry : supported) {
+        const int vendorId = models::usbIdFromText(QString::fromLatin1(entry.Vid));
+        const int productId = models::usbIdFromText(QString::fromLatin1(entry.Pid));
+        QVERIFY(vendorId >= 0 && productId >= 0);
+        QVERIFY(expected.contains(id(vendorId, productId)));
+    }
     QCOMPARE(tagged, expected);
 }
 

@@ -61,7 +61,7 @@ int invoke(DDeviceHidCmdSend &builder, const QString &name)
     return 0x43;
 }
 
-} // namespace
+}  // namespace
 
 class CommandBuilderTest : public QObject
 {
@@ -122,8 +122,7 @@ void CommandBuilderTest::addBuilderRows()
     QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<QString>("failureLine");
     QTest::newRow("serial number")
-        << "writeSerialNumber"
-        << report("0116000000203031323334353637383961626364656630313233343536373839414243444546")
+        << "writeSerialNumber" << report("0116000000203031323334353637383961626364656630313233343536373839414243444546")
         << "USB serial port [Write SN] Failed ...";
     QTest::newRow("six keys") << "writeSixKey" << report("0104000000090200040506070809")
                               << "USB serial port [Write Key] Failed ...";
@@ -194,8 +193,8 @@ void CommandBuilderTest::serialNumbers_data()
     QTest::addColumn<QString>("given");
     QTest::addColumn<QByteArray>("payload");
     QTest::newRow("short, padded with zeros") << "ABC" << QByteArray("ABC").leftJustified(32, '\0');
-    QTest::newRow("long, cut to 32 bytes") << "0123456789abcdef0123456789abcdefXYZ"
-                                           << QByteArray("0123456789abcdef0123456789abcdef");
+    QTest::newRow("long, cut to 32 bytes")
+        << "0123456789abcdef0123456789abcdefXYZ" << QByteArray("0123456789abcdef0123456789abcdef");
 }
 
 void CommandBuilderTest::serialNumbers()

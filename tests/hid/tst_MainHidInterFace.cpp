@@ -62,7 +62,7 @@ struct Arrived {
     QString name;
 };
 
-} // namespace
+}  // namespace
 
 class TransportTest : public QObject
 {
@@ -94,8 +94,7 @@ private slots:
     void enumeratorIsNeverOpened();
 
 private:
-    std::unique_ptr<MainHidInterFace> open(emu::DeviceId id, const QString &model, bool start,
-                                           int threadIndex = 0);
+    std::unique_ptr<MainHidInterFace> open(emu::DeviceId id, const QString &model, bool start, int threadIndex = 0);
     void offerBatch(MainHidInterFace &transport, int from, int count);
     QVector<Arrived> m_arrived;
     QStringList m_registeredPaths;
@@ -166,7 +165,7 @@ void TransportTest::closedTransportRefusesWrites()
     QCOMPARE(transport->writeCommand(after.data(), 64), -1);
     QCOMPARE(transport->writeLightData(after.data(), 64), -1);
     QCOMPARE(after[0], uint8_t(1));
-    QCOMPARE(transport->closeHidDevice(), 0);  // the second close does nothing
+    QCOMPARE(transport->closeHidDevice(), 0);                                // the second close does nothing
     QCOMPARE(transport->hidOpenPath(0, 0, emu::configurationPath(id)), -1);  // not reopened
 
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("ShakeHands Failed"));
@@ -202,7 +201,7 @@ void TransportTest::firstWriteIsSerialInquiryThenCopies()
     r[63] = 0x77;
     const QByteArray original = bytes(r);
     QCOMPARE(transport->writeCommand(r.data(), 3), 0);  // the length is not used: 64 bytes go
-    r[6] = 0;                                             // the queue holds its own copy
+    r[6] = 0;                                           // the queue holds its own copy
     transport->start();
 
     QVERIFY(emu::waitForCommand(id, 0x07, 5s));
@@ -409,11 +408,13 @@ void TransportTest::lightingWriteFailureIsReported()
 
     // The loop goes on.
     emu::failWritesOfCommand(id, 0x0F, false);
-    QTRY_VERIFY_WITH_TIMEOUT([&] {
-        Report f = frame(50);
-        transport->writeLightData(f.data(), 64);
-        return !emu::writtenCommand(id, 0x0F).isEmpty();
-    }(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            Report f = frame(50);
+            transport->writeLightData(f.data(), 64);
+            return !emu::writtenCommand(id, 0x0F).isEmpty();
+        }(),
+        5000);
 }
 
 void TransportTest::serialAnswerGivesTwoSignals()
@@ -494,9 +495,8 @@ void TransportTest::idleDeviceStillAnswers()
     QTest::qWait(400);  // long past the last traffic
 
     emu::injectKeys(id, 0x02, {0x04});
-    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(m_arrived.cbegin(), m_arrived.cend(),
-                                         [](const Arrived &a) { return a.data.at(1) == 0x04; }),
-                             2000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::any_of(m_arrived.cbegin(), m_arrived.cend(), [](const Arrived &a) { return a.data.at(1) == 0x04; }), 2000);
     QTest::qWait(400);
     Report cmd = command(0x07, 9);
     QCOMPARE(transport->writeCommand(cmd.data(), 64), 0);
@@ -517,8 +517,7 @@ void TransportTest::handshake_data()
     QTest::newRow("pc mode") << true << int(emu::PathStyle::Linux) << QByteArray("010100000001");
     QTest::newRow("on-board mode") << false << int(emu::PathStyle::Linux) << QByteArray("01010000000101");
     QTest::newRow("col06, pc mode") << true << int(emu::PathStyle::WindowsCol06) << QByteArray("060100000001");
-    QTest::newRow("col06, on-board mode")
-        << false << int(emu::PathStyle::WindowsCol06) << QByteArray("06010000000101");
+    QTest::newRow("col06, on-board mode") << false << int(emu::PathStyle::WindowsCol06) << QByteArray("06010000000101");
 }
 
 void TransportTest::handshake()
@@ -546,7 +545,8 @@ void TransportTest::handshakeEvery700ms()
     QTRY_VERIFY_WITH_TIMEOUT(emu::writtenCommand(id, 0x01).size() >= 3, 10000);
     const QVector<emu::WrittenReport> shakes = emu::writtenCommand(id, 0x01);
     for (int i = 1; i < shakes.size(); ++i) {
-        const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(shakes.at(i).when - shakes.at(i - 1).when);
+        const auto gap =
+            std::chrono::duration_cast<std::chrono::milliseconds>(shakes.at(i).when - shakes.at(i - 1).when);
         QVERIFY2(gap >= 500ms && gap <= 1500ms, qPrintable(QString::number(gap.count())));
         QCOMPARE(int(shakes.at(i).data.at(6)), 1);
     }
@@ -573,9 +573,8 @@ void TransportTest::closingOneKeepsOthersWorking()
     QCOMPARE(mouseTransport->writeCommand(cmd.data(), 64), 0);
     QVERIFY(emu::waitForCommand(mouse, 0x47, 5s));
     emu::injectMouse(mouse, 0x01, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(m_arrived.cbegin(), m_arrived.cend(),
-                                         [](const Arrived &a) { return a.threadIndex == 1; }),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::any_of(m_arrived.cbegin(), m_arrived.cend(), [](const Arrived &a) { return a.threadIndex == 1; }), 5000);
 
     keyboardTransport.reset();
     mouseTransport.reset();

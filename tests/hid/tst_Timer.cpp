@@ -22,7 +22,8 @@ void TimerTest::ticksUntilStopped()
 {
     Timer timer;
     std::atomic<int> ticks{0};
-    connect(&timer, &Timer::sigTimeout, this, [&] { ++ticks; }, Qt::DirectConnection);
+    connect(
+        &timer, &Timer::sigTimeout, this, [&] { ++ticks; }, Qt::DirectConnection);
     QVERIFY(!timer.GetIsCreateFlag());
     timer.start(1);
     QVERIFY(timer.GetIsCreateFlag());
@@ -47,8 +48,10 @@ void TimerTest::intervalIsHonoured()
     Timer slow;
     std::atomic<int> fastTicks{0};
     std::atomic<int> slowTicks{0};
-    connect(&fast, &Timer::sigTimeout, this, [&] { ++fastTicks; }, Qt::DirectConnection);
-    connect(&slow, &Timer::sigTimeout, this, [&] { ++slowTicks; }, Qt::DirectConnection);
+    connect(
+        &fast, &Timer::sigTimeout, this, [&] { ++fastTicks; }, Qt::DirectConnection);
+    connect(
+        &slow, &Timer::sigTimeout, this, [&] { ++slowTicks; }, Qt::DirectConnection);
     QElapsedTimer clock;
     clock.start();
     fast.start(1);
@@ -68,10 +71,13 @@ void TimerTest::stopFromInsideTheTick()
 {
     Timer timer;
     std::atomic<int> ticks{0};
-    connect(&timer, &Timer::sigTimeout, this, [&] {
-        ++ticks;
-        timer.stop();
-    }, Qt::DirectConnection);
+    connect(
+        &timer, &Timer::sigTimeout, this,
+        [&] {
+            ++ticks;
+            timer.stop();
+        },
+        Qt::DirectConnection);
     timer.start(1);
     QTRY_VERIFY_WITH_TIMEOUT(ticks >= 1, 5000);
     QTest::qWait(30);
@@ -80,7 +86,8 @@ void TimerTest::stopFromInsideTheTick()
     // The ticker still serves other timers afterwards.
     Timer other;
     std::atomic<int> otherTicks{0};
-    connect(&other, &Timer::sigTimeout, this, [&] { ++otherTicks; }, Qt::DirectConnection);
+    connect(
+        &other, &Timer::sigTimeout, this, [&] { ++otherTicks; }, Qt::DirectConnection);
     other.start(1);
     QTRY_VERIFY_WITH_TIMEOUT(otherTicks >= 3, 5000);
 }
@@ -90,7 +97,8 @@ void TimerTest::destroyedWhileRunning()
     std::atomic<int> ticks{0};
     for (int i = 0; i < 20; ++i) {
         auto timer = std::make_unique<Timer>();
-        connect(timer.get(), &Timer::sigTimeout, this, [&] { ++ticks; }, Qt::DirectConnection);
+        connect(
+            timer.get(), &Timer::sigTimeout, this, [&] { ++ticks; }, Qt::DirectConnection);
         timer->start(1);
         QThread::usleep(500 + 100 * i);
         timer.reset();  // must stop it first; a tick after this would touch freed memory

@@ -2,9 +2,9 @@
 // Stand-ins for the keyboard view's buttons and a small effect table, for the lighting tests.
 
 #include "KeyLightButtonInterface.h"
+#include "lightDealMain.h"
 #include "LightEffectTable.h"
 #include "SideLightButtonInterface.h"
-#include "lightDealMain.h"
 
 #include <QVector>
 
@@ -121,7 +121,7 @@ inline const LightEffectTable &table()
     return t;
 }
 
-} // namespace TestEffects
+}  // namespace TestEffects
 
 inline colorInfoData lightRecord(int zone, int ledType, int brightness = 4, int speed = 2, int direction = 0)
 {

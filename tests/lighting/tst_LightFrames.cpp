@@ -1,6 +1,7 @@
+#include "DeviceModels.h"
 #include "Emulator.h"
-#include "LightTestSupport.h"
 #include "LightingCommands.h"
+#include "LightTestSupport.h"
 #include "MainHidInterFace.h"
 
 #include <QtTest>
@@ -46,7 +47,7 @@ QVector<int> syncBytes(emu::DeviceId id)
     return values;
 }
 
-} // namespace
+}  // namespace
 
 class LightFramesTest : public QObject
 {
@@ -199,10 +200,10 @@ void LightFramesTest::frameFillsTheModelsBatch_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<int>("reports");
-    for (const char *model : {"ZK87A", "ZK87B", "ZK87C", "ZK87R", "ZK87W"})
-        QTest::newRow(model) << model << 10;
-    for (const char *model : {"ZK87S", "ZK104A", "ZK104B", "ZK104C", "ZK104R", "ZK104S", "ZK104W"})
-        QTest::newRow(model) << model << 11;
+    for (const models::DeviceModel &model : models::deviceModels()) {
+        if (model.kind == models::DeviceKind::Keyboard)
+            QTest::newRow(model.code) << QString::fromLatin1(model.code) << model.framesPerBatch;
+    }
 }
 
 void LightFramesTest::frameFillsTheModelsBatch()
@@ -295,7 +296,7 @@ void LightFramesTest::transportDeletedUnderTheEngine()
     // The device link is deleted with its device, and its transport with it.
     m_transport.reset();
     emu::clearWritten(m_device);
-    QTest::qWait(100);          // send ticks keep coming
+    QTest::qWait(100);  // send ticks keep coming
     engine.sendLightFrames();
     engine.setLightSynchronize(false);
     engine.onSendLightSynchronize0x17Cmd();

@@ -1,8 +1,8 @@
+#include "DeviceModels.h"
 #include "LightColorHelpers.h"
 #include "LightParams.h"
 #include "LightSpeed.h"
 #include "RippleQueue.h"
-#include "SideFrameSets.h"
 
 #include <QtTest>
 
@@ -27,6 +27,7 @@ private slots:
     void rippleQueueFillsDownwardsThenDrops();
     void sideFrameLength_data();
     void sideFrameLength();
+    void colourFrameFillsOneBatch();
 };
 
 void LightHelpersTest::paramsEntry_data()
@@ -255,7 +256,22 @@ void LightHelpersTest::sideFrameLength()
 {
     QFETCH(QString, model);
     QFETCH(int, leds);
-    QCOMPARE(SideFrameSets::ledCount(model), leds);
+    QCOMPARE(models::sideFrameLeds(model), leds);
+}
+
+void LightHelpersTest::colourFrameFillsOneBatch()
+{
+    // 8 key reports and the side reports, 18 LEDs each, are exactly one transport batch.
+    int keyboards = 0;
+    for (const models::DeviceModel &model : models::deviceModels()) {
+        if (model.kind != models::DeviceKind::Keyboard)
+            continue;
+        ++keyboards;
+        const int sideReports = (model.sideFrameLeds + 17) / 18;
+        QVERIFY2(8 + sideReports == model.framesPerBatch, model.code);
+        QVERIFY(model.sideFrameLeds >= 33 && model.sideFrameLeds <= 60);
+    }
+    QCOMPARE(keyboards, 12);
 }
 
 QTEST_GUILESS_MAIN(LightHelpersTest)

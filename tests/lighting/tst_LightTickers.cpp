@@ -53,7 +53,7 @@ std::unique_ptr<CountedTicker> makeTicker(int kind)
     return counted;
 }
 
-} // namespace
+}  // namespace
 
 class LightTickersTest : public QObject
 {
@@ -204,7 +204,7 @@ void LightTickersTest::runningEngineDestroyed()
     QTRY_VERIFY_WITH_TIMEOUT(engine->keyColor(0).isValid() && engine->keyColor(0).alpha() == 200, 5000);
     QThread::msleep(60);  // ticks of every ticker are queued for the engine
     engine.reset();
-    QTest::qWait(100);    // and are never delivered into it
+    QTest::qWait(100);  // and are never delivered into it
     view.reset();
 }
 

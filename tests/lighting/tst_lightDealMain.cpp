@@ -12,7 +12,7 @@ QColor testKeyColor(int index, uint32_t frame, int red, int factor)
     return factor == 100 ? plain : dimmed;
 }
 
-} // namespace
+}  // namespace
 
 class LightDealMainTest : public QObject
 {
@@ -171,7 +171,7 @@ void LightDealMainTest::speedAndBrightnessOnlyKeepTheEffect()
     QCOMPARE(engine.currentKeyEffect(), 0);  // the effect and its cells stay
     QCOMPARE(engine.keyColor(7), before);
     QCOMPARE(view.key(0, 7).paints, paints);
-    QVERIFY(!engine.isKeyEffectRunning());   // and so does the tickers' state
+    QVERIFY(!engine.isKeyEffectRunning());  // and so does the tickers' state
 
     engine.setSideSpeedAndBrightness(lightRecord(1, 3, 1, 1));
     QCOMPARE(engine.sideTickInterval(), 25);

@@ -110,9 +110,11 @@ inline QStringList computerReports(emu::DeviceId id)
             payload = w.data.mid(6, 1) + w.data.mid(11, 1);  // buttons, wheel
         else
             continue;
-        out << QStringLiteral("%1: %2").arg(command, 2, 16, QLatin1Char('0')).arg(QString::fromLatin1(payload.toHex(' ')));
+        out << QStringLiteral("%1: %2")
+                   .arg(command, 2, 16, QLatin1Char('0'))
+                   .arg(QString::fromLatin1(payload.toHex(' ')));
     }
     return out;
 }
 
-} // namespace linktest
+}  // namespace linktest

@@ -5,8 +5,8 @@
 
 #include "DDeviceKeyboardLink.h"
 #include "Emulator.h"
-#include "KeyButtonInterface.h"
 #include "KeyboardLightInterface.h"
+#include "KeyButtonInterface.h"
 #include "MainHidInterFace.h"
 #include "MouseLightInterface.h"
 #include "xmlInterface.h"
@@ -28,7 +28,10 @@ namespace linktest {
 class CodeButton : public KeyButtonInterface
 {
 public:
-    explicit CodeButton(int code) : m_code(code) {}
+    explicit CodeButton(int code)
+        : m_code(code)
+    {
+    }
     int getRow() const override { return m_code / 22; }
     int getColumn() const override { return m_code % 22; }
 
@@ -140,10 +143,7 @@ struct Profile {
         xml.addKeyMapItem(path.constData(), "1", QByteArray::number(keyCode).constData(), "key",
                           QByteArray::number(operateType).constData(), "0", "0", value.constData());
     }
-    void unassign(int keyCode)
-    {
-        xml.deleteKeyMapItem(path.constData(), "1", QByteArray::number(keyCode).constData());
-    }
+    void unassign(int keyCode) { xml.deleteKeyMapItem(path.constData(), "1", QByteArray::number(keyCode).constData()); }
 };
 
-} // namespace linktest
+}  // namespace linktest

@@ -16,7 +16,7 @@ QByteArray report(const QString &text)
     return frame(uint8_t(bytes.left(2).toInt(nullptr, 16)), QByteArray::fromHex(bytes.mid(3)));
 }
 
-} // namespace
+}  // namespace
 
 class tst_LinkKeyActions : public QObject
 {
@@ -72,17 +72,16 @@ void tst_LinkKeyActions::assignments_data()
 
     QTest::newRow("another key") << QStringList{"4:0:30"} << QStringList{pressA, up}
                                  << QStringList{"04: 00 00 1e 00 00 00 00 00", kNoKeys};
-    QTest::newRow("another key that is a modifier") << QStringList{"4:0:224"} << QStringList{pressA, up}
-                                                    << QStringList{"04: 01 00 00 00 00 00 00 00", kNoKeys};
-    QTest::newRow("an operateType that is no number reads as 0") << QStringList{"4:abc:30"} << QStringList{pressA, up}
-                                                                 << QStringList{"04: 00 00 1e 00 00 00 00 00", kNoKeys};
-    QTest::newRow("an unknown operateType does nothing") << QStringList{"4:12:30"} << QStringList{pressA, up}
-                                                          << QStringList{kNoKeys, kNoKeys};
+    QTest::newRow("another key that is a modifier")
+        << QStringList{"4:0:224"} << QStringList{pressA, up} << QStringList{"04: 01 00 00 00 00 00 00 00", kNoKeys};
+    QTest::newRow("an operateType that is no number reads as 0")
+        << QStringList{"4:abc:30"} << QStringList{pressA, up} << QStringList{"04: 00 00 1e 00 00 00 00 00", kNoKeys};
+    QTest::newRow("an unknown operateType does nothing")
+        << QStringList{"4:12:30"} << QStringList{pressA, up} << QStringList{kNoKeys, kNoKeys};
     QTest::newRow("disabled") << QStringList{"5:5:0"} << QStringList{"04: 0000040500000000", up}
                               << QStringList{a, kNoKeys};
     QTest::newRow("two keys of one usage take two slots; a release frees one")
-        << QStringList{"4:0:30", "5:0:30"}
-        << QStringList{pressA, "04: 0000040500000000", "04: 0000050000000000", up}
+        << QStringList{"4:0:30", "5:0:30"} << QStringList{pressA, "04: 0000040500000000", "04: 0000050000000000", up}
         << QStringList{"04: 00 00 1e 00 00 00 00 00", "04: 00 00 1e 1e 00 00 00 00", "04: 00 00 1e 00 00 00 00 00",
                        kNoKeys};
     QTest::newRow("a release moves the later slots down")
@@ -95,10 +94,10 @@ void tst_LinkKeyActions::assignments_data()
                        "04: 00 00 05 06 07 08 09 00", "04: 00 00 05 06 07 08 09 00", "06: 00 00 00"};
     QTest::newRow("combination") << QStringList{"4:2:5,4"} << QStringList{pressA, up}
                                  << QStringList{"04: 05 00 04 00 00 00 00 00", kNoKeys};
-    QTest::newRow("combination without a comma: modifiers only") << QStringList{"4:2:2"} << QStringList{pressA, up}
-                                                                  << QStringList{"04: 02 00 00 00 00 00 00 00", kNoKeys};
-    QTest::newRow("combination with a missing key") << QStringList{"4:2:1,"} << QStringList{pressA, up}
-                                                    << QStringList{"04: 01 00 00 00 00 00 00 00", kNoKeys};
+    QTest::newRow("combination without a comma: modifiers only")
+        << QStringList{"4:2:2"} << QStringList{pressA, up} << QStringList{"04: 02 00 00 00 00 00 00 00", kNoKeys};
+    QTest::newRow("combination with a missing key")
+        << QStringList{"4:2:1,"} << QStringList{pressA, up} << QStringList{"04: 01 00 00 00 00 00 00 00", kNoKeys};
     QTest::newRow("empty combination") << QStringList{"4:2:"} << QStringList{pressA, up}
                                        << QStringList{kNoKeys, kNoKeys};
     QTest::newRow("multimedia: calculator") << QStringList{"4:3:9"} << QStringList{pressA, up}
@@ -113,14 +112,13 @@ void tst_LinkKeyActions::assignments_data()
                                  << QStringList{"13: 01 00", kNoKeys, "13: 00 00", kNoKeys};
     QTest::newRow("mouse: wheel down") << QStringList{"4:4:4"} << QStringList{pressA, up}
                                        << QStringList{"13: 00 ff", kNoKeys, "13: 00 00", kNoKeys};
-    QTest::newRow("mouse: unknown function is still sent") << QStringList{"4:4:9"} << QStringList{pressA, up}
-                                                          << QStringList{"13: 00 00", kNoKeys, "13: 00 00", kNoKeys};
+    QTest::newRow("mouse: unknown function is still sent")
+        << QStringList{"4:4:9"} << QStringList{pressA, up} << QStringList{"13: 00 00", kNoKeys, "13: 00 00", kNoKeys};
     QTest::newRow("mouse: two keys on the left button")
-        << QStringList{"4:4:0", "5:4:0"}
-        << QStringList{pressA, "04: 0000040500000000", "04: 0000050000000000", up}
+        << QStringList{"4:4:0", "5:4:0"} << QStringList{pressA, "04: 0000040500000000", "04: 0000050000000000", up}
         << QStringList{"13: 01 00", kNoKeys, "13: 01 00", kNoKeys, "13: 01 00", kNoKeys, "13: 00 00", kNoKeys};
-    QTest::newRow("text: Ctrl+V while held") << QStringList{"4:6:hello"} << QStringList{pressA, up}
-                                             << QStringList{"04: 01 00 19 00 00 00 00 00", kNoKeys};
+    QTest::newRow("text: Ctrl+V while held")
+        << QStringList{"4:6:hello"} << QStringList{pressA, up} << QStringList{"04: 01 00 19 00 00 00 00 00", kNoKeys};
     QTest::newRow("shortcut: Win+E") << QStringList{"4:9:3"} << QStringList{pressA, up}
                                      << QStringList{"04: 08 00 08 00 00 00 00 00", kNoKeys};
     QTest::newRow("shortcut: Ctrl+S") << QStringList{"4:9:11"} << QStringList{pressA, up}
@@ -132,7 +130,8 @@ void tst_LinkKeyActions::assignments_data()
         << QStringList{"04: 00 00 1e 00 00 00 00 00", "06: 00 00 00", kNoKeys, "06: 00 00 00"};
     QTest::newRow("media key bound to a mouse button")
         << QStringList{"127:4:2"} << QStringList{"06: 050000", "06: 000000"}
-        << QStringList{"13: 02 00", "04: 00 00 00 00 00 00 00 00", "06: 01 00 00", "13: 00 00", kNoKeys, "06: 00 00 00"};
+        << QStringList{"13: 02 00",   "04: 00 00 00 00 00 00 00 00", "06: 01 00 00", "13: 00 00", kNoKeys,
+                       "06: 00 00 00"};
 }
 
 void tst_LinkKeyActions::assignments()
@@ -155,8 +154,8 @@ void tst_LinkKeyActions::textIsOnTheClipboardBeforeCtrlV()
     type({"04: 0000040000000000", "04: 0000040000000000", "04: 0000000000000000"});
     QCOMPARE(m_kb->actions.clipboard, QStringList{text});
     QVERIFY(seenBefore.isEmpty());
-    QCOMPARE(computerReports(m_kb->id), (QStringList{"04: 01 00 19 00 00 00 00 00", "04: 01 00 19 00 00 00 00 00",
-                                                     kNoKeys}));
+    QCOMPARE(computerReports(m_kb->id),
+             (QStringList{"04: 01 00 19 00 00 00 00 00", "04: 01 00 19 00 00 00 00 00", kNoKeys}));
 }
 
 void tst_LinkKeyActions::closeWindowShortcut_data()
@@ -164,8 +163,7 @@ void tst_LinkKeyActions::closeWindowShortcut_data()
     QTest::addColumn<bool>("ownWindow");
     QTest::addColumn<QStringList>("computer");
     QTest::addColumn<int>("closes");
-    QTest::newRow("own window: closed by the program")
-        << true << QStringList{kNoKeys, kNoKeys, kNoKeys} << 1;
+    QTest::newRow("own window: closed by the program") << true << QStringList{kNoKeys, kNoKeys, kNoKeys} << 1;
     QTest::newRow("another window: Alt+F4")
         << false << QStringList{"04: 04 00 3d 00 00 00 00 00", "04: 04 00 3d 00 00 00 00 00", kNoKeys} << 0;
 }

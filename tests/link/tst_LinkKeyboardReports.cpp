@@ -28,7 +28,7 @@ QByteArray answers(std::initializer_list<int> bytes)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 class LinkKeyboardReportsTest : public QObject
 {
@@ -126,8 +126,7 @@ void LinkKeyboardReportsTest::keyComparison_data()
     // The new key goes down while all six slots are still taken, so it is dropped.
     QTest::newRow("presses before releases")
         << QVector<QByteArray>{hex("0000040506070809"), hex("000005060708090a")}
-        << QStringList{"00 00 04 05 06 07 08 09", "00 00 05 06 07 08 09 00"}
-        << QVector<int>{4, 5, 6, 7, 8, 9, 10};
+        << QStringList{"00 00 04 05 06 07 08 09", "00 00 05 06 07 08 09 00"} << QVector<int>{4, 5, 6, 7, 8, 9, 10};
     QTest::newRow("modifier released, key held")
         << QVector<QByteArray>{hex("0200040000000000"), hex("0000040000000000")}
         << QStringList{"02 00 04 00 00 00 00 00", "00 00 04 00 00 00 00 00"} << QVector<int>{225, 4};
@@ -157,7 +156,7 @@ void LinkKeyboardReportsTest::functionSwitches_data()
     QTest::addColumn<QByteArray>("handshakeAnswers");  // bytes 5 and 6 of each 0x01 answer
     QTest::addColumn<QByteArray>("switches");          // feature1 to feature4
     QTest::addColumn<int>("profileIndex");
-    QTest::addColumn<QByteArray>("state");             // bytes 6 to 13 of the 0x04 report
+    QTest::addColumn<QByteArray>("state");  // bytes 6 to 13 of the 0x04 report
     QTest::addColumn<QString>("echo");
 
     const QByteArray on = answers({1, 1});
@@ -172,24 +171,20 @@ void LinkKeyboardReportsTest::functionSwitches_data()
     QTest::newRow("only Tab leaves") << on << QByteArray("1000") << 1 << hex("0400042b05000000")
                                      << "04 00 04 05 00 00 00 00";
     QTest::newRow("Alt+F4") << on << QByteArray("0100") << 1 << hex("04003d0000000000") << altNoTab;
-    QTest::newRow("Alt+F4 without its switch") << on << QByteArray("1000") << 1 << hex("04003d0000000000")
-                                               << "04 00 3d 00 00 00 00 00";
-    QTest::newRow("Shift+Tab") << on << QByteArray("0010") << 1 << hex("02002b0000000000")
-                               << "02 00 00 00 00 00 00 00";
+    QTest::newRow("Alt+F4 without its switch")
+        << on << QByteArray("1000") << 1 << hex("04003d0000000000") << "04 00 3d 00 00 00 00 00";
+    QTest::newRow("Shift+Tab") << on << QByteArray("0010") << 1 << hex("02002b0000000000") << "02 00 00 00 00 00 00 00";
     QTest::newRow("right Shift+Tab") << on << QByteArray("0010") << 1 << hex("20002b0000000000")
                                      << "20 00 00 00 00 00 00 00";
     QTest::newRow("Alt+Tab with the Shift switch only") << on << QByteArray("0010") << 1 << altTab << altTabEcho;
-    QTest::newRow("GUI keys") << on << QByteArray("0001") << 1 << hex("8800040000000000")
-                              << "00 00 04 00 00 00 00 00";
-    QTest::newRow("GUI first: Alt+Tab kept") << on << QByteArray("1001") << 1 << hex("0c002b0000000000")
-                                             << altTabEcho;
-    QTest::newRow("GUI held, its switch off: nothing applies") << on << QByteArray("1000") << 1
-                                                               << hex("0c002b0000000000")
-                                                               << "0c 00 2b 00 00 00 00 00";
-    QTest::newRow("answer without payload keeps the flag") << answers({1, 1, 0, 0}) << QByteArray("1000") << 1
-                                                           << altTab << altNoTab;
-    QTest::newRow("answer 2 clears the flag") << answers({1, 1, 1, 2}) << QByteArray("1000") << 1 << altTab
-                                              << altTabEcho;
+    QTest::newRow("GUI keys") << on << QByteArray("0001") << 1 << hex("8800040000000000") << "00 00 04 00 00 00 00 00";
+    QTest::newRow("GUI first: Alt+Tab kept") << on << QByteArray("1001") << 1 << hex("0c002b0000000000") << altTabEcho;
+    QTest::newRow("GUI held, its switch off: nothing applies")
+        << on << QByteArray("1000") << 1 << hex("0c002b0000000000") << "0c 00 2b 00 00 00 00 00";
+    QTest::newRow("answer without payload keeps the flag")
+        << answers({1, 1, 0, 0}) << QByteArray("1000") << 1 << altTab << altNoTab;
+    QTest::newRow("answer 2 clears the flag")
+        << answers({1, 1, 1, 2}) << QByteArray("1000") << 1 << altTab << altTabEcho;
     QTest::newRow("profile without settings") << on << QByteArray("1111") << 7 << altTab << altTabEcho;
 }
 
@@ -231,17 +226,17 @@ void LinkKeyboardReportsTest::switchesFollowTheDeviceHandshake()
         emu::injectRaw(m_kb, frame(0x04, altTab));
         emu::injectRaw(m_kb, frame(0x04, QByteArray(8, '\0')));
         sync(m_kb, *m_link);
-        QCOMPARE(visible(m_kb, 0x04, 8).value(0), byte6 == 1 ? QStringLiteral("04 00 00 00 00 00 00 00")
-                                                             : QStringLiteral("04 00 2b 00 00 00 00 00"));
+        QCOMPARE(visible(m_kb, 0x04, 8).value(0),
+                 byte6 == 1 ? QStringLiteral("04 00 00 00 00 00 00 00") : QStringLiteral("04 00 2b 00 00 00 00 00"));
     }
 }
 
 void LinkKeyboardReportsTest::media_data()
 {
-    QTest::addColumn<QStringList>("bindings");  // "code:operateType:value"
+    QTest::addColumn<QStringList>("bindings");        // "code:operateType:value"
     QTest::addColumn<QVector<QByteArray>>("states");  // the three media bytes of each 0x06 report
     QTest::addColumn<QStringList>("echoes");
-    QTest::addColumn<QStringList>("keys");      // key reports sent on the way
+    QTest::addColumn<QStringList>("keys");  // key reports sent on the way
 
     QTest::newRow("unbound keys pass, echoed every time")
         << QStringList() << QVector<QByteArray>{hex("010000"), hex("010000"), hex("000000")}
@@ -367,8 +362,8 @@ void LinkKeyboardReportsTest::onboardModeSendsNothingBack()
     m_link->setOnboardMode(1);
     QSignalSpy keyPacket(m_link.get(), &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd);
 
-    injectAll({frame(0x04, hex("0000040000000000")), frame(0x06, hex("040000")), frame(0x05, hex("00000400")),
-               frame(0x18)});
+    injectAll(
+        {frame(0x04, hex("0000040000000000")), frame(0x06, hex("040000")), frame(0x05, hex("00000400")), frame(0x18)});
     sync(m_kb, *m_link);
     QCOMPARE(keyPacket.count(), 1);
     QCOMPARE(light.presses, QVector<int>{4});

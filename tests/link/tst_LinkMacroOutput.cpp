@@ -1,8 +1,8 @@
 // Keys bound to macros on a keyboard in PC mode: the playback started and stopped by the key,
 // and the macro's steps reaching the device as key (0x04) and mouse (0x13) reports.
 
-#include "MacroStepFixture.h"
 #include "LinkActionTestSupport.h"
+#include "MacroStepFixture.h"
 
 #include <chrono>
 
@@ -15,7 +15,6 @@ const QString kNoKeys = QStringLiteral("04: 00 00 00 00 00 00 00 00");
 const QByteArray kPressA = QByteArray::fromHex("0000040000000000");
 const QByteArray kNothing(8, '\0');
 
-
 // How many of the computer's reports are this one.
 int countOf(emu::DeviceId id, const QString &report)
 {
@@ -24,7 +23,7 @@ int countOf(emu::DeviceId id, const QString &report)
 
 const QString kFive = QStringLiteral("04: 00 00 05 00 00 00 00 00");
 
-} // namespace
+}  // namespace
 
 class tst_LinkMacroOutput : public QObject
 {
@@ -83,8 +82,9 @@ void tst_LinkMacroOutput::bindMacro(int macroIndex, const QList<MacroEventInfo> 
 
 void tst_LinkMacroOutput::stepsReachTheDeviceInOrderWithTheirDelays()
 {
-    bindMacro(2, {macroStep("key", "4", "down", 50), macroStep("mouse", "513", "down", 40), macroStep("mouse", "514", "up", 40),
-                  macroStep("mouse", "522", "down", 40), macroStep("key", "4", "up", 40)});
+    bindMacro(2, {macroStep("key", "4", "down", 50), macroStep("mouse", "513", "down", 40),
+                  macroStep("mouse", "514", "up", 40), macroStep("mouse", "522", "down", 40),
+                  macroStep("key", "4", "up", 40)});
     bind(m_kb->profile, QStringLiteral("4:1:2:1:1"));
     const Clock::time_point pressed = Clock::now();
     pressAndRelease();
@@ -92,8 +92,8 @@ void tst_LinkMacroOutput::stepsReachTheDeviceInOrderWithTheirDelays()
     // The steps, then the release of every key when the play ends.
     QTRY_COMPARE_WITH_TIMEOUT(computerReports(m_kb->id).size(), 2 + 5, 5000);
     QVERIFY(syncLink(m_kb->id, *m_kb->link));
-    QCOMPARE(computerReports(m_kb->id),
-             (QStringList{kNoKeys, kNoKeys, "04: 00 00 04 00 00 00 00 00", "13: 01 00", "13: 00 00", kNoKeys, kNoKeys}));
+    QCOMPARE(computerReports(m_kb->id), (QStringList{kNoKeys, kNoKeys, "04: 00 00 04 00 00 00 00 00", "13: 01 00",
+                                                     "13: 00 00", kNoKeys, kNoKeys}));
 
     // No step goes out before the delays up to it have passed since the press; the mouse step
     // 522 sends nothing but its wait is kept.
@@ -117,7 +117,8 @@ void tst_LinkMacroOutput::renamedMacroStillPlays()
 void tst_LinkMacroOutput::toggleStartsAndStopsAtOnce()
 {
     // A step that waits a minute after the first one.
-    bindMacro(1, {macroStep("key", "5", "down", 50), macroStep("key", "5", "up", 60000), macroStep("key", "6", "down", 0)});
+    bindMacro(
+        1, {macroStep("key", "5", "down", 50), macroStep("key", "5", "up", 60000), macroStep("key", "6", "down", 0)});
     bind(m_kb->profile, QStringLiteral("4:1:1:3:1"));
     pressAndRelease();
     QTRY_VERIFY_WITH_TIMEOUT(countOf(m_kb->id, kFive) == 1, 5000);
@@ -164,7 +165,8 @@ void tst_LinkMacroOutput::heldMacroStopsOnRelease()
 // held play, and a toggled play of another key goes on.
 void tst_LinkMacroOutput::heldMacroStopsOnReleaseWhateverTheKeyIsBoundToBy()
 {
-    for (const QString &rebinding : {QStringLiteral("4:5:0"), QStringLiteral("4:1:1:1:1"), QStringLiteral("4:1:1:3:1")}) {
+    for (const QString &rebinding :
+         {QStringLiteral("4:5:0"), QStringLiteral("4:1:1:1:1"), QStringLiteral("4:1:1:3:1")}) {
         QVERIFY(syncLink(m_kb->id, *m_kb->link));
         emu::clearWritten(m_kb->id);
         bindMacro(1, {macroStep("key", "5", "down", 20), macroStep("key", "5", "up", 20)});
@@ -192,7 +194,8 @@ void tst_LinkMacroOutput::mouseButtonsOfAMacroAreReleasedAtItsEnd()
     pressAndRelease();
     QTRY_COMPARE_WITH_TIMEOUT(computerReports(m_kb->id).size(), 2 + 4, 5000);
     QVERIFY(syncLink(m_kb->id, *m_kb->link));
-    QCOMPARE(computerReports(m_kb->id), (QStringList{kNoKeys, kNoKeys, "13: 00 00", "13: 01 00", kNoKeys, "13: 00 00"}));
+    QCOMPARE(computerReports(m_kb->id),
+             (QStringList{kNoKeys, kNoKeys, "13: 00 00", "13: 01 00", kNoKeys, "13: 00 00"}));
 }
 
 void tst_LinkMacroOutput::toggledPlayEndsWhenTheKeyBecomesHeldMode()

@@ -45,7 +45,7 @@ public:
     int dpiColors = 0;
 };
 
-} // namespace
+}  // namespace
 
 class tst_LinkMouseReports : public QObject
 {
@@ -98,32 +98,32 @@ void tst_LinkMouseReports::buttons_data()
     const QString none = QStringLiteral("00 00");
     const QString noKeys = QStringLiteral("04: 00 00 00 00 00 00 00 00");
 
-    QTest::newRow("left without an assignment") << QStringList() << QStringList{"01 00", none}
-                                                << QStringList{"01 00", none} << QStringList();
+    QTest::newRow("left without an assignment")
+        << QStringList() << QStringList{"01 00", none} << QStringList{"01 00", none} << QStringList();
     QTest::newRow("right disabled") << QStringList{"2:5:0"} << QStringList{"03 00", "02 00", none}
                                     << QStringList{"01 00", none, none} << QStringList();
     QTest::newRow("back bound to a key") << QStringList{"8:0:30"} << QStringList{"08 00", none}
                                          << QStringList{none, none}
                                          << QStringList{"04: 00 00 1e 00 00 00 00 00", noKeys};
     QTest::newRow("left and right released in one report")
-        << QStringList{"1:5:0", "2:5:0"} << QStringList{"03 00", "04 00", none}
-        << QStringList{none, "04 00", none} << QStringList();
+        << QStringList{"1:5:0", "2:5:0"} << QStringList{"03 00", "04 00", none} << QStringList{none, "04 00", none}
+        << QStringList();
     QTest::newRow("wheel only") << QStringList() << QStringList{"00 01", "00 ff"} << QStringList{"00 01", "00 ff"}
                                 << QStringList();
     QTest::newRow("wheel does not release a held button")
-        << QStringList{"1:0:30"} << QStringList{"01 00", "00 01", none}
-        << QStringList{none, "00 01", none} << QStringList{"04: 00 00 1e 00 00 00 00 00", noKeys};
+        << QStringList{"1:0:30"} << QStringList{"01 00", "00 01", none} << QStringList{none, "00 01", none}
+        << QStringList{"04: 00 00 1e 00 00 00 00 00", noKeys};
     QTest::newRow("a button with a mouse function replaces the buttons")
         << QStringList{"8:4:0"} << QStringList{"08 00", "0a 01", "08 00", none}
         << QStringList{"01 00", "01 00", "01 00", none} << QStringList();
-    QTest::newRow("a button with the wheel") << QStringList{"16:4:3"} << QStringList{"10 00", none}
-                                             << QStringList{"00 01", none} << QStringList();
-    QTest::newRow("a button with a combination") << QStringList{"16:2:1,6"} << QStringList{"10 00", none}
-                                                 << QStringList{none, none}
-                                                 << QStringList{"04: 01 00 06 00 00 00 00 00", noKeys};
-    QTest::newRow("a button with a multimedia function") << QStringList{"4:3:2"} << QStringList{"04 00", none}
-                                                         << QStringList{none, none}
-                                                         << QStringList{"06: 04 00 00", "06: 00 00 00"};
+    QTest::newRow("a button with the wheel")
+        << QStringList{"16:4:3"} << QStringList{"10 00", none} << QStringList{"00 01", none} << QStringList();
+    QTest::newRow("a button with a combination")
+        << QStringList{"16:2:1,6"} << QStringList{"10 00", none} << QStringList{none, none}
+        << QStringList{"04: 01 00 06 00 00 00 00 00", noKeys};
+    QTest::newRow("a button with a multimedia function")
+        << QStringList{"4:3:2"} << QStringList{"04 00", none} << QStringList{none, none}
+        << QStringList{"06: 04 00 00", "06: 00 00 00"};
     QTest::newRow("an unchanged report is answered") << QStringList() << QStringList{"01 00", "01 00", "01 00"}
                                                      << QStringList{"01 00", "01 00", "01 00"} << QStringList();
 }

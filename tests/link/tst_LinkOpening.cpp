@@ -43,7 +43,7 @@ QString idList(int from, int count)
     return ids.join(QLatin1Char(','));
 }
 
-} // namespace
+}  // namespace
 
 class LinkOpeningTest : public QObject
 {
@@ -90,16 +90,17 @@ void LinkOpeningTest::openingConversation_data()
     const QByteArray odd("../..//\t\x7f \xe9x:*?<>|\"%$~`\\ABCDEFGH", 32);
     const QString pending = QStringLiteral("0123456789abcdef0123456789ABCDEF");
 
-    QTest::newRow("keyboard, factory serial") << int(Keyboard) << QByteArray("factory") << QString() << true << keyboard;
+    QTest::newRow("keyboard, factory serial")
+        << int(Keyboard) << QByteArray("factory") << QString() << true << keyboard;
     QTest::newRow("keyboard, odd 32 characters kept") << int(Keyboard) << odd << QString() << true << keyboard;
     QTest::newRow("keyboard, no serial") << int(Keyboard) << QByteArray() << QString() << false << keyboardRepaired;
-    QTest::newRow("keyboard, 31 characters") << int(Keyboard) << QByteArray(31, 'a') << QString() << false
-                                             << keyboardRepaired;
-    QTest::newRow("keyboard, pending serial written") << int(Keyboard) << QByteArray() << pending << false
-                                                      << keyboardRepaired;
+    QTest::newRow("keyboard, 31 characters")
+        << int(Keyboard) << QByteArray(31, 'a') << QString() << false << keyboardRepaired;
+    QTest::newRow("keyboard, pending serial written")
+        << int(Keyboard) << QByteArray() << pending << false << keyboardRepaired;
     QTest::newRow("mouse, factory serial") << int(Mouse) << QByteArray("factory") << QString() << true << mouse;
-    QTest::newRow("mouse, zero inside the serial") << int(Mouse) << QByteArray("abcdefgh\0ijklmnopqrstuvwxyz012345", 33)
-                                                   << QString() << false << mouseRepaired;
+    QTest::newRow("mouse, zero inside the serial")
+        << int(Mouse) << QByteArray("abcdefgh\0ijklmnopqrstuvwxyz012345", 33) << QString() << false << mouseRepaired;
 }
 
 void LinkOpeningTest::openingConversation()
@@ -149,28 +150,23 @@ void LinkOpeningTest::openingConversation()
 void LinkOpeningTest::lightModeLists_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QByteArray>("answer");    // payload from byte 6 of the 0x0A or 0x43 answer
+    QTest::addColumn<QByteArray>("answer");     // payload from byte 6 of the 0x0A or 0x43 answer
     QTest::addColumn<QStringList>("expected");  // keyboard: key list; mouse: Around, scroll, logo
 
-    QTest::newRow("keyboard list")
-        << int(Keyboard) << QByteArray::fromHex("010203a50506") << QStringList{"1,2,3|5|6"};
-    QTest::newRow("repeated end marks") << int(Keyboard) << QByteArray::fromHex("07a55aa50302")
-                                        << QStringList{"7|3|2"};
+    QTest::newRow("keyboard list") << int(Keyboard) << QByteArray::fromHex("010203a50506") << QStringList{"1,2,3|5|6"};
+    QTest::newRow("repeated end marks") << int(Keyboard) << QByteArray::fromHex("07a55aa50302") << QStringList{"7|3|2"};
     QTest::newRow("empty list") << int(Keyboard) << QByteArray::fromHex("a50404") << QStringList{"|4|4"};
-    QTest::newRow("no end mark: up to byte 63") << int(Keyboard) << run(1, 58)
-                                                << QStringList{idList(1, 58) + "|0|0"};
+    QTest::newRow("no end mark: up to byte 63") << int(Keyboard) << run(1, 58) << QStringList{idList(1, 58) + "|0|0"};
     QTest::newRow("end mark on byte 63") << int(Keyboard) << run(1, 57) + QByteArray("\xa5")
                                          << QStringList{idList(1, 57) + "|0|0"};
     QTest::newRow("speed on byte 63") << int(Keyboard) << run(1, 56) + QByteArray("\xa5\x09")
                                       << QStringList{idList(1, 56) + "|9|0"};
-    QTest::newRow("mouse lists")
-        << int(Mouse) << QByteArray::fromHex("0001a50405005a030402a50405")
-        << QStringList{"0,1|4|5", "0|3|4", "2|4|5"};
-    QTest::newRow("mouse, first list without end mark") << int(Mouse) << run(1, 58)
-                                                        << QStringList{idList(1, 58) + "|0|0", "|0|0", "|0|0"};
-    QTest::newRow("mouse, second list without end mark")
-        << int(Mouse) << QByteArray::fromHex("01a50404") + run(10, 54)
-        << QStringList{"1|4|4", idList(10, 54) + "|0|0", "|0|0"};
+    QTest::newRow("mouse lists") << int(Mouse) << QByteArray::fromHex("0001a50405005a030402a50405")
+                                 << QStringList{"0,1|4|5", "0|3|4", "2|4|5"};
+    QTest::newRow("mouse, first list without end mark")
+        << int(Mouse) << run(1, 58) << QStringList{idList(1, 58) + "|0|0", "|0|0", "|0|0"};
+    QTest::newRow("mouse, second list without end mark") << int(Mouse) << QByteArray::fromHex("01a50404") + run(10, 54)
+                                                         << QStringList{"1|4|4", idList(10, 54) + "|0|0", "|0|0"};
 }
 
 void LinkOpeningTest::lightModeLists()

@@ -12,7 +12,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-
 // The steps a thread hands on, as "sendType,keyDec,keyFlags", with the time of each.
 struct Recorder {
     std::mutex mutex;
@@ -44,7 +43,7 @@ qint64 msSince(Clock::time_point start)
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-} // namespace
+}  // namespace
 
 class tst_playMacroThread : public QObject
 {
@@ -94,20 +93,24 @@ void tst_playMacroThread::stepsBecomeSignals_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("key down") << QByteArray("key") << QByteArray("4") << QByteArray("down") << QStringList{"0,4,1"};
     QTest::newRow("key up") << QByteArray("key") << QByteArray("4") << QByteArray("up") << QStringList{"0,4,0"};
-    QTest::newRow("only exactly down is down") << QByteArray("key") << QByteArray("30") << QByteArray("Down")
-                                               << QStringList{"0,30,0"};
+    QTest::newRow("only exactly down is down")
+        << QByteArray("key") << QByteArray("30") << QByteArray("Down") << QStringList{"0,30,0"};
     QTest::newRow("type containing key") << QByteArray("keyboard") << QByteArray("5") << QByteArray("down")
                                          << QStringList{"0,5,1"};
-    QTest::newRow("type is case-sensitive") << QByteArray("Key") << QByteArray("5") << QByteArray("down")
-                                            << QStringList();
-    QTest::newRow("left down") << QByteArray("mouse") << QByteArray("513") << QByteArray("down") << QStringList{"1,1,1"};
+    QTest::newRow("type is case-sensitive")
+        << QByteArray("Key") << QByteArray("5") << QByteArray("down") << QStringList();
+    QTest::newRow("left down") << QByteArray("mouse") << QByteArray("513") << QByteArray("down")
+                               << QStringList{"1,1,1"};
     QTest::newRow("left up") << QByteArray("mouse") << QByteArray("514") << QByteArray("up") << QStringList{"1,1,0"};
-    QTest::newRow("right down") << QByteArray("mouse") << QByteArray("516") << QByteArray("down") << QStringList{"1,2,1"};
+    QTest::newRow("right down") << QByteArray("mouse") << QByteArray("516") << QByteArray("down")
+                                << QStringList{"1,2,1"};
     QTest::newRow("right up") << QByteArray("mouse") << QByteArray("517") << QByteArray("up") << QStringList{"1,2,0"};
-    QTest::newRow("middle down") << QByteArray("mouse") << QByteArray("519") << QByteArray("down") << QStringList{"1,4,1"};
+    QTest::newRow("middle down") << QByteArray("mouse") << QByteArray("519") << QByteArray("down")
+                                 << QStringList{"1,4,1"};
     QTest::newRow("middle up") << QByteArray("mouse") << QByteArray("520") << QByteArray("up") << QStringList{"1,4,0"};
     QTest::newRow("down code with up") << QByteArray("mouse") << QByteArray("513") << QByteArray("up") << QStringList();
-    QTest::newRow("up code with down") << QByteArray("mouse") << QByteArray("514") << QByteArray("down") << QStringList();
+    QTest::newRow("up code with down") << QByteArray("mouse") << QByteArray("514") << QByteArray("down")
+                                       << QStringList();
     QTest::newRow("wheel") << QByteArray("mouse") << QByteArray("522") << QByteArray("down") << QStringList();
     QTest::newRow("side button") << QByteArray("mouse") << QByteArray("523") << QByteArray("down") << QStringList();
     QTest::newRow("other side button") << QByteArray("mouse") << QByteArray("524") << QByteArray("up") << QStringList();
@@ -161,7 +164,8 @@ void tst_playMacroThread::shortDelaysPlayAsTheMinimum()
     QVERIFY(thread.wait(10000));
     QCOMPARE(recorder.times.size(), 4);
     for (int i = 1; i < recorder.times.size(); ++i) {
-        const auto gap = std::chrono::duration_cast<std::chrono::microseconds>(recorder.times[i] - recorder.times[i - 1]);
+        const auto gap =
+            std::chrono::duration_cast<std::chrono::microseconds>(recorder.times[i] - recorder.times[i - 1]);
         // The clock's slack only lengthens a wait.
         QVERIFY2(gap.count() >= least * 1000 - 500, qPrintable(QString::number(gap.count())));
     }
@@ -193,7 +197,8 @@ void tst_playMacroThread::repeatCount()
     QVERIFY(thread.wait(10000));
     QStringList expected;
     for (int i = 0; i < passes; ++i)
-        expected << "0,4,1" << "0,4,0";
+        expected << "0,4,1"
+                 << "0,4,0";
     QCOMPARE(recorder.taken(), expected);
 }
 

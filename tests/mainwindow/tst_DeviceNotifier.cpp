@@ -2,8 +2,8 @@
 #include "DeviceNotifier.h"
 
 #include <QDir>
-#include <QPointer>
 #include <QFile>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,8 +31,8 @@ void tst_DeviceNotifier::idsFromPath_data()
     QTest::addColumn<int>("productId");
 
     QTest::newRow("keyboard interface")
-        << "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.2/0003:0416:B23C.0007/hidraw/hidraw3" << true
-        << 0x0416 << 0xB23C;
+        << "/sys/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.2/0003:0416:B23C.0007/hidraw/hidraw3" << true << 0x0416
+        << 0xB23C;
     QTest::newRow("lower-case hex") << "/sys/devices/x/0003:0c45:a21c.000a/hidraw/hidraw0" << true << 0x0C45 << 0xA21C;
     QTest::newRow("long sequence") << "/sys/devices/x/0003:0416:3F00.1000A/hidraw/hidraw9" << true << 0x0416 << 0x3F00;
     QTest::newRow("innermost device wins")
@@ -73,11 +73,14 @@ void tst_DeviceNotifier::execLine_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("exec");
 
-    QTest::newRow("plain") << "/opt/zelka/zelka" << "\"/opt/zelka/zelka\" --AutoUp";
-    QTest::newRow("space") << "/home/a b/zelka" << "\"/home/a b/zelka\" --AutoUp";
-    QTest::newRow("quote, dollar, backtick, backslash")
-        << "/x/\"$`\\/zelka" << "\"/x/\\\"\\$\\`\\\\/zelka\" --AutoUp";
-    QTest::newRow("percent") << "/x/100%/zelka" << "\"/x/100%%/zelka\" --AutoUp";
+    QTest::newRow("plain") << "/opt/zelka/zelka"
+                           << "\"/opt/zelka/zelka\" --AutoUp";
+    QTest::newRow("space") << "/home/a b/zelka"
+                           << "\"/home/a b/zelka\" --AutoUp";
+    QTest::newRow("quote, dollar, backtick, backslash") << "/x/\"$`\\/zelka"
+                                                        << "\"/x/\\\"\\$\\`\\\\/zelka\" --AutoUp";
+    QTest::newRow("percent") << "/x/100%/zelka"
+                             << "\"/x/100%%/zelka\" --AutoUp";
 }
 
 void tst_DeviceNotifier::execLine()

@@ -2,10 +2,10 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "DeviceNotifier.h"
 #include "DHomeDeviceListItem.h"
 #include "DHomePage.h"
 #include "DMainWidget.h"
-#include "DeviceNotifier.h"
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
@@ -57,7 +57,7 @@ QtMessageHandler DebugLineCounter::s_previous = nullptr;
 
 const char kHandOverLine[] = "Bootloader arrived: firmware hand-over";
 
-} // namespace
+}  // namespace
 
 class tst_MainWindowStartup : public QObject
 {

@@ -22,7 +22,7 @@ namespace {
     return recurse(depth + 1) + frame[0];
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

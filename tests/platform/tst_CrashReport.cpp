@@ -77,8 +77,7 @@ void tst_CrashReport::crashLeavesOneReport()
 
     const QStringList reports = QDir(dump).entryList({QStringLiteral("*.dmp")}, QDir::Files);
     QCOMPARE(reports.size(), 1);
-    const QDateTime stamp =
-        QDateTime::fromString(reports.first().chopped(4), QStringLiteral("yyyy_MM_dd_hh_mm_ss"));
+    const QDateTime stamp = QDateTime::fromString(reports.first().chopped(4), QStringLiteral("yyyy_MM_dd_hh_mm_ss"));
     QVERIFY2(stamp >= before && stamp <= QDateTime::currentDateTime(), qPrintable(reports.first()));
 
     QFile file(QDir(dump).filePath(reports.first()));

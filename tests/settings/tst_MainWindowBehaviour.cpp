@@ -1,7 +1,6 @@
 // The main window after start-up, with emulated devices: the settings dialog and its mask,
 // theme and language changes across the pages, closing to the tray and quitting.
 
-#include "SettingsTestSupport.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
@@ -13,14 +12,15 @@
 #include "EmulatorReportDescriptorReader.h"
 #include "MainHidInterFace.h"
 #include "QtLinguist.h"
+#include "SettingsTestSupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QCheckBox>
 #include <QtTest>
 
 #include <functional>
@@ -36,7 +36,7 @@ void flushDeletes()
     QCoreApplication::processEvents();
 }
 
-} // namespace
+}  // namespace
 
 class tst_MainWindowBehaviour : public QObject
 {
@@ -222,7 +222,8 @@ void tst_MainWindowBehaviour::languageFromDialogRetranslatesWindowAndPages()
     choose(QStringLiteral("Italiano"));
     QCOMPARE(home->text(), QStringLiteral("HOME"));
 
-    DSettingsDia::setLanguageLoader([this](int language) { return linguist->loadLanguage(QtLinguist::Language(language)); });
+    DSettingsDia::setLanguageLoader(
+        [this](int language) { return linguist->loadLanguage(QtLinguist::Language(language)); });
     choose(QStringLiteral("Deutsch"));
     QCOMPARE(home->text(), QStringLiteral("START"));
     QCOMPARE(tip->text(), QString::fromUtf8("Gerät nicht verbunden"));

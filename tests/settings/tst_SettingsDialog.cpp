@@ -1,12 +1,12 @@
 // The settings dialog on its own: what it reads and writes, its language and theme changes and
 // its About page.
 
-#include "SettingsTestSupport.h"
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
 #include "DFirwareInfoShow.h"
 #include "DSettingsDia.h"
 #include "QtLinguist.h"
+#include "SettingsTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +40,7 @@ void collect(QtMsgType type, const QMessageLogContext &context, const QString &m
         g_previous(type, context, message);
 }
 
-} // namespace
+}  // namespace
 
 class tst_SettingsDialog : public QObject
 {
@@ -134,7 +134,8 @@ void tst_SettingsDialog::controlsFromUserSettings()
 
     // Filling the boxes wrote nothing: the stored values stay as they were.
     QSettings settings(userIniPath(), QSettings::IniFormat);
-    QCOMPARE(settings.value(QStringLiteral("Theme/selectThemeIndex")), theme.isValid() ? QVariant(theme.toString()) : QVariant());
+    QCOMPARE(settings.value(QStringLiteral("Theme/selectThemeIndex")),
+             theme.isValid() ? QVariant(theme.toString()) : QVariant());
     QCOMPARE(settings.contains(QStringLiteral("Language/selectLanguageIndex")), language.isValid());
 
     // The hidden parts stay hidden when the dialog shows; the background-image box still passes the stored index.
@@ -164,11 +165,13 @@ void tst_SettingsDialog::autoStartWritesAndRemovesEntry()
     QFile entry(AutoStartEntry::entryPath(name));
     QVERIFY(entry.open(QIODevice::ReadOnly));
     QVERIFY(entry.readAll().contains(AutoStartEntry::execLine(QCoreApplication::applicationFilePath()).toUtf8()));
-    QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("AutoStart/isAutoStart")).toBool(), true);
+    QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("AutoStart/isAutoStart")).toBool(),
+             true);
 
     box->click();
     QVERIFY(!QFile::exists(AutoStartEntry::entryPath(name)));
-    QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("AutoStart/isAutoStart")).toBool(), false);
+    QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("AutoStart/isAutoStart")).toBool(),
+             false);
     qInstallMessageHandler(g_previous);
     QVERIFY(g_lines.filter(QStringLiteral("Settings not written")).isEmpty());
 
@@ -240,7 +243,9 @@ void tst_SettingsDialog::languageLoadRetranslates()
     QCOMPARE(themes->itemText(0), QStringLiteral("Dunkel"));
     QCOMPARE(themes->currentText(), QStringLiteral("Hell"));
     QCOMPARE(themeSpy.count(), 0);
-    QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(), 10);
+    QCOMPARE(
+        QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(),
+        10);
 
     // The About page is filled from the configuration again when it is opened.
     child<QPushButton>(&dialog, "pushButton_About")->click();
@@ -259,7 +264,9 @@ void tst_SettingsDialog::failedLanguageLoadChangesNothing()
     QCOMPARE(text(&dialog, "label_Title"), QStringLiteral("Settings"));
     QCOMPARE(child<QComboBox>(&dialog, "comboBox_Theme")->count(), 4);
     // Stored all the same, for the next start.
-    QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(), 12);
+    QCOMPARE(
+        QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("Language/selectLanguageIndex")).toInt(),
+        12);
 }
 
 void tst_SettingsDialog::aboutPage_data()
@@ -274,10 +281,11 @@ void tst_SettingsDialog::aboutPage_data()
                              << QStringLiteral("Copyright (C) ZELKA, All rights reserved.") << false;
     QTest::newRow("no keys") << QStringLiteral("[Other]\nkey=1\n") << QStringLiteral("V_1.00.00")
                              << QStringLiteral("CompanyName") << QStringLiteral("Copyright") << false;
-    QTest::newRow("link shown, commas")
-        << QStringLiteral("[AppVersion]\nVersion=V_9\n[CompanyName]\nComName=Acme\n[Copyright]\nCopyrightStr=a*b*c\n"
-                          "[CompanyLinkFrame]\nshowStatus=true\n")
-        << QStringLiteral("V_9") << QStringLiteral("Acme") << QStringLiteral("a,b,c") << true;
+    QTest::newRow("link shown, commas") << QStringLiteral(
+        "[AppVersion]\nVersion=V_9\n[CompanyName]\nComName=Acme\n[Copyright]\nCopyrightStr=a*b*c\n"
+        "[CompanyLinkFrame]\nshowStatus=true\n")
+                                        << QStringLiteral("V_9") << QStringLiteral("Acme") << QStringLiteral("a,b,c")
+                                        << true;
     QTest::newRow("missing file") << QStringLiteral("-") << QStringLiteral("V_1.00.00") << QStringLiteral("CompanyName")
                                   << QStringLiteral("Copyright") << false;
 }

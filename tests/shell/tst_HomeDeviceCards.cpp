@@ -29,7 +29,7 @@ QList<DHomeDeviceListItem *> cards(QWidget *container)
     return container->findChildren<DHomeDeviceListItem *>();
 }
 
-} // namespace
+}  // namespace
 
 class tst_HomeDeviceCards : public QObject
 {
@@ -47,7 +47,7 @@ private slots:
     {
         QTest::addColumn<QString>("hidName");
         QTest::addColumn<int>("deviceType");
-        QTest::addColumn<int>("fixedWidth"); // 0: the form's rule (at least 300, not fixed)
+        QTest::addColumn<int>("fixedWidth");  // 0: the form's rule (at least 300, not fixed)
 
         QTest::newRow("mouse") << "ZM1" << 1 << 80;
         QTest::newRow("mouse whatever its model") << "ZK104A" << 1 << 80;
@@ -87,7 +87,8 @@ private slots:
         QTest::addColumn<QString>("productText");
         QTest::addColumn<QString>("deviceText");
 
-        QTest::newRow("both names known") << "ZK104A" << true << "ZELKA Vega 104" << "Vega 104";
+        QTest::newRow("both names known") << "ZK104A" << true << "ZELKA Vega 104"
+                                          << "Vega 104";
         QTest::newRow("empty product name, no like name") << "ZK87R" << false << QString() << "ZK87R";
         QTest::newRow("model not in the list") << "ZX999" << false << QString() << "ZX999";
     }

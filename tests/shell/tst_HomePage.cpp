@@ -71,11 +71,12 @@ class MoveCounter : public QWidget
 {
 public:
     int moves = 0;
+
 protected:
     void mouseMoveEvent(QMouseEvent *) override { ++moves; }
 };
 
-} // namespace
+}  // namespace
 
 class tst_HomePage : public QObject
 {
@@ -162,8 +163,11 @@ private slots:
         }
         // Cards never run out of the area sideways; the area never scrolls sideways.
         QVERIFY2(areaRect.left() <= bounds.left() && bounds.right() <= areaRect.right(),
-                 qPrintable(QString("cards %1..%2 in area %3..%4").arg(bounds.left()).arg(bounds.right())
-                                .arg(areaRect.left()).arg(areaRect.right())));
+                 qPrintable(QString("cards %1..%2 in area %3..%4")
+                                .arg(bounds.left())
+                                .arg(bounds.right())
+                                .arg(areaRect.left())
+                                .arg(areaRect.right())));
         QVERIFY(!area->horizontalScrollBar()->isVisible());
         if (count == 1) {
             // One card stands in the middle of the page's card area.
@@ -172,7 +176,7 @@ private slots:
             QVERIFY2(qAbs(bounds.center().x() - stackCentre) <= 40,
                      qPrintable(QString("card centre %1, page centre %2").arg(bounds.center().x()).arg(stackCentre)));
         }
-        if (count == 2) // two cards share one row
+        if (count == 2)  // two cards share one row
             QCOMPARE(items.at(0)->mapToGlobal(QPoint()).y(), items.at(1)->mapToGlobal(QPoint()).y());
         if (count >= 3) {
             // Two cards a row; in a page too low for all rows the area scrolls down, never sideways.
@@ -245,8 +249,8 @@ private slots:
         QTest::newRow("shipped configuration") << ":/images/configDir/BrivexDefaultConfig.ini" << false << false;
         QTest::newRow("no configuration") << "/nonexistent/config.ini" << false << false;
         QTest::newRow("link column on") << writeConfig("column", {{"HomeLinkFrame/showStatus", true}}) << true << false;
-        QTest::newRow("company row on")
-            << writeConfig("row", {{"MainPageCompanyLinkFrame/showStatus", true}}) << false << true;
+        QTest::newRow("company row on") << writeConfig("row", {{"MainPageCompanyLinkFrame/showStatus", true}}) << false
+                                        << true;
     }
 
     void linkParts()
@@ -293,8 +297,10 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("chat") << "pushButton_WeChatPublic" << ":/images/LoadImages/WeChatQR.png";
-        QTest::newRow("social") << "pushButton_WeiBo" << ":/images/LoadImages/WeiBoQR.png";
+        QTest::newRow("chat") << "pushButton_WeChatPublic"
+                              << ":/images/LoadImages/WeChatQR.png";
+        QTest::newRow("social") << "pushButton_WeiBo"
+                                << ":/images/LoadImages/WeiBoQR.png";
     }
 
     void pictureBubbleStandsAboveItsButton()
@@ -321,9 +327,11 @@ private slots:
         // middle of the button's top edge.
         const QPoint tip = bubble->pos() + QPoint(93 + 7, 200);
         const QPoint buttonTop = trigger->mapToGlobal(QPoint(trigger->width() / 2, 0));
-        QVERIFY2((tip - buttonTop).manhattanLength() <= 1,
-                 qPrintable(QString("tip (%1,%2), button top (%3,%4)").arg(tip.x()).arg(tip.y())
-                                .arg(buttonTop.x()).arg(buttonTop.y())));
+        QVERIFY2((tip - buttonTop).manhattanLength() <= 1, qPrintable(QString("tip (%1,%2), button top (%3,%4)")
+                                                                          .arg(tip.x())
+                                                                          .arg(tip.y())
+                                                                          .arg(buttonTop.x())
+                                                                          .arg(buttonTop.y())));
 
         auto *view = bubble->findChild<QRcodeShowTool *>();
         QVERIFY(view);

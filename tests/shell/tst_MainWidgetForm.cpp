@@ -10,7 +10,10 @@ namespace {
 class MarkingTranslator : public QTranslator
 {
 public:
-    explicit MarkingTranslator(const char *context) : m_context(context) {}
+    explicit MarkingTranslator(const char *context)
+        : m_context(context)
+    {
+    }
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
@@ -23,7 +26,7 @@ private:
     QByteArray m_context;
 };
 
-} // namespace
+}  // namespace
 
 // Stands in for the main window: the slots the form connects by name.
 class FormHost : public QWidget
@@ -93,10 +96,14 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("settings") << "pushButton_Setting" << "setting";
-        QTest::newRow("minimise") << "pushButton_Min" << "minWindow";
-        QTest::newRow("maximise") << "pushButton_Max" << "maxWindow";
-        QTest::newRow("close") << "pushButton_Close" << "closeWindow";
+        QTest::newRow("settings") << "pushButton_Setting"
+                                  << "setting";
+        QTest::newRow("minimise") << "pushButton_Min"
+                                  << "minWindow";
+        QTest::newRow("maximise") << "pushButton_Max"
+                                  << "maxWindow";
+        QTest::newRow("close") << "pushButton_Close"
+                               << "closeWindow";
     }
 
     void windowButtonPictures()

@@ -19,7 +19,7 @@ bool hasDrawing(const QImage &image)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 class tst_Pictures : public QObject
 {
@@ -29,7 +29,7 @@ private slots:
     void resourcePictures_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("shownSize"); // empty: no fixed size
+        QTest::addColumn<QSize>("shownSize");  // empty: no fixed size
         const QStringList themes = {"Black", "Light", "Blue", "Pink", "Other"};
         QTest::newRow("logo") << ":/images/brivexLogo.png" << QSize(30, 30);
         QTest::newRow("tray") << ":/images/trayLogo.ico" << QSize(32, 32);
@@ -70,8 +70,8 @@ private slots:
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("deviceType");
-        for (const char *model : {"ZK87A", "ZK87B", "ZK87C", "ZK87R", "ZK87S", "ZK87W", "ZK104A", "ZK104B",
-                                  "ZK104C", "ZK104R", "ZK104S", "ZK104W"})
+        for (const char *model : {"ZK87A", "ZK87B", "ZK87C", "ZK87R", "ZK87S", "ZK87W", "ZK104A", "ZK104B", "ZK104C",
+                                  "ZK104R", "ZK104S", "ZK104W"})
             QTest::newRow(model) << model << 0;
         QTest::newRow("ZM1") << "ZM1" << 1;
     }
@@ -95,9 +95,11 @@ private slots:
         const QFrame *frame = card->findChild<QFrame *>("frame_DeviceLogo");
         const double shown = double(frame->width()) / frame->height();
         const double drawn = double(image.width()) / image.height();
-        QVERIFY2(qAbs(shown - drawn) / shown < 0.03,
-                 qPrintable(QString("frame %1x%2, picture %3x%4").arg(frame->width()).arg(frame->height())
-                                .arg(image.width()).arg(image.height())));
+        QVERIFY2(qAbs(shown - drawn) / shown < 0.03, qPrintable(QString("frame %1x%2, picture %3x%4")
+                                                                    .arg(frame->width())
+                                                                    .arg(frame->height())
+                                                                    .arg(image.width())
+                                                                    .arg(image.height())));
         QVERIFY(image.height() >= frame->height());
     }
 };

@@ -18,7 +18,7 @@ QColor themeBackground()
     return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
 }
 
-} // namespace
+}  // namespace
 
 class TestArrowWidget : public QObject
 {
@@ -43,31 +43,24 @@ void TestArrowWidget::paintsBodyAndArrow_data()
 
     // Arrow down, tip at (30, 60) on the bottom edge; body from (15, 15) to (45, 45).
     QTest::newRow("down 60x60 x23") << 1 << QSize(60, 60) << 23
-        << PointList{{30, 30}, {16, 30}, {44, 30}, {30, 44}, {30, 50}, {30, 57}}
-        << PointList{{13, 30}, {30, 13}, {47, 30}, {20, 55}, {40, 55}, {5, 5}};
+                                    << PointList{{30, 30}, {16, 30}, {44, 30}, {30, 44}, {30, 50}, {30, 57}}
+                                    << PointList{{13, 30}, {30, 13}, {47, 30}, {20, 55}, {40, 55}, {5, 5}};
     // Arrow down, tip at (115, 120).
-    QTest::newRow("down 230x120 x108") << 1 << QSize(230, 120) << 108
-        << PointList{{115, 60}, {115, 110}, {115, 115}}
-        << PointList{{100, 112}, {130, 112}, {115, 2}}
-        ;
+    QTest::newRow("down 230x120 x108") << 1 << QSize(230, 120) << 108 << PointList{{115, 60}, {115, 110}, {115, 115}}
+                                       << PointList{{100, 112}, {130, 112}, {115, 2}};
     // Arrow up, tip at (100, 15); body from (15, 25) to (185, 135).
     QTest::newRow("up 200x150 x93") << 0 << QSize(200, 150) << 93
-        << PointList{{100, 19}, {100, 27}, {100, 133}, {17, 80}, {183, 80}}
-        << PointList{{100, 13}, {80, 20}, {120, 20}, {100, 137}, {13, 80}, {187, 80}};
+                                    << PointList{{100, 19}, {100, 27}, {100, 133}, {17, 80}, {183, 80}}
+                                    << PointList{{100, 13}, {80, 20}, {120, 20}, {100, 137}, {13, 80}, {187, 80}};
     // Arrow up, tip at (120, 15).
-    QTest::newRow("up 240x220 x113") << 0 << QSize(240, 220) << 113
-        << PointList{{120, 19}, {120, 100}}
-        << PointList{{120, 13}, {100, 20}, {140, 20}};
+    QTest::newRow("up 240x220 x113") << 0 << QSize(240, 220) << 113 << PointList{{120, 19}, {120, 100}}
+                                     << PointList{{120, 13}, {100, 20}, {140, 20}};
     // The arrow x moves the arrow.
-    QTest::newRow("up 200x150 x20") << 0 << QSize(200, 150) << 20
-        << PointList{{27, 19}}
-        << PointList{{100, 19}};
-    QTest::newRow("no arrow, kind 2") << 2 << QSize(100, 100) << 43
-        << PointList{{50, 17}, {50, 83}, {17, 50}, {83, 50}}
-        << PointList{{50, 12}, {50, 88}, {12, 50}, {88, 50}};
-    QTest::newRow("no arrow, kind -1") << -1 << QSize(100, 100) << 43
-        << PointList{{50, 17}, {50, 83}}
-        << PointList{{50, 12}, {50, 88}};
+    QTest::newRow("up 200x150 x20") << 0 << QSize(200, 150) << 20 << PointList{{27, 19}} << PointList{{100, 19}};
+    QTest::newRow("no arrow, kind 2") << 2 << QSize(100, 100) << 43 << PointList{{50, 17}, {50, 83}, {17, 50}, {83, 50}}
+                                      << PointList{{50, 12}, {50, 88}, {12, 50}, {88, 50}};
+    QTest::newRow("no arrow, kind -1") << -1 << QSize(100, 100) << 43 << PointList{{50, 17}, {50, 83}}
+                                       << PointList{{50, 12}, {50, 88}};
 }
 
 void TestArrowWidget::paintsBodyAndArrow()

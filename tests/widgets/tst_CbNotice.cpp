@@ -29,7 +29,7 @@ qreal opacityOf(CbNotice &notice)
     return static_cast<QGraphicsOpacityEffect *>(notice.graphicsEffect())->opacity();
 }
 
-} // namespace
+}  // namespace
 
 class TestCbNotice : public QObject
 {
@@ -55,13 +55,10 @@ void TestCbNotice::sizeAndPosition_data()
 
     // The page is 400 x 300 at x 30: the stored centre is (30 + 200, 200).
     QTest::newRow("given point") << QStringLiteral("Saved") << QPoint(150, 90) << QPoint(150, 90);
-    QTest::newRow("null point uses stored centre") << QStringLiteral("Saved") << QPoint(0, 0)
-                                                   << QPoint(230, 200);
-    QTest::newRow("point outside the page") << QStringLiteral("Saved") << QPoint(-50, 900)
-                                            << QPoint(-50, 900);
+    QTest::newRow("null point uses stored centre") << QStringLiteral("Saved") << QPoint(0, 0) << QPoint(230, 200);
+    QTest::newRow("point outside the page") << QStringLiteral("Saved") << QPoint(-50, 900) << QPoint(-50, 900);
     QTest::newRow("empty text") << QString() << QPoint(100, 100) << QPoint(100, 100);
-    QTest::newRow("long text") << QStringLiteral("Please select one Key first!") << QPoint(200, 40)
-                               << QPoint(200, 40);
+    QTest::newRow("long text") << QStringLiteral("Please select one Key first!") << QPoint(200, 40) << QPoint(200, 40);
 }
 
 void TestCbNotice::sizeAndPosition()
@@ -124,8 +121,8 @@ void TestCbNotice::holdThenFade()
     animation->pause();
 
     // Fully visible for the first 1300 ms, then a linear fade over 1000 ms.
-    const QList<QPair<int, qreal>> timeline = {
-        {0, 1.0}, {650, 1.0}, {1300, 1.0}, {1550, 0.75}, {1800, 0.5}, {2050, 0.25}, {2299, 0.001}};
+    const QList<QPair<int, qreal>> timeline = {{0, 1.0},    {650, 1.0},   {1300, 1.0},  {1550, 0.75},
+                                               {1800, 0.5}, {2050, 0.25}, {2299, 0.001}};
     for (const auto &point : timeline) {
         animation->setCurrentTime(point.first);
         QVERIFY2(qAbs(opacityOf(notice) - point.second) < 0.002,

@@ -23,7 +23,7 @@ QColor at(const QImage &image, int x, int y)
     return QColor::fromRgba(image.pixel(x, y));
 }
 
-} // namespace
+}  // namespace
 
 class TestCustomButton : public QObject
 {
@@ -71,12 +71,18 @@ void TestCustomButton::selectedIconPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("selected");
 
-    QTest::newRow("resource icon") << ":/images/device/mouseDef.png" << ":/images/device/mouseSel.png";
-    QTest::newRow("only the first dot counts") << "icons/a.b/keyDef.png" << "iconSel.b/keyDef.png";
-    QTest::newRow("three characters before the dot") << "Def.png" << "Sel.png";
-    QTest::newRow("two characters before the dot") << "ef.png" << "ef.png";
-    QTest::newRow("no dot") << "icons/keyDef" << "icons/keyDef";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("resource icon") << ":/images/device/mouseDef.png"
+                                   << ":/images/device/mouseSel.png";
+    QTest::newRow("only the first dot counts") << "icons/a.b/keyDef.png"
+                                               << "iconSel.b/keyDef.png";
+    QTest::newRow("three characters before the dot") << "Def.png"
+                                                     << "Sel.png";
+    QTest::newRow("two characters before the dot") << "ef.png"
+                                                   << "ef.png";
+    QTest::newRow("no dot") << "icons/keyDef"
+                            << "icons/keyDef";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCustomButton::selectedIconPath()
@@ -171,8 +177,7 @@ void TestCustomButton::longTextIsClipped()
     CustomButton button;
     button.resize(400, 35);
     const QColor text(255, 255, 255);
-    button.setThemeColor(QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 0, 0), text, text,
-                         QStringLiteral("Sans"));
+    button.setThemeColor(QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 0, 0), text, text, QStringLiteral("Sans"));
     button.setIconAndText(QString(), QString(60, QLatin1Char('W')));
     const QImage image = grab(button);
 

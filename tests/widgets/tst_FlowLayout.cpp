@@ -11,7 +11,11 @@ namespace {
 class SizedWidget : public QWidget
 {
 public:
-    SizedWidget(QSize hint, QWidget *parent) : QWidget(parent), m_hint(hint) {}
+    SizedWidget(QSize hint, QWidget *parent)
+        : QWidget(parent)
+        , m_hint(hint)
+    {
+    }
     QSize sizeHint() const override { return m_hint; }
     QSize minimumSizeHint() const override { return m_hint; }
 
@@ -22,7 +26,7 @@ private:
 using SizeList = QList<QSize>;
 using RectList = QList<QRect>;
 
-} // namespace
+}  // namespace
 
 class TestFlowLayout : public QObject
 {
@@ -45,26 +49,22 @@ void TestFlowLayout::placesAndWraps_data()
     QTest::addColumn<RectList>("expected");
     QTest::addColumn<int>("expectedHeight");
 
-    QTest::newRow("third of three wraps") << 0 << 10 << 300
-        << SizeList{{100, 20}, {100, 20}, {100, 20}}
-        << RectList{{0, 0, 100, 20}, {110, 0, 100, 20}, {0, 30, 100, 20}} << 50;
-    QTest::newRow("exactly the width does not fit") << 0 << 0 << 300
-        << SizeList{{150, 20}, {150, 20}}
-        << RectList{{0, 0, 150, 20}, {0, 20, 150, 20}} << 40;
-    QTest::newRow("one pixel less fits") << 0 << 0 << 300
-        << SizeList{{150, 20}, {149, 20}}
-        << RectList{{0, 0, 150, 20}, {150, 0, 149, 20}} << 20;
-    QTest::newRow("too wide item stays alone") << 0 << 10 << 300
-        << SizeList{{400, 50}, {100, 20}}
-        << RectList{{0, 0, 400, 50}, {0, 60, 100, 20}} << 80;
-    QTest::newRow("next line below the tallest") << 0 << 10 << 250
-        << SizeList{{100, 30}, {100, 50}, {100, 20}}
+    QTest::newRow("third of three wraps") << 0 << 10 << 300 << SizeList{{100, 20}, {100, 20}, {100, 20}}
+                                          << RectList{{0, 0, 100, 20}, {110, 0, 100, 20}, {0, 30, 100, 20}} << 50;
+    QTest::newRow("exactly the width does not fit")
+        << 0 << 0 << 300 << SizeList{{150, 20}, {150, 20}} << RectList{{0, 0, 150, 20}, {0, 20, 150, 20}} << 40;
+    QTest::newRow("one pixel less fits") << 0 << 0 << 300 << SizeList{{150, 20}, {149, 20}}
+                                         << RectList{{0, 0, 150, 20}, {150, 0, 149, 20}} << 20;
+    QTest::newRow("too wide item stays alone")
+        << 0 << 10 << 300 << SizeList{{400, 50}, {100, 20}} << RectList{{0, 0, 400, 50}, {0, 60, 100, 20}} << 80;
+    QTest::newRow("next line below the tallest")
+        << 0 << 10 << 250 << SizeList{{100, 30}, {100, 50}, {100, 20}}
         << RectList{{0, 0, 100, 30}, {110, 0, 100, 50}, {0, 60, 100, 20}} << 80;
-    QTest::newRow("margins shrink the line") << 5 << 10 << 300
-        << SizeList{{100, 20}, {100, 20}, {69, 20}, {100, 20}}
+    QTest::newRow("margins shrink the line")
+        << 5 << 10 << 300 << SizeList{{100, 20}, {100, 20}, {69, 20}, {100, 20}}
         << RectList{{5, 5, 100, 20}, {115, 5, 100, 20}, {225, 5, 69, 20}, {5, 35, 100, 20}} << 60;
-    QTest::newRow("margins: one pixel more wraps") << 5 << 10 << 300
-        << SizeList{{100, 20}, {100, 20}, {70, 20}}
+    QTest::newRow("margins: one pixel more wraps")
+        << 5 << 10 << 300 << SizeList{{100, 20}, {100, 20}, {70, 20}}
         << RectList{{5, 5, 100, 20}, {115, 5, 100, 20}, {5, 35, 70, 20}} << 60;
 }
 

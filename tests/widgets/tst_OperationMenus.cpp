@@ -25,8 +25,7 @@ QWidget *makeMenu(const QString &kind, QStringList &log, QWidget *parent = nullp
     QObject::connect(menu, &proFileOperateMenuToolWidget::sigCloseMenuWidow, [&log] { log << "close"; });
     QObject::connect(menu, &proFileOperateMenuToolWidget::sigProfileExport, [&log] { log << "export"; });
     QObject::connect(menu, &proFileOperateMenuToolWidget::sigProfileDelete, [&log] { log << "delete"; });
-    QObject::connect(menu, &proFileOperateMenuToolWidget::sigProfileModifyNanme,
-                     [&log] { log << "rename"; });
+    QObject::connect(menu, &proFileOperateMenuToolWidget::sigProfileModifyNanme, [&log] { log << "rename"; });
     return menu;
 }
 
@@ -41,7 +40,7 @@ QColor rgbText(const QString &text)
     return QColor(parts.value(0).toInt(), parts.value(1).toInt(), parts.value(2).toInt());
 }
 
-} // namespace
+}  // namespace
 
 class TestOperationMenus : public QObject
 {
@@ -93,17 +92,18 @@ void TestOperationMenus::releaseOnRowEmits_data()
 
     for (const QString &kind : {QStringLiteral("macro"), QStringLiteral("profile")}) {
         const QByteArray k = kind.toLatin1();
-        QTest::newRow(k + ": export") << kind << "label_Export" << "label_Export"
-                                      << int(Qt::LeftButton) << QStringList{"close", "export"};
-        QTest::newRow(k + ": delete") << kind << "label_Delete" << "label_Delete"
-                                      << int(Qt::LeftButton) << QStringList{"close", "delete"};
-        QTest::newRow(k + ": modify name") << kind << "label_ModifyNanme" << "label_ModifyNanme"
-                                           << int(Qt::LeftButton) << QStringList{"close", "rename"};
-        QTest::newRow(k + ": right button") << kind << "label_Delete" << "label_Delete"
-                                            << int(Qt::RightButton) << QStringList{"close", "delete"};
-        QTest::newRow(k + ": released on another row") << kind << "label_Delete" << "label_Export"
-                                                       << int(Qt::LeftButton)
-                                                       << QStringList{"close", "delete"};
+        QTest::newRow(k + ": export") << kind << "label_Export"
+                                      << "label_Export" << int(Qt::LeftButton) << QStringList{"close", "export"};
+        QTest::newRow(k + ": delete") << kind << "label_Delete"
+                                      << "label_Delete" << int(Qt::LeftButton) << QStringList{"close", "delete"};
+        QTest::newRow(k + ": modify name")
+            << kind << "label_ModifyNanme"
+            << "label_ModifyNanme" << int(Qt::LeftButton) << QStringList{"close", "rename"};
+        QTest::newRow(k + ": right button") << kind << "label_Delete"
+                                            << "label_Delete" << int(Qt::RightButton) << QStringList{"close", "delete"};
+        QTest::newRow(k + ": released on another row")
+            << kind << "label_Delete"
+            << "label_Export" << int(Qt::LeftButton) << QStringList{"close", "delete"};
     }
 }
 
@@ -125,7 +125,7 @@ void TestOperationMenus::releaseOnRowEmits()
     QWindow *window = menu->windowHandle();
     const auto mouseButton = Qt::MouseButton(button);
     QTest::mousePress(window, mouseButton, {}, centreInWindow(menu->findChild<QLabel *>(pressOn)));
-    QVERIFY(log.isEmpty()); // a press alone does nothing
+    QVERIFY(log.isEmpty());  // a press alone does nothing
     QTest::mouseRelease(window, mouseButton, {}, centreInWindow(menu->findChild<QLabel *>(releaseOn)));
     QCOMPARE(log, expected);
 }
@@ -144,7 +144,10 @@ void TestOperationMenus::ownerHidesPopupBeforeTheAction()
     auto *popup = new ArrowWidget(0, &owner);
     bool hiddenAtAction = false;
     connect(menu, &macroMenuToolWidget::sigCloseMenuWidow, popup, &QWidget::hide);
-    connect(menu, &macroMenuToolWidget::sigMacroDelete, [&] { hiddenAtAction = popup->isHidden(); log << "delete"; });
+    connect(menu, &macroMenuToolWidget::sigMacroDelete, [&] {
+        hiddenAtAction = popup->isHidden();
+        log << "delete";
+    });
     popup->setSize(200, 150);
     popup->setArrowX(93);
     popup->setContentWidget(menu);
@@ -171,9 +174,8 @@ void TestOperationMenus::themedRows_data()
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     QTest::newRow("macro") << "macro" << theme.MacroListItemTextColor << theme.MacroLeftBgColor
                            << theme.MacroListItemHoverColor << theme.MacroListItemSelectedColor;
-    QTest::newRow("profile") << "profile" << theme.DeviceLeftAreaItemTextDefaultColor
-                             << theme.DeviceCenterBgColor << theme.DeviceLeftAreaItemHoverColor
-                             << theme.DeviceLeftAreaItemSelectedColor;
+    QTest::newRow("profile") << "profile" << theme.DeviceLeftAreaItemTextDefaultColor << theme.DeviceCenterBgColor
+                             << theme.DeviceLeftAreaItemHoverColor << theme.DeviceLeftAreaItemSelectedColor;
 }
 
 void TestOperationMenus::themedRows()

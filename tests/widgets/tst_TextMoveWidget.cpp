@@ -27,7 +27,7 @@ struct Marquee {
     QLabel *label = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 class TestTextMoveWidget : public QObject
 {
@@ -118,7 +118,7 @@ void TestTextMoveWidget::leftToRightWraps()
     const QString text = QStringLiteral("Updating");
     m.widget.setText(text);
     const int tw = m.textWidth(text);
-    QCOMPARE(m.label->x(), 0); // not moved before the first tick
+    QCOMPARE(m.label->x(), 0);  // not moved before the first tick
     QCOMPARE(m.tick(), -m.label->width() + 2);
 
     int x = m.label->x();

@@ -63,8 +63,7 @@ inline QStringList attributes(const TiXmlElement *element)
 inline QStringList childNames(const TiXmlElement *element)
 {
     QStringList list;
-    for (const TiXmlElement *c = element ? element->FirstChildElement() : nullptr; c;
-         c = c->NextSiblingElement())
+    for (const TiXmlElement *c = element ? element->FirstChildElement() : nullptr; c; c = c->NextSiblingElement())
         list << QString::fromUtf8(c->Value());
     return list;
 }
@@ -72,8 +71,8 @@ inline QStringList childNames(const TiXmlElement *element)
 // A profile file: declaration and a `Parameters` root holding the given children.
 inline QByteArray profileFile(const QByteArray &children)
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<Parameters profileIndex=\"1\">\n"
-           + children + "\n</Parameters>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<Parameters profileIndex=\"1\">\n" + children
+           + "\n</Parameters>\n";
 }
 
-} // namespace xmltest
+}  // namespace xmltest

@@ -1,7 +1,7 @@
 // The device lists and default custom-lighting files that travel with the program.
 
-#include "XmlTestSupport.h"
 #include "xmlInterface.h"
+#include "XmlTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,8 +62,8 @@ void tst_XmlDeviceLists::hidList_holdsEveryModel()
         QVERIFY(qstrlen(entry.addTime) > 0);
     }
     // Twelve keyboards and the mouse; the entry inside the comment is not read.
-    QCOMPARE(codes, (QStringList{"ZK87A", "ZK87B", "ZK87C", "ZK87R", "ZK87S", "ZK87W", "ZK104A",
-                                 "ZK104B", "ZK104C", "ZK104R", "ZK104S", "ZK104W", "ZM1"}));
+    QCOMPARE(codes, (QStringList{"ZK87A", "ZK87B", "ZK87C", "ZK87R", "ZK87S", "ZK87W", "ZK104A", "ZK104B", "ZK104C",
+                                 "ZK104R", "ZK104S", "ZK104W", "ZM1"}));
     QCOMPARE(list.last().hidType, "mouse");
     QCOMPARE(list.last().productName, "ZELKA Pulsar M1");
 }
@@ -74,19 +74,17 @@ void tst_XmlDeviceLists::hidListSupport_holdsTheSixIds()
     m_xml.readHidSupportList(resource("hidListSupport.xml"), &list);
     QStringList rows;
     for (const SupportHidInfo &e : list)
-        rows << QStringLiteral("%1 %2 %3:%4 %5 %6").arg(e.hidType, e.addTime, e.Vid, e.Pid)
-                    .arg(e.type).arg(e.nucName);
-    QCOMPARE(rows, (QStringList{"keyboard 2020/12/04 AM 0416:B23C 0 NUC121",
-                                "keyboard 2020/12/05 AM 0416:C345 0 M252",
-                                "mouse 2020/12/06 AM 0C45:A21C 1 ZM1",
-                                "keyboard 2021/10/21 PM 2E88:B30A 0 M252 HUADA",
-                                "keyboard 2021/12/17 AM 0C45:7043 0 M252 SN",
-                                "keyboard 2021/12/17 AM 0C45:B12B 0 M252 SN"}));
+        rows << QStringLiteral("%1 %2 %3:%4 %5 %6").arg(e.hidType, e.addTime, e.Vid, e.Pid).arg(e.type).arg(e.nucName);
+    QCOMPARE(rows,
+             (QStringList{"keyboard 2020/12/04 AM 0416:B23C 0 NUC121", "keyboard 2020/12/05 AM 0416:C345 0 M252",
+                          "mouse 2020/12/06 AM 0C45:A21C 1 ZM1", "keyboard 2021/10/21 PM 2E88:B30A 0 M252 HUADA",
+                          "keyboard 2021/12/17 AM 0C45:7043 0 M252 SN", "keyboard 2021/12/17 AM 0C45:B12B 0 M252 SN"}));
 }
 
 void tst_XmlDeviceLists::readers_ignoreUnknownAttributesAndAppend()
 {
-    const QByteArray path = writeFile(*m_dir, "list.xml",
+    const QByteArray path = writeFile(
+        *m_dir, "list.xml",
         "<hidList hidTotalNumber=\"9\" name=\"HidList\">"
         "<item hidType=\"keyboard\" extra=\"x\" SizeWidth=\"650px\" nucNum=\"7\" hidName=\"ZK87A\" keyNum=\"87\" />"
         "<!-- <item hidName=\"hidden\" /> -->"
@@ -119,7 +117,8 @@ void tst_XmlDeviceLists::defaultCustomLightings_data()
     const QStringList wasd{"W:26@2,2", "A:4@3,2", "S:22@3,3", "D:7@3,4"};
     auto arrows = [](int upCol, int leftCol) {
         return QStringList{QStringLiteral("Up:82@4,%1").arg(upCol), QStringLiteral("Left:80@5,%1").arg(leftCol),
-                           QStringLiteral("Down:81@5,%1").arg(leftCol + 1), QStringLiteral("Right:79@5,%1").arg(leftCol + 2)};
+                           QStringLiteral("Down:81@5,%1").arg(leftCol + 1),
+                           QStringLiteral("Right:79@5,%1").arg(leftCol + 2)};
     };
     QTest::newRow("default") << "customLightDefaultConfig.xml" << wasd + arrows(16, 15);
     QTest::newRow("61") << "customLightDefaultConfig_61.xml" << wasd;
@@ -162,9 +161,11 @@ void tst_XmlDeviceLists::defaultCustomLightings_commonLayout_data()
     QTest::addColumn<QString>("first0");
     QTest::addColumn<QString>("last0");
     for (const char *suffix : {"", "_61", "_68", "_82", "_83", "_84", "_98"})
-        QTest::addRow("custom 0%s", suffix) << QStringLiteral("customLightDefaultConfig%1.xml").arg(suffix)
-                                            << 34 << "Q:20@2,1" << "/:56@4,11";
-    QTest::newRow("custom 0_34") << "customLightDefaultConfig_34.xml" << 11 << "7:95@2,3" << ".:99@5,5";
+        QTest::addRow("custom 0%s", suffix)
+            << QStringLiteral("customLightDefaultConfig%1.xml").arg(suffix) << 34 << "Q:20@2,1"
+            << "/:56@4,11";
+    QTest::newRow("custom 0_34") << "customLightDefaultConfig_34.xml" << 11 << "7:95@2,3"
+                                 << ".:99@5,5";
 }
 
 void tst_XmlDeviceLists::defaultCustomLightings_commonLayout()
@@ -186,7 +187,7 @@ void tst_XmlDeviceLists::defaultCustomLightings_commonLayout()
         QVERIFY(item.indexX >= 0 && item.indexX < 6 && item.indexY >= 0 && item.indexY < 22);
         cells.insert(QStringLiteral("%1,%2").arg(item.indexX).arg(item.indexY));
     }
-    QCOMPARE(cells.size(), keys0);   // no two keys on one cell
+    QCOMPARE(cells.size(), keys0);  // no two keys on one cell
     auto key = [](const CustomLedItemInfo &i) {
         return QStringLiteral("%1:%2@%3,%4").arg(i.codeName, i.keyCode).arg(i.indexX).arg(i.indexY);
     };

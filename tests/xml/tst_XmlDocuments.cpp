@@ -2,8 +2,8 @@
 // keys, lookup by index, sorted lists, long texts, and files changed behind the store's back.
 
 #include "FileStamp.h"
-#include "XmlTestSupport.h"
 #include "xmlInterface.h"
+#include "XmlTestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -78,8 +78,8 @@ void tst_XmlDocuments::missingFile_readersKeepDefaults_writersMakeNoFile()
 {
     xmlInterface xml;
     const QByteArray path = pathIn(*m_dir, "missing.xml");
-    const QByteArray existing = writeFile(*m_dir, "existing.xml", profileFile(
-        "<config index=\"1\" name=\"p\"><macro /><bindMacro /></config>"));
+    const QByteArray existing = writeFile(
+        *m_dir, "existing.xml", profileFile("<config index=\"1\" name=\"p\"><macro /><bindMacro /></config>"));
 
     xml.setProfileIndex(path, 4);
     xml.addProfileConfig(path, "1", "p", "", "", 0);
@@ -132,8 +132,8 @@ void tst_XmlDocuments::brokenFile_readsAsMissingAndIsNeverWritten()
 {
     QFETCH(QByteArray, content);
     const QByteArray path = writeFile(*m_dir, "profile.xml", content);
-    const QByteArray good = writeFile(*m_dir, "good.xml", profileFile(
-        "<config index=\"1\" name=\"Other\"><bindMacro /></config>"));
+    const QByteArray good =
+        writeFile(*m_dir, "good.xml", profileFile("<config index=\"1\" name=\"Other\"><bindMacro /></config>"));
     xmlInterface xml;
 
     CustomKeyInfo key;
@@ -172,8 +172,7 @@ void tst_XmlDocuments::unwritablePath_leavesNothingBehind()
     QFETCH(QString, relative);
     writeFile(*m_dir, "plain.txt", "text");
     QVERIFY(QDir(m_dir->path()).mkdir("folder"));
-    const QByteArray source = writeFile(*m_dir, "source.xml", profileFile(
-        "<config index=\"1\" name=\"p\" />"));
+    const QByteArray source = writeFile(*m_dir, "source.xml", profileFile("<config index=\"1\" name=\"p\" />"));
     const QByteArray path = pathIn(*m_dir, relative);
 
     xmlInterface xml;
@@ -207,14 +206,18 @@ void tst_XmlDocuments::keysCompareExactly_data()
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QByteArray>("expectedName");  // empty: nothing found
 
-    QTest::newRow("leading zero") << QByteArray("<config index=\"01\" name=\"zero\" />") << QByteArray("1") << QByteArray();
-    QTest::newRow("leading blank") << QByteArray("<config index=\" 1\" name=\"blank\" />") << QByteArray("1") << QByteArray();
-    QTest::newRow("trailing blank") << QByteArray("<config index=\"1 \" name=\"blank\" />") << QByteArray("1") << QByteArray();
+    QTest::newRow("leading zero") << QByteArray("<config index=\"01\" name=\"zero\" />") << QByteArray("1")
+                                  << QByteArray();
+    QTest::newRow("leading blank") << QByteArray("<config index=\" 1\" name=\"blank\" />") << QByteArray("1")
+                                   << QByteArray();
+    QTest::newRow("trailing blank") << QByteArray("<config index=\"1 \" name=\"blank\" />") << QByteArray("1")
+                                    << QByteArray();
     QTest::newRow("case") << QByteArray("<config index=\"a\" name=\"lower\" />") << QByteArray("A") << QByteArray();
     QTest::newRow("exact after near misses")
-        << QByteArray("<config index=\"01\" name=\"zero\" /><config index=\"1\" name=\"one\" />")
-        << QByteArray("1") << QByteArray("one");
-    QTest::newRow("first of two equal") << QByteArray("<config index=\"1\" name=\"first\" /><config index=\"1\" name=\"second\" />")
+        << QByteArray("<config index=\"01\" name=\"zero\" /><config index=\"1\" name=\"one\" />") << QByteArray("1")
+        << QByteArray("one");
+    QTest::newRow("first of two equal") << QByteArray(
+        "<config index=\"1\" name=\"first\" /><config index=\"1\" name=\"second\" />")
                                         << QByteArray("1") << QByteArray("first");
 }
 
@@ -240,10 +243,11 @@ void tst_XmlDocuments::keysCompareExactly()
 void tst_XmlDocuments::lookupIsByIndex_notByAnyValue()
 {
     // A user-chosen name equal to another entry's index must not shadow that entry.
-    const QByteArray profiles = writeFile(*m_dir, "profiles.xml", profileFile(
-        "<config index=\"1\" name=\"2\" proFileAppName=\"3\" proFileAppIco=\"\" />"
-        "<config index=\"2\" name=\"Second\" proFileAppName=\"\" proFileAppIco=\"\" />"
-        "<config index=\"3\" name=\"Third\" proFileAppName=\"\" proFileAppIco=\"\" />"));
+    const QByteArray profiles =
+        writeFile(*m_dir, "profiles.xml",
+                  profileFile("<config index=\"1\" name=\"2\" proFileAppName=\"3\" proFileAppIco=\"\" />"
+                              "<config index=\"2\" name=\"Second\" proFileAppName=\"\" proFileAppIco=\"\" />"
+                              "<config index=\"3\" name=\"Third\" proFileAppName=\"\" proFileAppIco=\"\" />"));
     xmlInterface xml;
 
     ProfileConfigInfo info;
@@ -259,9 +263,9 @@ void tst_XmlDocuments::lookupIsByIndex_notByAnyValue()
     QCOMPARE(list[1].index, "2");
     QCOMPARE(list[1].name, "Renamed");
 
-    const QByteArray macros = writeFile(*m_dir, "macros.xml", profileFile(
-        "<macro index=\"5\" name=\"3\"><item mark=\"a\" /></macro>"
-        "<macro index=\"3\" name=\"Three\"><item mark=\"b\" /></macro>"));
+    const QByteArray macros = writeFile(*m_dir, "macros.xml",
+                                        profileFile("<macro index=\"5\" name=\"3\"><item mark=\"a\" /></macro>"
+                                                    "<macro index=\"3\" name=\"Three\"><item mark=\"b\" /></macro>"));
     NodeIndexName node;
     xml.getNodeIndexName(macros, "3", &node);
     QCOMPARE(node.index, 3);
@@ -280,15 +284,20 @@ void tst_XmlDocuments::sortedLists_data()
     QTest::addColumn<QByteArray>("children");
     QTest::addColumn<QStringList>("expected");  // "index:name"
 
-    QTest::newRow("numeric order") << QByteArray("<config index=\"10\" name=\"ten\" /><config index=\"9\" name=\"nine\" /><config index=\"1\" name=\"one\" />")
+    QTest::newRow("numeric order") << QByteArray(
+        "<config index=\"10\" name=\"ten\" /><config index=\"9\" name=\"nine\" /><config index=\"1\" name=\"one\" />")
                                    << QStringList{"1:one", "9:nine", "10:ten"};
-    QTest::newRow("first of a duplicate wins") << QByteArray("<config index=\"3\" name=\"first\" /><config index=\"3\" name=\"second\" /><config index=\"2\" name=\"two\" />")
+    QTest::newRow("first of a duplicate wins") << QByteArray("<config index=\"3\" name=\"first\" /><config index=\"3\" "
+                                                             "name=\"second\" /><config index=\"2\" name=\"two\" />")
                                                << QStringList{"2:two", "3:first"};
-    QTest::newRow("missing index reads as 0") << QByteArray("<config index=\"1\" name=\"one\" /><config name=\"none\" /><config index=\"0\" name=\"zero\" />")
-                                              << QStringList{":none", "0:zero", "1:one"};
-    QTest::newRow("equal numbers by text") << QByteArray("<config index=\"2\" name=\"b\" /><config index=\"02\" name=\"a\" /><config index=\"x\" name=\"x\" />")
+    QTest::newRow("missing index reads as 0")
+        << QByteArray("<config index=\"1\" name=\"one\" /><config name=\"none\" /><config index=\"0\" name=\"zero\" />")
+        << QStringList{":none", "0:zero", "1:one"};
+    QTest::newRow("equal numbers by text") << QByteArray(
+        "<config index=\"2\" name=\"b\" /><config index=\"02\" name=\"a\" /><config index=\"x\" name=\"x\" />")
                                            << QStringList{"x:x", "02:a", "2:b"};
-    QTest::newRow("any element, comments skipped") << QByteArray("<!-- <config index=\"0\" name=\"c\" /> --><macro index=\"4\" /><config index=\"-1\" name=\"neg\" />")
+    QTest::newRow("any element, comments skipped") << QByteArray(
+        "<!-- <config index=\"0\" name=\"c\" /> --><macro index=\"4\" /><config index=\"-1\" name=\"neg\" />")
                                                    << QStringList{"-1:neg", "4:"};
     QTest::newRow("empty root") << QByteArray() << QStringList{};
 }
@@ -330,9 +339,10 @@ void tst_XmlDocuments::getNodeIndexName()
     QFETCH(QByteArray, key);
     QFETCH(int, index);
     QFETCH(QByteArray, name);
-    const QByteArray path = writeFile(*m_dir, "macros.xml", profileFile(
-        "<macro index=\"1\" name=\"One\" /><macro index=\"3\" name=\"Three\" />"
-        "<macro name=\"Seven\" index=\"7\" /><macro index=\"08x\" name=\"Eight\" />"));
+    const QByteArray path =
+        writeFile(*m_dir, "macros.xml",
+                  profileFile("<macro index=\"1\" name=\"One\" /><macro index=\"3\" name=\"Three\" />"
+                              "<macro name=\"Seven\" index=\"7\" /><macro index=\"08x\" name=\"Eight\" />"));
     xmlInterface xml;
     NodeIndexName node;
     node.index = -5;
@@ -346,8 +356,8 @@ void tst_XmlDocuments::longTexts_areCutAtCharacterBoundary_data()
 {
     QTest::addColumn<QString>("unit");
     QTest::addColumn<int>("count");
-    QTest::addColumn<int>("listBytes");   // IndexNameInfo::name holds 63
-    QTest::addColumn<int>("nodeBytes");   // NodeIndexName::name holds 47
+    QTest::addColumn<int>("listBytes");  // IndexNameInfo::name holds 63
+    QTest::addColumn<int>("nodeBytes");  // NodeIndexName::name holds 47
 
     QTest::newRow("ASCII") << "a" << 100 << 63 << 47;
     QTest::newRow("two-byte") << QString::fromUtf8("\xc3\xa9") << 50 << 62 << 46;
@@ -435,8 +445,7 @@ void tst_XmlDocuments::concurrentReaders_seeWholeFiles()
             CustomKeyInfo key;
             qstrcpy(key.keyCode, "-1");
             store->getKeyMapItems(path, "1", "4", &key);
-            if ((index != 22 && index != 1234567) || qstrcmp(key.keyCode, "4") != 0
-                || qstrlen(key.Value) != 2000)
+            if ((index != 22 && index != 1234567) || qstrcmp(key.keyCode, "4") != 0 || qstrlen(key.Value) != 2000)
                 ++bad;
             ++reads;
         }
@@ -461,10 +470,10 @@ void tst_XmlDocuments::writersThatFindNothing_leaveTheFileAsItIs()
 {
     // Each writer misses what it would change: the file must not even be rewritten (a rewrite
     // replaces the file, so its identity would change).
-    const QByteArray content = profileFile(
-        "<config index=\"1\" name=\"P\"><light0 usingIndex=\"2\" /><customColor />"
-        "<customLight><customLed index=\"3\" name=\"c\" /></customLight><dpi /><function />"
-        "<bindMacro /></config>");
+    const QByteArray content =
+        profileFile("<config index=\"1\" name=\"P\"><light0 usingIndex=\"2\" /><customColor />"
+                    "<customLight><customLed index=\"3\" name=\"c\" /></customLight><dpi /><function />"
+                    "<bindMacro /></config>");
     MacroEventInfo step;
     qstrcpy(step.mark, "m");
     const struct {
@@ -473,21 +482,29 @@ void tst_XmlDocuments::writersThatFindNothing_leaveTheFileAsItIs()
     } cases[] = {
         {"deleteNodeByValue", [](xmlInterface &x, const char *p) { x.deleteNodeByValue(p, "9"); }},
         {"renameNode", [](xmlInterface &x, const char *p) { x.renameNode(p, "9", "n"); }},
-        {"addKeyMapItem", [](xmlInterface &x, const char *p) { x.addKeyMapItem(p, "1", "4", "A", "0", "1", "0", "v"); }},
+        {"addKeyMapItem",
+         [](xmlInterface &x, const char *p) { x.addKeyMapItem(p, "1", "4", "A", "0", "1", "0", "v"); }},
         {"deleteKeyMapItem", [](xmlInterface &x, const char *p) { x.deleteKeyMapItem(p, "1", "4"); }},
         {"deleteBindMacro", [](xmlInterface &x, const char *p) { x.deleteBindMacro(p, "1", "9"); }},
-        {"addLightItem", [](xmlInterface &x, const char *p) { colorInfoData d; d.ledKeyboardOrSide = 1; x.addLightItem(p, "1", d); }},
+        {"addLightItem",
+         [](xmlInterface &x, const char *p) {
+             colorInfoData d;
+             d.ledKeyboardOrSide = 1;
+             x.addLightItem(p, "1", d);
+         }},
         {"modifyLightItem", [](xmlInterface &x, const char *p) { x.modifyLightItem(p, "1", 0, 7, colorInfoData()); }},
         {"setLightUsingIndex", [](xmlInterface &x, const char *p) { x.setLightUsingIndex(p, "1", 2, 1); }},
         {"deleteCustomColor", [](xmlInterface &x, const char *p) { x.deleteCustomColor(p, "1", "9"); }},
-        {"addCustomLedItems", [](xmlInterface &x, const char *p) { x.addCustomLedItems(p, "1", "9", CustomLedItemInfo()); }},
+        {"addCustomLedItems",
+         [](xmlInterface &x, const char *p) { x.addCustomLedItems(p, "1", "9", CustomLedItemInfo()); }},
         {"renameCustomLed", [](xmlInterface &x, const char *p) { x.renameCustomLed(p, "1", "9", "n"); }},
         {"setCustomLedUsing", [](xmlInterface &x, const char *p) { x.setCustomLedUsing(p, "1", "9", "Using", 0); }},
         {"deleteCustomLed", [](xmlInterface &x, const char *p) { x.deleteCustomLed(p, "1", "3"); }},
         {"modifyDpiItem", [](xmlInterface &x, const char *p) { x.modifyDpiItem(p, "1", 9, DpiItemInfo()); }},
         {"setFeature", [](xmlInterface &x, const char *p) { x.setFeature(p, "1", 2, 1); }},
         {"addMacroItems", [](xmlInterface &x, const char *p) { x.addMacroItems(p, {}, "1"); }},
-        {"deleteMacroItemsContaining", [](xmlInterface &x, const char *p) { x.deleteMacroItemsContaining(p, "1", "zz"); }},
+        {"deleteMacroItemsContaining",
+         [](xmlInterface &x, const char *p) { x.deleteMacroItemsContaining(p, "1", "zz"); }},
         {"modifyMacroItem", [&](xmlInterface &x, const char *p) { x.modifyMacroItem(p, "1", "zz", 0, step); }},
         {"moveMacroItem", [](xmlInterface &x, const char *p) { x.moveMacroItem(p, "1", "zz", 1, 0); }},
     };
@@ -512,10 +529,9 @@ void tst_XmlDocuments::recordFieldsWithoutTerminator_areWrittenToTheirWidth()
     std::memset(step.keyCode, 'k', sizeof step.keyCode);
     std::memset(step.codeName, 'c', sizeof step.codeName);
     std::memset(step.operateExplain, 'o', sizeof step.operateExplain);
-    const QStringList stepAttributes{
-        "mark=" + QString(64, 'm'), "delay=" + QString(16, 'd'), "type=" + QString(16, 't'),
-        "keyCode=" + QString(16, 'k'), "codeName=" + QString(64, 'c'),
-        "operateExplain=" + QString(64, 'o')};
+    const QStringList stepAttributes{"mark=" + QString(64, 'm'),     "delay=" + QString(16, 'd'),
+                                     "type=" + QString(16, 't'),     "keyCode=" + QString(16, 'k'),
+                                     "codeName=" + QString(64, 'c'), "operateExplain=" + QString(64, 'o')};
     CustomLedItemInfo key;
     std::memset(key.keyCode, 'k', sizeof key.keyCode);
     std::memset(key.codeName, 'c', sizeof key.codeName);
@@ -537,8 +553,7 @@ void tst_XmlDocuments::recordFieldsWithoutTerminator_areWrittenToTheirWidth()
     QCOMPARE(attributes(root->FirstChildElement("macro")->FirstChildElement()), stepAttributes);
     QCOMPARE(attributes(config->FirstChildElement("bindMacro")->FirstChildElement()->FirstChildElement()),
              stepAttributes);
-    QCOMPARE(attributes(config->FirstChildElement("customLight")->FirstChildElement()->FirstChildElement())
-                 .mid(0, 2),
+    QCOMPARE(attributes(config->FirstChildElement("customLight")->FirstChildElement()->FirstChildElement()).mid(0, 2),
              (QStringList{"keyCode=" + QString(16, 'k'), "codeName=" + QString(64, 'c')}));
 
     // An edit of the step in place reads its fields the same way.

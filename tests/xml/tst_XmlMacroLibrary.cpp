@@ -1,7 +1,7 @@
 // The macro library: macros and their steps, editing, moving and deleting steps by mark.
 
-#include "XmlTestSupport.h"
 #include "xmlInterface.h"
+#include "XmlTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,8 +10,7 @@ using namespace xmltest;
 
 namespace {
 
-MacroEventInfo step(const QByteArray &mark, const QByteArray &delay, const QByteArray &code,
-                    const QByteArray &upDown)
+MacroEventInfo step(const QByteArray &mark, const QByteArray &delay, const QByteArray &code, const QByteArray &upDown)
 {
     MacroEventInfo s;
     qstrcpy(s.mark, mark.constData());
@@ -32,7 +31,7 @@ QStringList order(const QList<MacroEventInfo> &steps)
     return list;
 }
 
-} // namespace
+}  // namespace
 
 class tst_XmlMacroLibrary : public QObject
 {
@@ -118,7 +117,7 @@ void tst_XmlMacroLibrary::modifyMacroItem_data()
 {
     QTest::addColumn<QByteArray>("mark");
     QTest::addColumn<int>("skipFirst");
-    QTest::addColumn<int>("changed");   // position of the changed step, -1 none
+    QTest::addColumn<int>("changed");  // position of the changed step, -1 none
 
     QTest::newRow("first of the pair") << QByteArray("aaaa") << 0 << 0;
     QTest::newRow("second of the pair") << QByteArray("aaaa") << 1 << 1;
@@ -166,18 +165,16 @@ void tst_XmlMacroLibrary::moveMacroItem_data()
     QTest::addColumn<int>("second");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("down, first of three places") << QByteArray("a") << 0 << 0
-        << QStringList{"b/down", "a/down", "a/up", "b/up"};
-    QTest::newRow("up, second bearing the mark") << QByteArray("a") << 1 << 1
-        << QStringList{"a/down", "a/up", "b/down", "b/up"};
-    QTest::newRow("up, first step passes to the next bearing the mark") << QByteArray("a") << 1 << 0
-        << QStringList{"a/down", "a/up", "b/down", "b/up"};
-    QTest::newRow("down, last step passes over") << QByteArray("b") << 0 << 1
-        << QStringList{"a/down", "b/down", "a/up", "b/up"};
-    QTest::newRow("down, second") << QByteArray("a") << 0 << 1
-        << QStringList{"a/down", "b/down", "b/up", "a/up"};
-    QTest::newRow("unknown mark") << QByteArray("c") << 1 << 0
-        << QStringList{"a/down", "b/down", "a/up", "b/up"};
+    QTest::newRow("down, first of three places")
+        << QByteArray("a") << 0 << 0 << QStringList{"b/down", "a/down", "a/up", "b/up"};
+    QTest::newRow("up, second bearing the mark")
+        << QByteArray("a") << 1 << 1 << QStringList{"a/down", "a/up", "b/down", "b/up"};
+    QTest::newRow("up, first step passes to the next bearing the mark")
+        << QByteArray("a") << 1 << 0 << QStringList{"a/down", "a/up", "b/down", "b/up"};
+    QTest::newRow("down, last step passes over")
+        << QByteArray("b") << 0 << 1 << QStringList{"a/down", "b/down", "a/up", "b/up"};
+    QTest::newRow("down, second") << QByteArray("a") << 0 << 1 << QStringList{"a/down", "b/down", "b/up", "a/up"};
+    QTest::newRow("unknown mark") << QByteArray("c") << 1 << 0 << QStringList{"a/down", "b/down", "a/up", "b/up"};
 }
 
 void tst_XmlMacroLibrary::moveMacroItem()
@@ -202,7 +199,8 @@ void tst_XmlMacroLibrary::deleteMacroItemsContaining_data()
     QTest::addColumn<QStringList>("remaining");
     QTest::newRow("a mark removes its pair") << QByteArray("5e6f") << QStringList{"ffff0000aaaa1111/down"};
     QTest::newRow("any value holding it") << QByteArray("5") << QStringList{};  // marks, a delay, a code
-    QTest::newRow("found nowhere") << QByteArray("zz") << QStringList{"1234abcd5e6f7890/down", "ffff0000aaaa1111/down", "1234abcd5e6f7890/up"};
+    QTest::newRow("found nowhere") << QByteArray(
+        "zz") << QStringList{"1234abcd5e6f7890/down", "ffff0000aaaa1111/down", "1234abcd5e6f7890/up"};
     QTest::newRow("empty pattern removes every step") << QByteArray() << QStringList{};
 }
 
@@ -210,9 +208,9 @@ void tst_XmlMacroLibrary::deleteMacroItemsContaining()
 {
     QFETCH(QByteArray, pattern);
     QFETCH(QStringList, remaining);
-    const QByteArray path = library({step("1234abcd5e6f7890", "5", "4", "down"),
-                                     step("ffff0000aaaa1111", "6", "5", "down"),
-                                     step("1234abcd5e6f7890", "7", "4", "up")});
+    const QByteArray path =
+        library({step("1234abcd5e6f7890", "5", "4", "down"), step("ffff0000aaaa1111", "6", "5", "down"),
+                 step("1234abcd5e6f7890", "7", "4", "up")});
     m_xml.deleteMacroItemsContaining(path, "2", pattern);
     QCOMPARE(order(stepsOf(path, "2")), remaining);
     QCOMPARE(stepsOf(path, "1").size(), 1);
@@ -220,9 +218,10 @@ void tst_XmlMacroLibrary::deleteMacroItemsContaining()
 
 void tst_XmlMacroLibrary::duplicateIndexes_actOnTheFirst()
 {
-    const QByteArray path = writeFile(*m_dir, "dup.xml", profileFile(
-        "<macro index=\"4\" name=\"first\"><item mark=\"m\" delay=\"1\" /></macro>"
-        "<macro index=\"4\" name=\"second\"><item mark=\"m\" delay=\"2\" /></macro>"));
+    const QByteArray path =
+        writeFile(*m_dir, "dup.xml",
+                  profileFile("<macro index=\"4\" name=\"first\"><item mark=\"m\" delay=\"1\" /></macro>"
+                              "<macro index=\"4\" name=\"second\"><item mark=\"m\" delay=\"2\" /></macro>"));
     QList<IndexNameInfo> list;
     m_xml.getMacroList(path, &list);
     QCOMPARE(list.size(), 1);

@@ -1,8 +1,8 @@
 // The profile file: profiles, key assignments, bound macros, copies between files, lighting,
 // colour swatches, custom lightings, DPI levels and function switches.
 
-#include "XmlTestSupport.h"
 #include "xmlInterface.h"
+#include "XmlTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,9 +26,9 @@ MacroEventInfo step(const char *mark, const char *delay, const char *code, const
 colorInfoData light(int zone, int type, int base)
 {
     colorInfoData c;
-    int32_t *fields[] = {&c.ledKeyboardOrSide, &c.ledType, &c.ledBrightness, &c.ledSpeed,
-                         &c.ledModeR, &c.ledModeG, &c.ledModeB, &c.ledBgR, &c.ledBgG, &c.ledBgB,
-                         &c.ledDirection, &c.ledModeType, &c.ledOpenOrClose, &c.ledUpdate};
+    int32_t *fields[] = {&c.ledKeyboardOrSide, &c.ledType,     &c.ledBrightness,  &c.ledSpeed, &c.ledModeR,
+                         &c.ledModeG,          &c.ledModeB,    &c.ledBgR,         &c.ledBgG,   &c.ledBgB,
+                         &c.ledDirection,      &c.ledModeType, &c.ledOpenOrClose, &c.ledUpdate};
     for (int i = 0; i < 14; ++i)
         *fields[i] = base + i;
     c.ledKeyboardOrSide = zone;
@@ -41,7 +41,7 @@ bool sameLight(const colorInfoData &a, const colorInfoData &b)
     return memcmp(&a, &b, sizeof a) == 0;
 }
 
-} // namespace
+}  // namespace
 
 class tst_XmlProfileFile : public QObject
 {
@@ -110,11 +110,9 @@ void tst_XmlProfileFile::addProfileConfig_layout()
     const TiXmlElement *root = doc->RootElement();
     QCOMPARE(childNames(root), (QStringList{"config", "config"}));
     const TiXmlElement *config = root->FirstChildElement()->NextSiblingElement();
-    QCOMPARE(attributes(config), (QStringList{"index=2", "name=Profile2", "proFileAppName=app",
-                                              "proFileAppIco=icon"}));
-    QCOMPARE(childNames(config),
-             (QStringList{"light0", "light1", "light2", "customColor", "customLight", "ribbon",
-                          "onboardBinding", "macro", "dpi", "function", "bindMacro"}));
+    QCOMPARE(attributes(config), (QStringList{"index=2", "name=Profile2", "proFileAppName=app", "proFileAppIco=icon"}));
+    QCOMPARE(childNames(config), (QStringList{"light0", "light1", "light2", "customColor", "customLight", "ribbon",
+                                              "onboardBinding", "macro", "dpi", "function", "bindMacro"}));
     QCOMPARE(attributes(config->FirstChildElement("light0")),
              (QStringList{"usingIndex=2", "ledOpenOrClose=0", "SynchronizeStatus=0"}));
     QCOMPARE(attributes(config->FirstChildElement("light1")), zone12);
@@ -123,8 +121,7 @@ void tst_XmlProfileFile::addProfileConfig_layout()
     QCOMPARE(childNames(function), QStringList{"Setting"});
     QCOMPARE(attributes(function->FirstChildElement()),
              (QStringList{"feature1=0", "feature2=0", "feature3=0", "feature4=1"}));
-    for (const char *empty : {"customColor", "customLight", "ribbon", "onboardBinding", "macro",
-                              "dpi", "bindMacro"}) {
+    for (const char *empty : {"customColor", "customLight", "ribbon", "onboardBinding", "macro", "dpi", "bindMacro"}) {
         QVERIFY2(attributes(config->FirstChildElement(empty)).isEmpty(), empty);
         QVERIFY2(childNames(config->FirstChildElement(empty)).isEmpty(), empty);
     }
@@ -157,22 +154,21 @@ void tst_XmlProfileFile::records_keepTheirAttributeOrder()
     const TiXmlElement *zone = config->FirstChildElement("light1");
     QCOMPARE(attributes(zone), (QStringList{"usingIndex=5", "linkStatus=1"}));
     QCOMPARE(attributes(zone->FirstChildElement()),
-             (QStringList{"ledKeyboardOrSide=1", "ledType=5", "ledBrightness=102", "ledSpeed=103",
-                          "ledModeR=104", "ledModeG=105", "ledModeB=106", "ledBgR=107", "ledBgG=108",
-                          "ledBgB=109", "ledDirection=110", "ledModeType=111", "ledOpenOrClose=112",
-                          "ledUpdate=113"}));
+             (QStringList{"ledKeyboardOrSide=1", "ledType=5", "ledBrightness=102", "ledSpeed=103", "ledModeR=104",
+                          "ledModeG=105", "ledModeB=106", "ledBgR=107", "ledBgG=108", "ledBgB=109", "ledDirection=110",
+                          "ledModeType=111", "ledOpenOrClose=112", "ledUpdate=113"}));
     QCOMPARE(attributes(config->FirstChildElement("customColor")->FirstChildElement()),
              (QStringList{"index=3", "actionStatus=1", "colorR=10", "colorG=20", "colorB=30", "transparentNum=255"}));
     const TiXmlElement *led = config->FirstChildElement("customLight")->FirstChildElement();
     QCOMPARE(attributes(led), (QStringList{"index=0", "name=Custom 0", "isUsing=Using", "usingFlagIndex=0"}));
     QCOMPARE(attributes(led->FirstChildElement()),
-             (QStringList{"keyCode=20", "codeName=Q", "indexX=2", "indexY=1", "colorR=0", "colorG=0",
-                          "colorB=255", "transparentNum=128"}));
+             (QStringList{"keyCode=20", "codeName=Q", "indexX=2", "indexY=1", "colorR=0", "colorG=0", "colorB=255",
+                          "transparentNum=128"}));
     const TiXmlElement *dpiSection = config->FirstChildElement("dpi");
     QCOMPARE(attributes(dpiSection), QStringList{"usingIndex=2"});
     QCOMPARE(attributes(dpiSection->FirstChildElement()),
-             (QStringList{"index=2", "selectStatus=1", "isXY=0", "dpiX=800", "dpiY=900",
-                          "dpiColorR=255", "dpiColorG=0", "dpiColorB=0"}));
+             (QStringList{"index=2", "selectStatus=1", "isXY=0", "dpiX=800", "dpiY=900", "dpiColorR=255", "dpiColorG=0",
+                          "dpiColorB=0"}));
 }
 
 void tst_XmlProfileFile::freshProfile_readsDefaults()
@@ -196,7 +192,8 @@ void tst_XmlProfileFile::freshProfile_readsDefaults()
     m_xml.setProfileIndex(path, 6);
     QCOMPARE(m_xml.getProfileIndex(path), 6);
 
-    const QByteArray bare = writeFile(*m_dir, "bare.xml", "<Parameters><config index=\"1\"><light0 /></config></Parameters>");
+    const QByteArray bare =
+        writeFile(*m_dir, "bare.xml", "<Parameters><config index=\"1\"><light0 /></config></Parameters>");
     QCOMPARE(m_xml.getProfileIndex(bare), 1);
     QCOMPARE(m_xml.getLightUsingIndex(bare, "1", 0), 1);  // absent reads 1, not the 2 it is made with
     QCOMPARE(m_xml.getLightUsingIndex(bare, "1", 1), 1);
@@ -301,14 +298,15 @@ void tst_XmlProfileFile::getKeyMapValue_countsKeysBoundToAMacro()
     QFETCH(QByteArray, profileKey);
     QFETCH(QByteArray, macroIndex);
     QFETCH(int, count);
-    const QByteArray path = writeFile(*m_dir, "p.xml", profileFile(
-        "<config index=\"1\"><macro>"
-        "<item keyCode=\"4\" keyChar=\"A\" operateType=\"1\" repeatNum=\"1\" mode=\"1\" Value=\"3\" />"
-        "<item keyCode=\"5\" keyChar=\"B\" operateType=\"1\" repeatNum=\"1\" mode=\"1\" Value=\"3\" />"
-        "<item keyCode=\"6\" keyChar=\"C\" operateType=\"1\" repeatNum=\"1\" mode=\"1\" Value=\"4\" />"
-        "<item keyCode=\"7\" keyChar=\"D\" operateType=\"0\" repeatNum=\"1\" mode=\"1\" Value=\"3\" />"
-        "<item keyCode=\"8\" keyChar=\"E\" Value=\"3\" operateType=\"1\" />"
-        "</macro></config><config index=\"2\" />"));
+    const QByteArray path = writeFile(
+        *m_dir, "p.xml",
+        profileFile("<config index=\"1\"><macro>"
+                    "<item keyCode=\"4\" keyChar=\"A\" operateType=\"1\" repeatNum=\"1\" mode=\"1\" Value=\"3\" />"
+                    "<item keyCode=\"5\" keyChar=\"B\" operateType=\"1\" repeatNum=\"1\" mode=\"1\" Value=\"3\" />"
+                    "<item keyCode=\"6\" keyChar=\"C\" operateType=\"1\" repeatNum=\"1\" mode=\"1\" Value=\"4\" />"
+                    "<item keyCode=\"7\" keyChar=\"D\" operateType=\"0\" repeatNum=\"1\" mode=\"1\" Value=\"3\" />"
+                    "<item keyCode=\"8\" keyChar=\"E\" Value=\"3\" operateType=\"1\" />"
+                    "</macro></config><config index=\"2\" />"));
     QCOMPARE(m_xml.getKeyMapValue(path, profileKey, macroIndex), count);
 }
 
@@ -316,13 +314,13 @@ void tst_XmlProfileFile::boundMacros()
 {
     const QByteArray path = freshProfiles(0, {"1"});
     const QList<MacroEventInfo> steps{step("aa", "0", "4", "down"), step("aa", "25", "4", "up")};
-    m_xml.addBindMacro(path, "1", steps, "5", "2");   // a macro named "2"
+    m_xml.addBindMacro(path, "1", steps, "5", "2");  // a macro named "2"
     m_xml.addBindMacro(path, "1", {}, "2", "Empty");
     m_xml.addBindMacro(path, "1", steps, "3", "Three");
 
     QList<MacroEventInfo> read;
     m_xml.getBindMacroItems(path, "1", "2", &read);
-    QVERIFY(read.isEmpty());   // the empty macro with index 2, not the one named "2"
+    QVERIFY(read.isEmpty());  // the empty macro with index 2, not the one named "2"
     m_xml.getBindMacroItems(path, "1", "5", &read);
     QCOMPARE(read.size(), 2);
     QCOMPARE(read[1].delay, "25");
@@ -344,7 +342,9 @@ void tst_XmlProfileFile::copies_data()
 {
     QTest::addColumn<QByteArray>("target");
     QTest::addColumn<QByteArray>("expectedIndex");
-    QTest::newRow("after the highest") << QByteArray("<config index=\"1\" /><config index=\"10\" /><config index=\"2\" />") << QByteArray("11");
+    QTest::newRow("after the highest") << QByteArray(
+        "<config index=\"1\" /><config index=\"10\" /><config index=\"2\" />")
+                                       << QByteArray("11");
     QTest::newRow("empty target") << QByteArray() << QByteArray("0");
     QTest::newRow("only negative") << QByteArray("<config index=\"-4\" />") << QByteArray("0");
 }
@@ -403,8 +403,7 @@ void tst_XmlProfileFile::exportProfile_nextIndex_data()
     QTest::newRow("one") << QByteArray("1") << QByteArray("2");
     QTest::newRow("negative") << QByteArray("-1") << QByteArray("0");
     QTest::newRow("beyond 32 bits") << QByteArray("4294967296") << QByteArray("4294967297");
-    QTest::newRow("beyond 64 bits") << QByteArray("99999999999999999999")
-                                    << QByteArray("9223372036854775807");
+    QTest::newRow("beyond 64 bits") << QByteArray("99999999999999999999") << QByteArray("9223372036854775807");
 }
 
 void tst_XmlProfileFile::exportProfile_nextIndex()
@@ -427,7 +426,7 @@ void tst_XmlProfileFile::lightItems()
     m_xml.addLightItem(path, "1", light(0, 4, 10));
     m_xml.addLightItem(path, "1", light(0, 6, 20));
     const QByteArray before = readFile(path);
-    m_xml.addLightItem(path, "1", light(3, 4, 30));   // no zone 3
+    m_xml.addLightItem(path, "1", light(3, 4, 30));  // no zone 3
     QCOMPARE(readFile(path), before);
 
     colorInfoData read = light(9, 9, 900);
@@ -495,10 +494,11 @@ void tst_XmlProfileFile::customLightings()
     QCOMPARE(leds[0].usingFlagIndex, -1);
 
     // A flag that is not a number reads as 0 and counts as in use; the index comes first.
-    const QByteArray odd = writeFile(*m_dir, "odd.xml", profileFile(
-        "<config index=\"1\"><customLight>"
-        "<customLed index=\"3\" usingFlagIndex=\"-1\" /><customLed index=\"4\" usingFlagIndex=\"x\" />"
-        "</customLight></config>"));
+    const QByteArray odd = writeFile(
+        *m_dir, "odd.xml",
+        profileFile("<config index=\"1\"><customLight>"
+                    "<customLed index=\"3\" usingFlagIndex=\"-1\" /><customLed index=\"4\" usingFlagIndex=\"x\" />"
+                    "</customLight></config>"));
     QCOMPARE(m_xml.findCustomLedByFlag(odd, "1"), 4);
 }
 
@@ -558,8 +558,9 @@ void tst_XmlProfileFile::functionSwitches()
              QStringList{"Setting"});
 
     // Fields whose attribute is missing keep the caller's values.
-    const QByteArray partial = writeFile(*m_dir, "partial.xml", profileFile(
-        "<config index=\"1\"><function><Setting feature2=\"1\" /></function></config>"));
+    const QByteArray partial =
+        writeFile(*m_dir, "partial.xml",
+                  profileFile("<config index=\"1\"><function><Setting feature2=\"1\" /></function></config>"));
     FunctionSetting preset;
     qstrcpy(preset.feature1, "p1");
     qstrcpy(preset.feature2, "p2");

@@ -31,11 +31,13 @@ QString appDataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-} // namespace
+}  // namespace
 
 DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool alreadyRunning,
                              MainWindowFactory createMainWindow)
-    : QApplication(argc, argv), m_appId(appId), m_createMainWindow(std::move(createMainWindow))
+    : QApplication(argc, argv)
+    , m_appId(appId)
+    , m_createMainWindow(std::move(createMainWindow))
 {
     // As early as the application-data folder is known, before anything else can fail.
     CrashReport::install(dumpFolder());
@@ -172,8 +174,7 @@ void DAppllication::startLocalServer()
         if (m_server->listen(m_serverName))
             return;
     }
-    qWarning("DAppllication: cannot listen on %s: %s", qPrintable(m_serverName),
-             qPrintable(m_server->errorString()));
+    qWarning("DAppllication: cannot listen on %s: %s", qPrintable(m_serverName), qPrintable(m_server->errorString()));
 }
 
 void DAppllication::newLocalConnection()
@@ -253,10 +254,10 @@ void DAppllication::noticeLastCrash()
     if (report.isEmpty())
         return;
     qWarning("DAppllication: the last run crashed: %s", qPrintable(report));
-    QMessageBox::critical(nullptr, QObject::tr("Exe Crash"),
-                          QStringLiteral("<FONT size=3><div><b>%1</b></div>")
-                              .arg(QObject::tr("I'm very sorroy for this crash !")),
-                          QMessageBox::Ok);
+    QMessageBox::critical(
+        nullptr, QObject::tr("Exe Crash"),
+        QStringLiteral("<FONT size=3><div><b>%1</b></div>").arg(QObject::tr("I'm very sorroy for this crash !")),
+        QMessageBox::Ok);
 }
 
 bool DAppllication::loadLanguage(int language)

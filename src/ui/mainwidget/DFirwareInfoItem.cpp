@@ -3,12 +3,15 @@
 
 #include "DDataManager.h"
 
-DFirwareInfoItem::DFirwareInfoItem(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::DFirwareInfoItem>())
+DFirwareInfoItem::DFirwareInfoItem(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DFirwareInfoItem>())
 {
     ui->setupUi(this);
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    const QString label = QStringLiteral("color: rgb(%1); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";")
-                              .arg(theme.TextDefaultColor);
+    const QString label =
+        QStringLiteral("color: rgb(%1); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";")
+            .arg(theme.TextDefaultColor);
     ui->label_HidInfo->setStyleSheet(QStringLiteral("QLabel#label_HidInfo{%1}").arg(label));
     ui->label_DataTimeInfo->setStyleSheet(QStringLiteral("QLabel#label_DataTimeInfo{%1}").arg(label));
     ui->frame->setStyleSheet(

@@ -4,7 +4,9 @@
 #include "DDataManager.h"
 #include "DFirwareInfoItem.h"
 
-DFirwareInfoShow::DFirwareInfoShow(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::DFirwareInfoShow>())
+DFirwareInfoShow::DFirwareInfoShow(QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::DFirwareInfoShow>())
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -13,8 +15,9 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget *parent) : QDialog(parent), ui(std::m
 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     ui->frame_26->setStyleSheet(
-        QStringLiteral("QFrame#frame_26{background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);}"
-                       "QLabel#label_10{color: rgb(%3); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";}")
+        QStringLiteral(
+            "QFrame#frame_26{background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);}"
+            "QLabel#label_10{color: rgb(%3); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";}")
             .arg(theme.SettingsBgColor, theme.SettingsBorderColor, theme.TextDefaultColor));
     ui->frame_2->setStyleSheet(
         QStringLiteral("QFrame#frame_2{border: none; border-top: 2px solid rgb(%1);}").arg(theme.SettingsBorderColor));

@@ -16,16 +16,14 @@ struct ModelPictureWidth {
 };
 
 constexpr ModelPictureWidth kModelPictureWidths[] = {
-    {"ZK87R", 155},
-    {"ZM1", 90},
-    {"ZK104A", 355}, {"ZK104B", 355}, {"ZK104C", 355}, {"ZK104R", 355},
-    {"ZK104S", 355}, {"ZK104W", 355}, {"ZK87S", 355},  {"ZK87W", 355},
+    {"ZK87R", 155},  {"ZM1", 90},     {"ZK104A", 355}, {"ZK104B", 355}, {"ZK104C", 355},
+    {"ZK104R", 355}, {"ZK104S", 355}, {"ZK104W", 355}, {"ZK87S", 355},  {"ZK87W", 355},
     {"ZK87A", 331},  {"ZK87B", 331},  {"ZK87C", 331},
 };
 
 constexpr int kMousePictureWidth = 80;
 
-} // namespace
+}  // namespace
 
 DHomeDeviceListItem::DHomeDeviceListItem(QWidget *parent)
     : QWidget(parent)
@@ -34,14 +32,12 @@ DHomeDeviceListItem::DHomeDeviceListItem(QWidget *parent)
     ui->setupUi(this);
 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{ background-color: rgb(%1); border-radius:15px;}\t\t\t\t\t\t"
-                       "QFrame#frame:hover{\tborder: 1px solid rgb(%2);\t}\t")
-            .arg(theme.HomeDeviceItemBgColor, theme.HomeDeviceItemBorderColor));
-    ui->frame_3->setStyleSheet(
-        QStringLiteral("QLabel#label_ProductName{ color: rgb(%1); }\t\t\t\t\t\t\t"
-                       "QLabel#label_DeviceName{  color: rgb(%2); }\t")
-            .arg(theme.HomeDeviceItemProductTextColor, theme.HomeDeviceItemNameTextColor));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ background-color: rgb(%1); border-radius:15px;}\t\t\t\t\t\t"
+                                            "QFrame#frame:hover{\tborder: 1px solid rgb(%2);\t}\t")
+                                 .arg(theme.HomeDeviceItemBgColor, theme.HomeDeviceItemBorderColor));
+    ui->frame_3->setStyleSheet(QStringLiteral("QLabel#label_ProductName{ color: rgb(%1); }\t\t\t\t\t\t\t"
+                                              "QLabel#label_DeviceName{  color: rgb(%2); }\t")
+                                   .arg(theme.HomeDeviceItemProductTextColor, theme.HomeDeviceItemNameTextColor));
 }
 
 DHomeDeviceListItem::~DHomeDeviceListItem() = default;
@@ -64,9 +60,8 @@ QString DHomeDeviceListItem::pictureStyleSheet(const QString &picturePath)
     return QStringLiteral("QFrame#frame_DeviceLogo{border-image: url(%1);}").arg(picturePath);
 }
 
-void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, const QString &hidPath,
-                                        const QString &manufacturer, const QString &product,
-                                        const QString &hidName, int deviceType)
+void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, const QString &hidPath, const QString &manufacturer,
+                                        const QString &product, const QString &hidName, int deviceType)
 {
     m_vid = vid;
     m_pid = pid;
@@ -77,8 +72,8 @@ void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, const QString &hidPath
     m_deviceType = deviceType;
 
     const QString programDir = QDir::fromNativeSeparators(QCoreApplication::applicationDirPath());
-    ui->frame_DeviceLogo->setStyleSheet(pictureStyleSheet(
-        programDir + QStringLiteral("/images/hidImages/Keyboard_") + hidName + QStringLiteral(".png")));
+    ui->frame_DeviceLogo->setStyleSheet(pictureStyleSheet(programDir + QStringLiteral("/images/hidImages/Keyboard_")
+                                                          + hidName + QStringLiteral(".png")));
 
     const int width = pictureWidth(hidName, deviceType);
     if (width > 0)

@@ -19,8 +19,8 @@ public:
     explicit DHomeDeviceListItem(QWidget *parent = nullptr);
     ~DHomeDeviceListItem() override;
 
-    void setDeviceInfo(int vid, int pid, const QString &hidPath, const QString &manufacturer,
-                       const QString &product, const QString &hidName, int deviceType);
+    void setDeviceInfo(int vid, int pid, const QString &hidPath, const QString &manufacturer, const QString &product,
+                       const QString &hidName, int deviceType);
 
     QString hidPath() const { return m_hidPath; }
 

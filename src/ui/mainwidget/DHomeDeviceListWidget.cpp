@@ -14,7 +14,7 @@ QString fieldText(const char (&field)[N])
     return QString::fromUtf8(field, int(qstrnlen(field, N)));
 }
 
-} // namespace
+}  // namespace
 
 DHomeDeviceListWidget::DHomeDeviceListWidget(QWidget *parent)
     : QWidget(parent)

@@ -23,19 +23,18 @@ const QString kDefaultSecondMarketUrl = QStringLiteral("https://market-two.examp
 // The vertical scroll bar of the card area, with the colour of the page behind it.
 QString scrollBarStyle(const QString &pageColor)
 {
-    return QStringLiteral(
-               "QScrollBar:vertical{ background: transparent; width: 3px; margin: 3px 0px 3px 0px; }\n"
-               "QScrollBar::handle:vertical{ background: rgba(0, 0, 0, 20%); min-height: 20px; "
-               "border-radius: 1px; }\n"
-               "QScrollBar::handle:vertical:hover{ background: rgba(0, 0, 0, 30% ); }\n"
-               "QScrollBar::add-line:vertical{ height: 0px; }\n"
-               "QScrollBar::sub-line:vertical{ height: 0px; }\n"
-               "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical{ background: %1; "
-               "border-radius: 3px; }")
+    return QStringLiteral("QScrollBar:vertical{ background: transparent; width: 3px; margin: 3px 0px 3px 0px; }\n"
+                          "QScrollBar::handle:vertical{ background: rgba(0, 0, 0, 20%); min-height: 20px; "
+                          "border-radius: 1px; }\n"
+                          "QScrollBar::handle:vertical:hover{ background: rgba(0, 0, 0, 30% ); }\n"
+                          "QScrollBar::add-line:vertical{ height: 0px; }\n"
+                          "QScrollBar::sub-line:vertical{ height: 0px; }\n"
+                          "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical{ background: %1; "
+                          "border-radius: 3px; }")
         .arg(pageColor);
 }
 
-} // namespace
+}  // namespace
 
 DHomePage::DHomePage(QWidget *parent)
     : DHomePage(kDefaultConfigPath, parent)
@@ -61,8 +60,7 @@ DHomePage::DHomePage(const QString &defaultConfigPath, QWidget *parent)
 
     deviceListWidget = new DHomeDeviceListWidget(ui->scrollAreaWidgetContents);
     ui->scrollAreaWidgetContents->layout()->addWidget(deviceListWidget);
-    connect(deviceListWidget, &DHomeDeviceListWidget::sigHidStructInfoListWidget, this,
-            &DHomePage::sigHomePage);
+    connect(deviceListWidget, &DHomeDeviceListWidget::sigHidStructInfoListWidget, this, &DHomePage::sigHomePage);
     connect(this, &DHomePage::sigHidDeviceListUpdateHome, this, &DHomePage::onHidDeviceListUpdateHome);
 
     QSettings config(defaultConfigPath, QSettings::IniFormat);
@@ -75,8 +73,7 @@ DHomePage::DHomePage(const QString &defaultConfigPath, QWidget *parent)
 
     ui->frame_Link->setVisible(config.value(QStringLiteral("HomeLinkFrame/showStatus"), false).toBool());
 
-    connect(ui->label_CompanyLink, &QLabel::linkActivated, this, &DHomePage::onLickActivited,
-            Qt::DirectConnection);
+    connect(ui->label_CompanyLink, &QLabel::linkActivated, this, &DHomePage::onLickActivited, Qt::DirectConnection);
     connect(ui->label_CompanyLink_EN, &QLabel::linkActivated, this, &DHomePage::onLickActivited_EN,
             Qt::DirectConnection);
 
@@ -134,9 +131,8 @@ void DHomePage::applyTheme()
         QStringLiteral("QScrollArea#scrollArea{ background-color: rgb(%1);\t}").arg(theme.HomeBgColor));
     ui->scrollAreaWidgetContents->setStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1);}").arg(theme.HomeBgColor));
-    ui->frame_Link->setStyleSheet(
-        QStringLiteral("QFrame#frame_Link{\tborder: none; border-left:3px solid rgb(%1);}")
-            .arg(theme.HomeScrollBarBgColor));
+    ui->frame_Link->setStyleSheet(QStringLiteral("QFrame#frame_Link{\tborder: none; border-left:3px solid rgb(%1);}")
+                                      .arg(theme.HomeScrollBarBgColor));
     ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip { color:rgb(%1);}").arg(theme.TextCheckedColor));
 
     // The cards take the theme when they are built: build them anew from the kept list.

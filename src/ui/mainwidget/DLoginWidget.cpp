@@ -7,7 +7,9 @@
 #include <QIcon>
 #include <QPropertyAnimation>
 
-DLoginWidget::DLoginWidget(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::DLoginWidget>())
+DLoginWidget::DLoginWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DLoginWidget>())
 {
     ui->setupUi(this);
     setFixedSize(300, 400);

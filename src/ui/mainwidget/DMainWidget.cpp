@@ -4,23 +4,25 @@
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DeviceModels.h"
+#include "DeviceNotifier.h"
 #include "DHomePage.h"
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
 #include "DSettingsDia.h"
-#include "DeviceNotifier.h"
 #include "FramelessWindowHelper.h"
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
+#include "SupportedIdMatch.h"
 #include "xmlInterface.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDesktopWidget>
 #include <QDateTime>
 #include <QDebug>
+#include <QDesktopWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -54,27 +56,17 @@ QString timeStamp()
 QString themeName(int index)
 {
     switch (index) {
-    case 1: return QStringLiteral("Light");
-    case 2: return QStringLiteral("Blue");
-    case 3: return QStringLiteral("Pink");
-    case 4: return QStringLiteral("Other");
-    default: return QStringLiteral("Black");
+    case 1:
+        return QStringLiteral("Light");
+    case 2:
+        return QStringLiteral("Blue");
+    case 3:
+        return QStringLiteral("Pink");
+    case 4:
+        return QStringLiteral("Other");
+    default:
+        return QStringLiteral("Black");
     }
-}
-
-// A vendor or product id written as four hexadecimal digits; -1 for anything else.
-int hexId(const char *text)
-{
-    const QString value = QString::fromLatin1(text).trimmed();
-    if (value.isEmpty() || value.size() > 4)
-        return -1;
-    bool ok = false;
-    const int id = value.toInt(&ok, 16);
-    for (const QChar c : value) {
-        if (!c.isDigit() && !QStringLiteral("abcdefABCDEF").contains(c))
-            return -1;
-    }
-    return ok ? id : -1;
 }
 
 // Where a device list file is read from: the "configDir" folder beside the program when the
@@ -92,12 +84,17 @@ QString deviceListPath(const QString &name, QTemporaryDir *folder)
     return copy;
 }
 
-} // namespace
+}  // namespace
 
-DMainWidget::DMainWidget(QWidget *parent) : DMainWidget(StartOptions(), parent) {}
+DMainWidget::DMainWidget(QWidget *parent)
+    : DMainWidget(StartOptions(), parent)
+{
+}
 
 DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::DMainWidget>()), options(startOptions)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DMainWidget>())
+    , options(startOptions)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
@@ -206,7 +203,8 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     startupEnumeration = false;
 
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
-    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this, &DMainWidget::onHidDeviceConnectChanging_Remove);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
+            &DMainWidget::onHidDeviceConnectChanging_Remove);
 
     data->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:") + timeStamp());
 
@@ -291,7 +289,8 @@ void DMainWidget::createPages()
     macroPage = new DMacroPage(ui->page_Macro);
     ui->page_Macro->layout()->addWidget(macroPage);
     macroPage->setMacroXml(macroXmlPath, xmlStore.get());
-    connect(macroPage, &DMacroPage::sigMacroListHaveChanged, devicePage, &DDevicePage::sigMacroListHaveChangedSendToDevice);
+    connect(macroPage, &DMacroPage::sigMacroListHaveChanged, devicePage,
+            &DDevicePage::sigMacroListHaveChangedSendToDevice);
     connect(macroPage, &DMacroPage::sigHookKeyboardRecviveStream, devicePage,
             &DDevicePage::sigHookKeyboardRecviveStreamToDevice);
 
@@ -328,12 +327,7 @@ int DMainWidget::supportedEntryFor(const QString &devicePath) const
     int productId = 0;
     if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
         return -1;
-    const QList<SupportHidInfo> supported = DDataManager::getInstance()->getHidSupportList();
-    for (int i = 0; i < supported.size(); ++i) {
-        if (hexId(supported[i].Vid) == vendorId && hexId(supported[i].Pid) == productId)
-            return i;
-    }
-    return -1;
+    return supportedEntryIndex(DDataManager::getInstance()->getHidSupportList(), vendorId, productId);
 }
 
 bool DMainWidget::isBootloaderPath(const QString &devicePath)
@@ -342,8 +336,7 @@ bool DMainWidget::isBootloaderPath(const QString &devicePath)
     int productId = 0;
     if (!DeviceNotifier::idsFromPath(devicePath, &vendorId, &productId))
         return false;
-    return (vendorId == 0x0416 && (productId == 0x3F00 || productId == 0x3F02))
-           || (vendorId == 0x0C45 && (productId == 0x6565 || productId == 0x4560));
+    return models::isBootloaderId(vendorId, productId);
 }
 
 void DMainWidget::onDeviceArrived(const QString &devicePath)
@@ -493,8 +486,8 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
 
 bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
 {
-    const QString image = QStringLiteral(":/images/UpdateHex/") + QString::fromLatin1(record.hidName)
-                          + QStringLiteral(".hex");
+    const QString image =
+        QStringLiteral(":/images/UpdateHex/") + QString::fromLatin1(record.hidName) + QStringLiteral(".hex");
     if (!QFile::exists(image))
         return false;
     // Reading the version block of a carried image needs the Intel HEX reader, which the
@@ -628,7 +621,8 @@ void DMainWidget::applyTheme(int index)
     QFont nameFont = data->getFont(0);
     nameFont.setPointSize(16);
     ui->label_AppName->setFont(nameFont);
-    ui->label_AppName->setStyleSheet(QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+    ui->label_AppName->setStyleSheet(
+        QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
 
     ui->frame_ChangPage->setStyleSheet(
         QStringLiteral("QPushButton{\tbackground-color:transparent;\tcolor: rgb(%1);\tborder: none;}\n"
@@ -640,7 +634,8 @@ void DMainWidget::applyTheme(int index)
 
     QFont buttonFont = data->getFont(0);
     buttonFont.setPointSize(14);
-    for (QPushButton *button : {ui->pushButton_Home, ui->pushButton_Device, ui->pushButton_Macro, ui->pushButton_Linkage})
+    for (QPushButton *button :
+         {ui->pushButton_Home, ui->pushButton_Device, ui->pushButton_Macro, ui->pushButton_Linkage})
         button->setFont(buttonFont);
 
     ui->pushButton->setStyleSheet(
@@ -711,8 +706,8 @@ void DMainWidget::onQuitApp()
 {
     // Devices and threads end before the log's last line; then the event loop ends with 0.
     shutDownDevices();
-    DDataManager::getInstance()->writeLog(QStringLiteral("********************--------------------*** Stop collect log:")
-                                          + timeStamp());
+    DDataManager::getInstance()->writeLog(
+        QStringLiteral("********************--------------------*** Stop collect log:") + timeStamp());
     close();
     // Outside an event loop (a window built without one) there is no loop to leave.
     if (QThread::currentThread()->loopLevel() > 0)

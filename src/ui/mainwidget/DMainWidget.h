@@ -180,10 +180,10 @@ private:
     DeviceNotifier *deviceNotifier = nullptr;
     QTimer *settleTimer = nullptr;
     QTimer *bootloaderTimer = nullptr;
-    QList<int> settlingListTypes;      // 11 and 12 in the order their first event came
+    QList<int> settlingListTypes;  // 11 and 12 in the order their first event came
     QString settlingArrivalPath;
     QString settlingRemovalPath;
-    QList<int> deferredListTypes;      // waiting for the running enumeration
+    QList<int> deferredListTypes;  // waiting for the running enumeration
     QThread *hotPlugThread = nullptr;
     bool startupEnumeration = false;
     bool handlingResult = false;

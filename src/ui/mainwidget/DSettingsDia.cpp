@@ -40,22 +40,22 @@ DSettingsDia::LanguageLoader &languageLoader()
 }
 
 struct LanguageEntry {
-    const char *name; // UTF-8
-    int language;     // the translation loader's value
+    const char *name;  // UTF-8
+    int language;      // the translation loader's value
 };
 
 // The language box, in list order.
 const LanguageEntry kLanguages[] = {
-    {"简体中文", 1}, {"English", 3}, {"繁體中文", 2}, {"한국어", 5}, {"Русский", 6},
-    {"日本語", 4}, {"Español", 8}, {"Português", 9}, {"Deutsch", 10}, {"Italiano", 11},
-    {"Polski", 12}, {"Français", 13}, {"\xC2\xA0عربي ،", 7}, {"Україна", 14},
+    {"简体中文", 1}, {"English", 3},   {"繁體中文", 2},       {"한국어", 5},   {"Русский", 6},
+    {"日本語", 4},   {"Español", 8},   {"Português", 9},      {"Deutsch", 10}, {"Italiano", 11},
+    {"Polski", 12},  {"Français", 13}, {"\xC2\xA0عربي ،", 7}, {"Україна", 14},
 };
 
 // The order in which a box text is recognised.
 const LanguageEntry kRecognition[] = {
-    {"English", 3}, {"简体中文", 1}, {"繁體中文", 2}, {"한국어", 5}, {"Русский", 6},
-    {"日本語", 4}, {"Español", 8}, {"Português", 9}, {"\xC2\xA0عربي ،", 7}, {"Deutsch", 10},
-    {"Italiano", 11}, {"Polski", 12}, {"Français", 13}, {"Україна", 14},
+    {"English", 3},   {"简体中文", 1}, {"繁體中文", 2},  {"한국어", 5},         {"Русский", 6},
+    {"日本語", 4},    {"Español", 8},  {"Português", 9}, {"\xC2\xA0عربي ،", 7}, {"Deutsch", 10},
+    {"Italiano", 11}, {"Polski", 12},  {"Français", 13}, {"Україна", 14},
 };
 
 // The first three comma-separated fields of a theme colour text.
@@ -66,12 +66,17 @@ QColor themeColor(const QString &text, int alpha)
     return QColor(qBound(0, field(0), 255), qBound(0, field(1), 255), qBound(0, field(2), 255), alpha);
 }
 
-} // namespace
+}  // namespace
 
-DSettingsDia::DSettingsDia(QWidget *parent) : DSettingsDia(kDefaultConfig, parent) {}
+DSettingsDia::DSettingsDia(QWidget *parent)
+    : DSettingsDia(kDefaultConfig, parent)
+{
+}
 
 DSettingsDia::DSettingsDia(const QString &defaultConfigPath, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::DSettingsDia>()), m_defaultConfigPath(defaultConfigPath)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::DSettingsDia>())
+    , m_defaultConfigPath(defaultConfigPath)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
@@ -232,8 +237,8 @@ void DSettingsDia::on_checkBox_AutoStart_clicked()
     const bool checked = ui->checkBox_AutoStart->isChecked();
     writeOption(QStringLiteral("AutoStart/isAutoStart"), checked);
     const QString name = QCoreApplication::applicationName();
-    const bool entryOk = checked ? AutoStartEntry::enable(name, QCoreApplication::applicationFilePath())
-                                 : AutoStartEntry::disable(name);
+    const bool entryOk =
+        checked ? AutoStartEntry::enable(name, QCoreApplication::applicationFilePath()) : AutoStartEntry::disable(name);
     showSaveResult(entryOk);
 }
 
@@ -358,7 +363,8 @@ void DSettingsDia::loadAboutInfo()
 {
     QSettings config(m_defaultConfigPath, QSettings::IniFormat);
     config.setIniCodec("UTF-8");
-    ui->label_AppVersion->setText(config.value(QStringLiteral("AppVersion/Version"), QStringLiteral("V_1.00.00")).toString());
+    ui->label_AppVersion->setText(
+        config.value(QStringLiteral("AppVersion/Version"), QStringLiteral("V_1.00.00")).toString());
     m_companyName = config.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("CompanyName")).toString();
     ui->label_AppName->setText(m_companyName);
     QString copyright = config.value(QStringLiteral("Copyright/CopyrightStr"), QStringLiteral("Copyright")).toString();
@@ -415,19 +421,21 @@ void DSettingsDia::applyTheme()
             .arg(t.SettingsControlDefaultColor, t.SettingsControlHoverBgColor, t.SettingsControlSelectedBgColor,
                  t.TextDefaultColor, t.TextCheckedColor, t.TextFont));
     ui->page_Settings->setStyleSheet(
-        QStringLiteral("QLabel{color: rgb(%4); font: 75 10pt \"%5\";}\n"
-                       "QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2);"
-                       " font: 75 10pt \"%5\"; color: rgb(%3);}\n"
-                       "QComboBox:hover{border: 1px solid rgb(%4);}\n"
-                       "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}\n"
-                       "QComboBox::down-arrow{width: 10px; height: 10px; image: url(:/images/publicIco/comboxDef.png);}\n"
-                       "QComboBox::down-arrow:hover{image: url(:/images/publicIco/comboxDef.png);}\n"
-                       "QComboBox::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);"
-                       " selection-background-color: rgb(255, 35, 76);}\n"
-                       "QComboBox::drop-down{width: 20px; padding-right: 3px; background: transparent;"
-                       " subcontrol-position: top right; top: 0px; right: 0px;}\n"
-                       "QComboBox QAbstractItemView{outline: 0px;}")
-            .arg(t.SettingsControlDefaultColor, t.TextDefaultColor, t.TextDefaultColor, t.TextCheckedColor, t.TextFont));
+        QStringLiteral(
+            "QLabel{color: rgb(%4); font: 75 10pt \"%5\";}\n"
+            "QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2);"
+            " font: 75 10pt \"%5\"; color: rgb(%3);}\n"
+            "QComboBox:hover{border: 1px solid rgb(%4);}\n"
+            "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}\n"
+            "QComboBox::down-arrow{width: 10px; height: 10px; image: url(:/images/publicIco/comboxDef.png);}\n"
+            "QComboBox::down-arrow:hover{image: url(:/images/publicIco/comboxDef.png);}\n"
+            "QComboBox::down-arrow:on{image: url(:/images/publicIco/comboxSel.png);"
+            " selection-background-color: rgb(255, 35, 76);}\n"
+            "QComboBox::drop-down{width: 20px; padding-right: 3px; background: transparent;"
+            " subcontrol-position: top right; top: 0px; right: 0px;}\n"
+            "QComboBox QAbstractItemView{outline: 0px;}")
+            .arg(t.SettingsControlDefaultColor, t.TextDefaultColor, t.TextDefaultColor, t.TextCheckedColor,
+                 t.TextFont));
     const QString checkBoxStyle =
         QStringLiteral("QCheckBox, QCheckBox:unchecked{color: rgb(%1); font: 75 10pt \"%3\";}\n"
                        "QCheckBox:checked{color: rgb(%2);}\n"
@@ -439,7 +447,8 @@ void DSettingsDia::applyTheme()
     ui->checkBox_UsingBgImage->setStyleSheet(checkBoxStyle);
     ui->label_AppName->setStyleSheet(
         QStringLiteral("color: rgb(%1); font: 75 16pt \"%2\";").arg(t.TextCheckedColor, t.TextFont));
-    ui->label_APP->setStyleSheet(QStringLiteral("color: rgb(%1); font: 75 12pt \"%2\";").arg(t.TextCheckedColor, t.TextFont));
+    ui->label_APP->setStyleSheet(
+        QStringLiteral("color: rgb(%1); font: 75 12pt \"%2\";").arg(t.TextCheckedColor, t.TextFont));
     ui->label_Copyright->setStyleSheet(
         QStringLiteral("color: rgb(%1); font: 75 10pt \"%2\";").arg(t.TextCheckedColor, t.TextFont));
     ui->label_AppVersion->setStyleSheet(QStringLiteral("color: rgb(%1);").arg(t.TextCheckedColor));
@@ -461,4 +470,3 @@ void DSettingsDia::applyTheme()
     ui->label_Link->setAlignment(Qt::AlignCenter);
     ui->label_Link->setText(linkText());
 }
-

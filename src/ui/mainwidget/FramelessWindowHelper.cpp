@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <QWindow>
 
-FramelessWindowHelper::FramelessWindowHelper(QWidget *window) : QObject(window), m_window(window)
+FramelessWindowHelper::FramelessWindowHelper(QWidget *window)
+    : QObject(window)
+    , m_window(window)
 {
     m_window->setMouseTracking(true);
     m_window->installEventFilter(this);
@@ -75,8 +77,7 @@ Qt::CursorShape FramelessWindowHelper::cursorFor(Region region)
     return Qt::ArrowCursor;
 }
 
-QRect FramelessWindowHelper::resizedBounds(const QRect &bounds, Region region, const QPoint &pos,
-                                           const QSize &minimum)
+QRect FramelessWindowHelper::resizedBounds(const QRect &bounds, Region region, const QPoint &pos, const QSize &minimum)
 {
     QRect rect = bounds;
     const auto leftFollows = [&] {

@@ -11,11 +11,10 @@ namespace {
 // installed translation, and left to right otherwise.
 [[maybe_unused]] const char *const kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
-} // namespace
+}  // namespace
 
 QtLinguist::QtLinguist(const QString &folder)
-    : m_folder(folder.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/translation/")
-                                : folder)
+    : m_folder(folder.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/translation/") : folder)
 {
     if (!m_folder.endsWith(QLatin1Char('/')))
         m_folder += QLatin1Char('/');

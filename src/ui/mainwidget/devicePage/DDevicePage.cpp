@@ -22,9 +22,11 @@ void copyPath(char (&buffer)[256], const QByteArray &path)
     std::strncpy(buffer, path.constData(), sizeof(buffer) - 1);
 }
 
-} // namespace
+}  // namespace
 
-DDevicePage::DDevicePage(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::DDevicePage>())
+DDevicePage::DDevicePage(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::DDevicePage>())
 {
     ui->setupUi(this);
     ui->stackedWidget_KeyboardArea->setCurrentWidget(ui->page_TipShow);
@@ -94,9 +96,11 @@ QList<hidStructInfo> DDevicePage::getHidStructInfoList() const
 void DDevicePage::onDeviceListChanged(bool inserted, QString)
 {
     if (inserted)
-        qDebug() << "------------------------------------------ ****************************** Keyboard [ Insert ] ****************************** --------------------------------------------";
+        qDebug() << "------------------------------------------ ****************************** Keyboard [ Insert ] "
+                    "****************************** --------------------------------------------";
     else
-        qDebug() << "------------------------------------------ ****************************** Keyboard [ OutPut ] ****************************** --------------------------------------------";
+        qDebug() << "------------------------------------------ ****************************** Keyboard [ OutPut ] "
+                    "****************************** --------------------------------------------";
 
     // Every device that left, then every device that came: one enumeration can carry several.
     const QStringList linked = m_listOldHidPath;

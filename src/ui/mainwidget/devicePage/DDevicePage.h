@@ -99,11 +99,11 @@ private:
     char m_profileXmlPath[256] = {};
     xmlInterface *m_xml = nullptr;
 
-    QList<hidStructInfo> m_hidStructInfoList;        // the last enumeration result
-    QMap<QString, hidStructInfo> m_mapHidStructInfo; // of the last result, by path
-    QStringList m_listHidPath;                       // paths of the last result, in its order
-    QStringList m_listOldHidPath;                    // paths that have a link, in link order
-    QMap<QString, hidStructInfo> m_mapLinkedInfo;    // the record each link was opened with
+    QList<hidStructInfo> m_hidStructInfoList;         // the last enumeration result
+    QMap<QString, hidStructInfo> m_mapHidStructInfo;  // of the last result, by path
+    QStringList m_listHidPath;                        // paths of the last result, in its order
+    QStringList m_listOldHidPath;                     // paths that have a link, in link order
+    QMap<QString, hidStructInfo> m_mapLinkedInfo;     // the record each link was opened with
     QMap<QString, DDeviceKeyboardLink *> m_mapDeviceLink;
     QString m_curHidPath;
     int m_linkThreadIndex = 0;

@@ -1,0 +1,29 @@
+#include "SupportedIdMatch.h"
+
+#include "DeviceModels.h"
+
+namespace {
+
+int idOf(const char *text, std::size_t size)
+{
+    return models::usbIdFromText(QString::fromLatin1(text, int(qstrnlen(text, uint(size)))));
+}
+
+}  // namespace
+
+int supportedEntryIndex(const QList<SupportHidInfo> &list, int vendorId, int productId)
+{
+    for (int i = 0; i < list.size(); ++i) {
+        const SupportHidInfo &entry = list.at(i);
+        const int vid = idOf(entry.Vid, sizeof entry.Vid);
+        const int pid = idOf(entry.Pid, sizeof entry.Pid);
+        if (vid >= 0 && pid >= 0 && vid == vendorId && pid == productId)
+            return i;
+    }
+    return -1;
+}
+
+bool isWellFormedSupportEntry(const SupportHidInfo &entry)
+{
+    return idOf(entry.Vid, sizeof entry.Vid) >= 0 && idOf(entry.Pid, sizeof entry.Pid) >= 0;
+}

@@ -1,3 +1,0 @@
-#include "LightLog.h"
-
-Q_LOGGING_CATEGORY(lcLight, "zelka.light")

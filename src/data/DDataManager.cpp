@@ -1,6 +1,7 @@
 #include "DDataManager.h"
 
 #include "LogCollectClass.h"
+#include "UserSettings.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -17,10 +18,6 @@ const QString kDefaultConfigPath = QStringLiteral(":/images/configDir/BrivexDefa
 const QString kUiFamily = QStringLiteral("Microsoft YaHei");
 // The family the theme files name is not found on Linux; this one carries the Chinese glyphs.
 const QString kUiFamilySubstitute = QStringLiteral("WenQuanYi Micro Hei");
-
-const QString kThemeIndexKey = QStringLiteral("Theme/selectThemeIndex");
-const QString kBgImageKey = QStringLiteral("ThemeBgImage/BgImageIsUsing");
-const QString kOldVersionKey = QStringLiteral("oldVersion/VersionInfo");
 
 const int kOtherThemeIndex = 4;
 
@@ -62,7 +59,7 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
 
     // Folders are made with every missing parent: "~/.local/share" need not exist yet.
     m_appDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    m_userConfigDir = QStringLiteral("%1/UserConfig").arg(m_appDataDir);
+    m_userConfigDir = UserSettings::folder();
     const QString logDir = QStringLiteral("%1/LogCollect").arg(m_appDataDir);
     for (const QString &dir : {m_userConfigDir, logDir}) {
         if (!QDir().mkpath(dir))
@@ -74,16 +71,16 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
     m_log->openLogFile(QFile::encodeName(logDir), true);
     writeLog(QStringLiteral("********************--------------------Start collect log:") + currentStamp());
 
-    QSettings userSettings(m_userConfigDir + QStringLiteral("/BrivexConfig.ini"), QSettings::IniFormat);
+    UserSettings userSettings;
     int themeIndex = 0;
-    if (userSettings.contains(kThemeIndexKey))
-        themeIndex = userSettings.value(kThemeIndexKey).toInt();
+    if (userSettings.contains(UserSettingsKey::Theme))
+        themeIndex = userSettings.themeIndex();
     else
-        userSettings.setValue(kThemeIndexKey, 0);
-    if (userSettings.contains(kBgImageKey))
-        m_bgImageIsUsing = userSettings.value(kBgImageKey).toBool();
+        userSettings.setValue(UserSettingsKey::Theme, 0);
+    if (userSettings.contains(UserSettingsKey::BgImage))
+        m_bgImageIsUsing = userSettings.value(UserSettingsKey::BgImage).toBool();
     else
-        userSettings.setValue(kBgImageKey, false);
+        userSettings.setValue(UserSettingsKey::BgImage, false);
 
     QSettings defaultConfig(defaultConfigPath, QSettings::IniFormat);
     defaultConfig.setIniCodec("UTF-8");
@@ -92,7 +89,7 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
     // The "Other" theme is offered only with the user configuration; without it, fall back.
     if (!m_userConfig && themeIndex == kOtherThemeIndex) {
         themeIndex = 0;
-        userSettings.setValue(kThemeIndexKey, 0);
+        userSettings.setValue(UserSettingsKey::Theme, 0);
     }
 
     loadThemeConfig(themeIndex);
@@ -106,26 +103,25 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
     m_supportAnimation = defaultConfig.value(QStringLiteral("SupportAnimation/isSupportAnimation"), false).toBool();
 
     // A settings file that cannot be written leaves the values read in memory; say so once.
-    userSettings.sync();
-    if (userSettings.status() != QSettings::NoError)
+    if (!userSettings.sync())
         qWarning("DDataManager: cannot write %s", qPrintable(userSettings.fileName()));
 }
 
 DDataManager::~DDataManager() = default;
 
-void DDataManager::checkVersion(QSettings &userSettings, QSettings &defaultConfig)
+void DDataManager::checkVersion(UserSettings &userSettings, QSettings &defaultConfig)
 {
     const QString current =
         defaultConfig.value(QStringLiteral("AppVersion/Version"), QStringLiteral("V_1.00.00")).toString();
     QString stored;
-    if (userSettings.contains(kOldVersionKey))
-        stored = userSettings.value(kOldVersionKey).toString();
+    if (userSettings.contains(UserSettingsKey::OldVersion))
+        stored = userSettings.value(UserSettingsKey::OldVersion).toString();
     else
-        userSettings.setValue(kOldVersionKey, current);
+        userSettings.setValue(UserSettingsKey::OldVersion, current);
 
     m_appVersionChanged = stored != current;
     if (m_appVersionChanged)
-        userSettings.setValue(kOldVersionKey, current);
+        userSettings.setValue(UserSettingsKey::OldVersion, current);
 }
 
 void DDataManager::writeLog(const QString &text)

@@ -15,6 +15,7 @@
 
 class LogCollectClass;
 class QSettings;
+class UserSettings;
 
 class DDataManager : public QObject
 {
@@ -72,7 +73,7 @@ protected:
                           QObject *parent = nullptr);
 
 private:
-    void checkVersion(QSettings &userSettings, QSettings &defaultConfig);
+    void checkVersion(UserSettings &userSettings, QSettings &defaultConfig);
     void rebuildThemeFonts();
 
     QString m_programDir;

@@ -1,12 +1,13 @@
 #include "SupportedIdMatch.h"
 
 #include "DeviceModels.h"
+#include "RecordText.h"
 
 namespace {
 
-int idOf(const char *text, std::size_t size)
+int idOf(const char *text, std::size_t width)
 {
-    return models::usbIdFromText(QString::fromLatin1(text, int(qstrnlen(text, uint(size)))));
+    return models::usbIdFromText(QString::fromLatin1(recordText(text, width)));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "LogCategories.h"
 #include "RecordNumber.h"
+#include "RecordText.h"
 #include "SupportedIdMatch.h"
 #include "XmlDocumentCache.h"
 
@@ -29,25 +30,6 @@ QString pathOf(const char *path)
     return path ? QFile::decodeName(QByteArray(path)) : QString();
 }
 
-// Copies a text into a fixed-size field: a longer text is cut to the field's width less one
-// byte, without splitting a UTF-8 character, and always ends with a zero byte.
-template <size_t N>
-void copyText(char (&field)[N], const char *value)
-{
-    static_assert(N > 0, "a text field holds at least its terminator");
-    value = textOf(value);
-    size_t length = std::strlen(value);
-    if (length >= N) {
-        length = N - 1;
-        // value[length] is the first byte left out; when it continues a character, leave out
-        // the start of that character too.
-        for (int i = 0; i < 3 && length > 0 && (static_cast<unsigned char>(value[length]) & 0xC0) == 0x80; ++i)
-            --length;
-    }
-    std::memcpy(field, value, length);
-    field[length] = '\0';
-}
-
 // Decimal text to a 64-bit number, read like recordNumber() but without the 32-bit limits.
 long long toNumber64(const char *value)
 {
@@ -56,19 +38,11 @@ long long toNumber64(const char *value)
     return std::strtoll(value, nullptr, 10);
 }
 
-// The text of a record field handed in by a caller: up to the first zero byte, and never past
-// the field's end when the caller filled it to the last byte.
-template <size_t N>
-std::string fieldText(const char (&field)[N])
-{
-    return std::string(field, strnlen(field, N));
-}
-
 template <size_t N>
 void copyAttribute(char (&field)[N], const TiXmlElement *element, const char *name)
 {
     if (const char *value = element->Attribute(name))
-        copyText(field, value);
+        setRecordText(field, value);
 }
 
 void copyNumber(int32_t *field, const TiXmlElement *element, const char *name)
@@ -245,12 +219,12 @@ const char *const kFeatureNames[] = {"feature1", "feature2", "feature3", "featur
 void writeStep(TiXmlElement *parent, const MacroEventInfo &step)
 {
     TiXmlElement *item = appendElement(parent, "item");
-    item->SetAttribute("mark", fieldText(step.mark));
-    item->SetAttribute("delay", fieldText(step.delay));
-    item->SetAttribute("type", fieldText(step.type));
-    item->SetAttribute("keyCode", fieldText(step.keyCode));
-    item->SetAttribute("codeName", fieldText(step.codeName));
-    item->SetAttribute("operateExplain", fieldText(step.operateExplain));
+    item->SetAttribute("mark", recordText(step.mark).constData());
+    item->SetAttribute("delay", recordText(step.delay).constData());
+    item->SetAttribute("type", recordText(step.type).constData());
+    item->SetAttribute("keyCode", recordText(step.keyCode).constData());
+    item->SetAttribute("codeName", recordText(step.codeName).constData());
+    item->SetAttribute("operateExplain", recordText(step.operateExplain).constData());
 }
 
 MacroEventInfo readStep(const TiXmlElement *element)
@@ -268,8 +242,8 @@ MacroEventInfo readStep(const TiXmlElement *element)
 void writeLedItem(TiXmlElement *parent, const CustomLedItemInfo &item)
 {
     TiXmlElement *element = appendElement(parent, "item");
-    element->SetAttribute("keyCode", fieldText(item.keyCode));
-    element->SetAttribute("codeName", fieldText(item.codeName));
+    element->SetAttribute("keyCode", recordText(item.keyCode).constData());
+    element->SetAttribute("codeName", recordText(item.codeName).constData());
     element->SetAttribute("indexX", item.indexX);
     element->SetAttribute("indexY", item.indexY);
     element->SetAttribute("colorR", item.colorR);
@@ -335,8 +309,8 @@ QList<IndexNameInfo> toIndexNameList(const std::vector<IndexName> &pairs)
     list.reserve(int(pairs.size()));
     for (const IndexName &pair : pairs) {
         IndexNameInfo info;
-        copyText(info.index, pair.index.c_str());
-        copyText(info.name, pair.name.c_str());
+        setRecordText(info.index, pair.index.c_str());
+        setRecordText(info.name, pair.name.c_str());
         list.append(info);
     }
     return list;
@@ -465,7 +439,7 @@ void xmlInterface::getNodeIndexName(const char *path, const char *key, NodeIndex
                 continue;
             info->index = recordNumber(a->Value());
             if (const TiXmlAttribute *next = a->Next())
-                copyText(info->name, next->Value());
+                setRecordText(info->name, next->Value());
             break;
         }
     });
@@ -1221,10 +1195,10 @@ void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const
                 skip = 0;
                 continue;
             }
-            item->SetAttribute("delay", fieldText(step.delay));
-            item->SetAttribute("type", fieldText(step.type));
-            item->SetAttribute("keyCode", fieldText(step.keyCode));
-            item->SetAttribute("codeName", fieldText(step.codeName));
+            item->SetAttribute("delay", recordText(step.delay).constData());
+            item->SetAttribute("type", recordText(step.type).constData());
+            item->SetAttribute("keyCode", recordText(step.keyCode).constData());
+            item->SetAttribute("codeName", recordText(step.codeName).constData());
             return true;
         }
         return false;

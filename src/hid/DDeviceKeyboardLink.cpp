@@ -9,6 +9,7 @@
 #include "MouseLightInterface.h"
 #include "playMacroThread.h"
 #include "RecordNumber.h"
+#include "RecordText.h"
 #include "xmlInterface.h"
 
 #include <QDebug>
@@ -91,12 +92,6 @@ QByteArray fullReport(const QByteArray &data)
 unsigned char byteAt(const QByteArray &report, int position)
 {
     return static_cast<unsigned char>(report.at(position));
-}
-
-void presetField(char *field, size_t size)
-{
-    std::memset(field, 0, size);
-    std::strncpy(field, "-1", size - 1);
 }
 
 bool isSwitchOn(const char *value)
@@ -666,12 +661,12 @@ QByteArray DDeviceKeyboardLink::profileKey() const
 CustomKeyInfo DDeviceKeyboardLink::readAssignment(int keyCode) const
 {
     CustomKeyInfo info;
-    presetField(info.keyCode, sizeof info.keyCode);
-    presetField(info.keyChar, sizeof info.keyChar);
-    presetField(info.operateType, sizeof info.operateType);
-    presetField(info.repeatNum, sizeof info.repeatNum);
-    presetField(info.mode, sizeof info.mode);
-    presetField(info.Value, sizeof info.Value);
+    setRecordText(info.keyCode, "-1");
+    setRecordText(info.keyChar, "-1");
+    setRecordText(info.operateType, "-1");
+    setRecordText(info.repeatNum, "-1");
+    setRecordText(info.mode, "-1");
+    setRecordText(info.Value, "-1");
     if (m_xml && m_profileXmlPath[0] != '\0')
         m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(),
                               &info);

@@ -4,6 +4,7 @@
 #include "DeviceModels.h"
 #include "HidInterfaceClassifier.h"
 #include "HidLibrary.h"
+#include "RecordText.h"
 #include "SupportedIdMatch.h"
 #include "SysfsReportDescriptorReader.h"
 #include "Timer.h"
@@ -360,14 +361,6 @@ constexpr int kPayloadOffset = 6;
 constexpr int kMaxPayload = MainHidInterFace::kReportSize - kPayloadOffset;  // 58
 constexpr std::chrono::milliseconds kInfoAnswerWait(250);
 
-template <size_t N>
-void copyText(char (&field)[N], const QByteArray &text)
-{
-    const size_t length = std::min(size_t(text.size()), N - 1);
-    std::memcpy(field, text.constData(), length);
-    field[length] = '\0';
-}
-
 QString wideText(const wchar_t *text)
 {
     return text ? QString::fromWCharArray(text) : QString();
@@ -503,10 +496,10 @@ void MainHidInterFace::getHidList(int type)
         hidStructInfo record;
         record.vid = info->vendor_id;
         record.pid = info->product_id;
-        copyText(record.hidPath, path.toLatin1());
-        copyText(record.manufacturer, wideText(info->manufacturer_string).toLatin1());
-        copyText(record.product, wideText(info->product_string).toLatin1());
-        copyText(record.hidName, kUnqueriedName.toLatin1());
+        setRecordText(record.hidPath, path.toLatin1());
+        setRecordText(record.manufacturer, wideText(info->manufacturer_string).toUtf8());
+        setRecordText(record.product, wideText(info->product_string).toUtf8());
+        setRecordText(record.hidName, kUnqueriedName.toLatin1());
         record.deviceType = entry->type;
         m_hidStructInfoMap.insert(path, record);
         newPaths.append(path);
@@ -551,7 +544,7 @@ void MainHidInterFace::keepOrDrop(const QString &path, const QString &name, cons
         m_hidStructInfoMap.erase(record);
         return;
     }
-    copyText(record->hidName, name.toLatin1());
+    setRecordText(record->hidName, name.toLatin1());
     // The firmware id is the identification text between its first "-" and its first ",".
     QString firmwareId;
     const auto version = m_hidVersionInfoMap.constFind(path);
@@ -562,7 +555,7 @@ void MainHidInterFace::keepOrDrop(const QString &path, const QString &name, cons
         if (dash >= 0 && comma > dash)
             firmwareId = idText.mid(dash + 1, comma - dash - 1);
     }
-    copyText(record->firmwareId, firmwareId.toLatin1());
+    setRecordText(record->firmwareId, firmwareId.toLatin1());
 }
 
 QString MainHidInterFace::getHidDeviceInfo(const QString &path)
@@ -627,13 +620,13 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     const QStringList sections = infoText.split(QLatin1Char(','));
     auto section = [&sections](int i) { return i < sections.size() ? sections.at(i).toLatin1() : QByteArray(); };
     HidDeviceInfo deviceInfo;
-    copyText(deviceInfo.chipName, section(0));
-    copyText(deviceInfo.chipNum, section(1));
-    copyText(deviceInfo.deviceKind, section(2));
-    copyText(deviceInfo.makerTag, section(3));
-    copyText(deviceInfo.hidName, section(4));
-    copyText(deviceInfo.version, section(5));
-    copyText(deviceInfo.hidPath, latinPath);
+    setRecordText(deviceInfo.chipName, section(0));
+    setRecordText(deviceInfo.chipNum, section(1));
+    setRecordText(deviceInfo.deviceKind, section(2));
+    setRecordText(deviceInfo.makerTag, section(3));
+    setRecordText(deviceInfo.hidName, section(4));
+    setRecordText(deviceInfo.version, section(5));
+    setRecordText(deviceInfo.hidPath, latinPath);
     m_hidDeviceInfoMap.insert(path, deviceInfo);
 
     // The build report follows at once.
@@ -646,8 +639,8 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
         const QString versionText = fields.last() + QStringLiteral("---") + buildDateTime(buildText);
         qDebug().noquote() << "------------------------------- Key:" << idText << "  Value:" << versionText;
         HidVersionInfo version;
-        copyText(version.idText, idText.toLatin1());
-        copyText(version.buildText, versionText.toLatin1());
+        setRecordText(version.idText, idText.toLatin1());
+        setRecordText(version.buildText, versionText.toLatin1());
         m_hidVersionInfoMap.insert(path, version);
     }
     hid_close(handle);

@@ -1,6 +1,7 @@
 #include "playMacroThread.h"
 
 #include "RecordNumber.h"
+#include "RecordText.h"
 #include "xmlInterface.h"
 
 #include <QList>
@@ -17,13 +18,6 @@ constexpr int kModeHeld = 4;
 
 constexpr int kSendKey = 0;
 constexpr int kSendMouse = 1;
-
-// The field as a zero-terminated text, even when the record's field was filled to the brim.
-template <size_t N>
-QByteArray fieldText(const char (&field)[N])
-{
-    return QByteArray(field, static_cast<int>(qstrnlen(field, N)));
-}
 
 struct MouseStep {
     const char *code;
@@ -173,7 +167,7 @@ playMacroThread::Pass playMacroThread::playMacroOnce(int mode, int macroIndex)
             if (stopRequested(mode))
                 return Pass::Stopped;
         }
-        const int delay = recordNumber(fieldText(step.delay).constData());
+        const int delay = recordNumber(recordText(step.delay).constData());
         waitStep(mode, delay <= kShortDelayMs ? kMinimumDelayMs : delay);
         {
             // A stop during the wait lets this step out; only the end of the link's life does not.
@@ -182,12 +176,12 @@ playMacroThread::Pass playMacroThread::playMacroOnce(int mode, int macroIndex)
                 return Pass::Stopped;
         }
 
-        const QByteArray type = fieldText(step.type);
-        const bool down = std::strcmp(fieldText(step.operateExplain).constData(), "down") == 0;
+        const QByteArray type = recordText(step.type);
+        const bool down = std::strcmp(recordText(step.operateExplain).constData(), "down") == 0;
         if (type.contains("key")) {
-            emit sigPlayMacroKeyDecSend(kSendKey, recordNumber(fieldText(step.keyCode).constData()), down ? 1 : 0);
+            emit sigPlayMacroKeyDecSend(kSendKey, recordNumber(recordText(step.keyCode).constData()), down ? 1 : 0);
         } else if (type.contains("mouse")) {
-            const QByteArray code = fieldText(step.keyCode);
+            const QByteArray code = recordText(step.keyCode);
             for (const MouseStep &mouse : kMouseSteps) {
                 if ((mouse.down == 1) == down && code == mouse.code) {
                     emit sigPlayMacroKeyDecSend(kSendMouse, mouse.button, mouse.down);

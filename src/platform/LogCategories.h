@@ -1,6 +1,6 @@
 #pragma once
-// The program's logging categories, declared once for every layer. Debug lines are off unless
-// QT_LOGGING_RULES (or a qtlogging.ini) turns a category on, e.g. QT_LOGGING_RULES="zelka.hid.debug=true".
+// The program's logging categories, declared once for every layer. Every category is on by
+// default; QT_LOGGING_RULES (or a qtlogging.ini) turns one off, e.g. QT_LOGGING_RULES="zelka.hid.debug=false".
 // Nothing is logged per key report or per lighting frame.
 
 #include <QLoggingCategory>

@@ -6,6 +6,7 @@
 #include "InstanceLock.h"
 #include "QtLinguist.h"
 
+#include "UserSettings.h"
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +22,6 @@
 
 namespace {
 
-const QString kLanguageKey = QStringLiteral("Language/selectLanguageIndex");
 const int kConnectTimeoutMs = 500;
 const int kReadTimeoutMs = 1000;
 const int kWriteTimeoutMs = 30000;
@@ -102,11 +102,9 @@ void DAppllication::loadStartLanguage()
     const int defaultIndex = QtLinguist::systemLanguage();
     int inUse = defaultIndex;
 
-    const QString configDir = appDataFolder() + QStringLiteral("/UserConfig");
-    const QString configPath = configDir + QStringLiteral("/BrivexConfig.ini");
-    if (QDir(configDir).exists()) {
-        QSettings stored(configPath, QSettings::IniFormat);
-        const int index = stored.contains(kLanguageKey) ? stored.value(kLanguageKey).toInt() : -1;
+    if (QDir(UserSettings::folder()).exists()) {
+        const UserSettings stored;
+        const int index = stored.languageIndex();
         // A value that names no language (a hand-edited file) gives way to the system's.
         if (loader->languageFiles().contains(index))
             inUse = index;
@@ -116,8 +114,8 @@ void DAppllication::loadStartLanguage()
     if (!loader->loadLanguage(QtLinguist::Language(inUse)))
         qDebug() << "DAppllication: language" << inUse << "not loaded; the texts stay English";
 
-    m_languageSettings = std::make_unique<QSettings>(configPath, QSettings::IniFormat);
-    m_languageSettings->setValue(kLanguageKey, inUse);
+    m_languageSettings = std::make_unique<UserSettings>();
+    m_languageSettings->setValue(UserSettingsKey::Language, inUse);
     m_languageSettings->sync();
 
     QSettings::setDefaultFormat(QSettings::IniFormat);
@@ -218,9 +216,7 @@ void DAppllication::onLoginFinished(bool bok)
     window->show();
     m_activationWindow = window;
 
-    QSettings user(DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini"),
-                   QSettings::IniFormat);
-    const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
+    const bool autoStart = UserSettings().autoStart();
     // Started by the session's auto start entry: only the tray icon shows. Without a tray host
     // there would be no way back to a hidden window, so it starts minimised instead.
     if (startsHidden(autoStart, arguments())) {

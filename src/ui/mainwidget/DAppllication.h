@@ -15,7 +15,7 @@
 class DLoginWidget;
 class QEvent;
 class QLocalServer;
-class QSettings;
+class UserSettings;
 class QtLinguist;
 
 class DAppllication : public QApplication
@@ -78,7 +78,7 @@ private:
     std::unique_ptr<DLoginWidget> m_loginWidget;
     std::unique_ptr<QWidget> m_mainWindow;
     std::unique_ptr<QtLinguist> m_linguist;
-    std::unique_ptr<QSettings> m_languageSettings;
+    std::unique_ptr<UserSettings> m_languageSettings;
     bool m_isSecondInstance = false;
     QLocalServer *m_server = nullptr;
     QString m_serverName;

@@ -3,16 +3,9 @@
 
 #include "DHomeDeviceListItem.h"
 #include "FlowLayout.h"
+#include "RecordText.h"
 
 namespace {
-
-// A fixed-size text field of the enumeration record, read up to its first zero byte (or its
-// full width when a writer left no terminator).
-template <size_t N>
-QString fieldText(const char (&field)[N])
-{
-    return QString::fromUtf8(field, int(qstrnlen(field, N)));
-}
 
 }  // namespace
 
@@ -32,8 +25,10 @@ void DHomeDeviceListWidget::setDeviceList(QList<hidStructInfo> list)
     clearDeviceItems();
     for (const hidStructInfo &info : qAsConst(list)) {
         auto *item = new DHomeDeviceListItem(this);
-        item->setDeviceInfo(info.vid, info.pid, fieldText(info.hidPath), fieldText(info.manufacturer),
-                            fieldText(info.product), fieldText(info.hidName), info.deviceType);
+        item->setDeviceInfo(info.vid, info.pid, QString::fromUtf8(recordText(info.hidPath)),
+                            QString::fromUtf8(recordText(info.manufacturer)),
+                            QString::fromUtf8(recordText(info.product)), QString::fromUtf8(recordText(info.hidName)),
+                            info.deviceType);
         connect(item, &DHomeDeviceListItem::sigHomeDeviceListItemMouseClicked, this,
                 &DHomeDeviceListWidget::sigHidStructInfoListWidget);
         item->setFixedSize(460, 210);

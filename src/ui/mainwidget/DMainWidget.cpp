@@ -14,6 +14,7 @@
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
 #include "SupportedIdMatch.h"
+#include "UserSettings.h"
 #include "xmlInterface.h"
 
 #include <QAction>
@@ -149,26 +150,25 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
     readDeviceLists();
 
-    userIniPath = data->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
-    userSettings = new QSettings(userIniPath, QSettings::IniFormat, this);
+    userSettings = std::make_unique<UserSettings>();
     {
-        const QSettings existing(userIniPath, QSettings::IniFormat);
-        if (!existing.contains(QStringLiteral("AutoStart/isAutoStart"))) {
-            userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
+        const UserSettings existing;
+        if (!existing.contains(UserSettingsKey::AutoStart)) {
+            userSettings->setValue(UserSettingsKey::AutoStart, true);
             if (options.registerAutoStart
                 && !AutoStartEntry::enable(QCoreApplication::applicationName(),
                                            QCoreApplication::applicationFilePath()))
                 qDebug() << "---------------- *** Auto start could not be registered *** ----------------";
         }
-        if (!existing.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
-            userSettings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
-        if (!existing.contains(QStringLiteral("CloseToTray/isCloseToTray")))
-            userSettings->setValue(QStringLiteral("CloseToTray/isCloseToTray"), true);
+        if (!existing.contains(UserSettingsKey::MinimizeToTray))
+            userSettings->setValue(UserSettingsKey::MinimizeToTray, true);
+        if (!existing.contains(UserSettingsKey::CloseToTray))
+            userSettings->setValue(UserSettingsKey::CloseToTray, true);
     }
-    userSettings->setValue(QStringLiteral("MainWinID/MainWinIdNum"), int(winId()));
-    userSettings->sync();
-    if (userSettings->status() != QSettings::NoError)
-        qDebug() << "---------------- *** User settings not written:" << userIniPath << "*** ----------------";
+    userSettings->setValue(UserSettingsKey::MainWindowId, int(winId()));
+    if (!userSettings->sync())
+        qDebug() << "---------------- *** User settings not written:" << userSettings->fileName()
+                 << "*** ----------------";
 
     if (data->getSupportAnimation()) {
         pageAnimation = new QPropertyAnimation(ui->stackedWidget_Main, "geometry", this);
@@ -208,7 +208,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
     data->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:") + timeStamp());
 
-    onChangAppTheme(userSettings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+    onChangAppTheme(userSettings->themeIndex());
 
     std::fputs("----------------------------------*** Brivex Runing ***--------------------------------\n", stdout);
     std::fflush(stdout);
@@ -844,8 +844,7 @@ void DMainWidget::on_pushButton_Max_clicked()
 void DMainWidget::on_pushButton_Close_clicked()
 {
     stopMacroRecording();
-    const QSettings user(userIniPath, QSettings::IniFormat);
-    if (!user.value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool()) {
+    if (!UserSettings().closeToTray()) {
         onQuitApp();
         return;
     }

@@ -32,7 +32,7 @@ class MainHidInterFace;
 class QAction;
 class QMenu;
 class QPropertyAnimation;
-class QSettings;
+class UserSettings;
 class QThread;
 class QTimer;
 class ReportDescriptorReader;
@@ -161,8 +161,7 @@ private:
     QAction *restoreAction = nullptr;
     QAction *quitAction = nullptr;
     QString companyName = QStringLiteral("CompanyName");
-    QString userIniPath;
-    QSettings *userSettings = nullptr;
+    std::unique_ptr<UserSettings> userSettings;
     DHomePage *homePage = nullptr;
     DDevicePage *devicePage = nullptr;
     DMacroPage *macroPage = nullptr;

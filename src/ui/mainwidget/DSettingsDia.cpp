@@ -6,6 +6,7 @@
 #include "DAppllication.h"
 #include "DDataManager.h"
 #include "DFirwareInfoShow.h"
+#include "UserSettings.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -93,8 +94,7 @@ DSettingsDia::DSettingsDia(const QString &defaultConfigPath, QWidget *parent)
     m_notice = new CbNotice(this);
     m_notice->setTextPixelSize(16);
 
-    m_userIniPath = DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
-    m_settings = new QSettings(m_userIniPath, QSettings::IniFormat, this);
+    m_settings = std::make_unique<UserSettings>();
 
     ui->frame_15->hide();
     ui->checkBox_Minimize->hide();
@@ -103,10 +103,9 @@ DSettingsDia::DSettingsDia(const QString &defaultConfigPath, QWidget *parent)
     ui->checkBox_UsingBgImage->hide();
     ui->frame_6->hide();
 
-    ui->checkBox_AutoStart->setChecked(m_settings->value(QStringLiteral("AutoStart/isAutoStart"), false).toBool());
-    ui->checkBox_Minimize->setChecked(
-        m_settings->value(QStringLiteral("MinimizeToTray/isMinimizeToTray"), false).toBool());
-    ui->checkBox_Close->setChecked(m_settings->value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool());
+    ui->checkBox_AutoStart->setChecked(m_settings->autoStart());
+    ui->checkBox_Minimize->setChecked(m_settings->minimizeToTray());
+    ui->checkBox_Close->setChecked(m_settings->closeToTray());
     ui->stackedWidget->setCurrentWidget(ui->page_Settings);
     ui->pushButton_General->setChecked(true);
 
@@ -120,7 +119,7 @@ DSettingsDia::DSettingsDia(const QString &defaultConfigPath, QWidget *parent)
     ui->comboBox_Language->addItems(languageNames());
     fillThemeBox();
 
-    const int language = m_settings->value(QStringLiteral("Language/selectLanguageIndex"), -1).toInt();
+    const int language = m_settings->languageIndex();
     int position = 0;
     for (int i = 0; i < int(std::size(kLanguages)); ++i) {
         if (kLanguages[i].language == language)
@@ -128,7 +127,7 @@ DSettingsDia::DSettingsDia(const QString &defaultConfigPath, QWidget *parent)
     }
     ui->comboBox_Language->setCurrentIndex(position);
 
-    m_themeIndex = m_settings->value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt();
+    m_themeIndex = m_settings->themeIndex();
     showThemeIndex();
     ui->comboBox_Language->blockSignals(false);
     ui->comboBox_Theme->blockSignals(false);
@@ -213,17 +212,16 @@ void DSettingsDia::on_pushButton_Close_clicked()
     close();
 }
 
-void DSettingsDia::writeOption(const QString &key, bool value)
+void DSettingsDia::writeOption(const char *key, bool value)
 {
     m_settings->setValue(key, value);
 }
 
 void DSettingsDia::showSaveResult(bool ok)
 {
-    m_settings->sync();
-    ok = ok && m_settings->status() == QSettings::NoError;
+    ok = m_settings->sync() && ok;
     if (!ok)
-        qDebug() << "---------------- *** Settings not written:" << m_userIniPath << "*** ----------------";
+        qDebug() << "---------------- *** Settings not written:" << m_settings->fileName() << "*** ----------------";
     m_notice->showTextAt(ok ? tr("Set config success") : tr("Set config failed"), rect().center());
 }
 
@@ -235,7 +233,7 @@ void DSettingsDia::setAutoStartAllowed(bool allowed)
 void DSettingsDia::on_checkBox_AutoStart_clicked()
 {
     const bool checked = ui->checkBox_AutoStart->isChecked();
-    writeOption(QStringLiteral("AutoStart/isAutoStart"), checked);
+    writeOption(UserSettingsKey::AutoStart, checked);
     const QString name = QCoreApplication::applicationName();
     const bool entryOk =
         checked ? AutoStartEntry::enable(name, QCoreApplication::applicationFilePath()) : AutoStartEntry::disable(name);
@@ -244,20 +242,20 @@ void DSettingsDia::on_checkBox_AutoStart_clicked()
 
 void DSettingsDia::on_checkBox_Minimize_clicked()
 {
-    writeOption(QStringLiteral("MinimizeToTray/isMinimizeToTray"), ui->checkBox_Minimize->isChecked());
+    writeOption(UserSettingsKey::MinimizeToTray, ui->checkBox_Minimize->isChecked());
     showSaveResult(true);
 }
 
 void DSettingsDia::on_checkBox_Close_clicked()
 {
-    writeOption(QStringLiteral("CloseToTray/isCloseToTray"), ui->checkBox_Close->isChecked());
+    writeOption(UserSettingsKey::CloseToTray, ui->checkBox_Close->isChecked());
     showSaveResult(true);
 }
 
 void DSettingsDia::on_checkBox_UsingBgImage_clicked()
 {
     const bool checked = ui->checkBox_UsingBgImage->isChecked();
-    writeOption(QStringLiteral("ThemeBgImage/BgImageIsUsing"), checked);
+    writeOption(UserSettingsKey::BgImage, checked);
     DDataManager *data = DDataManager::getInstance();
     data->setBgImageIsUsing(checked);
     data->loadThemeConfig(m_themeIndex);
@@ -294,7 +292,7 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(QString text)
 {
     qDebug() << "----------------------------------------Language:" << text;
     const int language = languageOfText(text);
-    m_settings->setValue(QStringLiteral("Language/selectLanguageIndex"), language);
+    m_settings->setValue(UserSettingsKey::Language, language);
     m_settings->sync();
 
     bool loaded = false;
@@ -325,7 +323,7 @@ void DSettingsDia::on_comboBox_Theme_currentIndexChanged(QString text)
             break;
         }
     }
-    m_settings->setValue(QStringLiteral("Theme/selectThemeIndex"), index);
+    m_settings->setValue(UserSettingsKey::Theme, index);
     m_themeIndex = index;
     DDataManager::getInstance()->loadThemeConfig(index);
     applyTheme();

@@ -13,7 +13,7 @@
 #include <memory>
 
 class CbNotice;
-class QSettings;
+class UserSettings;
 
 namespace Ui {
 class DSettingsDia;
@@ -77,15 +77,14 @@ public slots:
 private:
     void fillThemeBox();
     void showThemeIndex();
-    void writeOption(const QString &key, bool value);
+    void writeOption(const char *key, bool value);
     // "Set config success" when the settings file (and any other step) was written, else the failure text.
     void showSaveResult(bool ok);
     QString linkText() const;
 
     std::unique_ptr<Ui::DSettingsDia> ui;
     QString m_defaultConfigPath;
-    QString m_userIniPath;
-    QSettings *m_settings = nullptr;
+    std::unique_ptr<UserSettings> m_settings;
     CbNotice *m_notice = nullptr;
     QMap<QString, QString> m_firmwareInfoMap;
     QString m_companyLink;

@@ -10,6 +10,11 @@
 #include <cstring>
 #include <cwchar>
 #include <QDebug>
+#include <QLoggingCategory>
+
+namespace {
+Q_LOGGING_CATEGORY(lcEmulator, "zelka.emulator")
+}  // namespace
 
 namespace emu {
 
@@ -431,7 +436,8 @@ DeviceId EmulatorState::plug(const DeviceSpec &spec)
             if (existing == m_paths.constEnd())
                 m_paths.insert(path, {device, e});
             else if (existing.value().first != device)  // collections of one hidraw node share it
-                qWarning() << "emulator: path" << path << "is already in use; give twin devices their own unit";
+                qCWarning(lcEmulator) << "emulator: path" << path
+                                      << "is already in use; give twin devices their own unit";
         }
         m_devices[id] = device;
     }

@@ -1,5 +1,6 @@
 #include "DDataManager.h"
 
+#include "LogCategories.h"
 #include "LogCollectClass.h"
 #include "UserSettings.h"
 
@@ -63,7 +64,7 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
     const QString logDir = QStringLiteral("%1/LogCollect").arg(m_appDataDir);
     for (const QString &dir : {m_userConfigDir, logDir}) {
         if (!QDir().mkpath(dir))
-            qWarning("DDataManager: cannot create %s", qPrintable(dir));
+            qCWarning(lcData, "DDataManager: cannot create %s", qPrintable(dir));
     }
 
     // Without a log the program runs on; the writer has said why on the standard output.
@@ -104,7 +105,7 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
 
     // A settings file that cannot be written leaves the values read in memory; say so once.
     if (!userSettings.sync())
-        qWarning("DDataManager: cannot write %s", qPrintable(userSettings.fileName()));
+        qCWarning(lcData, "DDataManager: cannot write %s", qPrintable(userSettings.fileName()));
 }
 
 DDataManager::~DDataManager() = default;

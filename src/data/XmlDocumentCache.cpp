@@ -1,6 +1,7 @@
 #include "XmlDocumentCache.h"
 
-#include <QDebug>
+#include "LogCategories.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,20 +18,20 @@ std::shared_ptr<const TiXmlDocument> parseFile(const QString &path, FileStamp *s
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.exists())
-            qWarning() << "XML store: cannot read" << path << file.errorString();
+            qCWarning(lcData) << "XML store: cannot read" << path << file.errorString();
         return nullptr;
     }
     const FileStamp opened = FileStamp::ofDescriptor(file.handle());
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        qWarning() << "XML store: cannot read" << path << file.errorString();
+        qCWarning(lcData) << "XML store: cannot read" << path << file.errorString();
         return nullptr;
     }
     *stamp = opened;
 
     // A zero byte would end the parse early and hide the rest of the file.
     if (data.contains('\0')) {
-        qWarning() << "XML store:" << path << "holds a zero byte; treated as unreadable";
+        qCWarning(lcData) << "XML store:" << path << "holds a zero byte; treated as unreadable";
         return nullptr;
     }
     // Line ends as the parser expects them, as when it loads a file itself.
@@ -40,9 +41,9 @@ std::shared_ptr<const TiXmlDocument> parseFile(const QString &path, FileStamp *s
     auto document = std::make_shared<TiXmlDocument>(QFile::encodeName(path).constData());
     document->Parse(data.constData(), nullptr, TIXML_DEFAULT_ENCODING);
     if (document->Error()) {
-        qWarning() << "XML store:" << path << "does not parse:" << document->ErrorDesc() << "at row"
-                   << document->ErrorRow() << "column" << document->ErrorCol()
-                   << "; treated as unreadable and left as it is";
+        qCWarning(lcData) << "XML store:" << path << "does not parse:" << document->ErrorDesc() << "at row"
+                          << document->ErrorRow() << "column" << document->ErrorCol()
+                          << "; treated as unreadable and left as it is";
         return nullptr;
     }
     return document;
@@ -161,7 +162,7 @@ bool XmlDocumentCache::save(const QString &path, const TiXmlDocument &document, 
     // Replacing by rename would also succeed on a read-only file; such a file stays as it is.
     const QFileInfo info(path);
     if (info.exists() && (!info.isFile() || !info.isWritable())) {
-        qWarning() << "XML store: cannot write" << path << "(not a writable file)";
+        qCWarning(lcData) << "XML store: cannot write" << path << "(not a writable file)";
         return false;
     }
 
@@ -171,19 +172,19 @@ bool XmlDocumentCache::save(const QString &path, const TiXmlDocument &document, 
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "XML store: cannot write" << path << file.errorString();
+        qCWarning(lcData) << "XML store: cannot write" << path << file.errorString();
         return false;
     }
     const qint64 size = qint64(text.size());
     if (file.write(text.data(), size) != size || !file.flush()) {
-        qWarning() << "XML store: cannot write" << path << file.errorString();
+        qCWarning(lcData) << "XML store: cannot write" << path << file.errorString();
         file.cancelWriting();
         return false;
     }
     // Everything is written: the temporary file now has the size and time it keeps once renamed.
     const FileStamp stamp = FileStamp::ofDescriptor(file.handle());
     if (!file.commit()) {
-        qWarning() << "XML store: cannot replace" << path << file.errorString();
+        qCWarning(lcData) << "XML store: cannot replace" << path << file.errorString();
         return false;
     }
     *written = stamp;

@@ -1,8 +1,8 @@
 #include "DDeviceHidCmdSend.h"
 
+#include "LogCategories.h"
 #include "MainHidInterFace.h"
 
-#include <QDebug>
 #include <QUuid>
 
 #include <cstring>
@@ -36,7 +36,7 @@ void DDeviceHidCmdSend::send(unsigned char command, unsigned char payloadLength,
     if (ok && payloadSize > 0)
         std::memcpy(report.data() + payloadOffset, payload, payloadSize);
     if (!ok || !m_hidInterface || m_hidInterface->writeCommand(report.data(), MainHidInterFace::kReportSize) < 0)
-        qDebug().noquote() << failureLine;
+        qCDebug(lcHid).noquote() << failureLine;
 }
 
 QString DDeviceHidCmdSend::writeSerialNumber(const QString &sn)

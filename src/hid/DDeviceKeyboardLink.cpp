@@ -5,14 +5,13 @@
 #include "KeyActionTables.h"
 #include "KeyboardLightInterface.h"
 #include "KeyButtonInterface.h"
+#include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "MouseLightInterface.h"
 #include "playMacroThread.h"
 #include "RecordNumber.h"
 #include "RecordText.h"
 #include "xmlInterface.h"
-
-#include <QDebug>
 
 #include <algorithm>
 #include <cstring>
@@ -133,7 +132,7 @@ DDeviceKeyboardLink::~DDeviceKeyboardLink()
 void DDeviceKeyboardLink::openHidDevice(const hidStructInfo &info)
 {
     if (m_hidInterface) {
-        qDebug() << "------------------------- *** Hid device already opened *** --------------------------";
+        qCDebug(lcLink) << "------------------------- *** Hid device already opened *** --------------------------";
         return;
     }
     m_hidStructInfo = info;
@@ -148,12 +147,13 @@ void DDeviceKeyboardLink::openHidDevice(const hidStructInfo &info)
     connect(transport, &MainHidInterFace::sigHidWriteErrorInfo, this, &DDeviceKeyboardLink::onHidWriteErrorInfo);
 
     if (transport->hidOpenPath(m_hidStructInfo.vid, m_hidStructInfo.pid, hidPath) == 0) {
-        qDebug().noquote()
+        qCDebug(lcLink).noquote()
             << "------------------------- *** Open hid device successful *** --------------------------hidInfo.hidPath:"
             << hidPath;
         transport->start();
     } else {
-        qDebug().noquote() << "------------------------- *** Open hid device failed *** --------------------------";
+        qCDebug(lcLink).noquote()
+            << "------------------------- *** Open hid device failed *** --------------------------";
     }
 
     m_hidCmdSend = std::make_unique<DDeviceHidCmdSend>();
@@ -279,13 +279,13 @@ bool DDeviceKeyboardLink::isInquiryFinished() const
 
 void DDeviceKeyboardLink::onOpenHidSuccessful()
 {
-    qDebug() << "USB serial port [Open] successful ..."
-             << " Connect hidName:" << m_hidStructInfo.hidName;
+    qCDebug(lcLink) << "USB serial port [Open] successful ..."
+                    << " Connect hidName:" << m_hidStructInfo.hidName;
 }
 
 void DDeviceKeyboardLink::onHidWriteErrorInfo(QString errorInfo)
 {
-    qDebug().noquote() << errorInfo;
+    qCDebug(lcLink).noquote() << errorInfo;
 }
 
 void DDeviceKeyboardLink::onHidDataArrived(QByteArray data, int length, int threadIndex)
@@ -367,7 +367,7 @@ void DDeviceKeyboardLink::parseKeyboardReport(const QByteArray &report)
         compareMedia(report);
         break;
     case 0x16:
-        qDebug() << "-------------------------- *** 0x16 write Successful *** -----------------------";
+        qCDebug(lcLink) << "-------------------------- *** 0x16 write Successful *** -----------------------";
         break;
     case 0x19:
         emit sigRuningOnboard0x19Cmd();
@@ -476,9 +476,9 @@ void DDeviceKeyboardLink::compareMedia(const QByteArray &report)
         group.previous = current;
     }
 
-    qDebug() << "------------------------- [Media] TemporaryNum:" << m_mediaGroups[0].temporaryNum
-             << " [Browser]TemporaryNum:" << m_mediaGroups[1].temporaryNum
-             << " [Tools] TemporaryNum:" << m_mediaGroups[2].temporaryNum;
+    qCDebug(lcLinkReports) << "------------------------- [Media] TemporaryNum:" << m_mediaGroups[0].temporaryNum
+                           << " [Browser]TemporaryNum:" << m_mediaGroups[1].temporaryNum
+                           << " [Tools] TemporaryNum:" << m_mediaGroups[2].temporaryNum;
     for (int g = 0; g < 3; ++g)
         m_mediaSendBuf[g] = static_cast<unsigned char>(byteAt(report, kPayload + g) - m_mediaGroups[g].temporaryNum);
     if (m_hidCmdSend)
@@ -487,21 +487,21 @@ void DDeviceKeyboardLink::compareMedia(const QByteArray &report)
 
 void DDeviceKeyboardLink::readLightModeList(const QByteArray &report)
 {
-    qDebug() << "---------- *** Recvive [Light Mode Info] Successful *** ---------- ";
+    qCDebug(lcLink) << "---------- *** Recvive [Light Mode Info] Successful *** ---------- ";
     LightTypeInfo list;
     LightTypeInfo::readFromReport(report, kPayload, &list);
     if (byteAt(report, 1) == 0x0A) {
         m_keyboardLightTypeInfo = list;
-        qDebug() << "-------------[Keyboard] hidName:" << m_hidStructInfo.hidName
-                 << " lightTypeList Num:" << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
-                 << "  BrightnessMax:" << list.brightnessMax;
+        qCDebug(lcLink) << "-------------[Keyboard] hidName:" << m_hidStructInfo.hidName
+                        << " lightTypeList Num:" << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
+                        << "  BrightnessMax:" << list.brightnessMax;
         if (m_hidCmdSend)
             m_hidCmdSend->inquireSideLightMode();
     } else {
         m_sideLightTypeInfo = list;
-        qDebug() << "-------------[Side] hidName:" << m_hidStructInfo.hidName
-                 << "lightTypeList Num:" << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
-                 << "  BrightnessMax:" << list.brightnessMax;
+        qCDebug(lcLink) << "-------------[Side] hidName:" << m_hidStructInfo.hidName
+                        << "lightTypeList Num:" << list.lightTypeList.size() << "  SpeedMax:" << list.speedMax
+                        << "  BrightnessMax:" << list.brightnessMax;
         m_inquiryFinished = true;
         m_lightTypeListReceived = true;
     }
@@ -512,17 +512,17 @@ void DDeviceKeyboardLink::readLightModeList(const QByteArray &report)
 void DDeviceKeyboardLink::readMouseLightModeLists(const QByteArray &report)
 {
     int next = LightTypeInfo::readFromReport(report, kPayload, &m_mouseLightTypeInfo);
-    qDebug() << "----------------------------------- 01 lightTypeList.size:"
-             << m_mouseLightTypeInfo.lightTypeList.size() << m_mouseLightTypeInfo.speedMax
-             << m_mouseLightTypeInfo.brightnessMax;
+    qCDebug(lcLink) << "----------------------------------- 01 lightTypeList.size:"
+                    << m_mouseLightTypeInfo.lightTypeList.size() << m_mouseLightTypeInfo.speedMax
+                    << m_mouseLightTypeInfo.brightnessMax;
     next = LightTypeInfo::readFromReport(report, next, &m_scrollLightTypeInfo);
-    qDebug() << "----------------------------------- 02 scrollLightTypeList.size:"
-             << m_scrollLightTypeInfo.lightTypeList.size() << m_scrollLightTypeInfo.speedMax
-             << m_scrollLightTypeInfo.brightnessMax;
+    qCDebug(lcLink) << "----------------------------------- 02 scrollLightTypeList.size:"
+                    << m_scrollLightTypeInfo.lightTypeList.size() << m_scrollLightTypeInfo.speedMax
+                    << m_scrollLightTypeInfo.brightnessMax;
     LightTypeInfo::readFromReport(report, next, &m_logoLightTypeInfo);
-    qDebug() << "----------------------------------- 03 logoLightTypeList.size:"
-             << m_logoLightTypeInfo.lightTypeList.size() << m_logoLightTypeInfo.speedMax
-             << m_logoLightTypeInfo.brightnessMax;
+    qCDebug(lcLink) << "----------------------------------- 03 logoLightTypeList.size:"
+                    << m_logoLightTypeInfo.lightTypeList.size() << m_logoLightTypeInfo.speedMax
+                    << m_logoLightTypeInfo.brightnessMax;
     m_inquiryFinished = true;
     m_lightTypeListReceived = true;
 }
@@ -624,7 +624,7 @@ void DDeviceKeyboardLink::pressSixKey(int keyCode, int pressed)
         return;
     }
     if (keyCode < 0 || keyCode > 255) {
-        qDebug() << "---------- *** Key code out of range:" << keyCode;
+        qCDebug(lcLink) << "---------- *** Key code out of range:" << keyCode;
         return;
     }
     if (pressed) {
@@ -785,7 +785,7 @@ void DDeviceKeyboardLink::launchProgram(const char *value, int pressed)
 
 void DDeviceKeyboardLink::sendWindowsShortcut(int shortcut, int pressed)
 {
-    qDebug()
+    qCDebug(lcLinkReports)
         << "------------------------------------------ ***Start*** ------------------------------------------ flag:"
         << pressed;
     const keyactions::ShortcutKeys keys = keyactions::windowsShortcut(shortcut);
@@ -793,7 +793,7 @@ void DDeviceKeyboardLink::sendWindowsShortcut(int shortcut, int pressed)
         return;
     if (shortcut == keyactions::kCloseWindowShortcut) {
         const bool ownWindow = pcActions()->isOwnWindowActive();
-        qDebug() << "---------------------------------- *** GetActiveWindow:" << ownWindow;
+        qCDebug(lcLinkReports) << "---------------------------------- *** GetActiveWindow:" << ownWindow;
         // The program closes its own window itself rather than being sent Alt+F4.
         if (ownWindow && pressed) {
             pressSixKey(keys.modifier, 0);
@@ -871,20 +871,20 @@ void DDeviceKeyboardLink::parseMouseButtons(const QByteArray &report)
             for (int n = 0; n < kMouseButtonBits; ++n) {
                 const int bit = 1 << n;
                 if ((buttons & bit) && !(previous & bit)) {
-                    qDebug() << "-------- 1 Key Press:" << bit;
+                    qCDebug(lcLinkReports) << "-------- 1 Key Press:" << bit;
                     dispatchMouseButton(bit, 1);
                 }
             }
             for (int n = 0; n < kMouseButtonBits; ++n) {
                 const int bit = 1 << n;
                 if (!(buttons & bit) && (previous & bit)) {
-                    qDebug() << "-------- 3 Key Release:" << bit;
+                    qCDebug(lcLinkReports) << "-------- 3 Key Release:" << bit;
                     dispatchMouseButton(bit, 0);
                 }
             }
         }
         m_lastKeyReport[0] = buttons;
-        qDebug() << "------------------------- *** [MouseKey] m_temporaryNum:" << m_temporaryNum;
+        qCDebug(lcLinkReports) << "------------------------- *** [MouseKey] m_temporaryNum:" << m_temporaryNum;
         answer[kMouseButtonByte] = static_cast<char>(buttons & ~m_temporaryNum);
         if (m_mouseOverride) {
             answer[kMouseButtonByte] = static_cast<char>(m_mouseButtons);
@@ -892,11 +892,11 @@ void DDeviceKeyboardLink::parseMouseButtons(const QByteArray &report)
         }
     } else if (wheel != 0) {
         if (wheel == 0x01)
-            qDebug() << "-------------- MouseKey_Scroll Up 0x01 ------------";
+            qCDebug(lcLinkReports) << "-------------- MouseKey_Scroll Up 0x01 ------------";
         else
-            qDebug() << "-------------- MouseKey_Scroll Down 0xff ------------";
+            qCDebug(lcLinkReports) << "-------------- MouseKey_Scroll Down 0xff ------------";
     } else if (previous != 0) {
-        qDebug() << "-------- End Key release:" << previous << "  data[6]:" << buttons;
+        qCDebug(lcLinkReports) << "-------- End Key release:" << previous << "  data[6]:" << buttons;
         for (int n = 0; n < kMouseButtonBits; ++n) {
             if (previous & (1 << n))
                 dispatchMouseButton(1 << n, 0);
@@ -933,7 +933,7 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
     }
     if (operateType == NoAssignment) {
         if (buttonCode == keyactions::kDpiButton && pressed) {
-            qDebug() << "----------------------- *** [DPI is pressed] *** -----------------------";
+            qCDebug(lcLinkReports) << "----------------------- *** [DPI is pressed] *** -----------------------";
             emit sigMouseTriggeredDPIkey();
         }
         return;

@@ -4,12 +4,12 @@
 #include "DeviceModels.h"
 #include "HidInterfaceClassifier.h"
 #include "HidLibrary.h"
+#include "LogCategories.h"
 #include "RecordText.h"
 #include "SupportedIdMatch.h"
 #include "SysfsReportDescriptorReader.h"
 #include "Timer.h"
 
-#include <QDebug>
 #include <QHash>
 #include <QSet>
 #include <QTimer>
@@ -51,7 +51,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObj
 {
     m_hidLibraryHeld = HidLibrary::acquire();
     if (!m_hidLibraryHeld) {
-        qDebug() << "hid_init failed";
+        qCDebug(lcHid) << "hid_init failed";
         return;
     }
     m_threadIndex = threadIndex;
@@ -100,18 +100,18 @@ int MainHidInterFace::hidOpenPath(int vendorId, int productId, const QString &pa
     // A transport is opened once: not after a failed hidapi start, not while open, not after
     // closing; the enumerator, which has no handshake timer, never.
     if (!m_hidLibraryHeld || !m_shakeHandsTimer || m_isOpen || m_hidHandle) {
-        qDebug() << "hidOpenPath refused:" << path;
+        qCDebug(lcHid) << "hidOpenPath refused:" << path;
         return -1;
     }
     m_strHidPath = path;
-    qDebug() << "________________________ MainHidInterFace hidOpenPath:" << path;
+    qCDebug(lcHid) << "________________________ MainHidInterFace hidOpenPath:" << path;
 
     hid_device *handle = hid_open_path(path.toLatin1().constData());
     if (!handle) {
-        qDebug() << "Unable to open device\n";
+        qCDebug(lcHid) << "Unable to open device\n";
         return -1;
     }
-    qDebug() << "Open device success\n";
+    qCDebug(lcHid) << "Open device success\n";
     m_hidHandle = handle;
     m_reportId = reportIdForPath(path);
     m_isOpen = true;
@@ -120,7 +120,7 @@ int MainHidInterFace::hidOpenPath(int vendorId, int productId, const QString &pa
     inquiry[0] = 1;
     inquiry[1] = 0x15;
     if (writeCommand(inquiry.data(), kReportSize) < 0)
-        qDebug() << "---------- *** Inquire [Device SN] Failed *** ----------";
+        qCDebug(lcHid) << "---------- *** Inquire [Device SN] Failed *** ----------";
 
     m_shakeHandsCount = 0;
     m_shakeHandsTimer->start(kShakeHandsIntervalMs);
@@ -248,8 +248,8 @@ void MainHidInterFace::onShakeHandsRuning()
     handshake[5] = 1;
     handshake[6] = m_shakeHandsMode ? 0x00 : 0x01;
     if (writeCommand(handshake.data(), kReportSize) < 0) {
-        qDebug() << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:" << m_strHidName
-                 << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
+        qCDebug(lcHid) << "---------- *** ShakeHands Failed [MainHidInterFace] *** ---------- m_strHidName:"
+                       << m_strHidName << "  Stop_m_ShakeHandsRunNum:" << m_shakeHandsCount;
         return;
     }
     ++m_shakeHandsCount;
@@ -274,7 +274,7 @@ bool MainHidInterFace::writeTurn()
     if (haveCommand) {
         int written = hid_write(m_hidHandle, report.data(), kReportSize);
         if (written < 0)
-            qDebug().noquote()
+            qCDebug(lcHid).noquote()
                 << QStringLiteral("hid_write command ERROR:[%1] %2").arg(written).arg(errorText(m_hidHandle));
         return true;
     }
@@ -439,7 +439,7 @@ bool MainHidInterFace::isGettingHidList() const
 void MainHidInterFace::getHidList(int type)
 {
     if (type != kFullList && type != kArrival && type != kRemoval) {
-        qDebug() << "getHidList: unknown mode" << type;
+        qCDebug(lcHid) << "getHidList: unknown mode" << type;
         return;
     }
     m_gettingHidList = true;
@@ -459,7 +459,7 @@ void MainHidInterFace::getHidList(int type)
 
     if (!m_hidLibraryHeld) {
         // Without hidapi nothing can be seen: keep what is known rather than drop every device.
-        qDebug() << "getHidList: hidapi is not available";
+        qCDebug(lcHid) << "getHidList: hidapi is not available";
         emit sigGetHidListSuccessful();
         m_gettingHidList = false;
         return;
@@ -569,7 +569,7 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     for (int attempt = 0; attempt < kOpenAttempts && !handle; ++attempt)
         handle = hid_open_path(latinPath.constData());
     if (!handle) {
-        qDebug() << "\nUnable to open Hid\n";
+        qCDebug(lcHid) << "\nUnable to open Hid\n";
         DDataManager::getInstance()->writeLog(
             QStringLiteral("Get hid device info start: [Open_path - Unable to open Hid]"));
         return kOpenErrorName;
@@ -584,7 +584,7 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     bool answered = false;
     for (int attempt = 1; attempt <= kInfoQueryTries; ++attempt) {
         if (hid_write(handle, query.data(), kReportSize) < 0)
-            qDebug() << "information query not written:" << errorText(handle);
+            qCDebug(lcHid) << "information query not written:" << errorText(handle);
         hid_set_nonblocking(handle, 1);
         std::this_thread::sleep_for(kInfoAnswerWait);
 
@@ -637,7 +637,7 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
         QString idText = fields.mid(0, std::max(0, int(fields.size()) - 2)).join(QString());
         idText += QLatin1Char(',') + name;
         const QString versionText = fields.last() + QStringLiteral("---") + buildDateTime(buildText);
-        qDebug().noquote() << "------------------------------- Key:" << idText << "  Value:" << versionText;
+        qCDebug(lcHid).noquote() << "------------------------------- Key:" << idText << "  Value:" << versionText;
         HidVersionInfo version;
         setRecordText(version.idText, idText.toLatin1());
         setRecordText(version.buildText, versionText.toLatin1());

@@ -1,6 +1,7 @@
 #include "AutoStartEntry.h"
 
-#include <QDebug>
+#include "LogCategories.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,13 +68,14 @@ QString AutoStartEntry::execLine(const QString &programPath)
 bool AutoStartEntry::enable(const QString &programName, const QString &programPath)
 {
     if (programName.isEmpty() || programName.contains(QLatin1Char('/')) || programPath.isEmpty()) {
-        qDebug() << "------------------ *** Auto start not written: no program name or path *** ------------------";
+        qCDebug(lcPlatform)
+            << "------------------ *** Auto start not written: no program name or path *** ------------------";
         return false;
     }
     const QString folder = autostartFolder();
     if (!QDir().mkpath(folder)) {
-        qDebug() << "------------------ *** Auto start not written: cannot create" << folder
-                 << "*** ------------------";
+        qCDebug(lcPlatform) << "------------------ *** Auto start not written: cannot create" << folder
+                            << "*** ------------------";
         return false;
     }
     const QString absolute = QFileInfo(programPath).absoluteFilePath();
@@ -87,12 +89,14 @@ bool AutoStartEntry::enable(const QString &programName, const QString &programPa
 
     QSaveFile file(entryPath(programName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qDebug() << "------------------ *** Auto start not written:" << file.errorString() << "*** ------------------";
+        qCDebug(lcPlatform) << "------------------ *** Auto start not written:" << file.errorString()
+                            << "*** ------------------";
         return false;
     }
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        qDebug() << "------------------ *** Auto start not written:" << file.errorString() << "*** ------------------";
+        qCDebug(lcPlatform) << "------------------ *** Auto start not written:" << file.errorString()
+                            << "*** ------------------";
         file.cancelWriting();
         return false;
     }
@@ -105,7 +109,8 @@ bool AutoStartEntry::disable(const QString &programName)
     if (!QFile::exists(path))
         return true;
     if (!QFile::remove(path)) {
-        qDebug() << "------------------ *** Auto start entry not removed:" << path << "*** ------------------";
+        qCDebug(lcPlatform) << "------------------ *** Auto start entry not removed:" << path
+                            << "*** ------------------";
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "CrashReport.h"
 
+#include "LogCategories.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -201,11 +203,11 @@ bool CrashReport::install(const QString &dumpFolder)
     const QByteArray folder = QFile::encodeName(QDir::cleanPath(dumpFolder));
     // Room for "/yyyy_MM_dd_hh_mm_ss.dmp" behind the folder.
     if (folder.isEmpty() || folder.size() + 32 >= PATH_MAX) {
-        qWarning("CrashReport: unusable dump folder %s", qPrintable(dumpFolder));
+        qCWarning(lcPlatform, "CrashReport: unusable dump folder %s", qPrintable(dumpFolder));
         return false;
     }
     if (!QDir().mkpath(dumpFolder)) {
-        qWarning("CrashReport: cannot create %s", qPrintable(dumpFolder));
+        qCWarning(lcPlatform, "CrashReport: cannot create %s", qPrintable(dumpFolder));
         return false;
     }
     memcpy(s_folder, folder.constData(), size_t(folder.size()) + 1);
@@ -225,7 +227,7 @@ bool CrashReport::install(const QString &dumpFolder)
     stack.ss_sp = s_alternateStack;
     stack.ss_size = sizeof s_alternateStack;
     if (sigaltstack(&stack, nullptr) != 0)
-        qWarning("CrashReport: no alternate signal stack");
+        qCWarning(lcPlatform, "CrashReport: no alternate signal stack");
 
     struct sigaction action;
     memset(&action, 0, sizeof action);
@@ -250,7 +252,7 @@ QString CrashReport::takeLastReport(const QString &dumpFolder)
         name = QFile::decodeName(marker.read(64)).trimmed();
     marker.close();
     if (!marker.remove())
-        qWarning("CrashReport: cannot remove %s", qPrintable(marker.fileName()));
+        qCWarning(lcPlatform, "CrashReport: cannot remove %s", qPrintable(marker.fileName()));
     // The crash happened even when the marker is unreadable; then name the folder.
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.startsWith(QLatin1Char('.')))
         return QDir::cleanPath(dumpFolder);

@@ -1,7 +1,8 @@
 #include "DesktopPcActions.h"
 
+#include "LogCategories.h"
+
 #include <QClipboard>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -23,7 +24,7 @@ bool DesktopPcActions::launchProgram(const QString &path)
         return false;
     const QFileInfo file(path);
     if (!file.exists()) {
-        qDebug().noquote() << "---------- *** Launch failed, no such file:" << path;
+        qCDebug(lcPlatform).noquote() << "---------- *** Launch failed, no such file:" << path;
         return false;
     }
     bool started = false;
@@ -32,7 +33,7 @@ bool DesktopPcActions::launchProgram(const QString &path)
     else
         started = QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
     if (!started)
-        qDebug().noquote() << "---------- *** Launch failed:" << path;
+        qCDebug(lcPlatform).noquote() << "---------- *** Launch failed:" << path;
     return started;
 }
 
@@ -44,7 +45,7 @@ bool DesktopPcActions::isOwnWindowActive() const
 bool DesktopPcActions::setClipboardText(const QString &text)
 {
     if (!guiApplication()) {
-        qDebug() << "---------- *** No clipboard without a GUI application";
+        qCDebug(lcPlatform) << "---------- *** No clipboard without a GUI application";
         return false;
     }
     QClipboard *clipboard = QGuiApplication::clipboard();

@@ -1,5 +1,7 @@
 #include "InstanceLock.h"
 
+#include "LogCategories.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +34,7 @@ bool InstanceLock::acquire()
         return true;
     if (m_lock.error() == QLockFile::LockFailedError)
         return false;
-    qWarning("InstanceLock: cannot write %s (error %d)", qPrintable(m_path), int(m_lock.error()));
+    qCWarning(lcPlatform, "InstanceLock: cannot write %s (error %d)", qPrintable(m_path), int(m_lock.error()));
     return true;
 }
 

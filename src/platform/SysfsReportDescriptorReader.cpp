@@ -1,6 +1,7 @@
 #include "SysfsReportDescriptorReader.h"
 
-#include <QDebug>
+#include "LogCategories.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -25,13 +26,13 @@ QByteArray SysfsReportDescriptorReader::reportDescriptor(const QString &hidPath)
         return QByteArray();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "report descriptor not readable:" << fileName << file.errorString();
+        qCDebug(lcPlatform) << "report descriptor not readable:" << fileName << file.errorString();
         return QByteArray();
     }
     // sysfs files report no size: read up to one byte past the limit to see an oversized one.
     QByteArray descriptor = file.read(kMaxDescriptorSize + 1);
     if (descriptor.size() > kMaxDescriptorSize) {
-        qDebug() << "report descriptor too long:" << fileName;
+        qCDebug(lcPlatform) << "report descriptor too long:" << fileName;
         return QByteArray();
     }
     return descriptor;

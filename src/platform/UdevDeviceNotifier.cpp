@@ -1,6 +1,7 @@
 #include "UdevDeviceNotifier.h"
 
-#include <QDebug>
+#include "LogCategories.h"
+
 #include <QSocketNotifier>
 
 #include <libudev.h>
@@ -12,19 +13,21 @@ UdevDeviceNotifier::UdevDeviceNotifier(QObject *parent)
 {
     m_udev = udev_new();
     if (!m_udev) {
-        qDebug() << "------------------ *** Device notification not registered: no udev *** ------------------";
+        qCDebug(lcPlatform)
+            << "------------------ *** Device notification not registered: no udev *** ------------------";
         return;
     }
     m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
     if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
         || udev_monitor_enable_receiving(m_monitor) < 0) {
-        qDebug() << "------------------ *** Device notification not registered: no udev monitor *** ------------------";
+        qCDebug(lcPlatform)
+            << "------------------ *** Device notification not registered: no udev monitor *** ------------------";
         release();
         return;
     }
     const int fd = udev_monitor_get_fd(m_monitor);
     if (fd < 0) {
-        qDebug()
+        qCDebug(lcPlatform)
             << "------------------ *** Device notification not registered: no monitor socket *** ------------------";
         release();
         return;

@@ -4,10 +4,10 @@
 #include "DDataManager.h"
 #include "DLoginWidget.h"
 #include "InstanceLock.h"
+#include "LogCategories.h"
 #include "QtLinguist.h"
 
 #include "UserSettings.h"
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -68,7 +68,7 @@ int DAppllication::runProgram(int &argc, char **argv, const MainWindowFactory &c
     InstanceLock lock(InstanceLock::executableName());
     const bool alreadyRunning = !lock.acquire();
     if (alreadyRunning)
-        qDebug("--------------- EXE already runing -----------------");
+        qCDebug(lcUi, "--------------- EXE already runing -----------------");
 
     int result = 0;
     QString program;
@@ -109,10 +109,10 @@ void DAppllication::loadStartLanguage()
         if (loader->languageFiles().contains(index))
             inUse = index;
         else if (index != -1)
-            qDebug() << "DAppllication: stored language" << index << "unknown; the system's is used";
+            qCDebug(lcUi) << "DAppllication: stored language" << index << "unknown; the system's is used";
     }
     if (!loader->loadLanguage(QtLinguist::Language(inUse)))
-        qDebug() << "DAppllication: language" << inUse << "not loaded; the texts stay English";
+        qCDebug(lcUi) << "DAppllication: language" << inUse << "not loaded; the texts stay English";
 
     m_languageSettings = std::make_unique<UserSettings>();
     m_languageSettings->setValue(UserSettingsKey::Language, inUse);
@@ -127,7 +127,7 @@ void DAppllication::setupSingleInstance(bool alreadyRunning)
     m_server = nullptr;
     m_activationWindow = nullptr;
     m_serverName = InstanceLock::serverPath(InstanceLock::executableName());
-    qDebug() << "DAppllication:" << m_appId << "server" << m_serverName;
+    qCDebug(lcUi) << "DAppllication:" << m_appId << "server" << m_serverName;
 
     if (connectToRunningInstance()) {
         m_isSecondInstance = true;
@@ -135,8 +135,8 @@ void DAppllication::setupSingleInstance(bool alreadyRunning)
     }
     if (alreadyRunning) {
         // The other copy is still starting or hangs; a second window would only compete with it.
-        qWarning("DAppllication: another copy of the program holds the lock but does not answer; "
-                 "this copy ends");
+        qCWarning(lcUi, "DAppllication: another copy of the program holds the lock but does not answer; "
+                        "this copy ends");
         m_isSecondInstance = true;
         return;
     }
@@ -155,7 +155,7 @@ bool DAppllication::connectToRunningInstance()
     stream << (args.size() > 1 ? args.last() : QString());
     stream.flush();
     if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kWriteTimeoutMs))
-        qWarning("DAppllication: the running copy did not take the argument");
+        qCWarning(lcUi, "DAppllication: the running copy did not take the argument");
     socket.disconnectFromServer();
     return true;
 }
@@ -172,7 +172,8 @@ void DAppllication::startLocalServer()
         if (m_server->listen(m_serverName))
             return;
     }
-    qWarning("DAppllication: cannot listen on %s: %s", qPrintable(m_serverName), qPrintable(m_server->errorString()));
+    qCWarning(lcUi, "DAppllication: cannot listen on %s: %s", qPrintable(m_serverName),
+              qPrintable(m_server->errorString()));
 }
 
 void DAppllication::newLocalConnection()
@@ -208,7 +209,7 @@ void DAppllication::onLoginFinished(bool bok)
 
     QWidget *window = m_createMainWindow ? m_createMainWindow() : nullptr;
     if (!window) {
-        qWarning("DAppllication: no main window");
+        qCWarning(lcUi, "DAppllication: no main window");
         return;
     }
     m_mainWindow.reset(window);
@@ -249,7 +250,7 @@ void DAppllication::noticeLastCrash()
     const QString report = CrashReport::takeLastReport(dumpFolder());
     if (report.isEmpty())
         return;
-    qWarning("DAppllication: the last run crashed: %s", qPrintable(report));
+    qCWarning(lcUi, "DAppllication: the last run crashed: %s", qPrintable(report));
     QMessageBox::critical(
         nullptr, QObject::tr("Exe Crash"),
         QStringLiteral("<FONT size=3><div><b>%1</b></div>").arg(QObject::tr("I'm very sorroy for this crash !")),

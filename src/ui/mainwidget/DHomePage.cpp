@@ -4,9 +4,9 @@
 #include "ArrowWidget.h"
 #include "DDataManager.h"
 #include "DHomeDeviceListWidget.h"
+#include "LogCategories.h"
 #include "QRcodeShowTool.h"
 
-#include <QDebug>
 #include <QDesktopServices>
 #include <QSettings>
 #include <QUrl>
@@ -95,7 +95,7 @@ DHomePage::~DHomePage() = default;
 void DHomePage::showDeviceList(QList<hidStructInfo> list)
 {
     const int count = list.size();
-    qDebug().noquote() << "---------------- *** Home page shows" << count << "device card(s) *** ----------------";
+    qCDebug(lcUi).noquote() << "---------------- *** Home page shows" << count << "device card(s) *** ----------------";
     if (count < 1) {
         ui->stackedWidget->setCurrentWidget(ui->page_TipShow);
         return;

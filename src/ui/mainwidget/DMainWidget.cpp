@@ -11,6 +11,7 @@
 #include "DMacroPage.h"
 #include "DSettingsDia.h"
 #include "FramelessWindowHelper.h"
+#include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
 #include "SupportedIdMatch.h"
@@ -22,7 +23,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDebug>
 #include <QDesktopWidget>
 #include <QFile>
 #include <QFileInfo>
@@ -158,7 +158,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
             if (options.registerAutoStart
                 && !AutoStartEntry::enable(QCoreApplication::applicationName(),
                                            QCoreApplication::applicationFilePath()))
-                qDebug() << "---------------- *** Auto start could not be registered *** ----------------";
+                qCDebug(lcUi) << "---------------- *** Auto start could not be registered *** ----------------";
         }
         if (!existing.contains(UserSettingsKey::MinimizeToTray))
             userSettings->setValue(UserSettingsKey::MinimizeToTray, true);
@@ -167,8 +167,8 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     }
     userSettings->setValue(UserSettingsKey::MainWindowId, int(winId()));
     if (!userSettings->sync())
-        qDebug() << "---------------- *** User settings not written:" << userSettings->fileName()
-                 << "*** ----------------";
+        qCDebug(lcUi) << "---------------- *** User settings not written:" << userSettings->fileName()
+                      << "*** ----------------";
 
     if (data->getSupportAnimation()) {
         pageAnimation = new QPropertyAnimation(ui->stackedWidget_Main, "geometry", this);
@@ -212,7 +212,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
     std::fputs("----------------------------------*** Brivex Runing ***--------------------------------\n", stdout);
     std::fflush(stdout);
-    qDebug() << "---------------- *** Win *** ----------------";
+    qCDebug(lcUi) << "---------------- *** Win *** ----------------";
 
     // Devices that came or went while the window was being built.
     runDeferredEnumeration();
@@ -268,7 +268,7 @@ void DMainWidget::readDeviceLists()
             xmlStore->readHidSupportList(path.toLocal8Bit().constData(), &supportList);
     }
     data->setHidSupportList(supportList);
-    qDebug() << "---------------------------- *** Get supportHid Over *** --------------------------------";
+    qCDebug(lcUi) << "---------------------------- *** Get supportHid Over *** --------------------------------";
 }
 
 void DMainWidget::createPages()
@@ -302,8 +302,8 @@ void DMainWidget::registerDeviceNotifications()
 {
     deviceNotifier = options.createNotifier ? options.createNotifier(this) : DeviceNotifier::createSystemNotifier(this);
     if (!deviceNotifier || !deviceNotifier->isActive()) {
-        qDebug() << "---------------- *** Device notification registration failed: devices that come or go"
-                    " are not followed *** ----------------";
+        qCDebug(lcUi) << "---------------- *** Device notification registration failed: devices that come or go"
+                         " are not followed *** ----------------";
         if (!deviceNotifier)
             return;
     }
@@ -341,7 +341,7 @@ bool DMainWidget::isBootloaderPath(const QString &devicePath)
 
 void DMainWidget::onDeviceArrived(const QString &devicePath)
 {
-    qDebug() << "-------------------------- ******** Path:" << devicePath;
+    qCDebug(lcUi) << "-------------------------- ******** Path:" << devicePath;
     if (supportedEntryFor(devicePath) >= 0)
         noteSettlingEvent(kListArrival, devicePath);
     if (isBootloaderPath(devicePath)) {
@@ -431,7 +431,7 @@ void DMainWidget::onHotPlugThreadFinished()
     hotPlugThread = nullptr;
     // The result is queued before the thread ends; if it has not come by now, it never will.
     if (pendingHotPlug && !handlingResult) {
-        qDebug() << "---------------- *** Enumeration ended without a result *** ----------------";
+        qCDebug(lcUi) << "---------------- *** Enumeration ended without a result *** ----------------";
         pendingHotPlug = false;
     }
     runDeferredEnumeration();
@@ -492,7 +492,7 @@ bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
         return false;
     // Reading the version block of a carried image needs the Intel HEX reader, which the
     // program does not have yet; until then no image is offered.
-    qDebug() << "---------------- *** Firmware image not read:" << image << "*** ----------------";
+    qCDebug(lcUi) << "---------------- *** Firmware image not read:" << image << "*** ----------------";
     return false;
 }
 
@@ -503,7 +503,7 @@ QList<HidDeviceInfo> DMainWidget::getUpgradeList() const
 
 void DMainWidget::onFirmwareUpgradeCheck()
 {
-    qDebug() << "----------------------------- *** Firmware Upgrade Check *** -----------------------------";
+    qCDebug(lcUi) << "----------------------------- *** Firmware Upgrade Check *** -----------------------------";
     if (checkFirmwareUpgrade(1))
         return;
     if (settingsDia)
@@ -514,8 +514,8 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
 {
     if (upgradeWindow)
         return;
-    qDebug() << "---------------- *** Firmware update window: devices with a newer image:" << upgradeList.size()
-             << "*** ----------------";
+    qCDebug(lcUi) << "---------------- *** Firmware update window: devices with a newer image:" << upgradeList.size()
+                  << "*** ----------------";
 }
 
 void DMainWidget::onUpdateFirmwareWindowClose()
@@ -525,14 +525,14 @@ void DMainWidget::onUpdateFirmwareWindowClose()
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
-    qDebug() << "---------------- *** Bootloader arrived: firmware hand-over, attempt" << firmwareAttempts
-             << "*** ----------------";
+    qCDebug(lcUi) << "---------------- *** Bootloader arrived: firmware hand-over, attempt" << firmwareAttempts
+                  << "*** ----------------";
 }
 
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName)
 {
-    qDebug() << "---------------- *** Firmware upgrade of" << strHidName << strHidPath << strSN.size()
-             << "*** ----------------";
+    qCDebug(lcUi) << "---------------- *** Firmware upgrade of" << strHidName << strHidPath << strSN.size()
+                  << "*** ----------------";
 }
 
 int DMainWidget::firmwareAttemptCount() const
@@ -605,7 +605,7 @@ void DMainWidget::onHomePageDeviceItemClick(QString)
 
 void DMainWidget::onChangAppTheme(int index)
 {
-    qDebug() << "------------------------selThemeIndex:" << index;
+    qCDebug(lcUi) << "------------------------selThemeIndex:" << index;
     applyTheme(index);
     homePage->applyTheme();
     macroPage->applyTheme();

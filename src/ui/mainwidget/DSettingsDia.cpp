@@ -6,11 +6,11 @@
 #include "DAppllication.h"
 #include "DDataManager.h"
 #include "DFirwareInfoShow.h"
+#include "LogCategories.h"
 #include "UserSettings.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
@@ -187,7 +187,7 @@ void DSettingsDia::setFirmwareInfoMap(QMap<QString, QString> firmwareInfoMap)
 
 void DSettingsDia::showNoUpgradeableNotice()
 {
-    qDebug() << "--------------------------- None of them ------------------------";
+    qCDebug(lcUi) << "--------------------------- None of them ------------------------";
     m_notice->showTextAt(tr("No upgradeable devices found"), rect().center());
 }
 
@@ -221,7 +221,8 @@ void DSettingsDia::showSaveResult(bool ok)
 {
     ok = m_settings->sync() && ok;
     if (!ok)
-        qDebug() << "---------------- *** Settings not written:" << m_settings->fileName() << "*** ----------------";
+        qCDebug(lcUi) << "---------------- *** Settings not written:" << m_settings->fileName()
+                      << "*** ----------------";
     m_notice->showTextAt(ok ? tr("Set config success") : tr("Set config failed"), rect().center());
 }
 
@@ -290,7 +291,7 @@ void DSettingsDia::on_pushButton_support02_clicked()
 
 void DSettingsDia::on_comboBox_Language_currentIndexChanged(QString text)
 {
-    qDebug() << "----------------------------------------Language:" << text;
+    qCDebug(lcUi) << "----------------------------------------Language:" << text;
     const int language = languageOfText(text);
     m_settings->setValue(UserSettingsKey::Language, language);
     m_settings->sync();
@@ -301,7 +302,7 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(QString text)
     else if (auto *app = qobject_cast<DAppllication *>(QCoreApplication::instance()))
         loaded = app->loadLanguage(language);
     if (!loaded) {
-        qDebug() << "---------------- *** Language not loaded:" << language << "*** ----------------";
+        qCDebug(lcUi) << "---------------- *** Language not loaded:" << language << "*** ----------------";
         return;
     }
 

@@ -1,7 +1,8 @@
 #include "QtLinguist.h"
 
+#include "LogCategories.h"
+
 #include <QCoreApplication>
-#include <QDebug>
 #include <QMetaEnum>
 #include <QTranslator>
 
@@ -22,7 +23,7 @@ QtLinguist::QtLinguist(const QString &folder)
     const QMetaEnum languages = QMetaEnum::fromType<Language>();
     for (int i = 0; i < languages.keyCount(); ++i)
         m_files.insert(languages.value(i), QStringLiteral("%1.qm").arg(QLatin1String(languages.key(i))));
-    qDebug() << "--------------------language mapCount:" << m_files.size();
+    qCDebug(lcUi) << "--------------------language mapCount:" << m_files.size();
 
     m_current = systemLanguage();
 }
@@ -91,7 +92,7 @@ bool QtLinguist::loadLanguageFile(const QString &path)
     // A fresh translator, so that a file that fails to load leaves the installed one alone.
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(path)) {
-        qDebug() << "QtLinguist: cannot load" << path;
+        qCDebug(lcUi) << "QtLinguist: cannot load" << path;
         return false;
     }
     QCoreApplication::installTranslator(translator.get());

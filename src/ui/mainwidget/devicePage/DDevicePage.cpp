@@ -3,11 +3,11 @@
 
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "xmlInterface.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QElapsedTimer>
 
 #include <cstring>
@@ -96,17 +96,19 @@ QList<hidStructInfo> DDevicePage::getHidStructInfoList() const
 void DDevicePage::onDeviceListChanged(bool inserted, QString)
 {
     if (inserted)
-        qDebug() << "------------------------------------------ ****************************** Keyboard [ Insert ] "
-                    "****************************** --------------------------------------------";
+        qCDebug(lcUi)
+            << "------------------------------------------ ****************************** Keyboard [ Insert ] "
+               "****************************** --------------------------------------------";
     else
-        qDebug() << "------------------------------------------ ****************************** Keyboard [ OutPut ] "
-                    "****************************** --------------------------------------------";
+        qCDebug(lcUi)
+            << "------------------------------------------ ****************************** Keyboard [ OutPut ] "
+               "****************************** --------------------------------------------";
 
     // Every device that left, then every device that came: one enumeration can carry several.
     const QStringList linked = m_listOldHidPath;
     for (const QString &path : linked) {
         if (!m_listHidPath.contains(path)) {
-            qDebug() << "------------------------------------------OutPutHidPath FindHidPath:" << path;
+            qCDebug(lcUi) << "------------------------------------------OutPutHidPath FindHidPath:" << path;
             removeDevice(path);
         }
     }
@@ -115,7 +117,7 @@ void DDevicePage::onDeviceListChanged(bool inserted, QString)
         // A nested wait may have brought a newer result that no longer holds the path.
         if (m_listOldHidPath.contains(path) || !m_mapHidStructInfo.contains(path))
             continue;
-        qDebug() << "------------------------------------------ InsertHidPath FindHidPath:" << path;
+        qCDebug(lcUi) << "------------------------------------------ InsertHidPath FindHidPath:" << path;
         const hidStructInfo info = m_mapHidStructInfo.value(path);
         m_listOldHidPath.append(path);
         openDeviceLink(info);
@@ -249,8 +251,8 @@ void DDevicePage::onMouseActivatesSniperKey(bool set)
 void DDevicePage::onRuningOnboard0x19Cmd()
 {
     ++m_onboardMacroAckCount;
-    qDebug() << "-------------------------- *** Onboard Download [Write 0x19 Recv] *** --------------------------"
-             << m_onboardMacroAckCount;
+    qCDebug(lcUi) << "-------------------------- *** Onboard Download [Write 0x19 Recv] *** --------------------------"
+                  << m_onboardMacroAckCount;
     m_onboardMacroAcknowledged = true;
 }
 

@@ -446,4 +446,4 @@ void TestEmulatorHidApi::concurrentPlugOpenReadWrite()
 }
 
 QTEST_GUILESS_MAIN(TestEmulatorHidApi)
-#include "TestEmulatorHidApi.moc"
+#include "tst_EmulatorHidApi.moc"

@@ -448,4 +448,4 @@ void TestEmulatorDevice::bootloaderRecordsOnly()
 }
 
 QTEST_GUILESS_MAIN(TestEmulatorDevice)
-#include "TestEmulatorDevice.moc"
+#include "tst_EmulatorDevice.moc"

@@ -114,6 +114,9 @@ private:
     // The key's assignment; operateType "-1" when it has none.
     CustomKeyInfo readAssignment(int keyCode) const;
 
+    // Carries out an assignment (anything but NoAssignment) for a key or, fromMouseButton, for a
+    // mouse button; source names the key or button for the mouse report.
+    void runAssignment(const CustomKeyInfo &info, int operateType, int source, int pressed, bool fromMouseButton);
     // Actions of an assignment; source names the key or button for the mouse report.
     void startMacro(int mode, int repeatNum, int macroIndex, int keyCode, int pressed);
     // Ends the held play of the key or button, if one runs.

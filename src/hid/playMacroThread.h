@@ -16,6 +16,14 @@
 
 class xmlInterface;
 
+// How a key plays its macro: once, a number of times, on and off with each press, or while held.
+enum MacroPlayMode : int {
+    kMacroOnce = 1,
+    kMacroRepeat = 2,
+    kMacroToggle = 3,
+    kMacroHeld = 4,
+};
+
 class playMacroThread : public QThread
 {
     Q_OBJECT

@@ -1,7 +1,5 @@
 #include "DeviceNotifier.h"
 
-#include "UdevDeviceNotifier.h"
-
 #include <QRegularExpression>
 
 DeviceNotifier::DeviceNotifier(QObject *parent)
@@ -33,9 +31,4 @@ bool DeviceNotifier::idsFromPath(const QString &devicePath, int *vendorId, int *
     if (productId)
         *productId = product;
     return true;
-}
-
-DeviceNotifier *DeviceNotifier::createSystemNotifier(QObject *parent)
-{
-    return new UdevDeviceNotifier(parent);
 }

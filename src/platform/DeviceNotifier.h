@@ -22,10 +22,6 @@ public:
     // folder of the path); false, and both left alone, when the path carries none.
     static bool idsFromPath(const QString &devicePath, int *vendorId, int *productId);
 
-    // The system's notifier, a child of parent. Never null: without a udev monitor (a container,
-    // a sandbox) the notifier is inactive, says so in the debug output, and the program goes on.
-    static DeviceNotifier *createSystemNotifier(QObject *parent);
-
 signals:
     void deviceArrived(QString devicePath);
     void deviceRemoved(QString devicePath);

@@ -1,0 +1,8 @@
+#include "SystemDeviceNotifier.h"
+
+#include "UdevDeviceNotifier.h"
+
+DeviceNotifier *createSystemDeviceNotifier(QObject *parent)
+{
+    return new UdevDeviceNotifier(parent);
+}

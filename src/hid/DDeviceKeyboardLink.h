@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's partner of one opened device, keyboard or mouse: it owns the device's
 // transport and report builder, runs the opening inquiries (serial number, lighting-mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the copy of a macro that a profile keeps for the keys bound to it. Each step is handed
 // on after its delay as sigPlayMacroKeyDecSend; the device link turns it into a key or mouse

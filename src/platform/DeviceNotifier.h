@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells the program when a HID interface appears or goes away. The system notifier watches the
 // kernel's "hidraw" devices; tests and the demo plug in one driven by simulated devices.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's device notifier, chosen here so that the notifier interface knows none of its
 // implementations.

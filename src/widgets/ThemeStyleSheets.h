@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Style sheets that recur across the pages, built from the colour theme. A theme colour text
 // ("35,35,35", or "35,35,35,90" with an alpha while a background image is in use) is written as

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # zelka_library(<name> [DIR <folder>] [LIBS <targets...>])
 # Builds every .cpp/.h/.ui directly in the folder into the static library zelka_<name>.
 function(zelka_library name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control side of the device emulator. The emulator defines the hidapi C functions
 // (hid_init, hid_enumerate, hid_open_path, hid_read, hid_write, ...) so the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The emulator's process-wide state: plugged devices, their paths and flash memory, open
 // handles, fault switches, hot-plug listeners and the delivery of late answers. One lock

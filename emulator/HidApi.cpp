@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidapi C functions, served by the simulated devices.
 
 #include "EmulatorState.h"

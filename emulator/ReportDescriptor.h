@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // HID report descriptors of the simulated interfaces, and a small reader that lists the
 // top-level collections of a descriptor (what hidapi reports as usage page and usage,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One plugged-in simulated device: its interfaces and their hidapi paths, the reports the
 // host wrote, its fault switches and its answers to the configuration commands. Not locked

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a tracked C++ file is not formatted by the repository's .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")/.."

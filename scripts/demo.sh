@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts zelka-demo (the program with a simulated keyboard
 # and mouse) in temporary home and XDG folders, which are removed when it ends.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build and the tests need from Debian's packages.
 # A quick no-op when everything is already present.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the home page for review: the real program (no device here) and the demo with
 # its emulated devices, in the Black and Light themes, on a private X server with a tray host and
 # temporary HOME and XDG folders.

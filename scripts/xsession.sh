@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the acceptance test and the screenshot script: a private X server (Xvfb) with a
 # cookie, an optional tray host (trayer), temporary HOME and XDG folders, and cleanup of exactly
 # the processes started here (by process id).

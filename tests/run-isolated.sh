@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one test executable in its own temporary HOME and XDG folders, offscreen,
 # so no test reads or writes the real home and tests can run in parallel.
 set -u

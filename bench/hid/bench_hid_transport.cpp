@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transport figures against the emulator: CPU of idle open devices, command latency, and
 // a lighting stream to a slow device. Each runs once for a fixed time and reports counters.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typing path of a keyboard in PC mode, against the emulator: a key report (0x04) goes in,
 // through the I/O thread, the link's slot in the GUI thread and its profile lookup, and the
 // answer comes out in the next write turn. Measured from the injected report to the answer

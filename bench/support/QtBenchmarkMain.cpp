@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the benchmarks: Google Benchmark inside a Qt core application, so the
 // code under test has its event loop and queued connections.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A realistic profile file for the benchmarks: ten keyboard profiles, each with light items in
 // three zones, user colours, five custom lightings (two of them painting a whole 104-key board),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lookups on a full profile file, as the device link makes them on every key report.
 //
 // Fixture: ten keyboard profiles, each with light items in three zones, user colours, five custom

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders one SVG source of the program's pictures into a PNG or ICO file at build time.
 //
 //   zelka_art_render <source.svg> <output.png|.ico> <width>x<height> [--fit] [--swap FROM=TO]...

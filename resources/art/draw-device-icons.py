@@ -124,11 +124,6 @@ def main():
     write("publicIco/question.svg", svg(glyph([(circle(9, 9, 7), False),
                                                ("M6.8 7 A2.2 2.2 0 1 1 9 9.2 V10.6", False),
                                                (circle(9, 13.2, 0.5), True)], GLYPH, False)))
-    # Check box indicators.
-    write("publicIco/checkBoxDef.svg", svg(strokes("M2.5 2.5 H15.5 V15.5 H2.5 Z", GLYPH, 1.4)))
-    write("publicIco/checkBoxSel.svg", svg(
-        f'<path d="M2.5 2.5 H15.5 V15.5 H2.5 Z" fill="{ACCENT}" stroke="{ACCENT}" stroke-width="1.4" '
-        f'stroke-linejoin="round"/>\n' + strokes("M5 9.3 L8 12.2 L13.2 6", "#ffffff", 1.8)))
     # The lighting switch: a track with its knob right (on, accent) or left (off, grey).
     write("deviceLed/ledOn.svg", svg(
         f'<rect x="1" y="1" width="43" height="24" rx="12" fill="{ACCENT}"/>\n'

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the vector sources of the program's pictures into svg/.
 
 The SVG files are the sources the build renders; this script is how they were drawn and is run

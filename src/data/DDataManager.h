@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one process-wide settings object: application-data folders, the user settings and the
 // default configuration, the version check, the colour theme, the fonts, the daily log and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entries of the two device lists that travel with the program ("hidList.xml" and
 // "hidListSupport.xml"). Plain records of fixed-size texts, copied by value.

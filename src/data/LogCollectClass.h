@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily log: one plain-text file per calendar day ("2024-4-2_Log.txt"), one line per entry
 // ("2024-4-2 09:05:07__text"). Every line is flushed at once, so a crash keeps what led to it.

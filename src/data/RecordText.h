@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text in a fixed-width record field (the enumeration's records, the XML store's records).
 // The one reader and the one writer: a field is read up to its first zero byte and never past

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Matches USB ids against the supported-device list ("hidListSupport.xml"), the one place the
 // enumeration and the main window ask. The entries' ids are read by models::usbIdFromText.

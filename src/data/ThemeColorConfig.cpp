@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ThemeColorConfig.h"
 
 const std::array<ThemeColorConfig::ColorField, ThemeColorConfig::ColorCount> &ThemeColorConfig::colorFields()

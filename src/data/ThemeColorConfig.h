@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour theme: 67 colours and one font family, read from a theme INI file.
 // Each colour is "r,g,b" or "r,g,b,a" (decimal, 0 to 255) once loaded; a new record holds empty texts.

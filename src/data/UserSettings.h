@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's settings file, "<app data>/UserConfig/BrivexConfig.ini", and the keys the program
 // keeps in it. The one place that knows the file's path and its key names; QSettings underneath,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loads and saves the XML files of the store and keeps the parsed documents of the files it saw
 // last, so that a lookup on the typing path does not parse a whole profile file again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An element found in an XML file, together with the document that holds it. The document lives
 // as long as this object; moving hands both on, destroying releases both.

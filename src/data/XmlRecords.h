@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records that cross the XML store's interface: profiles, key assignments, lighting, colour
 // swatches, custom per-key lighting, DPI levels, function switches and macro steps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The XML store: the one place that reads and writes XML. Profile files (and the on-board files,
 // layout templates and exported profiles in the same format), the macro library, the device lists

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Device notifications for simulated devices: every plug and unplug of the emulator comes out
 // as the kernel would report it, one event per HID interface, each with a sysfs-like path

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Report descriptors of simulated devices, by their hidapi path, in place of sysfs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelka-demo: the program with simulated devices in place of real ones, so that it can be seen
 // and tried without a keyboard or mouse of the family. One keyboard and the mouse are plugged in
 // before the program starts. Its own executable name keeps its application-data folder, its

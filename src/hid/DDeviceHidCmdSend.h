@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds the reports the device link sends on its own account (serial number, key, media
 // and mouse reports, lighting-mode inquiries) and queues them on the link's transport.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DDeviceKeyboardLink.h"
 
 #include "DDeviceHidCmdSend.h"
@@ -48,12 +49,6 @@ enum OperateType {
     LaunchProgram = 8,
     SystemShortcut = 9,
 };
-
-// Play modes of a macro.
-constexpr int kMacroOnce = 1;
-constexpr int kMacroRepeat = 2;
-constexpr int kMacroToggle = 3;
-constexpr int kMacroHeld = 4;
 
 // Holds in the link's mouse report are kept per key (the media keys apart from the others,
 // by their group) and per mouse button.
@@ -604,41 +599,11 @@ void DDeviceKeyboardLink::dispatchKey(int command, int group, int keyCode, int p
     if (!pressed && operateType != PlayMacro)
         endHeldMacro(source);
 
-    switch (operateType) {
-    case NoAssignment:  // the key passes unchanged (a media key in the device's own report)
+    if (operateType == NoAssignment) {  // the key passes unchanged (a media key in the device's own report)
         if (command == kCommandKeys)
             pressSixKey(keyCode, pressed);
-        break;
-    case RemapKey:
-        pressSixKey(recordNumber(info.Value), pressed);
-        break;
-    case PlayMacro:
-        startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source, pressed);
-        break;
-    case KeyCombination:
-        sendKeyCombination(info.Value, pressed);
-        break;
-    case Multimedia:
-        sendMultimedia(recordNumber(info.Value), pressed);
-        break;
-    case MouseFunction:
-        sendMouseFunction(source, recordNumber(info.Value), pressed);
-        break;
-    case PasteText:
-        pasteText(info.Value, pressed);
-        break;
-    case SwitchProfile:
-        switchProfile(recordNumber(info.Value), pressed);
-        break;
-    case LaunchProgram:
-        launchProgram(info.Value, pressed);
-        break;
-    case SystemShortcut:
-        sendWindowsShortcut(recordNumber(info.Value), pressed);
-        break;
-    case Disabled:  // neither in the key report nor passed on
-    default:
-        break;
+    } else {
+        runAssignment(info, operateType, source, pressed, false);  // Disabled: neither in the report nor passed on
     }
 
     // A held media key with an assignment is taken out of the media report that goes back.
@@ -984,28 +949,37 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
     }
     if (pressed)
         m_temporaryNum |= bit;
+    runAssignment(info, operateType, source, pressed, true);  // Disabled: only taken out of the mouse's report
+}
 
+void DDeviceKeyboardLink::runAssignment(const CustomKeyInfo &info, int operateType, int source, int pressed,
+                                        bool fromMouseButton)
+{
+    bool keyReport = false;  // the action changed the key report
     switch (operateType) {
     case RemapKey:
         pressSixKey(recordNumber(info.Value), pressed);
-        sendSixKey();
+        keyReport = true;
         break;
     case PlayMacro:
         startMacro(recordNumber(info.mode), recordNumber(info.repeatNum), recordNumber(info.Value), source, pressed);
         break;
     case KeyCombination:
         sendKeyCombination(info.Value, pressed);
-        sendSixKey();
+        keyReport = true;
         break;
     case Multimedia:
         sendMultimedia(recordNumber(info.Value), pressed);
         break;
     case MouseFunction:
-        setMouseFunction(source, recordNumber(info.Value), pressed);
+        if (fromMouseButton)
+            setMouseFunction(source, recordNumber(info.Value), pressed);
+        else
+            sendMouseFunction(source, recordNumber(info.Value), pressed);
         break;
     case PasteText:
         pasteText(info.Value, pressed);
-        sendSixKey();
+        keyReport = true;
         break;
     case SwitchProfile:
         switchProfile(recordNumber(info.Value), pressed);
@@ -1015,12 +989,16 @@ void DDeviceKeyboardLink::dispatchMouseButton(int buttonCode, int pressed)
         break;
     case SystemShortcut:
         sendWindowsShortcut(recordNumber(info.Value), pressed);
-        sendSixKey();
+        keyReport = true;
         break;
-    case Disabled:  // only taken out of the mouse's report
+    case Disabled:
     default:
         break;
     }
+    // A keyboard's own report sends the key report when its keys are compared; a mouse button's
+    // key actions send it at once.
+    if (fromMouseButton && keyReport)
+        sendSixKey();
 }
 
 void DDeviceKeyboardLink::setMouseFunction(int source, int function, int pressed)

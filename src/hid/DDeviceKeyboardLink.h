@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's partner of one opened device, keyboard or mouse: it owns the device's
 // transport and report builder, runs the opening inquiries (serial number, lighting-mode
@@ -123,6 +124,9 @@ private:
     // The key's assignment; operateType "-1" when it has none.
     CustomKeyInfo readAssignment(int keyCode) const;
 
+    // Carries out an assignment (anything but NoAssignment) for a key or, fromMouseButton, for a
+    // mouse button; source names the key or button for the mouse report.
+    void runAssignment(const CustomKeyInfo &info, int operateType, int source, int pressed, bool fromMouseButton);
     // Actions of an assignment; source names the key or button for the mouse report.
     void startMacro(int mode, int repeatNum, int macroIndex, int keyCode, int pressed);
     // Ends the held play of the key or button, if one runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decides whether a HID interface of a supported device is its configuration interface, and
 // which report id the configuration reports carry there.

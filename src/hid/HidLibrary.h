@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // hidapi is initialised once per process and shut down after its last user: hid_exit
 // would invalidate the handles that other transports still hold.

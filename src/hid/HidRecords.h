@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records of the device enumeration: one matched device, its information fields and its
 // identification texts. Plain records of fixed-size texts, copied by value; every text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the numbered functions of a key assignment stand for: the multimedia functions as a bit
 // of the media report, the mouse functions as buttons and wheel, the system shortcuts as the

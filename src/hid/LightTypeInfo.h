@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One lighting-mode list as a device reports it: the effects it supports, in the order
 // reported, and the highest speed and brightness steps of those effects.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one road to a device: a transport with its own I/O thread per opened device, a
 // command queue and a lighting-frame queue, the handshake and the 1 ms timer. The instance

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The mouse lighting engine, as the device link sees it: the input of its reactive and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "playMacroThread.h"
 
 #include "RecordNumber.h"
@@ -10,11 +11,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr int kModeOnce = 1;
-constexpr int kModeRepeat = 2;
-constexpr int kModeToggle = 3;
-constexpr int kModeHeld = 4;
 
 constexpr int kSendKey = 0;
 constexpr int kSendMouse = 1;
@@ -60,15 +56,15 @@ void playMacroThread::playMacro(int mode, int repeatNum, int macroIndex, int pre
         m_macroIndex = macroIndex;
         m_pressed = pressed;
         if (pressed) {
-            if (mode == kModeOnce || mode == kModeRepeat || mode == kModeHeld) {
+            if (mode == kMacroOnce || mode == kMacroRepeat || mode == kMacroHeld) {
                 startPlay = true;
-            } else if (mode == kModeToggle) {
+            } else if (mode == kMacroToggle) {
                 stopPlay = m_toggleFlag;
                 startPlay = !m_toggleFlag;
                 m_toggleFlag = !m_toggleFlag;
             }
         } else {
-            stopPlay = mode == kModeHeld;
+            stopPlay = mode == kMacroHeld;
         }
         if (startPlay && !isRunning())
             m_abort = false;
@@ -123,17 +119,17 @@ void playMacroThread::run()
     }
 
     switch (mode) {
-    case kModeOnce:
+    case kMacroOnce:
         playMacroOnce(mode, macroIndex);
         break;
-    case kModeRepeat:
+    case kMacroRepeat:
         for (int pass = 0; pass < repeatNum; ++pass) {
             if (playMacroOnce(mode, macroIndex) == Pass::Stopped)
                 break;
         }
         break;
-    case kModeToggle:
-    case kModeHeld:
+    case kMacroToggle:
+    case kMacroHeld:
         for (;;) {
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
@@ -197,9 +193,9 @@ bool playMacroThread::stopRequested(int mode) const
 {
     if (m_abort)
         return true;
-    if (mode == kModeToggle)
+    if (mode == kMacroToggle)
         return !m_toggleFlag;
-    if (mode == kModeHeld)
+    if (mode == kMacroHeld)
         return m_pressed == 0;
     return false;
 }

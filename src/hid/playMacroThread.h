@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the copy of a macro that a profile keeps for the keys bound to it. Each step is handed
 // on after its delay as sigPlayMacroKeyDecSend; the device link turns it into a key or mouse
@@ -15,6 +16,14 @@
 #include <mutex>
 
 class xmlInterface;
+
+// How a key plays its macro: once, a number of times, on and off with each press, or while held.
+enum MacroPlayMode : int {
+    kMacroOnce = 1,
+    kMacroRepeat = 2,
+    kMacroToggle = 3,
+    kMacroHeld = 4,
+};
 
 class playMacroThread : public QThread
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Macro page of the main window. For now it keeps what the main window gives it and
 // answers the main window's calls; the macro list, the event list, recording through the

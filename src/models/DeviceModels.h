@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one table of device models: every fact about a keyboard or mouse model, about the USB ids
 // the program accepts and about the bootloaders of a firmware update that more than one part of

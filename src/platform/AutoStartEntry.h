@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting the program when the user logs in: an XDG autostart entry,
 // $XDG_CONFIG_HOME/autostart/<program>.desktop (~/.config/autostart without that variable),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Crash reports. Once installed, a SIGSEGV, SIGBUS, SIGILL, SIGFPE or SIGABRT writes a short text
 // report (signal, fault address, backtrace) named after the local time of the crash,

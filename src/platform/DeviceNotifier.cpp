@@ -1,6 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeviceNotifier.h"
-
-#include "UdevDeviceNotifier.h"
 
 #include <QRegularExpression>
 
@@ -33,9 +32,4 @@ bool DeviceNotifier::idsFromPath(const QString &devicePath, int *vendorId, int *
     if (productId)
         *productId = product;
     return true;
-}
-
-DeviceNotifier *DeviceNotifier::createSystemNotifier(QObject *parent)
-{
-    return new UdevDeviceNotifier(parent);
 }

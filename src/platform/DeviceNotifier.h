@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells the program when a HID interface appears or goes away. The system notifier watches the
 // kernel's "hidraw" devices; tests and the demo plug in one driven by simulated devices.
@@ -21,10 +22,6 @@ public:
     // The vendor and product id that a device path carries (the last "BBBB:VVVV:PPPP.NNNN"
     // folder of the path); false, and both left alone, when the path carries none.
     static bool idsFromPath(const QString &devicePath, int *vendorId, int *productId);
-
-    // The system's notifier, a child of parent. Never null: without a udev monitor (a container,
-    // a sandbox) the notifier is inactive, says so in the debug output, and the program goes on.
-    static DeviceNotifier *createSystemNotifier(QObject *parent);
 
 signals:
     void deviceArrived(QString devicePath);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What tells one state of a file on disk from another: the file's identity (device and inode),
 // its size and its modification time to the nanosecond. A file replaced by a rename gets a new

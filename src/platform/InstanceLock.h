@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells the first running copy of the program from later ones. Each user has its own lock file
 // and local-socket path (in the per-user runtime folder), both named after the executable, so

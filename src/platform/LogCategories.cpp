@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LogCategories.h"
 
 Q_LOGGING_CATEGORY(lcPlatform, "zelka.platform")

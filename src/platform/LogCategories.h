@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's logging categories, declared once for every layer. Every category is on by
 // default; QT_LOGGING_RULES (or a qtlogging.ini) turns one off, e.g. QT_LOGGING_RULES="zelka.hid.debug=false".

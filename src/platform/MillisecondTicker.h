@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One thread for the whole process that wakes at absolute 1 ms deadlines and runs the
 // registered periodic callbacks whose interval has elapsed. It sleeps on a condition

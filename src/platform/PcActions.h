@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the device link does on the computer's side for a key, besides the reports it sends:
 // launch a program, tell whether one of the program's own windows is active, put a text on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Gives the HID report descriptor of an interface, by its hidapi path. The system's reader
 // takes it from sysfs; tests hand in the descriptors of simulated devices.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a hidraw node's report descriptor from sysfs:
 // "/dev/hidrawN" -> "/sys/class/hidraw/hidrawN/device/report_descriptor".

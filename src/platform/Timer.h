@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A periodic millisecond timer. Its ticks come from the process-wide ticker thread, so
 // sigTimeout is emitted on that thread: connect with Qt::DirectConnection for work that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's device notifier: a udev monitor on the "hidraw" subsystem, read in the GUI
 // thread through a socket notifier. "add" events arrive as deviceArrived, "remove" events as

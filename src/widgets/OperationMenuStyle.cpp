@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OperationMenuStyle.h"
 
 QString operationMenuStyleSheet(const QString &text, const QString &background, const QString &hover,

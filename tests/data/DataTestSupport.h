@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the data-layer tests: a data manager built from chosen sources, fixture
 // files, a fresh application-data location per test and a fixed locale for day names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers shared by the XML store tests: fixture files in a temporary folder and a look
 // at the raw tree of a written file.

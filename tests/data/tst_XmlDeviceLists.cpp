@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device lists and default custom-lighting files that travel with the program.
 
 #include "xmlInterface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store's documents and lookups: fresh files, missing, broken and unwritable files, exact
 // keys, lookup by index, sorted lists, long texts, and files changed behind the store's back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro library: macros and their steps, editing, moving and deleting steps by mark.
 
 #include "xmlInterface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile file: profiles, key assignments, bound macros, copies between files, lighting,
 // colour swatches, custom lightings, DPI levels and function switches.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers for the emulator's own tests: open a path, write a command, read what came back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the simulated keyboard and mouse answer, what they record, their input and reply faults.
 
 #include "EmulatorTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The emulator's hidapi side: enumeration, descriptors, handles, delivery, removal and open faults.
 
 #include "EmulatorTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test double of the report-descriptor reader: the descriptors of the simulated devices,
 // or fixed ones by path.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the tests of the link's key actions, mouse reports and macro output: a recording
 // stand-in for the PC-side actions, a link opened on a simulated device with a profile, and a

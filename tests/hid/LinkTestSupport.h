@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the device link tests: test doubles of the key buttons and lighting engines, a
 // device opened through a link the way the device page does it, a small profile file, and

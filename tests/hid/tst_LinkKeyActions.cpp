@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a keyboard in PC mode types for keys with an assignment: the key report (0x04), the
 // media (0x06) and mouse (0x13) reports of the functions, and the PC-side actions.
 

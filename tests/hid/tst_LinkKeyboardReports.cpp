@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A keyboard's input reports through its link, against the emulator: what the computer is
 // given for the key state (0x04), the function switches, the media keys (0x06), the full-key
 // report (0x05), the acknowledgements, on-board mode, and the reactive lighting's input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys bound to macros on a keyboard in PC mode: the playback started and stopped by the key,
 // and the macro's steps reaching the device as key (0x04) and mouse (0x13) reports.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse's button reports (0x40) through its link: what goes back to the computer for
 // buttons with and without an assignment, the DPI button, the sniper button, the wheel, and
 // the mouse lighting's input.

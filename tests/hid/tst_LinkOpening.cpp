@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a device through its link, against the emulator: the serial-number inquiry and its
 // repair, the lighting-mode inquiries and lists, readiness within the device page's wait.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // crash-helper <dump folder> <segv|abort|fpe|bus|overflow|none>
 // Installs the crash reports into the folder, then crashes (or, for "none", exits with 0).
 

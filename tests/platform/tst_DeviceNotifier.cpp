@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AutoStartEntry.h"
 #include "DeviceNotifier.h"
+#include "SystemDeviceNotifier.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +63,7 @@ void tst_DeviceNotifier::systemNotifierAlwaysComes()
 {
     // With or without a udev monitor (none in some containers) there is a notifier to connect.
     QObject owner;
-    QPointer<DeviceNotifier> notifier = DeviceNotifier::createSystemNotifier(&owner);
+    QPointer<DeviceNotifier> notifier = createSystemDeviceNotifier(&owner);
     QVERIFY(notifier);
     QCOMPARE(notifier->parent(), &owner);
     qDebug() << "system notifier active:" << notifier->isActive();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry road with a plain window in place of the main window, for tests that
 // start it as separate processes. It reports on its standard output, one line each:
 //   "text <Login in the loaded language>"   once, when the window is created

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Acceptance on a real X server: the emulator-linked program shows the home page with its device
 # cards, the settings dialog opens from the title bar and closes, and the tray menu's
 # quit ends the program with exit code 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start as separate processes: one copy at a time, the hand-over to the running
 // copy, locks left by a killed copy, the auto start rule, the start-up language and the notice
 // of a crash at the next start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window after start-up, with emulated devices: the settings dialog and its mask,
 // theme and language changes across the pages, closing to the tray and quitting.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AutoStartEntry.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DHomeDeviceListItem.h"
 
 #include <QFrame>
@@ -44,6 +45,10 @@ private slots:
             }
         }
         QTest::newRow("no device") << ":/images/NoConnect.png" << QSize(160, 160);
+        for (const char *arrow : {"comboxDef", "comboxSel"})
+            QTest::newRow(arrow) << QString(":/images/publicIco/%1.png").arg(arrow) << QSize(10, 10);
+        for (const char *box : {"checkBoxDef", "checkBoxSel"})
+            QTest::newRow(box) << QString(":/images/publicIco/%1.png").arg(box) << QSize(13, 13);
         for (const char *link : {"Brivex", "JD", "TaoBao", "WeChatPublic", "WeiBo"})
             QTest::newRow(link) << QString(":/images/home/%1.png").arg(link) << QSize(75, 75);
         QTest::newRow("chat code") << ":/images/LoadImages/WeChatQR.png" << QSize(145, 145);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog on its own: what it reads and writes, its language and theme changes and
 // its About page.
 

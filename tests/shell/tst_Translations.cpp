@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the program is translated in every language: lupdate runs over the sources into
 // a copy of each translation file, and any text it reports new or unfinished fails the test,
 // also when nobody ran lupdate after adding the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's application object. Its constructor installs the crash reports, sets the
 // application font, loads the user's language, makes sure only one copy of the program runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DHomeDeviceListItem.h"
 #include "ui_DHomeDeviceListItem.h"
 
@@ -80,22 +81,22 @@ void DHomeDeviceListItem::setDeviceInfo(int vid, int pid, const QString &hidPath
     if (width > 0)
         ui->frame_DeviceLogo->setFixedWidth(width);
 
-    DDataManager *data = DDataManager::getInstance();
-    QFont nameFont = data->getFont(1);
+    DDataManager *dataManager = DDataManager::getInstance();
+    QFont nameFont = dataManager->getFont(1);
     nameFont.setPointSize(14);
     ui->label_DeviceName->setFont(nameFont);
 
-    const QString productName = data->getProductNameMap().value(hidName);
+    const QString productName = dataManager->getProductNameMap().value(hidName);
     if (productName.isEmpty()) {
         ui->label_ProductName->hide();
     } else {
-        QFont productFont = data->getFont(0);
+        QFont productFont = dataManager->getFont(0);
         productFont.setPointSize(14);
         ui->label_ProductName->setFont(productFont);
         ui->label_ProductName->setText(productName);
     }
 
-    const QString likeName = data->getLikeNameMap().value(hidName);
+    const QString likeName = dataManager->getLikeNameMap().value(hidName);
     ui->label_DeviceName->setText(likeName.isEmpty() ? hidName : likeName);
 }
 

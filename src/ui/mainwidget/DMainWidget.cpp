@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DMainWidget.h"
 #include "ui_DMainWidget.h"
 
@@ -16,6 +17,7 @@
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
 #include "SupportedIdMatch.h"
+#include "SystemDeviceNotifier.h"
 #include "UserSettings.h"
 #include "xmlInterface.h"
 
@@ -120,21 +122,23 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     setCursor(Qt::ArrowCursor);
 
     // The data manager comes to life here: folders, daily log, settings, theme, fonts.
-    DDataManager *data = DDataManager::getInstance();
-    data->writeLog(QStringLiteral("********************--------------------Into DMainWidget INIT:") + timeStamp());
+    DDataManager *dataManager = DDataManager::getInstance();
+    dataManager->writeLog(QStringLiteral("********************--------------------Into DMainWidget INIT:")
+                          + timeStamp());
 
     ui->pushButton_Linkage->hide();
 
     {
         QSettings defaultConfig(options.defaultConfigPath, QSettings::IniFormat);
         defaultConfig.setIniCodec("UTF-8");
-        data->setUseFontStatus(defaultConfig.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+        dataManager->setUseFontStatus(
+            defaultConfig.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
         if (defaultConfig.contains(QStringLiteral("CompanyName/ComName")))
             companyName = defaultConfig.value(QStringLiteral("CompanyName/ComName")).toString();
     }
     setWindowTitle(companyName);
 
-    QFont nameFont = data->getFont(0);
+    QFont nameFont = dataManager->getFont(0);
     nameFont.setPointSize(16);
     ui->label_AppName->setFont(nameFont);
     ui->label_AppName->setText(companyName);
@@ -143,7 +147,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(logo));
     setWindowIcon(QIcon(logo));
 
-    const QString macroPath = data->getUserConfigDir() + QStringLiteral("/brivexMacro.xml");
+    const QString macroPath = dataManager->getUserConfigDir() + QStringLiteral("/brivexMacro.xml");
     std::strncpy(macroXmlPath, macroPath.toLocal8Bit().constData(), sizeof(macroXmlPath) - 1);
     xmlStore = std::make_unique<xmlInterface>();
     if (!QFileInfo(macroPath).isFile())
@@ -171,7 +175,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
         qCDebug(lcUi) << "---------------- *** User settings not written:" << userSettings->fileName()
                       << "*** ----------------";
 
-    if (data->getSupportAnimation()) {
+    if (dataManager->getSupportAnimation()) {
         pageAnimation = new QPropertyAnimation(ui->stackedWidget_Main, "geometry", this);
         pageAnimation->setTargetObject(ui->stackedWidget_Main);
         pageAnimation->setDuration(500);
@@ -193,7 +197,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
     // The enumerator only lists devices; its own thread never runs.
     enumerator = std::make_unique<MainHidInterFace>(0, QStringLiteral("mainThread"));
-    enumerator->setHidNameList(data->getHidNameList());
+    enumerator->setHidNameList(dataManager->getHidNameList());
     if (options.descriptorReader)
         enumerator->setReportDescriptorReader(options.descriptorReader);
     connect(enumerator.get(), &MainHidInterFace::sigGetHidListSuccessful, this, &DMainWidget::onGetHidListSuccessful);
@@ -207,7 +211,8 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
             &DMainWidget::onHidDeviceConnectChanging_Remove);
 
-    data->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:") + timeStamp());
+    dataManager->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:")
+                          + timeStamp());
 
     onChangAppTheme(userSettings->themeIndex());
 
@@ -233,7 +238,7 @@ DMainWidget::~DMainWidget()
 
 void DMainWidget::readDeviceLists()
 {
-    DDataManager *data = DDataManager::getInstance();
+    DDataManager *dataManager = DDataManager::getInstance();
 
     QList<HidListInfo> hidList;
     {
@@ -255,11 +260,11 @@ void DMainWidget::readDeviceLists()
         keyNums.insert(name, entry.keyNum);
         entries.insert(name, entry);
     }
-    data->setHidNameList(names);
-    data->setLikeNameMap(likeNames);
-    data->setProductNameMap(productNames);
-    data->setKeyNumMap(keyNums);
-    data->setHidListInfoMap(entries);
+    dataManager->setHidNameList(names);
+    dataManager->setLikeNameMap(likeNames);
+    dataManager->setProductNameMap(productNames);
+    dataManager->setKeyNumMap(keyNums);
+    dataManager->setHidListInfoMap(entries);
 
     QList<SupportHidInfo> supportList;
     {
@@ -268,7 +273,7 @@ void DMainWidget::readDeviceLists()
         if (!path.isEmpty())
             xmlStore->readHidSupportList(path.toLocal8Bit().constData(), &supportList);
     }
-    data->setHidSupportList(supportList);
+    dataManager->setHidSupportList(supportList);
     qCDebug(lcUi) << "---------------------------- *** Get supportHid Over *** --------------------------------";
 }
 
@@ -301,7 +306,7 @@ void DMainWidget::createPages()
 
 void DMainWidget::registerDeviceNotifications()
 {
-    deviceNotifier = options.createNotifier ? options.createNotifier(this) : DeviceNotifier::createSystemNotifier(this);
+    deviceNotifier = options.createNotifier ? options.createNotifier(this) : createSystemDeviceNotifier(this);
     if (!deviceNotifier || !deviceNotifier->isActive()) {
         qCDebug(lcUi) << "---------------- *** Device notification registration failed: devices that come or go"
                          " are not followed *** ----------------";
@@ -623,11 +628,11 @@ void DMainWidget::onChangAppTheme(int index)
 
 void DMainWidget::applyTheme(int index)
 {
-    DDataManager *data = DDataManager::getInstance();
-    const ThemeColorConfig theme = data->getThemeColor();
+    DDataManager *dataManager = DDataManager::getInstance();
+    const ThemeColorConfig theme = dataManager->getThemeColor();
     const QString name = themeName(index);
 
-    QFont nameFont = data->getFont(0);
+    QFont nameFont = dataManager->getFont(0);
     nameFont.setPointSize(16);
     ui->label_AppName->setFont(nameFont);
     ui->label_AppName->setStyleSheet(
@@ -641,7 +646,7 @@ void DMainWidget::applyTheme(int index)
                        "QPushButton::checked{\tcolor: rgb(%3);\tborder-bottom: 3px solid rgb(%3);}")
             .arg(theme.TextDefaultColor, theme.TextHoverColor, theme.TextCheckedColor));
 
-    QFont buttonFont = data->getFont(0);
+    QFont buttonFont = dataManager->getFont(0);
     buttonFont.setPointSize(14);
     for (QPushButton *button :
          {ui->pushButton_Home, ui->pushButton_Device, ui->pushButton_Macro, ui->pushButton_Linkage})
@@ -650,7 +655,7 @@ void DMainWidget::applyTheme(int index)
     ui->pushButton->setStyleSheet(
         QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
 
-    if (data->getBgImageIsUsing()) {
+    if (dataManager->getBgImageIsUsing()) {
         const QString dir = QCoreApplication::applicationDirPath();
         ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
                                            .arg(dir + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one frameless main window. Its constructor is the program's start-up: the data
 // manager, the macro library, the device lists, the first-run settings and auto start, the tray

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DSettingsDia.h"
 #include "ui_DSettingsDia.h"
 
@@ -257,9 +258,9 @@ void DSettingsDia::on_checkBox_UsingBgImage_clicked()
 {
     const bool checked = ui->checkBox_UsingBgImage->isChecked();
     writeOption(UserSettingsKey::BgImage, checked);
-    DDataManager *data = DDataManager::getInstance();
-    data->setBgImageIsUsing(checked);
-    data->loadThemeConfig(m_themeIndex);
+    DDataManager *dataManager = DDataManager::getInstance();
+    dataManager->setBgImageIsUsing(checked);
+    dataManager->loadThemeConfig(m_themeIndex);
     applyTheme();
     emit sigChangAppTheme(m_themeIndex);
 }
@@ -390,9 +391,9 @@ void DSettingsDia::onLickActivited(QString)
 
 void DSettingsDia::applyTheme()
 {
-    DDataManager *data = DDataManager::getInstance();
-    const ThemeColorConfig t = data->getThemeColor();
-    const QFont boldFont = data->getFont(0);
+    DDataManager *dataManager = DDataManager::getInstance();
+    const ThemeColorConfig t = dataManager->getThemeColor();
+    const QFont boldFont = dataManager->getFont(0);
 
     m_notice->setBackgroundColor(themeColor(t.AllBgColor, 200));
     m_notice->setTextColor(themeColor(t.TextCheckedColor, 255));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings and about dialog. The main window makes a new one for every click on its
 // settings button and runs it window-modal. General: language, start-up and tray options and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moves and resizes a window without a system frame: dragging the drag area moves it, dragging
 // within 4 pixels of an edge or corner resizes it, with the matching resize cursor while the

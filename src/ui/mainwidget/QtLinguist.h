@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user-interface translation: loads the compiled translation (.qm) of one of fourteen
 // languages from the "translation" folder beside the program and installs it for the whole

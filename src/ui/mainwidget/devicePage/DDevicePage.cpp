@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DDevicePage.h"
 #include "ui_DDevicePage.h"
 
@@ -784,9 +785,9 @@ void DDevicePage::showCurrentDevice()
         return;
     }
     const QString hidName = QString::fromLatin1(m_mapLinkedInfo.value(m_curHidPath).hidName);
-    DDataManager *data = DDataManager::getInstance();
-    const QString productName = data->getProductNameMap().value(hidName);
-    QString likeName = data->getLikeNameMap().value(hidName);
+    DDataManager *dataManager = DDataManager::getInstance();
+    const QString productName = dataManager->getProductNameMap().value(hidName);
+    QString likeName = dataManager->getLikeNameMap().value(hidName);
     if (likeName.trimmed().isEmpty())
         likeName = hidName;
     ui->label_ProductName->setText(productName);

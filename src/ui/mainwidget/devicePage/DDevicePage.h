@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Device page: the hub of the connected devices. It keeps the enumerated device list and
 // one device link per device (each link opens its device and runs its I/O), follows arrivals

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ThemeStyleSheets.h"
+
+#include "ThemeColorConfig.h"
+
+#include <QStringList>
+
+namespace stylesheets {
+
+namespace {
+// The alpha of a hover background over the control colour.
+constexpr int kHoverAlpha = 130;
+}  // namespace
+
+QString colour(const QString &themeColour)
+{
+    const QStringList parts = themeColour.split(QLatin1Char(','));
+    return parts.size() == 4 ? QStringLiteral("rgba(%1)").arg(themeColour) : QStringLiteral("rgb(%1)").arg(themeColour);
+}
+
+QString translucent(const QString &themeColour, int alpha)
+{
+    const QStringList parts = themeColour.split(QLatin1Char(','));
+    return QStringLiteral("rgba(%1, %2)").arg(parts.mid(0, 3).join(QLatin1Char(','))).arg(alpha);
+}
+
+QString boldFont(int points, const QString &family)
+{
+    return QStringLiteral("75 %1pt \"%2\"").arg(points).arg(family);
+}
+
+QString tabButtons(const ThemeColorConfig &theme)
+{
+    return QStringLiteral("QPushButton{border-radius: 0px; border: 0px solid rgb(195, 160, 129);"
+                          " background-color: %1; color: %3; font: %5;}\n"
+                          "QPushButton:hover{background-color: %6;}\n"
+                          "QPushButton:pressed{color: %4; background-color: %2;}\n"
+                          "QPushButton::unchecked{color: %3; font: %5;}\n"
+                          "QPushButton::checked{color: %4; background-color: %2;}")
+        .arg(colour(theme.DeviceControlDefaultColor), colour(theme.DeviceControlHoverColor),
+             colour(theme.TextDefaultColor), colour(theme.TextCheckedColor), boldFont(12, theme.TextFont),
+             translucent(theme.DeviceControlHoverColor, kHoverAlpha));
+}
+
+QString scrollBar(const ThemeColorConfig &theme)
+{
+    return QStringLiteral("QScrollBar:vertical{background: transparent; width: 3px; margin: 3px 0px 3px 0px;}\n"
+                          "QScrollBar::handle:vertical{background: rgba(0, 0, 0, 20%); min-height: 20px;"
+                          " border-radius: 1px;}\n"
+                          "QScrollBar::handle:vertical:hover{background: rgba(0, 0, 0, 30%);}\n"
+                          "QScrollBar::add-line:vertical{height: 0px; subcontrol-position: bottom;"
+                          " subcontrol-origin: margin;}\n"
+                          "QScrollBar::sub-line:vertical{height: 0px; subcontrol-position: top;"
+                          " subcontrol-origin: margin;}\n"
+                          "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical{background: %1;"
+                          " border-radius: 3px;}")
+        .arg(colour(theme.HomeScrollBarBgColor));
+}
+
+QString pushButtons(const ThemeColorConfig &theme, int radius)
+{
+    return QStringLiteral("QPushButton{border-radius: %7px; border: 1px solid %1; background-color: %2;"
+                          " color: %4; font: %6;}\n"
+                          "QPushButton:hover{background-color: %8; border: 1px solid %5;}\n"
+                          "QPushButton:pressed{color: %5; background-color: %3; border: 1px solid %5;}")
+        .arg(colour(theme.DeviceBorderColor), colour(theme.DeviceControlDefaultColor),
+             colour(theme.DeviceControlHoverColor), colour(theme.TextDefaultColor), colour(theme.TextCheckedColor),
+             boldFont(10, theme.TextFont), QString::number(radius),
+             translucent(theme.DeviceControlHoverColor, kHoverAlpha));
+}
+
+QString comboBox(const ThemeColorConfig &theme)
+{
+    return QStringLiteral("QComboBox{background-color: %1; padding-left: 5px; border: 1px solid %2;"
+                          " font: %5; color: %3;}\n"
+                          "QComboBox:hover{border: 1px solid %4;}\n"
+                          "QComboBox QAbstractItemView::item{height: 40px; left: 10px;}\n"
+                          "QComboBox::down-arrow{border-image: url(:/images/publicIco/comboxDef.png);"
+                          " width: 10px; height: 10px;}\n"
+                          "QComboBox::down-arrow:hover{border-image: url(:/images/publicIco/comboxDef.png);}\n"
+                          "QComboBox::down-arrow:on{border-image: url(:/images/publicIco/comboxSel.png);"
+                          " selection-background-color: rgb(255, 35, 76);}\n"
+                          "QComboBox::drop-down{width: 20px; padding-right: 3px; background: transparent;"
+                          " position: relative; top: 0px; right: 0px;}\n"
+                          "QComboBox QAbstractItemView{outline: 0px;}")
+        .arg(colour(theme.DeviceControlDefaultColor), colour(theme.TextDefaultColor), colour(theme.TextDefaultColor),
+             colour(theme.TextCheckedColor), boldFont(10, theme.TextFont));
+}
+
+QString roundedButtons(const ThemeColorConfig &theme, const QString &selector)
+{
+    return QStringLiteral("%7{border-radius: 6px; border: 1px solid %2; background-color: %1;"
+                          " color: %3; font: %6;}\n"
+                          "%7:hover{background-color: %8; border: 1px solid %5;}\n"
+                          "%7:pressed{color: %5; background-color: %4; border: 1px solid %5;}")
+        .arg(colour(theme.DeviceControlDefaultColor), colour(theme.DeviceBorderColor), colour(theme.TextDefaultColor),
+             colour(theme.DeviceControlHoverColor), colour(theme.TextCheckedColor), boldFont(10, theme.TextFont),
+             selector, translucent(theme.DeviceControlHoverColor, kHoverAlpha));
+}
+
+QString checkBoxes(const QString &textColor, const QString &checkedColor, const QString &font, QSize indicator)
+{
+    const QString fontRule = font.isEmpty() ? QString() : QStringLiteral(" font: %1;").arg(font);
+    return QStringLiteral("QCheckBox, QCheckBox:unchecked{color: %1;%3}\n"
+                          "QCheckBox:checked{color: %2;}\n"
+                          "QCheckBox::indicator{width: %4px; height: %5px;}\n"
+                          "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}\n"
+                          "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}")
+        .arg(colour(textColor), colour(checkedColor), fontRule, QString::number(indicator.width()),
+             QString::number(indicator.height()));
+}
+
+}  // namespace stylesheets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Synthetic firmware images for the demo and the tests: our own bytes, never real firmware.
 // An image has its chip family's length (the first field of the version text), a

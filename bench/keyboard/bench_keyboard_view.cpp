@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a lighting preview on the keyboard view: the ZK104S view in the preview look with
 // colour repaint on; every 30 ms each of its 132 keys and its side LEDs gets a colour, for 10 s
 // (or the seconds given as the first argument). Prints the process's CPU time as a share of one

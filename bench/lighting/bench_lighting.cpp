@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard lighting engine figures against the emulator: the cost of one colour frame, the
 // accuracy of the tickers, and the CPU of streaming a still frame with light synchronisation on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Injects key events into the X server through XTest, without Qt (no X header meets a Qt one).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 input hook's latency and throughput on a private Xvfb (run-input-hook-bench.sh):
 // keys injected with XTest (synced each), timed until their signal runs on the GUI thread;
 // the error of the server's time stamps against the injection times; and a flood of 2000

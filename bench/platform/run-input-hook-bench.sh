@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the input hook benchmark on a private Xvfb.
 #   run-input-hook-bench.sh <bench_input_hook> [benchmark options...]
 set -uo pipefail

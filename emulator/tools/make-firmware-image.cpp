@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a synthetic firmware image as Intel HEX, for the demo's resources:
 //   zelka-make-firmware-image "NUC121,01,KB,ZK,ZK87A,V1.03" ZK87A.hex
 

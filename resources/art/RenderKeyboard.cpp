@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a keyboard's picture from its key layout file at build time: the board, each cap where
 // its key is with its caption, and the side light strip, transparent around the board.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the vector sources of the device page's icons into svg/ (run by hand after a change:
 python3 draw-device-icons.py).
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the key layout files of the keyboard families into ../configDir/.
 
 Each family file is the layout of a keyboard: where each key sits in the model's picture

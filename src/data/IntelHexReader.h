@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Firmware images are Intel HEX text: records of a ':' and hexadecimal byte pairs (count,
 // address high and low, type, data, checksum). The reader turns one into the flat picture of

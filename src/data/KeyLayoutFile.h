@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A keyboard model's key layout file, "KeyInfo_" + model + ".config": lenient JSON (numbers with
 // leading zeros, tabs and CR LF, captions in any 8-bit bytes) read with cJSON. It tells where each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The firmware images the program offers, one Intel HEX file per model in an image folder
 // (":/images/UpdateHex/" in the program). Each image is read once and remembered by model,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The version block a firmware image carries at its chip family's offsets: build date, build
 // time and the version text "chip,chipNum,kind,maker,model,version".

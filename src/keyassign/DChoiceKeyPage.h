@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A key-assignment page whose value is one of a column of radio buttons, each standing for a code
 // that is stored as the assignment's Value.

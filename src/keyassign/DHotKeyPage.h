@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Shortcuts": the key triggers a desktop shortcut (show desktop, lock the computer, copy ...),
 // stored as operateType 9 with the shortcut's code. PC mode only.

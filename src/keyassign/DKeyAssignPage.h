@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common ground of the key-assignment pages. The device page creates each page once and hands
 // it, for every key it shows, the key, the profile file and the profile; the page reads the key's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Text": the key types a text (pasted through the clipboard when pressed), stored as
 // operateType 6 with the text in UTF-8. PC mode only.

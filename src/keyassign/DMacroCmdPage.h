@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Assign Macro": binds a macro of the user's macro library to the key with a play mode, stored as
 // operateType 1 with the macro's index. The profile keeps its own copy of every macro its keys are

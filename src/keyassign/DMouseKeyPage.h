@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Mouse Key": the key acts as a mouse button, a wheel step, a side button or (on a mouse) the
 // sniper key, stored as operateType 4 with the function's code. PC and on-board mode.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Multimedia": the key sends a media or application function (volume, playback, player,
 // calculator, computer, e-mail, browser), stored as operateType 3 with the function's code.

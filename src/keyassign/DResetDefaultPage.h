@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Default": gives the key its own function back by removing its assignment; a macro's copy in the
 // profile goes with the last key bound to it. PC and on-board mode.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rubber band over the keyboard view: drag a rectangle to mark the keys inside it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One key of the keyboard view: a tool button that paints itself over the keyboard's picture in
 // one of three looks (key assignment, light editing, light preview), or as the tall two-row Enter.

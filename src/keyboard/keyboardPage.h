@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clickable view of the opened keyboard, laid over its picture: one key button per key of the
 // model's layout, the side light LEDs, and a rubber band for marking keys for custom lighting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One LED of the keyboard's side light strip: a small bar filled with a gradient of its colour.
 

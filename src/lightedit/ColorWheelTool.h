@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lighting settings panel of the device page: effect, colours, speed, brightness and
 // direction of one lighting zone, saved into the current profile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the device page hands one row of the custom lighting list: the profile it belongs to and
 // the `customLed` element's own fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One saved custom lighting in the device page's list: its name and a check box that says
 // whether the keyboard uses it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question asked before unsaved lighting is left: Save, Discard or Close. The result is
 // read after the dialog has run: 1 save, 2 discard, 0 closed.

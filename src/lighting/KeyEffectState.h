@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a key effect reads and writes: one cell per key of the 6 by 22 matrix, the
 // rendered colours, the working copy of the key record and the model's layout. An effect's

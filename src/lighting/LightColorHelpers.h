@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain colour arithmetic shared by every keyboard and mouse effect.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The effects of the keyboard lighting engine, by effect id. Each effect is a set of plain
 // functions over its state: the initialiser fills every cell, the renderer advances the cells

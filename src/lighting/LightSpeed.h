@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Milliseconds per effect tick for a lighting speed. Devices report either five speed levels
 // (a maximum of 4 or less) or ten.

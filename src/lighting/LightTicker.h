@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pacing of one lighting activity. A ticker registers with the process-wide millisecond
 // ticker thread while it runs; that thread only hands a tick over to the GUI thread, where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The queue of key presses that the ripple effects (Aurora, Ripple, Fireworks) spread from.
 // Twenty slots are filled from `slot` downwards; a column of kFree marks a free slot.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a side strip effect reads and writes: one cell per LED, the rendered colours
 // and the working copy of the side record. As for the keys, the renderer dims last.

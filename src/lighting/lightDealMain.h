@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard lighting engine. It keeps the lighting records of a keyboard's key matrix and
 // side strip, one effect cell per key and per side LED, and renders the lighting frame by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse lighting engine: runs the Around, Scroll and Logo zone effects, paints their
 // preview on the mouse lighting page's LED buttons and streams the frames through the device's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A handle on the program's global keyboard and mouse capture. The capture, the table of held
 // keys and the registry of the receiving object are process-wide: every handle starts and stops

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a firmware image of each chip family keeps its version block and how long the image
 // is. Read by the version check, the firmware writer and the emulator's image maker and

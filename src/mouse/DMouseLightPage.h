@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse's lighting page: the LEDs of the mouse on its picture, the zone selector and the
 // check boxes that link the Scroll and Logo zones to the Around zone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse's button page: eight buttons around the mouse picture, each showing the function
 // assigned to it; a click selects the button for assignment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse's report rate: a slider of four steps (125, 250, 500 and 1000 Hz) and a button that
 // restores the mouse's current profile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse's DPI configuration: the DPI levels of the current profile, which of them the DPI
 // key steps through, and the level in use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The on-board memory editor's keyboard view: the keys of the current layer with the function
 // each carries on the keyboard itself.

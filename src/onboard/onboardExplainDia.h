@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The panel that explains the two work modes, shown in a popup beside the device page's
 // question-mark button.

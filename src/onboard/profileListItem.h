@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of the device page's PC profile list: the profile's name and a button that opens the
 // profile's operation menu ("Export", "Delete", "Modify Name").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Global keyboard and mouse capture: while started, every key and button event of the desktop
 // arrives here as a signal on the GUI thread, in order, each with the time the display server

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Makes the process's one input hook and keeps it: the X11 recorder where Qt runs on an X
 // display with RECORD, else the own-windows fallback. Tests put in their own maker before any

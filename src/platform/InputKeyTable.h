@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program knows of a physical key, by its Linux key code (the X key code less 8):
 // the virtual-key number the key pages and the key layouts' "qtDec" use, the PC set-1 make

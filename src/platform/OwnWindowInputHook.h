@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input hook where the desktop's input cannot be recorded (no X display, a native Wayland
 // session, an X server without RECORD): an application event filter takes the key and button

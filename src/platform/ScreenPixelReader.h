@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the colour shown on the screen at one point, as the colour wheel's pick does.
 // Tests stand a double in for the screen.

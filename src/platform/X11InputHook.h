@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input hook of an X11 desktop: a worker thread records every client's key and button
 // events (X11RecordSession) and queues them, batch by batch, to the GUI thread, where they are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The X side of the input hooks, free of Qt so that no X header meets a Qt one: two private
 // connections to the display, one recording every client's key and button events through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Intel HEX reader against images made by the emulator's image maker, edited to carry one
 // fault each, and against hand-written records whose checksums are known.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every changing operation of the XML store answers: whether the file holds the change
 // afterwards. One row per writer and case, each on fresh fixture files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device page's form, its state after construction, the profile label's and the explanation
 // button's event handling, the pictures its sheets and buttons name, and the one road by which
 // the page sends reports.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The emulated bootloader, driven by raw hidapi writes as the firmware writer will drive it.
 
 #include "EmulatorTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The firmware check of the main window with simulated devices and an image folder of its own.
 
 #include "DDataManager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Version comparison, the image layout by chip family and the version block's identity check.
 
 #include "FirmwareImageCatalog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the key-assignment page tests: a profile file with two profiles and a macro library
 // in a temporary folder, pages prepared the way the device page prepares them, and readers of

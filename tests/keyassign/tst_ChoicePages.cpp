@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio-button pages: which code each button stores, in the order the buttons stand, the
 // default choice, stored codes without a button, the sniper key and on-board saving.
 

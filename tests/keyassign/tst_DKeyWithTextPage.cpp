@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text page: the limits of what a key can type, the text kept as written, and when OK saves.
 
 #include "KeyAssignTestSupport.h"

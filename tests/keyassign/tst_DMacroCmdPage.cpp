@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro binding page: play modes and counts, the profile's copy of a bound macro, on-board
 // saving, and the cases where nothing or a failure is the right answer.
 

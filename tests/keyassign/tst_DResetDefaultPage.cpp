@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Default page: the key's item goes, a macro's copy with the last key bound to it, and the
 // page names the key.
 

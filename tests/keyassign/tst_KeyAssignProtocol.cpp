@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every key-assignment page shares: a stored item is shown, a choice saved by OK is the
 // record read back, and the file changes only by a complete save that the file holds.
 

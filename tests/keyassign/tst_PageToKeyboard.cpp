@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From page to keyboard: what a page saves is what a keyboard in PC mode does for the key, read
 // by the device link from the same profile file and seen by the emulated computer.
 

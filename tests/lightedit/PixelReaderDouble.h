@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screen doubles for the colour wheel: one that shows a fixed colour everywhere and remembers
 // where it was asked, and one that can read nothing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The colour wheel's screen pick on a real X server (Xvfb), at scale factors 1 and 2.
 #   screen-pick-xvfb.sh <tst_ScreenPixelPick>
 # Exits 77 (skipped) when no X server can be had here; under CI that is a failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run on a real X server by screen-pick-xvfb.sh: the system's screen reader and the colour
 // wheel's pick read back exactly what is painted.
 

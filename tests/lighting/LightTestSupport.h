@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the keyboard view's buttons and a small effect table, for the lighting tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LightTestSupport.h"
 #include "MillisecondTicker.h"
 #include "sendLightUpdataThread.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A key field capturing through the hook handle on a real X server (Xvfb, started by
 // tests/platform/input-hook-xvfb.sh): while capturing, the focused line edit keeps its focus and
 // gets no key, the keys arrive as signals with their codes; after stopHook it types again.

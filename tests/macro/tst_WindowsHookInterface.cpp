@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hook handles over a stand-in input hook: who receives, the held-key table, the key and
 // mouse events as signalled, and starts that fail.
 

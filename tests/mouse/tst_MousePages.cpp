@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse pages the device page drives: the DPI key's walk over the selected levels, the
 // button page's eight buttons and the report-rate slider.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A row of the PC profile list: its name, its click, and the Export and Delete entries of its
 // operation menu.
 

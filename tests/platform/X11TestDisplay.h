@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The X11 test's own connection to the display, kept apart from Qt's headers: reads the lock
 // state, sets the auto-repeat rate, and grabs the keyboard as another client would.

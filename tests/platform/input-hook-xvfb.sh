@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the X11 input hook test on a private Xvfb.
 #   input-hook-xvfb.sh <tst_X11InputHook> [test function...]
 # Exit 77 (skipped) when Xvfb or xdotool is missing; under CI that is a failure.

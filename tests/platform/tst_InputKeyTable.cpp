@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key table: a row per group of keys and one for each key that needs care.
 
 #include "InputKeyTable.h"

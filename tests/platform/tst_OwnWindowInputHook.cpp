@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fallback input hook: key and button events that reach our own windows are signalled
 // with their kernel key codes and times; keys are eaten, mouse input goes on; nothing is read
 // before start or after stop.

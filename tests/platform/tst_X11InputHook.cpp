@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 input hook on a real X server (Xvfb, started by input-hook-xvfb.sh), with input
 // injected by xdotool: bursts arrive whole and in order while the GUI thread stalls, keys are
 // swallowed by the grab while our window keeps the focus, lock keys still toggle, auto-repeat is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for the desktop's input hook: tests start and stop it through the pages' handles
 // and type keys and buttons into it with press()/release()/button(). It can be told to fail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed tables of the device page: the buttons of the key-operation list and of the three
 // effect lists (object name, caption and icon), and the DPI-to-sensor-code table of the mouse.

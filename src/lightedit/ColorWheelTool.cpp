@@ -41,9 +41,9 @@ colorInfoData ColorWheelTool::getColorInfoData() const
     return m_colorInfo;
 }
 
-void ColorWheelTool::setColorInfoData(colorInfoData data)
+void ColorWheelTool::setColorInfoData(colorInfoData info)
 {
-    m_colorInfo = data;
+    m_colorInfo = info;
 }
 
 void ColorWheelTool::applyLightSettings() {}

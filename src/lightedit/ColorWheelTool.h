@@ -27,7 +27,7 @@ public:
     void setLedSelMode(int zone, int ledType, int ledOpenOrClose);
     void setLedType(int ledType, int ledOpenOrClose);
     colorInfoData getColorInfoData() const;
-    void setColorInfoData(colorInfoData data);
+    void setColorInfoData(colorInfoData info);
     void applyLightSettings();
     void saveLightConfig();
     void setSpeedAndBrightnessMaxNum(int speedMax, int brightnessMax);

@@ -61,13 +61,15 @@ bool MillisecondTicker::setInterval(unsigned int id, int intervalMs)
 {
     if (intervalMs < 1)
         return false;
-    std::lock_guard<std::mutex> lock(m_mutex);
-    auto it = m_entries.find(id);
-    if (it == m_entries.end() || it->second.removed)
-        return false;
-    it->second.interval = intervalMs;
-    if (it->second.countdown > intervalMs)
-        it->second.countdown = intervalMs;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_entries.find(id);
+        if (it == m_entries.end() || it->second.removed)
+            return false;
+        it->second.interval = std::chrono::milliseconds(intervalMs);
+        it->second.due = std::min(it->second.due, Clock::now() + it->second.interval);
+    }
+    m_wake.notify_all();  // the thread may be sleeping towards a later deadline
     return true;
 }
 

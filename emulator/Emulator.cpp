@@ -303,6 +303,11 @@ int droppedInputReports(DeviceId id)
     return state().withDevice(id, 0, [](SimulatedDevice &d) { return d.droppedInput; });
 }
 
+int readCallCount(DeviceId id)
+{
+    return state().withDevice(id, 0, [](SimulatedDevice &d) { return d.readCalls; });
+}
+
 bool hidapiInitialised()
 {
     return state().initialised();

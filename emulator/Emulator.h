@@ -119,6 +119,9 @@ int openHandleCount(DeviceId id);
 // Each open handle buffers at most 64 input reports, as hidraw does; further reports are
 // lost for that handle and counted here.
 int droppedInputReports(DeviceId id);
+// hid_read and hid_read_timeout calls made so far on the device's handles: each handle counts
+// its own calls, this is their sum, closed handles included. A loop that spins shows here.
+int readCallCount(DeviceId id);
 bool hidapiInitialised();  // between hid_init() and hid_exit()
 
 // --- faults ----------------------------------------------------------------

@@ -248,6 +248,8 @@ int EmulatorState::read(hid_device_ *handle, unsigned char *data, size_t length,
     if (!data)
         return setError(handle, QStringLiteral("hid_read: no buffer"));
     std::unique_lock<std::mutex> lock(m_mutex);
+    ++handle->readCalls;
+    ++handle->device->readCalls;
     if (timeoutMs == INT_MIN)
         timeoutMs = handle->nonBlocking ? 0 : -1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));

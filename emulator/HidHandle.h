@@ -22,6 +22,7 @@ struct hid_device_ {
     std::deque<QByteArray> queue;
     std::condition_variable arrived;
     bool nonBlocking = false;
+    int readCalls = 0;  // hid_read and hid_read_timeout calls made on this handle
     // Touched only by calls made on this handle:
     std::wstring lastError;
     hid_device_info *info = nullptr;  // built by hid_get_device_info, freed by hid_close

@@ -123,6 +123,7 @@ public:
     int hostMode = -1;
     uint8_t handshakeByte6 = 0;
     int droppedInput = 0;
+    int readCalls = 0;  // hid_read and hid_read_timeout calls on any handle of the device
     QSet<uint8_t> failingWrites;
     QHash<uint8_t, FaultEntry> replyFaults;
     QHash<uint8_t, QVector<QByteArray>> replyOverrides;

@@ -46,6 +46,23 @@ qint64 threadCpuNs(const QStringList &namePrefixes)
     return total;
 }
 
+// Context switches (voluntary and involuntary) of every thread of the process: its wake-ups.
+qint64 processWakeups()
+{
+    qint64 total = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(tid + QStringLiteral("/status")));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return total;
+}
+
 qint64 processCpuNs()
 {
     rusage usage{};
@@ -113,7 +130,8 @@ void BM_ReferenceSleepLoop(benchmark::State &state)
 }
 BENCHMARK(BM_ReferenceSleepLoop)->ArgName("period_us")->Arg(1000)->Arg(100)->Iterations(1)->Unit(benchmark::kSecond);
 
-const QStringList kTransportThreads = {QStringLiteral("MainHidInterFac"), QStringLiteral("zelka-tick")};
+const QStringList kTransportThreads = {QStringLiteral("MainHidInterFac"), QStringLiteral("zelka-hid"),
+                                       QStringLiteral("zelka-tick")};
 
 // An open keyboard and mouse with nothing but the handshake going on, for 10 s.
 void BM_IdleKeyboardAndMouseCpu(benchmark::State &state)
@@ -132,8 +150,10 @@ void BM_IdleKeyboardAndMouseCpu(benchmark::State &state)
         const qint64 transportsBefore = threadCpuNs(kTransportThreads);
         const qint64 tickBefore = threadCpuNs({QStringLiteral("zelka-tick")});
         const qint64 processBefore = processCpuNs();
+        const qint64 wakeupsBefore = processWakeups();
         const auto start = Clock::now();
         runEventLoop(10s);
+        const qint64 wakeups = processWakeups() - wakeupsBefore;
         const double wallNs =
             double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
         state.counters["transports_cpu_pct"] =
@@ -142,6 +162,7 @@ void BM_IdleKeyboardAndMouseCpu(benchmark::State &state)
             100.0 * double(threadCpuNs({QStringLiteral("zelka-tick")}) - tickBefore) / wallNs;
         state.counters["process_cpu_pct"] = 100.0 * double(processCpuNs() - processBefore) / wallNs;
         state.counters["handshakes"] = double(emu::writtenCommand(keyboard, 0x01).size());
+        state.counters["process_wakeups_per_s"] = double(wakeups) * 1e9 / wallNs;
     }
     keyboardTransport.reset();
     mouseTransport.reset();
@@ -187,13 +208,15 @@ void BM_CommandLatency(benchmark::State &state)
 }
 BENCHMARK(BM_CommandLatency)->ArgName("idle")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// A frame every 30 ms to a keyboard that takes 1 ms per report, a command every 100 ms.
+// A whole frame (one batch of reports, 10 for a ZK87A, 11 for a ZK87S) every 30 ms to a
+// keyboard that takes 1 ms per report, a command every 100 ms.
 void BM_LightingStream(benchmark::State &state)
 {
+    const QString model = state.range(0) == 0 ? QStringLiteral("ZK87A") : QStringLiteral("ZK87S");
     emu::reset();
-    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec(model));
     emu::setWriteLatency(keyboard, 1ms);
-    auto transport = openStarted(keyboard, QStringLiteral("ZK87A"), 0);
+    auto transport = openStarted(keyboard, model, 0);
     if (!transport) {
         state.SkipWithError("open failed");
         return;
@@ -205,7 +228,11 @@ void BM_LightingStream(benchmark::State &state)
     int offered = 0, accepted = 0, refused = 0, commands = 0;
     int maxPending = 0;  // frames accepted but not yet written, seen at an offer
     std::vector<Clock::time_point> commandTimes;
+    const int reportsPerFrame = transport->lightBatchFrames();
+    qint64 transportCpuNs = 0;
+    double wallNs = 0;
     for (auto _ : state) {
+        const qint64 cpuBefore = threadCpuNs(kTransportThreads);
         const auto start = Clock::now();
         auto nextFrame = start;
         auto nextCommand = start + 15ms;
@@ -219,15 +246,19 @@ void BM_LightingStream(benchmark::State &state)
                 continue;
             }
             std::this_thread::sleep_until(nextFrame);
-            Report f{};
-            f[0] = 1;
-            f[1] = 0x0F;
-            f[6] = uint8_t(offered++);
-            const int result = transport->writeLightData(f.data(), 64);
-            result == 0 ? ++accepted : ++refused;
+            for (int i = 0; i < reportsPerFrame; ++i) {
+                Report f{};
+                f[0] = 1;
+                f[1] = 0x0F;
+                f[6] = uint8_t(offered++);
+                const int result = transport->writeLightData(f.data(), 64);
+                result == 0 ? ++accepted : ++refused;
+            }
             maxPending = std::max(maxPending, accepted - int(emu::writtenCommand(keyboard, 0x0F).size()));
             nextFrame += 30ms;
         }
+        transportCpuNs += threadCpuNs(kTransportThreads) - cpuBefore;
+        wallNs += double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
     }
     emu::waitForCommand(keyboard, 0x07, 2s, commands);
     // For each command: lighting frames that reached the device between its queuing and itself.
@@ -248,9 +279,10 @@ void BM_LightingStream(benchmark::State &state)
     state.counters["frames_written"] = double(emu::writtenCommand(keyboard, 0x0F).size());
     state.counters["max_frames_pending"] = maxPending;
     state.counters["max_frames_ahead_of_command"] = maxFramesAhead;
+    state.counters["transport_cpu_pct"] = wallNs > 0 ? 100.0 * double(transportCpuNs) / wallNs : 0;
     transport.reset();
     emu::reset();
 }
-BENCHMARK(BM_LightingStream)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_LightingStream)->ArgName("zk87s")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace

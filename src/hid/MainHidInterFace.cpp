@@ -17,6 +17,8 @@
 
 #include <hidapi.h>
 
+#include <pthread.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -26,15 +28,14 @@ namespace {
 
 const QString kEnumeratorName = QStringLiteral("mainThread");
 
-constexpr int kTurnWaitUs = 100;
 constexpr int kShakeHandsIntervalMs = 700;
-// With no report read or written for this long the loop stops spinning: each read turn
-// then waits in the read itself for up to kIdleReadTimeoutMs, so input is still taken the
-// moment it arrives and only a report queued meanwhile waits up to that timeout. The
-// handshake's write and answer are traffic too, so the spinning after each one must stay
-// short: 20 ms of it every 700 ms costs a few tenths of a percent of a core per device.
-constexpr std::chrono::milliseconds kIdleAfter(20);
-constexpr int kIdleReadTimeoutMs = 8;
+// The reader waits this long in one read when nothing arrives. A report is taken the moment
+// it arrives; the bound only decides how often an idle device costs a wake-up and how long
+// closing may wait for the reader to come back.
+constexpr int kReadBoundMs = 300;
+// Only when the reader and the writer must share one handle: the reader then holds it for
+// this long at most per read, so a write waits no longer than that.
+constexpr int kSharedReadBoundMs = 4;
 
 QString errorText(hid_device *handle)
 {
@@ -64,10 +65,10 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &hidName, QObj
     m_shakeHandsTimer = new QTimer(this);
     connect(m_shakeHandsTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
 
+    // The 1 ms timer runs from here until closing, but onTimeout does no work that anything
+    // observes, so it is not connected: a Timer without a receiver keeps its flag and costs
+    // no tick.
     m_timer = new Timer(this);
-    // The tick does no work that anything observes: take it on the ticker thread rather
-    // than waking this object's thread a thousand times a second.
-    connect(m_timer, &Timer::sigTimeout, this, &MainHidInterFace::onTimeout, Qt::DirectConnection);
     m_timer->start(1);
 }
 
@@ -133,7 +134,14 @@ int MainHidInterFace::hidOpenPath(int vendorId, int productId, const QString &pa
 int MainHidInterFace::closeHidDevice()
 {
     if (m_isOpen.exchange(false)) {
-        wait();  // the I/O thread leaves its loop before the handle goes
+        {
+            std::lock_guard<std::mutex> lock(m_wakeMutex);
+        }
+        m_writerWake.notify_all();
+        m_readerRest.notify_all();
+        // The reader comes back from its read within the read's bound, after it has stopped
+        // the writer; only then does the handle go.
+        wait();
         hid_close(m_hidHandle);
         m_hidHandle = nullptr;
         if (m_hidLibraryHeld) {
@@ -166,9 +174,21 @@ int MainHidInterFace::writeCommand(unsigned char *data, int length)
         data[0] = 6;
     Report report;
     std::memcpy(report.data(), data, kReportSize);
-    std::lock_guard<std::mutex> lock(m_commandMutex);
-    m_commandList.push_back(report);
+    {
+        std::lock_guard<std::mutex> lock(m_commandMutex);
+        m_commandList.push_back(report);
+    }
+    wakeWriter();
     return 0;
+}
+
+void MainHidInterFace::wakeWriter()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_wakeMutex);
+        m_writerPending = true;
+    }
+    m_writerWake.notify_one();
 }
 
 int MainHidInterFace::lightBatchLimit() const
@@ -190,24 +210,34 @@ int MainHidInterFace::writeLightData(unsigned char *data, int length)
         return -1;
     if (m_reportId == 6)
         data[0] = 6;
-    std::lock_guard<std::mutex> lock(m_lightMutex);
-    if (m_lightDataList.empty())
-        m_lightAccepting = true;
-    if (!m_lightDataEnabled)
-        return 0;
-    if (!m_lightAccepting)
-        return 1;
-    if (static_cast<int>(m_lightDataList.size()) == lightBatchLimit())
-        m_lightAccepting = false;
-    Report frame;
-    std::memcpy(frame.data(), data, kReportSize);
-    m_lightDataList.push_back(frame);
+    bool batchComplete = false;
+    {
+        std::lock_guard<std::mutex> lock(m_lightMutex);
+        if (m_lightDataList.empty())
+            m_lightAccepting = true;
+        if (!m_lightDataEnabled)
+            return 0;
+        if (!m_lightAccepting)
+            return 1;
+        if (static_cast<int>(m_lightDataList.size()) == lightBatchLimit()) {
+            m_lightAccepting = false;
+            batchComplete = true;
+        }
+        Report frame;
+        std::memcpy(frame.data(), data, kReportSize);
+        m_lightDataList.push_back(frame);
+    }
+    // Frames are written only from a complete batch: the one that completes it wakes the writer.
+    if (batchComplete)
+        wakeWriter();
     return 0;
 }
 
 void MainHidInterFace::setLightDataEnabled(bool enabled)
 {
     m_lightDataEnabled = enabled;
+    if (enabled)
+        wakeWriter();  // a batch completed while the output was off may now be written
 }
 
 void MainHidInterFace::setLightDataMode(int mode)
@@ -258,10 +288,25 @@ void MainHidInterFace::onShakeHandsRuning()
 
 void MainHidInterFace::onTimeout() {}
 
-// One write turn: the first command, else the next frame of a complete lighting batch.
-// Returns true when a report was written.
-bool MainHidInterFace::writeTurn()
+// Writes the first command, else the next frame of a complete lighting batch. Returns true
+// when a report was taken from a queue.
+bool MainHidInterFace::writeOne(hid_device *handle)
 {
+    auto write = [&](const Report &report) {
+        if (!m_sharedHandle)
+            return hid_write(handle, report.data(), kReportSize);
+        std::lock_guard<std::mutex> lock(m_sharedHandleMutex);
+        return hid_write(handle, report.data(), kReportSize);
+    };
+    // hid_error is asked only right after this thread's own failed write on its own handle
+    // (or under the shared handle's lock), so no read can change the text meanwhile.
+    auto failure = [&](const QString &what, int written) {
+        std::unique_lock<std::mutex> lock(m_sharedHandleMutex, std::defer_lock);
+        if (m_sharedHandle)
+            lock.lock();
+        return what.arg(written).arg(errorText(handle));
+    };
+
     Report report;
     bool haveCommand = false;
     {
@@ -273,10 +318,9 @@ bool MainHidInterFace::writeTurn()
         }
     }
     if (haveCommand) {
-        int written = hid_write(m_hidHandle, report.data(), kReportSize);
+        const int written = write(report);
         if (written < 0)
-            qCDebug(lcHid).noquote()
-                << QStringLiteral("hid_write command ERROR:[%1] %2").arg(written).arg(errorText(m_hidHandle));
+            qCDebug(lcHid).noquote() << failure(QStringLiteral("hid_write command ERROR:[%1] %2"), written);
         return true;
     }
 
@@ -287,65 +331,84 @@ bool MainHidInterFace::writeTurn()
         report = m_lightDataList.front();
         m_lightDataList.pop_front();
     }
-    int written = hid_write(m_hidHandle, report.data(), kReportSize);
+    const int written = write(report);
     if (m_clearLightData.exchange(false)) {
         std::lock_guard<std::mutex> lock(m_lightMutex);
         m_lightDataList.clear();
     }
     if (written < 0)
-        emit sigHidWriteErrorInfo(
-            QStringLiteral("hid_write lightData ERROR:[%1] %2").arg(written).arg(errorText(m_hidHandle)));
+        emit sigHidWriteErrorInfo(failure(QStringLiteral("hid_write lightData ERROR:[%1] %2"), written));
     return true;
 }
 
-// One read turn; returns the byte count the read gave.
-int MainHidInterFace::readTurn(bool blocking)
+// The writer: writes while there is something to write, otherwise sleeps until woken.
+// Each report is taken afresh, so a command queued during a batch goes before its next frame.
+void MainHidInterFace::writerLoop(hid_device *handle)
 {
-    // Cleared every time: a short read must not leave bytes of the previous report behind.
-    unsigned char buffer[kReportSize] = {};
-    int count = blocking ? hid_read_timeout(m_hidHandle, buffer, kReportSize, kIdleReadTimeoutMs)
-                         : hid_read(m_hidHandle, buffer, kReportSize);
-    if (count > 0) {
-        if (buffer[1] == 0x15)
-            emit sigHidSnGetOver(this, QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), m_strHidName);
-        emit sigHidDataArrived(QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), count, m_threadIndex);
+    pthread_setname_np(pthread_self(), "zelka-hid-write");
+    while (m_isOpen) {
+        {
+            std::lock_guard<std::mutex> lock(m_wakeMutex);
+            m_writerPending = false;
+        }
+        if (writeOne(handle))
+            continue;
+        std::unique_lock<std::mutex> lock(m_wakeMutex);
+        m_writerWake.wait(lock, [this] { return m_writerPending || !m_isOpen; });
     }
-    return count;
 }
 
-void MainHidInterFace::waitMicroseconds(int microseconds)
+// Waits up to the given time, or until the device closes.
+void MainHidInterFace::rest(int milliseconds)
 {
-    std::this_thread::sleep_for(std::chrono::microseconds(microseconds));
+    std::unique_lock<std::mutex> lock(m_wakeMutex);
+    m_readerRest.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return !m_isOpen; });
 }
 
+// The thread body is the reader; it runs the writer beside it for as long as the device is open.
 void MainHidInterFace::run()
 {
-    using Clock = std::chrono::steady_clock;
-    Clock::time_point lastTraffic = Clock::now();
+    pthread_setname_np(pthread_self(), "zelka-hid-read");
+    const QByteArray latinPath = m_strHidPath.toLatin1();
+    m_writeHandle = hid_open_path(latinPath.constData());
+    if (!m_writeHandle)
+        qCDebug(lcHid) << "no second handle for writing; reads and writes share one:" << m_strHidPath;
+    m_sharedHandle = m_writeHandle == nullptr;
+    std::thread writer([this] { writerLoop(m_writeHandle ? m_writeHandle : m_hidHandle); });
+
     while (m_isOpen) {
-        bool idle = Clock::now() - lastTraffic > kIdleAfter;
-        if (!m_readTurn) {
-            if (writeTurn())
-                lastTraffic = Clock::now();
-            m_readTurn = true;
-            if (idle)
-                continue;  // the next read waits in the read itself
+        // Cleared every time: a short read must not leave bytes of the previous report behind.
+        unsigned char buffer[kReportSize] = {};
+        int count = 0;
+        if (m_sharedHandle) {
+            std::lock_guard<std::mutex> lock(m_sharedHandleMutex);
+            count = hid_read_timeout(m_hidHandle, buffer, kReportSize, kSharedReadBoundMs);
         } else {
-            int count = readTurn(idle);
-            m_readTurn = false;
-            if (count > 0) {
-                lastTraffic = Clock::now();
-                idle = false;
-            } else if (idle && count < 0) {
-                // A failing handle (a device pulled out) answers at once: rest as long as
-                // the read would have waited instead of spinning until it is closed.
-                waitMicroseconds(kIdleReadTimeoutMs * 1000);
-                continue;
-            }
-            if (idle)
-                continue;
+            count = hid_read_timeout(m_hidHandle, buffer, kReportSize, kReadBoundMs);
         }
-        waitMicroseconds(kTurnWaitUs);
+        if (count > 0) {
+            if (buffer[1] == 0x15)
+                emit sigHidSnGetOver(this, QByteArray(reinterpret_cast<const char *>(buffer), kReportSize),
+                                     m_strHidName);
+            emit sigHidDataArrived(QByteArray(reinterpret_cast<const char *>(buffer), kReportSize), count,
+                                   m_threadIndex);
+        } else if (count < 0) {
+            // A failing handle (a device pulled out) answers at once: rest as long as a read
+            // would have waited instead of spinning until it is closed.
+            rest(kReadBoundMs);
+        } else if (m_sharedHandle) {
+            rest(1);  // let the writer have the handle
+        }
+    }
+
+    {
+        std::lock_guard<std::mutex> lock(m_wakeMutex);
+    }
+    m_writerWake.notify_all();
+    writer.join();
+    if (m_writeHandle) {
+        hid_close(m_writeHandle);
+        m_writeHandle = nullptr;
     }
 }
 

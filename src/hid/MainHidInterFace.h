@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The one road to a device: a transport with its own I/O thread per opened device, a
-// command queue and a lighting-frame queue, the handshake and the 1 ms timer. The instance
-// named "mainThread" is the enumerator; it never opens a device and its thread never runs.
+// The one road to a device: a transport per opened device, a command queue and a
+// lighting-frame queue, the handshake and the 1 ms timer. Its thread body is the reader, which
+// waits in long reads; it runs a writer thread of its own that sleeps until a command, the
+// frame that completes a batch, or closing wakes it. The instance named "mainThread" is the
+// enumerator; it never opens a device and its thread never runs.
 
 #include "HidRecords.h"
 
@@ -15,9 +17,11 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 class QTimer;
 class ReportDescriptorReader;
@@ -108,9 +112,10 @@ protected:
     void run() override;
 
 private:
-    bool writeTurn();
-    int readTurn(bool blocking);
-    void waitMicroseconds(int microseconds);
+    void writerLoop(hid_device_ *handle);
+    bool writeOne(hid_device_ *handle);
+    void wakeWriter();
+    void rest(int milliseconds);
     int lightBatchLimit() const;
 
     bool m_hidLibraryHeld = false;
@@ -130,7 +135,19 @@ private:
     std::atomic<bool> m_lightDataEnabled{false};
     std::atomic<int> m_lightDataMode{0};
     std::atomic<bool> m_clearLightData{false};
-    bool m_readTurn = false;  // I/O thread only
+
+    // The writer sleeps on m_writerWake until m_writerPending is set or the device closes;
+    // the reader rests on m_readerRest after a failed read. Both under m_wakeMutex.
+    std::mutex m_wakeMutex;
+    std::condition_variable m_writerWake;
+    std::condition_variable m_readerRest;
+    bool m_writerPending = false;
+    // hidapi keeps per-handle state (the last error text) that a read and a write on one
+    // handle would both change, so the writer writes through a handle of its own. Only when
+    // that second open fails do both threads share m_hidHandle, one call at a time.
+    hid_device_ *m_writeHandle = nullptr;
+    std::atomic<bool> m_sharedHandle{false};
+    std::mutex m_sharedHandleMutex;
 
     QTimer *m_shakeHandsTimer = nullptr;
     int m_shakeHandsCount = 0;

@@ -1,37 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MillisecondTicker.h"
 
-#include <cerrno>
-#include <ctime>
 #include <pthread.h>
+
+#include <algorithm>
 #include <vector>
-
-namespace {
-
-constexpr long kTickNs = 1000000L;
-
-timespec now()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts;
-}
-
-void addNanoseconds(timespec &ts, long ns)
-{
-    ts.tv_nsec += ns;
-    while (ts.tv_nsec >= 1000000000L) {
-        ts.tv_nsec -= 1000000000L;
-        ++ts.tv_sec;
-    }
-}
-
-long long differenceNs(const timespec &later, const timespec &earlier)
-{
-    return (later.tv_sec - earlier.tv_sec) * 1000000000LL + (later.tv_nsec - earlier.tv_nsec);
-}
-
-}  // namespace
 
 MillisecondTicker &MillisecondTicker::instance()
 {
@@ -59,8 +32,8 @@ unsigned int MillisecondTicker::add(int intervalMs, Callback callback)
     if (m_nextId == 0)
         m_nextId = 1;
     Entry entry;
-    entry.interval = intervalMs;
-    entry.countdown = intervalMs;
+    entry.interval = std::chrono::milliseconds(intervalMs);
+    entry.due = Clock::now() + entry.interval;
     entry.callback = std::move(callback);
     m_entries.emplace(id, std::move(entry));
     if (!m_thread.joinable()) {
@@ -89,13 +62,15 @@ bool MillisecondTicker::setInterval(unsigned int id, int intervalMs)
 {
     if (intervalMs < 1)
         return false;
-    std::lock_guard<std::mutex> lock(m_mutex);
-    auto it = m_entries.find(id);
-    if (it == m_entries.end() || it->second.removed)
-        return false;
-    it->second.interval = intervalMs;
-    if (it->second.countdown > intervalMs)
-        it->second.countdown = intervalMs;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_entries.find(id);
+        if (it == m_entries.end() || it->second.removed)
+            return false;
+        it->second.interval = std::chrono::milliseconds(intervalMs);
+        it->second.due = std::min(it->second.due, Clock::now() + it->second.interval);
+    }
+    m_wake.notify_all();  // the thread may be sleeping towards a later deadline
     return true;
 }
 
@@ -103,32 +78,35 @@ void MillisecondTicker::run()
 {
     pthread_setname_np(pthread_self(), "zelka-tick");
     std::unique_lock<std::mutex> lock(m_mutex);
-    timespec deadline = now();
     std::vector<unsigned int> due;
     while (!m_quit) {
         if (m_entries.empty()) {
             m_wake.wait(lock, [&] { return m_quit || !m_entries.empty(); });
-            deadline = now();
             continue;
         }
-        lock.unlock();
-        addNanoseconds(deadline, kTickNs);
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+        Clock::time_point next = Clock::time_point::max();
+        for (const auto &[id, entry] : m_entries) {
+            if (!entry.removed)
+                next = std::min(next, entry.due);
         }
-        // After a long stall, skip the missed ticks rather than firing them in a burst.
-        timespec current = now();
-        if (differenceNs(current, deadline) > kTickNs)
-            deadline = current;
-        lock.lock();
+        // Woken early by add() (an earlier deadline may have come) or by quitting: look again.
+        if (next == Clock::time_point::max()) {
+            m_wake.wait(lock);
+            continue;
+        }
+        if (Clock::now() < next && m_wake.wait_until(lock, next) == std::cv_status::no_timeout)
+            continue;
 
+        const Clock::time_point now = Clock::now();
         due.clear();
         for (auto &[id, entry] : m_entries) {
-            if (entry.removed)
+            if (entry.removed || entry.due > now)
                 continue;
-            if (--entry.countdown <= 0) {
-                entry.countdown = entry.interval;
-                due.push_back(id);
-            }
+            entry.due += entry.interval;
+            // After a long stall, skip the missed ticks rather than firing them in a burst.
+            if (entry.due <= now)
+                entry.due = now + entry.interval;
+            due.push_back(id);
         }
         for (unsigned int id : due) {
             auto it = m_entries.find(id);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One thread for the whole process that wakes at absolute 1 ms deadlines and runs the
-// registered periodic callbacks whose interval has elapsed. It sleeps on a condition
-// variable while nothing is registered, so an idle process pays nothing for it.
+// One thread for the whole process that runs registered periodic callbacks at absolute
+// millisecond deadlines. It sleeps until the earliest deadline among the registered
+// callbacks and, while nothing is registered, until something is: it never wakes without work.
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <map>
@@ -34,12 +35,14 @@ public:
     MillisecondTicker &operator=(const MillisecondTicker &) = delete;
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     MillisecondTicker() = default;
     void run();
 
     struct Entry {
-        int interval = 1;
-        int countdown = 1;
+        Clock::duration interval;
+        Clock::time_point due;
         bool removed = false;
         Callback callback;
     };

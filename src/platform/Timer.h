@@ -3,8 +3,12 @@
 // A periodic millisecond timer. Its ticks come from the process-wide ticker thread, so
 // sigTimeout is emitted on that thread: connect with Qt::DirectConnection for work that is
 // safe there, or with the default connection to have the slot queued to the receiver's thread.
+// A started timer costs a tick only while something is connected to sigTimeout: one started
+// without a receiver keeps its flag and is scheduled once a receiver connects.
 
 #include <QObject>
+
+#include <mutex>
 
 class Timer : public QObject
 {
@@ -12,6 +16,9 @@ class Timer : public QObject
 public:
     explicit Timer(QObject *parent = nullptr);
     ~Timer() override;
+
+    // True while the ticker is actually scheduling this timer.
+    bool isTicking() const;
 
 signals:
     void sigTimeout();
@@ -23,9 +30,16 @@ public slots:
     void stop();
     bool GetIsCreateFlag();
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+
 private:
     void onTimerTick();
+    void arm();  // m_mutex held
 
+    mutable std::mutex m_mutex;  // connectNotify may come from any thread
     unsigned int m_timerId = 0;
     bool m_isCreateFlag = false;
+    int m_interval = 0;
+    bool m_hasReceiver = false;
 };

@@ -52,6 +52,7 @@ private slots:
     void descriptorReaderSurvivesBrokenInput();
     void everyHandleGetsEveryReport();
     void readsWaitWithoutSpinning();
+    void writeProceedsWhileAReadWaits();
     void writeChecksReportIdAndLength();
     void removalWhileOpen();
     void hidrawNumbersAreReusedAndUnitsKeepTheirFlash();
@@ -222,6 +223,44 @@ void TestEmulatorHidApi::readsWaitWithoutSpinning()
     QCOMPARE(got.load(), -1);
     QVERIFY(t.elapsed() < 5000);
     hid_close(h);
+}
+
+// The transport reads and writes one device from two threads, each on its own handle of the
+// same path: a write must not wait for a read that is waiting, and its answer wakes that read.
+void TestEmulatorHidApi::writeProceedsWhileAReadWaits()
+{
+    const emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    emu::setWriteLatency(id, std::chrono::milliseconds(1));
+    hid_device *readHandle = openPath(emu::configurationPath(id));
+    hid_device *writeHandle = openPath(emu::configurationPath(id));
+    QVERIFY(readHandle && writeHandle);
+    const int readsBefore = emu::readCallCount(id);
+
+    std::atomic<int> got{-2};
+    unsigned char answer[64] = {};
+    QElapsedTimer readTime;
+    readTime.start();
+    std::thread reader([&] { got = hid_read_timeout(readHandle, answer, sizeof answer, 10000); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    QCOMPARE(got.load(), -2);  // waiting
+
+    unsigned char inquiry[64] = {1, 0x15};
+    QElapsedTimer writeTime;
+    writeTime.start();
+    QCOMPARE(hid_write(writeHandle, inquiry, sizeof inquiry), 64);
+    QVERIFY2(writeTime.elapsed() < 2000, "the write waited for the read");
+    reader.join();
+    QCOMPARE(got.load(), 64);
+    QCOMPARE(answer[1], uint8_t(0x15));
+    QVERIFY(readTime.elapsed() < 5000);
+    QCOMPARE(emu::readCallCount(id), readsBefore + 1);  // one call, woken by the answer
+
+    // Each call counts, on whichever handle, closed handles included.
+    QCOMPARE(hid_read_timeout(writeHandle, answer, sizeof answer, 0), 64);  // its copy of the answer
+    QCOMPARE(hid_read_timeout(readHandle, answer, sizeof answer, 0), 0);    // nothing more for it
+    hid_close(writeHandle);
+    QCOMPARE(emu::readCallCount(id), readsBefore + 3);
+    hid_close(readHandle);
 }
 
 void TestEmulatorHidApi::writeChecksReportIdAndLength()

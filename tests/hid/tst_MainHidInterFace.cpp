@@ -93,6 +93,9 @@ private slots:
     void closingOneKeepsOthersWorking();
     void failedLibraryStart();
     void enumeratorIsNeverOpened();
+    void quietLoopWakesForACommand();
+    void closingWhileTheReaderWaits();
+    void pulledOutWhileTheReaderWaits();
 
 private:
     std::unique_ptr<MainHidInterFace> open(emu::DeviceId id, const QString &model, bool start, int threadIndex = 0);
@@ -609,6 +612,72 @@ void TransportTest::enumeratorIsNeverOpened()
     QCOMPARE(emu::openHandleCount(id), 0);
     Report r = command(0x07, 1);
     QCOMPARE(enumerator.writeCommand(r.data(), 64), -1);
+}
+
+// With nothing moving the loop sleeps; a command must not wait for the sleep to end.
+void TransportTest::quietLoopWakesForACommand()
+{
+    emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    auto transport = open(id, QStringLiteral("ZK87A"), true);
+    QVERIFY(transport);
+    QVERIFY(emu::waitForCommand(id, 0x15, 2s));
+    for (int i = 0; i < 3; ++i) {
+        QTest::qWait(150);  // the reader is in its long read, the writer asleep
+        Report r = command(0x07, uint8_t(i));
+        const auto sent = std::chrono::steady_clock::now();
+        QCOMPARE(transport->writeCommand(r.data(), 64), 0);
+        QVERIFY(emu::waitForCommand(id, 0x07, 2s, i + 1));
+        const auto delay = emu::writtenCommand(id, 0x07).constLast().when - sent;
+        // Loose: a loaded machine must not fail it; the benchmark measures the real figure.
+        QVERIFY2(delay < 50ms, qPrintable(QString::number(std::chrono::duration<double, std::milli>(delay).count())));
+    }
+}
+
+void TransportTest::closingWhileTheReaderWaits()
+{
+    emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    auto transport = open(id, QStringLiteral("ZK87A"), true);
+    QVERIFY(transport);
+    QTest::qWait(100);
+    QElapsedTimer closing;
+    closing.start();
+    QCOMPARE(transport->closeHidDevice(), 0);
+    // The reader's read is bounded well under a second; the margin is for a loaded machine.
+    QVERIFY2(closing.elapsed() < 3000, qPrintable(QString::number(closing.elapsed())));
+    QVERIFY(transport->isFinished());
+    QCOMPARE(emu::openHandleCount(id), 0);
+}
+
+// A failing handle answers every read at once: the loop must rest, not spin, and emit nothing.
+void TransportTest::pulledOutWhileTheReaderWaits()
+{
+    emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    auto transport = open(id, QStringLiteral("ZK87A"), true);
+    QVERIFY(transport);
+    QVERIFY(emu::waitForCommand(id, 0x15, 2s));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_arrived.isEmpty(), 2000);  // the serial answer
+    QTest::qWait(100);
+    m_arrived.clear();
+
+    emu::unplug(id);
+    const int readsAtUnplug = emu::readCallCount(id);
+    QElapsedTimer watch;
+    watch.start();
+    QTest::qWait(1500);
+    const int reads = emu::readCallCount(id) - readsAtUnplug;
+    const double seconds = watch.elapsed() / 1000.0;
+    // A few a second; a spinning loop makes thousands.
+    QVERIFY2(reads <= 10 * seconds + 2, qPrintable(QStringLiteral("%1 reads in %2 s").arg(reads).arg(seconds)));
+    QVERIFY(reads >= 1);  // the loop goes on
+    QVERIFY(m_arrived.isEmpty());
+    QVERIFY(transport->isHidOpen());
+
+    Report r = command(0x07, 1);
+    QCOMPARE(transport->writeCommand(r.data(), 64), 0);  // queued; the write fails quietly
+    QElapsedTimer closing;
+    closing.start();
+    QCOMPARE(transport->closeHidDevice(), 0);
+    QVERIFY(closing.elapsed() < 3000);
 }
 
 QTEST_GUILESS_MAIN(TransportTest)

@@ -17,6 +17,7 @@ private slots:
     void stopFromInsideTheTick();
     void destroyedWhileRunning();
     void queuedToTheReceiversThread();
+    void noReceiverNoTick();
 };
 
 void TimerTest::ticksUntilStopped()
@@ -119,6 +120,29 @@ void TimerTest::queuedToTheReceiversThread()
     QTRY_VERIFY_WITH_TIMEOUT(seenOn != nullptr, 5000);
     timer.stop();
     QCOMPARE(seenOn, QThread::currentThread());
+}
+
+// A started timer that nobody listens to keeps its flag but is not scheduled; a receiver that
+// connects later gets its ticks.
+void TimerTest::noReceiverNoTick()
+{
+    Timer timer;
+    timer.start(1);
+    QVERIFY(timer.GetIsCreateFlag());
+    QVERIFY(!timer.isTicking());
+
+    std::atomic<int> ticks{0};
+    connect(
+        &timer, &Timer::sigTimeout, this, [&] { ++ticks; }, Qt::DirectConnection);
+    QVERIFY(timer.isTicking());
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 5000);
+
+    timer.stop();
+    QVERIFY(!timer.isTicking());
+    QVERIFY(!timer.GetIsCreateFlag());
+    timer.start(2);  // the receiver is still connected
+    QVERIFY(timer.isTicking());
+    timer.stop();
 }
 
 QTEST_GUILESS_MAIN(TimerTest)

@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   libtinyxml-dev libhidapi-dev libudev-dev libcjson-dev
   libbenchmark-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-font-awesome
   xvfb xauth xdotool trayer imagemagick
 )
 

@@ -13,6 +13,7 @@ namespace {
 // Shortens the text with an ellipsis to the width when it reaches it; true when shortened.
 bool elide(QLabel *label, const QString &text, int width)
 {
+    label->ensurePolished();  // measure in the font of the style sheet
     const QFontMetrics metrics(label->font());
     if (metrics.horizontalAdvance(text) < width) {
         label->setText(text);

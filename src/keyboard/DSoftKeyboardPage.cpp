@@ -33,6 +33,21 @@ const ExtraName kExtraNames[] = {
     {136, "\xe3\x82\xab\xe3\x82\xbf\xe3\x82\xab\xe3\x83\x8a/\xe3\x81\xb2\xe3\x82\x89\xe3\x81\x8b\xe3\x81\xaa"},
 };
 
+// The icon font's first family; the font is added to the application once.
+QString iconFontFamily()
+{
+    static const QString family = [] {
+        const int fontId = QFontDatabase::addApplicationFont(QString::fromLatin1(kIconFontPath));
+        const QStringList families = QFontDatabase::applicationFontFamilies(fontId);
+        if (families.isEmpty()) {
+            qCWarning(lcUi) << "on-screen keyboard: the icon font" << kIconFontPath << "could not be loaded";
+            return QString();
+        }
+        return families.first();
+    }();
+    return family;
+}
+
 bool isModifier(int code)
 {
     return code >= 224 && code <= 231;
@@ -47,12 +62,9 @@ DSoftKeyboardPage::DSoftKeyboardPage(QWidget *parent)
     ui->setupUi(this);
     setFixedSize(700, 150);
 
-    const int fontId = QFontDatabase::addApplicationFont(QString::fromLatin1(kIconFontPath));
-    const QStringList families = QFontDatabase::applicationFontFamilies(fontId);
-    if (families.isEmpty())
-        qCWarning(lcUi) << "on-screen keyboard: the icon font" << kIconFontPath << "could not be loaded";
-    else
-        m_iconFont = QFont(families.first());
+    const QString family = iconFontFamily();
+    if (!family.isEmpty())
+        m_iconFont = QFont(family);
     m_iconFont.setPointSize(12);
 
     applyTheme();

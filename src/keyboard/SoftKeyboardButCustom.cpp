@@ -45,6 +45,7 @@ void SoftKeyboardButCustom::setKeyInfo(const QPair<int, QString> &info)
     m_keyCharacter = info.second;
     switch (m_keyDec) {
     case 227:
+        qCDebug(lcUi) << "--------------------------Dec:" << m_keyDec;
         setText(QString(kWindowsGlyph));
         break;
     case 101:

@@ -161,9 +161,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("short") << "A" << "Hello";
+        QTest::newRow("short") << "A"
+                               << "Hello";
         QTest::newRow("long") << "Backspace Key" << QString(40, QLatin1Char('W'));
-        QTest::newRow("markup") << "<b>Enter</b>" << "<b>" + QString(40, QLatin1Char('M')) + "</b>";
+        QTest::newRow("markup") << "<b>Enter</b>"
+                                << "<b>" + QString(40, QLatin1Char('M')) + "</b>";
     }
 
     void longTextsAreElidedWithTheWholeTextAsTooltip()

@@ -212,6 +212,8 @@ private slots:
         QCOMPARE(soft.page.getIconFont().pointSize(), 12);
         QCOMPARE(soft.key(227)->text(), QString(QChar(0xF17A)));
         QCOMPARE(soft.key(101)->text(), QString(QChar(0xF15C)));
+        soft.key(227)->ensurePolished();
+        soft.key(101)->ensurePolished();
         QCOMPARE(soft.key(227)->font().family(), families.first());
         QCOMPARE(soft.key(101)->font().family(), families.first());
         QVERIFY(QFontMetrics(soft.key(227)->font()).inFont(QChar(0xF17A)));

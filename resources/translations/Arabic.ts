@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>الجهاز غير متصل</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>الملف الشخصي 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>تخصيص المفاتيح</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>إعدادات الإضاءة</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>الإضاءة الجانبية</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>مجموعة الملفات الشخصية </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>اسم الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>اسم الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>ربط الملف الشخصي ببرنامج</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>مسار التطبيق：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختيار تطبيق</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>وضع التطبيق</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>محرر الذاكرة الداخلية</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>الطبقة الافتراضية</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>طبقة FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>تعيين FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>مزامنة الإضاءة</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>رسائل السجل</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>استعادة إعدادات المصنع</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل إلى الجهاز</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>تأثير الإضاءة</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>الأداء</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>قائمة التخصيص</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>إعداد DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>لوحة مفاتيح على الشاشة</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>يرجى توصيل الجهاز أولاً!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>الوضع الحالي هو وضع الذاكرة الداخلية، يرجى الخروج منه أولاً</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>إعادة تعيين المفتاح</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>وسائط متعددة</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>تشغيل تطبيق</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>اختصارات</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>تبديل الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>ثابت</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>نيون</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>تنفس</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>موجة</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>وميض</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>ثعبان</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>رادار</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>شفق</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>تموج</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>استجابة سريعة</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>تفاعلي</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>تقاطع</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>إيقاع موسيقي</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>تموج تلقائي</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>خطوط</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>ألعاب نارية</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>تصادم</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>اختصارات</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>إظهار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>إغلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>قفل الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>فتح جهاز الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>تسجيل الدخول</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>نوع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل مستمر تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>تشغيل أثناء الضغط على المفتاح المعين</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>تعيين ماكرو</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>عدد مرات التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>عدد مرات التشغيل 1،2،3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>إنهاء(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>زر الماوس</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>زر الماوس الأيسر</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>زر الماوس الأوسط</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>زر الماوس الأيمن</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>الزر الجانبي الأيسر - رجوع</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>الزر الجانبي الأيسر - تقدم</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>العجلة للأسفل</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>العجلة للأعلى</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>زر القناص</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>تبديل DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>للأمام_يسار</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>للخلف_يسار</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>للأمام_يمين</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>للخلف_يمين</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>معدل الإبلاغ</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>استعادة</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>الوسائط المتعددة</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>المقطع التالي</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>المقطع السابق</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>خفض الصوت</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>رفع الصوت</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>المشغل</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>الآلة الحاسبة</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>المتصفح</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>تعديل الاسم</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>وضع التطبيق: ينفّذ البرنامج تعيينات المفاتيح للملف الشخصي الحالي أثناء تشغيله.
+
+محرر الذاكرة الداخلية: تُكتب تعيينات المفاتيح ووحدات الماكرو في ذاكرة لوحة المفاتيح نفسها وتعمل دون البرنامج.</translation>
     </message>
 </context>
 <context>

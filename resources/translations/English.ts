@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Device not connected</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Profile 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Key Custom</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Light Setting</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Side Light</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Profile Group </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profile name</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profile Name</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Link profile to program</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>App path：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>APP mode</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Onboard Editor</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Default layer</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 layer</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Set FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Light Synchronize</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Log infomsg</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Restore factory settings</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Lighting Effect</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performance</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Custom List</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>DPI Config</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Soft Keyboard</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Please open hid first!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Currently in On-board mode, please exit first</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Remap key</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>key combination</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Launch application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Switch profile</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Static</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Breath</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Twinkle</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Snack</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ripple</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Speed Respond</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactive</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musical Rhythm</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Auto Ripple</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striation</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fireworks</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Show desktop</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Close window</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Lock computer</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Open my computer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Stick</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Enter text ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Login</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Play Type</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assign Macro</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Play Number</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Play Number 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Quit(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Mouse Key</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Mouse Left</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mouse Center</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Mouse Right</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Mouse left side key-Back</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Mouse left side key-Go</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Wheel Down</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Wheel Up</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper Key</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Dpi Loop</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Forward_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Backward_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Forward_R</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Backward_R</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Report rate</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Next track</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Prev track</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume Down</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume Up</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Modify Name</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</translation>
     </message>
 </context>
 <context>

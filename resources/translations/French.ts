@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Appareil non connecté</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personnalisation des touches</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Réglages de l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Éclairage latéral</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Groupe de profils </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Lier le profil à un programme</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Chemin de l&apos;application：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Mode application</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Éditeur embarqué</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Couche par défaut</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Couche FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Définir FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Synchroniser l&apos;éclairage</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Messages du journal</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Rétablir les réglages d&apos;usine</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Effet lumineux</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Liste personnalisée</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Réglage DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Clavier virtuel</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Veuillez d&apos;abord connecter le périphérique !</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Mode embarqué actif, veuillez d&apos;abord le quitter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Réaffecter la touche</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Lancer une application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statique</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiration</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Vague</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Serpent</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurore</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulation</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Réponse rapide</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Réactif</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croix</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rythme musical</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulation auto</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Stries</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feux d&apos;artifice</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collision</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Afficher le bureau</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Verrouiller l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Ouvrir le poste de travail</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Saisir le texte ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Connexion</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Mode de lecture</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue marche/arrêt</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche est enfoncée</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Attribuer une macro</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Nombre de lectures</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Nombre de lectures 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Touche souris</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Bouton central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Bouton latéral gauche - Précédent</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Bouton latéral gauche - Suivant</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Molette vers le bas</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Molette vers le haut</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Touche sniper</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Cycle DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avant_G</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Arrière_G</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avant_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Arrière_D</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navigateur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -305,6 +865,21 @@
     </message>
 </context>
 <context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>KeyAssignmentTexts</name>
     <message>
         <source>Play once</source>
@@ -412,7 +987,7 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l'ordinateur</translation>
+        <translation>Verrouiller l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Modifier le nom</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Mode application : le programme exécute les affectations de touches du profil actuel tant qu&apos;il fonctionne.
+
+Éditeur embarqué : les affectations de touches et les macros sont écrites dans la mémoire du clavier et fonctionnent sans le programme.</translation>
     </message>
 </context>
 <context>

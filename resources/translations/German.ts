@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Gerät nicht verbunden</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Tastenbelegung</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Seitenlicht</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Profilgruppe </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Profil mit Programm verknüpfen</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Programmpfad：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Programm wählen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>App-Modus</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Onboard-Editor</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Standardebene</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1-Ebene</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>FN1 festlegen</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Beleuchtung synchronisieren</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Protokollmeldungen</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Werkseinstellungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Lichteffekt</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Belegungsliste</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>DPI-Einstellung</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Bildschirmtastatur</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Bitte zuerst das Gerät öffnen!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Der Onboard-Modus ist aktiv, bitte zuerst beenden</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Taste umbelegen</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Programm starten</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Profil wechseln</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statisch</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Atmen</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Welle</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Funkeln</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Polarlicht</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Wellenring</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Schnelle Reaktion</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reaktiv</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Musikrhythmus</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatischer Wellenring</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Feuerwerk</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Kollision</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Computer sperren</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Arbeitsplatz öffnen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Text eingeben ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Anmelden</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Wiedergabeart</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Makro zuweisen</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Anzahl der Wiedergaben</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Anzahl der Wiedergaben 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Linke Seitentaste - Zurück</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Linke Seitentaste - Vorwärts</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Rad nach unten</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Rad nach oben</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper-Taste</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI-Wechsel</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Vorwärts_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Zurück_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Vorwärts_R</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Zurück_R</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Namen ändern</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>App-Modus: Das Programm führt die Tastenbelegungen des aktuellen Profils aus, solange es läuft.
+
+Onboard-Editor: Tastenbelegungen und Makros werden in den Speicher der Tastatur geschrieben und funktionieren ohne das Programm.</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Dispositivo non connesso</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Profilo 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalizzazione tasti</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Impostazioni luci</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Luce laterale</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Gruppo profili </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nome profilo</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nome profilo</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Collega il profilo a un programma</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Percorso applicazione：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleziona applicazione</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Modalità app</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Editor integrato</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Livello predefinito</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Livello FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Imposta FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Sincronizza luci</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Messaggi di log</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Ripristina impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Effetto luci</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestazioni</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Elenco personalizzato</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Configurazione DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Tastiera virtuale</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Apri prima il dispositivo!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Modalità integrata attiva, esci prima</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Rimappa tasto</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Avvia applicazione</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Cambia profilo</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statico</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiro</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Scintillio</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Increspatura</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Risposta rapida</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reattivo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Croce</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musicale</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Increspatura automatica</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Striature</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuochi d&apos;artificio</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Collisione</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostra desktop</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Blocca computer</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Apri Risorse del computer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Inserisci il testo ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Accedi</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tipo di riproduzione</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto è premuto</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Assegna macro</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Numero di riproduzioni</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Numero di riproduzioni 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Esci</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Tasto mouse</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Tasto centrale</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Tasto destro</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Tasto laterale sinistro - Indietro</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Tasto laterale sinistro - Avanti</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Rotella giù</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Rotella su</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Tasto cecchino</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avanti_S</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Indietro_S</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avanti_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Indietro_D</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Frequenza di polling</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Brano successivo</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Brano precedente</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume giù</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume su</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lettore</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calcolatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Modifica nome</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Modalità app: il programma esegue le assegnazioni dei tasti del profilo corrente mentre è in esecuzione.
+
+Editor integrato: le assegnazioni dei tasti e le macro vengono scritte nella memoria della tastiera e funzionano senza il programma.</translation>
     </message>
 </context>
 <context>

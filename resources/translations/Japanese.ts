@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>デバイスが接続されていません</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>プロファイル 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>キー設定</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>ライティング設定</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>サイドライト</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>プロファイルグループ </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>プロファイル名</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>プロファイル名</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>プロファイルをプログラムに関連付け</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>アプリのパス：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>アプリケーションを選択</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>アプリモード</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>オンボード編集</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>デフォルトレイヤー</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 レイヤー</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>FN1 を設定</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>ライト同期</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>ログメッセージ</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>工場出荷時設定に戻す</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>ライティング効果</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>パフォーマンス</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>カスタムリスト</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>DPI 設定</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>ソフトキーボード</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>先にデバイスを接続してください！</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>現在オンボードモードです。先に終了してください</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>キーの割り当て変更</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効化</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>マルチメディア</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>アプリケーションを起動</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>プロファイル切替</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>スタティック</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>ネオン</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>ブリージング</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>ウェーブ</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>トゥインクル</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>スネーク</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>レーダー</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>オーロラ</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>リップル</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>スピードレスポンス</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>リアクティブ</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>クロス</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>ミュージックリズム</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>オートリップル</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>ストライプ</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>花火</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>コリジョン</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>デスクトップを表示</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>ウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>コンピューターをロック</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>マイコンピューターを開く</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>テキストを入力 ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>ログイン</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>再生方法</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>1回再生</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>複数回再生</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連続再生 オン/オフ</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>キーを押している間再生</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>マクロを割り当て</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>再生回数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>再生回数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>終了(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>マウスボタン</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>左ボタン</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>中ボタン</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>右ボタン</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>左サイドボタン - 戻る</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>左サイドボタン - 進む</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>ホイール下</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>ホイール上</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>スナイパーボタン</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 切替</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>進む_左</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>戻る_左</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>進む_右</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>戻る_右</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>レポートレート</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>マルチメディア</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>次のトラック</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>前のトラック</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量を下げる</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量を上げる</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレーヤー</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>電卓</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>ブラウザー</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>名前を変更</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>アプリモード：プログラムの実行中、現在のプロファイルのキー割り当てをプログラムが実行します。
+
+オンボード編集：キー割り当てとマクロをキーボード自体のメモリに書き込み、プログラムなしで動作します。</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>장치가 연결되지 않았습니다</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>프로필 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>키 설정</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>조명 설정</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>사이드 라이트</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>프로필 그룹 </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>프로필 이름</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>프로필 이름</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>프로필을 프로그램에 연결</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>앱 경로：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>응용 프로그램 선택</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>앱 모드</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>온보드 편집기</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>기본 레이어</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 레이어</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>FN1 설정</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>조명 동기화</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>로그 메시지</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>공장 초기화</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>조명 효과</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>성능</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>사용자 지정 목록</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>DPI 설정</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>화상 키보드</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>먼저 장치를 연결하세요!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>현재 온보드 모드입니다. 먼저 종료하세요</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>매크로</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>키 재할당</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>비활성화</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>멀티미디어</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>응용 프로그램 실행</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>바로 가기</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>프로필 전환</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>정적</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>네온</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>호흡</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>웨이브</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>반짝임</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>스네이크</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>레이더</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>오로라</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>물결</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>속도 반응</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>반응형</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>크로스</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>음악 리듬</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>자동 물결</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>줄무늬</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>불꽃놀이</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>충돌</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>바로 가기</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>바탕 화면 보기</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>창 닫기</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>컴퓨터 잠금</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>내 컴퓨터 열기</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>붙여넣기</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>잘라내기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새로 만들기</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>텍스트 입력 ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>로그인</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>재생 방식</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>매크로 지정</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>재생 횟수</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>재생 횟수 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>종료(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>마우스 버튼</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>왼쪽 버튼</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>가운데 버튼</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>오른쪽 버튼</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>왼쪽 측면 버튼 - 뒤로</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>왼쪽 측면 버튼 - 앞으로</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>휠 아래로</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>휠 위로</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>스나이퍼 버튼</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 순환</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>앞으로_왼쪽</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>뒤로_왼쪽</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>앞으로_오른쪽</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>뒤로_오른쪽</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>폴링 속도</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>복원</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>멀티미디어</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>재생/일시 정지</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>다음 트랙</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>이전 트랙</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>볼륨 낮추기</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>볼륨 높이기</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>플레이어</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>계산기</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>컴퓨터</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>이메일</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>브라우저</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>폼</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>취소하고 버리기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>이름 변경</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>앱 모드: 프로그램이 실행되는 동안 현재 프로필의 키 할당을 프로그램이 수행합니다.
+
+온보드 편집기: 키 할당과 매크로를 키보드 자체 메모리에 기록하며 프로그램 없이도 작동합니다.</translation>
     </message>
 </context>
 <context>

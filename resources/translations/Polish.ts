@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Urządzenie niepodłączone</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Profil 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Ustawienia klawiszy</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Ustawienia podświetlenia</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Podświetlenie boczne</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Grupa profili </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nazwa profilu</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nazwa profilu</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Powiąż profil z programem</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Ścieżka aplikacji：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Wybierz aplikację</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Tryb aplikacji</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Edytor pamięci wbudowanej</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Warstwa domyślna</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Warstwa FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Ustaw FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Synchronizacja podświetlenia</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Komunikaty dziennika</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Przywróć ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Zapisz do urządzenia</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Efekt podświetlenia</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Wydajność</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Lista przypisań</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Ustawienia DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Klawiatura ekranowa</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Najpierw podłącz urządzenie!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Aktywny jest tryb pamięci wbudowanej, najpierw go opuść</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślny</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Zmień przypisanie klawisza</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Uruchom aplikację</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Przełącz profil</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Statyczny</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Oddychanie</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Fala</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Migotanie</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Wąż</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Zorza</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Fala kołowa</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Szybka reakcja</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reaktywny</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własny</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Krzyż</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Rytm muzyki</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Automatyczna fala</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Prążki</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fajerwerki</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Zderzenie</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Pokaż pulpit</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Zamknij okno</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Zablokuj komputer</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Otwórz Mój komputer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Znajdź</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Wpisz tekst ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Zaloguj</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tryb odtwarzania</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Odtwórz raz</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Odtwórz wielokrotnie</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Odtwarzanie ciągłe wł./wył.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Odtwarzaj, dopóki klawisz jest wciśnięty</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Przypisz makro</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Liczba odtworzeń</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Liczba odtworzeń 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Zakończ</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Lewy przycisk boczny - Wstecz</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Lewy przycisk boczny - Dalej</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Kółko w dół</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Kółko w górę</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Przycisk snajperski</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Przełączanie DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Dalej_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Wstecz_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Dalej_P</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Wstecz_P</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Częstotliwość raportowania</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Odtwórz/Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Następny utwór</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Poprzedni utwór</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Ciszej</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Głośniej</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Wycisz</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Odtwarzacz</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Kalkulator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Przeglądarka</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>Formularz</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Zmień nazwę</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Tryb aplikacji: program wykonuje przypisania klawiszy bieżącego profilu, dopóki działa.
+
+Edytor pamięci wbudowanej: przypisania klawiszy i makra są zapisywane w pamięci klawiatury i działają bez programu.</translation>
     </message>
 </context>
 <context>

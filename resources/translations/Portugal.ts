@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Dispositivo não conectado</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Perfil 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalização de teclas</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Configuração de iluminação</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Luz lateral</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Grupo de perfis </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nome do perfil</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nome do perfil</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Associar perfil a um programa</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Caminho da aplicação：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Selecionar aplicação</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Modo aplicação</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Editor integrado</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Camada padrão</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Camada FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Definir FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Sincronizar iluminação</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Mensagens de registo</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Repor definições de fábrica</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Efeito de iluminação</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Desempenho</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Lista personalizada</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Configuração de DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Teclado virtual</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Abra primeiro o dispositivo!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Está no modo integrado, saia primeiro</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Remapear tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Iniciar aplicação</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Mudar de perfil</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Estático</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiração</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Cintilação</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Serpente</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Ondulação</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Resposta rápida</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reativo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Ondulação automática</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Listras</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fogo de artifício</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisão</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostrar ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fechar janela</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Bloquear computador</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Abrir O meu computador</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Introduza o texto ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Entrar</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tipo de reprodução</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligar/desligar</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla estiver premida</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Atribuir macro</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproduções</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproduções 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Sair</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Botão do rato</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botão central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botão direito</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Botão lateral esquerdo - Retroceder</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Botão lateral esquerdo - Avançar</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Roda para baixo</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Roda para cima</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Botão sniper</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo de DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avançar_E</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Retroceder_E</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avançar_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Retroceder_D</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Taxa de resposta</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Repor</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Faixa seguinte</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Faixa anterior</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Diminuir volume</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Aumentar volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Leitor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Alterar nome</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Modo aplicação: o programa executa as atribuições de teclas do perfil atual enquanto está em execução.
+
+Editor integrado: as atribuições de teclas e as macros são gravadas na memória do teclado e funcionam sem o programa.</translation>
     </message>
 </context>
 <context>

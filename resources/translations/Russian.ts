@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Устройство не подключено</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Профиль 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Настройка клавиш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Настройка подсветки</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Боковая подсветка</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Группа профилей </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Имя профиля</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Имя профиля</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Связать профиль с программой</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Путь к программе：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Выбрать программу</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Режим приложения</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Редактор встроенной памяти</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основной слой</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Слой FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Назначить FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Синхронизация подсветки</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Сообщения журнала</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Сбросить к заводским настройкам</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Эффект подсветки</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Производительность</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Список назначений</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Настройка DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Экранная клавиатура</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Сначала подключите устройство!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Сейчас включён режим встроенной памяти, сначала выйдите из него</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Переназначить клавишу</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедиа</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Запуск программы</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сочетания</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Сменить профиль</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичный</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дыхание</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Волна</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерцание</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Змейка</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Сияние</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Рябь</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Быстрый отклик</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакция</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Свой</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Крест</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музыкальный ритм</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Авто-рябь</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Полосы</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Фейерверк</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Столкновение</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Ярлыки</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Показать рабочий стол</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Закрыть окно</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Заблокировать компьютер</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Открыть «Мой компьютер»</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введите текст ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Вход</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим воспроизведения</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл/выкл</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока клавиша нажата</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Назначить макрос</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Число повторов</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Число повторов 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>В&amp;ыход</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Левая кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Средняя кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Правая кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Левая боковая кнопка - Назад</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Левая боковая кнопка - Вперёд</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Колесо вниз</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Колесо вверх</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперская кнопка</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый клик</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Переключение DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Вперёд_Л</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Назад_Л</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый клик</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний клик</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Вперёд_П</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Назад_П</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опроса</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедиа</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/Пауза</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Следующий трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Предыдущий трек</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Тише</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Громче</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Проигрыватель</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Переименовать</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Режим приложения: пока программа запущена, она выполняет назначения клавиш текущего профиля.
+
+Редактор встроенной памяти: назначения клавиш и макросы записываются в память клавиатуры и работают без программы.</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Dispositivo no conectado</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Perfil 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Personalización de teclas</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Configuración de iluminación</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Luz lateral</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Grupo de perfiles </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nombre del perfil</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Nombre del perfil</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Vincular perfil a un programa</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Ruta de la aplicación：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleccionar aplicación</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Modo aplicación</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Editor integrado</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Capa predeterminada</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Capa FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Definir FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Sincronizar iluminación</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Mensajes del registro</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Restaurar configuración de fábrica</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Efecto de iluminación</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Lista personalizada</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Configuración de DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Teclado en pantalla</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>¡Primero abra el dispositivo!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Está en modo integrado, salga primero</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Reasignar tecla</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Iniciar aplicación</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Cambiar perfil</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Estático</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neón</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Respiración</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Ola</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Centelleo</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Serpiente</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Onda expansiva</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Respuesta rápida</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Reactivo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cruz</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Ritmo musical</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Onda automática</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Estrías</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Fuegos artificiales</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Colisión</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostrar escritorio</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Bloquear equipo</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Abrir Mi PC</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Escriba el texto ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Iniciar sesión</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Tipo de reproducción</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproducir una vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproducir varias veces</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reproducción continua sí/no</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproducir mientras se pulsa la tecla</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Asignar macro</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Número de reproducciones</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Número de reproducciones 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Botón del ratón</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botón central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botón derecho</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Botón lateral izquierdo - Atrás</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Botón lateral izquierdo - Adelante</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Rueda abajo</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Rueda arriba</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Botón francotirador</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo de DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Adelante_I</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Atrás_I</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Adelante_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Atrás_D</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Tasa de sondeo</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Pista siguiente</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Pista anterior</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Bajar volumen</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Subir volumen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Reproductor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Cambiar nombre</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Modo aplicación: el programa ejecuta las asignaciones de teclas del perfil actual mientras está en marcha.
+
+Editor integrado: las asignaciones de teclas y las macros se escriben en la memoria del teclado y funcionan sin el programa.</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>Пристрій не підключено</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>Профіль 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>Налаштування клавіш</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>Налаштування підсвічування</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавіатура</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>Бічне підсвічування</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>Група профілів </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Назва профілю</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>Назва профілю</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>Пов&apos;язати профіль із програмою</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>Шлях до програми：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Вибрати програму</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>Режим програми</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>Редактор вбудованої пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>Основний шар</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>Шар FN1</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>Призначити FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>Синхронізація підсвічування</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>Повідомлення журналу</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>Відновити заводські налаштування</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Завантажити</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>Ефект підсвічування</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Продуктивність</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>Список призначень</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>Налаштування DPI</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>Екранна клавіатура</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>Спочатку підключіть пристрій!</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>Зараз увімкнено режим вбудованої пам&apos;яті, спочатку вийдіть із нього</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додати</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Перепризначити клавішу</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедіа</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Запуск програми</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сполучення</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Змінити профіль</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Статичний</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Неон</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>Дихання</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>Хвиля</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>Мерехтіння</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>Змійка</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>Радар</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Сяйво</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>Брижі</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>Швидкий відгук</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>Реакція</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Власний</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Хрест</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>Музичний ритм</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>Автоматичні брижі</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>Смуги</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>Феєрверк</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>Зіткнення</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Ярлики</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Показати робочий стіл</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Закрити вікно</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Заблокувати комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Відкрити «Мій комп&apos;ютер»</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Знайти</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вирізати</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>Введіть текст ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>Увійти</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>Режим відтворення</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки клавішу натиснуто</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>Призначити макрос</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>Кількість повторів</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>Кількість повторів 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Ви&amp;йти</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>Кнопка миші</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Ліва кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Середня кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Права кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Ліва бічна кнопка - Назад</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Ліва бічна кнопка - Вперед</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Коліщатко вниз</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Коліщатко вгору</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперська кнопка</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>Лівий клік</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Перемикання DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Вперед_Л</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Назад_Л</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правий клік</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Середній клік</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Вперед_П</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Назад_П</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>Частота опитування</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Відновити</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедіа</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Відтворення/Пауза</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Наступний трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Попередній трек</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Тихіше</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Гучніше</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Вимкнути звук</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Програвач</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Пошта</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -305,6 +865,21 @@
     </message>
 </context>
 <context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не зберігати</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
     <name>KeyAssignmentTexts</name>
     <message>
         <source>Play once</source>
@@ -360,7 +935,7 @@
     </message>
     <message>
         <source>Computer</source>
-        <translation>Комп'ютер</translation>
+        <translation>Комп&apos;ютер</translation>
     </message>
     <message>
         <source>Browser</source>
@@ -408,11 +983,11 @@
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>Відкрити «Мій комп'ютер»</translation>
+        <translation>Відкрити «Мій комп&apos;ютер»</translation>
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп'ютер</translation>
+        <translation>Заблокувати комп&apos;ютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>Змінити назву</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>Режим програми: поки програма працює, вона виконує призначення клавіш поточного профілю.
+
+Редактор вбудованої пам&apos;яті: призначення клавіш і макроси записуються в пам&apos;ять клавіатури й працюють без програми.</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>设备未连接</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>配置文件 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按键自定义</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>灯光设置</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>侧边灯</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>配置文件组 </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>配置文件名称</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>配置文件名称</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>将配置文件关联到程序</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>程序路径：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>选择程序</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>应用模式</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>板载编辑</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>默认层</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 层</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>设置 FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>灯光同步</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>日志信息</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>灯光效果</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>性能</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>自定义列表</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>DPI 设置</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>软键盘</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>请先打开设备！</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>当前为板载模式，请先退出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>按键重映射</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>启动程序</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷方式</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>切换配置文件</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>霓虹</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>贪吃蛇</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>雷达</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>极光</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>涟漪</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>快速响应</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>音乐律动</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>自动涟漪</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>条纹</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>烟花</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>碰撞</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷方式</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>锁定计算机</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>打开我的电脑</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>输入文本 ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>登录</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放 开/关</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按键时播放</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定宏</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次数</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次数 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>退出(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>鼠标按键</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>鼠标中键</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>鼠标左侧键-后退</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>鼠标左侧键-前进</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙击键</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 循环</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>前进_左</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>后退_左</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>前进_右</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>后退_右</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量减</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量加</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>计算器</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览器</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>表单</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>修改名称</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>应用模式：程序运行时，由程序执行当前配置文件的按键设置。
+
+板载编辑：按键设置和宏写入键盘自身的存储器，无需程序即可使用。</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,250 @@
         <source>Device not connected</source>
         <translation>裝置未連線</translation>
     </message>
+    <message>
+        <source>Profile 1</source>
+        <translation>設定檔 1</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按鍵自訂</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>燈光設定</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>Side Light</source>
+        <translation>側邊燈</translation>
+    </message>
+    <message>
+        <source>Profile Group </source>
+        <translation>設定檔群組 </translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>設定檔名稱</translation>
+    </message>
+    <message>
+        <source>Profile Name</source>
+        <translation>設定檔名稱</translation>
+    </message>
+    <message>
+        <source>Link profile to program</source>
+        <translation>將設定檔關聯到程式</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/firefox</source>
+        <translation>程式路徑：/usr/bin/firefox</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>選擇程式</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>APP mode</source>
+        <translation>應用模式</translation>
+    </message>
+    <message>
+        <source>Onboard Editor</source>
+        <translation>板載編輯</translation>
+    </message>
+    <message>
+        <source>Default layer</source>
+        <translation>預設層</translation>
+    </message>
+    <message>
+        <source>FN1 layer</source>
+        <translation>FN1 層</translation>
+    </message>
+    <message>
+        <source>Set FN1</source>
+        <translation>設定 FN1</translation>
+    </message>
+    <message>
+        <source>Light Synchronize</source>
+        <translation>燈光同步</translation>
+    </message>
+    <message>
+        <source>Log infomsg</source>
+        <translation>日誌訊息</translation>
+    </message>
+    <message>
+        <source>Restore factory settings</source>
+        <translation>恢復原廠設定</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Lighting Effect</source>
+        <translation>燈光效果</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>效能</translation>
+    </message>
+    <message>
+        <source>Custom List</source>
+        <translation>自訂清單</translation>
+    </message>
+    <message>
+        <source>DPI Config</source>
+        <translation>DPI 設定</translation>
+    </message>
+    <message>
+        <source>Soft Keyboard</source>
+        <translation>螢幕鍵盤</translation>
+    </message>
+    <message>
+        <source>Please open hid first!</source>
+        <translation>請先開啟裝置！</translation>
+    </message>
+    <message>
+        <source>Currently in On-board mode, please exit first</source>
+        <translation>目前為板載模式，請先退出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>按鍵重新對應</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>啟動程式</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷方式</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>切換設定檔</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>恆亮</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>霓虹</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>閃爍</translation>
+    </message>
+    <message>
+        <source>Snack</source>
+        <translation>貪食蛇</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>雷達</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>極光</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>漣漪</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>快速回應</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>觸發</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>音樂律動</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>自動漣漪</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>條紋</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>煙火</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>碰撞</translation>
+    </message>
 </context>
 <context>
     <name>DFirwareInfoShow</name>
@@ -106,6 +350,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷方式</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>開啟我的電腦</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>輸入文字 ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -125,6 +455,53 @@
     <message>
         <source>Login</source>
         <translation>登入</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>播放方式</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連續播放 開/關</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按鍵時播放</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>指定巨集</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>播放次數</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>播放次數 1,2,3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -168,6 +545,189 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>結束(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>滑鼠按鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>滑鼠左鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>滑鼠中鍵</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>滑鼠右鍵</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>滑鼠左側鍵-後退</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>滑鼠左側鍵-前進</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>滾輪向下</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>滾輪向上</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙擊鍵</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePage</name>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 循環</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>前進_左</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>後退_左</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>前進_右</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>後退_右</translation>
+    </message>
+</context>
+<context>
+    <name>DMousePerformanceView</name>
+    <message>
+        <source>Report rate</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢復</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量減</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量加</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>小算盤</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>電腦</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>電子郵件</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>瀏覽器</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -302,6 +862,21 @@
     <message>
         <source>Form</source>
         <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>DTipInfoDia</name>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不儲存</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -573,6 +1148,17 @@
     <message>
         <source>Modify Name</source>
         <translation>修改名稱</translation>
+    </message>
+</context>
+<context>
+    <name>onboardExplainDia</name>
+    <message>
+        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
+
+Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
+        <translation>應用模式：程式執行時，由程式執行目前設定檔的按鍵設定。
+
+板載編輯：按鍵設定與巨集寫入鍵盤本身的記憶體，無需程式即可使用。</translation>
     </message>
 </context>
 <context>

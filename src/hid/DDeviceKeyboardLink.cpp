@@ -237,6 +237,50 @@ MainHidInterFace *DDeviceKeyboardLink::getHidInterface() const
     return m_hidInterface.get();
 }
 
+int DDeviceKeyboardLink::sendCommand(const unsigned char *report)
+{
+    if (!report)
+        return -1;
+    if (!m_hidInterface || !m_hidInterface->isHidOpen()) {
+        qCDebug(lcLink) << "------------------------- *** Please open hid first! *** -------------------------- command"
+                        << report[1];
+        return -1;
+    }
+    // The transport may set the report id of the interface in the buffer it is given.
+    unsigned char copy[MainHidInterFace::kReportSize];
+    std::memcpy(copy, report, sizeof copy);
+    return m_hidInterface->writeCommand(copy, MainHidInterFace::kReportSize) < 0 ? -1 : 0;
+}
+
+bool DDeviceKeyboardLink::isDeviceOpen() const
+{
+    return m_hidInterface && m_hidInterface->isHidOpen();
+}
+
+void DDeviceKeyboardLink::setShakeHandsMode(bool pcMode)
+{
+    if (m_hidInterface)
+        m_hidInterface->setShakeHandsMode(pcMode);
+}
+
+void DDeviceKeyboardLink::setLightDataMode(int deviceType)
+{
+    if (m_hidInterface)
+        m_hidInterface->setLightDataMode(deviceType);
+}
+
+void DDeviceKeyboardLink::setLightDataEnabled(bool enabled)
+{
+    if (m_hidInterface)
+        m_hidInterface->setLightDataEnabled(enabled);
+}
+
+void DDeviceKeyboardLink::clearQueuedLightData()
+{
+    if (m_hidInterface)
+        m_hidInterface->setClearLightDataFlag();
+}
+
 QString DDeviceKeyboardLink::getSerialNumber() const
 {
     return m_serialNumber;

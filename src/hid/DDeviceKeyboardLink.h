@@ -59,6 +59,15 @@ public:
     void setPcActions(PcActions *pcActions);
 
     MainHidInterFace *getHidInterface() const;
+    // The device page's road to the device: one 64-byte command report for the command queue.
+    // -1 (and a log line) when the link has no transport or its device is not open, else 0.
+    int sendCommand(const unsigned char *report);
+    bool isDeviceOpen() const;
+    // The transport's switches, for the device page; each does nothing without a transport.
+    void setShakeHandsMode(bool pcMode);
+    void setLightDataMode(int deviceType);
+    void setLightDataEnabled(bool enabled);
+    void clearQueuedLightData();
     QString getSerialNumber() const;
     LightTypeInfo getKeyboardLightTypeList() const;
     LightTypeInfo getSideLightTypeList() const;

@@ -157,3 +157,8 @@ void CbNotice::paintEvent(QPaintEvent *)
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_text);
 }
+
+QString CbNotice::text() const
+{
+    return m_text;
+}

@@ -26,6 +26,8 @@ public:
     void showAgain() override;
     void showText(QString text) override;
     void showTextAt(QString text, QPoint centre) override;
+    // The text shown last.
+    QString text() const;
 
 signals:
     void sigFinished();

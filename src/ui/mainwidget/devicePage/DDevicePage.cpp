@@ -1,25 +1,79 @@
 #include "DDevicePage.h"
 #include "ui_DDevicePage.h"
 
+#include "ArrowWidget.h"
+#include "CbNotice.h"
+#include "ColorWheelTool.h"
+#include "CustomButton.h"
+#include "DCustomLightListItem.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DevicePageTables.h"
+#include "DmouseConfigView.h"
+#include "DMouseLightPage.h"
+#include "DMousePage.h"
+#include "DMousePerformanceView.h"
+#include "DOnboardPage.h"
+#include "DTipInfoDia.h"
+#include "lightDealMain.h"
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
+#include "mouseLightDealMain.h"
+#include "onboardExplainDia.h"
+#include "profileListItem.h"
 #include "xmlInterface.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QStandardPaths>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr int kInquiryWaitMs = 1500;
+constexpr int kNoticeY = 125;
 
-void copyPath(char (&buffer)[256], const QByteArray &path)
+// A group of CustomButtons named in a table, in button-id order.
+template <size_t N>
+QList<CustomButton *> tableButtons(const QWidget *page, const DevicePageTables::ButtonEntry (&table)[N])
 {
-    std::memset(buffer, 0, sizeof(buffer));
-    std::strncpy(buffer, path.constData(), sizeof(buffer) - 1);
+    QList<CustomButton *> buttons;
+    for (const DevicePageTables::ButtonEntry &entry : table)
+        buttons.append(page->findChild<CustomButton *>(QLatin1String(entry.objectName)));
+    return buttons;
+}
+
+template <size_t N>
+void resetTableButtons(const QWidget *page, const DevicePageTables::ButtonEntry (&table)[N])
+{
+    for (const DevicePageTables::ButtonEntry &entry : table) {
+        if (auto *button = page->findChild<CustomButton *>(QLatin1String(entry.objectName))) {
+            button->setIconAndText(QLatin1String(entry.icon), DDevicePage::tr(entry.caption));
+            button->setSelected(false);
+        }
+    }
+}
+
+QButtonGroup *makeGroup(QWidget *owner, const QList<QAbstractButton *> &buttons)
+{
+    auto *group = new QButtonGroup(owner);
+    for (int id = 0; id < buttons.size(); ++id)
+        group->addButton(buttons.at(id), id);
+    return group;
+}
+
+template <typename T>
+QList<QAbstractButton *> asButtons(const QList<T *> &buttons)
+{
+    QList<QAbstractButton *> result;
+    for (T *button : buttons)
+        result.append(button);
+    return result;
 }
 
 }  // namespace
@@ -27,9 +81,75 @@ void copyPath(char (&buffer)[256], const QByteArray &path)
 DDevicePage::DDevicePage(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::DDevicePage>())
+    , m_mapDpiCode()
 {
     ui->setupUi(this);
-    ui->stackedWidget_KeyboardArea->setCurrentWidget(ui->page_TipShow);
+
+    ui->pushButton_MoreOperate->hide();
+    ui->pushButton_PerformanceChang->hide();
+    ui->checkBox_LightSynchronize->setChecked(false);
+    ui->frame_24->hide();
+
+    ui->label_currentProfileName->installEventFilter(this);
+    installEventFilter(this);
+
+    m_strDesktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+
+    m_notice = new CbNotice(this);
+    m_notice->setTextPixelSize(14);
+
+    QFont font = DDataManager::getInstance()->getFont(0);
+    font.setPointSize(14);
+    ui->label_ProductName->setFont(font);
+    ui->label_DeviceName->setFont(font);
+
+    // The key-assignment pages, the performance page, the custom event list and the on-screen
+    // keyboard join their hosts here as they are built.
+
+    initDpiCodeMap();
+
+    m_mouseConfigView = new DmouseConfigView(ui->page_MouseDpiConfig);
+    connect(m_mouseConfigView, &DmouseConfigView::sigDpiConfigChanged, this, &DDevicePage::onMouseDpiInfoSet);
+    ui->horizontalLayout_28->addWidget(m_mouseConfigView);
+    m_mousePerformanceView = new DMousePerformanceView(ui->page_MousePerformance);
+    connect(m_mousePerformanceView, &DMousePerformanceView::sigResetoreMouseCurrentProfile, this,
+            &DDevicePage::onResetoreMouseCurrentProfile);
+    connect(m_mousePerformanceView, &DMousePerformanceView::sigCurIndexChanged_MouseRateNumIndex, this,
+            &DDevicePage::onCurIndexChanged_MouseRateNumIndex);
+    ui->horizontalLayout_27->addWidget(m_mousePerformanceView);
+
+    QButtonGroup *mainPageGroup = makeGroup(
+        this, QList<QAbstractButton *>{ui->pushButton_Custom, ui->pushButton_Led, ui->pushButton_PerformanceChang});
+    connect(mainPageGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
+    ui->pushButton_Custom->setChecked(true);
+
+    m_lightDealMain = std::make_unique<lightDealMain>();
+    m_mouseLightDealMain = std::make_unique<mouseLightDealMain>();
+
+    ui->frame_Custom->hide();
+    ui->stackedWidget_Onboard->hide();
+    ui->frame_OnboardProfile->hide();
+    ui->frame_OnboardDownload->hide();
+    ui->pushButton_FN->hide();
+
+    ui->toolButton_Explain->installEventFilter(this);
+    connect(ui->comboBox_OnboardProfile, &QComboBox::currentTextChanged, this,
+            &DDevicePage::onOnboardProfileComboxCurrentIndexChanged);
+
+    initMenusAndToolTips();
+
+    m_tipInfoDia = new DTipInfoDia(this);
+    connect(m_tipInfoDia, &DTipInfoDia::sigTipInfoDiaClose, this, &DDevicePage::onTipInfoDiaClose);
+
+    buildButtonGroups();
+    createLightingEditor();
+
+    m_isLightOn = true;
+
+    m_light0x17Timer = new QTimer(this);
+    connect(m_light0x17Timer, &QTimer::timeout, this, &DDevicePage::onSendLight0x17Cmd);
+
+    ui->pushButton_Test->hide();
 
     // The main window feeds these from the home page and the macro page.
     connect(this, &DDevicePage::sigHomePageDeviceItemClicked, this, &DDevicePage::onHomePageDeviceItemClicked);
@@ -41,20 +161,321 @@ DDevicePage::DDevicePage(QWidget *parent)
 
 DDevicePage::~DDevicePage()
 {
-    // Each link closes its transport (stopping its I/O thread) as it goes.
+    delete m_menuPopup.data();
+    // The engines stop streaming before the transports they stream through go.
+    m_lightDealMain->stopAllLightThreads();
+    m_lightDealMain->setHidInterface(nullptr);
+    m_mouseLightDealMain->stopAllLightThreads();
+    m_mouseLightDealMain->setHidInterface(nullptr);
+    m_curHidInterface = nullptr;
+    m_curDeviceLink = nullptr;
+    closeAllDevices();
     qDeleteAll(m_mapDeviceLink);
     m_mapDeviceLink.clear();
 }
 
+void DDevicePage::initDpiCodeMap()
+{
+    m_mapDpiCode = DevicePageTables::dpiCodeMap();
+}
+
+void DDevicePage::buildButtonGroups()
+{
+    QButtonGroup *keyGroup = makeGroup(this, asButtons(tableButtons(this, DevicePageTables::keyOperationButtons)));
+    connect(keyGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_Key);
+    ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
+
+    QButtonGroup *zoneGroup =
+        makeGroup(this, QList<QAbstractButton *>{ui->pushButton_KeyboardLed, ui->pushButton_SideLed});
+    connect(zoneGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_LedSelect);
+    QButtonGroup *keyboardGroup =
+        makeGroup(this, asButtons(tableButtons(this, DevicePageTables::keyboardEffectButtons)));
+    connect(keyboardGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_Led);
+    QButtonGroup *sideGroup = makeGroup(this, asButtons(tableButtons(this, DevicePageTables::sideEffectButtons)));
+    connect(sideGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_SideLed);
+    QButtonGroup *scrollLogoGroup =
+        makeGroup(this, asButtons(tableButtons(this, DevicePageTables::scrollLogoEffectButtons)));
+    connect(scrollLogoGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChanged_ScrollAndLogoLed);
+    QButtonGroup *toolGroup =
+        makeGroup(this, QList<QAbstractButton *>{ui->pushButton_Performance, ui->pushButton_CustomList,
+                                                 ui->pushButton_SoftKeyboard, ui->pushButton_MousePerformance,
+                                                 ui->pushButton_MouseDpiConfig});
+    connect(toolGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedOperate);
+    QButtonGroup *modeGroup =
+        makeGroup(this, QList<QAbstractButton *>{ui->pushButton_AppMode, ui->pushButton_OnboardMode});
+    connect(modeGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedSelMode);
+    QButtonGroup *layerGroup = makeGroup(this, QList<QAbstractButton *>{ui->pushButton_Default, ui->pushButton_FN1});
+    connect(layerGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedOn_board);
+}
+
+void DDevicePage::createLightingEditor()
+{
+    m_colorWheelTool = new ColorWheelTool(ui->page);
+    ColorWheelTool *tool = m_colorWheelTool;
+    connect(tool, &ColorWheelTool::sigSendUpdataColorBuildUp, this, &DDevicePage::onSendUpdataColorBuildUp);
+    connect(tool, &ColorWheelTool::sigInitColorOver, this, &DDevicePage::onInitColorOver);
+    connect(tool, &ColorWheelTool::sigSendSetKeyboardColorData, this, &DDevicePage::onSendSetKeyboardColorData);
+    connect(tool, &ColorWheelTool::sigSendSetSideColorData, this, &DDevicePage::onSendSetSideColorData);
+    connect(tool, &ColorWheelTool::sigSelectKeyboardLightType, this, &DDevicePage::onSelectKeyboardLightType);
+    connect(tool, &ColorWheelTool::sigSelectSideLightType, this, &DDevicePage::onSelectSideLightType);
+    connect(tool, &ColorWheelTool::sigLightOpenOrCloseType, this, &DDevicePage::onLightOpenOrCloseType);
+    connect(tool, &ColorWheelTool::sigSetLightEffectSuccessful, this, &DDevicePage::onSetLightEffectSuccessful);
+    connect(tool, &ColorWheelTool::sigLightCancelSettings, this, &DDevicePage::onLightCancelSettings);
+    connect(tool, &ColorWheelTool::sigLightConfigHaveChanged, this, &DDevicePage::onLightConfigHaveChanged);
+    connect(tool, &ColorWheelTool::sigSelectightTypeMouseAround, this, &DDevicePage::onSelectMouseAroundLightType);
+    connect(tool, &ColorWheelTool::sigSelectightTypeMouseScroll, this, &DDevicePage::onSelectMouseScrollLightType);
+    connect(tool, &ColorWheelTool::sigSelectightTypeMouseLogo, this, &DDevicePage::onSelectMouseLogoLightType);
+    connect(tool, &ColorWheelTool::sigSendSetMouseColorData, this, &DDevicePage::onSendSetMouseColorData);
+    ui->verticalLayout_26->addWidget(tool);
+}
+
+bool DDevicePage::eventFilter(QObject *obj, QEvent *event)
+{
+    if (obj == ui->label_currentProfileName) {
+        if (event->type() != QEvent::MouseButtonPress)
+            return false;
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return false;
+        if (!hasOpenDevice()) {
+            showNotice(tr("Please open hid first!"));
+            return false;
+        }
+        if (m_workMode == 1) {
+            showNotice(tr("Currently in On-board mode, please exit first"));
+            return false;
+        }
+        const int deviceType = m_curHidStructInfo.deviceType;
+        if (deviceType == 0 || deviceType == 1) {
+            ui->lightOperateFrame->hide();
+            ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_ProfileOperate);
+            ui->stackedWidget_DeviceChang->setCurrentWidget(ui->page_deviceShow);
+            m_mainPageIndex = 2;
+            ui->frame_Custom->show();
+            ui->pushButton_Custom->setChecked(false);
+            ui->pushButton_Led->setChecked(false);
+            ui->pushButton_PerformanceChang->setChecked(true);
+            if (deviceType == 0) {
+                // The key view leaves its lighting display modes once it is built.
+                ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
+                ui->pushButton_Performance->setChecked(true);
+                ui->frame_6->setMaximumHeight(200);
+            } else {
+                ui->stackedWidget_Tool->setCurrentWidget(ui->page_MouseDpiConfig);
+                ui->pushButton_MouseDpiConfig->setChecked(true);
+                ui->frame_6->setMaximumHeight(240);
+            }
+            ui->frame_7->show();
+        }
+        refreshProfileList(0);
+        return true;
+    }
+    if (obj == ui->toolButton_Explain) {
+        if (event->type() == QEvent::Enter)
+            showExplainPopup();
+        else if (event->type() == QEvent::Leave && m_menuPopup)
+            m_menuPopup->hide();
+    }
+    return QWidget::eventFilter(obj, event);
+}
+
+void DDevicePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateKeyboardAreaMargins();
+}
+
+void DDevicePage::showExplainPopup()
+{
+    // One popup at a time: the last one goes before the next is built.
+    delete m_menuPopup.data();
+    auto *explain = new onboardExplainDia(this);
+    explain->setWindowOpacity(1);
+    m_menuPopup = new ArrowWidget(0);
+    m_menuPopup->setSize(460, 510);
+    m_menuPopup->setArrowX(408);
+    m_menuPopup->setContentWidget(explain);
+    const QWidget *button = ui->toolButton_Explain;
+    const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
+    m_menuPopup->move(anchor - QPoint(413, button->height() - 12));
+    m_menuPopup->show();
+}
+
+ArrowWidget *DDevicePage::explainPopup() const
+{
+    return m_menuPopup;
+}
+
+QPoint DDevicePage::getNoticePos() const
+{
+    const int customWidth = ui->frame_Custom->isHidden() ? 0 : ui->frame_Custom->width();
+    return QPoint(width() / 2 + ui->frame->width() / 2 + customWidth / 2, kNoticeY);
+}
+
+bool DDevicePage::isLightOn() const
+{
+    return m_isLightOn;
+}
+
+void DDevicePage::showNotice(const QString &text)
+{
+    m_notice->showTextAt(text, getNoticePos());
+}
+
+bool DDevicePage::hasOpenDevice() const
+{
+    return m_curHidInterface && m_curDeviceLink && m_curDeviceLink->isDeviceOpen();
+}
+
+bool DDevicePage::sendToCurrentDevice(const QByteArray &report, bool userStarted)
+{
+    unsigned char buffer[MainHidInterFace::kReportSize] = {};
+    std::memcpy(buffer, report.constData(), std::min<size_t>(sizeof buffer, size_t(report.size())));
+    if (!m_curDeviceLink || !m_curHidInterface) {
+        qCDebug(lcUi) << "------------------------- *** Please open hid first! *** -------------------------- command"
+                      << buffer[1];
+        if (userStarted)
+            showNotice(tr("Please open hid first!"));
+        return false;
+    }
+    if (m_curDeviceLink->sendCommand(buffer) != 0) {
+        if (userStarted)
+            showNotice(tr("Please open hid first!"));
+        return false;
+    }
+    return true;
+}
+
+void DDevicePage::initMenusAndToolTips()
+{
+    resetKeyOperationButtons();
+    resetKeyboardEffectButtons();
+    resetSideEffectButtons();
+    resetScrollLogoEffectButtons();
+    ui->pushButton_Import->setToolTip(tr("Import"));
+    ui->pushButton_Add->setToolTip(tr("Add"));
+}
+
+void DDevicePage::resetKeyOperationButtons()
+{
+    resetTableButtons(this, DevicePageTables::keyOperationButtons);
+}
+
+void DDevicePage::resetKeyboardEffectButtons()
+{
+    resetTableButtons(this, DevicePageTables::keyboardEffectButtons);
+}
+
+void DDevicePage::resetSideEffectButtons()
+{
+    resetTableButtons(this, DevicePageTables::sideEffectButtons);
+}
+
+void DDevicePage::resetScrollLogoEffectButtons()
+{
+    resetTableButtons(this, DevicePageTables::scrollLogoEffectButtons);
+}
+
+void DDevicePage::clearListLayout(QBoxLayout *layout)
+{
+    if (!layout)
+        return;
+    // The trailing spacer stays.
+    while (layout->count() > 1) {
+        QLayoutItem *item = layout->takeAt(0);
+        if (QWidget *widget = item->widget()) {
+            widget->setParent(nullptr);
+            widget->deleteLater();
+        }
+        delete item;
+    }
+}
+
+void DDevicePage::clearDeviceList()
+{
+    m_deviceListLayout = ui->horizontalLayout_24;
+    clearListLayout(m_deviceListLayout);
+}
+
+void DDevicePage::clearProfileList()
+{
+    m_profileListLayout = ui->verticalLayout_30;
+    clearListLayout(m_profileListLayout);
+}
+
+void DDevicePage::setAllKeysCustomFlag(bool flag)
+{
+    // The key view's buttons take the flag once the key view is built.
+    Q_UNUSED(flag)
+}
+
+void DDevicePage::updateMouseDpiColors()
+{
+    if (!m_xml || m_profileXmlPath.isEmpty())
+        return;
+    const QByteArray key = QByteArray::number(m_curProfileIndex);
+    QList<DpiItemInfo> items;
+    m_xml->getDpiItems(m_profileXmlPath.constData(), key.constData(), &items);
+    const int usingIndex = m_xml->getDpiUsingIndex(m_profileXmlPath.constData(), key.constData());
+    QList<QColor> colors;
+    for (const DpiItemInfo &item : qAsConst(items))
+        colors.append(QColor(item.dpiColorR & 0xFF, item.dpiColorG & 0xFF, item.dpiColorB & 0xFF, 255));
+    m_mouseLightDealMain->setDpiColorList(colors, usingIndex);
+}
+
+void DDevicePage::updateKeyboardAreaMargins()
+{
+    // A narrow page keeps its left margin at 0 instead of pushing the bars out of sight.
+    const int left = std::max(0, ui->stackedWidget_KeyboardArea->width() / 2 - 380);
+    ui->horizontalLayout_32->setContentsMargins(left, 0, 9, 0);
+    ui->horizontalLayout_35->setContentsMargins(left, 0, 36, 0);
+}
+
+void DDevicePage::loadKeyboardLightModes() {}
+
+void DDevicePage::loadMouseEffectList() {}
+
+void DDevicePage::reloadOnboardPage()
+{
+    if (!m_onboardPage)
+        return;
+    m_onboardPage->clearKeySelection();
+    m_onboardPage->resetKeyText(1);
+    updateOnboardKeyboard();
+}
+
+void DDevicePage::reloadOnboardPage2()
+{
+    reloadOnboardPage();
+}
+
+void DDevicePage::refreshProfileList(int mode)
+{
+    Q_UNUSED(mode)
+}
+
+void DDevicePage::updateOnboardKeyboard() {}
+
+void DDevicePage::applyOnboardLayoutTemplate(int layout)
+{
+    Q_UNUSED(layout)
+}
+
 void DDevicePage::setMacroXml(const char *macroXmlPath, xmlInterface *xml)
 {
-    copyPath(m_macroXmlPath, QByteArray(macroXmlPath ? macroXmlPath : ""));
+    m_macroXmlPath = QByteArray(macroXmlPath ? macroXmlPath : "");
     m_xml = xml;
 }
 
 void DDevicePage::setMainWindow(QWidget *window)
 {
     m_mainWindow = window;
+}
+
+void DDevicePage::setHidUpgradeInfo(bool pending, QString hidPath, QString serialNumber)
+{
+    m_isUpgradePending = pending;
+    m_strUpgradeHidPath = hidPath;
+    m_strUpgradeSn = serialNumber;
 }
 
 bool DDevicePage::setHidStructInfoList(QList<hidStructInfo> list)
@@ -93,16 +514,19 @@ QList<hidStructInfo> DDevicePage::getHidStructInfoList() const
     return m_hidStructInfoList;
 }
 
+QMap<QString, DDeviceKeyboardLink *> DDevicePage::getDeviceLinkMap() const
+{
+    return m_mapDeviceLink;
+}
+
 void DDevicePage::onDeviceListChanged(bool inserted, QString)
 {
     if (inserted)
-        qCDebug(lcUi)
-            << "------------------------------------------ ****************************** Keyboard [ Insert ] "
-               "****************************** --------------------------------------------";
+        qCDebug(lcUi) << "------------------------------------------ ****************************** Keyboard [ "
+                         "Insert ] ****************************** --------------------------------------------";
     else
-        qCDebug(lcUi)
-            << "------------------------------------------ ****************************** Keyboard [ OutPut ] "
-               "****************************** --------------------------------------------";
+        qCDebug(lcUi) << "------------------------------------------ ****************************** Keyboard [ "
+                         "OutPut ] ****************************** --------------------------------------------";
 
     // Every device that left, then every device that came: one enumeration can carry several.
     const QStringList linked = m_listOldHidPath;
@@ -171,6 +595,7 @@ void DDevicePage::applyLightSettings()
 void DDevicePage::updataAllUI()
 {
     ui->retranslateUi(this);
+    initMenusAndToolTips();
     showCurrentDevice();
 }
 
@@ -182,12 +607,12 @@ void DDevicePage::applyTheme()
                        "QLabel#label_ProductName{color: rgb(%3);}"
                        "QLabel#label_DeviceName{color: rgb(%4);}")
             .arg(theme.MainWidgetBgColor, theme.DeviceBorderColor, theme.TextCheckedColor, theme.TextDefaultColor));
-    ui->label_TipShow->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
+    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
     QFont font = DDataManager::getInstance()->getFont(0);
     font.setPointSize(14);
     ui->label_ProductName->setFont(font);
     ui->label_DeviceName->setFont(font);
-    ui->label_TipShow->setFont(font);
+    ui->label_Tip->setFont(font);
 }
 
 QString DDevicePage::currentHidPath() const
@@ -205,67 +630,6 @@ DDeviceKeyboardLink *DDevicePage::deviceLink(const QString &hidPath) const
     return m_mapDeviceLink.value(hidPath, nullptr);
 }
 
-void DDevicePage::onHomePageDeviceItemClicked(QString hidPath)
-{
-    if (!m_mapDeviceLink.contains(hidPath))
-        return;
-    if (hidPath == m_curHidPath && m_isDeviceViewLoaded)
-        return;
-    const bool switching = m_isDeviceViewLoaded;
-    m_isDeviceViewLoaded = true;
-    makeCurrent(hidPath, switching);
-}
-
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
-{
-    // The copies of a macro bound to keys live in the profile file, which this page does not
-    // load yet; there is nothing to bring up to date.
-    Q_UNUSED(strMacroIndex)
-    Q_UNUSED(strMacroName)
-}
-
-void DDevicePage::onHookKeyboardRecviveStreamToDevice(int dataFrom, int keyCode, int flag)
-{
-    Q_UNUSED(dataFrom)
-    Q_UNUSED(keyCode)
-    Q_UNUSED(flag)
-}
-
-void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
-{
-    DDeviceKeyboardLink *link = m_mapDeviceLink.value(m_curHidPath, nullptr);
-    if (!link)
-        return;
-    if (m_xml && m_profileXmlPath[0])
-        m_xml->setProfileIndex(m_profileXmlPath, changeProfileIndex);
-    link->setProfileIndex(changeProfileIndex);
-}
-
-void DDevicePage::onMouseTriggeredDPIkey() {}
-
-void DDevicePage::onMouseActivatesSniperKey(bool set)
-{
-    m_mouseSniperActive = set;
-}
-
-void DDevicePage::onRuningOnboard0x19Cmd()
-{
-    ++m_onboardMacroAckCount;
-    qCDebug(lcUi) << "-------------------------- *** Onboard Download [Write 0x19 Recv] *** --------------------------"
-                  << m_onboardMacroAckCount;
-    m_onboardMacroAcknowledged = true;
-}
-
-void DDevicePage::onRuningOnboard0x18Cmd()
-{
-    m_onboardKeyAcknowledged = true;
-}
-
-void DDevicePage::onRuningMouse0x47Cmd()
-{
-    m_mouseKeyAcknowledged = true;
-}
-
 void DDevicePage::openDeviceLink(const hidStructInfo &info)
 {
     const QString path = QString::fromLatin1(info.hidPath);
@@ -280,6 +644,8 @@ void DDevicePage::openDeviceLink(const hidStructInfo &info)
 
     // A later link for the same path replaces the earlier one, whose device is then closed.
     if (DDeviceKeyboardLink *previous = m_mapDeviceLink.take(path)) {
+        if (previous == m_curDeviceLink)
+            clearCurrentDevice();
         if (MainHidInterFace *transport = previous->getHidInterface())
             transport->closeHidDevice();
         previous->deleteLater();
@@ -296,8 +662,8 @@ void DDevicePage::openDeviceLink(const hidStructInfo &info)
     const QString profilePath = DDataManager::getInstance()->getUserConfigDir() + QLatin1Char('/')
                                 + QString::fromLatin1(info.hidName) + QLatin1Char('/') + link->getSerialNumber()
                                 + QStringLiteral("/brivexProFile.xml");
-    copyPath(m_profileXmlPath, profilePath.toLocal8Bit());
-    link->setProfileXml(m_xml, m_profileXmlPath);
+    m_profileXmlPath = profilePath.toLocal8Bit();
+    link->setProfileXml(m_xml, m_profileXmlPath.constData());
 }
 
 void DDevicePage::closeAllDevices()
@@ -308,11 +674,23 @@ void DDevicePage::closeAllDevices()
     }
 }
 
+void DDevicePage::clearCurrentDevice()
+{
+    m_curDeviceLink = nullptr;
+    m_curHidInterface = nullptr;
+    m_curDeviceItem = nullptr;
+    m_curHidStructInfo = hidStructInfo{};
+    m_lightDealMain->setHidInterface(nullptr);
+    m_mouseLightDealMain->setHidInterface(nullptr);
+}
+
 void DDevicePage::removeDevice(const QString &hidPath)
 {
     m_listOldHidPath.removeAll(hidPath);
     const hidStructInfo removed = m_mapLinkedInfo.take(hidPath);
     if (DDeviceKeyboardLink *link = m_mapDeviceLink.take(hidPath)) {
+        if (link == m_curDeviceLink)
+            clearCurrentDevice();
         if (MainHidInterFace *transport = link->getHidInterface())
             transport->closeHidDevice();
         link->deleteLater();
@@ -362,23 +740,27 @@ void DDevicePage::makeCurrent(const QString &hidPath, bool switching)
         return;
     const hidStructInfo info = m_mapLinkedInfo.value(hidPath);
     if (switching) {
-        if (MainHidInterFace *transport = link->getHidInterface())
-            transport->setLightDataMode(info.deviceType);
+        link->setLightDataMode(info.deviceType);
         for (DDeviceKeyboardLink *other : qAsConst(m_mapDeviceLink)) {
             other->setOnboardMode(0);
-            if (MainHidInterFace *transport = other->getHidInterface())
-                transport->setShakeHandsMode(true);
+            other->setShakeHandsMode(true);
         }
     }
+    clearCurrentDevice();
     m_curHidPath = hidPath;
+    m_curDeviceLink = link;
+    m_curHidStructInfo = info;
     showCurrentDevice();
 
     waitForInquiry(link);
     if (!link || m_curHidPath != hidPath)
         return;
-    const MainHidInterFace *transport = link->getHidInterface();
+    MainHidInterFace *transport = link->getHidInterface();
     if (!transport || transport->getSerialNumber().isEmpty())
         return;
+    // The device is usable once its serial number is known.
+    m_curHidInterface = transport;
+    m_currentDeviceSnInfo = transport->getSerialNumber();
     link->setOnboardMode(0);
 }
 
@@ -411,4 +793,169 @@ void DDevicePage::showCurrentDevice()
     ui->label_ProductName->setVisible(!productName.isEmpty());
     ui->label_DeviceName->setText(likeName);
     ui->stackedWidget_KeyboardArea->setCurrentWidget(ui->page_KeyboardShow);
+}
+
+// ---- Slots whose work is still to come: each keeps the page consistent and does no more.
+
+void DDevicePage::onDeviceItemPressed() {}
+
+void DDevicePage::onHomePageDeviceItemClicked(QString hidPath)
+{
+    if (!m_mapDeviceLink.contains(hidPath))
+        return;
+    if (hidPath == m_curHidPath && m_isDeviceViewLoaded)
+        return;
+    const bool switching = m_isDeviceViewLoaded;
+    m_isDeviceViewLoaded = true;
+    m_isDeviceViewLoaded2 = true;
+    makeCurrent(hidPath, switching);
+}
+
+void DDevicePage::onInitLoadHid(QString, int) {}
+void DDevicePage::onKeyboardAlreadyLoad_Over()
+{
+    m_isKeyboardLoaded = true;
+}
+void DDevicePage::onIntoOnboardDelay500MS() {}
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
+void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int, int) {}
+void DDevicePage::onKeyboardClicked(int, QString) {}
+void DDevicePage::onSoftKeyboardAlreadyLoad() {}
+void DDevicePage::onSoftKeyboardClicked(int, QString) {}
+void DDevicePage::onMouseInfoAlreadyLoad() {}
+void DDevicePage::onMouseButtonClicked(int) {}
+void DDevicePage::onSoftKeyboardClickedKeyReset() {}
+void DDevicePage::onResetSoftKeyStatusToDefault(int) {}
+void DDevicePage::onChangKeyOrCombinationKeyFocusIn(bool isFocus)
+{
+    m_isKeyEditFocused = isFocus;
+}
+void DDevicePage::onClickedCancel() {}
+void DDevicePage::onCurIndexChanged_Key(int) {}
+void DDevicePage::onCustomKeyInfoSaveSuccessful() {}
+void DDevicePage::onKeyboardAlreadyLoad(int) {}
+void DDevicePage::onShoudUpdateKeyboard(int) {}
+void DDevicePage::onCurIndexChangedMainPage(int) {}
+void DDevicePage::onCurIndexChangedOperate(int) {}
+void DDevicePage::onCurIndexChangedSelMode(int) {}
+void DDevicePage::on_pushButton_CloseKeyCustom_clicked() {}
+void DDevicePage::on_pushButton_CloseLedCustom_clicked() {}
+void DDevicePage::on_pushButton_CloseProfile_clicked() {}
+void DDevicePage::on_pushButton_MoreOperate_clicked() {}
+void DDevicePage::onSelectKeyboardLightType(int) {}
+void DDevicePage::onSelectSideLightType(int) {}
+void DDevicePage::onLightCancelSettings(int) {}
+void DDevicePage::onSelectMouseAroundLightType(int) {}
+void DDevicePage::onSelectMouseScrollLightType(int) {}
+void DDevicePage::onSelectMouseLogoLightType(int) {}
+void DDevicePage::keyBoardLedType(int) {}
+void DDevicePage::keyBoardSideLedType(int) {}
+void DDevicePage::mouseScrollOrLogoLedType(int) {}
+void DDevicePage::onSelectMouseLightType(int) {}
+void DDevicePage::onCurIndexChanged_Led(int) {}
+void DDevicePage::onCurIndexChanged_SideLed(int) {}
+void DDevicePage::onCurIndexChanged_LedSelect(int) {}
+void DDevicePage::onCurIndexChanged_ScrollAndLogoLed(int) {}
+void DDevicePage::onSendSetKeyboardColorData() {}
+void DDevicePage::onSendSetSideColorData() {}
+void DDevicePage::onSetLightEffectSuccessful() {}
+void DDevicePage::onLightConfigHaveChanged(int, int) {}
+void DDevicePage::send0x07Cmd(colorInfoData) {}
+void DDevicePage::onSendUpdataColorBuildUp(QList<double>, QList<QColor>) {}
+void DDevicePage::onInitColorOver() {}
+void DDevicePage::onLightOpenOrCloseType(int) {}
+void DDevicePage::onSendLight0x17Cmd() {}
+void DDevicePage::onSendKeyboardAndSideLightSpeedAndBrightness(int, int, int, int) {}
+void DDevicePage::on_pushButton_LightOnOff_clicked() {}
+void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
+void DDevicePage::on_pushButton_Test_clicked() {}
+void DDevicePage::onUpdateCustomLight() {}
+void DDevicePage::onCustomLightItemMouseClicked(QString, QString) {}
+void DDevicePage::onCustomLightUsingStatus(bool) {}
+void DDevicePage::onModifyCustomLightItemNameIsEmpty() {}
+void DDevicePage::onModifyCustomLightItemNameSuccess() {}
+void DDevicePage::onSendSetMouse_AroundColorData() {}
+void DDevicePage::onSendSetMouse_ScrollColorData() {}
+void DDevicePage::onSendSetMouse_LogoColorData() {}
+void DDevicePage::setMouseLightConfig(int) {}
+void DDevicePage::setMouseLightConfigLinkChanged(int, colorInfoData) {}
+void DDevicePage::onSendSetMouseColorData(int) {}
+void DDevicePage::onMouseTriggeredDPIkey() {}
+void DDevicePage::onMouseActivatesSniperKey(bool set)
+{
+    m_isSniperSet = set;
+}
+void DDevicePage::onMouseDpiInfoSet() {}
+void DDevicePage::onResetoreMouseCurrentProfile() {}
+void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
+void DDevicePage::onScrollLinkStatus(int) {}
+void DDevicePage::onLogoLinkStatus(int) {}
+void DDevicePage::onExportProfileChildList(QString, QString) {}
+void DDevicePage::onDeleteProfile(QString, QString) {}
+void DDevicePage::on_pushButton_Import_clicked() {}
+void DDevicePage::on_pushButton_Add_clicked() {}
+void DDevicePage::on_pushButton_selectAppPath_clicked() {}
+void DDevicePage::on_pushButton_OK_clicked() {}
+void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
+void DDevicePage::onResetoreCurrentProfile() {}
+
+void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
+{
+    DDeviceKeyboardLink *link = m_mapDeviceLink.value(m_curHidPath, nullptr);
+    if (!link)
+        return;
+    if (m_xml && !m_profileXmlPath.isEmpty())
+        m_xml->setProfileIndex(m_profileXmlPath.constData(), changeProfileIndex);
+    link->setProfileIndex(changeProfileIndex);
+}
+
+void DDevicePage::onProfileCreateNew() {}
+void DDevicePage::onProfileExport() {}
+void DDevicePage::onProfileImport() {}
+void DDevicePage::onProfileDelete() {}
+void DDevicePage::onProfileRestore() {}
+void DDevicePage::onProfileModifyName() {}
+void DDevicePage::onConfigQWERTY() {}
+void DDevicePage::onConfigMac() {}
+void DDevicePage::onConfigDvorak() {}
+void DDevicePage::onConfigCleanLayer() {}
+void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString) {}
+void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
+void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
+void DDevicePage::onEmptyForKey() {}
+
+void DDevicePage::onRuningOnboard0x19Cmd()
+{
+    m_is0x19Acked = true;
+}
+
+void DDevicePage::onRuningOnboard0x18Cmd()
+{
+    m_is0x18Acked = true;
+}
+
+void DDevicePage::onRuningMouse0x47Cmd()
+{
+    m_is0x47Acked = true;
+}
+
+void DDevicePage::onCurIndexChangedOn_board(int) {}
+void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
+void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
+void DDevicePage::on_pushButton_OnboardSave_clicked() {}
+void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
+void DDevicePage::on_pushButton_Fn1Key_clicked() {}
+void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
+void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
+
+void DDevicePage::onTipInfoDiaClose()
+{
+    if (m_maskWidget)
+        m_maskWidget->hide();
+}
+
+void DDevicePage::onCloseMenuWidow()
+{
+    if (m_menuPopup)
+        m_menuPopup->hide();
 }

@@ -10,7 +10,7 @@ packages=(
   libtinyxml-dev libhidapi-dev libudev-dev libcjson-dev
   libx11-dev libxtst-dev
   libbenchmark-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-font-awesome
   xvfb xauth xdotool trayer imagemagick
 )
 

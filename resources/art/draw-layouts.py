@@ -10,6 +10,8 @@ Geometry: standard ANSI sizes in key units of 28 pixels, caps 4 pixels apart; th
 half a unit above the number row, Esc one unit left of F1, the blocks a quarter unit apart; the
 board centred in the picture with the side strip below the keys.
 
+The on-screen keyboard's file has no dummies and no picture: its keys fill 700 x 150 pixels.
+
 Columns follow the lighting cells of customLightDefaultConfig.xml: rows 1 to 6, 22 entries each,
 a dummy entry where the model has no key.
 """
@@ -151,11 +153,52 @@ def layout(full, leds):
 
 FAMILIES = {"87": (False, 0), "87S": (False, 41), "104": (True, 0), "104S": (True, 49)}
 
+# The on-screen keyboard, "softKeyInfoNormalUS.config": a full US keyboard without Fn and without
+# the right Windows key, no dummies, the same ANSI geometry scaled into SOFT_W x SOFT_H.
+SOFT_W, SOFT_H = 700, 150
+SOFT_GAP = 2
+SOFT_BOTTOM = [k("Ctrl", 224, 162, 0, 1.25), k("Win", 227, 91, 1.25, 1.25), k("Alt", 226, 164, 2.5, 1.25),
+               k("Space", 44, 32, 3.75, 6.25), k("Alt", 230, 165, 10, 5 / 3), k("Menu", 101, 93, 10 + 5 / 3, 5 / 3),
+               k("Ctrl", 228, 163, 10 + 10 / 3, 5 / 3),
+               k("Left", 80, 37, 15.25), k("Down", 81, 40, 16.25), k("Right", 79, 39, 17.25)]
+
+
+def soft_layout():
+    sx = SOFT_W / 22.5
+    sy = SOFT_H / 6.5
+    full = rows(True)
+    full[5] = SOFT_BOTTOM + BOTTOM_PAD
+    nl = "\r\n"
+    lines = ["{",
+             '\t"Keyboard":\t{',
+             '\t\t"KeyboardIntroduction":\t"SoftKeyboardUS",',
+             '\t\t"sideLightHave":\t0,',
+             '\t\t"flag":\t"true"',
+             "\t},"]
+    for r, row in enumerate(full):
+        entries = []
+        for entry in row:
+            if entry is None:
+                continue
+            caption, dec, qt, xu, wu, hu = entry
+            x = round(xu * sx) + SOFT_GAP // 2
+            y = round(ROW_Y[r] * sy) + SOFT_GAP // 2
+            w = round((xu + wu) * sx) - round(xu * sx) - SOFT_GAP
+            h = round((ROW_Y[r] + hu) * sy) - round(ROW_Y[r] * sy) - SOFT_GAP
+            entries.append("\t\t" + key_line(x, y, w, h, dec, qt, caption))
+        lines.append('\t"EveryKeyInfo_Row0%d":\t[' % (r + 1))
+        lines.append(",\r\n".join(entries))
+        lines.append("\t]," if r < 5 else "\t]")
+    lines.append("}")
+    return nl.join(lines) + nl
+
 
 def main():
     for name, (full, leds) in FAMILIES.items():
         with open(os.path.join(OUT, "KeyLayout_%s.config" % name), "w", encoding="utf-8", newline="") as f:
             f.write(layout(full, leds))
+    with open(os.path.join(OUT, "softKeyInfoNormalUS.config"), "w", encoding="utf-8", newline="") as f:
+        f.write(soft_layout())
 
 
 if __name__ == "__main__":

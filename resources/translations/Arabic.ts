@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>ماكرو:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>الملف الشخصي:</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>لم تتم إضافة وظائف مخصصة</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل مستمر تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>التشغيل أثناء الضغط على المفتاح</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>رفع الصوت</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>خفض الصوت</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>المقطع التالي</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>المقطع السابق</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>المشغل</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>الآلة الحاسبة</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>المتصفح</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>زر الفأرة الأيسر</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>زر الفأرة الأوسط</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>زر الفأرة الأيمن</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>العجلة لأعلى</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>العجلة لأسفل</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>الزر الجانبي الأيسر - تقدم</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>الزر الجانبي الأيسر - رجوع</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>إغلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>إظهار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>فتح جهاز الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>قفل الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>الصينية</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>الكورية/الإنجليزية</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>لا يمكن إعادة التعيين</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>إعادة تعيين المفتاح</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>الوسائط المتعددة</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>تبديل الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>الملف الشخصي:</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>تشغيل تطبيق</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>الاختصارات</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
     </message>
 </context>
 <context>

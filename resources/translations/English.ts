@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>Macro:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profile:</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>No custom features added</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume Up</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume Down</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Next track</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Prev track</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Mouse Left</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mouse Center</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Mouse Right</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Wheel Up</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Wheel Down</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Mouse left side key-Go</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Mouse left side key-Back</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Close window</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Show desktop</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Open my computer</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Lock computer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Stick</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Korean/English</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Cannot be remapped</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Remap key</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>key combination</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Switch profile</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profile:</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Launch application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>Macro :</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>Aucune fonction personnalisée ajoutée</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue marche/arrêt</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche est enfoncée</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navigateur</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Molette haut</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Molette bas</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Bouton latéral gauche - Avancer</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Bouton latéral gauche - Reculer</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Afficher le bureau</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Ouvrir le poste de travail</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Verrouiller l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Coréen/Anglais</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Ne peut pas être réassignée</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Réassigner la touche</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Lancer une application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>Makro:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>Keine benutzerdefinierten Funktionen hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Rad hoch</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Rad runter</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Linke Seitentaste - Vor</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Linke Seitentaste - Zurück</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Arbeitsplatz öffnen</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Computer sperren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Koreanisch/Englisch</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Kann nicht neu belegt werden</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Taste neu belegen</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Profil wechseln</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Anwendung starten</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>Macro:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profilo:</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>Nessuna funzione personalizzata aggiunta</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto è premuto</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume su</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume giù</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Traccia successiva</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Traccia precedente</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lettore</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calcolatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Tasto centrale</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Tasto destro</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Rotella su</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Rotella giù</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Tasto laterale sinistro - Avanti</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Tasto laterale sinistro - Indietro</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostra desktop</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Apri risorse del computer</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Blocca computer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Coreano/Inglese</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>Modulo</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Non può essere riassegnato</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Riassegna tasto</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Cambia profilo</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profilo:</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Avvia applicazione</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>

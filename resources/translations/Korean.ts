@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>매크로:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>프로필:</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>알 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>추가된 사용자 기능이 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>키를 누르고 있는 동안 재생</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>볼륨 크게</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>볼륨 작게</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>재생/일시정지</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>다음 트랙</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>이전 트랙</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>플레이어</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>계산기</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>컴퓨터</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>브라우저</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>이메일</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>마우스 왼쪽</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>마우스 가운데</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>마우스 오른쪽</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>휠 위로</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>휠 아래로</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>마우스 왼쪽 측면 키-앞으로</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>마우스 왼쪽 측면 키-뒤로</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>창 닫기</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>바탕 화면 보기</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>내 컴퓨터 열기</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>컴퓨터 잠금</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>잘라내기</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>붙여넣기</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>찾기</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새로 만들기</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>중국어</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>한국어/영어</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>폼</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>다시 지정할 수 없음</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>키 다시 지정</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>매크로</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>멀티미디어</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>프로필 전환</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>프로필:</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>응용 프로그램 실행</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>바로 가기</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>알 수 없음</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>Macro:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>Nenhuma função personalizada adicionada</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligar/desligar</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla estiver premida</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Aumentar volume</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Diminuir volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Faixa seguinte</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Faixa anterior</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Leitor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correio eletrónico</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botão central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botão direito</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Roda para cima</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Roda para baixo</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Botão lateral esquerdo - Avançar</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Botão lateral esquerdo - Recuar</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fechar janela</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Mostrar ambiente de trabalho</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Abrir o meu computador</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Bloquear computador</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Coreano/Inglês</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>Formulário</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Não pode ser reatribuída</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Reatribuir tecla</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Mudar de perfil</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Abrir aplicação</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
     </message>
 </context>
 <context>

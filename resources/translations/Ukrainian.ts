@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>DCustomEventListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Macro:</source>
+        <translation>Макрос:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Профіль:</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventListPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>No custom features added</source>
+        <translation>Користувацькі функції не додано</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomEventWidget</name>
+    <message>
+        <source>DCustomEventWidget</source>
+        <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -817,6 +858,13 @@
     </message>
 </context>
 <context>
+    <name>DSoftKeyboardPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+</context>
+<context>
     <name>DTipInfoDia</name>
     <message>
         <source>Save</source>
@@ -829,6 +877,145 @@
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>KeyAssignmentTexts</name>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки клавішу натиснуто</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Гучніше</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Тихіше</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звуку</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Відтворення/Пауза</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Наступний трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Попередній трек</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Програвач</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Пошта</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Ліва кнопка миші</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Середня кнопка миші</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Права кнопка миші</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>Колесо вгору</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>Колесо вниз</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>Ліва бічна кнопка - Вперед</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>Ліва бічна кнопка - Назад</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Закрити вікно</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>Показати робочий стіл</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>Відкрити «Мій комп&apos;ютер»</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>Заблокувати комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вирізати</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>Вставити</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Знайти</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
     </message>
 </context>
 <context>
@@ -861,10 +1048,80 @@
     </message>
 </context>
 <context>
+    <name>SoftKeyboardButCustom</name>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайська</translation>
+    </message>
+    <message>
+        <source>Korean/English</source>
+        <translation>Корейська/Англійська</translation>
+    </message>
+</context>
+<context>
     <name>keyboardImagePage</name>
     <message>
         <source>Form</source>
         <translation>Форма</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Не можна перепризначити</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Перепризначити клавішу</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедіа</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Змінити профіль</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Профіль:</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Запустити програму</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Ярлики</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "DeviceModels.h"
 #include "dragShowArea.h"
 #include "keyboardButCustom.h"
+#include "keyboardKeyTool.h"
 #include "KeyLayoutFile.h"
 #include "LogCategories.h"
 #include "sideLightButtonCustom.h"
@@ -47,7 +48,10 @@ keyboardPage::keyboardPage(int, QWidget *parent)
     applyTheme();
 }
 
-keyboardPage::~keyboardPage() = default;
+keyboardPage::~keyboardPage()
+{
+    hideKeyToolTips();
+}
 
 void keyboardPage::paintEvent(QPaintEvent *)
 {
@@ -204,6 +208,8 @@ void keyboardPage::setKeyNameMap(const QMap<int, QString> &map)
 void keyboardPage::setLightMode(bool on)
 {
     m_isLightMode = on;
+    if (on)
+        hideKeyToolTips();
 }
 
 void keyboardPage::setCustomLightMode(bool on)
@@ -249,14 +255,24 @@ void keyboardPage::clearKeySelection()
 
 void keyboardPage::hideKeyToolTips()
 {
-    const QList<ArrowWidget *> cards = m_listKeyTipPopup;
-    for (ArrowWidget *card : cards) {
-        if (card && card->isVisible()) {
-            card->hide();
-            m_listKeyTipPopup.removeOne(card);
-        }
+    const QList<ArrowWidget *> popups = m_listKeyTipPopup;
+    m_listKeyTipPopup.clear();
+    for (ArrowWidget *popup : popups) {
+        popup->hide();
+        delete popup;
     }
     m_keyTipPopup = nullptr;
+}
+
+void keyboardPage::closeKeyTip()
+{
+    if (!m_keyTipPopup)
+        return;
+    ArrowWidget *popup = m_keyTipPopup;
+    m_keyTipPopup = nullptr;
+    popup->hide();
+    m_listKeyTipPopup.removeOne(popup);
+    delete popup;
 }
 
 void keyboardPage::showSideLights(bool on)
@@ -356,10 +372,47 @@ void keyboardPage::keyClicked(keyboardButCustom *button)
 
 void keyboardPage::onCustomButMouseEnter()
 {
-    // The key's hover card opens here once it exists.
+    if (m_isLightMode)
+        return;
+    auto *key = qobject_cast<keyboardButCustom *>(sender());
+    if (!key)
+        return;
+    // One card at a time: one left open (say, hidden on deactivation) goes now.
+    closeKeyTip();
+
+    auto *card = new keyboardKeyTool(nullptr);
+    card->setData(m_profileXmlPath.toLocal8Bit().constData(), m_macroXmlPath.toLocal8Bit().constData(), m_xml,
+                  m_profileIndex, m_tipKeyNameMap);
+
+    QString caption = key->getKeyCharacter();
+    caption.remove(QLatin1Char('"'));
+    if (key->getKeyDec() == 52)
+        caption = QStringLiteral("' \"");
+
+    if (keyboardKeyTool::isUnassignable(m_model, key->getKeyDec()))
+        card->setTextStyle(
+            QStringLiteral("color: rgb(%2); font: 75 12pt \"%1\";").arg(m_fontFamily, m_tipHighlightColor));
+    else
+        card->setTextStyle(QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"%1\";").arg(m_fontFamily));
+    card->setKeyInfo(m_model, key->getKeyDec(), caption);
+
+    auto *popup = new ArrowWidget(ArrowWidget::ArrowDown, this);
+    popup->setSize(230, 120);
+    popup->setArrowX(108);
+    popup->setContentWidget(card);
+    const QPoint anchor = key->mapToGlobal(QPoint(key->width() / 2, key->height()));
+    popup->move(anchor - QPoint(115, key->height() + 120));
+    popup->show();
+    m_keyTipPopup = popup;
+    m_listKeyTipPopup.append(popup);
 }
 
-void keyboardPage::onCustomButMouseLeave() {}
+void keyboardPage::onCustomButMouseLeave()
+{
+    if (m_isLightMode || !m_keyTipPopup)
+        return;
+    closeKeyTip();
+}
 
 void keyboardPage::onDragArea(int startX, int startY, int endX, int endY)
 {

@@ -5,16 +5,18 @@
 // Every cell of the 6 by 22 key matrix holds a button once a layout was asked for, even when the
 // file was missing or broken: the lighting engines read every cell.
 
+#include "ArrowWidget.h"
+
 #include <QColor>
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
-class ArrowWidget;
 class KeyLayoutFile;
 class buildUpColorShowArea;
 class dragShowArea;
@@ -67,7 +69,10 @@ public:
     // Colour repaint of every key: on while the lighting is previewed on the keys.
     void setKeyColorRepaint(bool on);
     void clearKeySelection();
+    // Closes and deletes every hover card.
     void hideKeyToolTips();
+    // The open hover card's popup; null when none is open.
+    ArrowWidget *keyTipPopup() const { return m_keyTipPopup; }
     void showSideLights(bool on);
     void clearLightSelection();
     QList<keyboardButCustom *> getLightKeySelected() const { return m_listLightKeySelected; }
@@ -96,13 +101,14 @@ private:
     void fillEmptyCells();
     void applyKeyThemeColors();
     void keyClicked(keyboardButCustom *button);
+    void closeKeyTip();
 
     std::array<keyboardButCustom *, kRows * kColumns> m_keyMatrix{};
     std::unique_ptr<Ui::keyboardPage> ui;
     bool m_isSideLightHave = false;
     bool m_isSupportOnboard = false;
     bool m_isSpecialEnterKey = false;
-    ArrowWidget *m_keyTipPopup = nullptr;
+    QPointer<ArrowWidget> m_keyTipPopup;
     QList<ArrowWidget *> m_listKeyTipPopup;
     keyboardButCustom *m_selectedKeyButton = nullptr;
     QMap<int, QString> m_layoutKeyNameMap;

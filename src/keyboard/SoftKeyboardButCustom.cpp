@@ -1,0 +1,217 @@
+#include "SoftKeyboardButCustom.h"
+
+#include "LogCategories.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+namespace {
+
+// Glyphs of the icon font: the Windows logo and a menu page.
+const QChar kWindowsGlyph(0xF17A);
+const QChar kMenuGlyph(0xF15C);
+
+}  // namespace
+
+SoftKeyboardButCustom::SoftKeyboardButCustom(int type, QWidget *parent)
+    : QToolButton(parent)
+    , m_type(type)
+    , m_selectedText(
+          QStringLiteral("color:#FF3135; font: 75 8pt; border-bottom: 1px solid #FF3135; border-radius:3px;"))
+    , m_selectedTextOnboard(
+          QStringLiteral("color:#FF3135; font: 75 8pt; border: 1px solid #FF3135; border-radius:3px;"))
+    , m_normalText(QStringLiteral("color:#c3c3c3; font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"))
+    , m_normalTextOnboard(
+          QStringLiteral("color:#f5f5f5; font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;"))
+    , m_background(QStringLiteral("background-color:#4b4b4b;"))
+    , m_backgroundOnboard(QStringLiteral("background-color:#1e1e1e;"))
+{
+    if (m_type == 1)
+        installEventFilter(this);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    applyNormalLook();
+}
+
+void SoftKeyboardButCustom::setSize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+    setFixedSize(width, height);
+}
+
+void SoftKeyboardButCustom::setKeyInfo(const QPair<int, QString> &info)
+{
+    m_keyDec = info.first;
+    m_keyCharacter = info.second;
+    switch (m_keyDec) {
+    case 227:
+        qCDebug(lcUi) << "--------------------------Dec:" << m_keyDec;
+        setText(QString(kWindowsGlyph));
+        break;
+    case 101:
+        qCDebug(lcUi) << "--------------------------Dec:" << m_keyDec;
+        setText(QString(kMenuGlyph));
+        break;
+    case 145:
+        setText(tr("Chinese"));
+        break;
+    case 144:
+        setText(tr("Korean/English"));
+        break;
+    case 226:
+    case 230:
+        setText(QStringLiteral("Alt"));
+        break;
+    case 36:
+        // A single "&" would become a mnemonic.
+        setText(QStringLiteral("7&&"));
+        break;
+    default:
+        setText(m_keyCharacter);
+        break;
+    }
+}
+
+void SoftKeyboardButCustom::setState(int state)
+{
+    if (m_type == 0) {
+        switch (state) {
+        case 0:
+            m_selected = false;
+            applyNormalLook();
+            break;
+        case 1:
+            m_selected = true;
+            applySelectedLook();
+            break;
+        case 2:
+            setStyleSheet(m_normalText + QStringLiteral("background-color:#2c74c1;"));
+            break;
+        case 3:
+            setStyleSheet(m_normalText + QStringLiteral("background-color:#22ba20;"));
+            break;
+        case 4:
+            setStyleSheet(m_normalText + QStringLiteral("background-color:#E81122;"));
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+    if (state == 0) {
+        m_selectedOnboard = false;
+        applyNormalLook();
+    } else if (state == 1) {
+        m_selectedOnboard = true;
+        applySelectedLook();
+    }
+}
+
+void SoftKeyboardButCustom::setLeaveReset(bool reset)
+{
+    m_leaveReset = reset;
+}
+
+void SoftKeyboardButCustom::setFunctionText(const QPair<int, QString> &info)
+{
+    m_operateType = info.first;
+    m_functionText = info.second;
+    if (m_functionText.isEmpty()) {
+        setText(QString());
+        return;
+    }
+    if (m_type == 0) {
+        if (m_keyDec == 227)
+            setText(QString(kWindowsGlyph));
+        else if (m_keyDec == 101)
+            setText(QString(kMenuGlyph));
+        else
+            setText(m_functionText);
+        return;
+    }
+    QString shown = m_functionText;
+    shown.replace(QStringLiteral("7&"), QStringLiteral("7&&"));
+    setText(shown);
+}
+
+void SoftKeyboardButCustom::setSpecialEnterKey(bool special)
+{
+    m_specialEnterKey = special;
+}
+
+void SoftKeyboardButCustom::setEnterShape(int kind)
+{
+    m_enterShape = kind;
+}
+
+void SoftKeyboardButCustom::setEnterShapeSize(int notchWidth, int upperHeight)
+{
+    m_notchWidth = notchWidth;
+    m_upperHeight = upperHeight;
+    m_lowerWidth = m_width - notchWidth;
+    m_lowerHeight = m_height - upperHeight;
+}
+
+void SoftKeyboardButCustom::setThemeColor(const QString &textColor, const QString &highlightColor,
+                                          const QString &backgroundColor)
+{
+    m_selectedText = QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;")
+                         .arg(highlightColor);
+    m_selectedTextOnboard = QStringLiteral("color:rgb(%1); font: 75 8pt; border: 1px solid rgb(%1); border-radius:3px;")
+                                .arg(highlightColor);
+    m_normalText = QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;")
+                       .arg(textColor);
+    m_normalTextOnboard = m_normalText;
+    m_background = QStringLiteral("background-color:rgb(%1);").arg(backgroundColor);
+    m_backgroundOnboard = m_background;
+    if (isSelected())
+        applySelectedLook();
+    else
+        applyNormalLook();
+    m_textColor = textColor;
+    m_highlightColor = highlightColor;
+    m_backgroundColor = backgroundColor;
+}
+
+bool SoftKeyboardButCustom::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == this && event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton)
+            emit sigButtonMouseRightKeyClicked(m_keyDec, m_keyCharacter);
+    }
+    return QToolButton::eventFilter(watched, event);
+}
+
+void SoftKeyboardButCustom::enterEvent(QEvent *event)
+{
+    m_hovered = true;
+    applySelectedLook();
+    if (m_type == 1)
+        emit sigCustomButMouseEnter();
+    QToolButton::enterEvent(event);
+}
+
+void SoftKeyboardButCustom::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    if (m_type == 0) {
+        if (m_leaveReset)
+            applyNormalLook();
+    } else {
+        if (m_leaveReset && !m_selectedOnboard)
+            applyNormalLook();
+        emit sigCustomButMouseLeave();
+    }
+    QToolButton::leaveEvent(event);
+}
+
+void SoftKeyboardButCustom::applyNormalLook()
+{
+    setStyleSheet(normalText() + background());
+}
+
+void SoftKeyboardButCustom::applySelectedLook()
+{
+    setStyleSheet(selectedText() + background());
+}

@@ -28,8 +28,7 @@ DKeyCombinationPage::DKeyCombinationPage(QWidget *parent)
 {
     ui->setupUi(this);
     m_capture = new KeyCaptureField(ui->lineEdit_keyCombination, kCaptureMode, this);
-    connect(m_capture, &KeyCaptureField::focusChanged, this,
-            &DKeyCombinationPage::sigChangKeyOrCombinationKeyFocusIn);
+    connect(m_capture, &KeyCaptureField::focusChanged, this, &DKeyCombinationPage::sigChangKeyOrCombinationKeyFocusIn);
     applyTheme();
 }
 

@@ -63,11 +63,11 @@ void DPerformancePage::loadFunctionSetting()
 
 void DPerformancePage::saveFunctionSetting()
 {
-    const bool saved = xml()
-                       && xml()->setFunctionSetting(profileFilePath(), profileKey().constData(),
-                                                    flag(ui->checkBox_disableALT_TAB), flag(ui->checkBox_disableALT_F4),
-                                                    flag(ui->checkBox_disableSHIFT_TAB),
-                                                    flag(ui->checkBox_disableWindowsKey));
+    const bool saved =
+        xml()
+        && xml()->setFunctionSetting(profileFilePath(), profileKey().constData(), flag(ui->checkBox_disableALT_TAB),
+                                     flag(ui->checkBox_disableALT_F4), flag(ui->checkBox_disableSHIFT_TAB),
+                                     flag(ui->checkBox_disableWindowsKey));
     if (!saved)
         qCWarning(lcUi) << "Saving the keyboard switches of profile" << profileIndex() << "failed";
 }

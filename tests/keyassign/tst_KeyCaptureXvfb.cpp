@@ -28,9 +28,8 @@ private:
 bool tst_KeyCaptureXvfb::type(const QStringList &keys)
 {
     QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
-                                                         QStringLiteral("30")}
-                                                 + keys);
+    xdotool.start(QStringLiteral("xdotool"),
+                  QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} + keys);
     return xdotool.waitForFinished(30000) && xdotool.exitCode() == 0;
 }
 

@@ -119,8 +119,7 @@ void tst_KeyEntryPages::remapSequences()
     QCOMPARE(spy.update.count(), saves);
     if (saves)
         QCOMPARE(spy.update.last().first().toInt(), kStoredKey);
-    QCOMPARE(f.record(kStoredKey),
-             value.isEmpty() ? QStringList() : QStringList({"30", "1", "0", "1", "1", value}));
+    QCOMPARE(f.record(kStoredKey), value.isEmpty() ? QStringList() : QStringList({"30", "1", "0", "1", "1", value}));
     QCOMPARE(f.keyCodes().count(QStringLiteral("30")), saves ? 1 : 0);
 }
 
@@ -129,10 +128,14 @@ void tst_KeyEntryPages::remapLoad_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("no item") << "" << "";
-    QTest::newRow("remapped to B") << "30:0:5" << "B";
-    QTest::newRow("target not in the map") << "30:0:77" << "";
-    QTest::newRow("another kind") << "30:5:-1" << "";
+    QTest::newRow("no item") << ""
+                             << "";
+    QTest::newRow("remapped to B") << "30:0:5"
+                                   << "B";
+    QTest::newRow("target not in the map") << "30:0:77"
+                                           << "";
+    QTest::newRow("another kind") << "30:5:-1"
+                                  << "";
 }
 
 void tst_KeyEntryPages::remapLoad()
@@ -173,22 +176,22 @@ void tst_KeyEntryPages::combinationSequences_data()
                                      << 2 << QList<int>{};
     QTest::newRow("L_CTRL A before OK") << 0 << QList<int>{kLCtrl, kA} << false << "L_CTRL+A" << 1 << kA << "" << 1
                                         << QList<int>{};
-    QTest::newRow("third modifier refused") << 0 << QList<int>{kLCtrl, kLShift, kLAlt} << true << "L_CTRL+L_SHIFT"
-                                            << 3 << 0 << "" << 0 << QList<int>{kLAlt};
-    QTest::newRow("two modifiers and a key") << 0 << QList<int>{kLCtrl, kLShift, kB} << true << "L_CTRL+L_SHIFT+B"
-                                             << 0 << 0 << "3,5" << 2 << QList<int>{};
+    QTest::newRow("third modifier refused") << 0 << QList<int>{kLCtrl, kLShift, kLAlt} << true << "L_CTRL+L_SHIFT" << 3
+                                            << 0 << "" << 0 << QList<int>{kLAlt};
+    QTest::newRow("two modifiers and a key")
+        << 0 << QList<int>{kLCtrl, kLShift, kB} << true << "L_CTRL+L_SHIFT+B" << 0 << 0 << "3,5" << 2 << QList<int>{};
     QTest::newRow("plain first key") << 0 << QList<int>{kA} << true << "" << 0 << 0 << "" << 1 << QList<int>{};
-    QTest::newRow("modifiers only then OK") << 0 << QList<int>{kLCtrl, kLAlt} << true << "L_CTRL+L_ALT" << 5 << 0
-                                            << "" << 0 << QList<int>{};
+    QTest::newRow("modifiers only then OK")
+        << 0 << QList<int>{kLCtrl, kLAlt} << true << "L_CTRL+L_ALT" << 5 << 0 << "" << 0 << QList<int>{};
     QTest::newRow("key not in the map after one modifier")
         << 0 << QList<int>{kLCtrl, 99} << true << "L_CTRL" << 1 << 0 << "" << 0 << QList<int>{};
     QTest::newRow("unknown key after two modifiers, then afresh")
         << 0 << QList<int>{kLCtrl, kLShift, 99, kLAlt, kB} << true << "L_ALT+B" << 0 << 0 << "4,5" << 2
         << QList<int>{99};
-    QTest::newRow("new entry clears the field") << 0 << QList<int>{kLCtrl, kA, kLShift} << false << "L_SHIFT" << 2
-                                                << 0 << "" << 1 << QList<int>{};
-    QTest::newRow("on-board saves at completion") << 1 << QList<int>{kLShift, kB} << false << "L_SHIFT+B" << 0 << 0
-                                                  << "2,5" << 2 << QList<int>{};
+    QTest::newRow("new entry clears the field")
+        << 0 << QList<int>{kLCtrl, kA, kLShift} << false << "L_SHIFT" << 2 << 0 << "" << 1 << QList<int>{};
+    QTest::newRow("on-board saves at completion")
+        << 1 << QList<int>{kLShift, kB} << false << "L_SHIFT+B" << 0 << 0 << "2,5" << 2 << QList<int>{};
 }
 
 void tst_KeyEntryPages::combinationSequences()

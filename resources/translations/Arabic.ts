@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Assign proFile</source>
+        <translation>تعيين ملف التعريف</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>إعادة تعيين المفتاح</translation>
+    </message>
+    <message>
+        <source>Remap with key ？</source>
+        <translation>إعادة التعيين إلى المفتاح ؟</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventListItem</name>
     <message>
         <source>Form</source>
@@ -413,6 +455,79 @@
     </message>
 </context>
 <context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Enter key？</source>
+        <translation>أدخل المفتاح؟</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Disable Key</source>
+        <translation>تعطيل المفتاح</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Select app</source>
+        <translation>اختيار تطبيق</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/gimp</source>
+        <translation>مسار التطبيق：/usr/bin/gimp</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>اختر التطبيق</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>اختر ملفًا</translation>
+    </message>
+</context>
+<context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
@@ -709,6 +824,41 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>عند تفعيل قفل Win:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>تعطيل مفتاح Windows</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>تعطيل ALT+F4</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>تعطيل SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>تعطيل ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>إعادة تعيين ملف التعريف الحالي</translation>
+    </message>
+    <message>
+        <source>Wimdows Keyboard Properties</source>
+        <translation>إعدادات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>

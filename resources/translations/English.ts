@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Assign proFile</source>
+        <translation>Assign profile</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Remap Key</translation>
+    </message>
+    <message>
+        <source>Remap with key ？</source>
+        <translation>Remap with key ？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventListItem</name>
     <message>
         <source>Form</source>
@@ -413,6 +455,79 @@
     </message>
 </context>
 <context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>key combination</translation>
+    </message>
+    <message>
+        <source>Enter key？</source>
+        <translation>Enter key？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Disable Key</source>
+        <translation>Disable Key</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select app</source>
+        <translation>Select app</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/gimp</source>
+        <translation>App path：/usr/bin/gimp</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Select application</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Select exe</translation>
+    </message>
+</context>
+<context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
@@ -709,6 +824,41 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>If Win Lock is on:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disable Windows key</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disable ALT+F4</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disable SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disable ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Reset current profile</translation>
+    </message>
+    <message>
+        <source>Wimdows Keyboard Properties</source>
+        <translation>Keyboard settings</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Assign proFile</source>
+        <translation>Attribuer un profil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Réaffecter la touche</translation>
+    </message>
+    <message>
+        <source>Remap with key ？</source>
+        <translation>Réaffecter à la touche ？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventListItem</name>
     <message>
         <source>Form</source>
@@ -413,6 +455,79 @@
     </message>
 </context>
 <context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Enter key？</source>
+        <translation>Saisissez la touche ？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Disable Key</source>
+        <translation>Désactiver la touche</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Select app</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/gimp</source>
+        <translation>Chemin de l’application：/usr/bin/gimp</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Choisir l’application</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+</context>
+<context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
@@ -709,6 +824,41 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Si le verrouillage Win est actif :</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Désactiver la touche Windows</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Désactiver ALT+F4</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Désactiver SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Désactiver ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Réinitialiser le profil actuel</translation>
+    </message>
+    <message>
+        <source>Wimdows Keyboard Properties</source>
+        <translation>Paramètres du clavier</translation>
     </message>
 </context>
 <context>

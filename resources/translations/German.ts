@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Assign proFile</source>
+        <translation>Profil zuweisen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Taste neu belegen</translation>
+    </message>
+    <message>
+        <source>Remap with key ？</source>
+        <translation>Neu belegen mit Taste ？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventListItem</name>
     <message>
         <source>Form</source>
@@ -413,6 +455,79 @@
     </message>
 </context>
 <context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Enter key？</source>
+        <translation>Taste eingeben？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Disable Key</source>
+        <translation>Taste deaktivieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Select app</source>
+        <translation>Programm auswählen</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/gimp</source>
+        <translation>Programmpfad：/usr/bin/gimp</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Programm wählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Datei auswählen</translation>
+    </message>
+</context>
+<context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
@@ -709,6 +824,41 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Wenn die Win-Sperre an ist:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Windows-Taste deaktivieren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>ALT+F4 deaktivieren</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>SHIFT+TAB deaktivieren</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>ALT+TAB deaktivieren</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Aktuelles Profil zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Wimdows Keyboard Properties</source>
+        <translation>Tastatureinstellungen</translation>
     </message>
 </context>
 <context>

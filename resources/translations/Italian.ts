@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DChangProfilePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Assign proFile</source>
+        <translation>Assegna profilo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DChangeKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Remap Key</source>
+        <translation>Rimappa tasto</translation>
+    </message>
+    <message>
+        <source>Remap with key ？</source>
+        <translation>Rimappa con il tasto ？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>DCustomEventListItem</name>
     <message>
         <source>Form</source>
@@ -413,6 +455,79 @@
     </message>
 </context>
 <context>
+    <name>DKeyCombinationPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Enter key？</source>
+        <translation>Inserisci il tasto？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyDisablePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Disable Key</source>
+        <translation>Disattiva tasto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithAppPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Select app</source>
+        <translation>Seleziona app</translation>
+    </message>
+    <message>
+        <source>App path：/usr/bin/gimp</source>
+        <translation>Percorso app：/usr/bin/gimp</translation>
+    </message>
+    <message>
+        <source>Select application</source>
+        <translation>Seleziona applicazione</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Seleziona file</translation>
+    </message>
+</context>
+<context>
     <name>DKeyWithTextPage</name>
     <message>
         <source>Form</source>
@@ -709,6 +824,41 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DPerformancePage</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>If Win Lock is on:</source>
+        <translation>Se il blocco Win è attivo:</translation>
+    </message>
+    <message>
+        <source>Disable Windows key</source>
+        <translation>Disattiva tasto Windows</translation>
+    </message>
+    <message>
+        <source>Disable ALT+F4</source>
+        <translation>Disattiva ALT+F4</translation>
+    </message>
+    <message>
+        <source>Disable SHIFT+TAB</source>
+        <translation>Disattiva SHIFT+TAB</translation>
+    </message>
+    <message>
+        <source>Disable ALT+TAB</source>
+        <translation>Disattiva ALT+TAB</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Ripristina profilo corrente</translation>
+    </message>
+    <message>
+        <source>Wimdows Keyboard Properties</source>
+        <translation>Impostazioni tastiera</translation>
     </message>
 </context>
 <context>

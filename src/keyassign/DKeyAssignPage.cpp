@@ -105,3 +105,12 @@ QString DKeyAssignPage::choiceStyle(const ThemeColorConfig &theme)
                           "border:2px solid white;}")
         .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
 }
+
+QString DKeyAssignPage::entryStyle(const ThemeColorConfig &theme)
+{
+    return QStringLiteral("QLabel{color:rgb(%1);font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                          "QLineEdit,QTextEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
+                          "font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                          "QLineEdit:hover,QLineEdit:focus,QTextEdit:hover,QTextEdit:focus{border:1px solid rgb(%3);}")
+        .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.TextCheckedColor, theme.TextFont);
+}

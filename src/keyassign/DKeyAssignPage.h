@@ -26,7 +26,7 @@ public:
     ~DKeyAssignPage() override;
 
     // The transport is kept for the device page's sake and never used; the store is not owned.
-    void setInterfaces(MainHidInterFace *hidInterface, xmlInterface *xml);
+    virtual void setInterfaces(MainHidInterFace *hidInterface, xmlInterface *xml);
     virtual void setCurrentKey(const QPair<int, QString> &key);
     // The macro library and the profile file (the PC profile file or the on-board layer file),
     // 8-bit paths in the local encoding, kept whole.
@@ -72,6 +72,8 @@ protected:
     // Style sheets from the theme: the OK and Cancel frame, and a page of labels and radio buttons.
     static QString okCancelStyle(const ThemeColorConfig &theme);
     static QString choiceStyle(const ThemeColorConfig &theme);
+    // A page of labels and line or text edits.
+    static QString entryStyle(const ThemeColorConfig &theme);
 
 private:
     int m_keyCode = -1;

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QWidget>
 
+class WindowsHookInterface;
 class xmlInterface;
 
 class DMacroPage : public QWidget
@@ -27,7 +28,8 @@ public:
     QList<IndexNameInfo> macroList() const;
 
     // Whether the Macro page is the one shown (false after construction). While it is false,
-    // hooked keys go to the device page instead of a recording.
+    // hooked keys go to the device page instead of a recording: each key-down and key-up as
+    // sigHookKeyboardRecviveStream(0, HID usage or -1, 1 or 0).
     void setMacroPageShown(bool shown);
     bool isMacroPageShown() const;
     bool isRecording() const;
@@ -43,6 +45,10 @@ signals:
     void sigHookKeyboardRecviveStream(int dataFrom, int keyCode, int flag);
 
 private:
+    void onHookedKey(int virtualKey, int scanCode, int flag, int hookFlag);
+
+    // Built with the page, after the device page's, so that the capture's keys come here.
+    WindowsHookInterface *m_hook = nullptr;
     char m_macroXmlPath[256] = {};
     xmlInterface *m_xml = nullptr;
     QList<IndexNameInfo> m_macroList;

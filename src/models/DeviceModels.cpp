@@ -129,6 +129,7 @@ bool isLockedKey(const QString &code, int keyCode)
             return true;
     }
     return false;
+}
 
 int sideFrameLeds(const QString &code)
 {

@@ -29,6 +29,19 @@ struct KeyEffectState {
     int dimFactor = 100;  // QColor::darker factor of the record's brightness
     RippleQueue ripples;
 
+    // Breath and Neon of the key matrix: Breath's colour list and the pause at the bottom of a
+    // level swing (bit 0 of levelPauseFlags set while it runs). The side strip keeps its own.
+    uint8_t breathColors[7][3] = {};
+    uint8_t breathColorIndex = 0;
+    uint8_t breathColorCount = 0;
+    uint8_t levelPauseCounter = 0;
+    uint8_t levelPauseFlags = 0;
+    // Twinkle: position in the start order and the frame counter between starts.
+    int twinkleIndex = 0;
+    int twinkleTick = 0;
+    // Snack: the head's position counter along the path.
+    int snackStep = 0;
+
     // Striation: the running position of each row, started from striationStartColumns.
     uint8_t striationColumns[kRows] = {};
     static constexpr uint8_t striationStartColumns[kRows] = {21, 31, 41, 51, 61, 71};

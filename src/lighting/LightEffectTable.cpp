@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LightEffectTable.h"
 
+#include "KeyFillEffects.h"
+#include "KeySweepEffects.h"
+
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -10,26 +13,26 @@ namespace {
 
 constexpr int kRippleColorCount = 7;
 
-// Key effects. The renderers of every id are still to come; the ids are those of the
+// Key effects; the ids are those of the
 // device's lighting-mode list (13 is "no effect" and has no entry).
 const KeyEffectEntry kKeyEffects[] = {
-    {0, nullptr, nullptr, nullptr},           // Static
-    {1, nullptr, nullptr, nullptr},           // Breath
-    {2, nullptr, nullptr, nullptr},           // Wave
-    {3, nullptr, nullptr, nullptr},           // Neon
-    {4, nullptr, nullptr, nullptr},           // Radar
-    {5, nullptr, nullptr, nullptr},           // Snack
-    {6, nullptr, nullptr, nullptr},           // Reactive
-    {7, nullptr, nullptr, queueRipplePress},  // Aurora
-    {8, nullptr, nullptr, queueRipplePress},  // Ripple
-    {9, nullptr, nullptr, nullptr},           // Twinkle
-    {10, nullptr, nullptr, nullptr},          // Custom
-    {11, nullptr, nullptr, nullptr},          // Cross
-    {12, nullptr, nullptr, nullptr},          // Speed Respond
-    {14, nullptr, nullptr, nullptr},          // Auto Ripple
-    {15, nullptr, nullptr, nullptr},          // Striation
-    {16, nullptr, nullptr, queueBurstPress},  // Fireworks
-    {100, nullptr, nullptr, nullptr},         // Musical Rhythm
+    {0, initStaticEffect, renderStaticFrame, nullptr},    // Static
+    {1, initBreathEffect, renderBreathFrame, nullptr},    // Breath
+    {2, initWaveEffect, renderWaveFrame, nullptr},        // Wave
+    {3, initNeonEffect, renderNeonFrame, nullptr},        // Neon
+    {4, initRadarEffect, renderRadarFrame, nullptr},      // Radar
+    {5, initSnackEffect, renderSnackFrame, nullptr},      // Snack
+    {6, nullptr, nullptr, nullptr},                       // Reactive
+    {7, nullptr, nullptr, queueRipplePress},              // Aurora
+    {8, nullptr, nullptr, queueRipplePress},              // Ripple
+    {9, initTwinkleEffect, renderTwinkleFrame, nullptr},  // Twinkle
+    {10, initCustomEffect, renderCustomFrame, nullptr},   // Custom
+    {11, nullptr, nullptr, nullptr},                      // Cross
+    {12, nullptr, nullptr, nullptr},                      // Speed Respond
+    {14, nullptr, nullptr, nullptr},                      // Auto Ripple
+    {15, nullptr, nullptr, nullptr},                      // Striation
+    {16, nullptr, nullptr, queueBurstPress},              // Fireworks
+    {100, nullptr, nullptr, nullptr},                     // Musical Rhythm
 };
 
 // Side strip effects.

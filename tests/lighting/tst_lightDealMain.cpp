@@ -118,11 +118,14 @@ void LightDealMainTest::idsWithoutAnEffectNeitherStartNorRender()
     engine.onDviceUpdateAllKeyColor();
     for (int i = 0; i < lightDealMain::kKeys; ++i)
         QCOMPARE(engine.keyColor(i), QColor(0, 0, 0, 250));
-    // The program's own table has no renderers yet: every id renders nothing.
+    // The program's own table renders nothing for such an id either, and Static for 0.
     lightDealMain shipped;
-    shipped.setKeyboardLightConfig(lightRecord(0, 0));
+    shipped.setKeyboardLightConfig(lightRecord(0, ledType));
     shipped.onDviceUpdateAllKeyColor();
     QCOMPARE(shipped.keyColor(0), QColor(0, 0, 0, 250));
+    shipped.setKeyboardLightConfig(lightRecord(0, 0));
+    shipped.onDviceUpdateAllKeyColor();
+    QCOMPARE(shipped.keyColor(0), QColor(10, 20, 30, 180));
 }
 
 void LightDealMainTest::tickIntervals_data()

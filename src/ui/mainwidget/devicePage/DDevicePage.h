@@ -113,6 +113,7 @@ public:
     QString currentHidPath() const;
     QStringList linkedHidPaths() const;
     DDeviceKeyboardLink *deviceLink(const QString &hidPath) const;
+    QByteArray profileXmlPath() const { return m_profileXmlPath; }
 
     // Queues one 64-byte command report (shorter input is padded with zeros, longer cut) on the
     // current device through its link. Without a usable device nothing is sent, a log line is

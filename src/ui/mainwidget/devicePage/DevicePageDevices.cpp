@@ -139,28 +139,30 @@ bool DevicePageDevices::setHidStructInfoList(const QList<hidStructInfo> &list)
         return false;
     }
 
-    BusyScope busy(this);
-    p->clearDeviceList();
-    p->m_listDeviceItem.clear();
-    p->m_mapDeviceItem.clear();
-    for (const hidStructInfo &info : list) {
-        const QString path = pathOf(info);
-        if (p->m_mapDeviceItem.contains(path))
-            continue;
-        addRow(info);
-        p->m_listOldHidPath.append(path);
-        openDeviceLink(info);
+    {
+        BusyScope busy(this);
+        p->clearDeviceList();
+        p->m_listDeviceItem.clear();
+        p->m_mapDeviceItem.clear();
+        for (const hidStructInfo &info : list) {
+            const QString path = pathOf(info);
+            if (p->m_mapDeviceItem.contains(path))
+                continue;
+            addRow(info);
+            p->m_listOldHidPath.append(path);
+            openDeviceLink(info);
+        }
     }
-    if (!p->m_listDeviceItem.isEmpty()) {
+    if (!p->m_listDeviceItem.isEmpty() && !p->m_isDeviceListInit) {
         p->m_isDeviceListInit = true;
         p->m_curDeviceItem = p->m_listDeviceItem.first();
         loadFirstDevice();
+        // A keyboard and a mouse together: the first device of the other kind becomes current.
         if (p->m_curDeviceItem && p->m_listDeviceItem.size() > 1) {
             const int type = p->m_curDeviceItem->getDeviceType();
             for (DDeviceListItem *row : qAsConst(p->m_listDeviceItem)) {
                 if (row->getDeviceType() != type) {
-                    m_pendingSwitchPath = row->getHidPath();
-                    m_pendingSwitchFrom = 1;
+                    onHomePageDeviceItemClicked(row->getHidPath());
                     break;
                 }
             }
@@ -713,6 +715,8 @@ void DevicePageDevices::onInitLoadHid(const QString &hidName, int connectFrom)
     }
 
     // The profile file: made with its defaults when missing, set aside and replaced when unreadable.
+    if (!p->m_xml)
+        return;
     DDataManager *data = DDataManager::getInstance();
     const QString profilePath = ProfileFiles::profilePath(data->getUserConfigDir(), hidName, p->m_currentDeviceSnInfo);
     QString aside;
@@ -726,8 +730,6 @@ void DevicePageDevices::onInitLoadHid(const QString &hidName, int connectFrom)
     p->m_profileXmlPath = profilePath.toLocal8Bit();
     link->setProfileXml(p->m_xml, p->m_profileXmlPath.constData());
     link->setProperty("zelkaProfileBound", true);
-    if (!p->m_xml)
-        return;
 
     p->m_curProfileIndex = ProfileFiles::currentProfileIndex(p->m_xml, profilePath, type, hidName);
     link->setProfileIndex(p->m_curProfileIndex);

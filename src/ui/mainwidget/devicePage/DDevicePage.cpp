@@ -10,6 +10,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
 #include "DevicePageDevices.h"
+#include "DevicePageLoad.h"
 #include "DevicePageModes.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
@@ -438,13 +439,13 @@ void DDevicePage::updateKeyboardAreaMargins()
 
 void DDevicePage::loadKeyboardLightModes()
 {
-    m_devices->loadKeyboardEffectList();
-    m_devices->loadSideEffectList();
+    DevicePageLoad(this).loadKeyboardEffectList();
+    DevicePageLoad(this).loadSideEffectList();
 }
 
 void DDevicePage::loadMouseEffectList()
 {
-    m_devices->loadMouseEffectList();
+    DevicePageLoad(this).loadMouseEffectList();
 }
 
 void DDevicePage::reloadOnboardPage()
@@ -603,12 +604,12 @@ void DDevicePage::closeAllDevices()
 
 void DDevicePage::loadKeyboardEffectList()
 {
-    m_devices->loadKeyboardEffectList();
+    DevicePageLoad(this).loadKeyboardEffectList();
 }
 
 void DDevicePage::loadSideEffectList()
 {
-    m_devices->loadSideEffectList();
+    DevicePageLoad(this).loadSideEffectList();
 }
 
 void DDevicePage::addDefaultLightItems(int profileIndex)

@@ -290,6 +290,7 @@ private:
     void createLightingEditor();
     friend class DevicePageDevices;
     friend class DevicePageModes;
+    friend class DevicePageLoad;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;

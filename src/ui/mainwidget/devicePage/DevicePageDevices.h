@@ -30,9 +30,6 @@ public:
     void onHomePageDeviceItemClicked(const QString &hidPath);
     void stopDeviceLighting();
     void onInitLoadHid(const QString &hidName, int connectFrom);
-    void loadKeyboardEffectList();
-    void loadSideEffectList();
-    void loadMouseEffectList();
     void closeAllDevices();
 
     // Models that show only the factory-restore button in place of the work-mode buttons.

@@ -2,6 +2,7 @@
 // of the current device, each device's own profile file, the effect lists a device reports, the
 // main-page switch and the work mode that reaches a keyboard through its handshake.
 
+#include "CbNotice.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
@@ -107,6 +108,7 @@ private slots:
     void mainPageSwitch();
     void workModeReachesTheHandshake();
     void unsupportedOnboard();
+    void switchingBackAndForthKeepsKeysSafe();
 };
 
 void tst_DeviceLifecycle::keyboardAndMouseAtStart()
@@ -281,6 +283,7 @@ void tst_DeviceLifecycle::corruptProfileIsKeptAside()
     QTRY_VERIFY_WITH_TIMEOUT(f.loaded(emu::configurationPath(kb)), kLoadTimeoutMs);
     const QStringList aside = QDir(folder).entryList({QStringLiteral("brivexProFile.xml.unreadable-*")});
     QCOMPARE(aside.size(), 1);
+    QVERIFY(f.page.findChild<CbNotice *>()->text().contains(aside.first()));
     QCOMPARE(f.child<QLabel>("label_currentProfileName")->text(), QStringLiteral("Profile1"));
 }
 
@@ -416,6 +419,28 @@ void tst_DeviceLifecycle::unsupportedOnboard()
     QVERIFY(f.child<QPushButton>("pushButton_AppMode")->isChecked());
     QTest::qWait(1600);
     QVERIFY(emu::hostMode(mouse) != 1);
+}
+
+void tst_DeviceLifecycle::switchingBackAndForthKeepsKeysSafe()
+{
+    // The key views are rebuilt on every switch; the links and engines must never keep the old buttons.
+    const emu::DeviceId kb = emu::plug(keyboard(serialOf('a')));
+    const emu::DeviceId mouse = emu::plug(emu::mouseSpec());
+    PageFixture f;
+    f.result({record(kb, "ZK87A", 0), record(mouse, "ZM1", 1)}, true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.loaded(emu::configurationPath(mouse)), kLoadTimeoutMs);
+    for (int round = 0; round < 2; ++round) {
+        emit f.page.sigHomePageDeviceItemClicked(emu::configurationPath(kb));
+        QTRY_VERIFY_WITH_TIMEOUT(f.loaded(emu::configurationPath(kb)), kLoadTimeoutMs);
+        emit f.page.sigHomePageDeviceItemClicked(emu::configurationPath(mouse));
+        QTRY_VERIFY_WITH_TIMEOUT(f.loaded(emu::configurationPath(mouse)), kLoadTimeoutMs);
+    }
+    emu::injectKeys(kb, 0, {0x04});
+    emu::injectKeys(kb, 0, {});
+    emu::injectMouse(mouse, 1, 0);
+    emu::injectMouse(mouse, 0, 0);
+    QTest::qWait(200);
+    QCOMPARE(f.rows().size(), 2);
 }
 
 QTEST_MAIN(tst_DeviceLifecycle)

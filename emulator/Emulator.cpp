@@ -105,7 +105,7 @@ DeviceSpec mouseSpec(const QString &model, PathStyle style)
     const QString name = productName(model);
     s.product = name.isEmpty() ? QStringLiteral("ZELKA Gaming Mouse") : name;
     s.pathStyle = style;
-    s.infoText = QStringLiteral("SN32F248,01,MS,ZK,%1,V1.05").arg(model);
+    s.infoText = QStringLiteral("SN,01,MS,ZK,%1,V1.05").arg(model);
     s.serial = factorySerial(model);
     s.aroundLights = lightList({0, 1, 2, 3, 4, 5, 6, 7, 8}, 4, 4);
     s.scrollLights = lightList({0, 1, 2, 3}, 4, 4);
@@ -123,6 +123,25 @@ DeviceSpec bootloaderSpec(uint16_t vendorId, uint16_t productId)
     s.product = QStringLiteral("ZELKA Bootloader");
     s.infoText.clear();
     s.interfaces = SimulatedDevice::defaultInterfaces(s.kind, s.pathStyle);
+    return s;
+}
+
+DeviceSpec bootloaderSpecFor(const DeviceSpec &owner)
+{
+    // The model table's first bootloader of the device's vendor: 0416:3F00 for the keyboards,
+    // 0C45:6565 for the mouse.
+    models::UsbId ids = models::bootloaderIds()[0].id;
+    for (const models::BootloaderId &entry : models::bootloaderIds()) {
+        if (entry.id.vendorId == owner.vendorId) {
+            ids = entry.id;
+            break;
+        }
+    }
+    DeviceSpec s = bootloaderSpec(ids.vendorId, ids.productId);
+    s.pathStyle = owner.pathStyle == PathStyle::WindowsMi02 || owner.pathStyle == PathStyle::WindowsCol06
+                      ? PathStyle::WindowsMi02
+                      : PathStyle::Linux;
+    s.owner = std::make_shared<const DeviceSpec>(owner);
     return s;
 }
 
@@ -351,6 +370,32 @@ void dropAcknowledgements(DeviceId id, bool on)
 void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by)
 {
     state().withDevice(id, [&](SimulatedDevice &d) { d.ackDelay = by; });
+}
+
+// --- firmware update ---------------------------------------------------------
+
+void setBootloaderFault(DeviceId id, BootloaderFault fault, int packet, bool always)
+{
+    state().withDevice(id, [&](SimulatedDevice &d) {
+        d.firmware->fault = fault;
+        d.firmware->faultPacket = packet;
+        d.firmware->faultAlways = always;
+    });
+}
+
+void setBootloaderDelay(DeviceId id, std::chrono::milliseconds delay)
+{
+    state().withDevice(id, [&](SimulatedDevice &d) { d.firmware->delay = delay; });
+}
+
+void setUpdateErasesSerial(DeviceId id, bool on)
+{
+    state().withDevice(id, [&](SimulatedDevice &d) { d.firmware->eraseSerial = on; });
+}
+
+QByteArray firmwareFlash(DeviceId id)
+{
+    return state().withDevice(id, QByteArray(), [](SimulatedDevice &d) { return d.firmware->flash; });
 }
 
 int addHotplugListener(HotplugListener listener)

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -60,13 +61,19 @@ struct DeviceSpec {
     // flash memory (the serial written with 0x16) across unplug and plug. -1: the lowest unit
     // number that no plugged device with these ids uses.
     int unit = -1;
+    // A bootloader: the device it belongs to (its ids and unit resolved), which it becomes again
+    // after an update. Empty for a bare bootloader, which records what is written and answers nothing.
+    std::shared_ptr<const DeviceSpec> owner;
 };
 
 // Ready-made devices: a keyboard or the mouse with default interfaces, info text and lists.
 DeviceSpec keyboardSpec(const QString &model = QStringLiteral("ZK87A"), PathStyle style = PathStyle::Linux);
 DeviceSpec mouseSpec(const QString &model = QStringLiteral("ZM1"), PathStyle style = PathStyle::Linux);
-// A device in its bootloader: one vendor interface; it records what is written and answers nothing yet.
+// A bare bootloader: one vendor interface; it records what is written and answers nothing.
 DeviceSpec bootloaderSpec(uint16_t vendorId = 0x0416, uint16_t productId = 0x3F00);
+// The bootloader a keyboard or mouse starts on 0x0B: the model list's bootloader ids for its
+// kind, knowing the device (and unit) it belongs to.
+DeviceSpec bootloaderSpecFor(const DeviceSpec &owner);
 
 // One report the program wrote to a device.
 struct WrittenReport {
@@ -135,6 +142,31 @@ void setReplyOverride(DeviceId id, uint8_t command, const QVector<QByteArray> &r
 void clearReplyOverride(DeviceId id, uint8_t command);
 void dropAcknowledgements(DeviceId id, bool on);  // 0x18, 0x19, 0x47
 void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by);
+
+// --- firmware update ---------------------------------------------------------
+// A keyboard or the mouse that is sent 0x0B leaves; after the unit's bootloader delay its
+// bootloader arrives. Packet 0 erases the flash; data packets must come in order with the
+// right header and length and are answered 01 0C status (0 accepted, 1 refused, 2 flash
+// fault); the end packet verifies the flash and the device returns with the flashed version.
+// Switches belong to the unit, so they may be set on the device before it leaves, and hold
+// for its bootloader too. `packet` counts from 0; once: the switch fires one time only.
+enum class BootloaderFault {
+    None,
+    RefuseAt,      // status 1 at the packet
+    FlashFaultAt,  // status 2 at the packet
+    NoReplyAt,     // the packet is ignored and not answered
+    WriteFailsAt,  // hid_write of the packet returns -1; the bootloader never sees it
+    UnplugAt,      // the bootloader is pulled out as the packet arrives (the write fails)
+    NoBootloader,  // after 0x0B the device leaves and nothing arrives
+    VerifyFails,   // the end packet's check fails: the bootloader stays
+    NoReturn,      // after a good end packet the bootloader leaves and nothing arrives
+    OldVersion,    // after a good end packet the device returns with its old version
+};
+void setBootloaderFault(DeviceId id, BootloaderFault fault, int packet = 0, bool always = false);
+void setBootloaderDelay(DeviceId id, std::chrono::milliseconds delay);  // 300 ms unless set
+void setUpdateErasesSerial(DeviceId id, bool on);                       // the returning device has no serial
+// The unit's flash as its bootloader wrote it (un-inverted); empty before any erase.
+QByteArray firmwareFlash(DeviceId id);
 
 // Plug and unplug events, for the hot-plug notifier's test double.
 // Listeners run in the thread that plugs or unplugs, after the device is listed or gone,

@@ -302,6 +302,13 @@ int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t 
         return setError(handle, QStringLiteral("hid_write: write of command 0x%1 failed (simulated fault)")
                                     .arg(command, 2, 16, QLatin1Char('0')));
 
+    if (configuration && device.spec().kind == Kind::Bootloader && device.spec().owner && device.firmware) {
+        const int packet = SimulatedDevice::packetIndex(report);
+        if (packet >= 0 && device.firmware->fires(BootloaderFault::WriteFailsAt, packet))
+            return setError(
+                handle, QStringLiteral("hid_write: write of firmware packet %1 failed (simulated fault)").arg(packet));
+    }
+
     // With a write latency each report occupies the endpoint for that long, whoever writes:
     // the report is taken in endpoint order now, its answers come when the endpoint is done
     // with it, and the writer returns then.
@@ -318,6 +325,7 @@ int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t 
     device.log.append(written);
 
     QVector<QByteArray> answersWhenDone;
+    SimulatedDevice::Transition transition = SimulatedDevice::Transition::None;
     if (configuration) {
         QByteArray padded = report;
         padded.append(QByteArray(SimulatedDevice::reportSize - padded.size(), '\0'));
@@ -330,6 +338,7 @@ int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t 
             else
                 deliverLocked(device, handle->interfaceIndex, r.report);
         }
+        transition = device.takeTransition();
     }
     m_writtenChanged.notify_all();
     if (done != now) {
@@ -339,6 +348,13 @@ int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t 
         for (const QByteArray &a : answersWhenDone)
             deliverLocked(device, handle->interfaceIndex, a);
     }
+    const bool pulledOut = transition == SimulatedDevice::Transition::PulledOut;
+    const bool left = transitionLocked(device, transition);
+    lock.unlock();
+    if (left)
+        notifyListeners(device.id(), false);
+    if (pulledOut)
+        return setError(handle, QStringLiteral("hid_write: the device has been disconnected"));
     return int(length);
 }
 
@@ -392,57 +408,127 @@ hid_device_info *EmulatorState::deviceInfo(hid_device_ *handle)
 // ---------------------------------------------------------------------------------------
 // control side
 
+int EmulatorState::unitFor(const DeviceSpec &spec) const
+{
+    if (spec.unit >= 0)
+        return spec.unit;
+    std::set<int> used;
+    for (const auto &pair : m_devices) {
+        const SimulatedDevice &d = *pair.second;
+        if (!d.removed && d.spec().vendorId == spec.vendorId && d.spec().productId == spec.productId)
+            used.insert(d.unit());
+    }
+    int unit = 0;
+    while (used.count(unit))
+        ++unit;
+    return unit;
+}
+
 DeviceId EmulatorState::plug(const DeviceSpec &spec)
 {
     DeviceId id;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        int unit = spec.unit;
-        if (unit < 0) {
-            std::set<int> used;
-            for (const auto &pair : m_devices) {
-                const SimulatedDevice &d = *pair.second;
-                if (!d.removed && d.spec().vendorId == spec.vendorId && d.spec().productId == spec.productId)
-                    used.insert(d.unit());
-            }
-            unit = 0;
-            while (used.count(unit))
-                ++unit;
-        }
-        const QString key = flashKey(spec, unit);
-        std::shared_ptr<QByteArray> flash = m_flash.value(key);
-        if (!flash) {
-            flash = std::make_shared<QByteArray>(spec.serial);
-            m_flash.insert(key, flash);
-        }
-        const int interfaceCount = spec.interfaces.isEmpty()
-                                       ? SimulatedDevice::defaultInterfaces(spec.kind, spec.pathStyle).size()
-                                       : spec.interfaces.size();
-        QVector<int> numbers;
-        if (SimulatedDevice::linuxPaths(spec.pathStyle)) {
-            int n = 0;
-            for (int i = 0; i < interfaceCount; ++i) {
-                while (m_hidrawNumbers.count(n))
-                    ++n;
-                m_hidrawNumbers.insert(n);
-                numbers.append(n);
-            }
-        }
-        id = m_nextId++;
-        auto device = std::make_shared<SimulatedDevice>(id, spec, unit, flash, numbers);
-        for (int e = 0; e < device->endpoints().size(); ++e) {
-            const QString &path = device->endpoints()[e].path;
-            auto existing = m_paths.constFind(path);
-            if (existing == m_paths.constEnd())
-                m_paths.insert(path, {device, e});
-            else if (existing.value().first != device)  // collections of one hidraw node share it
-                qCWarning(lcEmulator) << "emulator: path" << path
-                                      << "is already in use; give twin devices their own unit";
-        }
-        m_devices[id] = device;
+        id = plugLocked(spec);
     }
     notifyListeners(id, true);
     return id;
+}
+
+DeviceId EmulatorState::plugLocked(const DeviceSpec &requested)
+{
+    DeviceSpec spec = requested;
+    int unit = unitFor(spec);
+    if (spec.kind != Kind::Bootloader) {
+        // A unit whose update was cut off starts in its bootloader.
+        const std::shared_ptr<FirmwareMemory> memory = m_firmware.value(flashKey(spec, unit));
+        if (memory && memory->inBootloader) {
+            DeviceSpec owner = spec;
+            owner.unit = unit;
+            spec = bootloaderSpecFor(owner);
+            unit = unitFor(spec);
+        }
+    }
+    const QString key = flashKey(spec, unit);
+    std::shared_ptr<QByteArray> flash = m_flash.value(key);
+    if (!flash) {
+        flash = std::make_shared<QByteArray>(spec.serial);
+        m_flash.insert(key, flash);
+    }
+    const QString firmwareKey = spec.owner ? flashKey(*spec.owner, spec.owner->unit) : key;
+    std::shared_ptr<FirmwareMemory> firmware = m_firmware.value(firmwareKey);
+    if (!firmware) {
+        firmware = std::make_shared<FirmwareMemory>();
+        m_firmware.insert(firmwareKey, firmware);
+    }
+    const int interfaceCount = spec.interfaces.isEmpty()
+                                   ? SimulatedDevice::defaultInterfaces(spec.kind, spec.pathStyle).size()
+                                   : spec.interfaces.size();
+    QVector<int> numbers;
+    if (SimulatedDevice::linuxPaths(spec.pathStyle)) {
+        int n = 0;
+        for (int i = 0; i < interfaceCount; ++i) {
+            while (m_hidrawNumbers.count(n))
+                ++n;
+            m_hidrawNumbers.insert(n);
+            numbers.append(n);
+        }
+    }
+    const DeviceId id = m_nextId++;
+    auto device = std::make_shared<SimulatedDevice>(id, spec, unit, flash, numbers);
+    device->firmware = firmware;
+    for (int e = 0; e < device->endpoints().size(); ++e) {
+        const QString &path = device->endpoints()[e].path;
+        auto existing = m_paths.constFind(path);
+        if (existing == m_paths.constEnd())
+            m_paths.insert(path, {device, e});
+        else if (existing.value().first != device)  // collections of one hidraw node share it
+            qCWarning(lcEmulator) << "emulator: path" << path << "is already in use; give twin devices their own unit";
+    }
+    m_devices[id] = device;
+    return id;
+}
+
+void EmulatorState::schedulePlugLocked(const DeviceSpec &spec, std::chrono::steady_clock::time_point at)
+{
+    Pending p;
+    p.plug = true;
+    p.spec = spec;
+    p.generation = m_generation;
+    m_pending.emplace(at, std::move(p));
+    if (!m_scheduler.joinable())
+        m_scheduler = std::thread([this] { schedulerLoop(); });
+    m_pendingChanged.notify_all();
+}
+
+bool EmulatorState::transitionLocked(SimulatedDevice &device, SimulatedDevice::Transition transition)
+{
+    FirmwareMemory &memory = *device.firmware;
+    const auto later = std::chrono::steady_clock::now() + memory.delay;
+    switch (transition) {
+    case SimulatedDevice::Transition::None:
+        return false;
+    case SimulatedDevice::Transition::EnterBootloader:
+        unplugLocked(device);
+        if (!memory.fires(BootloaderFault::NoBootloader))
+            schedulePlugLocked(bootloaderSpecFor(device.spec()), later);
+        return true;
+    case SimulatedDevice::Transition::PulledOut:
+        unplugLocked(device);
+        return true;
+    case SimulatedDevice::Transition::Reset: {
+        unplugLocked(device);
+        const DeviceSpec back = device.returningSpec();
+        if (memory.eraseSerial) {
+            if (const std::shared_ptr<QByteArray> serial = m_flash.value(flashKey(back, back.unit)))
+                serial->clear();
+        }
+        if (!memory.fires(BootloaderFault::NoReturn))
+            schedulePlugLocked(back, later);
+        return true;
+    }
+    }
+    return false;
 }
 
 void EmulatorState::unplugLocked(SimulatedDevice &device)
@@ -490,7 +576,9 @@ void EmulatorState::unplugAll()
         }
         m_devices.clear();
         m_flash.clear();
+        m_firmware.clear();
         m_pending.clear();
+        ++m_generation;
     }
     for (DeviceId id : gone)
         notifyListeners(id, false);
@@ -573,6 +661,15 @@ void EmulatorState::schedulerLoop()
         if (first->first <= std::chrono::steady_clock::now()) {
             Pending p = std::move(first->second);
             m_pending.erase(first);
+            if (p.plug) {
+                if (p.generation != m_generation)
+                    continue;
+                const DeviceId id = plugLocked(p.spec);
+                lock.unlock();
+                notifyListeners(id, true);
+                lock.lock();
+                continue;
+            }
             if (std::shared_ptr<SimulatedDevice> device = p.device.lock())
                 deliverLocked(*device, p.interfaceIndex, p.report);
             continue;

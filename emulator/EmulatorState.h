@@ -87,7 +87,17 @@ private:
         std::weak_ptr<SimulatedDevice> device;
         int interfaceIndex = 0;
         QByteArray report;
+        // Or a device that arrives then (a bootloader, a device back from its bootloader),
+        // unless everything was unplugged in the meantime.
+        bool plug = false;
+        DeviceSpec spec;
+        quint64 generation = 0;
     };
+    DeviceId plugLocked(const DeviceSpec &spec);
+    int unitFor(const DeviceSpec &spec) const;
+    void schedulePlugLocked(const DeviceSpec &spec, std::chrono::steady_clock::time_point at);
+    // Carries out what a written report made the device do; true when it left.
+    bool transitionLocked(SimulatedDevice &device, SimulatedDevice::Transition transition);
     void deliverLocked(SimulatedDevice &device, int interfaceIndex, const QByteArray &report);
     void scheduleLocked(const std::shared_ptr<SimulatedDevice> &device, int interfaceIndex, const QByteArray &report,
                         std::chrono::steady_clock::time_point at);
@@ -101,7 +111,9 @@ private:
     std::map<DeviceId, std::shared_ptr<SimulatedDevice>> m_devices;            // plugged and unplugged, until unplugAll
     QHash<QString, std::pair<std::shared_ptr<SimulatedDevice>, int>> m_paths;  // path -> device, endpoint
     std::set<int> m_hidrawNumbers;
-    QHash<QString, std::shared_ptr<QByteArray>> m_flash;  // "vid:pid:unit" -> serial
+    QHash<QString, std::shared_ptr<QByteArray>> m_flash;         // "vid:pid:unit" -> serial
+    QHash<QString, std::shared_ptr<FirmwareMemory>> m_firmware;  // "vid:pid:unit" of the device
+    quint64 m_generation = 0;                                    // counts unplugAll calls
     DeviceId m_nextId = 1;
     bool m_initialised = false;
     bool m_failInit = false;

@@ -1,5 +1,9 @@
 #include "SimulatedDevice.h"
 
+#include "FirmwareImageLayout.h"
+
+#include <QStringList>
+
 #include <algorithm>
 
 namespace emu {
@@ -10,6 +14,8 @@ namespace {
 constexpr uint8_t cmdHandshake = 0x01;
 constexpr uint8_t cmdSideLightList = 0x02;
 constexpr uint8_t cmdKeyLightList = 0x0A;
+constexpr uint8_t cmdEnterBootloader = 0x0B;
+constexpr uint8_t cmdFirmwareData = 0x0C;
 constexpr uint8_t cmdInformation = 0x0D;
 constexpr uint8_t cmdReadSerial = 0x15;
 constexpr uint8_t cmdWriteSerial = 0x16;
@@ -22,6 +28,23 @@ constexpr int payloadOffset = 6;
 constexpr int maxPayload = SimulatedDevice::reportSize - payloadOffset;  // 58
 constexpr int serialLength = 32;
 constexpr uint8_t listEndMark = 0xA5;
+constexpr int packetPayload = 48;
+constexpr int endPacket = 0xFFFF;
+
+FirmwareImageLayout ownerLayout(const DeviceSpec &owner)
+{
+    return FirmwareImageLayout::forChipFamily(owner.infoText.section(QLatin1Char(','), 0, 0));
+}
+
+// The zero-terminated text of a fixed-width field of the flash.
+QString flashText(const QByteArray &flash, int offset, int width)
+{
+    if (offset < 0 || offset + width > flash.size())
+        return QString();
+    const QByteArray bytes = flash.mid(offset, width);
+    const int zero = bytes.indexOf('\0');
+    return QString::fromLatin1(zero < 0 ? bytes : bytes.left(zero));
+}
 
 InterfaceSpec makeInterface(int number, uint16_t page, uint16_t usage, int reportId, bool configuration,
                             const QByteArray &descriptor)
@@ -209,7 +232,11 @@ QVector<QByteArray> SimulatedDevice::normalAnswers(const QByteArray &report)
 {
     const uint8_t command = uint8_t(report[1]);
     if (m_spec.kind == Kind::Bootloader)
-        return {};  // the bootloader's protocol comes with the firmware update
+        return bootloaderAnswers(report);
+    if (command == cmdEnterBootloader) {
+        m_transition = Transition::EnterBootloader;
+        return {};
+    }
 
     switch (command) {
     case cmdInformation: {
@@ -255,6 +282,99 @@ QVector<QByteArray> SimulatedDevice::normalAnswers(const QByteArray &report)
     if (isAcknowledgement(command))
         return {report};
     return {};  // recorded only
+}
+
+int SimulatedDevice::packetIndex(const QByteArray &report)
+{
+    if (report.size() < 5 || uint8_t(report[1]) != cmdFirmwareData)
+        return -1;
+    return uint8_t(report[3]) * 256 + uint8_t(report[4]);
+}
+
+QByteArray SimulatedDevice::packetStatus(uint8_t status) const
+{
+    QByteArray r(reportSize, '\0');
+    r[0] = char(m_interfaces.isEmpty() ? 1 : m_interfaces[0].spec.reportId);
+    r[1] = char(cmdFirmwareData);
+    r[2] = char(status);
+    return r;
+}
+
+bool SimulatedDevice::flashNamesOwner() const
+{
+    const FirmwareImageLayout layout = ownerLayout(*m_spec.owner);
+    const QStringList flashed =
+        flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength).split(QLatin1Char(','));
+    const QStringList own = m_spec.owner->infoText.split(QLatin1Char(','));
+    for (int i = 0; i < 5; ++i) {
+        if (QString::compare(flashed.value(i), own.value(i), Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
+QVector<QByteArray> SimulatedDevice::bootloaderAnswers(const QByteArray &report)
+{
+    if (!m_spec.owner || !firmware)
+        return {};  // a bare bootloader only records
+    const int index = packetIndex(report);
+    if (index < 0)
+        return {};
+    FirmwareMemory &memory = *firmware;
+    if (memory.fires(BootloaderFault::UnplugAt, index)) {
+        m_transition = Transition::PulledOut;
+        return {};
+    }
+    const FirmwareImageLayout layout = ownerLayout(*m_spec.owner);
+    const int imageLength = layout.imageLength;
+    const int packetCount = (imageLength + packetPayload - 1) / packetPayload;
+
+    if (index == endPacket) {
+        const bool verified = !memory.fires(BootloaderFault::VerifyFails) && layout.isValid() && m_erased
+                              && m_nextPacket == packetCount && flashNamesOwner();
+        if (verified) {
+            memory.inBootloader = false;
+            m_transition = Transition::Reset;
+        }
+        return {};  // the end packet is not answered
+    }
+    if (memory.fires(BootloaderFault::NoReplyAt, index))
+        return {};
+    if (memory.fires(BootloaderFault::RefuseAt, index))
+        return {packetStatus(1)};
+    if (memory.fires(BootloaderFault::FlashFaultAt, index))
+        return {packetStatus(2)};
+    if (!layout.isValid())
+        return {packetStatus(1)};
+
+    if (index == 0) {
+        memory.flash = QByteArray(imageLength, char(0xFF));
+        memory.inBootloader = true;  // the old firmware is gone
+        m_erased = true;
+        m_nextPacket = 0;
+    }
+    if (!m_erased || index != m_nextPacket || index >= packetCount)
+        return {packetStatus(1)};
+    const int payload = std::min(packetPayload, imageLength - index * packetPayload);
+    if (report[2] != 0 || uint8_t(report[5]) != payload + 2)
+        return {packetStatus(1)};
+    for (int i = 0; i < payload; ++i)
+        memory.flash[index * packetPayload + i] = char(~uint8_t(report[payloadOffset + i]));
+    ++m_nextPacket;
+    return {packetStatus(0)};
+}
+
+DeviceSpec SimulatedDevice::returningSpec() const
+{
+    DeviceSpec s = *m_spec.owner;
+    s.owner.reset();
+    if (!firmware->fires(BootloaderFault::OldVersion)) {
+        const FirmwareImageLayout layout = ownerLayout(s);
+        s.infoText = flashText(firmware->flash, layout.versionOffset, FirmwareImageLayout::versionLength);
+        s.buildText = flashText(firmware->flash, layout.dateOffset, FirmwareImageLayout::dateLength) + QLatin1Char(',')
+                      + flashText(firmware->flash, layout.timeOffset, FirmwareImageLayout::timeLength);
+    }
+    return s;
 }
 
 QVector<SimulatedDevice::Reply> SimulatedDevice::respond(const QByteArray &report)

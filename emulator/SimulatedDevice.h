@@ -17,6 +17,30 @@ struct hid_device_;
 
 namespace emu {
 
+// What a unit keeps across unplug and plug for its firmware: the flash its bootloader wrote,
+// whether an update was cut off (the unit then starts in its bootloader) and the update switches.
+struct FirmwareMemory {
+    QByteArray flash;
+    bool inBootloader = false;
+    BootloaderFault fault = BootloaderFault::None;
+    int faultPacket = 0;
+    bool faultAlways = false;
+    std::chrono::milliseconds delay{300};
+    bool eraseSerial = false;
+
+    // Whether the switch is set for this packet; a switch set once is used up.
+    bool fires(BootloaderFault kind, int packet)
+    {
+        if (fault != kind || packet != faultPacket)
+            return false;
+        if (!faultAlways)
+            fault = BootloaderFault::None;
+        return true;
+    }
+    // The same for a switch that belongs to no packet.
+    bool fires(BootloaderFault kind) { return fires(kind, faultPacket); }
+};
+
 class SimulatedDevice
 {
 public:
@@ -73,6 +97,21 @@ public:
     // and returns the reports the device answers with, after the fault switches.
     QVector<Reply> respond(const QByteArray &report);
 
+    // What the device does after answering a report: leave for its bootloader, be pulled out,
+    // or (a bootloader) reset into the device it belongs to.
+    enum class Transition { None, EnterBootloader, PulledOut, Reset };
+    Transition takeTransition()
+    {
+        const Transition t = m_transition;
+        m_transition = Transition::None;
+        return t;
+    }
+    // The packet index of a bootloader data or end packet; -1 for anything else.
+    static int packetIndex(const QByteArray &report);
+    // The device the bootloader resets into: its owner, with the flashed version unless a
+    // switch keeps the old one.
+    DeviceSpec returningSpec() const;
+
     bool isAcknowledgement(uint8_t command) const;
     // A report written to the configuration interface, where byte 1 is a command.
     bool isConfigurationReport(const WrittenReport &report) const;
@@ -91,11 +130,15 @@ public:
     std::chrono::milliseconds ackDelay{0};
     std::chrono::microseconds writeLatency{0};
     std::chrono::steady_clock::time_point busyUntil{};
+    std::shared_ptr<FirmwareMemory> firmware;  // the unit's (a bootloader: its owner's)
 
 private:
     QVector<QByteArray> normalAnswers(const QByteArray &report);
     QByteArray lightListPayload(const QVector<const DeviceSpec::LightList *> &lists) const;
     void buildPaths(const QVector<int> &hidrawNumbers);
+    QVector<QByteArray> bootloaderAnswers(const QByteArray &report);
+    QByteArray packetStatus(uint8_t status) const;
+    bool flashNamesOwner() const;
 
     DeviceId m_id;
     DeviceSpec m_spec;
@@ -104,6 +147,10 @@ private:
     QVector<Interface> m_interfaces;
     QVector<Endpoint> m_endpoints;
     int m_configurationIndex = -1;
+    Transition m_transition = Transition::None;
+    // The bootloader's session: the next packet it takes, whether packet 0 erased the flash.
+    int m_nextPacket = 0;
+    bool m_erased = false;
 };
 
 }  // namespace emu

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config ccache clang-format
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   libtinyxml-dev libhidapi-dev libudev-dev libcjson-dev
+  libx11-dev libxtst-dev
   libbenchmark-dev
   fonts-wqy-microhei
   xvfb xauth xdotool trayer imagemagick

@@ -267,6 +267,38 @@ def qr_placeholder(seed):
     return svg(size, size, "".join(out))
 
 
+# ---------------------------------------------------------------- lighting editor controls
+def slider_handle():
+    # 20 x 16: a round knob on the slider's groove, light with a grey rim and a darker core.
+    return svg(20, 16,
+               f'<circle cx="10" cy="8" r="7.2" fill="{WHITE}" stroke="{GLYPH_SEL_BG}" stroke-width="1.2"/>\n'
+               f'<circle cx="10" cy="8" r="2.6" fill="{GLYPH}"/>\n')
+
+
+def add_colour(selected):
+    # 12 x 12: an empty swatch with a plus; filled while hovered or pressed.
+    if selected:
+        body = (f'<rect x="0.5" y="0.5" width="11" height="11" rx="1.5" fill="{GLYPH_SEL_BG}" stroke="{WHITE}"/>\n'
+                f'<path d="M6 3 L6 9 M3 6 L9 6" stroke="{WHITE}" stroke-width="1.4"/>\n')
+    else:
+        body = (f'<rect x="0.5" y="0.5" width="11" height="11" rx="1.5" fill="none" stroke="{GLYPH}" '
+                f'stroke-dasharray="2 1"/>\n'
+                f'<path d="M6 3 L6 9 M3 6 L9 6" stroke="{GLYPH}" stroke-width="1.4"/>\n')
+    return svg(12, 12, body)
+
+
+def delete_button(selected):
+    # 18 x 18: a waste bin; white on a red disc while hovered or pressed.
+    colour = WHITE if selected else GLYPH
+    body = f'<circle cx="9" cy="9" r="9" fill="{CLOSE_SEL_BG}"/>\n' if selected else ""
+    body += (f'<path d="M5 5.5 L13 5.5 M7.5 5.5 L7.5 4 L10.5 4 L10.5 5.5" fill="none" stroke="{colour}" '
+             f'stroke-width="1.3" stroke-linejoin="round"/>\n'
+             f'<path d="M6 7 L6.6 14 L11.4 14 L12 7 Z" fill="none" stroke="{colour}" stroke-width="1.3" '
+             f'stroke-linejoin="round"/>\n'
+             f'<path d="M8 8.5 L8 12.5 M10 8.5 L10 12.5" stroke="{colour}" stroke-width="1"/>\n')
+    return svg(18, 18, body)
+
+
 def main():
     write("mouse.svg", mouse_svg())
     write("app-logo.svg", app_logo())
@@ -282,6 +314,11 @@ def main():
     write("home/share.svg", icon_share())
     write("home/code-one.svg", qr_placeholder(1))
     write("home/code-two.svg", qr_placeholder(2))
+    write("deviceLed/sliderDef.svg", slider_handle())
+    write("deviceLed/addColorDef.svg", add_colour(False))
+    write("deviceLed/addColorSel.svg", add_colour(True))
+    write("macro/deleteDef.svg", delete_button(False))
+    write("macro/deleteSel.svg", delete_button(True))
 
 
 if __name__ == "__main__":

@@ -2,13 +2,15 @@
 // and tried without a keyboard or mouse of the family. One keyboard and the mouse are plugged in
 // before the program starts. Its own executable name keeps its application-data folder, its
 // single-instance lock and its local socket apart from the real program's, and it never
-// registers auto start.
+// registers auto start. It offers synthetic firmware images of its own bytes (never real
+// firmware) one version above its devices.
 
 #include "DAppllication.h"
 #include "DMainWidget.h"
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "InputHookFactory.h"
 
 #include <QApplication>
 
@@ -16,6 +18,7 @@
 
 int main(int argc, char *argv[])
 {
+    InputHookFactory::preferX11Platform(argc, argv);
     emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
     emu::plug(emu::mouseSpec(QStringLiteral("ZM1")));
 
@@ -25,6 +28,8 @@ int main(int argc, char *argv[])
         options.createNotifier = [](QObject *parent) { return new EmulatorDeviceNotifier(parent); };
         options.descriptorReader = std::make_shared<EmulatorReportDescriptorReader>();
         options.registerAutoStart = false;
+        // Synthetic images one version above the demo's devices, so the update can be tried.
+        options.firmwareImageFolder = QStringLiteral(":/demo/UpdateHex/");
         return new DMainWidget(options);
     });
 }

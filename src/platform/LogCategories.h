@@ -15,3 +15,4 @@ Q_DECLARE_LOGGING_CATEGORY(lcLight)        // "zelka.light": lighting engines
 Q_DECLARE_LOGGING_CATEGORY(lcAudio)        // "zelka.audio": loopback audio and the spectrum
 Q_DECLARE_LOGGING_CATEGORY(lcFirmware)     // "zelka.firmware": firmware update
 Q_DECLARE_LOGGING_CATEGORY(lcUi)           // "zelka.ui": windows, pages, the application object
+Q_DECLARE_LOGGING_CATEGORY(lcHook)         // "zelka.hook": global keyboard and mouse capture

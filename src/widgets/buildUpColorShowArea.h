@@ -1,10 +1,11 @@
 #pragma once
-// A strip painted with a gradient through colour stops (the lighting editor's colour build-up).
 
 #include <QColor>
 #include <QList>
 #include <QWidget>
 
+// A strip that shows a colour build-up (stops from 0 to 1 and their colours) as a horizontal
+// gradient. Blank until it is given one.
 class buildUpColorShowArea : public QWidget
 {
     Q_OBJECT
@@ -12,10 +13,9 @@ class buildUpColorShowArea : public QWidget
 public:
     explicit buildUpColorShowArea(QWidget *parent = nullptr);
 
-    // Keeps both lists (stops from 0 to 1, one colour per stop) and repaints.
-    void setColorBuildUp(const QList<double> &stops, const QList<QColor> &colors);
-    QList<double> colorStops() const { return m_stops; }
-    QList<QColor> colors() const { return m_colors; }
+    // Where the lists differ in length, the shorter one counts.
+    void setColorBuildUp(const QList<double> &stops, const QList<QColor> &colours);
+    bool hasColorBuildUp() const { return m_hasBuildUp; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -23,4 +23,5 @@ protected:
 private:
     QList<double> m_stops;
     QList<QColor> m_colors;
+    bool m_hasBuildUp = false;
 };

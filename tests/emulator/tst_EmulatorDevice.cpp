@@ -156,11 +156,11 @@ void TestEmulatorDevice::answers()
 void TestEmulatorDevice::recordedCommandsAndComputerVisible()
 {
     Plugged kb(emu::keyboardSpec());
-    for (uint8_t cmd : {0x04, 0x07, 0x05, 0x0B, 0x06, 0x13, 0x40, 0x14, 0x0F})
+    for (uint8_t cmd : {0x04, 0x07, 0x05, 0x0C, 0x06, 0x13, 0x40, 0x14, 0x0F})
         QCOMPARE(write(kb.handle, command(cmd)), 64);
     QCOMPARE(drain(kb.handle).size(), 0);  // none of these is answered
     QCOMPARE(emu::written(kb.id).size(), 9);
-    QCOMPARE(emu::writtenCommand(kb.id, 0x0B).size(), 1);
+    QCOMPARE(emu::writtenCommand(kb.id, 0x0C).size(), 1);
     QString seen;
     for (const emu::WrittenReport &w : emu::computerVisible(kb.id))
         seen += QString::number(uint8_t(w.data[1]), 16) + QLatin1Char(' ');

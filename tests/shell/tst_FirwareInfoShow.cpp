@@ -1,6 +1,7 @@
 #include "DFirwareInfoItem.h"
 #include "DFirwareInfoShow.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QtTest>
 
@@ -13,6 +14,7 @@ private slots:
     void rows_data();
     void rows();
     void newMapReplacesRows();
+    void deviceTextsShownAsTyped();
 };
 
 void tst_FirwareInfoShow::window()
@@ -77,6 +79,19 @@ void tst_FirwareInfoShow::newMapReplacesRows()
     QVERIFY(!old);
     dialog.setFirmwareInfoMap({});
     QVERIFY(dialog.rows().isEmpty());
+}
+
+void tst_FirwareInfoShow::deviceTextsShownAsTyped()
+{
+    // Texts come from the devices: markup in them is shown, never rendered.
+    DFirwareInfoShow dialog;
+    dialog.setFirmwareInfoMap({{"2-<b>x</b>,ZK87A", "<i>V1.02</i>---2024/3/14 10:22:33"}});
+    const QList<QLabel *> labels = dialog.rows().first()->findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 2);
+    for (const QLabel *label : labels)
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(dialog.rows().first()->hidInfoText(), QStringLiteral("<b>x</b>,ZK87A"));
+    QCOMPARE(dialog.rows().first()->dataTimeInfoText(), QStringLiteral("<i>V1.02</i>---2024/3/14 10:22:33"));
 }
 
 QTEST_MAIN(tst_FirwareInfoShow)

@@ -8,6 +8,9 @@ DFirwareInfoItem::DFirwareInfoItem(QWidget *parent)
     , ui(std::make_unique<Ui::DFirwareInfoItem>())
 {
     ui->setupUi(this);
+    // The texts come from the devices: shown as they are, never as markup.
+    ui->label_HidInfo->setTextFormat(Qt::PlainText);
+    ui->label_DataTimeInfo->setTextFormat(Qt::PlainText);
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     const QString label =
         QStringLiteral("color: rgb(%1); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";")

@@ -10,6 +10,7 @@
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
 #include "DSettingsDia.h"
+#include "FirmwareImageCatalog.h"
 #include "FramelessWindowHelper.h"
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
@@ -475,7 +476,7 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
         }
     }
     if (upgradeList.isEmpty())
-        return false;
+        return flag == 0;  // only a manual check reports that nothing was found
     upgradeWindowManual = flag;
     if (flag != 0)
         onUpdateFirmwareWindowOpen();
@@ -486,14 +487,22 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
 
 bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
 {
-    const QString image =
-        QStringLiteral(":/images/UpdateHex/") + QString::fromLatin1(record.hidName) + QStringLiteral(".hex");
-    if (!QFile::exists(image))
+    if (!firmwareImages) {
+        // The mouse's chip name comes from the supported-device list.
+        QString mouseChip;
+        for (const SupportHidInfo &entry : DDataManager::getInstance()->getHidSupportList()) {
+            if (qstrcmp(entry.hidType, "mouse") == 0) {
+                mouseChip = QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
+                break;
+            }
+        }
+        firmwareImages = std::make_unique<FirmwareImageCatalog>(options.firmwareImageFolder, mouseChip);
+    }
+    const QString version = firmwareImages->newerVersionFor(record);
+    if (version.isEmpty())
         return false;
-    // Reading the version block of a carried image needs the Intel HEX reader, which the
-    // program does not have yet; until then no image is offered.
-    qCDebug(lcUi) << "---------------- *** Firmware image not read:" << image << "*** ----------------";
-    return false;
+    newVersionText = version;
+    return true;
 }
 
 QList<HidDeviceInfo> DMainWidget::getUpgradeList() const

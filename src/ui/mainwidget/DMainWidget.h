@@ -27,6 +27,7 @@ class DLinkagePage;
 class DMacroPage;
 class DSettingsDia;
 class DeviceNotifier;
+class FirmwareImageCatalog;
 class FramelessWindowHelper;
 class MainHidInterFace;
 class QAction;
@@ -60,6 +61,8 @@ public:
         QString defaultConfigPath = QStringLiteral(":/images/configDir/BrivexDefaultConfig.ini");
         // Whether a tray host shows the tray icon; empty: ask the system each time.
         std::function<bool()> trayAvailable;
+        // The folder of the firmware images offered for update, one "<model>.hex" per model.
+        QString firmwareImageFolder = QStringLiteral(":/images/UpdateHex/");
     };
 
     explicit DMainWidget(QWidget *parent = nullptr);
@@ -73,7 +76,7 @@ public:
 
     // Rebuilds the list of devices whose firmware is older than the image the program carries
     // and, when it is not empty, opens the firmware update window at once (flag not 0) or
-    // 1300 ms later (flag 0). Whether any device was found.
+    // 1300 ms later (flag 0). False only when a manual check found none.
     bool checkFirmwareUpgrade(int flag);
     // The image the program carries for the record's model is newer than the device's firmware.
     bool checkDeviceFirmware(const HidDeviceInfo &record);
@@ -172,6 +175,7 @@ private:
     QList<HidDeviceInfo> upgradeList;
     QPointer<QWidget> upgradeWindow;
     QString newVersionText;
+    std::unique_ptr<FirmwareImageCatalog> firmwareImages;  // read once per window, on the first check
     int upgradeWindowManual = 0;
     int firmwareAttempts = 0;
 

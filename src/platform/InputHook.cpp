@@ -1,0 +1,8 @@
+#include "InputHook.h"
+
+InputHook::InputHook(QObject *parent)
+    : QObject(parent)
+{
+}
+
+InputHook::~InputHook() = default;

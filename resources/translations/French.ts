@@ -268,11 +268,11 @@
     </message>
     <message>
         <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>Le fichier de profil n'a pas pu être lu ; il a été conservé sous %1 et un nouveau a été créé.</translation>
+        <translation>Le fichier de profil n&apos;a pas pu être lu ; il a été conservé sous %1 et un nouveau a été créé.</translation>
     </message>
     <message>
         <source>The profile file could not be written.</source>
-        <translation>Le fichier de profil n'a pas pu être écrit.</translation>
+        <translation>Le fichier de profil n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>The device is not support On-board</source>

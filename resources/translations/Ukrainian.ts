@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>The device is not support On-board</source>
-        <translation>Пристрій не підтримує вбудовану пам'ять</translation>
+        <translation>Пристрій не підтримує вбудовану пам&apos;ять</translation>
     </message>
 </context>
 <context>

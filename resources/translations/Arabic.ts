@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>المنتج</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>تصادم</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>تعذرت قراءة ملف التعريف؛ تم الاحتفاظ به باسم %1 وإنشاء ملف جديد.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>تعذرت كتابة ملف التعريف.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>هذا الجهاز لا يدعم الذاكرة المدمجة</translation>
     </message>
 </context>
 <context>

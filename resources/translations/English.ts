@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Product</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Collision</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>The profile file could not be read; it was kept as %1 and a new one was made.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>The device is not support On-board</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Collision</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Le fichier de profil n&apos;a pas pu être lu ; il a été conservé sous %1 et un nouveau a été créé.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Le fichier de profil n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>Cet appareil ne prend pas en charge la mémoire embarquée</translation>
     </message>
 </context>
 <context>

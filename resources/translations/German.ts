@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Kollision</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Die Profildatei konnte nicht gelesen werden; sie wurde als %1 aufbewahrt und eine neue angelegt.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Die Profildatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>Das Gerät unterstützt keinen Onboard-Speicher</translation>
     </message>
 </context>
 <context>

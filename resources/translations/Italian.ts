@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Collisione</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Impossibile leggere il file del profilo; è stato conservato come %1 e ne è stato creato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Impossibile scrivere il file del profilo.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>Il dispositivo non supporta la memoria integrata</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>製品</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>コリジョン</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>プロファイルファイルを読み込めませんでした。%1 として保存し、新しいファイルを作成しました。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>プロファイルファイルを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>このデバイスはオンボードメモリに対応していません</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>제품</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>충돌</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>프로필 파일을 읽을 수 없습니다. %1(으)로 보관하고 새 파일을 만들었습니다.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>프로필 파일을 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>이 장치는 온보드 메모리를 지원하지 않습니다</translation>
     </message>
 </context>
 <context>

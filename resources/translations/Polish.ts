@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Zderzenie</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Nie można odczytać pliku profilu; zachowano go jako %1 i utworzono nowy.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Nie można zapisać pliku profilu.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>Urządzenie nie obsługuje pamięci wbudowanej</translation>
     </message>
 </context>
 <context>

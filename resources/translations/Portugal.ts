@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Produto</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Colisão</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Não foi possível ler o ficheiro de perfil; foi guardado como %1 e foi criado um novo.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Não foi possível escrever o ficheiro de perfil.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>O dispositivo não suporta memória integrada</translation>
     </message>
 </context>
 <context>

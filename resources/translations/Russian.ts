@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Продукт</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Столкновение</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Не удалось прочитать файл профиля; он сохранён как %1, создан новый.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Не удалось записать файл профиля.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>Устройство не поддерживает встроенную память</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Colisión</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>No se pudo leer el archivo de perfil; se conservó como %1 y se creó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>No se pudo escribir el archivo de perfil.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>El dispositivo no admite memoria integrada</translation>
     </message>
 </context>
 <context>

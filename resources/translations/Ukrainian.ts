@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>Product</source>
+        <translation>Продукт</translation>
+    </message>
+</context>
+<context>
     <name>DDevicePage</name>
     <message>
         <source>Product</source>
@@ -341,6 +348,18 @@
     <message>
         <source>Collision</source>
         <translation>Зіткнення</translation>
+    </message>
+    <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Не вдалося прочитати файл профілю; його збережено як %1, створено новий.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Не вдалося записати файл профілю.</translation>
+    </message>
+    <message>
+        <source>The device is not support On-board</source>
+        <translation>Пристрій не підтримує вбудовану пам&apos;ять</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,10 @@
 #include "DCustomLightListItem.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DDeviceListItem.h"
+#include "DevicePageDevices.h"
+#include "DevicePageLoad.h"
+#include "DevicePageModes.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
@@ -16,11 +20,13 @@
 #include "DMousePerformanceView.h"
 #include "DOnboardPage.h"
 #include "DTipInfoDia.h"
+#include "keyboardPage.h"
 #include "lightDealMain.h"
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
+#include "ProfileFiles.h"
 #include "profileListItem.h"
 #include "xmlInterface.h"
 
@@ -36,7 +42,6 @@
 
 namespace {
 
-constexpr int kInquiryWaitMs = 1500;
 constexpr int kNoticeY = 125;
 
 // A group of CustomButtons named in a table, in button-id order.
@@ -85,6 +90,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     , m_mapDpiCode()
 {
     ui->setupUi(this);
+    m_devices = new DevicePageDevices(this);
+    m_modes = new DevicePageModes(this);
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
@@ -431,9 +438,16 @@ void DDevicePage::updateKeyboardAreaMargins()
     ui->horizontalLayout_35->setContentsMargins(left, 0, 36, 0);
 }
 
-void DDevicePage::loadKeyboardLightModes() {}
+void DDevicePage::loadKeyboardLightModes()
+{
+    DevicePageLoad(this).loadKeyboardEffectList();
+    DevicePageLoad(this).loadSideEffectList();
+}
 
-void DDevicePage::loadMouseEffectList() {}
+void DDevicePage::loadMouseEffectList()
+{
+    DevicePageLoad(this).loadMouseEffectList();
+}
 
 void DDevicePage::reloadOnboardPage()
 {
@@ -454,11 +468,14 @@ void DDevicePage::refreshProfileList(int mode)
     Q_UNUSED(mode)
 }
 
-void DDevicePage::updateOnboardKeyboard() {}
+void DDevicePage::updateOnboardKeyboard()
+{
+    qCInfo(lcUi) << "the on-board view of a layer is not built yet";
+}
 
 void DDevicePage::applyOnboardLayoutTemplate(int layout)
 {
-    Q_UNUSED(layout)
+    qCInfo(lcUi) << "on-board layout templates are not built yet; layout" << layout;
 }
 
 void DDevicePage::setMacroXml(const char *macroXmlPath, xmlInterface *xml)
@@ -481,33 +498,7 @@ void DDevicePage::setHidUpgradeInfo(bool pending, QString hidPath, QString seria
 
 bool DDevicePage::setHidStructInfoList(QList<hidStructInfo> list)
 {
-    m_hidStructInfoList = list;
-    m_mapHidStructInfo.clear();
-    m_listHidPath.clear();
-    for (const hidStructInfo &info : list) {
-        const QString path = QString::fromLatin1(info.hidPath);
-        m_mapHidStructInfo.insert(path, info);
-        m_listHidPath.append(path);
-    }
-
-    if (m_isDeviceListInit) {
-        emit sigHidDeviceListUpdate(list);
-        return false;
-    }
-
-    for (const hidStructInfo &info : list) {
-        const QString path = QString::fromLatin1(info.hidPath);
-        openDeviceLink(info);
-        if (!m_listOldHidPath.contains(path))
-            m_listOldHidPath.append(path);
-    }
-    if (!list.isEmpty()) {
-        m_isDeviceListInit = true;
-        m_curHidPath = QString::fromLatin1(list.first().hidPath);
-        loadFirstDevice();
-    }
-    emit sigHidDeviceListUpdate(list);
-    return true;
+    return m_devices->setHidStructInfoList(list);
 }
 
 QList<hidStructInfo> DDevicePage::getHidStructInfoList() const
@@ -522,54 +513,17 @@ QMap<QString, DDeviceKeyboardLink *> DDevicePage::getDeviceLinkMap() const
 
 void DDevicePage::onDeviceListChanged(bool inserted, QString)
 {
-    if (inserted)
-        qCDebug(lcUi) << "------------------------------------------ ****************************** Keyboard [ "
-                         "Insert ] ****************************** --------------------------------------------";
-    else
-        qCDebug(lcUi) << "------------------------------------------ ****************************** Keyboard [ "
-                         "OutPut ] ****************************** --------------------------------------------";
-
-    // Every device that left, then every device that came: one enumeration can carry several.
-    const QStringList linked = m_listOldHidPath;
-    for (const QString &path : linked) {
-        if (!m_listHidPath.contains(path)) {
-            qCDebug(lcUi) << "------------------------------------------OutPutHidPath FindHidPath:" << path;
-            removeDevice(path);
-        }
-    }
-    const QStringList current = m_listHidPath;
-    for (const QString &path : current) {
-        // A nested wait may have brought a newer result that no longer holds the path.
-        if (m_listOldHidPath.contains(path) || !m_mapHidStructInfo.contains(path))
-            continue;
-        qCDebug(lcUi) << "------------------------------------------ InsertHidPath FindHidPath:" << path;
-        const hidStructInfo info = m_mapHidStructInfo.value(path);
-        m_listOldHidPath.append(path);
-        openDeviceLink(info);
-        const bool noCurrent = m_curHidPath.isEmpty() || !m_mapDeviceLink.contains(m_curHidPath);
-        const bool otherType = !noCurrent && m_mapLinkedInfo.value(m_curHidPath).deviceType != info.deviceType;
-        if (noCurrent || otherType) {
-            m_isDeviceViewLoaded = true;
-            makeCurrent(path, !noCurrent);
-        }
-    }
-    if (!m_mapDeviceLink.isEmpty())
-        m_isDeviceListInit = true;
+    m_devices->onDeviceListChanged(inserted);
 }
 
 void DDevicePage::loadFirstDevice()
 {
-    if (m_hidStructInfoList.isEmpty()) {
-        ui->stackedWidget_KeyboardArea->setCurrentWidget(ui->page_TipShow);
-        return;
-    }
-    if (m_isDeviceViewLoaded)
-        return;
-    m_isDeviceViewLoaded = true;
-    QString path = m_curHidPath;
-    if (path.isEmpty() || !m_mapDeviceLink.contains(path))
-        path = QString::fromLatin1(m_hidStructInfoList.first().hidPath);
-    makeCurrent(path, false);
+    m_devices->loadFirstDevice();
+}
+
+void DDevicePage::stopDeviceLighting()
+{
+    m_devices->stopDeviceLighting();
 }
 
 bool DDevicePage::isLightChanged() const
@@ -597,7 +551,10 @@ void DDevicePage::updataAllUI()
 {
     ui->retranslateUi(this);
     initMenusAndToolTips();
-    showCurrentDevice();
+    if (m_curDeviceItem) {
+        ui->label_ProductName->setText(m_curDeviceItem->getProductName());
+        ui->label_DeviceName->setText(m_curDeviceItem->getLikeName());
+    }
 }
 
 void DDevicePage::applyTheme()
@@ -618,7 +575,7 @@ void DDevicePage::applyTheme()
 
 QString DDevicePage::currentHidPath() const
 {
-    return m_curHidPath;
+    return m_curDeviceItem ? m_curDeviceItem->getHidPath() : QString();
 }
 
 QStringList DDevicePage::linkedHidPaths() const
@@ -633,191 +590,74 @@ DDeviceKeyboardLink *DDevicePage::deviceLink(const QString &hidPath) const
 
 void DDevicePage::openDeviceLink(const hidStructInfo &info)
 {
-    const QString path = QString::fromLatin1(info.hidPath);
-    auto *link = new DDeviceKeyboardLink(++m_linkThreadIndex, nullptr);
-    connect(link, &DDeviceKeyboardLink::sigCustomEventChangProfile, this, &DDevicePage::onCustomEventChangProfile);
-    connect(link, &DDeviceKeyboardLink::sigMouseTriggeredDPIkey, this, &DDevicePage::onMouseTriggeredDPIkey);
-    connect(link, &DDeviceKeyboardLink::sigMouseActivatesSniperKey, this, &DDevicePage::onMouseActivatesSniperKey);
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, this, &DDevicePage::onRuningOnboard0x19Cmd);
-    connect(link, &DDeviceKeyboardLink::sigRuningOnboard0x18Cmd, this, &DDevicePage::onRuningOnboard0x18Cmd);
-    connect(link, &DDeviceKeyboardLink::sigRuningMouse0x47Cmd, this, &DDevicePage::onRuningMouse0x47Cmd);
-    connect(link, &DDeviceKeyboardLink::sigCloseWindowForThis, this, &DDevicePage::sigCloseWindowForThis_DevicePage);
+    m_devices->openDeviceLink(info);
+}
 
-    // A later link for the same path replaces the earlier one, whose device is then closed.
-    if (DDeviceKeyboardLink *previous = m_mapDeviceLink.take(path)) {
-        if (previous == m_curDeviceLink)
-            clearCurrentDevice();
-        if (MainHidInterFace *transport = previous->getHidInterface())
-            transport->closeHidDevice();
-        previous->deleteLater();
-    }
-    m_mapDeviceLink.insert(path, link);
-    m_mapLinkedInfo.insert(path, info);
-
-    QPointer<DDeviceKeyboardLink> guard(link);
-    link->openHidDevice(info);
-    waitForInquiry(link);
-    if (!guard)
-        return;
-
-    const QString profilePath = DDataManager::getInstance()->getUserConfigDir() + QLatin1Char('/')
-                                + QString::fromLatin1(info.hidName) + QLatin1Char('/') + link->getSerialNumber()
-                                + QStringLiteral("/brivexProFile.xml");
-    m_profileXmlPath = profilePath.toLocal8Bit();
-    link->setProfileXml(m_xml, m_profileXmlPath.constData());
+void DDevicePage::openDeviceView(const hidStructInfo &info)
+{
+    m_devices->openDeviceView(info);
 }
 
 void DDevicePage::closeAllDevices()
 {
-    for (DDeviceKeyboardLink *link : qAsConst(m_mapDeviceLink)) {
-        if (MainHidInterFace *transport = link->getHidInterface())
-            transport->closeHidDevice();
-    }
+    m_devices->closeAllDevices();
 }
 
-void DDevicePage::clearCurrentDevice()
+void DDevicePage::loadKeyboardEffectList()
 {
-    m_curDeviceLink = nullptr;
-    m_curHidInterface = nullptr;
-    m_curDeviceItem = nullptr;
-    m_curHidStructInfo = hidStructInfo{};
-    m_lightDealMain->setHidInterface(nullptr);
-    m_mouseLightDealMain->setHidInterface(nullptr);
+    DevicePageLoad(this).loadKeyboardEffectList();
 }
 
-void DDevicePage::removeDevice(const QString &hidPath)
+void DDevicePage::loadSideEffectList()
 {
-    m_listOldHidPath.removeAll(hidPath);
-    const hidStructInfo removed = m_mapLinkedInfo.take(hidPath);
-    if (DDeviceKeyboardLink *link = m_mapDeviceLink.take(hidPath)) {
-        if (link == m_curDeviceLink)
-            clearCurrentDevice();
-        if (MainHidInterFace *transport = link->getHidInterface())
-            transport->closeHidDevice();
-        link->deleteLater();
-    }
-
-    if (m_mapDeviceLink.isEmpty()) {
-        // The last device left: the next result with devices builds the page anew.
-        m_isDeviceListInit = false;
-        m_isDeviceViewLoaded = false;
-        m_isLightChanged = false;
-        m_curHidPath.clear();
-        m_hidStructInfoList.clear();
-        showCurrentDevice();
-        return;
-    }
-    if (hidPath != m_curHidPath)
-        return;
-
-    m_curHidPath.clear();
-    m_isLightChanged = false;
-    // Another device of the same kind takes over; without one, the first device left.
-    QString next;
-    for (const QString &path : qAsConst(m_listHidPath)) {
-        if (m_mapDeviceLink.contains(path) && m_mapLinkedInfo.value(path).deviceType == removed.deviceType) {
-            next = path;
-            break;
-        }
-    }
-    if (next.isEmpty()) {
-        for (const QString &path : qAsConst(m_listHidPath)) {
-            if (m_mapDeviceLink.contains(path)) {
-                next = path;
-                break;
-            }
-        }
-    }
-    if (next.isEmpty())
-        next = m_mapDeviceLink.firstKey();
-    m_isDeviceViewLoaded = true;
-    makeCurrent(next, true);
+    DevicePageLoad(this).loadSideEffectList();
 }
 
-void DDevicePage::makeCurrent(const QString &hidPath, bool switching)
+void DDevicePage::addDefaultLightItems(int profileIndex)
 {
-    QPointer<DDeviceKeyboardLink> link = m_mapDeviceLink.value(hidPath, nullptr);
-    if (!link)
-        return;
-    const hidStructInfo info = m_mapLinkedInfo.value(hidPath);
-    if (switching) {
-        link->setLightDataMode(info.deviceType);
-        for (DDeviceKeyboardLink *other : qAsConst(m_mapDeviceLink)) {
-            other->setOnboardMode(0);
-            other->setShakeHandsMode(true);
-        }
-    }
-    clearCurrentDevice();
-    m_curHidPath = hidPath;
-    m_curDeviceLink = link;
-    m_curHidStructInfo = info;
-    showCurrentDevice();
-
-    waitForInquiry(link);
-    if (!link || m_curHidPath != hidPath)
-        return;
-    MainHidInterFace *transport = link->getHidInterface();
-    if (!transport || transport->getSerialNumber().isEmpty())
-        return;
-    // The device is usable once its serial number is known.
-    m_curHidInterface = transport;
-    m_currentDeviceSnInfo = transport->getSerialNumber();
-    link->setOnboardMode(0);
+    if (m_xml)
+        ProfileFiles::addDefaultLightItems(m_xml, m_profileXmlPath, profileIndex,
+                                           QString::fromLatin1(m_curHidStructInfo.hidName));
 }
 
-void DDevicePage::waitForInquiry(DDeviceKeyboardLink *link)
+void DDevicePage::addDefaultMouseItems(int profileIndex)
 {
-    QPointer<DDeviceKeyboardLink> guard(link);
-    if (!guard || guard->isInquiryFinished())
-        return;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (guard && !guard->isInquiryFinished() && elapsed.elapsed() < kInquiryWaitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (m_xml)
+        ProfileFiles::addDefaultMouseItems(m_xml, m_profileXmlPath, profileIndex);
 }
 
-void DDevicePage::showCurrentDevice()
+void DDevicePage::onDeviceItemPressed()
 {
-    if (m_curHidPath.isEmpty() || !m_mapLinkedInfo.contains(m_curHidPath)) {
-        ui->label_ProductName->setText(tr("Product"));
-        ui->label_DeviceName->setText(tr("Keyboard Name"));
-        ui->stackedWidget_KeyboardArea->setCurrentWidget(ui->page_TipShow);
-        return;
-    }
-    const QString hidName = QString::fromLatin1(m_mapLinkedInfo.value(m_curHidPath).hidName);
-    DDataManager *dataManager = DDataManager::getInstance();
-    const QString productName = dataManager->getProductNameMap().value(hidName);
-    QString likeName = dataManager->getLikeNameMap().value(hidName);
-    if (likeName.trimmed().isEmpty())
-        likeName = hidName;
-    ui->label_ProductName->setText(productName);
-    ui->label_ProductName->setVisible(!productName.isEmpty());
-    ui->label_DeviceName->setText(likeName);
-    ui->stackedWidget_KeyboardArea->setCurrentWidget(ui->page_KeyboardShow);
+    m_devices->onDeviceItemPressed(qobject_cast<DDeviceListItem *>(sender()));
+}
+
+void DDevicePage::onHomePageDeviceItemClicked(QString hidPath)
+{
+    m_devices->onHomePageDeviceItemClicked(hidPath);
+}
+
+void DDevicePage::onInitLoadHid(QString strHidName, int connectFrom)
+{
+    m_devices->onInitLoadHid(strHidName, connectFrom);
+}
+
+void DDevicePage::onKeyboardAlreadyLoad_Over()
+{
+    m_isKeyboardLoaded = true;
+    if (m_keyboardPage)
+        m_keyboardPage->hideKeyToolTips();
+}
+
+void DDevicePage::onIntoOnboardDelay500MS()
+{
+    ui->pushButton_AppMode->hide();
+    ui->pushButton_OnboardMode->setChecked(true);
+    ui->pushButton_OnboardMode->setEnabled(false);
+    onCurIndexChangedSelMode(1);
 }
 
 // ---- Slots whose work is still to come: each keeps the page consistent and does no more.
 
-void DDevicePage::onDeviceItemPressed() {}
-
-void DDevicePage::onHomePageDeviceItemClicked(QString hidPath)
-{
-    if (!m_mapDeviceLink.contains(hidPath))
-        return;
-    if (hidPath == m_curHidPath && m_isDeviceViewLoaded)
-        return;
-    const bool switching = m_isDeviceViewLoaded;
-    m_isDeviceViewLoaded = true;
-    m_isDeviceViewLoaded2 = true;
-    makeCurrent(hidPath, switching);
-}
-
-void DDevicePage::onInitLoadHid(QString, int) {}
-void DDevicePage::onKeyboardAlreadyLoad_Over()
-{
-    m_isKeyboardLoaded = true;
-}
-void DDevicePage::onIntoOnboardDelay500MS() {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
 void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int, int) {}
 void DDevicePage::onKeyboardClicked(int, QString) {}
@@ -836,13 +676,41 @@ void DDevicePage::onCurIndexChanged_Key(int) {}
 void DDevicePage::onCustomKeyInfoSaveSuccessful() {}
 void DDevicePage::onKeyboardAlreadyLoad(int) {}
 void DDevicePage::onShoudUpdateKeyboard(int) {}
-void DDevicePage::onCurIndexChangedMainPage(int) {}
-void DDevicePage::onCurIndexChangedOperate(int) {}
-void DDevicePage::onCurIndexChangedSelMode(int) {}
-void DDevicePage::on_pushButton_CloseKeyCustom_clicked() {}
-void DDevicePage::on_pushButton_CloseLedCustom_clicked() {}
-void DDevicePage::on_pushButton_CloseProfile_clicked() {}
-void DDevicePage::on_pushButton_MoreOperate_clicked() {}
+void DDevicePage::onCurIndexChangedMainPage(int selIndex)
+{
+    m_modes->onCurIndexChangedMainPage(selIndex);
+}
+
+void DDevicePage::onCurIndexChangedOperate(int selIndex)
+{
+    m_modes->onCurIndexChangedOperate(selIndex);
+}
+
+void DDevicePage::onCurIndexChangedSelMode(int selIndex)
+{
+    m_modes->onCurIndexChangedSelMode(selIndex);
+}
+
+void DDevicePage::on_pushButton_CloseKeyCustom_clicked()
+{
+    m_modes->closeKeyCustom();
+}
+
+void DDevicePage::on_pushButton_CloseLedCustom_clicked()
+{
+    m_modes->closeSidePanel();
+}
+
+void DDevicePage::on_pushButton_CloseProfile_clicked()
+{
+    m_modes->closeSidePanel();
+}
+
+void DDevicePage::on_pushButton_MoreOperate_clicked()
+{
+    m_modes->showMoreOperations();
+}
+
 void DDevicePage::onSelectKeyboardLightType(int) {}
 void DDevicePage::onSelectSideLightType(int) {}
 void DDevicePage::onLightCancelSettings(int) {}
@@ -902,7 +770,7 @@ void DDevicePage::onResetoreCurrentProfile() {}
 
 void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 {
-    DDeviceKeyboardLink *link = m_mapDeviceLink.value(m_curHidPath, nullptr);
+    DDeviceKeyboardLink *link = m_curDeviceLink;
     if (!link)
         return;
     if (m_xml && !m_profileXmlPath.isEmpty())
@@ -910,7 +778,11 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
     link->setProfileIndex(changeProfileIndex);
 }
 
-void DDevicePage::onProfileCreateNew() {}
+void DDevicePage::onProfileCreateNew()
+{
+    m_modes->createOnboardConfig();
+}
+
 void DDevicePage::onProfileExport() {}
 void DDevicePage::onProfileImport() {}
 void DDevicePage::onProfileDelete() {}
@@ -920,7 +792,11 @@ void DDevicePage::onConfigQWERTY() {}
 void DDevicePage::onConfigMac() {}
 void DDevicePage::onConfigDvorak() {}
 void DDevicePage::onConfigCleanLayer() {}
-void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString) {}
+void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString strCurrentText)
+{
+    m_modes->selectOnboardConfig(strCurrentText);
+}
+
 void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
 void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
 void DDevicePage::onEmptyForKey() {}

@@ -32,6 +32,8 @@ class DCustomEventListPage;
 class DCustomLightListItem;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DevicePageDevices;
+class DevicePageModes;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -112,6 +114,7 @@ public:
     QString currentHidPath() const;
     QStringList linkedHidPaths() const;
     DDeviceKeyboardLink *deviceLink(const QString &hidPath) const;
+    QByteArray profileXmlPath() const { return m_profileXmlPath; }
 
     // Queues one 64-byte command report (shorter input is padded with zeros, longer cut) on the
     // current device through its link. Without a usable device nothing is sent, a log line is
@@ -142,6 +145,12 @@ public:
     void refreshProfileList(int mode);
     void updateOnboardKeyboard();
     void applyOnboardLayoutTemplate(int layout);
+    void openDeviceView(const hidStructInfo &info);
+    void stopDeviceLighting();
+    void loadKeyboardEffectList();
+    void loadSideEffectList();
+    void addDefaultLightItems(int profileIndex);
+    void addDefaultMouseItems(int profileIndex);
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> hidStructInfoList);
@@ -280,13 +289,11 @@ private:
     void initDpiCodeMap();
     void buildButtonGroups();
     void createLightingEditor();
+    friend class DevicePageDevices;
+    friend class DevicePageModes;
+    friend class DevicePageLoad;
+
     void openDeviceLink(const hidStructInfo &info);
-    void removeDevice(const QString &hidPath);
-    // switching: another device was current before (the links go back to PC mode).
-    void makeCurrent(const QString &hidPath, bool switching);
-    static void waitForInquiry(DDeviceKeyboardLink *link);
-    void showCurrentDevice();
-    void clearCurrentDevice();
     bool hasOpenDevice() const;
     void showNotice(const QString &text);
     static void clearListLayout(QBoxLayout *layout);
@@ -420,5 +427,6 @@ private:
     QString m_strUpgradeSn;
 
     QMap<QString, hidStructInfo> m_mapLinkedInfo;  // the record each link was opened with
-    QString m_curHidPath;
+    DevicePageDevices *m_devices = nullptr;        // rows, links, views and the current device's file
+    DevicePageModes *m_modes = nullptr;            // page, tool and work-mode switches
 };

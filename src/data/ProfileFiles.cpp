@@ -1,0 +1,247 @@
+#include "ProfileFiles.h"
+
+#include "DeviceModels.h"
+#include "LogCategories.h"
+#include "xmlInterface.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+
+namespace {
+
+const char kProfileFileName[] = "brivexProFile.xml";
+
+bool isPlainName(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool letter = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+        const bool digit = u >= '0' && u <= '9';
+        if (!letter && !digit)
+            return false;
+    }
+    return true;
+}
+
+QByteArray keyText(int profileIndex)
+{
+    return QByteArray::number(profileIndex);
+}
+
+}  // namespace
+
+QString ProfileFiles::safeFolderName(const QString &text)
+{
+    if (isPlainName(text))
+        return text;
+    const QByteArray digest = QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return QStringLiteral("sn-") + QString::fromLatin1(digest.left(32));
+}
+
+QString ProfileFiles::deviceFolder(const QString &configDir, const QString &model, const QString &serial)
+{
+    return configDir + QLatin1Char('/') + safeFolderName(model) + QLatin1Char('/') + safeFolderName(serial);
+}
+
+QString ProfileFiles::profilePath(const QString &configDir, const QString &model, const QString &serial)
+{
+    return deviceFolder(configDir, model, serial) + QLatin1Char('/') + QLatin1String(kProfileFileName);
+}
+
+bool ProfileFiles::isReadable(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader reader(&file);
+    bool rootSeen = false;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && !rootSeen) {
+            if (reader.name() != QLatin1String("Parameters"))
+                return false;
+            rootSeen = true;
+        }
+    }
+    return rootSeen && !reader.hasError();
+}
+
+QString ProfileFiles::setAside(const QString &path)
+{
+    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = path + QStringLiteral(".unreadable-") + stamp;
+    for (int n = 1; QFileInfo::exists(target); ++n)
+        target = path + QStringLiteral(".unreadable-") + stamp + QLatin1Char('-') + QString::number(n);
+    if (!QFile::rename(path, target)) {
+        qCWarning(lcData) << "could not set the unreadable profile file aside:" << path;
+        return QString();
+    }
+    return target;
+}
+
+bool ProfileFiles::sideStripStartsWithBreath(const QString &model)
+{
+    return models::hasSideLights(model);
+}
+
+colorInfoData ProfileFiles::defaultLightItem(int zone)
+{
+    colorInfoData data;
+    data.ledKeyboardOrSide = zone;
+    data.ledType = 2;
+    data.ledBrightness = 3;
+    data.ledSpeed = 3;
+    data.ledModeR = 255;
+    data.ledModeType = 1;
+    return data;
+}
+
+QList<DpiItemInfo> ProfileFiles::defaultDpiItems()
+{
+    struct Level {
+        int dpi, r, g, b;
+    };
+    static const Level kLevels[] = {{800, 255, 0, 0},    {1500, 255, 255, 0}, {2200, 0, 255, 0},
+                                    {2900, 0, 255, 255}, {3600, 0, 0, 255},   {600, 128, 0, 255}};
+    QList<DpiItemInfo> items;
+    int index = 1;
+    for (const Level &level : kLevels) {
+        DpiItemInfo item;
+        item.selectStatus = 1;
+        item.index = index++;
+        item.isXY = 0;
+        item.dpiX = level.dpi;
+        item.dpiY = level.dpi;
+        item.dpiColorR = level.r;
+        item.dpiColorG = level.g;
+        item.dpiColorB = level.b;
+        items.append(item);
+    }
+    return items;
+}
+
+void ProfileFiles::addDefaultLightItems(xmlInterface *xml, const QByteArray &path, int profileIndex,
+                                        const QString &model)
+{
+    const QByteArray key = keyText(profileIndex);
+    const bool breath = sideStripStartsWithBreath(model);
+    for (int zone = 0; zone < 3; ++zone) {
+        colorInfoData item = defaultLightItem(zone);
+        if (zone == 1 && breath)
+            item.ledType = 1;
+        xml->addLightItem(path.constData(), key.constData(), item);
+    }
+    if (breath) {
+        colorInfoData side = defaultLightItem(1);
+        side.ledType = 1;
+        xml->modifyLightItem(path.constData(), key.constData(), 1, 1, side);
+        xml->setLightUsingIndex(path.constData(), key.constData(), 1, 1);
+    }
+}
+
+void ProfileFiles::addDefaultMouseItems(xmlInterface *xml, const QByteArray &path, int profileIndex)
+{
+    const QByteArray key = keyText(profileIndex);
+    for (int zone = 0; zone < 3; ++zone)
+        xml->addLightItem(path.constData(), key.constData(), defaultLightItem(zone));
+    for (const DpiItemInfo &item : defaultDpiItems())
+        xml->addDpiItem(path.constData(), key.constData(), item);
+    xml->setDpiUsingIndex(path.constData(), key.constData(), 3);
+    xml->setFeature(path.constData(), key.constData(), 0, 2);
+}
+
+void ProfileFiles::addDefaultProfile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model)
+{
+    xml->addProfileConfig(path.constData(), "1", "Profile1", "", "", deviceType == 1 ? 1 : 0);
+    if (deviceType == 1)
+        addDefaultMouseItems(xml, path, 1);
+    else
+        addDefaultLightItems(xml, path, 1, model);
+}
+
+bool ProfileFiles::writeDefaultFile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model,
+                                    bool synchronize)
+{
+    // Built under a temporary name and moved in whole, so no half-made profile file is ever read.
+    const QString finalPath = QString::fromLocal8Bit(path);
+    const QString buildPath = finalPath + QStringLiteral(".new");
+    const QByteArray build = buildPath.toLocal8Bit();
+    QFile::remove(buildPath);
+    xml->createXmlFile(build.constData());
+    addDefaultProfile(xml, build, deviceType, model);
+    if (synchronize)
+        xml->setSynchronizeStatus(build.constData(), "1", 1);
+    if (!isReadable(buildPath)) {
+        QFile::remove(buildPath);
+        return false;
+    }
+    QFile::remove(finalPath);
+    if (!QFile::rename(buildPath, finalPath)) {
+        QFile::remove(buildPath);
+        return false;
+    }
+    return true;
+}
+
+ProfileFiles::Outcome ProfileFiles::prepare(xmlInterface *xml, const QString &path, int deviceType,
+                                            const QString &model, bool synchronize, QString *asidePath)
+{
+    if (!xml)
+        return Outcome::Failed;
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        qCWarning(lcData) << "could not create the device folder" << info.absolutePath();
+        return Outcome::Failed;
+    }
+    Outcome outcome = Outcome::Created;
+    if (info.exists()) {
+        if (isReadable(path))
+            return Outcome::Existing;
+        const QString aside = setAside(path);
+        if (aside.isEmpty())
+            return Outcome::Failed;
+        qCWarning(lcData) << "the profile file did not parse and was set aside as" << aside;
+        if (asidePath)
+            *asidePath = aside;
+        outcome = Outcome::Replaced;
+    }
+    if (!writeDefaultFile(xml, path.toLocal8Bit(), deviceType, model, synchronize)) {
+        qCWarning(lcData) << "could not write the profile file" << path;
+        return Outcome::Failed;
+    }
+    return outcome;
+}
+
+int ProfileFiles::currentProfileIndex(xmlInterface *xml, const QString &path, int deviceType, const QString &model)
+{
+    const QByteArray file = path.toLocal8Bit();
+    QList<IndexNameInfo> profiles;
+    xml->getProfileList(file.constData(), &profiles);
+    if (profiles.isEmpty()) {
+        if (!isReadable(path))
+            return 1;
+        qCWarning(lcData) << "the profile file holds no profile; Profile1 is added:" << path;
+        addDefaultProfile(xml, file, deviceType, model);
+        xml->setProfileIndex(file.constData(), 1);
+        return 1;
+    }
+    const int stored = xml->getProfileIndex(file.constData());
+    int lowest = -1;
+    for (const IndexNameInfo &profile : qAsConst(profiles)) {
+        bool ok = false;
+        const int index = QByteArray(profile.index).toInt(&ok);
+        if (!ok)
+            continue;
+        if (index == stored)
+            return stored;
+        if (lowest < 0 || index < lowest)
+            lowest = index;
+    }
+    return lowest < 0 ? 1 : lowest;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The files of one device under the user configuration folder: its folder (model, then serial
+// number), the profile file "brivexProFile.xml" with the content a new file gets, and what
+// happens to a profile file that cannot be read (it is set aside, never deleted, and replaced).
+
+#include "XmlRecords.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class xmlInterface;
+
+class ProfileFiles
+{
+public:
+    enum class Outcome {
+        Existing,  // the file was there and is read as it stands
+        Created,   // there was no file: a default one was written
+        Replaced,  // the file did not parse: it was set aside and a default one written
+        Failed     // no usable file could be made
+    };
+
+    // A folder name for a text the device reports: ASCII letters and digits stand as they are,
+    // anything else (empty, "..", '/', non-ASCII) becomes "sn-" and a digest of the text, so two
+    // different serial numbers never share a folder.
+    static QString safeFolderName(const QString &text);
+    static QString deviceFolder(const QString &configDir, const QString &model, const QString &serial);
+    static QString profilePath(const QString &configDir, const QString &model, const QString &serial);
+
+    // The file exists and parses as a profile file (root element `Parameters`).
+    static bool isReadable(const QString &path);
+    // Renames the file beside itself ("<name>.unreadable-<time>"); the new path, empty on failure.
+    static QString setAside(const QString &path);
+
+    // Models whose side strip starts with Breath rather than Wave.
+    static bool sideStripStartsWithBreath(const QString &model);
+    static colorInfoData defaultLightItem(int zone);
+    static QList<DpiItemInfo> defaultDpiItems();
+
+    // The default lighting of a profile (three zones) and, for a mouse, its DPI levels and report rate.
+    static void addDefaultLightItems(xmlInterface *xml, const QByteArray &path, int profileIndex, const QString &model);
+    static void addDefaultMouseItems(xmlInterface *xml, const QByteArray &path, int profileIndex);
+
+    // Makes sure the device's profile file exists and parses; a new file holds "Profile1" with the
+    // defaults of the device type. The file is built beside its place and moved in whole.
+    static Outcome prepare(xmlInterface *xml, const QString &path, int deviceType, const QString &model,
+                           bool synchronize, QString *asidePath = nullptr);
+
+    // The profile the file names as current; a file without profiles gets "Profile1" with the
+    // defaults, and an index that names no profile falls back to the lowest one.
+    static int currentProfileIndex(xmlInterface *xml, const QString &path, int deviceType, const QString &model);
+
+private:
+    static bool writeDefaultFile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model,
+                                 bool synchronize);
+    static void addDefaultProfile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model);
+};

@@ -1,0 +1,224 @@
+// The files of one device: the folder a serial number becomes, the default profile files of a
+// keyboard, a keyboard with side lights and the mouse, and what happens to a file that cannot be read.
+
+#include "ProfileFiles.h"
+#include "xmlInterface.h"
+#include "XmlTestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+namespace {
+
+QByteArray lightItem(int zone, int ledType)
+{
+    return QByteArray("<item ledKeyboardOrSide=\"") + QByteArray::number(zone) + "\" ledType=\""
+           + QByteArray::number(ledType)
+           + "\" ledBrightness=\"3\" ledSpeed=\"3\" ledModeR=\"255\" ledModeG=\"0\" ledModeB=\"0\" ledBgR=\"0\" "
+             "ledBgG=\"0\" ledBgB=\"0\" ledDirection=\"0\" ledModeType=\"1\" ledOpenOrClose=\"0\" ledUpdate=\"0\" />";
+}
+
+// The whole file with white space squeezed out, for comparison with the expected text.
+QByteArray squeezed(const QByteArray &text)
+{
+    QByteArray out = text.simplified();
+    out.replace("> <", "><");
+    return out;
+}
+
+}  // namespace
+
+class tst_ProfileFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void safeFolderName_data();
+    void safeFolderName();
+    void unsafeSerialsStayInsideAndApart();
+    void defaultFiles_data();
+    void defaultFiles();
+    void existingFileIsNotRewritten();
+    void unreadableFileIsSetAsideAndReplaced();
+    void fileWithoutProfileGetsProfile1();
+    void indexNamingNoProfileFallsBackToLowest();
+    void unwritableFolderFails();
+};
+
+void tst_ProfileFiles::safeFolderName_data()
+{
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<bool>("asIs");
+    QTest::newRow("letters and digits") << QStringLiteral("A1b2C3d4E5f6A7b8C9d0E1f2A3b4C5d6") << true;
+    QTest::newRow("dot dot") << QStringLiteral("..") << false;
+    QTest::newRow("climbs up") << QStringLiteral("../../etc") << false;
+    QTest::newRow("slash") << QStringLiteral("ab/cd") << false;
+    QTest::newRow("backslash") << QStringLiteral("ab\\cd") << false;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("non-ascii") << QStringLiteral("abc\u00e9") << false;
+    QTest::newRow("space") << QStringLiteral("ab cd") << false;
+}
+
+void tst_ProfileFiles::safeFolderName()
+{
+    QFETCH(QString, serial);
+    QFETCH(bool, asIs);
+    const QString name = ProfileFiles::safeFolderName(serial);
+    if (asIs) {
+        QCOMPARE(name, serial);
+    } else {
+        QVERIFY(!name.isEmpty());
+        QVERIFY(name != serial);
+        for (const QChar c : name)
+            QVERIFY2(c.isLetterOrNumber() || c == QLatin1Char('-'), qPrintable(name));
+    }
+}
+
+void tst_ProfileFiles::unsafeSerialsStayInsideAndApart()
+{
+    QTemporaryDir dir;
+    const QString base = dir.path() + QStringLiteral("/UserConfig");
+    const QString a = ProfileFiles::profilePath(base, QStringLiteral("ZK87A"), QStringLiteral("../.."));
+    const QString b = ProfileFiles::profilePath(base, QStringLiteral("ZK87A"), QStringLiteral("../.x"));
+    QVERIFY(QDir::cleanPath(a).startsWith(base + QLatin1Char('/')));
+    QVERIFY(a != b);
+    QVERIFY(QFileInfo(a).absolutePath() != QFileInfo(b).absolutePath());
+}
+
+void tst_ProfileFiles::defaultFiles_data()
+{
+    QTest::addColumn<int>("deviceType");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("synchronize");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray keyboardTail = "<customColor /><customLight /><ribbon /><onboardBinding /><macro /><dpi />"
+                                    "<function><Setting feature1=\"0\" feature2=\"0\" feature3=\"0\" feature4=\"1\" />"
+                                    "</function><bindMacro /></config></Parameters>";
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?><Parameters profileIndex=\"1\">"
+                            "<config index=\"1\" name=\"Profile1\" proFileAppName=\"\" proFileAppIco=\"\">";
+    QTest::newRow("keyboard") << 0 << QStringLiteral("ZK87A") << false
+                              << head + "<light0 usingIndex=\"2\" ledOpenOrClose=\"0\" SynchronizeStatus=\"0\">"
+                                     + lightItem(0, 2) + "</light0><light1 usingIndex=\"2\">" + lightItem(1, 2)
+                                     + "</light1><light2 usingIndex=\"2\">" + lightItem(2, 2) + "</light2>"
+                                     + keyboardTail;
+    QTest::newRow("side-light keyboard, synchronised")
+        << 0 << QStringLiteral("ZK87S") << true
+        << head + "<light0 usingIndex=\"2\" ledOpenOrClose=\"0\" SynchronizeStatus=\"1\">" + lightItem(0, 2)
+               + "</light0><light1 usingIndex=\"1\">" + lightItem(1, 1) + "</light1><light2 usingIndex=\"2\">"
+               + lightItem(2, 2) + "</light2>" + keyboardTail;
+    QByteArray dpi = "<dpi usingIndex=\"3\">";
+    const int levels[6][4] = {{800, 255, 0, 0},    {1500, 255, 255, 0}, {2200, 0, 255, 0},
+                              {2900, 0, 255, 255}, {3600, 0, 0, 255},   {600, 128, 0, 255}};
+    for (int i = 0; i < 6; ++i) {
+        dpi += "<item index=\"" + QByteArray::number(i + 1) + "\" selectStatus=\"1\" isXY=\"0\" dpiX=\""
+               + QByteArray::number(levels[i][0]) + "\" dpiY=\"" + QByteArray::number(levels[i][0]) + "\" dpiColorR=\""
+               + QByteArray::number(levels[i][1]) + "\" dpiColorG=\"" + QByteArray::number(levels[i][2])
+               + "\" dpiColorB=\"" + QByteArray::number(levels[i][3]) + "\" />";
+    }
+    dpi += "</dpi>";
+    QTest::newRow("mouse") << 1 << QStringLiteral("ZM1") << false
+                           << head + "<light0 usingIndex=\"2\" ledOpenOrClose=\"0\" SynchronizeStatus=\"0\">"
+                                  + lightItem(0, 2) + "</light0><light1 usingIndex=\"2\" linkStatus=\"0\">"
+                                  + lightItem(1, 2) + "</light1><light2 usingIndex=\"2\" linkStatus=\"0\">"
+                                  + lightItem(2, 2)
+                                  + "</light2><customColor /><customLight /><ribbon /><onboardBinding /><macro />" + dpi
+                                  + "<function><Setting feature1=\"2\" feature2=\"0\" feature3=\"0\" "
+                                    "feature4=\"1\" /></function><bindMacro /></config></Parameters>";
+}
+
+void tst_ProfileFiles::defaultFiles()
+{
+    QFETCH(int, deviceType);
+    QFETCH(QString, model);
+    QFETCH(bool, synchronize);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    xmlInterface xml;
+    const QString path = ProfileFiles::profilePath(dir.path(), model, QStringLiteral("SN0001"));
+    QCOMPARE(ProfileFiles::prepare(&xml, path, deviceType, model, synchronize), ProfileFiles::Outcome::Created);
+    const QByteArray written = xmltest::readFile(QFile::encodeName(path));
+    QCOMPARE(squeezed(written), squeezed(expected));
+    QCOMPARE(ProfileFiles::currentProfileIndex(&xml, path, deviceType, model), 1);
+    QVERIFY(!QFile::exists(path + QStringLiteral(".new")));
+}
+
+void tst_ProfileFiles::existingFileIsNotRewritten()
+{
+    QTemporaryDir dir;
+    xmlInterface xml;
+    const QString path = ProfileFiles::profilePath(dir.path(), QStringLiteral("ZK87A"), QStringLiteral("SN1"));
+    QCOMPARE(ProfileFiles::prepare(&xml, path, 0, QStringLiteral("ZK87A"), false), ProfileFiles::Outcome::Created);
+    const QByteArray local = QFile::encodeName(path);
+    xml.addProfileConfig(local.constData(), "2", "Second", "", "", 0);
+    xml.setProfileIndex(local.constData(), 2);
+    const QByteArray before = xmltest::readFile(local);
+    QCOMPARE(ProfileFiles::prepare(&xml, path, 0, QStringLiteral("ZK87A"), true), ProfileFiles::Outcome::Existing);
+    QCOMPARE(ProfileFiles::currentProfileIndex(&xml, path, 0, QStringLiteral("ZK87A")), 2);
+    QCOMPARE(xmltest::readFile(local), before);
+}
+
+void tst_ProfileFiles::unreadableFileIsSetAsideAndReplaced()
+{
+    QTemporaryDir dir;
+    xmlInterface xml;
+    const QString path = ProfileFiles::profilePath(dir.path(), QStringLiteral("ZK87A"), QStringLiteral("SN2"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    const QByteArray broken = "<?xml version=\"1.0\"?><Parameters profileIndex=\"1\"><config index=\"1\"";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(broken);
+    }
+    QString aside;
+    QCOMPARE(ProfileFiles::prepare(&xml, path, 0, QStringLiteral("ZK87A"), false, &aside),
+             ProfileFiles::Outcome::Replaced);
+    QVERIFY(!aside.isEmpty());
+    QCOMPARE(xmltest::readFile(QFile::encodeName(aside)), broken);
+    QVERIFY(ProfileFiles::isReadable(path));
+    // A change now lands in the file.
+    const QByteArray local = QFile::encodeName(path);
+    xml.setLightUsingIndex(local.constData(), "1", 0, 7);
+    QCOMPARE(xml.getLightUsingIndex(local.constData(), "1", 0), 7);
+}
+
+void tst_ProfileFiles::fileWithoutProfileGetsProfile1()
+{
+    QTemporaryDir dir;
+    xmlInterface xml;
+    const QByteArray path = xmltest::writeFile(dir, QStringLiteral("brivexProFile.xml"),
+                                               "<?xml version=\"1.0\"?><Parameters profileIndex=\"4\" />");
+    const QString name = QFile::decodeName(path);
+    QCOMPARE(ProfileFiles::prepare(&xml, name, 1, QStringLiteral("ZM1"), false), ProfileFiles::Outcome::Existing);
+    QCOMPARE(ProfileFiles::currentProfileIndex(&xml, name, 1, QStringLiteral("ZM1")), 1);
+    QList<IndexNameInfo> profiles;
+    xml.getProfileList(path.constData(), &profiles);
+    QCOMPARE(profiles.size(), 1);
+    QCOMPARE(QByteArray(profiles.first().name), QByteArray("Profile1"));
+    QCOMPARE(xml.getDpiUsingIndex(path.constData(), "1"), 3);
+}
+
+void tst_ProfileFiles::indexNamingNoProfileFallsBackToLowest()
+{
+    QTemporaryDir dir;
+    xmlInterface xml;
+    const QByteArray path = xmltest::writeFile(dir, QStringLiteral("brivexProFile.xml"),
+                                               "<?xml version=\"1.0\"?><Parameters profileIndex=\"9\">"
+                                               "<config index=\"3\" name=\"C\" /><config index=\"2\" name=\"B\" />"
+                                               "</Parameters>");
+    QCOMPARE(ProfileFiles::currentProfileIndex(&xml, QFile::decodeName(path), 0, QStringLiteral("ZK87A")), 2);
+}
+
+void tst_ProfileFiles::unwritableFolderFails()
+{
+    QTemporaryDir dir;
+    xmlInterface xml;
+    // A regular file where the model's folder should be.
+    xmltest::writeFile(dir, QStringLiteral("ZK87A"), "x");
+    const QString path = ProfileFiles::profilePath(dir.path(), QStringLiteral("ZK87A"), QStringLiteral("SN3"));
+    QCOMPARE(ProfileFiles::prepare(&xml, path, 0, QStringLiteral("ZK87A"), false), ProfileFiles::Outcome::Failed);
+}
+
+QTEST_GUILESS_MAIN(tst_ProfileFiles)
+#include "tst_ProfileFiles.moc"

@@ -989,9 +989,9 @@ void xmlInterface::deleteCustomLed(const char *path, const char *profileKey, con
 
 // ---- DPI levels ----
 
-void xmlInterface::setDpiUsingIndex(const char *path, const char *profileKey, int level)
+bool xmlInterface::setDpiUsingIndex(const char *path, const char *profileKey, int level)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *dpi = childByName(profile, "dpi");
         if (!dpi)
             return false;
@@ -1000,9 +1000,9 @@ void xmlInterface::setDpiUsingIndex(const char *path, const char *profileKey, in
     });
 }
 
-void xmlInterface::updateDpiUsingIndex(const char *path, const char *profileKey, int level)
+bool xmlInterface::updateDpiUsingIndex(const char *path, const char *profileKey, int level)
 {
-    setDpiUsingIndex(path, profileKey, level);
+    return setDpiUsingIndex(path, profileKey, level);
 }
 
 int xmlInterface::getDpiUsingIndex(const char *path, const char *profileKey)
@@ -1041,9 +1041,9 @@ void xmlInterface::getDpiItems(const char *path, const char *profileKey, QList<D
     });
 }
 
-void xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int index, DpiItemInfo item)
+bool xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int index, DpiItemInfo item)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *element = childByNumber(childByName(profile, "dpi"), "index", index);
         if (!element)
             return false;

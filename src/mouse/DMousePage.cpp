@@ -1,5 +1,7 @@
 #include "DMousePage.h"
 
+#include "MouseDefinitionFile.h"
+
 #include <QGridLayout>
 #include <QPushButton>
 
@@ -30,6 +32,10 @@ DMousePage::DMousePage(QString model, QWidget *parent)
 void DMousePage::loadMouseInfo(QString model)
 {
     m_model = model;
+    MouseDefinitionFile definition;
+    if (!definition.load(MouseDefinitionFile::resourcePath(model)))
+        return;
+    m_supportEnableXY = definition.supportEnableXY();
     emit sigMouseInfoAlreadyLoad();
 }
 
@@ -87,7 +93,7 @@ QPushButton *DMousePage::button(int index) const
 
 int DMousePage::supportEnableXY() const
 {
-    return 0;
+    return m_supportEnableXY;
 }
 
 QString DMousePage::defaultName(int index) const

@@ -20,6 +20,9 @@ public:
     static constexpr int kSniperLevel = 6;
 
     explicit DDpiConfigListItem(int index, QWidget *parent = nullptr);
+
+    // A theme colour ("r,g,b" or "r,g,b,a") as a style-sheet colour.
+    static QString cssColor(const QString &theme);
     ~DDpiConfigListItem() override;
 
     void setDpiItemInfo(DpiItemInfo info, int usingIndex);

@@ -147,34 +147,36 @@ void DmouseConfigView::applyTheme()
     m_colorArea->setBgColor(opaqueFromTheme(theme.TextCheckedColor));
 
     const QString font = theme.TextFont;
-    ui->frame->setStyleSheet(QStringLiteral("#frame{background-color:rgb(%1);border-radius:8px;border:none;}")
-                                 .arg(theme.DeviceBottomBgColor));
-    ui->scrollArea_2->setStyleSheet(QStringLiteral("#scrollArea_2{background-color:rgb(0,0,0,1);}"));
+    ui->frame->setStyleSheet(QStringLiteral("#frame{background-color:%1;border-radius:8px;border:none;}")
+                                 .arg(DDpiConfigListItem::cssColor(theme.DeviceBottomBgColor)));
+    ui->scrollArea_2->setStyleSheet(QStringLiteral("#scrollArea_2{background-color:rgba(0,0,0,1);}"));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("#scrollAreaWidgetContents_2{background-color:rgb(0,0,0,1);}"));
-    ui->frame_DpiColor->setStyleSheet(QStringLiteral("#frame_DpiColor{border:none;border-left:1px solid rgb(%1);}")
-                                          .arg(theme.DeviceControlDefaultColor));
+        QStringLiteral("#scrollAreaWidgetContents_2{background-color:rgba(0,0,0,1);}"));
+    ui->frame_DpiColor->setStyleSheet(QStringLiteral("#frame_DpiColor{border:none;border-left:1px solid %1;}")
+                                          .arg(DDpiConfigListItem::cssColor(theme.DeviceControlDefaultColor)));
     ui->frame_BottomXY->setStyleSheet(
-        QStringLiteral("#frame_BottomXY{border:none;border-top:1px solid rgb(%1);}"
-                       "QLabel{color:rgb(%2);font-weight:75;font-size:8pt;font-family:\"%3\";}")
-            .arg(theme.DeviceControlDefaultColor, theme.TextCheckedColor, font));
-    ui->frame_9->setStyleSheet(
-        QStringLiteral("QLabel{color:rgb(%1);font-weight:75;font-size:11pt;font-family:\"%2\";}"
-                       "QLineEdit{color:rgb(%1);font-weight:75;font-size:8pt;font-family:\"%2\";"
-                       "background-color:rgb(%3);border:1px solid rgb(%1);}"
-                       "QLineEdit:hover,QLineEdit:focus{border:1px solid rgb(%4);}")
-            .arg(theme.TextDefaultColor, font, theme.DeviceRightBgColor, theme.TextCheckedColor));
+        QStringLiteral("#frame_BottomXY{border:none;border-top:1px solid %1;}"
+                       "QLabel{color:%2;font-weight:75;font-size:8pt;font-family:\"%3\";}")
+            .arg(DDpiConfigListItem::cssColor(theme.DeviceControlDefaultColor),
+                 DDpiConfigListItem::cssColor(theme.TextCheckedColor), font));
+    ui->frame_9->setStyleSheet(QStringLiteral("QLabel{color:%1;font-weight:75;font-size:11pt;font-family:\"%2\";}"
+                                              "QLineEdit{color:%1;font-weight:75;font-size:8pt;font-family:\"%2\";"
+                                              "background-color:%3;border:1px solid %1;}"
+                                              "QLineEdit:hover,QLineEdit:focus{border:1px solid %4;}")
+                                   .arg(DDpiConfigListItem::cssColor(theme.TextDefaultColor), font,
+                                        DDpiConfigListItem::cssColor(theme.DeviceRightBgColor),
+                                        DDpiConfigListItem::cssColor(theme.TextCheckedColor)));
     ui->frame_BottomRight->setStyleSheet(
         QStringLiteral("QSlider::groove:horizontal{height:4px;border-radius:2px;}"
-                       "QSlider::sub-page:horizontal{background:rgb(%1);border-radius:2px;}"
-                       "QSlider::add-page:horizontal{background:rgb(%2);border-radius:2px;}"
+                       "QSlider::sub-page:horizontal{background:%1;border-radius:2px;}"
+                       "QSlider::add-page:horizontal{background:%2;border-radius:2px;}"
                        "QSlider::handle:horizontal{width:8px;border-radius:4px;margin:-3px 0px -3px 0px;"
                        "background:qradialgradient(spread:pad,cx:0.5,cy:0.5,radius:0.5,fx:0.5,fy:0.5,"
-                       "stop:0.6 rgb(%1),stop:0.778409 rgb(255,255,255));}")
-            .arg(theme.TextCheckedColor, theme.DeviceColorToolSliderBottomColor));
-    ui->frame_XYnum->setStyleSheet(
-        QStringLiteral("QLabel{color:rgb(%1);font-weight:75;font-size:8pt;font-family:\"%2\";}")
-            .arg(theme.TextDefaultColor, font));
+                       "stop:0.6 %1,stop:0.778409 rgb(255,255,255));}")
+            .arg(DDpiConfigListItem::cssColor(theme.TextCheckedColor),
+                 DDpiConfigListItem::cssColor(theme.DeviceColorToolSliderBottomColor)));
+    ui->frame_XYnum->setStyleSheet(QStringLiteral("QLabel{color:%1;font-weight:75;font-size:8pt;font-family:\"%2\";}")
+                                       .arg(DDpiConfigListItem::cssColor(theme.TextDefaultColor), font));
     setRangeCaptions();
     loadProfileConfig();
 }
@@ -422,7 +424,7 @@ void DmouseConfigView::showSelectColor(const QColor &colour)
     m_lastTyped[1] = colour.green();
     m_lastTyped[2] = colour.blue();
     ui->frame_SelectColor->setStyleSheet(
-        QStringLiteral("#frame_SelectColor{border-radius:3px;border:1px solid rgb(230,230,230,128);"
+        QStringLiteral("#frame_SelectColor{border-radius:3px;border:1px solid rgba(230,230,230,128);"
                        "background-color:rgb(%1,%2,%3);}")
             .arg(colour.red())
             .arg(colour.green())

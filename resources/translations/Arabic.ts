@@ -332,6 +332,92 @@
     </message>
 </context>
 <context>
+    <name>DHotKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>اختصارات</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>إظهار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>إغلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>قفل الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>فتح جهاز الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DKeyWithTextPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Enter text ...</source>
+        <translation>أدخل النص ...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>DLinkagePage</name>
     <message>
         <source>Form</source>
@@ -351,6 +437,53 @@
     <message>
         <source>Login</source>
         <translation>تسجيل الدخول</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroCmdPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Play Type</source>
+        <translation>نوع التشغيل</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل مستمر تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>تشغيل أثناء الضغط على المفتاح المعين</translation>
+    </message>
+    <message>
+        <source>Assign Macro</source>
+        <translation>تعيين ماكرو</translation>
+    </message>
+    <message>
+        <source>Play Number</source>
+        <translation>عدد مرات التشغيل</translation>
+    </message>
+    <message>
+        <source>Play Number 1,2,3...</source>
+        <translation>عدد مرات التشغيل 1،2،3...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -397,6 +530,57 @@
     </message>
 </context>
 <context>
+    <name>DMouseKeyPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Mouse Key</source>
+        <translation>زر الماوس</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>زر الماوس الأيسر</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>زر الماوس الأوسط</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>زر الماوس الأيمن</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Back</source>
+        <translation>الزر الجانبي الأيسر - رجوع</translation>
+    </message>
+    <message>
+        <source>Mouse left side key-Go</source>
+        <translation>الزر الجانبي الأيسر - تقدم</translation>
+    </message>
+    <message>
+        <source>Wheel Down</source>
+        <translation>العجلة للأسفل</translation>
+    </message>
+    <message>
+        <source>Wheel Up</source>
+        <translation>العجلة للأعلى</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>زر القناص</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>DMousePage</name>
     <message>
         <source>Left Click</source>
@@ -440,6 +624,92 @@
     <message>
         <source>Restore</source>
         <translation>استعادة</translation>
+    </message>
+</context>
+<context>
+    <name>DMultimediaPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>الوسائط المتعددة</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>المقطع التالي</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>المقطع السابق</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>خفض الصوت</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>رفع الصوت</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>المشغل</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>الآلة الحاسبة</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>المتصفح</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DResetDefaultPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>

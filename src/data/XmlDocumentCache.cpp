@@ -8,6 +8,8 @@
 
 #include <tinyxml.h>
 
+#include <string>
+
 namespace {
 
 // Reads and parses the whole file. `stamp` receives the state of the file that was read, taken
@@ -47,6 +49,13 @@ std::shared_ptr<const TiXmlDocument> parseFile(const QString &path, FileStamp *s
         return nullptr;
     }
     return document;
+}
+
+std::string printed(const TiXmlDocument &document)
+{
+    TiXmlPrinter printer;
+    document.Accept(&printer);
+    return printer.Str();
 }
 
 }  // namespace
@@ -124,6 +133,8 @@ bool XmlDocumentCache::modify(const QString &path, const std::function<bool(TiXm
     auto copy = std::make_shared<TiXmlDocument>(*current);
     if (!edit(*copy))
         return false;
+    if (printed(*copy) == printed(*current))
+        return true;  // the file already holds every value the edit sets
 
     FileStamp written;
     if (!save(path, *copy, &written)) {
@@ -166,9 +177,7 @@ bool XmlDocumentCache::save(const QString &path, const TiXmlDocument &document, 
         return false;
     }
 
-    TiXmlPrinter printer;
-    document.Accept(&printer);
-    const std::string &text = printer.Str();
+    const std::string text = printed(document);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

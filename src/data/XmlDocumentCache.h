@@ -35,9 +35,11 @@ public:
     // The parsed file; null when the file is missing, unreadable or does not parse completely.
     std::shared_ptr<const TiXmlDocument> load(const QString &path);
 
-    // Runs `edit` on a private copy of the parsed file and saves the copy when `edit` returns true.
-    // Nothing runs and nothing is written when the file is missing, does not parse or has no root
-    // element. Returns true when the file was written.
+    // Runs `edit` on a private copy of the parsed file. `edit` returns false when what it works
+    // inside is missing; then nothing is written. Otherwise the copy is saved when it differs from
+    // the file, and an edit that changes nothing writes nothing. Returns whether the file holds the
+    // edit afterwards: false when the file is missing, does not parse or has no root element, when
+    // `edit` returns false, or when the save fails.
     bool modify(const QString &path, const std::function<bool(TiXmlDocument &)> &edit);
 
     // Writes the document to the path, replacing any file there. Returns true on success.

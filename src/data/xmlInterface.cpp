@@ -160,6 +160,19 @@ TiXmlElement *appendElement(TiXmlElement *parent, const char *name)
     return element;
 }
 
+// A key's assignment, appended as the last item of a profile's `macro` section.
+void appendKeyMapItem(TiXmlElement *section, const char *keyCode, const char *keyChar, const char *operateType,
+                      const char *repeatNum, const char *mode, const char *Value)
+{
+    TiXmlElement *item = appendElement(section, "item");
+    item->SetAttribute("keyCode", textOf(keyCode));
+    item->SetAttribute("keyChar", textOf(keyChar));
+    item->SetAttribute("operateType", textOf(operateType));
+    item->SetAttribute("repeatNum", textOf(repeatNum));
+    item->SetAttribute("mode", textOf(mode));
+    item->SetAttribute("Value", textOf(Value));
+}
+
 // ---- Record fields and their attributes, in the order the file holds them ----
 
 // A number field of a record R and the attribute that holds it.
@@ -387,14 +400,14 @@ xmlInterface::~xmlInterface() = default;
 
 // ---- Documents and lookups ----
 
-void xmlInterface::createXmlFile(const char *path)
+bool xmlInterface::createXmlFile(const char *path)
 {
     TiXmlDocument document;
     document.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
     auto *root = new TiXmlElement("Parameters");
     root->SetAttribute("profileIndex", "1");
     document.LinkEndChild(root);
-    m_cache->create(pathOf(path), document);
+    return m_cache->create(pathOf(path), document);
 }
 
 XmlFoundNode xmlInterface::findNodeByValue(const char *path, const char *key)
@@ -407,17 +420,17 @@ XmlFoundNode xmlInterface::findNodeByValue(const char *path, const char *key)
     return XmlFoundNode(std::move(document), element);
 }
 
-void xmlInterface::deleteNodeByValue(const char *path, const char *key)
+bool xmlInterface::deleteNodeByValue(const char *path, const char *key)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *child = childByAttribute(root, "index", key);
-        return child && root->RemoveChild(child);
+        return !child || root->RemoveChild(child);
     });
 }
 
-void xmlInterface::renameNode(const char *path, const char *key, const char *name)
+bool xmlInterface::renameNode(const char *path, const char *key, const char *name)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *child = childByAttribute(root, "index", key);
         if (!child)
             return false;
@@ -457,18 +470,18 @@ int xmlInterface::getProfileIndex(const char *path)
     return index;
 }
 
-void xmlInterface::setProfileIndex(const char *path, int index)
+bool xmlInterface::setProfileIndex(const char *path, int index)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         root->SetAttribute("profileIndex", index);
         return true;
     });
 }
 
-void xmlInterface::addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
+bool xmlInterface::addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
                                     const char *proFileAppIco, int deviceType)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *config = appendElement(root, "config");
         config->SetAttribute("index", textOf(index));
         config->SetAttribute("name", textOf(name));
@@ -516,10 +529,10 @@ void xmlInterface::getProfileInfo(const char *path, const char *profileKey, Prof
     });
 }
 
-void xmlInterface::setProfileInfo(const char *path, const char *profileKey, const char *name,
+bool xmlInterface::setProfileInfo(const char *path, const char *profileKey, const char *name,
                                   const char *proFileAppName, const char *proFileAppIco)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         profile->SetAttribute("name", textOf(name));
         profile->SetAttribute("proFileAppName", textOf(proFileAppName));
         profile->SetAttribute("proFileAppIco", textOf(proFileAppIco));
@@ -529,30 +542,41 @@ void xmlInterface::setProfileInfo(const char *path, const char *profileKey, cons
 
 // ---- Key assignments ----
 
-void xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+bool xmlInterface::addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
                                  const char *operateType, const char *repeatNum, const char *mode, const char *Value)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "macro");
         if (!section)
             return false;
-        TiXmlElement *item = appendElement(section, "item");
-        item->SetAttribute("keyCode", textOf(keyCode));
-        item->SetAttribute("keyChar", textOf(keyChar));
-        item->SetAttribute("operateType", textOf(operateType));
-        item->SetAttribute("repeatNum", textOf(repeatNum));
-        item->SetAttribute("mode", textOf(mode));
-        item->SetAttribute("Value", textOf(Value));
+        appendKeyMapItem(section, keyCode, keyChar, operateType, repeatNum, mode, Value);
         return true;
     });
 }
 
-void xmlInterface::deleteKeyMapItem(const char *path, const char *profileKey, const char *keyCode)
+bool xmlInterface::deleteKeyMapItem(const char *path, const char *profileKey, const char *keyCode)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "macro");
+        if (!section)
+            return false;
         TiXmlElement *item = childByAttribute(section, "keyCode", keyCode);
-        return item && section->RemoveChild(item);
+        return !item || section->RemoveChild(item);
+    });
+}
+
+bool xmlInterface::replaceKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                                     const char *operateType, const char *repeatNum, const char *mode,
+                                     const char *Value)
+{
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+        TiXmlElement *section = childByName(profile, "macro");
+        if (!section)
+            return false;
+        if (TiXmlElement *old = childByAttribute(section, "keyCode", keyCode))
+            section->RemoveChild(old);
+        appendKeyMapItem(section, keyCode, keyChar, operateType, repeatNum, mode, Value);
+        return true;
     });
 }
 
@@ -624,10 +648,10 @@ int xmlInterface::getKeyMapValue(const char *path, const char *profileKey, const
 
 // ---- Bound macros ----
 
-void xmlInterface::addBindMacro(const char *path, const char *profileKey, const QList<MacroEventInfo> &steps,
+bool xmlInterface::addBindMacro(const char *path, const char *profileKey, const QList<MacroEventInfo> &steps,
                                 const char *macroIndex, const char *name)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "bindMacro");
         if (!section)
             return false;
@@ -640,12 +664,14 @@ void xmlInterface::addBindMacro(const char *path, const char *profileKey, const 
     });
 }
 
-void xmlInterface::deleteBindMacro(const char *path, const char *profileKey, const char *macroKey)
+bool xmlInterface::deleteBindMacro(const char *path, const char *profileKey, const char *macroKey)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "bindMacro");
+        if (!section)
+            return false;
         TiXmlElement *macro = childByAttribute(section, "index", macroKey);
-        return macro && section->RemoveChild(macro);
+        return !macro || section->RemoveChild(macro);
     });
 }
 
@@ -699,14 +725,14 @@ int xmlInterface::importProfile(const char *targetPath, const char *sourcePath, 
     return written ? 1 : 0;
 }
 
-void xmlInterface::copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath,
+bool xmlInterface::copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath,
                                         const char *profileKey)
 {
     const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
     if (!copy)
-        return;
+        return false;
     copy->SetAttribute("index", index);
-    editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
         root->InsertEndChild(*copy);
         return true;
     });
@@ -714,9 +740,9 @@ void xmlInterface::copyProfileWithIndex(const char *targetPath, int index, const
 
 // ---- Lighting ----
 
-void xmlInterface::addLightItem(const char *path, const char *profileKey, colorInfoData data)
+bool xmlInterface::addLightItem(const char *path, const char *profileKey, colorInfoData data)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *zone = zoneOf(profile, data.ledKeyboardOrSide);
         if (!zone)
             return false;
@@ -739,9 +765,9 @@ bool xmlInterface::getLightItem(const char *path, const char *profileKey, int zo
     return found;
 }
 
-void xmlInterface::modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data)
+bool xmlInterface::modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
         if (!item)
             return false;
@@ -755,9 +781,9 @@ bool xmlInterface::hasLightItem(const char *path, const char *profileKey, int zo
     return getLightItem(path, profileKey, zone, ledType, nullptr);
 }
 
-void xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff)
+bool xmlInterface::setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *item = childByNumber(zoneOf(profile, zone), "ledType", ledType);
         if (!item)
             return false;
@@ -781,10 +807,10 @@ int readZoneAttribute(XmlDocumentCache &cache, const char *path, const char *pro
     return result;
 }
 
-void writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey, int zone, const char *name,
+bool writeZoneAttribute(XmlDocumentCache &cache, const char *path, const char *profileKey, int zone, const char *name,
                         int value)
 {
-    editProfile(cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *element = zoneOf(profile, zone);
         if (!element)
             return false;
@@ -800,9 +826,9 @@ int xmlInterface::getLightSwitch(const char *path, const char *profileKey)
     return readZoneAttribute(*m_cache, path, profileKey, 0, "ledOpenOrClose", 0);
 }
 
-void xmlInterface::setLightSwitch(const char *path, const char *profileKey, int value)
+bool xmlInterface::setLightSwitch(const char *path, const char *profileKey, int value)
 {
-    writeZoneAttribute(*m_cache, path, profileKey, 0, "ledOpenOrClose", value);
+    return writeZoneAttribute(*m_cache, path, profileKey, 0, "ledOpenOrClose", value);
 }
 
 int xmlInterface::getSynchronizeStatus(const char *path, const char *profileKey)
@@ -810,9 +836,9 @@ int xmlInterface::getSynchronizeStatus(const char *path, const char *profileKey)
     return readZoneAttribute(*m_cache, path, profileKey, 0, "SynchronizeStatus", 0);
 }
 
-void xmlInterface::setSynchronizeStatus(const char *path, const char *profileKey, int value)
+bool xmlInterface::setSynchronizeStatus(const char *path, const char *profileKey, int value)
 {
-    writeZoneAttribute(*m_cache, path, profileKey, 0, "SynchronizeStatus", value);
+    return writeZoneAttribute(*m_cache, path, profileKey, 0, "SynchronizeStatus", value);
 }
 
 int xmlInterface::getLightUsingIndex(const char *path, const char *profileKey, int zone)
@@ -820,9 +846,9 @@ int xmlInterface::getLightUsingIndex(const char *path, const char *profileKey, i
     return readZoneAttribute(*m_cache, path, profileKey, zone, "usingIndex", 1);
 }
 
-void xmlInterface::setLightUsingIndex(const char *path, const char *profileKey, int zone, int value)
+bool xmlInterface::setLightUsingIndex(const char *path, const char *profileKey, int zone, int value)
 {
-    writeZoneAttribute(*m_cache, path, profileKey, zone, "usingIndex", value);
+    return writeZoneAttribute(*m_cache, path, profileKey, zone, "usingIndex", value);
 }
 
 int xmlInterface::getLinkStatus(const char *path, const char *profileKey, int zone)
@@ -830,16 +856,16 @@ int xmlInterface::getLinkStatus(const char *path, const char *profileKey, int zo
     return readZoneAttribute(*m_cache, path, profileKey, zone, "linkStatus", 0);
 }
 
-void xmlInterface::setLinkStatus(const char *path, const char *profileKey, int zone, int value)
+bool xmlInterface::setLinkStatus(const char *path, const char *profileKey, int zone, int value)
 {
-    writeZoneAttribute(*m_cache, path, profileKey, zone, "linkStatus", value);
+    return writeZoneAttribute(*m_cache, path, profileKey, zone, "linkStatus", value);
 }
 
 // ---- Colour swatches ----
 
-void xmlInterface::addCustomColor(const char *path, const char *profileKey, CustomColorInfo color)
+bool xmlInterface::addCustomColor(const char *path, const char *profileKey, CustomColorInfo color)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "customColor");
         if (!section)
             return false;
@@ -861,21 +887,23 @@ void xmlInterface::getCustomColors(const char *path, const char *profileKey, QLi
     });
 }
 
-void xmlInterface::deleteCustomColor(const char *path, const char *profileKey, const char *index)
+bool xmlInterface::deleteCustomColor(const char *path, const char *profileKey, const char *index)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "customColor");
+        if (!section)
+            return false;
         TiXmlElement *item = childByAttribute(section, "index", index);
-        return item && section->RemoveChild(item);
+        return !item || section->RemoveChild(item);
     });
 }
 
 // ---- Custom per-key lightings ----
 
-void xmlInterface::addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
+bool xmlInterface::addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
                                 const char *isUsing, int usingFlagIndex)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *section = childByName(profile, "customLight");
         if (!section)
             return false;
@@ -888,10 +916,10 @@ void xmlInterface::addCustomLed(const char *path, const char *profileKey, const 
     });
 }
 
-void xmlInterface::addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
+bool xmlInterface::addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
                                      CustomLedItemInfo item)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
         if (!led)
             return false;
@@ -926,9 +954,9 @@ void xmlInterface::getCustomLedItems(const char *path, const char *profileKey, c
     });
 }
 
-void xmlInterface::renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name)
+bool xmlInterface::renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
         if (!led)
             return false;
@@ -937,10 +965,10 @@ void xmlInterface::renameCustomLed(const char *path, const char *profileKey, con
     });
 }
 
-void xmlInterface::setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex,
+bool xmlInterface::setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex,
                                      const char *isUsing, int usingFlagIndex)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
         if (!led)
             return false;
@@ -976,11 +1004,11 @@ int xmlInterface::findCustomLedByFlag(const char *path, const char *profileKey)
     return result;
 }
 
-void xmlInterface::deleteCustomLed(const char *path, const char *profileKey, const char *ledIndex)
+bool xmlInterface::deleteCustomLed(const char *path, const char *profileKey, const char *ledIndex)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *led = customLedOf(profile, ledIndex);
-        if (!led || led->NoChildren())
+        if (!led)
             return false;
         led->Clear();
         return true;
@@ -1017,9 +1045,9 @@ int xmlInterface::getDpiUsingIndex(const char *path, const char *profileKey)
     return level;
 }
 
-void xmlInterface::addDpiItem(const char *path, const char *profileKey, DpiItemInfo item)
+bool xmlInterface::addDpiItem(const char *path, const char *profileKey, DpiItemInfo item)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *dpi = childByName(profile, "dpi");
         if (!dpi)
             return false;
@@ -1054,10 +1082,10 @@ bool xmlInterface::modifyDpiItem(const char *path, const char *profileKey, int i
 
 // ---- Function switches ----
 
-void xmlInterface::setFunctionSetting(const char *path, const char *profileKey, const char *feature1,
+bool xmlInterface::setFunctionSetting(const char *path, const char *profileKey, const char *feature1,
                                       const char *feature2, const char *feature3, const char *feature4)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *function = childByName(profile, "function");
         if (!function)
             return false;
@@ -1108,9 +1136,9 @@ int xmlInterface::getFeature(const char *path, const char *profileKey, int n)
     return value;
 }
 
-void xmlInterface::setFeature(const char *path, const char *profileKey, int n, int value)
+bool xmlInterface::setFeature(const char *path, const char *profileKey, int n, int value)
 {
-    editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
+    return editProfile(*m_cache, path, profileKey, [&](TiXmlElement *profile) {
         TiXmlElement *function = childByName(profile, "function");
         if (!function || n < 0 || n > 3)
             return false;
@@ -1126,9 +1154,9 @@ void xmlInterface::setFeature(const char *path, const char *profileKey, int n, i
 
 // ---- Macro library ----
 
-void xmlInterface::addMacroNode(const char *path, const char *index, const char *name)
+bool xmlInterface::addMacroNode(const char *path, const char *index, const char *name)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = appendElement(root, "macro");
         macro->SetAttribute("index", textOf(index));
         macro->SetAttribute("name", textOf(name));
@@ -1136,11 +1164,11 @@ void xmlInterface::addMacroNode(const char *path, const char *index, const char 
     });
 }
 
-void xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey)
+bool xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
-        if (!macro || steps.isEmpty())
+        if (!macro)
             return false;
         for (const MacroEventInfo &step : steps)
             writeStep(macro, step);
@@ -1162,28 +1190,27 @@ void xmlInterface::getMacroItems(const char *path, const char *macroKey, QList<M
     });
 }
 
-void xmlInterface::deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern)
+bool xmlInterface::deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
             return false;
-        bool removed = false;
         TiXmlElement *step = macro->FirstChildElement();
         while (step) {
             TiXmlElement *next = step->NextSiblingElement();
             if (containsValue(step, pattern))
-                removed = macro->RemoveChild(step) || removed;
+                macro->RemoveChild(step);
             step = next;
         }
-        return removed;
+        return true;
     });
 }
 
-void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst,
+bool xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst,
                                    MacroEventInfo step)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
             return false;
@@ -1205,13 +1232,14 @@ void xmlInterface::modifyMacroItem(const char *path, const char *macroKey, const
     });
 }
 
-void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second)
+bool xmlInterface::moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second)
 {
-    editRoot(*m_cache, path, [&](TiXmlElement *root) {
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
         TiXmlElement *macro = childByAttribute(root, "index", macroKey);
         if (!macro)
             return false;
         int count = 0;
+        bool found = false;
         for (TiXmlElement *item = macro->FirstChildElement(); item; item = item->NextSiblingElement()) {
             if (!bearsValue(item, mark))
                 continue;
@@ -1219,6 +1247,7 @@ void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const c
             const bool candidate = second == 0 || (second == 1 && count >= 2);
             if (!candidate)
                 continue;
+            found = true;
             TiXmlElement *neighbour = up ? previousSiblingElement(item) : item->NextSiblingElement();
             if (!neighbour)
                 continue;  // nothing to pass; a later step bearing the mark may move
@@ -1229,7 +1258,8 @@ void xmlInterface::moveMacroItem(const char *path, const char *macroKey, const c
             macro->RemoveChild(item);
             return true;
         }
-        return false;
+        // A step already at the end it is moved towards stays where it is: nothing to change.
+        return found;
     });
 }
 

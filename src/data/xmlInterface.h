@@ -9,6 +9,13 @@
 // operations. Saves are atomic. Parsed files are kept in a cache that follows every change on
 // disk, so results are those of a fresh parse. Safe to call from any thread.
 //
+// Every changing operation returns whether the file holds the change afterwards (exportProfile and
+// importProfile answer 1 or 0 the same way). True when it was written; when the file already held every
+// value the operation sets (then nothing is written); when the target of a delete is already absent.
+// False when the file is missing or does not parse; when what the operation works inside is missing
+// (the profile, its section, or the light item, custom lighting, DPI level, macro or step it edits);
+// when the save failed. A false result leaves the file as it was.
+//
 // Profiles, macros and bound macros are named by their `index` attribute, passed as text. Text
 // longer than its record field is cut to fit, at a UTF-8 character boundary.
 
@@ -36,13 +43,13 @@ public:
 
     // Writes a fresh file: declaration (version 1.0, UTF-8) and an empty root `Parameters` with
     // `profileIndex` "1", replacing any file at the path.
-    void createXmlFile(const char *path);
+    bool createXmlFile(const char *path);
     // The root child whose `index` equals the key, with its document; null when there is none.
     XmlFoundNode findNodeByValue(const char *path, const char *key);
     // Removes the root child whose `index` equals the key.
-    void deleteNodeByValue(const char *path, const char *key);
+    bool deleteNodeByValue(const char *path, const char *key);
     // Sets `name` of the root child whose `index` equals the key.
-    void renameNode(const char *path, const char *key, const char *name);
+    bool renameNode(const char *path, const char *key, const char *name);
     // For the root child whose `index` equals the key: its index as a number and the value of the
     // attribute after `index` (a macro's name). Unchanged record when nothing matches.
     void getNodeIndexName(const char *path, const char *key, NodeIndexName *info);
@@ -50,21 +57,24 @@ public:
     // ---- Profiles ----
 
     int getProfileIndex(const char *path);
-    void setProfileIndex(const char *path, int index);
+    bool setProfileIndex(const char *path, int index);
     // deviceType: 0 keyboard, 1 mouse.
-    void addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
+    bool addProfileConfig(const char *path, const char *index, const char *name, const char *proFileAppName,
                           const char *proFileAppIco, int deviceType);
     // (index, name) of every root child, ascending by index read as a number; replaces the list.
     void getProfileList(const char *path, QList<IndexNameInfo> *list);
     void getProfileInfo(const char *path, const char *profileKey, ProfileConfigInfo *info);
-    void setProfileInfo(const char *path, const char *profileKey, const char *name, const char *proFileAppName,
+    bool setProfileInfo(const char *path, const char *profileKey, const char *name, const char *proFileAppName,
                         const char *proFileAppIco);
 
     // ---- Key assignments ----
 
-    void addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+    bool addKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
                        const char *operateType, const char *repeatNum, const char *mode, const char *Value);
-    void deleteKeyMapItem(const char *path, const char *profileKey, const char *keyCode);
+    bool deleteKeyMapItem(const char *path, const char *profileKey, const char *keyCode);
+    // Removes the key's item, if any, and appends the new one, in one save.
+    bool replaceKeyMapItem(const char *path, const char *profileKey, const char *keyCode, const char *keyChar,
+                           const char *operateType, const char *repeatNum, const char *mode, const char *Value);
     // Leaves the record as the caller preset it when the key has no assignment.
     void getKeyMapItems(const char *path, const char *profileKey, const char *keyCode, CustomKeyInfo *info);
     void getKeyMapCodes(const char *path, const char *profileKey, QStringList *codes);
@@ -74,9 +84,9 @@ public:
 
     // ---- Bound macros ----
 
-    void addBindMacro(const char *path, const char *profileKey, const QList<MacroEventInfo> &steps,
+    bool addBindMacro(const char *path, const char *profileKey, const QList<MacroEventInfo> &steps,
                       const char *macroIndex, const char *name);
-    void deleteBindMacro(const char *path, const char *profileKey, const char *macroKey);
+    bool deleteBindMacro(const char *path, const char *profileKey, const char *macroKey);
     void getBindMacroItems(const char *path, const char *profileKey, const char *macroKey,
                            QList<MacroEventInfo> *steps);
 
@@ -85,45 +95,45 @@ public:
     // Returns 1 when copied, 0 otherwise (no such profile, target without root, write failed).
     int exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey, bool nextIndex);
     int importProfile(const char *targetPath, const char *sourcePath, const char *profileKey);
-    void copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath, const char *profileKey);
+    bool copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath, const char *profileKey);
 
     // ---- Lighting; zone 0 to 2 selects `light0` to `light2` ----
 
-    void addLightItem(const char *path, const char *profileKey, colorInfoData data);
+    bool addLightItem(const char *path, const char *profileKey, colorInfoData data);
     bool getLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData *data);
-    void modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data);
+    bool modifyLightItem(const char *path, const char *profileKey, int zone, int ledType, colorInfoData data);
     bool hasLightItem(const char *path, const char *profileKey, int zone, int ledType);
-    void setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff);
+    bool setLightItemSwitch(const char *path, const char *profileKey, int zone, int ledType, int onOff);
     int getLightSwitch(const char *path, const char *profileKey);
-    void setLightSwitch(const char *path, const char *profileKey, int value);
+    bool setLightSwitch(const char *path, const char *profileKey, int value);
     int getSynchronizeStatus(const char *path, const char *profileKey);
-    void setSynchronizeStatus(const char *path, const char *profileKey, int value);
+    bool setSynchronizeStatus(const char *path, const char *profileKey, int value);
     int getLightUsingIndex(const char *path, const char *profileKey, int zone);
-    void setLightUsingIndex(const char *path, const char *profileKey, int zone, int value);
+    bool setLightUsingIndex(const char *path, const char *profileKey, int zone, int value);
     int getLinkStatus(const char *path, const char *profileKey, int zone);
-    void setLinkStatus(const char *path, const char *profileKey, int zone, int value);
+    bool setLinkStatus(const char *path, const char *profileKey, int zone, int value);
 
     // ---- Colour swatches ----
 
-    void addCustomColor(const char *path, const char *profileKey, CustomColorInfo color);
+    bool addCustomColor(const char *path, const char *profileKey, CustomColorInfo color);
     void getCustomColors(const char *path, const char *profileKey, QList<CustomColorInfo> *colors);
-    void deleteCustomColor(const char *path, const char *profileKey, const char *index);
+    bool deleteCustomColor(const char *path, const char *profileKey, const char *index);
 
     // ---- Custom per-key lightings ----
 
-    void addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
+    bool addCustomLed(const char *path, const char *profileKey, const char *index, const char *name,
                       const char *isUsing, int usingFlagIndex);
-    void addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex, CustomLedItemInfo item);
+    bool addCustomLedItems(const char *path, const char *profileKey, const char *ledIndex, CustomLedItemInfo item);
     void getCustomLeds(const char *path, const char *profileKey, QList<CustomLedInfo> *leds);
     void getCustomLedItems(const char *path, const char *profileKey, const char *ledIndex,
                            QList<CustomLedItemInfo> *items);
-    void renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name);
-    void setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex, const char *isUsing,
+    bool renameCustomLed(const char *path, const char *profileKey, const char *ledIndex, const char *name);
+    bool setCustomLedUsing(const char *path, const char *profileKey, const char *ledIndex, const char *isUsing,
                            int usingFlagIndex);
     // Index of the first custom lighting in use (flag 0 or 1); -1 when there is none.
     int findCustomLedByFlag(const char *path, const char *profileKey);
     // Removes the keys of the custom lighting; the lighting itself stays.
-    void deleteCustomLed(const char *path, const char *profileKey, const char *ledIndex);
+    bool deleteCustomLed(const char *path, const char *profileKey, const char *ledIndex);
 
     // ---- DPI levels ----
 
@@ -131,30 +141,30 @@ public:
     bool setDpiUsingIndex(const char *path, const char *profileKey, int level);
     bool updateDpiUsingIndex(const char *path, const char *profileKey, int level);
     int getDpiUsingIndex(const char *path, const char *profileKey);
-    void addDpiItem(const char *path, const char *profileKey, DpiItemInfo item);
+    bool addDpiItem(const char *path, const char *profileKey, DpiItemInfo item);
     void getDpiItems(const char *path, const char *profileKey, QList<DpiItemInfo> *items);
     // Rewrites the first item of level index.
     bool modifyDpiItem(const char *path, const char *profileKey, int index, DpiItemInfo item);
 
     // ---- Function switches; n 0 to 3 names feature1 to feature4 ----
 
-    void setFunctionSetting(const char *path, const char *profileKey, const char *feature1, const char *feature2,
+    bool setFunctionSetting(const char *path, const char *profileKey, const char *feature1, const char *feature2,
                             const char *feature3, const char *feature4);
     void getFunctionSetting(const char *path, const char *profileKey, FunctionSetting *setting);
     int getFeature(const char *path, const char *profileKey, int n);
-    void setFeature(const char *path, const char *profileKey, int n, int value);
+    bool setFeature(const char *path, const char *profileKey, int n, int value);
 
     // ---- Macro library; a step bears a mark when any of its attributes equals it ----
 
-    void addMacroNode(const char *path, const char *index, const char *name);
-    void addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey);
+    bool addMacroNode(const char *path, const char *index, const char *name);
+    bool addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey);
     void getMacroList(const char *path, QList<IndexNameInfo> *list);
     void getMacroItems(const char *path, const char *macroKey, QList<MacroEventInfo> *steps);
-    void deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern);
+    bool deleteMacroItemsContaining(const char *path, const char *macroKey, const char *pattern);
     // skipFirst 1 changes the second step bearing the mark.
-    void modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst, MacroEventInfo step);
+    bool modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst, MacroEventInfo step);
     // up: 1 up, 0 down; second 1 moves the second step bearing the mark.
-    void moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second);
+    bool moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second);
 
     // ---- Device lists and default custom lightings (read only) ----
 

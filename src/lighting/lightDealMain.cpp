@@ -1,33 +1,209 @@
 #include "lightDealMain.h"
 
-lightDealMain::lightDealMain(QObject *parent)
-    : QObject(parent)
+#include "DeviceModels.h"
+#include "KeyLightButtonInterface.h"
+#include "LightingCommands.h"
+#include "LightSpeed.h"
+#include "LogCategories.h"
+#include "MainHidInterFace.h"
+#include "sendLightUpdataThread.h"
+#include "SideLightButtonInterface.h"
+#include "updateLightMainThread.h"
+#include "updateLightMainThreadSide.h"
+#include "updateLightMainThreadUI.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kCustomEffect = 10;
+constexpr int kMusicalRhythmEffect = 100;
+constexpr int kLedsPerPacket = LightingCommands::kColorPayloadMax / 3;
+constexpr int kDimRange = 160;
+const QColor kKeyBlank(0, 0, 0, 250);
+const QColor kSideBlank(0, 0, 0, 180);
+
+int channel(int32_t value)
 {
+    return std::clamp<int32_t>(value, 0, 255);
+}
+
+QColor cellColor(const LightCell &cell, int alpha)
+{
+    return QColor(channel(cell.red), channel(cell.green), channel(cell.blue), alpha);
+}
+
+// The maxima come from one byte of the device's reply.
+int deviceMaximum(int value)
+{
+    return std::clamp(value, 0, 255);
+}
+
+}  // namespace
+
+lightDealMain::lightDealMain(QObject *parent)
+    : lightDealMain(keyboardEffectTable(), parent)
+{
+}
+
+lightDealMain::lightDealMain(const LightEffectTable &effects, QObject *parent)
+    : QObject(parent)
+    , m_effects(effects)
+{
+    for (QColor &color : m_side.colors)
+        color = QColor(0, 0, 0, 0);
+
+    m_keyEffectThread = new updateLightMainThread(this);
+    m_sideEffectThread = new updateLightMainThreadSide(this);
+    m_previewThread = new updateLightMainThreadUI(this);
+    m_frameSendThread = new sendLightUpdataThread(this);
+    connect(m_keyEffectThread, &updateLightMainThread::sigDviceUpdateAllKeyColor, this,
+            &lightDealMain::onDviceUpdateAllKeyColor);
+    connect(m_sideEffectThread, &updateLightMainThreadSide::sigDviceUpdateAllKeyColorSide, this,
+            &lightDealMain::onDviceUpdateAllSideLightColor);
+    connect(m_previewThread, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDviceUpdateAllKeyColorUI);
+    connect(m_previewThread, &updateLightMainThreadUI::sigDviceUpdateAllKeyColorUI, this,
+            &lightDealMain::onDviceUpdateAllSideLightColorUI);
+    connect(m_frameSendThread, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
+            &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
+
+    m_lightSyncTimer = new QTimer(this);
+    connect(m_lightSyncTimer, &QTimer::timeout, this, &lightDealMain::onSendLightSynchronize0x17Cmd);
 }
 
 lightDealMain::~lightDealMain()
 {
     stopAllLightThreads();
+    m_lightSyncTimer->stop();
 }
 
-void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
+void lightDealMain::setKeyButtons(const QVector<KeyLightButtonInterface *> &buttons)
 {
-    m_hidInterface = hidInterface;
+    for (int i = 0; i < kKeys; ++i)
+        keyButtons[i / kColumns][i % kColumns] = i < buttons.size() ? buttons.at(i) : nullptr;
 }
 
-void lightDealMain::setPreviewEnabled(bool enabled)
+// ---------------------------------------------------------------------------------------
+// Configuration
+
+void lightDealMain::applyKeyboardRecord(const colorInfoData &record)
 {
-    m_previewEnabled = enabled;
+    m_keyboardLightConfig = record;
+    m_key.fullColor = record.ledModeType != 0;
+    m_key.params = LightParams::fromColorInfo(record);
+    if (m_keyboardBrightnessLevels > 0)
+        m_keyboardDarkStep = kDimRange / m_keyboardBrightnessLevels;
+    int interval = LightSpeed::keyTickInterval(m_keyboardSpeedMax, m_key.params.speed);
+    if (m_key.params.ledType == kMusicalRhythmEffect) {
+        interval = LightSpeed::kMusicalRhythmInterval;
+        if (m_key.params.direction == 2)
+            m_rhythmBarsOn = true;
+        else if (m_key.params.direction == 3)
+            m_rhythmBarsOn = false;
+    }
+    m_keyEffectThread->setInterval(interval);
 }
 
-void lightDealMain::setSideLightButtons(const QList<SideLightButtonInterface *> &buttons)
+void lightDealMain::applySideRecord(const colorInfoData &record)
 {
-    m_sideLightButtons = buttons;
+    m_sideLightConfig = record;
+    m_side.fullColor = record.ledModeType != 0;
+    m_side.params = LightParams::fromColorInfo(record);
+    if (m_sideBrightnessLevels > 0)
+        m_sideDarkStep = kDimRange / m_sideBrightnessLevels;
+    m_sideEffectThread->setInterval(LightSpeed::sideTickInterval(m_sideSpeedMax, m_side.params.speed));
 }
 
-void lightDealMain::setSideLightPresent(bool present)
+void lightDealMain::setKeyboardLightConfig(colorInfoData record)
 {
-    m_sideLightPresent = present;
+    applyKeyboardRecord(record);
+    if (m_key.params.ledType != kCustomEffect) {
+        for (int i = 0; i < kKeys; ++i) {
+            m_key.colors[i] = kKeyBlank;
+            if (KeyLightButtonInterface *button = keyButtons[i / kColumns][i % kColumns])
+                button->setKeyColor(kKeyBlank);
+        }
+    }
+    initKeyEffect();
+    startEffectThreads();
+    startPreviewThread();
+}
+
+void lightDealMain::setKeyboardSpeedAndBrightness(colorInfoData record)
+{
+    applyKeyboardRecord(record);
+}
+
+void lightDealMain::setSideLightConfig(colorInfoData record)
+{
+    applySideRecord(record);
+    const int count = usableSideButtonCount();
+    for (int n = 0; n < count; ++n) {
+        if (SideLightButtonInterface *button = m_sideLightButtons.at(n))
+            button->setColor(kSideBlank);
+        m_side.colors[n] = kSideBlank;
+    }
+    initSideEffect();
+}
+
+void lightDealMain::setSideSpeedAndBrightness(colorInfoData record)
+{
+    applySideRecord(record);
+}
+
+void lightDealMain::setSpeedAndBrightnessMaxNum(int keyboardSpeedMax, int keyboardBrightnessMax, int sideSpeedMax,
+                                                int sideBrightnessMax)
+{
+    m_keyboardSpeedMax = deviceMaximum(keyboardSpeedMax);
+    m_keyboardBrightnessLevels = deviceMaximum(keyboardBrightnessMax) + 1;
+    m_sideSpeedMax = deviceMaximum(sideSpeedMax);
+    m_sideBrightnessLevels = deviceMaximum(sideBrightnessMax) + 1;
+    m_keyboardBrightnessMap = LightColor::brightnessMap(m_keyboardBrightnessLevels);
+    m_sideBrightnessMap = LightColor::brightnessMap(m_sideBrightnessLevels);
+}
+
+void lightDealMain::setKeyNum(int keyNum)
+{
+    m_key.keyNum = keyNum;
+    switch (keyNum) {
+    case 61:
+    case 62:
+    case 63:
+    case 65:
+        m_key.litKeyCount = 74;
+        break;
+    case 68:
+    case 69:
+        m_key.litKeyCount = 79;
+        break;
+    case 82:
+    case 84:
+        m_key.litKeyCount = 95;
+        break;
+    case 83:
+    case 87:
+    case 88:
+    case 91:
+        m_key.litKeyCount = 107;
+        break;
+    case 98:
+        m_key.litKeyCount = 113;
+        break;
+    case 104:
+    case 108:
+        m_key.litKeyCount = 131;
+        break;
+    default:
+        break;
+    }
+}
+
+void lightDealMain::setDeviceModel(const QString &text)
+{
+    m_key.m252Chip = text.contains(QLatin1String("M252"), Qt::CaseInsensitive);
 }
 
 void lightDealMain::setModelName(const QString &modelName)
@@ -35,57 +211,386 @@ void lightDealMain::setModelName(const QString &modelName)
     m_modelName = modelName;
 }
 
-void lightDealMain::setKeyNum(int keyNum)
+void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
 {
-    m_keyNum = keyNum;
+    m_hidInterface = hidInterface;
+    m_packetFailureLogged = false;
 }
 
-void lightDealMain::setDeviceModel(const QString &deviceModel)
+void lightDealMain::setPreviewEnabled(bool enabled)
 {
-    m_deviceModel = deviceModel;
+    m_previewEnabled = enabled;
 }
 
-void lightDealMain::initMusicalRhythm(int, int, double, double) {}
-
-void lightDealMain::setKeyboardLightConfig(colorInfoData config)
+void lightDealMain::setSideLightPresent(bool present)
 {
-    m_keyboardConfig = config;
+    m_sideLightPresent = present;
 }
 
-void lightDealMain::setSideLightConfig(colorInfoData config)
+void lightDealMain::setSideLightButtons(const QList<SideLightButtonInterface *> &buttons)
 {
-    m_sideConfig = config;
+    m_sideLightButtons = buttons.mid(0, kSideLeds);
+    if (buttons.size() > kSideLeds)
+        qCWarning(lcLight) << "lightDealMain: the keyboard view has" << buttons.size() << "side LEDs; the first"
+                           << kSideLeds << "are lit";
 }
 
-void lightDealMain::setKeyboardSpeedAndBrightness(colorInfoData config)
+void lightDealMain::setActive(bool active)
 {
-    m_keyboardConfig = config;
+    m_active = active;
 }
 
-void lightDealMain::setSideSpeedAndBrightness(colorInfoData config)
+void lightDealMain::applyCustomLightFromKeys()
 {
-    m_sideConfig = config;
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            if (const KeyLightButtonInterface *button = keyButtons[row][column]) {
+                const QColor color = button->getKeyColor();
+                m_key.cells[row][column] = LightCell{color.red(), color.green(), color.blue(), 255, 0, 0, 0};
+            }
+        }
+    }
+    m_currentKeyEffect = kCustomEffect;
+    m_keyFrame = 0;
+    const KeyEffectEntry *entry = m_effects.keyEffect(kCustomEffect);
+    if (entry && entry->initialise)
+        entry->initialise(m_key);
+    beginKeyEffect(kCustomEffect);
 }
 
-void lightDealMain::setSpeedAndBrightnessMaxNum(int, int, int, int) {}
-
-void lightDealMain::setCustomLightKeys(const QList<KeyButtonInterface *> &) {}
-
-void lightDealMain::applyCustomLightFromKeys() {}
-
-void lightDealMain::clearLed_WaveFullColor_TabSaveUpdateAll() {}
-
-void lightDealMain::setAudioCaptureRunning(bool) {}
-
-void lightDealMain::setHidSendThreadRunning(bool) {}
-
-void lightDealMain::setLightSynchronize(bool) {}
-
-void lightDealMain::stopAllLightThreads() {}
-
-void lightDealMain::keyPressLight(int, int) {}
-
-bool lightDealMain::isPreviewEnabled() const
+void lightDealMain::setCustomLightKeys(const QList<KeyLightButtonInterface *> &buttons)
 {
-    return m_previewEnabled;
+    for (const KeyLightButtonInterface *button : buttons) {
+        if (!button)
+            continue;
+        const int row = button->getRow();
+        const int column = button->getColumn();
+        if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
+            continue;
+        const QColor color = button->getKeyColor();
+        m_key.cells[row][column] = LightCell{color.red(), color.green(), color.blue(), 255, 0, 0, 0};
+    }
+    m_keyFrame = 0;
+    beginKeyEffect(kCustomEffect);
+}
+
+void lightDealMain::clearLed_WaveFullColor_TabSaveUpdateAll()
+{
+    for (QColor &color : m_key.colors)
+        color = QColor(0, 0, 0, 0);
+    qCDebug(lcLight) << "--------------------------------------- ************ "
+                        "lightDealMain::clearLed_WaveFullColor_TabSaveUpdateAll [End] ************ "
+                        "---------------------------------------";
+}
+
+void lightDealMain::initMusicalRhythm(int keyNum, int bandCount, double minFrequency, double maxFrequency)
+{
+    Q_UNUSED(keyNum)
+    m_rhythmBandCount = bandCount;
+    m_rhythmMinFrequency = minFrequency;
+    m_rhythmMaxFrequency = maxFrequency;
+}
+
+void lightDealMain::setAudioCaptureRunning(bool running)
+{
+    m_audioCaptureRunning = running;
+}
+
+// ---------------------------------------------------------------------------------------
+// Effects
+
+void lightDealMain::initKeyEffect()
+{
+    m_currentKeyEffect = m_key.params.ledType;
+    m_keyFrame = 0;
+    const KeyEffectEntry *entry = m_effects.keyEffect(m_currentKeyEffect);
+    if (!entry || !entry->initialise)
+        return;
+    if (m_currentKeyEffect == kCustomEffect) {
+        applyCustomLightFromKeys();
+        return;
+    }
+    entry->initialise(m_key);
+    beginKeyEffect(m_currentKeyEffect);
+}
+
+void lightDealMain::initSideEffect()
+{
+    m_currentSideEffect = m_side.params.ledType;
+    m_sideFrame = 0;
+    const SideEffectEntry *entry = m_effects.sideEffect(m_currentSideEffect);
+    if (!entry || !entry->initialise)
+        return;
+    entry->initialise(m_side);
+    beginSideEffect(m_currentSideEffect);
+}
+
+void lightDealMain::beginKeyEffect(int ledType)
+{
+    m_currentKeyEffect = ledType;
+    if (ledType == kCustomEffect)
+        return;
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const LightCell &cell = m_key.cells[row][column];
+            m_key.colors[row * kColumns + column] = cellColor(cell, 255);
+            if (KeyLightButtonInterface *button = keyButtons[row][column])
+                button->setKeyColor(cellColor(cell, 0));
+        }
+    }
+}
+
+void lightDealMain::beginSideEffect(int ledType)
+{
+    m_currentSideEffect = ledType;
+    const int count = usableSideButtonCount();
+    for (int n = 0; n < count; ++n) {
+        const QColor color = cellColor(m_side.cells[n], 0);
+        if (SideLightButtonInterface *button = m_sideLightButtons.at(n))
+            button->setColor(color);
+        m_side.colors[n] = color;
+    }
+}
+
+void lightDealMain::keyPressLight(int row, int column)
+{
+    if (row < 0 || row >= kRows || column < 0 || column >= kColumns || !m_keyEffectRunning)
+        return;
+    const KeyEffectEntry *entry = m_effects.keyEffect(m_currentKeyEffect);
+    if (entry && entry->press)
+        entry->press(m_key, row, column);
+}
+
+void lightDealMain::onDviceUpdateAllKeyColor()
+{
+    if (!m_keyEffectRunning)
+        return;
+    const KeyEffectEntry *entry = m_effects.keyEffect(m_currentKeyEffect);
+    if (!entry || !entry->render)
+        return;
+    m_key.dimFactor = keyDimFactor();
+    entry->render(m_key, ++m_keyFrame);
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColor()
+{
+    if (!m_sideEffectRunning || !m_sideLightPresent)
+        return;
+    const SideEffectEntry *entry = m_effects.sideEffect(m_currentSideEffect);
+    if (!entry || !entry->render)
+        return;
+    m_side.dimFactor = sideDimFactor();
+    entry->render(m_side, ++m_sideFrame);
+}
+
+// ---------------------------------------------------------------------------------------
+// Tickers
+
+void lightDealMain::startEffectThreads()
+{
+    m_keyEffectRunning = true;
+    m_keyEffectThread->setRunning(true);
+    m_sideEffectRunning = true;
+    m_sideEffectThread->setRunning(true);
+}
+
+void lightDealMain::stopEffectThreads()
+{
+    m_keyEffectRunning = false;
+    m_keyEffectThread->setRunning(false);
+    m_sideEffectRunning = false;
+    m_sideEffectThread->setRunning(false);
+}
+
+void lightDealMain::startPreviewThread()
+{
+    m_previewThread->setRunning(true);
+}
+
+void lightDealMain::stopPreviewThread()
+{
+    m_previewThread->setRunning(false);
+}
+
+void lightDealMain::stopAllLightThreads()
+{
+    stopPreviewThread();
+    stopEffectThreads();
+    setHidSendThreadRunning(false);
+}
+
+void lightDealMain::setHidSendThreadRunning(bool on)
+{
+    m_frameSendThread->setRunning(on);
+}
+
+bool lightDealMain::isPreviewRunning() const
+{
+    return m_previewThread->isRunning();
+}
+
+bool lightDealMain::isSendRunning() const
+{
+    return m_frameSendThread->isRunning();
+}
+
+int lightDealMain::keyTickInterval() const
+{
+    return m_keyEffectThread->intervalMs();
+}
+
+int lightDealMain::sideTickInterval() const
+{
+    return m_sideEffectThread->intervalMs();
+}
+
+int lightDealMain::keyDimFactor() const
+{
+    return LightColor::dimFactor(m_keyboardBrightnessMap, m_key.params.brightness, m_keyboardDarkStep);
+}
+
+int lightDealMain::sideDimFactor() const
+{
+    return LightColor::dimFactor(m_sideBrightnessMap, m_side.params.brightness, m_sideDarkStep);
+}
+
+// ---------------------------------------------------------------------------------------
+// Preview
+
+void lightDealMain::onDviceUpdateAllKeyColorUI()
+{
+    if (!m_keyEffectRunning || !m_previewEnabled)
+        return;
+    for (int i = 0; i < kKeys; ++i)
+        if (KeyLightButtonInterface *button = keyButtons[i / kColumns][i % kColumns])
+            button->setKeyColor(m_key.colors[i]);
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColorUI()
+{
+    if (!m_sideEffectRunning || !m_sideLightPresent || !m_previewEnabled)
+        return;
+    const int count = usableSideButtonCount();
+    for (int n = 0; n < count; ++n)
+        if (SideLightButtonInterface *button = m_sideLightButtons.at(n))
+            button->setColor(m_side.colors[n]);
+}
+
+int lightDealMain::usableSideButtonCount() const
+{
+    return std::min(int(m_sideLightButtons.size()), int(kSideLeds));
+}
+
+// ---------------------------------------------------------------------------------------
+// Streaming
+
+void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
+{
+    sendLightFrames();
+}
+
+int lightDealMain::sideFrameLedCount() const
+{
+    return models::sideFrameLeds(m_modelName);
+}
+
+void lightDealMain::sendLightFrames()
+{
+    if (m_frameBuildBusy)
+        return;
+    m_frameBuildBusy = true;
+    sendZoneFrame(0, m_key.colors, kKeys);
+    sendZoneFrame(1, m_side.colors, std::min(sideFrameLedCount(), int(kSideLeds)));
+    m_frameBuildBusy = false;
+}
+
+void lightDealMain::sendZoneFrame(uint8_t zone, const QColor *colors, int count)
+{
+    uint8_t bytes[LightingCommands::kColorPayloadMax];
+    uint8_t packet = 0;
+    for (int first = 0; first < count; first += kLedsPerPacket, ++packet) {
+        const int leds = std::min(kLedsPerPacket, count - first);
+        for (int i = 0; i < leds; ++i) {
+            const QColor &color = colors[first + i];
+            bytes[3 * i] = uint8_t(color.red());
+            bytes[3 * i + 1] = uint8_t(color.green());
+            bytes[3 * i + 2] = uint8_t(color.blue());
+        }
+        sendColorPacket(zone, packet, bytes, 3 * leds);
+    }
+}
+
+void lightDealMain::sendColorPacket(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count)
+{
+    if (m_packetSendBusy)
+        return;
+    m_packetSendBusy = true;
+    if (MainHidInterFace *transport = m_hidInterface.data()) {
+        MainHidInterFace::Report report = LightingCommands::colorFrame(zone, packetIndex, bytes, count);
+        if (transport->writeLightData(report.data(), MainHidInterFace::kReportSize) < 0) {
+            // Once per run of failures: a closed device would otherwise log every 30 ms.
+            if (!m_packetFailureLogged)
+                qCDebug(lcLight) << "USB serial port [Write keyboard Color] Failed ...";
+            m_packetFailureLogged = true;
+        } else {
+            m_packetFailureLogged = false;
+        }
+    }
+    m_packetSendBusy = false;
+}
+
+void lightDealMain::setLightSynchronize(bool on)
+{
+    if (on) {
+        m_lightSynchronizeOn = true;
+        onSendLightSynchronize0x17Cmd();
+        m_lightSyncTimer->start(kLightSyncIntervalMs);
+        return;
+    }
+    if (m_lightSyncTimer->isActive())
+        m_lightSyncTimer->stop();
+    m_lightSynchronizeOn = false;
+    onSendLightSynchronize0x17Cmd();
+}
+
+void lightDealMain::onSendLightSynchronize0x17Cmd()
+{
+    MainHidInterFace *transport = m_hidInterface.data();
+    if (!transport)
+        return;
+    MainHidInterFace::Report report = LightingCommands::lightSynchronize(m_lightSynchronizeOn);
+    if (transport->writeCommand(report.data(), MainHidInterFace::kReportSize) < 0)
+        qCDebug(lcLight) << "USB serial port [ Into Light Synchronous ] Failed ...";
+    else
+        qCDebug(lcLight) << "------------------------------ *** USB serial port [ Into Light Synchronous ] "
+                            "Successful ...";
+}
+
+// ---------------------------------------------------------------------------------------
+// State
+
+const LightCell &lightDealMain::keyCell(int row, int column) const
+{
+    static const LightCell none;
+    if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
+        return none;
+    return m_key.cells[row][column];
+}
+
+QColor lightDealMain::keyColor(int index) const
+{
+    return index >= 0 && index < kKeys ? m_key.colors[index] : QColor();
+}
+
+const LightCell &lightDealMain::sideCell(int index) const
+{
+    static const LightCell none;
+    if (index < 0 || index >= kSideLeds)
+        return none;
+    return m_side.cells[index];
+}
+
+QColor lightDealMain::sideColor(int index) const
+{
+    return index >= 0 && index < kSideLeds ? m_side.colors[index] : QColor();
 }

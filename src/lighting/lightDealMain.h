@@ -1,68 +1,189 @@
 #pragma once
-// The keyboard lighting engine: runs the key-matrix and side-strip effects, paints their
-// preview on the keyboard view's buttons and streams the frames through the device's transport.
-//
-// This is the engine's outer shape only: every operation keeps what it is given and does no
-// lighting work yet.
+// The keyboard lighting engine. It keeps the lighting records of a keyboard's key matrix and
+// side strip, one effect cell per key and per side LED, and renders the lighting frame by
+// frame: an effect's initialiser fills the cells when the effect is chosen, and each tick of
+// the effect tickers runs its renderer. A preview ticker paints the result on the keyboard
+// view's buttons and, while light synchronisation is on, a send ticker streams it to the
+// device as colour reports. Everything here runs in the GUI thread; the tickers only pace it.
 
 #include "KeyboardLightInterface.h"
+#include "KeyEffectState.h"
+#include "LightEffectTable.h"
+#include "SideEffectState.h"
 #include "XmlRecords.h"
 
+#include <QColor>
 #include <QList>
+#include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QVector>
 
-class KeyButtonInterface;
+#include <cstdint>
+
+class KeyLightButtonInterface;
 class MainHidInterFace;
+class QTimer;
 class SideLightButtonInterface;
+class sendLightUpdataThread;
+class updateLightMainThread;
+class updateLightMainThreadSide;
+class updateLightMainThreadUI;
 
 class lightDealMain : public QObject, public KeyboardLightInterface
 {
     Q_OBJECT
 public:
-    static constexpr int kRows = 6;
-    static constexpr int kColumns = 22;
+    static constexpr int kRows = KeyEffectState::kRows;
+    static constexpr int kColumns = KeyEffectState::kColumns;
+    static constexpr int kKeys = KeyEffectState::kKeys;
+    static constexpr int kSideLeds = SideEffectState::kLeds;
+    static constexpr int kLightSyncIntervalMs = 3000;
 
     explicit lightDealMain(QObject *parent = nullptr);
+    // An engine with its own effects (tests).
+    explicit lightDealMain(const LightEffectTable &effects, QObject *parent = nullptr);
     ~lightDealMain() override;
 
-    // The keyboard view's key buttons by matrix place (row x 22 + column); null where none.
-    KeyButtonInterface *keyButtons[kRows][kColumns] = {};
+    // The keyboard view's key button at each place of the matrix; not owned. The device page
+    // fills it; a null entry is skipped.
+    KeyLightButtonInterface *keyButtons[kRows][kColumns] = {};
+    // The same from a list in matrix order (row * 22 + column); entries beyond 132 are ignored.
+    void setKeyButtons(const QVector<KeyLightButtonInterface *> &buttons);
 
-    void setHidInterface(MainHidInterFace *hidInterface);
-    void setPreviewEnabled(bool enabled);
-    void setSideLightButtons(const QList<SideLightButtonInterface *> &buttons);
-    void setSideLightPresent(bool present);
-    void setModelName(const QString &modelName);
-    void setKeyNum(int keyNum);
-    void setDeviceModel(const QString &deviceModel);
-    void initMusicalRhythm(int keyNum, int bandCount, double minFrequency, double maxFrequency);
-    void setKeyboardLightConfig(colorInfoData config);
-    void setSideLightConfig(colorInfoData config);
-    void setKeyboardSpeedAndBrightness(colorInfoData config);
-    void setSideSpeedAndBrightness(colorInfoData config);
+    // --- configuration (device page) ---------------------------------------------------
+    void setKeyboardLightConfig(colorInfoData record);
+    void setKeyboardSpeedAndBrightness(colorInfoData record);
+    void setSideLightConfig(colorInfoData record);
+    void setSideSpeedAndBrightness(colorInfoData record);
     void setSpeedAndBrightnessMaxNum(int keyboardSpeedMax, int keyboardBrightnessMax, int sideSpeedMax,
                                      int sideBrightnessMax);
-    void setCustomLightKeys(const QList<KeyButtonInterface *> &keys);
+    void setKeyNum(int keyNum);
+    void setDeviceModel(const QString &text);
+    void setModelName(const QString &modelName);
+    void setHidInterface(MainHidInterFace *hidInterface);
+    void setPreviewEnabled(bool enabled);
+    void setSideLightPresent(bool present);
+    void setSideLightButtons(const QList<SideLightButtonInterface *> &buttons);
+    void setActive(bool active);
     void applyCustomLightFromKeys();
+    void setCustomLightKeys(const QList<KeyLightButtonInterface *> &buttons);
     void clearLed_WaveFullColor_TabSaveUpdateAll();
-    void setAudioCaptureRunning(bool running);
-    void setHidSendThreadRunning(bool running);
-    void setLightSynchronize(bool on);
     void stopAllLightThreads();
+    // Sound-reactive lighting; it keeps the settings until the sound capture exists.
+    void initMusicalRhythm(int keyNum, int bandCount, double minFrequency, double maxFrequency);
+    void setAudioCaptureRunning(bool running);
 
+    // --- key presses (device page and device link) --------------------------------------
     void keyPressLight(int row, int column) override;
 
-    bool isPreviewEnabled() const;
+    // --- streaming ------------------------------------------------------------------------
+    void setHidSendThreadRunning(bool on);
+    void setLightSynchronize(bool on);
+    // One key frame and one side frame to the device.
+    void sendLightFrames();
+    // One colour report of a zone's frame to the transport's lighting-frame queue.
+    void sendColorPacket(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count);
+
+    // --- state, for the pages and tests -----------------------------------------------
+    const LightCell &keyCell(int row, int column) const;
+    QColor keyColor(int index) const;
+    const LightCell &sideCell(int index) const;
+    QColor sideColor(int index) const;
+    const LightParams &keyboardLightParams() const { return m_key.params; }
+    const LightParams &sideLightParams() const { return m_side.params; }
+    colorInfoData keyboardLightConfig() const { return m_keyboardLightConfig; }
+    colorInfoData sideLightConfig() const { return m_sideLightConfig; }
+    bool isKeyboardFullColor() const { return m_key.fullColor; }
+    bool isSideFullColor() const { return m_side.fullColor; }
+    int currentKeyEffect() const { return m_currentKeyEffect; }
+    int currentSideEffect() const { return m_currentSideEffect; }
+    int keyTickInterval() const;
+    int sideTickInterval() const;
+    int keyDimFactor() const;
+    int sideDimFactor() const;
+    int litKeyCount() const { return m_key.litKeyCount; }
+    int keyNum() const { return m_key.keyNum; }
+    bool isM252Chip() const { return m_key.m252Chip; }
+    QString modelName() const { return m_modelName; }
+    int sideFrameLedCount() const;
+    bool isKeyEffectRunning() const { return m_keyEffectRunning; }
+    bool isSideEffectRunning() const { return m_sideEffectRunning; }
+    bool isPreviewRunning() const;
+    bool isSendRunning() const;
+    bool isLightSynchronizeOn() const { return m_lightSynchronizeOn; }
+    bool isPreviewEnabled() const { return m_previewEnabled; }
+    bool isActive() const { return m_active; }
+    bool isRhythmBarsOn() const { return m_rhythmBarsOn; }
+    const RippleQueue &rippleQueue() const { return m_key.ripples; }
+
+public slots:
+    void onDviceUpdateAllKeyColor();
+    void onDviceUpdateAllSideLightColor();
+    void onDviceUpdateAllKeyColorUI();
+    void onDviceUpdateAllSideLightColorUI();
+    void onDviceUpdateAllKeyColorSendKeyboardHid();
+    void onSendLightSynchronize0x17Cmd();
 
 private:
-    MainHidInterFace *m_hidInterface = nullptr;
-    QList<SideLightButtonInterface *> m_sideLightButtons;
-    colorInfoData m_keyboardConfig{};
-    colorInfoData m_sideConfig{};
+    void applyKeyboardRecord(const colorInfoData &record);
+    void applySideRecord(const colorInfoData &record);
+    void initKeyEffect();
+    void initSideEffect();
+    void beginKeyEffect(int ledType);
+    void beginSideEffect(int ledType);
+    void startEffectThreads();
+    void stopEffectThreads();
+    void startPreviewThread();
+    void stopPreviewThread();
+    void sendZoneFrame(uint8_t zone, const QColor *colors, int count);
+    int usableSideButtonCount() const;
+
+    const LightEffectTable &m_effects;
     QString m_modelName;
-    QString m_deviceModel;
-    int m_keyNum = 0;
-    bool m_previewEnabled = false;
+    int m_currentKeyEffect = -1;
+    int m_currentSideEffect = -1;
+    uint32_t m_keyFrame = 0;
+    uint32_t m_sideFrame = 0;
+    KeyEffectState m_key;
+    SideEffectState m_side;
+
+    QTimer *m_lightSyncTimer = nullptr;
+    bool m_lightSynchronizeOn = false;
+    bool m_previewEnabled = true;
+    bool m_keyEffectRunning = false;
+    bool m_sideEffectRunning = false;
     bool m_sideLightPresent = false;
+    bool m_active = false;
+    colorInfoData m_keyboardLightConfig;
+    colorInfoData m_sideLightConfig;
+
+    updateLightMainThread *m_keyEffectThread = nullptr;
+    updateLightMainThreadSide *m_sideEffectThread = nullptr;
+    updateLightMainThreadUI *m_previewThread = nullptr;
+    sendLightUpdataThread *m_frameSendThread = nullptr;
+
+    QList<SideLightButtonInterface *> m_sideLightButtons;
+    bool m_frameBuildBusy = false;
+    bool m_packetSendBusy = false;
+    bool m_packetFailureLogged = false;
+    // The transport belongs to the device link, which may be deleted with its device.
+    QPointer<MainHidInterFace> m_hidInterface;
+
+    QMap<int, int> m_keyboardBrightnessMap;
+    QMap<int, int> m_sideBrightnessMap;
+    int m_keyboardSpeedMax = 0;
+    int m_keyboardBrightnessLevels = 0;
+    int m_sideSpeedMax = 0;
+    int m_sideBrightnessLevels = 0;
+    int m_keyboardDarkStep = 32;
+    int m_sideDarkStep = 32;
+
+    // Sound-reactive lighting.
+    bool m_rhythmBarsOn = true;
+    int m_rhythmBandCount = 0;
+    double m_rhythmMinFrequency = 0;
+    double m_rhythmMaxFrequency = 0;
+    bool m_audioCaptureRunning = false;
 };

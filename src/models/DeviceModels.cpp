@@ -9,21 +9,21 @@ namespace {
 using K = DeviceKind;
 
 // code, kind, product name, keys, side lights, frames per batch, layout family, side LEDs,
-// rounded side LEDs, Enter notch width and upper height, locked keys
+// rounded side LEDs, Enter notch width and upper height, locked keys, side LEDs per colour frame
 const DeviceModel kDeviceModels[] = {
-    {"ZK87A", K::Keyboard, "ZELKA Vega 87", 87, false, 10, "87", 0, false, 10, 30, {}},
-    {"ZK87B", K::Keyboard, "ZELKA Vega 87 Pro", 87, false, 10, "87", 0, false, 10, 30, {}},
-    {"ZK87C", K::Keyboard, "ZELKA Nova 87", 87, false, 10, "87", 0, false, 10, 30, {}},
-    {"ZK87R", K::Keyboard, "ZELKA Nova 87 RGB", 87, false, 10, "87", 0, false, 10, 30, {38, 39, 41}},
-    {"ZK87S", K::Keyboard, "ZELKA Vega 87 Side", 87, true, 11, "87S", 41, true, 10, 30, {}},
-    {"ZK87W", K::Keyboard, "ZELKA Orion 87", 87, false, 10, "87", 0, false, 10, 30, {}},
-    {"ZK104A", K::Keyboard, "ZELKA Vega 104", 104, false, 11, "104", 0, false, 10, 30, {}},
-    {"ZK104B", K::Keyboard, "ZELKA Vega 104 Pro", 104, false, 11, "104", 0, false, 10, 30, {}},
-    {"ZK104C", K::Keyboard, "ZELKA Nova 104", 104, false, 11, "104", 0, false, 10, 30, {}},
-    {"ZK104R", K::Keyboard, "ZELKA Nova 104 RGB", 104, false, 11, "104", 0, false, 10, 30, {}},
-    {"ZK104S", K::Keyboard, "ZELKA Vega 104 Side", 104, true, 11, "104S", 49, true, 10, 30, {}},
-    {"ZK104W", K::Keyboard, "ZELKA Orion 104", 104, false, 11, "104", 0, false, 10, 30, {}},
-    {"ZM1", K::Mouse, "ZELKA Pulsar M1", 0, false, 10, "", 0, false, 10, 30, {}},
+    {"ZK87A", K::Keyboard, "ZELKA Vega 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
+    {"ZK87B", K::Keyboard, "ZELKA Vega 87 Pro", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
+    {"ZK87C", K::Keyboard, "ZELKA Nova 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
+    {"ZK87R", K::Keyboard, "ZELKA Nova 87 RGB", 87, false, 10, "87", 0, false, 10, 30, {38, 39, 41}, 33},
+    {"ZK87S", K::Keyboard, "ZELKA Vega 87 Side", 87, true, 11, "87S", 41, true, 10, 30, {}, 41},
+    {"ZK87W", K::Keyboard, "ZELKA Orion 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
+    {"ZK104A", K::Keyboard, "ZELKA Vega 104", 104, false, 11, "104", 0, false, 10, 30, {}, 45},
+    {"ZK104B", K::Keyboard, "ZELKA Vega 104 Pro", 104, false, 11, "104", 0, false, 10, 30, {}, 45},
+    {"ZK104C", K::Keyboard, "ZELKA Nova 104", 104, false, 11, "104", 0, false, 10, 30, {}, 50},
+    {"ZK104R", K::Keyboard, "ZELKA Nova 104 RGB", 104, false, 11, "104", 0, false, 10, 30, {}, 50},
+    {"ZK104S", K::Keyboard, "ZELKA Vega 104 Side", 104, true, 11, "104S", 49, true, 10, 30, {}, 49},
+    {"ZK104W", K::Keyboard, "ZELKA Orion 104", 104, false, 11, "104", 0, false, 10, 30, {}, 50},
+    {"ZM1", K::Mouse, "ZELKA Pulsar M1", 0, false, 10, "", 0, false, 10, 30, {}, 33},
 };
 
 const SupportedId kSupportedIds[] = {
@@ -129,6 +129,12 @@ bool isLockedKey(const QString &code, int keyCode)
             return true;
     }
     return false;
+}
+
+int sideFrameLeds(const QString &code)
+{
+    const DeviceModel *model = findDeviceModel(code);
+    return model ? model->sideFrameLeds : kDefaultSideFrameLeds;
 }
 
 TableView<SupportedId> supportedIds()

@@ -44,6 +44,10 @@ struct DeviceModel {
     int enterNotchWidth = 10;      // the tall two-row Enter key's notch, where a layout has that key
     int enterUpperHeight = 30;
     std::array<int, 3> lockedKeys{};  // key codes that cannot be chosen for assignment; 0 fills
+    // Side LEDs in a keyboard's colour frame: 41, 45, 49 or 50 for the long strips; every other
+    // keyboard, with or without side lights, sends the 33 of the short one, unlit. 8 key reports and
+    // 2 or 3 side reports make one frame, which fills one batch.
+    int sideFrameLeds = 33;
 };
 
 struct UsbId {
@@ -66,6 +70,8 @@ struct BootloaderId {
 
 // Frames per batch for a model the table does not know, and for every keyboard not listed with 11.
 constexpr int kDefaultFramesPerBatch = 10;
+// Side LEDs of the colour frame for a model the table does not know.
+constexpr int kDefaultSideFrameLeds = 33;
 
 TableView<DeviceModel> deviceModels();
 // The model with this code; nullptr for an unknown code.
@@ -81,6 +87,10 @@ int enterNotchWidth(const QString &code);
 int enterUpperHeight(const QString &code);
 // True when the key with this code cannot be chosen for assignment on this model.
 bool isLockedKey(const QString &code, int keyCode);
+int framesPerBatch(const QString &code);  // kDefaultFramesPerBatch for an unknown code
+int keyCount(const QString &code);        // 0 for an unknown code
+bool hasSideLights(const QString &code);  // false for an unknown code
+int sideFrameLeds(const QString &code);   // kDefaultSideFrameLeds for an unknown code
 
 TableView<SupportedId> supportedIds();
 bool isSupportedId(int vendorId, int productId);

@@ -84,6 +84,20 @@ void MillisecondTicker::remove(unsigned int id)
     m_entries.erase(id);
 }
 
+bool MillisecondTicker::setInterval(unsigned int id, int intervalMs)
+{
+    if (intervalMs < 1)
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto it = m_entries.find(id);
+    if (it == m_entries.end() || it->second.removed)
+        return false;
+    it->second.interval = intervalMs;
+    if (it->second.countdown > intervalMs)
+        it->second.countdown = intervalMs;
+    return true;
+}
+
 void MillisecondTicker::run()
 {
     pthread_setname_np(pthread_self(), "zelka-tick");

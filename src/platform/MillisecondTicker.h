@@ -24,6 +24,10 @@ public:
     // again; called from inside the callback itself it only marks it for removal.
     void remove(unsigned int id);
 
+    // Changes the interval of a registered callback in place: its next run comes at most
+    // intervalMs milliseconds from now. Returns false for an unknown id or an interval below 1 ms.
+    bool setInterval(unsigned int id, int intervalMs);
+
     ~MillisecondTicker();
     MillisecondTicker(const MillisecondTicker &) = delete;
     MillisecondTicker &operator=(const MillisecondTicker &) = delete;

@@ -1,0 +1,269 @@
+// Keyboard lighting engine figures against the emulator: the cost of one colour frame, the
+// accuracy of the tickers, and the CPU of streaming a still frame with light synchronisation on.
+
+#include "Emulator.h"
+#include "lightDealMain.h"
+#include "MainHidInterFace.h"
+#include "sendLightUpdataThread.h"
+#include "Timer.h"
+#include "updateLightMainThread.h"
+#include "XmlRecords.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <vector>
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// Every allocation of the process is counted, so a benchmark can read the allocations of the
+// code it runs.
+namespace {
+std::atomic<long long> g_allocations{0};
+}
+
+void *operator new(std::size_t size)
+{
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+namespace {
+
+qint64 threadCpuNs(const QStringList &namePrefixes)
+{
+    qint64 total = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (!comm.open(QIODevice::ReadOnly))
+            continue;
+        const QString name = QString::fromLatin1(comm.readAll()).trimmed();
+        if (!std::any_of(namePrefixes.cbegin(), namePrefixes.cend(),
+                         [&](const QString &p) { return name.startsWith(p); }))
+            continue;
+        QFile stat(tasks.filePath(tid + QStringLiteral("/schedstat")));
+        if (stat.open(QIODevice::ReadOnly))
+            total += stat.readAll().split(' ').value(0).toLongLong();
+    }
+    return total;
+}
+
+qint64 processCpuNs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000000LL
+           + (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000LL;
+}
+
+void runEventLoop(std::chrono::milliseconds duration)
+{
+    QEventLoop loop;
+    QTimer::singleShot(int(duration.count()), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t index = std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5));
+    return values[index];
+}
+
+colorInfoData stillRecord()
+{
+    colorInfoData record;
+    record.ledType = 13;  // no effect: the frame stays as it is
+    record.ledBrightness = 4;
+    return record;
+}
+
+// One key frame and one side frame into the lighting-frame queue of an open keyboard
+// transport (its I/O thread not started, the queue emptied after each frame).
+void BM_SendLightFrames(benchmark::State &state)
+{
+    emu::reset();
+    // 0: a 33-LED strip, 1: a 49-LED strip, 2: the engine alone (no transport set).
+    const QString model = state.range(0) == 1 ? QStringLiteral("ZK104S") : QStringLiteral("ZK87A");
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec(model));
+    MainHidInterFace transport(0, model);
+    if (transport.hidOpenPath(0, 0, emu::configurationPath(keyboard)) != 0) {
+        state.SkipWithError("open failed");
+        return;
+    }
+    transport.setLightDataEnabled(true);
+    lightDealMain engine;
+    engine.setModelName(model);
+    engine.setHidInterface(state.range(0) == 2 ? nullptr : &transport);
+    engine.setKeyboardLightConfig(stillRecord());
+    engine.stopAllLightThreads();
+
+    long long allocations = 0;
+    for (auto _ : state) {
+        const long long before = g_allocations.load(std::memory_order_relaxed);
+        engine.sendLightFrames();
+        allocations += g_allocations.load(std::memory_order_relaxed) - before;
+        transport.clearLightDataList();
+    }
+    state.counters["allocations_per_frame"] = double(allocations) / double(state.iterations());
+    state.counters["reports_per_frame"] = state.range(0) == 1 ? 11 : 10;
+    transport.closeHidDevice();
+    emu::reset();
+}
+BENCHMARK(BM_SendLightFrames)->ArgName("strip")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The tick periods an engine slot sees over 10 s of an otherwise idle event loop.
+void BM_TickerAccuracy(benchmark::State &state)
+{
+    const int period = int(state.range(0));
+    std::unique_ptr<LightTicker> ticker;
+    std::vector<Clock::time_point> ticks;
+    ticks.reserve(2000);
+    if (period == 30) {
+        auto *send = new sendLightUpdataThread;
+        QObject::connect(send, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid,
+                         [&] { ticks.push_back(Clock::now()); });
+        ticker.reset(send);
+    } else {
+        auto *key = new updateLightMainThread;
+        key->setInterval(period);
+        QObject::connect(key, &updateLightMainThread::sigDviceUpdateAllKeyColor,
+                         [&] { ticks.push_back(Clock::now()); });
+        ticker.reset(key);
+    }
+    for (auto _ : state) {
+        ticker->setRunning(true);
+        runEventLoop(10s);
+        ticker->setRunning(false);
+    }
+    std::vector<double> periods;
+    for (size_t i = 1; i < ticks.size(); ++i)
+        periods.push_back(double(std::chrono::duration_cast<std::chrono::microseconds>(ticks[i] - ticks[i - 1]).count())
+                          / 1000.0);
+    double sum = 0;
+    for (double p : periods)
+        sum += p;
+    const double mean = periods.empty() ? 0 : sum / double(periods.size());
+    std::vector<double> lateness;
+    for (double p : periods)
+        lateness.push_back(p - period);
+    state.counters["ticks"] = double(ticks.size());
+    state.counters["mean_period_ms"] = mean;
+    state.counters["p99_lateness_ms"] = percentile(lateness, 0.99);
+    state.counters["max_lateness_ms"] = percentile(lateness, 1.0);
+}
+BENCHMARK(BM_TickerAccuracy)->ArgName("period_ms")->Arg(15)->Arg(30)->Iterations(1)->Unit(benchmark::kSecond);
+
+// For scale: the same periods as the tick thread itself keeps them (a platform Timer whose
+// tick is taken on that thread), in the same run.
+void BM_TickThreadAccuracy(benchmark::State &state)
+{
+    const int period = int(state.range(0));
+    std::mutex mutex;
+    std::vector<Clock::time_point> ticks;
+    ticks.reserve(2000);
+    Timer timer;
+    QObject::connect(
+        &timer, &Timer::sigTimeout, &timer,
+        [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            ticks.push_back(Clock::now());
+        },
+        Qt::DirectConnection);
+    for (auto _ : state) {
+        timer.start(period);
+        runEventLoop(10s);
+        timer.stop();
+    }
+    const double span =
+        ticks.size() > 1
+            ? double(std::chrono::duration_cast<std::chrono::microseconds>(ticks.back() - ticks.front()).count())
+                  / 1000.0
+            : 0;
+    state.counters["ticks"] = double(ticks.size());
+    state.counters["mean_period_ms"] = ticks.size() > 1 ? span / double(ticks.size() - 1) : 0;
+}
+BENCHMARK(BM_TickThreadAccuracy)->ArgName("period_ms")->Arg(15)->Arg(30)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Engine, tickers and a keyboard transport on the emulator: 10 s idle (device open, engine
+// configured, nothing streamed), then 10 s with light synchronisation on and a still frame
+// streamed every 30 ms, preview off.
+void BM_StreamingCpu(benchmark::State &state)
+{
+    emu::reset();
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    auto transport = std::make_unique<MainHidInterFace>(0, QStringLiteral("ZK87A"));
+    if (transport->hidOpenPath(0, 0, emu::configurationPath(keyboard)) != 0) {
+        state.SkipWithError("open failed");
+        return;
+    }
+    transport->start();
+    lightDealMain engine;
+    engine.setModelName(QStringLiteral("ZK87A"));
+    engine.setHidInterface(transport.get());
+    engine.setPreviewEnabled(false);
+    engine.setSpeedAndBrightnessMaxNum(4, 4, 4, 4);
+    runEventLoop(1s);
+
+    const QStringList transportThreads = {QStringLiteral("MainHidInterFac")};
+    const QStringList tickThread = {QStringLiteral("zelka-tick")};
+    auto measure = [&](const char *prefix) {
+        const qint64 process = processCpuNs();
+        const qint64 io = threadCpuNs(transportThreads);
+        const qint64 tick = threadCpuNs(tickThread);
+        const auto start = Clock::now();
+        runEventLoop(10s);
+        const double wall = double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
+        state.counters[std::string(prefix) + "_process_cpu_pct"] = 100.0 * double(processCpuNs() - process) / wall;
+        state.counters[std::string(prefix) + "_transport_cpu_pct"] =
+            100.0 * double(threadCpuNs(transportThreads) - io) / wall;
+        state.counters[std::string(prefix) + "_tick_cpu_pct"] = 100.0 * double(threadCpuNs(tickThread) - tick) / wall;
+    };
+    for (auto _ : state) {
+        measure("idle");
+        emu::clearWritten(keyboard);
+        engine.setKeyboardLightConfig(stillRecord());
+        transport->setLightDataEnabled(true);
+        engine.setLightSynchronize(true);
+        engine.setHidSendThreadRunning(true);
+        measure("streaming");
+        engine.setHidSendThreadRunning(false);
+        engine.setLightSynchronize(false);
+        engine.stopAllLightThreads();
+    }
+    state.counters["frames_written"] = double(emu::writtenCommand(keyboard, 0x0F).size()) / 10.0;
+    transport.reset();
+    emu::reset();
+}
+BENCHMARK(BM_StreamingCpu)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include "DKeyAssignPage.h"
+
+#include "LogCategories.h"
+#include "RecordText.h"
+#include "ThemeColorConfig.h"
+#include "xmlInterface.h"
+
+#include <QAbstractButton>
+#include <QFile>
+
+DKeyAssignPage::DKeyAssignPage(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+DKeyAssignPage::~DKeyAssignPage() = default;
+
+void DKeyAssignPage::setInterfaces(MainHidInterFace *hidInterface, xmlInterface *xml)
+{
+    m_hidInterface = hidInterface;
+    m_xml = xml;
+}
+
+void DKeyAssignPage::setCurrentKey(const QPair<int, QString> &key)
+{
+    m_keyCode = key.first;
+    m_keyName = key.second;
+}
+
+void DKeyAssignPage::setFilePaths(const char *macroFilePath, const char *profileFilePath)
+{
+    m_macroFilePath = QByteArray(macroFilePath ? macroFilePath : "");
+    m_profileFilePath = QByteArray(profileFilePath ? profileFilePath : "");
+}
+
+void DKeyAssignPage::setProfileIndex(int index)
+{
+    m_profileIndex = index;
+}
+
+void DKeyAssignPage::loadCustomKeyInfo() {}
+
+bool DKeyAssignPage::readKeyRecord(CustomKeyInfo *info) const
+{
+    *info = CustomKeyInfo();
+    qstrncpy(info->keyCode, "-1", sizeof(info->keyCode));
+    if (m_xml)
+        m_xml->getKeyMapItems(profileFilePath(), profileKey().constData(), keyCodeText().constData(), info);
+    return recordText(info->keyCode) != "-1";
+}
+
+bool DKeyAssignPage::saveKeyRecord(const char *operateType, const QByteArray &repeatNum, const QByteArray &mode,
+                                   const QByteArray &value)
+{
+    const bool saved =
+        m_xml
+        && m_xml->replaceKeyMapItem(profileFilePath(), profileKey().constData(), keyCodeText().constData(),
+                                    m_keyName.toUtf8().constData(), operateType, repeatNum.constData(),
+                                    mode.constData(), value.constData());
+    reportSave(saved, "key assignment");
+    return saved;
+}
+
+void DKeyAssignPage::reportSave(bool saved, const char *what)
+{
+    if (saved) {
+        emit sigShoudUpdateKeyboard(m_keyCode);
+        emit sigCustomKeyInfoSaveSuccessful();
+        return;
+    }
+    qCWarning(lcUi) << "Saving the" << what << "of key" << m_keyCode << "in profile" << m_profileIndex << "of"
+                    << QFile::decodeName(m_profileFilePath) << "failed";
+    emit sigCustomKeyInfoSaveFailed();
+}
+
+void DKeyAssignPage::clearChecked(const QList<QAbstractButton *> &buttons)
+{
+    for (QAbstractButton *button : buttons) {
+        if (!button->isChecked())
+            continue;
+        // An exclusive button cannot be unchecked while it is exclusive.
+        const bool exclusive = button->autoExclusive();
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(exclusive);
+    }
+}
+
+QString DKeyAssignPage::okCancelStyle(const ThemeColorConfig &theme)
+{
+    return QStringLiteral("QPushButton{border-radius:8px;border:1px solid rgb(%1);background-color:rgb(%2);"
+                          "color:rgb(%4);font-family:\"%6\";font-weight:75;font-size:10pt;}"
+                          "QPushButton:hover{background-color:rgb(%3, 130);border:1px solid rgb(%5);}"
+                          "QPushButton:pressed{color:rgb(%5);border:1px solid rgb(%5);background-color:rgb(%3);}")
+        .arg(theme.DeviceBorderColor, theme.DeviceControlDefaultColor, theme.DeviceControlHoverColor,
+             theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
+}
+
+QString DKeyAssignPage::choiceStyle(const ThemeColorConfig &theme)
+{
+    return QStringLiteral("QLabel,QRadioButton{color:rgb(%1);font-family:\"%3\";font-weight:75;font-size:10pt;}"
+                          "QRadioButton:checked{color:rgb(%2);}"
+                          "QRadioButton::indicator:checked{background-color:rgb(%2);border-radius:6px;"
+                          "border:2px solid white;}")
+        .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
+}

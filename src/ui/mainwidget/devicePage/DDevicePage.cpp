@@ -823,7 +823,11 @@ void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int, int) {}
 void DDevicePage::onKeyboardClicked(int, QString) {}
 void DDevicePage::onSoftKeyboardAlreadyLoad() {}
 void DDevicePage::onSoftKeyboardClicked(int, QString) {}
-void DDevicePage::onMouseInfoAlreadyLoad() {}
+void DDevicePage::onMouseInfoAlreadyLoad()
+{
+    if (m_mousePage)
+        m_mouseConfigView->setSupportEnableXY(m_mousePage->supportEnableXY() == 1);
+}
 void DDevicePage::onMouseButtonClicked(int) {}
 void DDevicePage::onSoftKeyboardClickedKeyReset() {}
 void DDevicePage::onResetSoftKeyStatusToDefault(int) {}

@@ -363,6 +363,29 @@
     </message>
 </context>
 <context>
+    <name>DDpiConfigListItem</name>
+    <message>
+        <source>DDpiConfigListItem</source>
+        <translation>DDpiConfigListItem</translation>
+    </message>
+    <message>
+        <source>Sniper</source>
+        <translation>Sniper</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>X/Y:</source>
+        <translation>X/Y:</translation>
+    </message>
+</context>
+<context>
     <name>DFirwareInfoShow</name>
     <message>
         <source>Firmware Info</source>
@@ -1046,6 +1069,37 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DmouseConfigView</name>
+    <message>
+        <source>DmouseConfigView</source>
+        <translation>DmouseConfigView</translation>
+    </message>
+    <message>
+        <source>Enable X/Y</source>
+        <translation>Enable X/Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
     </message>
 </context>
 <context>

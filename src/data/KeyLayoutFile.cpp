@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyLayoutFile.h"
 
+#include "JsonMembers.h"
 #include "LogCategories.h"
 
 #include <QCoreApplication>
@@ -12,23 +13,12 @@
 
 namespace {
 
-struct JsonDeleter {
-    void operator()(cJSON *item) const { cJSON_Delete(item); }
-};
-using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
+using JsonMembers::intOr0;
+using JsonPtr = JsonMembers::Ptr;
 
-// A member read as a whole number: 0 when missing or not a number (member names in any case).
 int intMember(const cJSON *object, const char *name)
 {
-    const cJSON *item = cJSON_GetObjectItem(object, name);
-    if (!cJSON_IsNumber(item))
-        return 0;
-    const double value = item->valuedouble;
-    if (value >= 2147483647.0)
-        return 2147483647;
-    if (value <= -2147483648.0)
-        return -2147483647 - 1;
-    return static_cast<int>(value);
+    return intOr0(object, name);
 }
 
 // A switch is on only when its value is the number 1.
@@ -124,7 +114,7 @@ bool KeyLayoutFile::load(const QString &path)
 bool KeyLayoutFile::parse(const QByteArray &text)
 {
     clear();
-    const JsonPtr root(cJSON_ParseWithLength(text.constData(), static_cast<size_t>(text.size())));
+    const JsonPtr root = JsonMembers::parse(text);
     if (!root || !cJSON_IsObject(root.get())) {
         m_error = QStringLiteral("not a JSON object");
         return false;

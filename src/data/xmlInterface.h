@@ -138,11 +138,13 @@ public:
 
     // ---- DPI levels ----
 
+    // The writers return whether the file now holds the change.
     bool setDpiUsingIndex(const char *path, const char *profileKey, int level);
     bool updateDpiUsingIndex(const char *path, const char *profileKey, int level);
     int getDpiUsingIndex(const char *path, const char *profileKey);
     bool addDpiItem(const char *path, const char *profileKey, DpiItemInfo item);
     void getDpiItems(const char *path, const char *profileKey, QList<DpiItemInfo> *items);
+    // Rewrites the first item of level index.
     bool modifyDpiItem(const char *path, const char *profileKey, int index, DpiItemInfo item);
 
     // ---- Function switches; n 0 to 3 names feature1 to feature4 ----

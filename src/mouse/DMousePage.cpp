@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DMousePage.h"
 
+#include "MouseDefinitionFile.h"
+
 #include <QGridLayout>
 #include <QPushButton>
 
@@ -31,6 +33,10 @@ DMousePage::DMousePage(QString model, QWidget *parent)
 void DMousePage::loadMouseInfo(QString model)
 {
     m_model = model;
+    MouseDefinitionFile definition;
+    if (!definition.load(MouseDefinitionFile::resourcePath(model)))
+        return;
+    m_supportEnableXY = definition.supportEnableXY();
     emit sigMouseInfoAlreadyLoad();
 }
 
@@ -88,7 +94,7 @@ QPushButton *DMousePage::button(int index) const
 
 int DMousePage::supportEnableXY() const
 {
-    return 0;
+    return m_supportEnableXY;
 }
 
 QString DMousePage::defaultName(int index) const

@@ -6,6 +6,7 @@
 // This is the page's outer shape: the buttons show their default names; the mouse definition,
 // the picture and the assignment captions come with the full page.
 
+#include "MouseDefinitionFile.h"
 #include "XmlRecords.h"
 
 #include <QByteArray>
@@ -51,4 +52,5 @@ private:
     QByteArray m_profilePath;
     QString m_model;
     xmlInterface *m_xml = nullptr;
+    int m_supportEnableXY = MouseDefinitionFile::kDefaultSupportEnableXY;
 };

@@ -63,6 +63,7 @@ void tst_MousePages::dpiKeyWalk()
     DmouseConfigView view;
     view.setProfileXml(path.constData(), &xml);
     view.setProfileIndex(1);
+    view.loadProfileConfig();  // the walk goes over the levels on screen
     QSignalSpy spy(&view, &DmouseConfigView::sigDpiConfigChanged);
     view.switchToNextDpi();
     QCOMPARE(spy.count(), changed ? 1 : 0);

@@ -24,6 +24,7 @@
 #include "lightDealMain.h"
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
+#include "MouseDpiCommand.h"
 #include "mouseLightDealMain.h"
 #include "onboardExplainDia.h"
 #include "ProfileFiles.h"
@@ -663,7 +664,11 @@ void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int, int) {}
 void DDevicePage::onKeyboardClicked(int, QString) {}
 void DDevicePage::onSoftKeyboardAlreadyLoad() {}
 void DDevicePage::onSoftKeyboardClicked(int, QString) {}
-void DDevicePage::onMouseInfoAlreadyLoad() {}
+void DDevicePage::onMouseInfoAlreadyLoad()
+{
+    if (m_mousePage)
+        m_mouseConfigView->setSupportEnableXY(m_mousePage->supportEnableXY() == 1);
+}
 void DDevicePage::onMouseButtonClicked(int) {}
 void DDevicePage::onSoftKeyboardClickedKeyReset() {}
 void DDevicePage::onResetSoftKeyStatusToDefault(int) {}
@@ -749,12 +754,28 @@ void DDevicePage::onSendSetMouse_LogoColorData() {}
 void DDevicePage::setMouseLightConfig(int) {}
 void DDevicePage::setMouseLightConfigLinkChanged(int, colorInfoData) {}
 void DDevicePage::onSendSetMouseColorData(int) {}
-void DDevicePage::onMouseTriggeredDPIkey() {}
+void DDevicePage::onMouseTriggeredDPIkey()
+{
+    m_mouseConfigView->switchToNextDpi();
+}
 void DDevicePage::onMouseActivatesSniperKey(bool set)
 {
     m_isSniperSet = set;
 }
-void DDevicePage::onMouseDpiInfoSet() {}
+void DDevicePage::onMouseDpiInfoSet()
+{
+    if (!m_xml || m_profileXmlPath.isEmpty())
+        return;
+    // The levels come from the file, not from the view: the mouse gets what the profile holds.
+    const QByteArray key = QByteArray::number(m_curProfileIndex);
+    QList<DpiItemInfo> items;
+    m_xml->getDpiItems(m_profileXmlPath.constData(), key.constData(), &items);
+    const int usingIndex = m_xml->getDpiUsingIndex(m_profileXmlPath.constData(), key.constData());
+    const QByteArray report =
+        MouseDpiCommand::buildReport(items, m_isSniperSet ? MouseDpiCommand::kLevels : usingIndex, m_mapDpiCode);
+    if (sendToCurrentDevice(report, false))
+        qCDebug(lcUi) << "USB serial port [Write DPI] Successful ...";
+}
 void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
 void DDevicePage::onScrollLinkStatus(int) {}

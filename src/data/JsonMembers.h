@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers over cJSON shared by the readers of the program's JSON resources (key layouts,
 // the mouse definition): an owning pointer and member lookups that never trust a value's type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A mouse model's definition file, "mouseInfo_" + model + ".config" among the resources: JSON that
 // tells where the mouse's LEDs sit on the lighting page's picture, where the button captions of the

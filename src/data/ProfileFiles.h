@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files of one device under the user configuration folder: its folder (model, then serial
 // number), the profile file "brivexProFile.xml" with the content a new file gets, and what

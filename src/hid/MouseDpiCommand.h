@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse's DPI command 0x41: the six DPI levels with their sensor codes and colours, and the
 // level in use.

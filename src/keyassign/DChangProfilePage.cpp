@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DChangProfilePage.h"
 #include "ui_DChangProfilePage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Assign proFile": the key switches the device to another profile of the same profile file,
 // stored as operateType 7 with the target profile's index. PC mode only.

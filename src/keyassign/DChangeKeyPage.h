@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Remap Key": the key sends another key, stored as operateType 0 with the target's key code.
 // The target is entered by pressing it while the entry field has the focus (the global key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One tile of the custom event list: a key's name on the left and what the key does on the right.
 // A press on the tile reports the key.

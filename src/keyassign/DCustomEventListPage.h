@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list of every key that carries an assignment in the current profile, as tiles; a click on a
 // tile selects the key as a click on the keyboard view would. An empty profile shows a notice.

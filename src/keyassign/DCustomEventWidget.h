@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tiles of the custom event list: one per key with an assignment in a profile, in the order of
 // the profile file, laid out left to right in rows.

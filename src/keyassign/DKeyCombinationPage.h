@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "key combination": the key sends one or two modifiers with one other key, stored as
 // operateType 2 with "bits,keyCode" (bit 0 L_CTRL ... bit 7 R_WIN). The combination is entered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Disable Key": the key does nothing, stored as operateType 5 with the value "-1". PC mode only.
 

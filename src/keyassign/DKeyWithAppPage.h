@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Select app": the key opens a file, stored as operateType 8 with the file's full path in
 // UTF-8; a program is started, any other file opened in its handler. PC mode only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard options panel: four switches kept per profile in the profile file (feature1
 // disable Alt+Tab, feature2 Alt+F4, feature3 Shift+Tab, feature4 the Windows keys; the device

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a line edit into a key entry field: while it has the focus the program's global key
 // capture runs, so every key (Alt+Tab and the Windows key too) comes to the page through the

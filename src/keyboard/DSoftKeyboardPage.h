@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The on-screen keyboard below the key pages: a full US keyboard whose clicks enter the target of
 // a remap or the keys of a combination. It also owns the program's table of key names (key code to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words that tell what a key assignment does: a macro's play mode, a key combination, a
 // multimedia, mouse or shortcut function. One place for the hover card, the custom event list and

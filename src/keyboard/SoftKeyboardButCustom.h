@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One key cap of an on-screen keyboard: a small styled tool button. Type 0 serves the on-screen
 // keyboard below the key pages; type 1 the on-board editor, which also reports right clicks and

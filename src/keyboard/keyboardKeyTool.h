@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card that pops up over a key of the keyboard view: the key's caption, the kind of function
 // assigned to it and the function itself, read from the current profile each time it opens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules every key renderer shares: the level blend, the shown colour of a cell, the alpha
 // rules and the finishing of a key colour, and the pause at the bottom of a level swing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key effects that fill the whole matrix alike: Static, Custom, Breath and Neon.
 

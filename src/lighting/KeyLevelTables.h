@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The level pictures of the single-colour Wave and Radar and the path of Snack, by layout code
 // (the model's key count; a code no family lists takes the 104 family). A position outside the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key effects whose pattern travels over the matrix: Wave, Radar, Twinkle and Snack.
 

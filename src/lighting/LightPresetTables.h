@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The constant colour tables of the lighting effects, shared by the keyboard and the mouse
 // engine: small palettes that single effects step through, the side strip's Wave palettes by

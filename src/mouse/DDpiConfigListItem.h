@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One DPI level in the DPI configuration view: a Select box and a set marker (or the "Sniper"
 // label for level 6), a square in the level's colour and the level's resolution. The row holds

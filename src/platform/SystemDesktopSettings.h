@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings tools of the common Linux desktops, chosen by XDG_CURRENT_DESKTOP; the first
 // one found on PATH is started detached, without a shell. An unknown desktop tries every tool.

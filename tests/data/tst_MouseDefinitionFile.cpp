@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse definition reader: the carried file, line ends, and files with faulty members.
 
 #include "MouseDefinitionFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files of one device: the folder a serial number becomes, the default profile files of a
 // keyboard, a keyboard with side lights and the mouse, and what happens to a file that cannot be read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The devices of the device page: rows and links following the enumeration results, the switch
 // of the current device, each device's own profile file, the effect lists a device reports, the
 // main-page switch and the work mode that reaches a keyboard through its handshake.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DPI view inside the device page with an emulated mouse: the 0x41 reports the mouse
 // receives are built from the profile file after each change, and the mouse's DPI key steps
 // the level in use.

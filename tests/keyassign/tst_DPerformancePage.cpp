@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard options panel on a real profile file, with the desktop's settings replaced.
 
 #include "DesktopSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key entry on the remap page through the real global key capture, on a private X server
 // (tests/platform/input-hook-xvfb.sh) typed into with xdotool. The macro page's relay goes
 // straight to the page, as the device page passes it on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remap and key combination pages on a real profile file, with the global key capture
 // replaced by a stand-in: what entered key sequences show and save, what a load shows, and
 // that the entry field's focus starts and stops the capture.

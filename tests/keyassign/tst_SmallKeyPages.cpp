@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The switch profile, disable and launch pages on a real profile file.
 
 #include "DChangProfilePage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fill and sweep key effects, frame by frame at full brightness.
 
 #include "KeyEffectRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preset colour tables and the level tables of the key effects.
 
 #include "KeyLevelTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro page's relay of captured keys to the device page, over a stand-in input hook:
 // key codes are HID usages (-1 without one), and nothing is relayed while the page is shown.
 

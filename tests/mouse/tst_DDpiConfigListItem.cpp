@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A DPI level row: what it shows for a record, and what it reports for the user's actions.
 
 #include "DDpiConfigListItem.h"

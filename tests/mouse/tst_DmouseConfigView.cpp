@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DPI configuration view against a real profile file: every user action ends in the file
 // first, and the 0x41 report the device page builds from the file in the change signal carries
 // exactly what the view shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's settings tools: which commands each desktop tries, and that the first one found
 // on PATH is started detached, without a shell, and not waited for.
 

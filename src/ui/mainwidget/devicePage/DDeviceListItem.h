@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of the device list: the device's picture, product and display name, and a bar under
 // it while the device is the current one. A press anywhere on the row asks to make it current.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device side of the device page: one row and one link per connected device, the view of
 // the current device (keyboard picture and key view, or the two mouse pages), the switch of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading the current device once its serial number is known: the tool pages and effect buttons
 // of its kind, its profile file (made, or set aside and replaced when unreadable), the current

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The switches of the device page: the main page (key assignment, lighting), the tool area under
 // the keyboard, the keyboard's work mode (PC or on-board memory), the side panel's close buttons

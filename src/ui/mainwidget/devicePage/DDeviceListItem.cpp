@@ -53,21 +53,21 @@ void DDeviceListItem::setDeviceInfo(int vid, int pid, QString hidPath, QString m
         ui->pushButton_DeviceLogo->setStyleSheet(
             QStringLiteral("QPushButton{border-image:url(:/images/MouseDef.png);}"));
 
-    DDataManager *data = DDataManager::getInstance();
-    m_strProductName = data->getProductNameMap().value(hidName);
+    DDataManager *dataManager = DDataManager::getInstance();
+    m_strProductName = dataManager->getProductNameMap().value(hidName);
     if (m_strProductName.isEmpty()) {
         ui->label_ProductName->hide();
     } else {
-        QFont font = data->getFont(0);
+        QFont font = dataManager->getFont(0);
         font.setPointSize(12);
         ui->label_ProductName->setFont(font);
         ui->label_ProductName->setText(m_strProductName);
     }
-    m_strLikeName = data->getLikeNameMap().value(hidName);
+    m_strLikeName = dataManager->getLikeNameMap().value(hidName);
     if (m_strLikeName.isEmpty())
         m_strLikeName = hidName;
 
-    QFont nameFont = data->getFont(1);
+    QFont nameFont = dataManager->getFont(1);
     nameFont.setPointSize(12);
     ui->label_DeviceName->setFont(nameFont);
     m_isNameElided = false;
@@ -90,17 +90,17 @@ bool DDeviceListItem::isSelected() const
 
 void DDeviceListItem::applyTheme()
 {
-    DDataManager *data = DDataManager::getInstance();
-    const ThemeColorConfig theme = data->getThemeColor();
+    DDataManager *dataManager = DDataManager::getInstance();
+    const ThemeColorConfig theme = dataManager->getThemeColor();
     ui->frame->setStyleSheet(
         QStringLiteral("QFrame#frame{ background-color: rgb(%1); }").arg(QStringLiteral("18,18,18")));
     ui->frame_Device->setStyleSheet(QStringLiteral("QFrame#frame_Device:hover{ background-color: rgb(%1); }"
                                                    "QLabel{ color: rgb(%2); }")
                                         .arg(theme.DeviceListItemHoverBgColor, QStringLiteral("18,18,18")));
-    QFont productFont = data->getFont(0);
+    QFont productFont = dataManager->getFont(0);
     productFont.setPointSize(12);
     ui->label_ProductName->setFont(productFont);
-    QFont nameFont = data->getFont(1);
+    QFont nameFont = dataManager->getFont(1);
     nameFont.setPointSize(12);
     ui->label_DeviceName->setFont(nameFont);
 }

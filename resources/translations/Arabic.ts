@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>هذا الجهاز لا يدعم الذاكرة المدمجة</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>تم تعديل اسم الإضاءة المخصصة</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>تم ضبط تأثير الإضاءة بنجاح</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>تم تشغيل الإضاءة</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>تم إيقاف الإضاءة</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>The device is not support On-board</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Custom light name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Modify custom light name successful</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Set light effect successfully</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Open light successful</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Close light successful</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>Cet appareil ne prend pas en charge la mémoire embarquée</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Le nom de l&apos;éclairage personnalisé ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nom de l&apos;éclairage personnalisé modifié</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Effet lumineux appliqué</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Éclairage allumé</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Éclairage éteint</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>Das Gerät unterstützt keinen Onboard-Speicher</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Der Name der eigenen Beleuchtung darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Name der eigenen Beleuchtung geändert</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Lichteffekt erfolgreich eingestellt</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Beleuchtung eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Beleuchtung ausgeschaltet</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>Il dispositivo non supporta la memoria integrata</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Il nome della luce personalizzata non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome della luce personalizzata modificato</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Effetto luce impostato</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Luce accesa</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Luce spenta</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

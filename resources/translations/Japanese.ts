@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>このデバイスはオンボードメモリに対応していません</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>カスタムライトの名前は空にできません</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>カスタムライトの名前を変更しました</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>ライト効果を設定しました</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>ライトをオンにしました</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>ライトをオフにしました</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>이 장치는 온보드 메모리를 지원하지 않습니다</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>사용자 조명 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>사용자 조명 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>조명 효과를 설정했습니다</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>조명을 켰습니다</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>조명을 껐습니다</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>Urządzenie nie obsługuje pamięci wbudowanej</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Nazwa własnego podświetlenia nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nazwa własnego podświetlenia zmieniona</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Efekt podświetlenia ustawiony</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Podświetlenie włączone</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Podświetlenie wyłączone</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>O dispositivo não suporta memória integrada</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>O nome da luz personalizada não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nome da luz personalizada alterado com sucesso</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Efeito de luz definido com sucesso</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Luz ligada com sucesso</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Luz desligada com sucesso</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

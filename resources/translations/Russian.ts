@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>Устройство не поддерживает встроенную память</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Имя своей подсветки не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Имя своей подсветки изменено</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Эффект подсветки установлен</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Подсветка включена</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Подсветка выключена</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>El dispositivo no admite memoria integrada</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>El nombre de la luz personalizada no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Nombre de la luz personalizada cambiado</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Efecto de luz aplicado</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Luz encendida</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Luz apagada</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>Пристрій не підтримує вбудовану пам&apos;ять</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>Назва власного підсвічування не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>Назву власного підсвічування змінено</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>Ефект підсвічування встановлено</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>Підсвічування увімкнено</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>Підсвічування вимкнено</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

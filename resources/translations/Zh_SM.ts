@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>该设备不支持板载模式</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自定义灯光名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>修改自定义灯光名称成功</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>设置灯效成功</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>开灯成功</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>关灯成功</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -361,6 +361,26 @@
         <source>The device is not support On-board</source>
         <translation>該裝置不支援板載模式</translation>
     </message>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>自訂燈光名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>修改自訂燈光名稱成功</translation>
+    </message>
+    <message>
+        <source>Set light effect successfully</source>
+        <translation>設定燈效成功</translation>
+    </message>
+    <message>
+        <source>Open light successful</source>
+        <translation>開燈成功</translation>
+    </message>
+    <message>
+        <source>Close light successful</source>
+        <translation>關燈成功</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

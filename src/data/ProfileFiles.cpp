@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace {
@@ -157,13 +158,74 @@ void ProfileFiles::addDefaultMouseItems(xmlInterface *xml, const QByteArray &pat
     xml->setFeature(path.constData(), key.constData(), 0, 2);
 }
 
+QString ProfileFiles::customLightDefaultFile(int keyCount)
+{
+    switch (keyCount) {
+    case 84:
+    case 69:
+        return QStringLiteral("customLightDefaultConfig_84.xml");
+    case 83:
+    case 98:
+    case 68:
+    case 61:
+    case 34:
+    case 82:
+        return QStringLiteral("customLightDefaultConfig_%1.xml").arg(keyCount);
+    default:
+        return QStringLiteral("customLightDefaultConfig.xml");
+    }
+}
+
+void ProfileFiles::addDefaultCustomLights(xmlInterface *xml, const QByteArray &path, int profileIndex, int keyCount)
+{
+    const QByteArray key = keyText(profileIndex);
+    const char *names[] = {"Alphabets", "WASD+Arrows"};
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray index = QByteArray::number(i);
+        if (i < 2) {
+            xml->addCustomLed(path.constData(), key.constData(), index.constData(), names[i], "Using", i);
+            loadCustomLightDefaults(xml, path, profileIndex, i, keyCount);
+        } else {
+            const QByteArray name = QStringLiteral("Custom %1").arg(i + 1).toUtf8();
+            xml->addCustomLed(path.constData(), key.constData(), index.constData(), name.constData(), "UnUsing", -1);
+        }
+    }
+}
+
+bool ProfileFiles::loadCustomLightDefaults(xmlInterface *xml, const QByteArray &path, int profileIndex,
+                                           int customLightIndex, int keyCount)
+{
+    const QString fileName = customLightDefaultFile(keyCount);
+    // The store reads files: the resource is copied into a folder of its own for the read.
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        qCWarning(lcData) << "no temporary folder for the custom light defaults:" << folder.errorString();
+        return false;
+    }
+    const QString copy = folder.filePath(fileName);
+    if (!QFile::copy(QStringLiteral(":/images/configDir/") + fileName, copy)) {
+        qCWarning(lcData) << "the custom light defaults could not be copied:" << fileName;
+        return false;
+    }
+    const QByteArray copyPath = QFile::encodeName(copy);
+    const QByteArray ledIndex = QByteArray::number(customLightIndex);
+    const QByteArray key = keyText(profileIndex);
+    QList<CustomLedItemInfo> items;
+    xml->getDefaultCustomLedItems(copyPath.constData(), ledIndex.constData(), &items);
+    for (const CustomLedItemInfo &item : qAsConst(items))
+        xml->addCustomLedItems(path.constData(), key.constData(), ledIndex.constData(), item);
+    return true;
+}
+
 void ProfileFiles::addDefaultProfile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model)
 {
     xml->addProfileConfig(path.constData(), "1", "Profile1", "", "", deviceType == 1 ? 1 : 0);
     if (deviceType == 1)
         addDefaultMouseItems(xml, path, 1);
-    else
+    else {
         addDefaultLightItems(xml, path, 1, model);
+        addDefaultCustomLights(xml, path, 1, models::keyCount(model));
+    }
 }
 
 bool ProfileFiles::writeDefaultFile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model,

@@ -43,6 +43,15 @@ public:
     // The default lighting of a profile (three zones) and, for a mouse, its DPI levels and report rate.
     static void addDefaultLightItems(xmlInterface *xml, const QByteArray &path, int profileIndex, const QString &model);
     static void addDefaultMouseItems(xmlInterface *xml, const QByteArray &path, int profileIndex);
+    // The custom per-key lightings of a new keyboard profile: "Alphabets" and "WASD+Arrows" in
+    // use in slots 0 and 1 with the keys of the default file for the model's key count, and
+    // three empty ones.
+    static QString customLightDefaultFile(int keyCount);
+    static void addDefaultCustomLights(xmlInterface *xml, const QByteArray &path, int profileIndex, int keyCount);
+    // Appends the keys of custom lighting customLightIndex of the default file to the profile's
+    // custom lighting of the same index. False (and a log line) when the file cannot be read.
+    static bool loadCustomLightDefaults(xmlInterface *xml, const QByteArray &path, int profileIndex,
+                                        int customLightIndex, int keyCount);
 
     // Makes sure the device's profile file exists and parses; a new file holds "Profile1" with the
     // defaults of the device type. The file is built beside its place and moved in whole.

@@ -276,6 +276,12 @@ void DDeviceKeyboardLink::clearQueuedLightData()
         m_hidInterface->setClearLightDataFlag();
 }
 
+void DDeviceKeyboardLink::dropQueuedLightData()
+{
+    if (m_hidInterface)
+        m_hidInterface->clearLightDataList();
+}
+
 QString DDeviceKeyboardLink::getSerialNumber() const
 {
     return m_serialNumber;

@@ -68,7 +68,8 @@ public:
     void setShakeHandsMode(bool pcMode);
     void setLightDataMode(int deviceType);
     void setLightDataEnabled(bool enabled);
-    void clearQueuedLightData();
+    void clearQueuedLightData();  // the queued frames go at the next lighting write
+    void dropQueuedLightData();   // the queued frames go now
     QString getSerialNumber() const;
     LightTypeInfo getKeyboardLightTypeList() const;
     LightTypeInfo getSideLightTypeList() const;

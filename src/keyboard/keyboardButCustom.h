@@ -3,14 +3,14 @@
 // One key of the keyboard view: a tool button that paints itself over the keyboard's picture in
 // one of three looks (key assignment, light editing, light preview), or as the tall two-row Enter.
 
-#include "KeyButtonInterface.h"
+#include "KeyLightButtonInterface.h"
 
 #include <QColor>
 #include <QPair>
 #include <QPoint>
 #include <QToolButton>
 
-class keyboardButCustom : public QToolButton, public KeyButtonInterface
+class keyboardButCustom : public QToolButton, public KeyLightButtonInterface
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ public:
     void setSpecialEnterKey(bool special);
     void setThemeColor(const QColor &first, const QColor &second);
     // The key's lighting colour; repainted at once only while colour repaint is on.
-    void setKeyColor(const QColor &color);
+    void setKeyColor(const QColor &color) override;
     void setCustomView(bool on);
     void setLightEditView(bool on);
     void setStateValue(int colourRepaint);
@@ -39,7 +39,7 @@ public:
     int getColumn() const override { return m_column; }
     int getKeyDec() const { return m_keyDec; }
     QString getKeyCharacter() const { return m_keyCharacter; }
-    QColor getKeyColor() const { return m_ledColor; }
+    QColor getKeyColor() const override { return m_ledColor; }
     bool isSelected() const { return m_selected; }
     bool isAssigned() const { return m_assigned; }
     bool hasDragMark() const { return m_dragMark; }

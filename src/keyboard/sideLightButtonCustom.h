@@ -2,11 +2,13 @@
 #pragma once
 // One LED of the keyboard's side light strip: a small bar filled with a gradient of its colour.
 
+#include "SideLightButtonInterface.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QToolButton>
 
-class sideLightButtonCustom : public QToolButton
+class sideLightButtonCustom : public QToolButton, public SideLightButtonInterface
 {
     Q_OBJECT
 
@@ -18,9 +20,9 @@ public:
     void setLedInfo(int index, int validStatus);
     void setDrawRounded(bool rounded);
     // Stores the colour and repaints (nothing happens for the colour it already has).
-    void setColor(const QColor &color);
+    void setColor(const QColor &color) override;
 
-    int getValidStatus() const { return m_validStatus; }
+    int getValidStatus() const override { return m_validStatus; }
     int getIndex() const { return m_index; }
     QColor getColor() const { return m_color; }
     bool isDrawRounded() const { return m_rounded; }

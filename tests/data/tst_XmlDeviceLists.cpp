@@ -163,7 +163,7 @@ void tst_XmlDeviceLists::defaultCustomLightings_commonLayout_data()
     QTest::addColumn<QString>("last0");
     for (const char *suffix : {"", "_61", "_68", "_82", "_83", "_84", "_98"})
         QTest::addRow("custom 0%s", suffix)
-            << QStringLiteral("customLightDefaultConfig%1.xml").arg(suffix) << 34 << "Q:20@2,1"
+            << QStringLiteral("customLightDefaultConfig%1.xml").arg(suffix) << 33 << "Q:20@2,1"
             << "/:56@4,11";
     QTest::newRow("custom 0_34") << "customLightDefaultConfig_34.xml" << 11 << "7:95@2,3"
                                  << ".:99@5,5";

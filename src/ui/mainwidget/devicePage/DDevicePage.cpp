@@ -10,7 +10,9 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
+#include "DevicePageCustomLights.h"
 #include "DevicePageDevices.h"
+#include "DevicePageLighting.h"
 #include "DevicePageLoad.h"
 #include "DevicePageModes.h"
 #include "DevicePageTables.h"
@@ -22,6 +24,7 @@
 #include "DTipInfoDia.h"
 #include "keyboardPage.h"
 #include "lightDealMain.h"
+#include "LightingCommands.h"
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "MouseDpiCommand.h"
@@ -93,6 +96,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->setupUi(this);
     m_devices = new DevicePageDevices(this);
     m_modes = new DevicePageModes(this);
+    m_lighting = new DevicePageLighting(this);
+    m_customLights = new DevicePageCustomLights(this);
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
@@ -539,12 +544,12 @@ void DDevicePage::clearLightChanged()
 
 int DDevicePage::showTipInfoDia()
 {
-    // Nothing on this page can change the lighting yet, so there is never anything to save.
-    return 2;
+    return m_customLights->showTipInfoDia();
 }
 
 void DDevicePage::applyLightSettings()
 {
+    m_colorWheelTool->applyLightSettings();
     m_isLightChanged = false;
 }
 
@@ -716,38 +721,219 @@ void DDevicePage::on_pushButton_MoreOperate_clicked()
     m_modes->showMoreOperations();
 }
 
-void DDevicePage::onSelectKeyboardLightType(int) {}
-void DDevicePage::onSelectSideLightType(int) {}
-void DDevicePage::onLightCancelSettings(int) {}
-void DDevicePage::onSelectMouseAroundLightType(int) {}
-void DDevicePage::onSelectMouseScrollLightType(int) {}
-void DDevicePage::onSelectMouseLogoLightType(int) {}
-void DDevicePage::keyBoardLedType(int) {}
-void DDevicePage::keyBoardSideLedType(int) {}
-void DDevicePage::mouseScrollOrLogoLedType(int) {}
-void DDevicePage::onSelectMouseLightType(int) {}
-void DDevicePage::onCurIndexChanged_Led(int) {}
-void DDevicePage::onCurIndexChanged_SideLed(int) {}
-void DDevicePage::onCurIndexChanged_LedSelect(int) {}
-void DDevicePage::onCurIndexChanged_ScrollAndLogoLed(int) {}
-void DDevicePage::onSendSetKeyboardColorData() {}
-void DDevicePage::onSendSetSideColorData() {}
-void DDevicePage::onSetLightEffectSuccessful() {}
-void DDevicePage::onLightConfigHaveChanged(int, int) {}
-void DDevicePage::send0x07Cmd(colorInfoData) {}
-void DDevicePage::onSendUpdataColorBuildUp(QList<double>, QList<QColor>) {}
-void DDevicePage::onInitColorOver() {}
-void DDevicePage::onLightOpenOrCloseType(int) {}
-void DDevicePage::onSendLight0x17Cmd() {}
-void DDevicePage::onSendKeyboardAndSideLightSpeedAndBrightness(int, int, int, int) {}
-void DDevicePage::on_pushButton_LightOnOff_clicked() {}
-void DDevicePage::on_checkBox_LightSynchronize_clicked() {}
+void DDevicePage::onSelectKeyboardLightType(int selLedType)
+{
+    m_lighting->onSelectKeyboardLightType(selLedType);
+}
+
+void DDevicePage::onSelectSideLightType(int selLedType)
+{
+    m_lighting->onSelectSideLightType(selLedType);
+}
+
+void DDevicePage::onLightCancelSettings(int ledSelMode)
+{
+    m_lighting->onLightCancelSettings(ledSelMode);
+}
+
+void DDevicePage::onSelectMouseAroundLightType(int selLedType)
+{
+    m_lighting->onSelectMouseAroundLightType(selLedType);
+}
+
+void DDevicePage::onSelectMouseScrollLightType(int selLedType)
+{
+    m_lighting->onSelectScrollOrLogoLightType(selLedType);
+}
+
+void DDevicePage::onSelectMouseLogoLightType(int selLedType)
+{
+    m_lighting->onSelectScrollOrLogoLightType(selLedType);
+}
+
+void DDevicePage::keyBoardLedType(int ledType)
+{
+    m_lighting->keyBoardLedType(ledType);
+}
+
+void DDevicePage::keyBoardSideLedType(int ledType)
+{
+    m_lighting->keyBoardSideLedType(ledType);
+}
+
+void DDevicePage::mouseScrollOrLogoLedType(int ledType)
+{
+    m_lighting->mouseScrollOrLogoLedType(ledType);
+}
+
+void DDevicePage::onSelectMouseLightType(int selLightType)
+{
+    m_lighting->onSelectMouseLightType(selLightType);
+}
+
+void DDevicePage::onCurIndexChanged_Led(int selIndex)
+{
+    m_lighting->onCurIndexChangedLed(selIndex);
+}
+
+void DDevicePage::onCurIndexChanged_SideLed(int selIndex)
+{
+    m_lighting->onCurIndexChangedSideLed(selIndex);
+}
+
+void DDevicePage::onCurIndexChanged_LedSelect(int selIndex)
+{
+    m_lighting->onCurIndexChangedLedSelect(selIndex);
+}
+
+void DDevicePage::onCurIndexChanged_ScrollAndLogoLed(int selIndex)
+{
+    m_lighting->onCurIndexChangedScrollAndLogoLed(selIndex);
+}
+
+void DDevicePage::updateKeyboardLayers(int ledType)
+{
+    m_lighting->updateKeyboardLayers(ledType);
+}
+
+void DDevicePage::showKeyboardLightPage()
+{
+    m_lighting->showKeyboardLightPage();
+}
+
+void DDevicePage::onSendSetKeyboardColorData()
+{
+    m_lighting->onSendSetKeyboardColorData();
+}
+
+void DDevicePage::onSendSetSideColorData()
+{
+    m_lighting->onSendSetSideColorData();
+}
+
+void DDevicePage::onSetLightEffectSuccessful()
+{
+    m_lighting->onSetLightEffectSuccessful();
+}
+
+void DDevicePage::onLightConfigHaveChanged(int lightConfigChangedFrom, int ledSelMode)
+{
+    m_lighting->onLightConfigHaveChanged(lightConfigChangedFrom, ledSelMode);
+}
+
+void DDevicePage::send0x07Cmd(colorInfoData colorData)
+{
+    m_lighting->send0x07Cmd(colorData);
+}
+
+void DDevicePage::sendCustomLedColors(int slot)
+{
+    m_lighting->sendCustomLedColors(slot);
+}
+
+bool DDevicePage::writeKeyboardCustomLed(int slot, int packet, const QList<unsigned char> &colors)
+{
+    return m_lighting->writeKeyboardCustomLed(slot, packet, colors);
+}
+
+void DDevicePage::onSendUpdataColorBuildUp(QList<double> listColorScale, QList<QColor> listColor)
+{
+    if (m_keyboardPage)
+        m_keyboardPage->setColorBuildUp(listColorScale, listColor);
+}
+
+void DDevicePage::onInitColorOver()
+{
+    qCDebug(lcUi) << "------------------- onInitColorOver ------------------";
+}
+
+void DDevicePage::onLightOpenOrCloseType(int ledOpenOrClose)
+{
+    m_lighting->onLightOpenOrCloseType(ledOpenOrClose);
+}
+
+void DDevicePage::onSendLight0x17Cmd()
+{
+    // The engines repeat the synchronisation report themselves; this timer is never started.
+    sendToCurrentDevice(QByteArray(reinterpret_cast<const char *>(LightingCommands::lightSynchronize(true).data()),
+                                   MainHidInterFace::kReportSize),
+                        false);
+}
+
+void DDevicePage::onSendKeyboardAndSideLightSpeedAndBrightness(int keyboardSpeedMax, int keyboardBrightnessMax,
+                                                               int sideSpeedMax, int sideBrightnessMax)
+{
+    m_lightDealMain->setSpeedAndBrightnessMaxNum(keyboardSpeedMax, keyboardBrightnessMax, sideSpeedMax,
+                                                 sideBrightnessMax);
+}
+
+void DDevicePage::on_pushButton_LightOnOff_clicked()
+{
+    m_lighting->onLightOnOffClicked();
+}
+
+void DDevicePage::on_checkBox_LightSynchronize_clicked()
+{
+    m_lighting->onLightSynchronizeClicked();
+}
+
 void DDevicePage::on_pushButton_Test_clicked() {}
-void DDevicePage::onUpdateCustomLight() {}
-void DDevicePage::onCustomLightItemMouseClicked(QString, QString) {}
-void DDevicePage::onCustomLightUsingStatus(bool) {}
-void DDevicePage::onModifyCustomLightItemNameIsEmpty() {}
-void DDevicePage::onModifyCustomLightItemNameSuccess() {}
+
+void DDevicePage::onUpdateCustomLight()
+{
+    m_customLights->onUpdateCustomLight();
+}
+
+void DDevicePage::onCustomLightItemMouseClicked(QString, QString)
+{
+    m_customLights->onCustomLightItemMouseClicked(qobject_cast<DCustomLightListItem *>(sender()));
+}
+
+void DDevicePage::onCustomLightUsingStatus(bool isUsing)
+{
+    m_customLights->onCustomLightUsingStatus(qobject_cast<DCustomLightListItem *>(sender()), isUsing);
+}
+
+void DDevicePage::onModifyCustomLightItemNameIsEmpty()
+{
+    showNotice(tr("Custom light name can't be empty"));
+}
+
+void DDevicePage::onModifyCustomLightItemNameSuccess()
+{
+    showNotice(tr("Modify custom light name successful"));
+}
+
+void DDevicePage::addDefaultCustomLights(int profileIndex)
+{
+    m_customLights->addDefaultCustomLights(profileIndex);
+}
+
+void DDevicePage::loadCustomLightDefaults(int profileIndex, int customLightIndex)
+{
+    m_customLights->loadCustomLightDefaults(profileIndex, customLightIndex);
+}
+
+void DDevicePage::clearCustomLightList()
+{
+    m_customLights->clearCustomLightList();
+}
+
+void DDevicePage::reloadCustomLightList()
+{
+    m_customLights->reloadCustomLightList();
+}
+
+void DDevicePage::sendCustomLight(QString index, int slot, bool clearOnly)
+{
+    m_customLights->sendCustomLight(index, slot, clearOnly);
+}
+
+void DDevicePage::saveCustomLight()
+{
+    m_customLights->saveCustomLight();
+}
+
 void DDevicePage::onSendSetMouse_AroundColorData() {}
 void DDevicePage::onSendSetMouse_ScrollColorData() {}
 void DDevicePage::onSendSetMouse_LogoColorData() {}

@@ -32,7 +32,9 @@ class DCustomEventListPage;
 class DCustomLightListItem;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DevicePageCustomLights;
 class DevicePageDevices;
+class DevicePageLighting;
 class DevicePageModes;
 class DHotKeyPage;
 class DKeyCombinationPage;
@@ -151,6 +153,19 @@ public:
     void loadSideEffectList();
     void addDefaultLightItems(int profileIndex);
     void addDefaultMouseItems(int profileIndex);
+
+    // Lighting: the key view over or under the device picture, the lighting page's start, and
+    // the custom per-key lightings.
+    void updateKeyboardLayers(int ledType);
+    void showKeyboardLightPage();
+    void sendCustomLedColors(int slot);
+    bool writeKeyboardCustomLed(int slot, int packet, const QList<unsigned char> &colors);
+    void addDefaultCustomLights(int profileIndex);
+    void loadCustomLightDefaults(int profileIndex, int customLightIndex);
+    void clearCustomLightList();
+    void reloadCustomLightList();
+    void sendCustomLight(QString index, int slot, bool clearOnly);
+    void saveCustomLight();
 
 signals:
     void sigHidDeviceListUpdate(QList<hidStructInfo> hidStructInfoList);
@@ -289,7 +304,9 @@ private:
     void initDpiCodeMap();
     void buildButtonGroups();
     void createLightingEditor();
+    friend class DevicePageCustomLights;
     friend class DevicePageDevices;
+    friend class DevicePageLighting;
     friend class DevicePageModes;
     friend class DevicePageLoad;
 
@@ -426,7 +443,9 @@ private:
     QString m_strUpgradeHidPath;
     QString m_strUpgradeSn;
 
-    QMap<QString, hidStructInfo> m_mapLinkedInfo;  // the record each link was opened with
-    DevicePageDevices *m_devices = nullptr;        // rows, links, views and the current device's file
-    DevicePageModes *m_modes = nullptr;            // page, tool and work-mode switches
+    QMap<QString, hidStructInfo> m_mapLinkedInfo;      // the record each link was opened with
+    DevicePageDevices *m_devices = nullptr;            // rows, links, views and the current device's file
+    DevicePageModes *m_modes = nullptr;                // page, tool and work-mode switches
+    DevicePageLighting *m_lighting = nullptr;          // effects, lighting reports, switch and synchronisation
+    DevicePageCustomLights *m_customLights = nullptr;  // custom per-key lightings and the save prompt
 };

@@ -136,7 +136,7 @@ void DevicePageModes::showKeyboardLightPage()
         p->onSendKeyboardAndSideLightSpeedAndBrightness(keys.speedMax, keys.brightnessMax, side.speedMax,
                                                         side.brightnessMax);
     }
-    // The lighting page itself is prepared by the lighting part of the page.
+    p->showKeyboardLightPage();
 }
 
 void DevicePageModes::showMousePage(int selIndex)

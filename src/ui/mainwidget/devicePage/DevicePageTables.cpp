@@ -61,6 +61,40 @@ const ButtonEntry scrollLogoEffectButtons[4] = {
     {"toolButton_MouseScrollAndLogoDPI", QT_TRANSLATE_NOOP("DDevicePage", "DPI"), ":/images/deviceLed/DpiDef.png"},
 };
 
+const KeyEffectIds keyEffectIds[18] = {
+    {0, 0},  {3, 3}, {1, 1},   {2, 2},   {9, 6},  {5, 4},    {4, -1},  {7, -1},  {8, -1},
+    {12, 8}, {6, 5}, {10, -1}, {11, -1}, {-1, 7}, {100, -1}, {14, -1}, {15, -1}, {16, -1},
+};
+
+const int sideEffectIds[5] = {0, 4, 1, 2, 3};
+
+int keyboardEffectButton(int ledType)
+{
+    for (int id = 0; id < 18; ++id) {
+        if (ledType >= 0 && keyEffectIds[id].keyboard == ledType)
+            return id;
+    }
+    return -1;
+}
+
+int mouseAroundEffectButton(int ledType)
+{
+    for (int id = 0; id < 18; ++id) {
+        if (ledType >= 0 && keyEffectIds[id].mouseAround == ledType)
+            return id;
+    }
+    return -1;
+}
+
+int sideEffectButton(int ledType)
+{
+    for (int id = 0; id < 5; ++id) {
+        if (sideEffectIds[id] == ledType)
+            return id;
+    }
+    return -1;
+}
+
 QMap<int, int> dpiCodeMap()
 {
     // Row = thousands, column = hundreds; 0 where the table has no value.

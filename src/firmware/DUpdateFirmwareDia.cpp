@@ -120,6 +120,16 @@ UpdateFirmwareInfoItem *DUpdateFirmwareDia::addWaitingDevice(const HidDeviceInfo
     return addRow(record, nullptr, serialNumber);
 }
 
+UpdateFirmwareInfoItem *DUpdateFirmwareDia::getCurrentRow() const
+{
+    return currentRow.data();
+}
+
+MainHidInterFace *DUpdateFirmwareDia::getCurrentHidInterface() const
+{
+    return currentHidInterface.data();
+}
+
 void DUpdateFirmwareDia::emitUpgradeProgress(int total, int done)
 {
     emit sigUpgradeProgress(FirmwareCommands::progressPercent(total, done));

@@ -45,8 +45,8 @@ public:
     void acceptStart(MainHidInterFace *transport);
 
     QList<UpdateFirmwareInfoItem *> getRows() const { return rows; }
-    UpdateFirmwareInfoItem *getCurrentRow() const { return currentRow.data(); }
-    MainHidInterFace *getCurrentHidInterface() const { return currentHidInterface.data(); }
+    UpdateFirmwareInfoItem *getCurrentRow() const;
+    MainHidInterFace *getCurrentHidInterface() const;
     bool isIdle() const { return idle; }
     QString noticeText() const;
 

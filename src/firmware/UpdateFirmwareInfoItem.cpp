@@ -60,9 +60,9 @@ void UpdateFirmwareInfoItem::setDeviceInfo(const HidDeviceInfo &info, MainHidInt
     hidName = fieldText(info.hidName, sizeof(info.hidName));
     newVersion = fieldText(info.newVersion, sizeof(info.newVersion));
 
-    const DDataManager *data = DDataManager::getInstance();
-    const QString likeName = data->getLikeNameMap().value(hidName, hidName);
-    const QString productName = data->getProductNameMap().value(hidName);
+    const DDataManager *manager = DDataManager::getInstance();
+    const QString likeName = manager->getLikeNameMap().value(hidName, hidName);
+    const QString productName = manager->getProductNameMap().value(hidName);
     // Device texts are shown as plain text, whatever they hold.
     ui->label_HidLikeName->setText(productName.isEmpty() ? likeName : productName + QLatin1Char(' ') + likeName);
     ui->label_OldVer->setText(fieldText(info.version, sizeof(info.version)));

@@ -52,7 +52,8 @@ Report dataPacket(const QByteArray &image, int index, const std::function<uint8_
     const int offset = index * kPacketPayload;
     for (int i = 0; i < length; ++i)
         r[6 + i] = uint8_t(~uint8_t(image.at(offset + i)));
-    if (length == kPacketPayload) {
+    // Filler in every packet but the last, which carries only what is left.
+    if (index < packetCount(image.size()) - 1) {
         const auto next = [&filler] {
             return filler ? filler() : uint8_t(QRandomGenerator::global()->generate() & 0xFF);
         };

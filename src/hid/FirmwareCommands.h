@@ -36,7 +36,7 @@ int packetCount(int imageLength);
 int packetPayloadLength(int imageLength, int index);
 
 // Data packet `index` of the image: 01 0C 00, index high and low, payload length + 2, the
-// inverted image bytes, and in every full packet two filler bytes from `filler` (called twice;
+// inverted image bytes, and in every packet but the last two filler bytes from `filler` (called twice;
 // empty: a random byte).
 Report dataPacket(const QByteArray &image, int index, const std::function<uint8_t()> &filler = {});
 // 01 0C 00 FF FF: the image is complete.

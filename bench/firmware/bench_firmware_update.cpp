@@ -54,7 +54,8 @@ void BM_FirmwareUpdate(benchmark::State &state)
 {
     const bool big = state.range(0) == 64;
     const auto latency = std::chrono::microseconds(state.range(1));
-    const QString oldText = big ? QStringLiteral("M252,01,KB,ZK,ZK87A,V1.02") : QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.02");
+    const QString oldText =
+        big ? QStringLiteral("M252,01,KB,ZK,ZK87A,V1.02") : QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.02");
     QString newText = oldText;
     newText.replace(QStringLiteral("V1.02"), QStringLiteral("V1.03"));
     const QByteArray image = emu::firmwareImage(newText);

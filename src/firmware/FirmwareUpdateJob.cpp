@@ -80,7 +80,8 @@ bool FirmwareUpdateJob::loadImage(const QString &folder, const HidDeviceInfo &re
         return false;
     }
     if (loaded.size() != imageLength) {
-        *reason = QStringLiteral("the image %1 has %2 bytes, not %3").arg(imageName).arg(loaded.size()).arg(imageLength);
+        *reason =
+            QStringLiteral("the image %1 has %2 bytes, not %3").arg(imageName).arg(loaded.size()).arg(imageLength);
         return false;
     }
     const FirmwareVersionBlock block = FirmwareVersionBlock::read(loaded, layout);

@@ -50,8 +50,7 @@ void UpdateFirmwareInfoItem::applyTheme()
             .arg(colour(theme.DeviceControlHoverColor)));
 }
 
-void UpdateFirmwareInfoItem::setDeviceInfo(const HidDeviceInfo &info, MainHidInterFace *transport,
-                                           QString serial)
+void UpdateFirmwareInfoItem::setDeviceInfo(const HidDeviceInfo &info, MainHidInterFace *transport, QString serial)
 {
     record = info;
     hidInterface = transport;

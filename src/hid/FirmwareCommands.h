@@ -21,11 +21,11 @@ constexpr uint8_t kFirmwareDataCommand = 0x0C;
 constexpr int kPacketPayload = 48;
 
 // Error codes of an attempt, as the log names them.
-constexpr int kErrorWrite = 100;   // a data packet could not be written
-constexpr int kErrorRead = 101;    // no reply in time, or the read failed
-constexpr int kErrorRefused = 102; // reply status 1
-constexpr int kErrorFlash = 103;   // reply status 2
-constexpr int kErrorEnd = 104;     // the end packet could not be written
+constexpr int kErrorWrite = 100;    // a data packet could not be written
+constexpr int kErrorRead = 101;     // no reply in time, or the read failed
+constexpr int kErrorRefused = 102;  // reply status 1
+constexpr int kErrorFlash = 103;    // reply status 2
+constexpr int kErrorEnd = 104;      // the end packet could not be written
 
 // 0x0B: the device leaves for its bootloader.
 Report enterBootloader();

@@ -68,8 +68,8 @@ void tst_BootloaderFaults::attempts_data()
     QTest::addColumn<bool>("succeeds");
 
     const auto f = [](BootloaderFault fault) { return int(fault); };
-    QTest::newRow("status 1 at 700, once") << f(BootloaderFault::RefuseAt) << 700 << false << 2 << "ErrorCode[102]" << 1
-                                           << true;
+    QTest::newRow("status 1 at 700, once")
+        << f(BootloaderFault::RefuseAt) << 700 << false << 2 << "ErrorCode[102]" << 1 << true;
     QTest::newRow("status 2 always") << f(BootloaderFault::FlashFaultAt) << 5 << true << 5 << "ErrorCode[103]" << 5
                                      << false;
     QTest::newRow("no reply") << f(BootloaderFault::NoReplyAt) << 10 << false << 2 << "ErrorCode[101]" << 1 << true;
@@ -80,8 +80,7 @@ void tst_BootloaderFaults::attempts_data()
     QTest::newRow("two failed opens") << kTwoFailedOpens << 0 << false << 3 << "Open device failed !" << 2 << true;
     QTest::newRow("vanished at 300") << f(BootloaderFault::UnplugAt) << 300 << false << 5
                                      << "Not find the upgrade device !" << 4 << false;
-    QTest::newRow("never arrives") << f(BootloaderFault::NoBootloader) << 0 << false << 0 << "ErrorCode[" << 0
-                                   << false;
+    QTest::newRow("never arrives") << f(BootloaderFault::NoBootloader) << 0 << false << 0 << "ErrorCode[" << 0 << false;
     QTest::newRow("verify fails") << f(BootloaderFault::VerifyFails) << 0 << false << 1 << "ErrorCode[" << 0 << false;
     QTest::newRow("old version back") << f(BootloaderFault::OldVersion) << 0 << false << 1 << "ErrorCode[" << 0
                                       << false;
@@ -111,6 +110,7 @@ void tst_BootloaderFaults::attempts()
     DUpdateFirmwareDia *dialog = window->getUpgradeDialog();
     QVERIFY(dialog);
 
+    const BootloaderWatch watch;
     const LogLines attemptLines(QStringLiteral("[ Hid into update firmware ]"));
     int attemptCount = 0;
     int loggedLines = 0;
@@ -128,6 +128,15 @@ void tst_BootloaderFaults::attempts()
     QCOMPARE(dialog->getRows().first()->isComplete(), succeeds);
     QCOMPARE(dialog->noticeText(), succeeds ? QStringLiteral("Upgrade successful") : QStringLiteral("Upgrade failed"));
     QCOMPARE(emu::writtenCommand(kb, 0x0B).size(), 1);
+    if (succeeds) {
+        // The attempt that succeeded sent the whole image from packet 0, in order, then the end.
+        const QVector<int> packets = watch.packets();
+        const QVector<int> last = packets.mid(packets.lastIndexOf(0));
+        QCOMPARE(last.size(), 1366 + 1);
+        for (int i = 0; i < 1366; ++i)
+            QCOMPARE(last[i], i);
+        QCOMPARE(last.last(), 0xFFFF);
+    }
     // The window may be closed after either end.
     QMetaObject::invokeMethod(dialog, "on_pushButton_Close_clicked");
     QVERIFY(!window->getUpgradeDialog());

@@ -3,8 +3,8 @@
 // simulated keyboards and the mouse, whose bootloaders take the image.
 
 #include "DDataManager.h"
-#include "DDevicePage.h"
 #include "DDeviceKeyboardLink.h"
+#include "DDevicePage.h"
 #include "FirmwareUpdateSupport.h"
 #include "UserSettings.h"
 
@@ -88,7 +88,8 @@ void tst_FirmwareUpdate::keyboardUpdatedEndToEnd()
     QCOMPARE(dialog->getRows().size(), 2);
     UpdateFirmwareInfoItem *row = rowOf(dialog, serial);
     QVERIFY(row);
-    UpdateFirmwareInfoItem *other = dialog->getRows().first() == row ? dialog->getRows().last() : dialog->getRows().first();
+    UpdateFirmwareInfoItem *other =
+        dialog->getRows().first() == row ? dialog->getRows().last() : dialog->getRows().first();
 
     press(row);
     press(row);  // a second press sends nothing more

@@ -3,7 +3,9 @@
 #include "ui_DMainWidget.h"
 
 #include "AutoStartEntry.h"
+#include "BootloaderWriter.h"
 #include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DeviceModels.h"
 #include "DeviceNotifier.h"
@@ -11,8 +13,6 @@
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
 #include "DSettingsDia.h"
-#include "BootloaderWriter.h"
-#include "DDeviceKeyboardLink.h"
 #include "DUpdateFirmwareDia.h"
 #include "FirmwareImageCatalog.h"
 #include "FirmwareImageLayout.h"
@@ -790,7 +790,8 @@ bool DMainWidget::upgradedUnitIsBack(QString *version) const
         if (!link || link->getSerialNumber() != upgradeJob->serial)
             continue;
         for (const HidDeviceInfo &record : records) {
-            if (QString::fromLatin1(record.hidPath) != it.key() || QString::fromLatin1(record.hidName) != upgradeJob->model)
+            if (QString::fromLatin1(record.hidPath) != it.key()
+                || QString::fromLatin1(record.hidName) != upgradeJob->model)
                 continue;
             *version = QString::fromLatin1(record.version, int(qstrnlen(record.version, sizeof(record.version))));
             return true;
@@ -808,7 +809,8 @@ void DMainWidget::checkUpgradedDeviceReturn()
         if (version.compare(upgradeJob->newVersion, Qt::CaseInsensitive) == 0)
             finishUpgrade(true, QString());
         else
-            finishUpgrade(false, QStringLiteral("the device came back with %1, not %2").arg(version, upgradeJob->newVersion));
+            finishUpgrade(false,
+                          QStringLiteral("the device came back with %1, not %2").arg(version, upgradeJob->newVersion));
         return;
     }
     if (QDateTime::currentMSecsSinceEpoch() < upgradeReturnDeadline)

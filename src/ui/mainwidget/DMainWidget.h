@@ -21,7 +21,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class DDevicePage;
 class DHomePage;
@@ -71,11 +70,11 @@ public:
         // The waits of a firmware update, in milliseconds. They bound only failures: a device
         // that does what it should never waits for one to pass.
         struct FirmwareWaits {
-            int handOver = 1000;      // from a bootloader's arrival to writing
-            int reply = 2000;         // for a bootloader's reply to one packet
-            int retry = 500;          // before the next attempt
-            int bootloader = 15000;   // from 0x0B until a bootloader has been found
-            int deviceReturn = 20000; // from the end packet until the unit is back with the new version
+            int handOver = 1000;       // from a bootloader's arrival to writing
+            int reply = 2000;          // for a bootloader's reply to one packet
+            int retry = 500;           // before the next attempt
+            int bootloader = 15000;    // from 0x0B until a bootloader has been found
+            int deviceReturn = 20000;  // from the end packet until the unit is back with the new version
         };
         FirmwareWaits firmwareWaits;
     };

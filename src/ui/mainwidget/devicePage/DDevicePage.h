@@ -104,6 +104,7 @@ public:
     // device at hidPath) until it is called with pending false. While marked, every device of
     // that model the page opens is given the serial number, which its link writes only when
     // the device reports no valid one of its own (a unit back from its bootloader without one).
+    // When no model is known, the next device opened at hidPath is given it, once.
     void setHidUpgradeInfo(bool pending, QString hidPath, QString serialNumber, QString model = QString());
 
     bool isLightChanged() const;

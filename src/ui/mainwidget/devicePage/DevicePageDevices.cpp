@@ -274,9 +274,14 @@ void DevicePageDevices::openDeviceLink(const hidStructInfo &info)
 
     // A unit back from its bootloader may come under another path: the mark goes by model and
     // stays until the update ends; the link writes the serial only to a device without one.
-    if (p->m_isUpgradePending && QString::fromLatin1(info.hidName) == p->m_strUpgradeModel) {
+    // Without a known model the mark goes by path, once.
+    const bool byModel = !p->m_strUpgradeModel.isEmpty();
+    if (p->m_isUpgradePending
+        && (byModel ? QString::fromLatin1(info.hidName) == p->m_strUpgradeModel : path == p->m_strUpgradeHidPath)) {
         qCInfo(lcUi) << "a device of the model being updated opens; it keeps the unit's serial number if it has none";
         link->setSerialNumberToWrite(p->m_strUpgradeSn);
+        if (!byModel)
+            p->m_isUpgradePending = false;
     }
     p->m_mapDeviceLink.insert(path, link);
     p->m_mapLinkedInfo.insert(path, info);
@@ -331,7 +336,7 @@ void DevicePageDevices::setUpgradeMark(bool pending, const QString &hidPath, con
     QString markedModel = model;
     if (pending && markedModel.isEmpty() && p->m_mapLinkedInfo.contains(hidPath))
         markedModel = QString::fromLatin1(p->m_mapLinkedInfo.value(hidPath).hidName);
-    p->m_isUpgradePending = pending && !markedModel.isEmpty() && !serialNumber.isEmpty();
+    p->m_isUpgradePending = pending && !serialNumber.isEmpty() && (!markedModel.isEmpty() || !hidPath.isEmpty());
     p->m_strUpgradeHidPath = pending ? hidPath : QString();
     p->m_strUpgradeSn = pending ? serialNumber : QString();
     p->m_strUpgradeModel = pending ? markedModel : QString();

@@ -98,7 +98,50 @@ void BM_FirmwareUpdate(benchmark::State &state)
         (perUpdate / blocks - std::chrono::duration<double>(latency).count()) * 1000.0;
 }
 
+// The same packets written and answered by a bare loop on one handle, without the writer: what
+// the endpoint's pacing and the machine's wake-ups cost on their own.
+void BM_BareLoop(benchmark::State &state)
+{
+    const auto latency = std::chrono::microseconds(state.range(0));
+    const QByteArray image = emu::firmwareImage(QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.03"));
+    const int blocks = (image.size() + 47) / 48;
+    double seconds = 0;
+    int runs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        emu::reset();
+        const emu::DeviceId bootloader = bootloaderFor(QStringLiteral("NUC121,01,KB,ZK,ZK87A,V1.02"));
+        emu::setWriteLatency(bootloader, latency);
+        hid_device *h = hid_open_path(emu::path(bootloader, 0).toLocal8Bit().constData());
+        state.ResumeTiming();
+        const auto start = Clock::now();
+        for (int i = 0; i < blocks && h; ++i) {
+            unsigned char packet[64] = {0x01, 0x0C, 0x00, uint8_t(i >> 8), uint8_t(i & 0xFF)};
+            const int length = i < blocks - 1 ? 48 : image.size() - 48 * i;
+            packet[5] = uint8_t(length + 2);
+            for (int k = 0; k < length; ++k)
+                packet[6 + k] = uint8_t(~uint8_t(image[48 * i + k]));
+            unsigned char reply[64];
+            hid_write(h, packet, sizeof packet);
+            hid_read_timeout(h, reply, sizeof reply, 2000);
+        }
+        seconds += std::chrono::duration<double>(Clock::now() - start).count();
+        ++runs;
+        if (h)
+            hid_close(h);
+    }
+    emu::reset();
+    state.counters["blocks_per_s"] = blocks / (seconds / runs);
+}
+
 }  // namespace
+
+BENCHMARK(BM_BareLoop)
+    ->ArgNames({"latency_us"})
+    ->Arg(1000)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 BENCHMARK(BM_FirmwareUpdate)
     ->ArgNames({"KB", "latency_us"})

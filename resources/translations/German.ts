@@ -1092,6 +1092,25 @@
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Upgrade Firmware</source>
+        <translation>Firmware aktualisieren</translation>
+    </message>
+    <message>
+        <source>If the firmware is being upgraded, do not unplug the device!</source>
+        <translation>Während die Firmware aktualisiert wird, das Gerät nicht abziehen!</translation>
+    </message>
+    <message>
+        <source>Upgrade successful</source>
+        <translation>Aktualisierung erfolgreich</translation>
+    </message>
+    <message>
+        <source>Upgrade failed</source>
+        <translation>Aktualisierung fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>DmouseConfigView</name>
     <message>
         <source>DmouseConfigView</source>
@@ -1299,6 +1318,33 @@
     <message>
         <source>Korean/English</source>
         <translation>Koreanisch/Englisch</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Like name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Upgrade progress:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Neue Version:</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>

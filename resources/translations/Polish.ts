@@ -1092,6 +1092,25 @@
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Upgrade Firmware</source>
+        <translation>Aktualizacja oprogramowania układowego</translation>
+    </message>
+    <message>
+        <source>If the firmware is being upgraded, do not unplug the device!</source>
+        <translation>Podczas aktualizacji oprogramowania nie odłączaj urządzenia!</translation>
+    </message>
+    <message>
+        <source>Upgrade successful</source>
+        <translation>Aktualizacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>Upgrade failed</source>
+        <translation>Aktualizacja nie powiodła się</translation>
+    </message>
+</context>
+<context>
     <name>DmouseConfigView</name>
     <message>
         <source>DmouseConfigView</source>
@@ -1299,6 +1318,33 @@
     <message>
         <source>Korean/English</source>
         <translation>Koreański/Angielski</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Like name:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Bieżąca wersja:</translation>
+    </message>
+    <message>
+        <source>Upgrade progress:</source>
+        <translation>Postęp aktualizacji:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nowa wersja:</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizuj</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Zakończono</translation>
     </message>
 </context>
 <context>

@@ -1092,6 +1092,25 @@
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Upgrade Firmware</source>
+        <translation>Atualizar firmware</translation>
+    </message>
+    <message>
+        <source>If the firmware is being upgraded, do not unplug the device!</source>
+        <translation>Durante a atualização do firmware, não desligue o dispositivo!</translation>
+    </message>
+    <message>
+        <source>Upgrade successful</source>
+        <translation>Atualização concluída com êxito</translation>
+    </message>
+    <message>
+        <source>Upgrade failed</source>
+        <translation>Falha na atualização</translation>
+    </message>
+</context>
+<context>
     <name>DmouseConfigView</name>
     <message>
         <source>DmouseConfigView</source>
@@ -1299,6 +1318,33 @@
     <message>
         <source>Korean/English</source>
         <translation>Coreano/Inglês</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Like name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Versão atual:</translation>
+    </message>
+    <message>
+        <source>Upgrade progress:</source>
+        <translation>Progresso:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Nova versão:</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Concluído</translation>
     </message>
 </context>
 <context>

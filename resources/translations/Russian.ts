@@ -1092,6 +1092,25 @@
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Upgrade Firmware</source>
+        <translation>Обновление прошивки</translation>
+    </message>
+    <message>
+        <source>If the firmware is being upgraded, do not unplug the device!</source>
+        <translation>Во время обновления прошивки не отключайте устройство!</translation>
+    </message>
+    <message>
+        <source>Upgrade successful</source>
+        <translation>Обновление выполнено</translation>
+    </message>
+    <message>
+        <source>Upgrade failed</source>
+        <translation>Не удалось обновить</translation>
+    </message>
+</context>
+<context>
     <name>DmouseConfigView</name>
     <message>
         <source>DmouseConfigView</source>
@@ -1299,6 +1318,33 @@
     <message>
         <source>Korean/English</source>
         <translation>Корейский/Английский</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Like name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Текущая версия:</translation>
+    </message>
+    <message>
+        <source>Upgrade progress:</source>
+        <translation>Ход обновления:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Новая версия:</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Готово</translation>
     </message>
 </context>
 <context>

@@ -1092,6 +1092,25 @@
     </message>
 </context>
 <context>
+    <name>DUpdateFirmwareDia</name>
+    <message>
+        <source>Upgrade Firmware</source>
+        <translation>Оновлення прошивки</translation>
+    </message>
+    <message>
+        <source>If the firmware is being upgraded, do not unplug the device!</source>
+        <translation>Під час оновлення прошивки не від&apos;єднуйте пристрій!</translation>
+    </message>
+    <message>
+        <source>Upgrade successful</source>
+        <translation>Оновлення виконано</translation>
+    </message>
+    <message>
+        <source>Upgrade failed</source>
+        <translation>Не вдалося оновити</translation>
+    </message>
+</context>
+<context>
     <name>DmouseConfigView</name>
     <message>
         <source>DmouseConfigView</source>
@@ -1299,6 +1318,33 @@
     <message>
         <source>Korean/English</source>
         <translation>Корейська/Англійська</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFirmwareInfoItem</name>
+    <message>
+        <source>Like name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <source>Current version:</source>
+        <translation>Поточна версія:</translation>
+    </message>
+    <message>
+        <source>Upgrade progress:</source>
+        <translation>Хід оновлення:</translation>
+    </message>
+    <message>
+        <source>New version:</source>
+        <translation>Нова версія:</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Готово</translation>
     </message>
 </context>
 <context>

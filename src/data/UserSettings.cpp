@@ -46,6 +46,11 @@ void UserSettings::setValue(const char *key, const QVariant &value)
     m_settings->setValue(QLatin1String(key), value);
 }
 
+void UserSettings::remove(const char *key)
+{
+    m_settings->remove(QLatin1String(key));
+}
+
 bool UserSettings::sync()
 {
     m_settings->sync();

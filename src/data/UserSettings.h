@@ -21,6 +21,8 @@ constexpr char Theme[] = "Theme/selectThemeIndex";
 constexpr char BgImage[] = "ThemeBgImage/BgImageIsUsing";
 constexpr char OldVersion[] = "oldVersion/VersionInfo";
 constexpr char MainWindowId[] = "MainWinID/MainWinIdNum";
+// A firmware update that failed and waits to be run again: its fields under this group.
+constexpr char FirmwareJobGroup[] = "FirmwareUpdate";
 }  // namespace UserSettingsKey
 
 class UserSettings
@@ -39,6 +41,8 @@ public:
     bool contains(const char *key) const;
     QVariant value(const char *key, const QVariant &fallback = QVariant()) const;
     void setValue(const char *key, const QVariant &value);
+    // Removes the key, or a whole group with every key under it.
+    void remove(const char *key);
 
     // Writes what was set. False when the file cannot be written (the caller says so in its own
     // words); the values set stay readable from this object.

@@ -3,7 +3,9 @@
 #include "ui_DMainWidget.h"
 
 #include "AutoStartEntry.h"
+#include "BootloaderWriter.h"
 #include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DeviceModels.h"
 #include "DeviceNotifier.h"
@@ -11,13 +13,17 @@
 #include "DLinkagePage.h"
 #include "DMacroPage.h"
 #include "DSettingsDia.h"
+#include "DUpdateFirmwareDia.h"
 #include "FirmwareImageCatalog.h"
+#include "FirmwareImageLayout.h"
+#include "FirmwareUpdateJob.h"
 #include "FramelessWindowHelper.h"
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "ReportDescriptorReader.h"
 #include "SupportedIdMatch.h"
 #include "SystemDeviceNotifier.h"
+#include "UpdateFirmwareInfoItem.h"
 #include "UserSettings.h"
 #include "xmlInterface.h"
 
@@ -48,7 +54,7 @@ constexpr int kListFull = 10;
 constexpr int kListArrival = 11;
 constexpr int kListRemoval = 12;
 constexpr int kSettleMs = 300;
-constexpr int kBootloaderHandOverMs = 1000;
+constexpr int kUpgradeReturnPollMs = 100;
 constexpr int kAutoUpgradeDelayMs = 1300;
 
 QString timeStamp()
@@ -192,6 +198,24 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     ui->pushButton_Home->setChecked(true);
     connect(pageButtons, &QButtonGroup::idClicked, this, &DMainWidget::onCurIndexChanged);
 
+    // The firmware update: one writer, the wait before a retry, the bootloader's deadline after
+    // 0x0B, and the watch for the unit's return after the end packet.
+    upgradeWriter = new BootloaderWriter(this);
+    connect(upgradeWriter, &BootloaderWriter::progress, this, &DMainWidget::onUpgradeProgress);
+    connect(upgradeWriter, &BootloaderWriter::attemptEnded, this, &DMainWidget::onUpgradeAttemptEnded);
+    upgradeRetryTimer = new QTimer(this);
+    upgradeRetryTimer->setSingleShot(true);
+    connect(upgradeRetryTimer, &QTimer::timeout, this, &DMainWidget::startUpgradeAttempt);
+    upgradeBootloaderDeadline = new QTimer(this);
+    upgradeBootloaderDeadline->setSingleShot(true);
+    connect(upgradeBootloaderDeadline, &QTimer::timeout, this, [this] {
+        if (upgradeRunning && !upgradeWriter->isRunning() && !upgradeWaitsForReturn)
+            finishUpgrade(false, QStringLiteral("no bootloader came after the device was sent into it"));
+    });
+    upgradeReturnTimer = new QTimer(this);
+    upgradeReturnTimer->setInterval(kUpgradeReturnPollMs);
+    connect(upgradeReturnTimer, &QTimer::timeout, this, &DMainWidget::checkUpgradedDeviceReturn);
+
     createPages();
     devicePage->setMainWindow(this);
 
@@ -206,6 +230,20 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     startupEnumeration = true;
     enumerator->getHidList(kListFull);
     startupEnumeration = false;
+
+    // An update that failed in an earlier run, its unit perhaps still in its bootloader.
+    FirmwareUpdateJob keptJob = FirmwareUpdateJob::stored(*userSettings);
+    if (keptJob.isValid()) {
+        if (normalDeviceOf(keptJob)) {
+            FirmwareUpdateJob::forget(*userSettings);
+            userSettings->sync();
+        } else {
+            upgradeJob = std::make_unique<FirmwareUpdateJob>(keptJob);
+            QTimer::singleShot(0, this, &DMainWidget::offerStoredUpgradeJob);
+        }
+    } else {
+        FirmwareUpdateJob::forget(*userSettings);  // nothing, or nothing usable
+    }
 
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
@@ -323,7 +361,7 @@ void DMainWidget::registerDeviceNotifications()
 
     bootloaderTimer = new QTimer(this);
     bootloaderTimer->setSingleShot(true);
-    bootloaderTimer->setInterval(kBootloaderHandOverMs);
+    bootloaderTimer->setInterval(options.firmwareWaits.handOver);
     connect(bootloaderTimer, &QTimer::timeout, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
 }
 
@@ -352,7 +390,7 @@ void DMainWidget::onDeviceArrived(const QString &devicePath)
         noteSettlingEvent(kListArrival, devicePath);
     if (isBootloaderPath(devicePath)) {
         // Every interface of the bootloader restarts the one timer.
-        firmwareAttempts = 0;
+        upgradeRetryCount = 0;
         bootloaderTimer->start();
     }
 }
@@ -460,6 +498,15 @@ void DMainWidget::onGetHidListSuccessful()
     pendingHotPlug = false;
     handlingResult = false;
 
+    if (upgradeJob && !upgradeRunning && normalDeviceOf(*upgradeJob)) {
+        // The unit of a kept update is back in normal mode: nothing is left to finish.
+        qCInfo(lcFirmware).noquote() << "The device of a kept firmware update is back:" << upgradeJob->model;
+        upgradeJob.reset();
+        FirmwareUpdateJob::forget(*userSettings);
+        userSettings->sync();
+    }
+    checkUpgradedDeviceReturn();
+
     if (DDataManager::getInstance()->getAppVersionChanged())
         checkFirmwareUpgrade(0);
 
@@ -492,17 +539,8 @@ bool DMainWidget::checkFirmwareUpgrade(int flag)
 
 bool DMainWidget::checkDeviceFirmware(const HidDeviceInfo &record)
 {
-    if (!firmwareImages) {
-        // The mouse's chip name comes from the supported-device list.
-        QString mouseChip;
-        for (const SupportHidInfo &entry : DDataManager::getInstance()->getHidSupportList()) {
-            if (qstrcmp(entry.hidType, "mouse") == 0) {
-                mouseChip = QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
-                break;
-            }
-        }
-        firmwareImages = std::make_unique<FirmwareImageCatalog>(options.firmwareImageFolder, mouseChip);
-    }
+    if (!firmwareImages)
+        firmwareImages = std::make_unique<FirmwareImageCatalog>(options.firmwareImageFolder, mouseChipName());
     const QString version = firmwareImages->newerVersionFor(record);
     if (version.isEmpty())
         return false;
@@ -524,34 +562,320 @@ void DMainWidget::onFirmwareUpgradeCheck()
         settingsDia->showNoUpgradeableNotice();
 }
 
+DUpdateFirmwareDia *DMainWidget::getUpgradeDialog() const
+{
+    return upgradeDialog.data();
+}
+
+bool DMainWidget::isUpgradeRunning() const
+{
+    return upgradeRunning;
+}
+
+QString DMainWidget::mouseChipName() const
+{
+    // The mouse's chip name comes from the supported-device list.
+    for (const SupportHidInfo &entry : DDataManager::getInstance()->getHidSupportList()) {
+        if (qstrcmp(entry.hidType, "mouse") == 0)
+            return QString::fromLatin1(entry.nucName, int(qstrnlen(entry.nucName, sizeof(entry.nucName))));
+    }
+    return QString();
+}
+
 void DMainWidget::onUpdateFirmwareWindowOpen()
 {
-    if (upgradeWindow)
+    if (upgradeDialog)
         return;
-    qCDebug(lcUi) << "---------------- *** Firmware update window: devices with a newer image:" << upgradeList.size()
-                  << "*** ----------------";
+    ++m_testNum;
+    qCInfo(lcFirmware) << "---------------------------------------(Upgrade Firmware)m_testNum:" << m_testNum;
+
+    auto *mask = new QWidget(this);
+    mask->setObjectName(QStringLiteral("widget"));
+    mask->setWindowFlags(Qt::FramelessWindowHint);
+    mask->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100);}"));
+    mask->setGeometry(rect());
+    mask->setVisible(upgradeWindowManual == 0);
+    upgradeMask = mask;
+
+    auto *dialog = new DUpdateFirmwareDia(this);
+    upgradeDialog = dialog;
+    dialog->setUpgradeDevices(upgradeList, devicePage->getDeviceLinkMap());
+    connect(dialog, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this, &DMainWidget::onUpdateFirmwareWindowClose);
+    connect(dialog, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
+    dialog->move(pos() + QPoint((width() - dialog->width()) / 2, (height() - dialog->height()) / 2));
+    // Window-modal, without a nested event loop: the update goes on behind it.
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
 }
 
 void DMainWidget::onUpdateFirmwareWindowClose()
 {
-    upgradeWindow.clear();
+    if (upgradeMask) {
+        upgradeMask->hide();
+        upgradeMask->deleteLater();
+    }
+    if (upgradeDialog)
+        upgradeDialog->deleteLater();  // it asked from its own slot
+    upgradeDialog.clear();
 }
 
-void DMainWidget::ontheHidIntoFirmwareUpgrade()
+MainHidInterFace *DMainWidget::normalDeviceOf(const FirmwareUpdateJob &job) const
 {
-    qCDebug(lcUi) << "---------------- *** Bootloader arrived: firmware hand-over, attempt" << firmwareAttempts
-                  << "*** ----------------";
+    if (!devicePage)
+        return nullptr;
+    const QMap<QString, DDeviceKeyboardLink *> links = devicePage->getDeviceLinkMap();
+    for (const hidStructInfo &info : devicePage->getHidStructInfoList()) {
+        const QString path = QString::fromLatin1(info.hidPath, int(qstrnlen(info.hidPath, sizeof(info.hidPath))));
+        DDeviceKeyboardLink *link = links.value(path, nullptr);
+        if (!link || QString::fromLatin1(info.hidName) != job.model || link->getSerialNumber() != job.serial)
+            continue;
+        MainHidInterFace *transport = link->getHidInterface();
+        if (transport && transport->isHidOpen())
+            return transport;
+    }
+    return nullptr;
 }
 
 void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName)
 {
-    qCDebug(lcUi) << "---------------- *** Firmware upgrade of" << strHidName << strHidPath << strSN.size()
+    qCInfo(lcFirmware).noquote() << "----------------------------------------- strHidPath:" << strHidPath
+                                 << " strSN:" << strSN << " strHidName:" << strHidName;
+    DUpdateFirmwareDia *dialog = upgradeDialog.data();
+    UpdateFirmwareInfoItem *row = dialog ? dialog->getCurrentRow() : nullptr;
+    if (!row)
+        return;
+    const auto refuse = [dialog](const QString &why) {
+        qCWarning(lcFirmware).noquote() << "Upgrade failed:" << why;
+        dialog->emitUpgradeFailed();
+    };
+    if (upgradeRunning) {
+        refuse(QStringLiteral("another update runs"));
+        return;
+    }
+    const HidDeviceInfo record = row->getDeviceInfo();
+    const bool rerun = upgradeJob && upgradeJob->model == strHidName && upgradeJob->serial == strSN;
+    auto job = std::make_unique<FirmwareUpdateJob>(rerun ? *upgradeJob : FirmwareUpdateJob());
+    if (!rerun) {
+        if (strSN.isEmpty()) {
+            refuse(QStringLiteral("the device's serial number is not known"));
+            return;
+        }
+        job->hidPath = strHidPath;
+        job->serial = strSN;
+        job->model = strHidName;
+        job->imageName = strHidName + QStringLiteral(".hex");
+        job->chipFamily = QString::fromLatin1(record.chipName, int(qstrnlen(record.chipName, sizeof(record.chipName))));
+        job->oldVersion = QString::fromLatin1(record.version, int(qstrnlen(record.version, sizeof(record.version))));
+        job->newVersion =
+            QString::fromLatin1(record.newVersion, int(qstrnlen(record.newVersion, sizeof(record.newVersion))));
+        job->imageLength = FirmwareImageLayout::forChipFamily(job->chipFamily, mouseChipName()).imageLength;
+        int vendorId = 0;
+        for (const hidStructInfo &info : devicePage->getHidStructInfoList()) {
+            if (QString::fromLatin1(info.hidPath) == strHidPath)
+                vendorId = info.vid;
+        }
+        job->bootloaderIds = FirmwareUpdateJob::bootloaderIdsForVendor(vendorId);
+    }
+    // The device is looked up now, by its path and serial number: the row's transport may be gone.
+    MainHidInterFace *transport = normalDeviceOf(*job);
+    if (!transport && (!rerun || !BootloaderWriter::isPresent(job->bootloaderIds))) {
+        refuse(QStringLiteral("the device is gone"));
+        return;
+    }
+    QString reason;
+    if (!job->isValid() || !job->loadImage(options.firmwareImageFolder, record, mouseChipName(), &reason)) {
+        refuse(reason.isEmpty() ? QStringLiteral("the device has no image layout") : reason);
+        return;
+    }
+    upgradeJob = std::move(job);
+    upgradeFileName = upgradeJob->imageName;
+    upgradeImageLength = upgradeJob->imageLength;
+    upgradeRunning = true;
+    upgradeWaitsForReturn = false;
+    upgradeRetryCount = 0;
+    // A unit back from its bootloader may have another path: every device of the model that
+    // opens meanwhile is handed the serial number, which it writes only when it has none.
+    devicePage->setHidUpgradeInfo(true, strHidPath, upgradeJob->serial, upgradeJob->model);
+    dialog->acceptStart(transport);
+    if (transport) {
+        upgradeBootloaderDeadline->start(options.firmwareWaits.bootloader);  // 0x0B follows
+    } else {
+        startUpgradeAttempt();  // in its bootloader already
+    }
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgrade()
+{
+    qCDebug(lcUi) << "---------------- *** Bootloader arrived: firmware hand-over, attempt" << upgradeRetryCount
                   << "*** ----------------";
+    if (!upgradeJob) {
+        qCInfo(lcFirmware) << "A bootloader arrived, but no firmware update waits for it; ignored";
+        return;
+    }
+    if (!upgradeRunning) {
+        // A kept update: its failed row runs it again, or the window offers it.
+        if (upgradeDialog) {
+            for (UpdateFirmwareInfoItem *row : upgradeDialog->getRows()) {
+                if (row->getHidName() == upgradeJob->model && row->getSerialNumber() == upgradeJob->serial
+                    && row->isUpgradeStarted()) {
+                    QMetaObject::invokeMethod(row, "on_pushButton_Update_clicked");
+                    return;
+                }
+            }
+        }
+        offerStoredUpgradeJob();
+        return;
+    }
+    if (upgradeWaitsForReturn || upgradeWriter->isRunning() || upgradeRetryTimer->isActive()) {
+        qCInfo(lcFirmware) << "A bootloader arrived while the update runs; its attempts count again";
+        return;
+    }
+    startUpgradeAttempt();
+}
+
+void DMainWidget::startUpgradeAttempt()
+{
+    if (!upgradeRunning || !upgradeJob || upgradeWriter->isRunning())
+        return;  // never two writers
+    upgradeBootloaderDeadline->stop();
+    if (upgradeDialog) {
+        MainHidInterFace *transport = upgradeDialog->getCurrentHidInterface();
+        if (transport && transport->isHidOpen())
+            transport->closeHidDevice();
+    }
+    qCInfo(lcFirmware) << "-------------------------- ******** [ Hid into update firmware ] ******** "
+                          "--------------------------";
+    upgradeWriter->setReplyTimeout(options.firmwareWaits.reply);
+    upgradeWriter->start(upgradeJob->writerJob());
+}
+
+void DMainWidget::onUpgradeProgress(int total, int done)
+{
+    if (upgradeDialog)
+        upgradeDialog->emitUpgradeProgress(total, done);
+}
+
+void DMainWidget::onUpgradeAttemptEnded(int outcome)
+{
+    if (!upgradeRunning)
+        return;
+    if (outcome == BootloaderWriter::kSucceeded) {
+        // Done only once the unit itself is back with the new firmware.
+        upgradeWaitsForReturn = true;
+        upgradeReturnDeadline = QDateTime::currentMSecsSinceEpoch() + options.firmwareWaits.deviceReturn;
+        upgradeReturnTimer->start();
+        return;
+    }
+    retryFirmwareUpgrade();
+}
+
+void DMainWidget::retryFirmwareUpgrade()
+{
+    if (upgradeRetryCount >= 4) {
+        finishUpgrade(false, QStringLiteral("five attempts failed"));
+        return;
+    }
+    ++upgradeRetryCount;
+    upgradeRetryTimer->start(options.firmwareWaits.retry);
+}
+
+bool DMainWidget::upgradedUnitIsBack(QString *version) const
+{
+    if (!upgradeJob || !devicePage || !enumerator)
+        return false;
+    const QMap<QString, DDeviceKeyboardLink *> links = devicePage->getDeviceLinkMap();
+    const QList<HidDeviceInfo> records = enumerator->getHidDeviceInfoList();
+    for (auto it = links.cbegin(); it != links.cend(); ++it) {
+        DDeviceKeyboardLink *link = it.value();
+        if (!link || link->getSerialNumber() != upgradeJob->serial)
+            continue;
+        for (const HidDeviceInfo &record : records) {
+            if (QString::fromLatin1(record.hidPath) != it.key()
+                || QString::fromLatin1(record.hidName) != upgradeJob->model)
+                continue;
+            *version = QString::fromLatin1(record.version, int(qstrnlen(record.version, sizeof(record.version))));
+            return true;
+        }
+    }
+    return false;
+}
+
+void DMainWidget::checkUpgradedDeviceReturn()
+{
+    if (!upgradeWaitsForReturn)
+        return;
+    QString version;
+    if (upgradedUnitIsBack(&version)) {
+        if (version.compare(upgradeJob->newVersion, Qt::CaseInsensitive) == 0)
+            finishUpgrade(true, QString());
+        else
+            finishUpgrade(false,
+                          QStringLiteral("the device came back with %1, not %2").arg(version, upgradeJob->newVersion));
+        return;
+    }
+    if (QDateTime::currentMSecsSinceEpoch() < upgradeReturnDeadline)
+        return;
+    if (BootloaderWriter::isPresent(upgradeJob->bootloaderIds))
+        finishUpgrade(false, QStringLiteral("the device stayed in its bootloader"));
+    else
+        finishUpgrade(false, QStringLiteral("the device did not come back"));
+}
+
+void DMainWidget::finishUpgrade(bool succeeded, const QString &why)
+{
+    upgradeRunning = false;
+    upgradeWaitsForReturn = false;
+    upgradeRetryTimer->stop();
+    upgradeBootloaderDeadline->stop();
+    upgradeReturnTimer->stop();
+    devicePage->setHidUpgradeInfo(false, QString(), QString());
+    if (succeeded) {
+        qCInfo(lcFirmware).noquote() << "Upgrade successful:" << upgradeJob->model << upgradeJob->newVersion;
+        upgradeJob.reset();
+        FirmwareUpdateJob::forget(*userSettings);
+        if (!userSettings->sync())
+            qCWarning(lcFirmware) << "The settings file could not be written:" << userSettings->fileName();
+        if (upgradeDialog)
+            upgradeDialog->emitUpgradeSucceeded();
+        return;
+    }
+    qCWarning(lcFirmware).noquote() << "Upgrade failed:" << why;
+    // A unit that is not back in normal mode may sit in its bootloader: keep its update.
+    if (!normalDeviceOf(*upgradeJob)) {
+        upgradeJob->store(*userSettings);
+        if (!userSettings->sync())
+            qCWarning(lcFirmware) << "The settings file could not be written:" << userSettings->fileName();
+    }
+    if (upgradeDialog)
+        upgradeDialog->emitUpgradeFailed();
+}
+
+void DMainWidget::offerStoredUpgradeJob()
+{
+    if (!upgradeJob || upgradeRunning)
+        return;
+    if (!BootloaderWriter::isPresent(upgradeJob->bootloaderIds)) {
+        qCInfo(lcFirmware) << "A kept firmware update waits for its device's bootloader";
+        return;
+    }
+    if (!upgradeDialog) {
+        const QList<HidDeviceInfo> list = upgradeList;
+        upgradeList.clear();
+        upgradeWindowManual = 1;
+        onUpdateFirmwareWindowOpen();
+        upgradeList = list;
+    }
+    for (UpdateFirmwareInfoItem *row : upgradeDialog->getRows()) {
+        if (row->getHidName() == upgradeJob->model && row->getSerialNumber() == upgradeJob->serial)
+            return;
+    }
+    qCInfo(lcFirmware).noquote() << "A kept firmware update of" << upgradeJob->model << "is offered again";
+    upgradeDialog->addWaitingDevice(upgradeJob->deviceInfo(), upgradeJob->serial);
 }
 
 int DMainWidget::firmwareAttemptCount() const
 {
-    return firmwareAttempts;
+    return upgradeRetryCount;
 }
 
 QString DMainWidget::getCompanyName() const
@@ -737,6 +1061,12 @@ void DMainWidget::shutDownDevices()
         settleTimer->stop();
     if (bootloaderTimer)
         bootloaderTimer->stop();
+    if (upgradeRetryTimer)
+        upgradeRetryTimer->stop();
+    if (upgradeReturnTimer)
+        upgradeReturnTimer->stop();
+    if (upgradeBootloaderDeadline)
+        upgradeBootloaderDeadline->stop();
     if (deviceNotifier)
         deviceNotifier->disconnect(this);
     deferredListTypes.clear();

@@ -27,6 +27,9 @@ class DHomePage;
 class DLinkagePage;
 class DMacroPage;
 class DSettingsDia;
+class DUpdateFirmwareDia;
+class BootloaderWriter;
+class FirmwareUpdateJob;
 class DeviceNotifier;
 class FirmwareImageCatalog;
 class FramelessWindowHelper;
@@ -64,6 +67,16 @@ public:
         std::function<bool()> trayAvailable;
         // The folder of the firmware images offered for update, one "<model>.hex" per model.
         QString firmwareImageFolder = QStringLiteral(":/images/UpdateHex/");
+        // The waits of a firmware update, in milliseconds. They bound only failures: a device
+        // that does what it should never waits for one to pass.
+        struct FirmwareWaits {
+            int handOver = 1000;       // from a bootloader's arrival to writing
+            int reply = 2000;          // for a bootloader's reply to one packet
+            int retry = 500;           // before the next attempt
+            int bootloader = 15000;    // from 0x0B until a bootloader has been found
+            int deviceReturn = 20000;  // from the end packet until the unit is back with the new version
+        };
+        FirmwareWaits firmwareWaits;
     };
 
     explicit DMainWidget(QWidget *parent = nullptr);
@@ -82,6 +95,12 @@ public:
     // The image the program carries for the record's model is newer than the device's firmware.
     bool checkDeviceFirmware(const HidDeviceInfo &record);
     QList<HidDeviceInfo> getUpgradeList() const;
+    // The firmware update window while it is open.
+    DUpdateFirmwareDia *getUpgradeDialog() const;
+    // Whether an update runs (from the press until its success or final failure).
+    bool isUpgradeRunning() const;
+    // Called after any failed attempt of the writer: the next attempt, or the final failure.
+    void retryFirmwareUpgrade();
 
     void applyTheme(int index);
     void createTrayMenu();
@@ -145,6 +164,17 @@ private:
     void runDeferredEnumeration();
     void readDeviceLists();
 
+    // Firmware update.
+    QString mouseChipName() const;
+    void startUpgradeAttempt();
+    void onUpgradeAttemptEnded(int outcome);
+    void onUpgradeProgress(int total, int done);
+    void checkUpgradedDeviceReturn();
+    void finishUpgrade(bool succeeded, const QString &why);
+    void offerStoredUpgradeJob();
+    bool upgradedUnitIsBack(QString *version) const;
+    MainHidInterFace *normalDeviceOf(const FirmwareUpdateJob &job) const;
+
     std::unique_ptr<Ui::DMainWidget> ui;
     StartOptions options;
 
@@ -174,11 +204,25 @@ private:
 
     // Firmware update.
     QList<HidDeviceInfo> upgradeList;
-    QPointer<QWidget> upgradeWindow;
+    QPointer<DUpdateFirmwareDia> upgradeDialog;
+    QPointer<QWidget> upgradeMask;
+    int m_testNum = 0;
     QString newVersionText;
     std::unique_ptr<FirmwareImageCatalog> firmwareImages;  // read once per window, on the first check
     int upgradeWindowManual = 0;
-    int firmwareAttempts = 0;
+    int upgradeRetryCount = 0;
+    QString upgradeFileName;
+    int upgradeImageLength = 0;
+    // The update that runs, or that failed and may be run again; kept in the user settings
+    // after a failure until its unit is back in normal mode.
+    std::unique_ptr<FirmwareUpdateJob> upgradeJob;
+    bool upgradeRunning = false;
+    bool upgradeWaitsForReturn = false;
+    BootloaderWriter *upgradeWriter = nullptr;
+    QTimer *upgradeRetryTimer = nullptr;
+    QTimer *upgradeBootloaderDeadline = nullptr;
+    QTimer *upgradeReturnTimer = nullptr;
+    qint64 upgradeReturnDeadline = 0;
 
     // Device arrival and removal; all of it belongs to the GUI thread.
     DeviceNotifier *deviceNotifier = nullptr;

@@ -495,11 +495,9 @@ void DDevicePage::setMainWindow(QWidget *window)
     m_mainWindow = window;
 }
 
-void DDevicePage::setHidUpgradeInfo(bool pending, QString hidPath, QString serialNumber)
+void DDevicePage::setHidUpgradeInfo(bool pending, QString hidPath, QString serialNumber, QString model)
 {
-    m_isUpgradePending = pending;
-    m_strUpgradeHidPath = hidPath;
-    m_strUpgradeSn = serialNumber;
+    m_devices->setUpgradeMark(pending, hidPath, serialNumber, model);
 }
 
 bool DDevicePage::setHidStructInfoList(QList<hidStructInfo> list)
@@ -514,7 +512,7 @@ QList<hidStructInfo> DDevicePage::getHidStructInfoList() const
 
 QMap<QString, DDeviceKeyboardLink *> DDevicePage::getDeviceLinkMap() const
 {
-    return m_mapDeviceLink;
+    return m_devices->deviceLinkMap();
 }
 
 void DDevicePage::onDeviceListChanged(bool inserted, QString)

@@ -102,7 +102,12 @@ public:
     // Closes every device's transport (its I/O thread ends before this returns); the links stay
     // until the page goes. For quitting.
     void closeAllDevices();
-    void setHidUpgradeInfo(bool pending, QString hidPath, QString serialNumber);
+    // Marks a firmware update of the unit serialNumber of a model (empty: the model of the
+    // device at hidPath) until it is called with pending false. While marked, every device of
+    // that model the page opens is given the serial number, which its link writes only when
+    // the device reports no valid one of its own (a unit back from its bootloader without one).
+    // When no model is known, the next device opened at hidPath is given it, once.
+    void setHidUpgradeInfo(bool pending, QString hidPath, QString serialNumber, QString model = QString());
 
     bool isLightChanged() const;
     void clearLightChanged();
@@ -442,6 +447,7 @@ private:
     bool m_isUpgradePending = false;
     QString m_strUpgradeHidPath;
     QString m_strUpgradeSn;
+    QString m_strUpgradeModel;
 
     QMap<QString, hidStructInfo> m_mapLinkedInfo;      // the record each link was opened with
     DevicePageDevices *m_devices = nullptr;            // rows, links, views and the current device's file

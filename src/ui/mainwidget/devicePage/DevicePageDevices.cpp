@@ -272,9 +272,16 @@ void DevicePageDevices::openDeviceLink(const hidStructInfo &info)
     connect(link, &DDeviceKeyboardLink::sigRuningMouse0x47Cmd, p, &DDevicePage::onRuningMouse0x47Cmd);
     connect(link, &DDeviceKeyboardLink::sigCloseWindowForThis, p, &DDevicePage::sigCloseWindowForThis_DevicePage);
 
-    if (p->m_isUpgradePending && path == p->m_strUpgradeHidPath) {
-        p->m_isUpgradePending = false;
+    // A unit back from its bootloader may come under another path: the mark goes by model and
+    // stays until the update ends; the link writes the serial only to a device without one.
+    // Without a known model the mark goes by path, once.
+    const bool byModel = !p->m_strUpgradeModel.isEmpty();
+    if (p->m_isUpgradePending
+        && (byModel ? QString::fromLatin1(info.hidName) == p->m_strUpgradeModel : path == p->m_strUpgradeHidPath)) {
+        qCInfo(lcUi) << "a device of the model being updated opens; it keeps the unit's serial number if it has none";
         link->setSerialNumberToWrite(p->m_strUpgradeSn);
+        if (!byModel)
+            p->m_isUpgradePending = false;
     }
     p->m_mapDeviceLink.insert(path, link);
     p->m_mapLinkedInfo.insert(path, info);
@@ -316,6 +323,23 @@ void DevicePageDevices::checkLateLinks()
     }
     if (!waiting && m_lateLoadPath.isEmpty())
         m_lateTimer->stop();
+}
+
+QMap<QString, DDeviceKeyboardLink *> DevicePageDevices::deviceLinkMap() const
+{
+    return p->m_mapDeviceLink;
+}
+
+void DevicePageDevices::setUpgradeMark(bool pending, const QString &hidPath, const QString &serialNumber,
+                                       const QString &model)
+{
+    QString markedModel = model;
+    if (pending && markedModel.isEmpty() && p->m_mapLinkedInfo.contains(hidPath))
+        markedModel = QString::fromLatin1(p->m_mapLinkedInfo.value(hidPath).hidName);
+    p->m_isUpgradePending = pending && !serialNumber.isEmpty() && (!markedModel.isEmpty() || !hidPath.isEmpty());
+    p->m_strUpgradeHidPath = pending ? hidPath : QString();
+    p->m_strUpgradeSn = pending ? serialNumber : QString();
+    p->m_strUpgradeModel = pending ? markedModel : QString();
 }
 
 void DevicePageDevices::closeAllDevices()

@@ -6,6 +6,7 @@
 
 #include "HidRecords.h"
 
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -32,6 +33,10 @@ public:
     void stopDeviceLighting();
     void onInitLoadHid(const QString &hidName, int connectFrom);
     void closeAllDevices();
+    // The opened devices' links by path.
+    QMap<QString, DDeviceKeyboardLink *> deviceLinkMap() const;
+    // The serial hand-over of a firmware update (see DDevicePage::setHidUpgradeInfo).
+    void setUpgradeMark(bool pending, const QString &hidPath, const QString &serialNumber, const QString &model);
 
     // Models that show only the factory-restore button in place of the work-mode buttons.
     static QStringList &factoryRestoreOnlyModels();

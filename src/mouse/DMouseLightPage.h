@@ -3,14 +3,16 @@
 // The mouse's lighting page: the LEDs of the mouse on its picture, the zone selector and the
 // check boxes that link the Scroll and Logo zones to the Around zone.
 //
-// This is the page's outer shape only: it shows no LEDs yet.
+// This is the page's least shape: it places the LED buttons from the mouse definition file and
+// keeps what it is given; the picture, the zone and link buttons come with the page's form.
+
+#include "mouseLightButtonCustom.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
-class mouseLightButtonCustom;
 class xmlInterface;
 
 class DMouseLightPage : public QWidget

@@ -157,7 +157,7 @@ colorInfoData record(int zone, int ledType, int speed)
 // Whole-process CPU over the emulator, preview off, 10 s each: idle (keyboard and mouse open,
 // engines configured, nothing running), the keyboard alone running full-colour Wave streamed,
 // then the mouse added with Around Wave, Scroll Neon and Logo Breath at the fastest speed,
-// streamed as well.
+// streamed as well, and last the mouse alone.
 void BM_KeyboardAndMouseCpu(benchmark::State &state)
 {
     emu::reset();
@@ -218,12 +218,13 @@ void BM_KeyboardAndMouseCpu(benchmark::State &state)
         emu::clearWritten(mouse);
         measure("keyboard_and_mouse");
         state.counters["mouse_reports_per_s"] = double(emu::writtenCommand(mouse, 0x48).size()) / 10.0;
-        mouseEngine.setHidSendThreadRunning(false);
-        mouseEngine.setLightSynchronize(false);
-        mouseEngine.stopAllLightThreads();
         keyboardEngine.setHidSendThreadRunning(false);
         keyboardEngine.setLightSynchronize(false);
         keyboardEngine.stopAllLightThreads();
+        measure("mouse");
+        mouseEngine.setHidSendThreadRunning(false);
+        mouseEngine.setLightSynchronize(false);
+        mouseEngine.stopAllLightThreads();
     }
     keyboardTransport.reset();
     mouseTransport.reset();

@@ -10,12 +10,15 @@
 #include "mouseLightDealMain.h"
 #include "XmlRecords.h"
 
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -59,6 +62,26 @@ qint64 processCpuNs()
     getrusage(RUSAGE_SELF, &usage);
     return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000000LL
            + (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000LL;
+}
+
+// CPU of the process's threads whose names start with one of the prefixes.
+qint64 threadCpuNs(const QStringList &namePrefixes)
+{
+    qint64 total = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (!comm.open(QIODevice::ReadOnly))
+            continue;
+        const QString name = QString::fromLatin1(comm.readAll()).trimmed();
+        if (!std::any_of(namePrefixes.cbegin(), namePrefixes.cend(),
+                         [&](const QString &p) { return name.startsWith(p); }))
+            continue;
+        QFile stat(tasks.filePath(tid + QStringLiteral("/schedstat")));
+        if (stat.open(QIODevice::ReadOnly))
+            total += stat.readAll().split(' ').value(0).toLongLong();
+    }
+    return total;
 }
 
 void runEventLoop(std::chrono::milliseconds duration)
@@ -193,12 +216,19 @@ void BM_KeyboardAndMouseCpu(benchmark::State &state)
     mouseEngine.setSpeedAndBrightnessMaxNum(4, 4, 4, 4, 4, 4);
     runEventLoop(1s);
 
+    const QStringList transportThreads = {QStringLiteral("MainHidInterFac")};
+    const QStringList tickThread = {QStringLiteral("zelka-tick")};
     auto measure = [&](const char *prefix) {
         const qint64 process = processCpuNs();
+        const qint64 io = threadCpuNs(transportThreads);
+        const qint64 tick = threadCpuNs(tickThread);
         const auto start = Clock::now();
         runEventLoop(10s);
         const double wall = double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
         state.counters[std::string(prefix) + "_process_cpu_pct"] = 100.0 * double(processCpuNs() - process) / wall;
+        state.counters[std::string(prefix) + "_transport_cpu_pct"] =
+            100.0 * double(threadCpuNs(transportThreads) - io) / wall;
+        state.counters[std::string(prefix) + "_tick_cpu_pct"] = 100.0 * double(threadCpuNs(tickThread) - tick) / wall;
     };
     colorInfoData wave = record(0, 2, 4);
     for (auto _ : state) {

@@ -776,6 +776,25 @@
     </message>
 </context>
 <context>
+    <name>DMouseLightPage</name>
+    <message>
+        <source>DMouseLightPage</source>
+        <translation>DMouseLightPage</translation>
+    </message>
+    <message>
+        <source>Light Around</source>
+        <translation>Luce perimetrale</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>Rotella</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+</context>
+<context>
     <name>DMousePage</name>
     <message>
         <source>Left Click</source>

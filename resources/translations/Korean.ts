@@ -776,6 +776,25 @@
     </message>
 </context>
 <context>
+    <name>DMouseLightPage</name>
+    <message>
+        <source>DMouseLightPage</source>
+        <translation>DMouseLightPage</translation>
+    </message>
+    <message>
+        <source>Light Around</source>
+        <translation>주변 조명</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>휠</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>로고</translation>
+    </message>
+</context>
+<context>
     <name>DMousePage</name>
     <message>
         <source>Left Click</source>

@@ -776,6 +776,25 @@
     </message>
 </context>
 <context>
+    <name>DMouseLightPage</name>
+    <message>
+        <source>DMouseLightPage</source>
+        <translation>DMouseLightPage</translation>
+    </message>
+    <message>
+        <source>Light Around</source>
+        <translation>环绕灯光</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>滚轮</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>标志</translation>
+    </message>
+</context>
+<context>
     <name>DMousePage</name>
     <message>
         <source>Left Click</source>

@@ -17,12 +17,15 @@ MainHidInterFace::Report lightSynchronize(bool on)
     return report;
 }
 
-MainHidInterFace::Report colorFrame(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count)
+namespace {
+
+MainHidInterFace::Report colorReport(uint8_t command, uint8_t zone, uint8_t packetIndex, const uint8_t *bytes,
+                                     int count)
 {
     MainHidInterFace::Report report{};
     count = bytes ? std::clamp(count, 0, kColorPayloadMax) : 0;
     report[0] = 0x01;
-    report[1] = kColorFrameCommand;
+    report[1] = command;
     report[2] = zone;
     report[4] = packetIndex;
     report[5] = uint8_t(count);
@@ -133,6 +136,16 @@ std::array<MainHidInterFace::Report, kCustomLedPackets> customLedTransfer(int sl
         packets[size_t(p)] = customLedPacket(slot, p, cells.data() + offset, int(cells.size()) - offset);
     }
     return packets;
+}  // namespace
+
+MainHidInterFace::Report colorFrame(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count)
+{
+    return colorReport(kColorFrameCommand, zone, packetIndex, bytes, count);
+}
+
+MainHidInterFace::Report mouseColorFrame(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count)
+{
+    return colorReport(kMouseColorFrameCommand, zone, packetIndex, bytes, count);
 }
 
 }  // namespace LightingCommands

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Builders of the keyboard lighting reports that the program renders itself.
+// Builders of the keyboard and mouse lighting reports that the program renders itself.
 
 #include "MainHidInterFace.h"
 #include "XmlRecords.h"
@@ -11,6 +11,7 @@ namespace LightingCommands {
 
 constexpr uint8_t kColorFrameCommand = 0x0F;
 constexpr uint8_t kLightSynchronizeCommand = 0x17;
+constexpr uint8_t kMouseColorFrameCommand = 0x48;
 constexpr int kColorPayloadMax = 54;  // 18 LEDs of 3 bytes
 
 // 0x17: the device shows the colours the program streams (on) or its own effect (off).
@@ -53,5 +54,8 @@ MainHidInterFace::Report customLedPacket(int slot, int packet, const uint8_t *rg
 // The eight 0x09 packets of a whole custom light; rgb holds 3 bytes per cell in matrix order
 // (row x 22 + column), missing cells are dark.
 std::array<MainHidInterFace::Report, kCustomLedPackets> customLedTransfer(int slot, const uint8_t *rgb, int count);
+// 0x48: the mouse's colour frame, red, green, blue of its 18 LEDs in one report (zone and packet
+// 0); bytes beyond 54 are not sent.
+MainHidInterFace::Report mouseColorFrame(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count);
 
 }  // namespace LightingCommands

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "LightTicker.h"
+
+// Paces the mouse's Scroll zone: sigDviceUpdateMouseScrollColor every intervalMs milliseconds, 15 at
+// first, kept within 8..28.
+class updateLightMainThreadScroll : public LightTicker
+{
+    Q_OBJECT
+public:
+    static constexpr int kDefaultIntervalMs = 15;
+    static constexpr int kMinIntervalMs = 8;
+    static constexpr int kMaxIntervalMs = 28;
+
+    explicit updateLightMainThreadScroll(QObject *parent = nullptr);
+
+    // Takes effect from the next tick.
+    void setInterval(int ms);
+
+signals:
+    void sigDviceUpdateMouseScrollColor();
+
+protected:
+    void emitTick() override;
+};

@@ -13,9 +13,11 @@
 
 #include "HidRecords.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
@@ -26,6 +28,7 @@ class DDevicePage;
 class DHomePage;
 class DLinkagePage;
 class DMacroPage;
+class CbNotice;
 class DSettingsDia;
 class DeviceNotifier;
 class FirmwareImageCatalog;
@@ -144,6 +147,10 @@ private:
     void onHotPlugThreadFinished();
     void runDeferredEnumeration();
     void readDeviceLists();
+    // One notice per file the XML store refused (or the profile bootstrap set aside), once per run,
+    // shown one after another from the end of start-up on.
+    void noticeRefusedFiles();
+    void showNextFileNotice();
 
     std::unique_ptr<Ui::DMainWidget> ui;
     StartOptions options;
@@ -156,7 +163,7 @@ private:
     QPointer<DSettingsDia> settingsDia;
     bool devicesShutDown = false;
     std::unique_ptr<MainHidInterFace> enumerator;
-    char macroXmlPath[256] = {};
+    QByteArray macroXmlPath;  // local 8-bit encoding, whole
     std::unique_ptr<xmlInterface> xmlStore;
     QSystemTrayIcon *trayIcon = nullptr;
     std::unique_ptr<QMenu> trayMenu;
@@ -191,4 +198,10 @@ private:
     QThread *hotPlugThread = nullptr;
     bool startupEnumeration = false;
     bool handlingResult = false;
+
+    // Notices of files that could not be read.
+    CbNotice *fileNotice = nullptr;
+    QStringList pendingFileNotices;
+    QStringList noticedFiles;
+    bool fileNoticesReady = false;
 };

@@ -350,10 +350,6 @@
         <translation>Collision</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>The profile file could not be read; it was kept as %1 and a new one was made.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>The profile file could not be written.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Quit(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>The file %1 could not be read; it was left as it is.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>The file %1 could not be read; it was kept as %2 and a new one was made.</translation>
     </message>
 </context>
 <context>

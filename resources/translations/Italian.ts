@@ -350,10 +350,6 @@
         <translation>Collisione</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>Impossibile leggere il file del profilo; è stato conservato come %1 e ne è stato creato uno nuovo.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>Impossibile scrivere il file del profilo.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Impossibile leggere il file %1; è stato lasciato così com&apos;è.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Impossibile leggere il file %1; è stato conservato come %2 ed è stato creato un nuovo file.</translation>
     </message>
 </context>
 <context>

@@ -350,10 +350,6 @@
         <translation>충돌</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>프로필 파일을 읽을 수 없습니다. %1(으)로 보관하고 새 파일을 만들었습니다.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>프로필 파일을 쓸 수 없습니다.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>종료(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다. 그대로 두었습니다.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다. %2(으)로 보관하고 새 파일을 만들었습니다.</translation>
     </message>
 </context>
 <context>

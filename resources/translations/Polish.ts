@@ -350,10 +350,6 @@
         <translation>Zderzenie</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>Nie można odczytać pliku profilu; zachowano go jako %1 i utworzono nowy.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>Nie można zapisać pliku profilu.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Nie można odczytać pliku %1; pozostawiono go bez zmian.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Nie można odczytać pliku %1; zachowano go jako %2 i utworzono nowy.</translation>
     </message>
 </context>
 <context>

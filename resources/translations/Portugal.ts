@@ -350,10 +350,6 @@
         <translation>Colisão</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>Não foi possível ler o ficheiro de perfil; foi guardado como %1 e foi criado um novo.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>Não foi possível escrever o ficheiro de perfil.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Não foi possível ler o ficheiro %1; foi deixado como estava.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Não foi possível ler o ficheiro %1; foi guardado como %2 e foi criado um novo.</translation>
     </message>
 </context>
 <context>

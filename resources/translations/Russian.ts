@@ -350,10 +350,6 @@
         <translation>Столкновение</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>Не удалось прочитать файл профиля; он сохранён как %1, создан новый.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>Не удалось записать файл профиля.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Не удалось прочитать файл %1; он оставлен без изменений.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Не удалось прочитать файл %1; он сохранён как %2, и создан новый.</translation>
     </message>
 </context>
 <context>

@@ -350,10 +350,6 @@
         <translation>Colisión</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>No se pudo leer el archivo de perfil; se conservó como %1 y se creó uno nuevo.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>No se pudo escribir el archivo de perfil.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>No se pudo leer el archivo %1; se ha dejado tal como estaba.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>No se pudo leer el archivo %1; se ha guardado como %2 y se ha creado uno nuevo.</translation>
     </message>
 </context>
 <context>

@@ -350,10 +350,6 @@
         <translation>Зіткнення</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>Не вдалося прочитати файл профілю; його збережено як %1, створено новий.</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>Не вдалося записати файл профілю.</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>Ви&amp;йти</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Не вдалося прочитати файл %1; його залишено без змін.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Не вдалося прочитати файл %1; його збережено як %2 і створено новий.</translation>
     </message>
 </context>
 <context>

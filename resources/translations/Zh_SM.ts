@@ -350,10 +350,6 @@
         <translation>碰撞</translation>
     </message>
     <message>
-        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
-        <translation>无法读取配置文件；已将其保留为 %1 并新建了一个。</translation>
-    </message>
-    <message>
         <source>The profile file could not be written.</source>
         <translation>无法写入配置文件。</translation>
     </message>
@@ -702,6 +698,14 @@
     <message>
         <source>Quit(&amp;Q)</source>
         <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>无法读取文件 %1；已保持原样。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>无法读取文件 %1；已另存为 %2，并新建了一个文件。</translation>
     </message>
 </context>
 <context>

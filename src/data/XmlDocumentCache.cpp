@@ -102,15 +102,27 @@ void XmlDocumentCache::refuse(const QString &path, const QString &reason)
 {
     qCWarning(lcData).noquote() << "XML store:" << path << "is not read:" << reason
                                 << "; treated as unreadable and left as it is";
-    // Called with m_mutex held: the handler is copied under it and may not call back into the cache.
-    if (m_onRefused)
-        m_onRefused(path, reason);
+    // Called with m_mutex held; load() hands it on once the lock is released.
+    m_pendingRefusals.append(Refusal{path, reason});
 }
 
 std::shared_ptr<const TiXmlDocument> XmlDocumentCache::load(const QString &path)
 {
-    std::lock_guard<std::mutex> locker(m_mutex);
-    return loadLocked(path);
+    std::shared_ptr<const TiXmlDocument> document;
+    QList<Refusal> refusals;
+    RefusalHandler handler;
+    {
+        std::lock_guard<std::mutex> locker(m_mutex);
+        document = loadLocked(path);
+        refusals.swap(m_pendingRefusals);
+        handler = m_onRefused;
+    }
+    // Outside the lock: other threads read on meanwhile.
+    if (handler) {
+        for (const Refusal &refusal : qAsConst(refusals))
+            handler(refusal.path, refusal.reason);
+    }
+    return document;
 }
 
 std::shared_ptr<const TiXmlDocument> XmlDocumentCache::loadLocked(const QString &path)

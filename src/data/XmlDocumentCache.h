@@ -18,6 +18,7 @@
 #include "FileStamp.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -51,7 +52,8 @@ public:
     // Forgets every kept document.
     void clear();
 
-    // Called, from the thread that met the file, for every file refused; it may not call the cache.
+    // Called, from the thread that met the file, for every file refused, outside the cache's
+    // lock; an edit may be waiting on the write lock meanwhile, so it must not write through the cache.
     using RefusalHandler = std::function<void(const QString &path, const QString &reason)>;
     void setRefusalHandler(RefusalHandler handler);
 
@@ -72,9 +74,15 @@ private:
 
     const int m_capacity;
     // Standard mutexes rather than QMutex, so that thread checkers see them.
-    std::mutex m_mutex;       // guards m_entries, m_useCounter and m_onRefused
+    struct Refusal {
+        QString path;
+        QString reason;
+    };
+
+    std::mutex m_mutex;       // guards m_entries, m_useCounter, m_pendingRefusals and m_onRefused
     std::mutex m_writeMutex;  // serialises load-edit-save sequences
     QHash<QString, Entry> m_entries;
     quint64 m_useCounter = 0;
+    QList<Refusal> m_pendingRefusals;
     RefusalHandler m_onRefused;
 };

@@ -37,10 +37,11 @@ public:
     {
     }
 
-    int deepest(int limit)
+    // Counts until the end of the text or until one count passes its limit.
+    XmlFileReader::Shape shape(const XmlFileReader::Shape &limits)
     {
+        XmlFileReader::Shape seen;
         int depth = 0;
-        int deepest = 0;
         int i = 0;
         while (i < m_n) {
             const char *next = static_cast<const char *>(std::memchr(m_p + i, '<', size_t(m_n - i)));
@@ -62,17 +63,21 @@ public:
                 i = after(i + 1, ">");
             } else {
                 bool empty = false;
-                i = skipStartTag(i + 1, &empty);
+                int attributes = 0;
+                i = skipStartTag(i + 1, &empty, &attributes);
+                ++seen.elements;
+                seen.attributes += attributes;
+                seen.attributesPerElement = qMax(seen.attributesPerElement, attributes);
                 if (!empty) {
                     ++depth;
-                    if (depth > deepest)
-                        deepest = depth;
-                    if (deepest > limit)
-                        return deepest;
+                    seen.depth = qMax(seen.depth, depth);
                 }
+                if (seen.depth > limits.depth || seen.elements > limits.elements || seen.attributes > limits.attributes
+                    || seen.attributesPerElement > limits.attributesPerElement)
+                    return seen;
             }
         }
-        return deepest;
+        return seen;
     }
 
 private:
@@ -145,9 +150,10 @@ private:
     }
 
     // From the element's name to just past its tag; empty tells "<name/>" from "<name>".
-    int skipStartTag(int i, bool *empty) const
+    int skipStartTag(int i, bool *empty, int *attributes) const
     {
         *empty = false;
+        *attributes = 0;
         i = skipName(i);
         for (;;) {
             i = skipSpace(i);
@@ -165,6 +171,7 @@ private:
             const int next = skipAttribute(i);
             if (next < 0)
                 return i + 1;  // the parser stops here; the element counts as open
+            ++*attributes;
             i = next;
         }
     }
@@ -198,9 +205,26 @@ private:
 
 }  // namespace
 
+XmlFileReader::Shape XmlFileReader::shapeOf(const QByteArray &text, const Shape &limits)
+{
+    return MarkupScan(text).shape(limits);
+}
+
 int XmlFileReader::nestingDepth(const QByteArray &text, int limit)
 {
-    return MarkupScan(text).deepest(limit);
+    Shape limits = bounds();
+    limits.depth = limit;
+    return shapeOf(text, limits).depth;
+}
+
+XmlFileReader::Shape XmlFileReader::bounds()
+{
+    Shape shape;
+    shape.depth = kMaxDepth;
+    shape.elements = kMaxElements;
+    shape.attributes = kMaxAttributes;
+    shape.attributesPerElement = kMaxAttributesPerElement;
+    return shape;
 }
 
 void XmlFileReader::convertDeclaredEncoding(QByteArray *text)
@@ -252,9 +276,19 @@ bool XmlFileReader::prepare(QByteArray *text, QString *reason)
     // Line ends as the parser expects them, as when it loads a file itself.
     text->replace("\r\n", "\n");
     text->replace('\r', '\n');
-    const int depth = nestingDepth(*text, kMaxDepth);
-    if (depth > kMaxDepth) {
+    const Shape shape = shapeOf(*text, bounds());
+    if (shape.depth > kMaxDepth) {
         *reason = QStringLiteral("its elements nest deeper than %1 levels").arg(kMaxDepth);
+        return false;
+    }
+    if (shape.elements > kMaxElements) {
+        *reason = QStringLiteral("it holds more than %1 elements").arg(kMaxElements);
+        return false;
+    }
+    if (shape.attributes > kMaxAttributes || shape.attributesPerElement > kMaxAttributesPerElement) {
+        *reason = QStringLiteral("it holds more than %1 attributes, or more than %2 on one element")
+                      .arg(kMaxAttributes)
+                      .arg(kMaxAttributesPerElement);
         return false;
     }
     convertDeclaredEncoding(text);

@@ -194,7 +194,8 @@ public:
     void getDefaultCustomLedItems(const char *path, const char *ledIndex, QList<CustomLedItemInfo> *items);
 
 signals:
-    // A file joined the list of refused files; emitted from the thread that met it.
+    // A file joined the list of refused files; emitted from the thread that met it, possibly while
+    // an edit of the store waits: connect queued when the receiver uses the store.
     void sigFileRefused(QString path);
 
 private:

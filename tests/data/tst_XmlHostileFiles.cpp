@@ -37,6 +37,24 @@ QByteArray macroLibrary(const QByteArray &macros)
     return kDeclaration + "<Parameters profileIndex=\"1\">" + macros + "</Parameters>\n";
 }
 
+// One macro with that many attributes: the parser compares each new one with all before it.
+QByteArray wideElement(int attributes)
+{
+    QByteArray macro = "<macro index=\"1\"";
+    for (int i = 0; i < attributes; ++i)
+        macro += " a" + QByteArray::number(i) + "=\"1\"";
+    return macroLibrary(macro + "/>");
+}
+
+QByteArray manyElements(int elements)
+{
+    QByteArray macros;
+    macros.reserve(elements * 9);
+    for (int i = 0; i < elements; ++i)
+        macros += "<macro/>";
+    return macroLibrary(macros);
+}
+
 // What a path holds, for files that are no plain files: their type and target.
 QString describe(const QByteArray &path)
 {
@@ -89,6 +107,10 @@ void tst_XmlHostileFiles::refusedFiles_areLeftAsTheyAre_data()
     QTest::newRow("document type with an internal subset")
         << "file"
         << "<!DOCTYPE Parameters [<!ENTITY e \"x\">]>\n" + macroLibrary("<macro index=\"1\" name=\"&e;\"/>");
+    QTest::newRow("wide: 40,000 attributes on one element") << "file" << wideElement(40000);
+    QTest::newRow("wide: one attribute too many on one element")
+        << "file" << wideElement(XmlFileReader::kMaxAttributesPerElement);
+    QTest::newRow("wide: one element too many") << "file" << manyElements(XmlFileReader::kMaxElements);
     QTest::newRow("huge") << "huge" << QByteArray();
     QTest::newRow("FIFO") << "fifo" << QByteArray();
     QTest::newRow("link to a device") << "device" << QByteArray();

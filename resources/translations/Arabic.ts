@@ -350,6 +350,10 @@
         <translation>تصادم</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>تعذرت قراءة ملف التعريف؛ تم الاحتفاظ به باسم %1 وإنشاء ملف جديد.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>تعذرت كتابة ملف التعريف.</translation>
     </message>

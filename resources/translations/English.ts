@@ -350,6 +350,10 @@
         <translation>Collision</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>The profile file could not be read; it was kept as %1 and a new one was made.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>The profile file could not be written.</translation>
     </message>

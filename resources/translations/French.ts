@@ -350,6 +350,10 @@
         <translation>Collision</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Le fichier de profil n&apos;a pas pu être lu ; il a été conservé sous %1 et un nouveau a été créé.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>Le fichier de profil n&apos;a pas pu être écrit.</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>Kollision</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Die Profildatei konnte nicht gelesen werden; sie wurde als %1 aufbewahrt und eine neue angelegt.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>Die Profildatei konnte nicht geschrieben werden.</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>Collisione</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Impossibile leggere il file del profilo; è stato conservato come %1 e ne è stato creato uno nuovo.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>Impossibile scrivere il file del profilo.</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>コリジョン</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>プロファイルファイルを読み込めませんでした。%1 として保存し、新しいファイルを作成しました。</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>プロファイルファイルを書き込めませんでした。</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>충돌</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>프로필 파일을 읽을 수 없습니다. %1(으)로 보관하고 새 파일을 만들었습니다.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>프로필 파일을 쓸 수 없습니다.</translation>
     </message>

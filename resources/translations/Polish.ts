@@ -350,6 +350,10 @@
         <translation>Zderzenie</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Nie można odczytać pliku profilu; zachowano go jako %1 i utworzono nowy.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>Nie można zapisać pliku profilu.</translation>
     </message>

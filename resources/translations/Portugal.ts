@@ -350,6 +350,10 @@
         <translation>Colisão</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Não foi possível ler o ficheiro de perfil; foi guardado como %1 e foi criado um novo.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>Não foi possível escrever o ficheiro de perfil.</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>Столкновение</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Не удалось прочитать файл профиля; он сохранён как %1, создан новый.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>Не удалось записать файл профиля.</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>Colisión</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>No se pudo leer el archivo de perfil; se conservó como %1 y se creó uno nuevo.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>No se pudo escribir el archivo de perfil.</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>Зіткнення</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>Не вдалося прочитати файл профілю; його збережено як %1, створено новий.</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>Не вдалося записати файл профілю.</translation>
     </message>

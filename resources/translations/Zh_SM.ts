@@ -350,6 +350,10 @@
         <translation>碰撞</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>无法读取配置文件；已将其保留为 %1 并新建了一个。</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>无法写入配置文件。</translation>
     </message>

@@ -350,6 +350,10 @@
         <translation>碰撞</translation>
     </message>
     <message>
+        <source>The profile file could not be read; it was kept as %1 and a new one was made.</source>
+        <translation>無法讀取設定檔；已將其保留為 %1 並新建了一個。</translation>
+    </message>
+    <message>
         <source>The profile file could not be written.</source>
         <translation>無法寫入設定檔。</translation>
     </message>

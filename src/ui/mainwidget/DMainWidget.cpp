@@ -264,6 +264,9 @@ void DMainWidget::noticeRefusedFiles()
         if (noticedFiles.contains(key))
             continue;
         noticedFiles.append(key);
+        // A profile set aside while its device page is in front: that page has said so itself.
+        if (!file.asidePath.isEmpty() && isVisible() && ui->stackedWidget_Main->currentWidget() == ui->page_Device)
+            continue;
         if (file.asidePath.isEmpty())
             pendingFileNotices.append(
                 tr("The file %1 could not be read; it was left as it is.").arg(shortName(file.path)));

@@ -22,6 +22,8 @@
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
 
+#include <QFileInfo>
+
 namespace {
 
 constexpr int kHiddenAppIndexNum = 789;
@@ -104,15 +106,18 @@ void DevicePageLoad::loadDevice(DDeviceKeyboardLink *link, const QString &hidNam
         link->setMouseLightDealMain(p->m_mouseLightDealMain.get());
     }
 
-    // The profile file: made with its defaults when missing, set aside and replaced when unreadable
-    // (the XML store lists the file set aside, and the main window names it).
+    // The profile file: made with its defaults when missing, set aside and replaced when unreadable.
     if (!p->m_xml)
         return;
     DDataManager *data = DDataManager::getInstance();
     const QString profilePath = ProfileFiles::profilePath(data->getUserConfigDir(), hidName, p->m_currentDeviceSnInfo);
+    QString aside;
     const ProfileFiles::Outcome outcome =
-        ProfileFiles::prepare(p->m_xml, profilePath, type, hidName, data->getLightSynchronize());
-    if (outcome == ProfileFiles::Outcome::Failed)
+        ProfileFiles::prepare(p->m_xml, profilePath, type, hidName, data->getLightSynchronize(), &aside);
+    if (outcome == ProfileFiles::Outcome::Replaced)
+        p->showNotice(DDevicePage::tr("The profile file could not be read; it was kept as %1 and a new one was made.")
+                          .arg(QFileInfo(aside).fileName()));
+    else if (outcome == ProfileFiles::Outcome::Failed)
         p->showNotice(DDevicePage::tr("The profile file could not be written."));
     p->m_profileXmlPath = profilePath.toLocal8Bit();
     link->setProfileXml(p->m_xml, p->m_profileXmlPath.constData());

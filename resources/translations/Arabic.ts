@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>إنهاء(&amp;Q)</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>تعذرت قراءة الملف %1؛ وقد تُرك كما هو.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>تعذرت قراءة الملف %1؛ تم الاحتفاظ به باسم %2 وإنشاء ملف جديد.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>Quit(&amp;Q)</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>The file %1 could not be read; it was left as it is.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>The file %1 could not be read; it was kept as %2 and a new one was made.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être lu ; il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être lu ; il a été conservé sous le nom %2 et un nouveau a été créé.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

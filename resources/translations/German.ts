@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden; sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden; sie wurde als %2 aufbewahrt und eine neue angelegt.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

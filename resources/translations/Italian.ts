@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Esci</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Impossibile leggere il file %1; è stato lasciato così com&apos;è.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Impossibile leggere il file %1; è stato conservato come %2 ed è stato creato un nuovo file.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>終了(&amp;Q)</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>ファイル %1 を読み込めませんでした。そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>ファイル %1 を読み込めませんでした。%2 として保管し、新しいファイルを作成しました。</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>종료(&amp;Q)</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다. 그대로 두었습니다.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>파일 %1을(를) 읽을 수 없습니다. %2(으)로 보관하고 새 파일을 만들었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

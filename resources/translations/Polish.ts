@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Zakończ</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Nie można odczytać pliku %1; pozostawiono go bez zmian.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Nie można odczytać pliku %1; zachowano go jako %2 i utworzono nowy.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Sair</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Não foi possível ler o ficheiro %1; foi deixado como estava.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Não foi possível ler o ficheiro %1; foi guardado como %2 e foi criado um novo.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

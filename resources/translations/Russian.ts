@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>В&amp;ыход</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Не удалось прочитать файл %1; он оставлен без изменений.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Не удалось прочитать файл %1; он сохранён как %2, и создан новый.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>No se pudo leer el archivo %1; se ha dejado tal como estaba.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>No se pudo leer el archivo %1; se ha guardado como %2 y se ha creado uno nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>Ви&amp;йти</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>Не вдалося прочитати файл %1; його залишено без змін.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>Не вдалося прочитати файл %1; його збережено як %2 і створено новий.</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>退出(&amp;Q)</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>无法读取文件 %1；已保持原样。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>无法读取文件 %1；已另存为 %2，并新建了一个文件。</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

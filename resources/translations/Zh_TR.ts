@@ -723,6 +723,14 @@
         <source>Quit(&amp;Q)</source>
         <translation>結束(&amp;Q)</translation>
     </message>
+    <message>
+        <source>The file %1 could not be read; it was left as it is.</source>
+        <translation>無法讀取檔案 %1；已保持原樣。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read; it was kept as %2 and a new one was made.</source>
+        <translation>無法讀取檔案 %1；已另存為 %2，並新建了一個檔案。</translation>
+    </message>
 </context>
 <context>
     <name>DMouseKeyPage</name>

@@ -79,8 +79,9 @@ DDataManager::DDataManager(const QString &defaultConfigPath, const QString &prog
         themeIndex = userSettings.themeIndex();
     else
         userSettings.setValue(UserSettingsKey::Theme, 0);
+    // Only "true" turns the pictures on: any other text would show pictures that do not exist.
     if (userSettings.contains(UserSettingsKey::BgImage))
-        m_bgImageIsUsing = userSettings.value(UserSettingsKey::BgImage).toBool();
+        m_bgImageIsUsing = userSettings.value(UserSettingsKey::BgImage).toString() == QLatin1String("true");
     else
         userSettings.setValue(UserSettingsKey::BgImage, false);
 

@@ -3,6 +3,7 @@
 
 #include "DeviceModels.h"
 #include "LogCategories.h"
+#include "XmlFileReader.h"
 #include "xmlInterface.h"
 
 #include <QCryptographicHash>
@@ -58,10 +59,13 @@ QString ProfileFiles::profilePath(const QString &configDir, const QString &model
 
 bool ProfileFiles::isReadable(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Within the bounds of the XML store, which would refuse the file otherwise.
+    QByteArray text;
+    FileStamp stamp;
+    QString reason;
+    if (XmlFileReader::read(path, &text, &stamp, &reason) != XmlFileReader::Status::Ok)
         return false;
-    QXmlStreamReader reader(&file);
+    QXmlStreamReader reader(text);
     bool rootSeen = false;
     while (!reader.atEnd()) {
         reader.readNext();
@@ -270,6 +274,7 @@ ProfileFiles::Outcome ProfileFiles::prepare(xmlInterface *xml, const QString &pa
         if (aside.isEmpty())
             return Outcome::Failed;
         qCWarning(lcData) << "the profile file did not parse and was set aside as" << aside;
+        xml->noteSetAside(path, aside);
         if (asidePath)
             *asidePath = aside;
         outcome = Outcome::Replaced;

@@ -2,6 +2,7 @@
 #include "XmlDocumentCache.h"
 
 #include "LogCategories.h"
+#include "XmlFileReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,43 +14,29 @@
 
 namespace {
 
-// Reads and parses the whole file. `stamp` receives the state of the file that was read, taken
-// from the open file itself, so it always belongs to the bytes parsed.
-std::shared_ptr<const TiXmlDocument> parseFile(const QString &path, FileStamp *stamp)
+// Parses text prepared by XmlFileReader. Null, with the reason, when the parser fails or finds no
+// root element (a document type declaration with an internal subset, for one, ends the parse early).
+std::shared_ptr<const TiXmlDocument> parseText(const QString &path, const QByteArray &text, QString *reason)
 {
-    *stamp = FileStamp();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (file.exists())
-            qCWarning(lcData) << "XML store: cannot read" << path << file.errorString();
-        return nullptr;
-    }
-    const FileStamp opened = FileStamp::ofDescriptor(file.handle());
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        qCWarning(lcData) << "XML store: cannot read" << path << file.errorString();
-        return nullptr;
-    }
-    *stamp = opened;
-
-    // A zero byte would end the parse early and hide the rest of the file.
-    if (data.contains('\0')) {
-        qCWarning(lcData) << "XML store:" << path << "holds a zero byte; treated as unreadable";
-        return nullptr;
-    }
-    // Line ends as the parser expects them, as when it loads a file itself.
-    data.replace("\r\n", "\n");
-    data.replace('\r', '\n');
-
     auto document = std::make_shared<TiXmlDocument>(QFile::encodeName(path).constData());
-    document->Parse(data.constData(), nullptr, TIXML_DEFAULT_ENCODING);
+    document->Parse(text.constData(), nullptr, TIXML_DEFAULT_ENCODING);
     if (document->Error()) {
-        qCWarning(lcData) << "XML store:" << path << "does not parse:" << document->ErrorDesc() << "at row"
-                          << document->ErrorRow() << "column" << document->ErrorCol()
-                          << "; treated as unreadable and left as it is";
+        *reason = QStringLiteral("it does not parse: %1 at row %2 column %3")
+                      .arg(QString::fromUtf8(document->ErrorDesc()))
+                      .arg(document->ErrorRow())
+                      .arg(document->ErrorCol());
+        return nullptr;
+    }
+    if (!document->RootElement()) {
+        *reason = QStringLiteral("it holds no root element");
         return nullptr;
     }
     return document;
+}
+
+bool isResource(const QString &path)
+{
+    return path.startsWith(QLatin1String(":/"));
 }
 
 std::string printed(const TiXmlDocument &document)
@@ -68,14 +55,80 @@ XmlDocumentCache::XmlDocumentCache(int capacity)
 
 XmlDocumentCache::~XmlDocumentCache() = default;
 
-std::shared_ptr<const TiXmlDocument> XmlDocumentCache::load(const QString &path)
+void XmlDocumentCache::setRefusalHandler(RefusalHandler handler)
 {
     std::lock_guard<std::mutex> locker(m_mutex);
-    return loadLocked(path);
+    m_onRefused = std::move(handler);
+}
+
+std::shared_ptr<const TiXmlDocument> XmlDocumentCache::parseFile(const QString &path, FileStamp *stamp)
+{
+    QByteArray text;
+    QString reason;
+    std::shared_ptr<const TiXmlDocument> document;
+    switch (XmlFileReader::read(path, &text, stamp, &reason)) {
+    case XmlFileReader::Status::Missing:
+        return nullptr;
+    case XmlFileReader::Status::Refused:
+        break;
+    case XmlFileReader::Status::Ok:
+        document = parseText(path, text, &reason);
+        break;
+    }
+    if (!document)
+        refuse(path, reason);
+    return document;
+}
+
+std::shared_ptr<const TiXmlDocument> XmlDocumentCache::parseResource(const QString &path)
+{
+    // The program's own files, read from memory; they never change while it runs.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    QByteArray text = file.read(XmlFileReader::kMaxFileSize + 1);
+    QString reason;
+    std::shared_ptr<const TiXmlDocument> document;
+    if (text.size() > XmlFileReader::kMaxFileSize)
+        reason = QStringLiteral("it is larger than %1 bytes").arg(XmlFileReader::kMaxFileSize);
+    else if (XmlFileReader::prepare(&text, &reason))
+        document = parseText(path, text, &reason);
+    if (!document)
+        refuse(path, reason);
+    return document;
+}
+
+void XmlDocumentCache::refuse(const QString &path, const QString &reason)
+{
+    qCWarning(lcData).noquote() << "XML store:" << path << "is not read:" << reason
+                                << "; treated as unreadable and left as it is";
+    // Called with m_mutex held; load() hands it on once the lock is released.
+    m_pendingRefusals.append(Refusal{path, reason});
+}
+
+std::shared_ptr<const TiXmlDocument> XmlDocumentCache::load(const QString &path)
+{
+    std::shared_ptr<const TiXmlDocument> document;
+    QList<Refusal> refusals;
+    RefusalHandler handler;
+    {
+        std::lock_guard<std::mutex> locker(m_mutex);
+        document = loadLocked(path);
+        refusals.swap(m_pendingRefusals);
+        handler = m_onRefused;
+    }
+    // Outside the lock: other threads read on meanwhile.
+    if (handler) {
+        for (const Refusal &refusal : qAsConst(refusals))
+            handler(refusal.path, refusal.reason);
+    }
+    return document;
 }
 
 std::shared_ptr<const TiXmlDocument> XmlDocumentCache::loadLocked(const QString &path)
 {
+    if (isResource(path))
+        return parseResource(path);
     const FileStamp onDisk = FileStamp::ofPath(path);
     if (!onDisk.isValid()) {
         m_entries.remove(path);
@@ -89,9 +142,9 @@ std::shared_ptr<const TiXmlDocument> XmlDocumentCache::loadLocked(const QString 
 
     FileStamp read;
     std::shared_ptr<const TiXmlDocument> document = parseFile(path, &read);
-    // A file that does not parse is remembered too (as a null document), so that it is not parsed
-    // and reported again on every call until it changes.
-    storeLocked(path, read, document);
+    // A file that is refused is remembered too (as a null document), so that it is not read and
+    // reported again on every call until it changes.
+    storeLocked(path, read.isValid() ? read : onDisk, document);
     return document;
 }
 

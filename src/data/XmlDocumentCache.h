@@ -9,13 +9,16 @@
 // and a successful save puts that copy in the cache. Writes through one cache are serialised.
 // Safe to call from any thread.
 //
-// A file that exists but does not parse completely reads as missing and is never written over:
-// saving a partly parsed tree would cut the user's file. Saves are atomic (a temporary file in the
-// same folder renamed over the old one), so a reader sees the old file or the new one.
+// A file that exists but is refused (see XmlFileReader), does not parse completely or has no root
+// element reads as missing and is never written over: saving a partly parsed tree would cut the
+// user's file. Each refusal is logged and handed to the refusal handler, once per state of the file.
+// Paths starting with ":/" name the program's resources, which are read from memory. Saves are atomic (a temporary file
+// in the same folder renamed over the old one), so a reader sees the old file or the new one.
 
 #include "FileStamp.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -49,6 +52,11 @@ public:
     // Forgets every kept document.
     void clear();
 
+    // Called, from the thread that met the file, for every file refused, outside the cache's
+    // lock; an edit may be waiting on the write lock meanwhile, so it must not write through the cache.
+    using RefusalHandler = std::function<void(const QString &path, const QString &reason)>;
+    void setRefusalHandler(RefusalHandler handler);
+
 private:
     struct Entry {
         FileStamp stamp;
@@ -57,14 +65,24 @@ private:
     };
 
     std::shared_ptr<const TiXmlDocument> loadLocked(const QString &path);
+    std::shared_ptr<const TiXmlDocument> parseFile(const QString &path, FileStamp *stamp);
+    std::shared_ptr<const TiXmlDocument> parseResource(const QString &path);
+    void refuse(const QString &path, const QString &reason);
     bool save(const QString &path, const TiXmlDocument &document, FileStamp *written);
     void remember(const QString &path, const FileStamp &stamp, std::shared_ptr<const TiXmlDocument> document);
     void storeLocked(const QString &path, const FileStamp &stamp, std::shared_ptr<const TiXmlDocument> document);
 
     const int m_capacity;
     // Standard mutexes rather than QMutex, so that thread checkers see them.
-    std::mutex m_mutex;       // guards m_entries and m_useCounter
+    struct Refusal {
+        QString path;
+        QString reason;
+    };
+
+    std::mutex m_mutex;       // guards m_entries, m_useCounter, m_pendingRefusals and m_onRefused
     std::mutex m_writeMutex;  // serialises load-edit-save sequences
     QHash<QString, Entry> m_entries;
     quint64 m_useCounter = 0;
+    QList<Refusal> m_pendingRefusals;
+    RefusalHandler m_onRefused;
 };

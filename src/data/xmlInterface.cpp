@@ -395,9 +395,63 @@ xmlInterface::xmlInterface()
     : QObject(nullptr)
     , m_cache(std::make_unique<XmlDocumentCache>())
 {
+    m_cache->setRefusalHandler([this](const QString &path, const QString &reason) {
+        RefusedFile file;
+        file.path = path;
+        file.reason = reason;
+        addRefused(file);
+    });
 }
 
-xmlInterface::~xmlInterface() = default;
+xmlInterface::~xmlInterface()
+{
+    m_cache->setRefusalHandler(nullptr);
+}
+
+// ---- Files the store would not read ----
+
+QList<xmlInterface::RefusedFile> xmlInterface::refusedFiles() const
+{
+    std::lock_guard<std::mutex> locker(m_refusedMutex);
+    return m_refused;
+}
+
+void xmlInterface::noteSetAside(const QString &path, const QString &asidePath)
+{
+    RefusedFile file;
+    file.path = path;
+    file.reason = QStringLiteral("it could not be read and was set aside");
+    file.asidePath = asidePath;
+    addRefused(file);
+}
+
+void xmlInterface::setLogWriter(std::function<void(const QString &line)> writer)
+{
+    std::lock_guard<std::mutex> locker(m_refusedMutex);
+    m_logWriter = std::move(writer);
+}
+
+void xmlInterface::addRefused(const RefusedFile &file)
+{
+    std::function<void(const QString &)> writer;
+    bool known = false;
+    {
+        std::lock_guard<std::mutex> locker(m_refusedMutex);
+        for (const RefusedFile &listed : qAsConst(m_refused))
+            known = known || (listed.path == file.path && listed.asidePath == file.asidePath);
+        if (!known)
+            m_refused.append(file);
+        writer = m_logWriter;
+    }
+    // Every refusal goes to the log; the list names each file once.
+    QString line = QStringLiteral("-------------------- *** XML file not read: %1: %2").arg(file.path, file.reason);
+    if (!file.asidePath.isEmpty())
+        line += QStringLiteral(" (kept as %1)").arg(file.asidePath);
+    if (writer)
+        writer(line + QStringLiteral(" *** --------------------"));
+    if (!known)
+        emit sigFileRefused(file.path);
+}
 
 // ---- Documents and lookups ----
 

@@ -17,6 +17,9 @@
 // (the profile, its section, or the light item, custom lighting, DPI level, macro or step it edits);
 // when the save failed. A false result leaves the file as it was.
 //
+// A file the store will not read (see XmlFileReader: not a plain file, too large, nested too deep,
+// not parsing, no root element) is logged, kept on the list of refused files and left as it is.
+//
 // Profiles, macros and bound macros are named by their `index` attribute, passed as text. Text
 // longer than its record field is cut to fit, at a UTF-8 character boundary.
 
@@ -28,7 +31,9 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <mutex>
 
 class XmlDocumentCache;
 
@@ -39,6 +44,21 @@ class xmlInterface : public QObject
 public:
     xmlInterface();
     ~xmlInterface() override;
+
+    // ---- Files the store would not read ----
+
+    struct RefusedFile {
+        QString path;
+        QString reason;
+        QString asidePath;  // set when the file was renamed to make room for a new one
+    };
+    // The files refused during the run, in the order they were met, each once; safe from any thread.
+    QList<RefusedFile> refusedFiles() const;
+    // A file that could not be read and was renamed (set aside) to asidePath.
+    void noteSetAside(const QString &path, const QString &asidePath);
+    // Where every refusal is written besides the debug output (the daily log); called from the
+    // thread that met the file.
+    void setLogWriter(std::function<void(const QString &line)> writer);
 
     // ---- Documents and lookups ----
 
@@ -173,6 +193,16 @@ public:
     void readHidSupportList(const char *path, QList<SupportHidInfo> *list);
     void getDefaultCustomLedItems(const char *path, const char *ledIndex, QList<CustomLedItemInfo> *items);
 
+signals:
+    // A file joined the list of refused files; emitted from the thread that met it, possibly while
+    // an edit of the store waits: connect queued when the receiver uses the store.
+    void sigFileRefused(QString path);
+
 private:
+    void addRefused(const RefusedFile &file);
+
     std::unique_ptr<XmlDocumentCache> m_cache;
+    mutable std::mutex m_refusedMutex;  // guards m_refused and m_logWriter
+    QList<RefusedFile> m_refused;
+    std::function<void(const QString &line)> m_logWriter;
 };

@@ -158,9 +158,7 @@ void DDeviceKeyboardLink::openHidDevice(const hidStructInfo &info)
 void DDeviceKeyboardLink::setProfileXml(xmlInterface *xml, const char *profileXmlPath)
 {
     m_xml = xml;
-    std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
-    if (profileXmlPath)
-        std::strncpy(m_profileXmlPath, profileXmlPath, sizeof m_profileXmlPath - 1);
+    m_profileXmlPath = QByteArray(profileXmlPath ? profileXmlPath : "");
 }
 
 void DDeviceKeyboardLink::setProfileIndex(int profileIndex)
@@ -474,10 +472,10 @@ void DDeviceKeyboardLink::compareKeys(const QByteArray &report)
 // first; without them Alt+Tab, Alt+F4 and Shift+Tab.
 void DDeviceKeyboardLink::applyFunctionSwitches()
 {
-    if (!m_xml || m_profileXmlPath[0] == '\0')
+    if (!m_xml || m_profileXmlPath.isEmpty())
         return;
     FunctionSetting setting;
-    m_xml->getFunctionSetting(m_profileXmlPath, profileKey().constData(), &setting);
+    m_xml->getFunctionSetting(m_profileXmlPath.constData(), profileKey().constData(), &setting);
 
     unsigned char &modifiers = m_sixKeyBuffer[0];
     if (modifiers & (kLeftGui | kRightGui)) {
@@ -682,9 +680,9 @@ CustomKeyInfo DDeviceKeyboardLink::readAssignment(int keyCode) const
     setRecordText(info.repeatNum, "-1");
     setRecordText(info.mode, "-1");
     setRecordText(info.Value, "-1");
-    if (m_xml && m_profileXmlPath[0] != '\0')
-        m_xml->getKeyMapItems(m_profileXmlPath, profileKey().constData(), QByteArray::number(keyCode).constData(),
-                              &info);
+    if (m_xml && !m_profileXmlPath.isEmpty())
+        m_xml->getKeyMapItems(m_profileXmlPath.constData(), profileKey().constData(),
+                              QByteArray::number(keyCode).constData(), &info);
     return info;
 }
 
@@ -697,7 +695,7 @@ void DDeviceKeyboardLink::startMacro(int mode, int repeatNum, int macroIndex, in
         connect(thread, &playMacroThread::sigPlayMacroKeyDecSend, this, &DDeviceKeyboardLink::onPlayMacroKeyDecSend);
         connect(thread, &playMacroThread::sigClearnSixkeySendBuf, this, &DDeviceKeyboardLink::onClearnSixkeySendBuf);
         connect(thread, &QThread::finished, this, &DDeviceKeyboardLink::onThreadFinished);
-        thread->setProfileXml(m_xml, m_profileXmlPath, m_profileIndex);
+        thread->setProfileXml(m_xml, m_profileXmlPath.constData(), m_profileIndex);
         return thread;
     };
 
@@ -877,6 +875,9 @@ void DDeviceKeyboardLink::onThreadFinished()
 void DDeviceKeyboardLink::parseMouseButtons(const QByteArray &report)
 {
     QByteArray answer = report;
+    // The answer goes out under the interface's own report id, whatever byte 0 of a garbled report held.
+    if (m_hidInterface)
+        answer[0] = static_cast<char>(m_hidInterface->reportId());
     const unsigned char buttons = byteAt(report, kMouseButtonByte);
     const unsigned char wheel = byteAt(report, kMouseWheelByte);
     const unsigned char previous = m_lastKeyReport[0];

@@ -161,7 +161,7 @@ private:
     std::unique_ptr<MainHidInterFace> m_hidInterface;
     std::unique_ptr<DDeviceHidCmdSend> m_hidCmdSend;
     xmlInterface *m_xml = nullptr;
-    char m_profileXmlPath[256] = {};
+    QByteArray m_profileXmlPath;  // local 8-bit encoding, whole
     int m_profileIndex = 1;
     QString m_serialNumber;
     QString m_serialNumberToWrite;

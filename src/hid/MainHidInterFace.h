@@ -59,6 +59,9 @@ public:
     void setClearLightDataFlag();     // drop the queued frames after the next lighting write
     void clearLightDataList();
 
+    // The report id the open interface uses (1, or 6 on a "col06" interface).
+    int reportId() const { return m_reportId; }
+
     void setShakeHandsMode(bool pcMode);  // handshake byte 6: 0x00 PC mode, 0x01 on-board mode
     void setSerialNumber(const QString &serialNumber);
     QString getSerialNumber() const;

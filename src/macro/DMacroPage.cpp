@@ -52,9 +52,7 @@ DMacroPage::~DMacroPage() = default;
 
 void DMacroPage::setMacroXml(const char *macroXmlPath, xmlInterface *xml)
 {
-    std::memset(m_macroXmlPath, 0, sizeof(m_macroXmlPath));
-    if (macroXmlPath)
-        std::strncpy(m_macroXmlPath, macroXmlPath, sizeof(m_macroXmlPath) - 1);
+    m_macroXmlPath = QByteArray(macroXmlPath ? macroXmlPath : "");
     m_xml = xml;
 }
 
@@ -66,8 +64,8 @@ void DMacroPage::loadKeyboardInfo()
 void DMacroPage::loadMacroList()
 {
     m_macroList.clear();
-    if (m_xml && m_macroXmlPath[0])
-        m_xml->getMacroList(m_macroXmlPath, &m_macroList);
+    if (m_xml && !m_macroXmlPath.isEmpty())
+        m_xml->getMacroList(m_macroXmlPath.constData(), &m_macroList);
 }
 
 QList<IndexNameInfo> DMacroPage::macroList() const

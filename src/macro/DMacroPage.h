@@ -6,6 +6,7 @@
 
 #include "XmlRecords.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QWidget>
 
@@ -49,7 +50,7 @@ private:
 
     // Built with the page, after the device page's, so that the capture's keys come here.
     WindowsHookInterface *m_hook = nullptr;
-    char m_macroXmlPath[256] = {};
+    QByteArray m_macroXmlPath;  // local 8-bit encoding, whole
     xmlInterface *m_xml = nullptr;
     QList<IndexNameInfo> m_macroList;
     bool m_macroPageShown = false;

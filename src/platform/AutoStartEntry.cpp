@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -120,4 +121,33 @@ bool AutoStartEntry::disable(const QString &programName)
 bool AutoStartEntry::isEnabled(const QString &programName)
 {
     return QFileInfo(entryPath(programName)).isFile();
+}
+
+bool AutoStartEntry::isDisabledByUser(const QString &programName)
+{
+    QFile file(entryPath(programName));
+    // An entry is a small text file; anything else in its place is no entry of the user's to honour.
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    static const QRegularExpression desktopSwitch(QStringLiteral("^X-[A-Za-z0-9_]+-Autostart-enabled$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    bool inMainGroup = false;
+    const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
+    for (const QByteArray &raw : lines) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inMainGroup = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (!inMainGroup || equals <= 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key == QLatin1String("Hidden") && value == QLatin1String("true"))
+            return true;
+        if (desktopSwitch.match(key).hasMatch() && value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }

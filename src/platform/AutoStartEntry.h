@@ -17,6 +17,9 @@ public:
     // Removes the entry; true when none is left.
     static bool disable(const QString &programName);
     static bool isEnabled(const QString &programName);
+    // An entry exists and the user switched it off in it: "Hidden=true", or a desktop's own
+    // "X-<desktop>-Autostart-enabled=false". Such an entry is the user's choice and is left alone.
+    static bool isDisabledByUser(const QString &programName);
 
     // The Exec value: the program quoted by the desktop-entry rules, then " --AutoUp".
     static QString execLine(const QString &programPath);

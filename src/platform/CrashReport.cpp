@@ -3,9 +3,11 @@
 
 #include "LogCategories.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <atomic>
 #include <cerrno>
@@ -243,17 +245,33 @@ bool CrashReport::install(const QString &dumpFolder)
     return ok;
 }
 
-QString CrashReport::takeLastReport(const QString &dumpFolder)
+QString CrashReport::takeLastReport(const QString &dumpFolder, const QString &noticedRecord)
 {
     QFile marker(dumpFolder + QLatin1Char('/') + QLatin1String(kMarkerName));
     if (!marker.exists())
         return QString();
     QString name;
-    if (marker.open(QIODevice::ReadOnly))
+    if (QFileInfo(marker.fileName()).isFile() && marker.open(QIODevice::ReadOnly))
         name = QFile::decodeName(marker.read(64)).trimmed();
     marker.close();
-    if (!marker.remove())
+
+    // What tells this note from a later one: its text and its time.
+    const QByteArray identity = QFile::encodeName(name) + ' '
+                                + QByteArray::number(QFileInfo(marker.fileName()).lastModified().toMSecsSinceEpoch());
+    QFile record(noticedRecord);
+    if (!noticedRecord.isEmpty() && QFileInfo(noticedRecord).isFile() && record.open(QIODevice::ReadOnly)) {
+        const bool seen = record.read(4096) == identity;
+        record.close();
+        if (seen)
+            return QString();
+    }
+    if (!marker.remove()) {
         qCWarning(lcPlatform, "CrashReport: cannot remove %s", qPrintable(marker.fileName()));
+        QSaveFile save(noticedRecord);
+        if (noticedRecord.isEmpty() || !QDir().mkpath(QFileInfo(noticedRecord).absolutePath())
+            || !save.open(QIODevice::WriteOnly) || save.write(identity) != identity.size() || !save.commit())
+            qCWarning(lcPlatform, "CrashReport: cannot note the crash as seen in %s", qPrintable(noticedRecord));
+    }
     // The crash happened even when the marker is unreadable; then name the folder.
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.startsWith(QLatin1Char('.')))
         return QDir::cleanPath(dumpFolder);

@@ -16,8 +16,10 @@ public:
     static bool install(const QString &dumpFolder);
 
     // The report of a crash that no start has noticed yet, and forgets it: the report's path,
-    // or an empty text when the last run did not crash.
-    static QString takeLastReport(const QString &dumpFolder);
+    // or an empty text when the last run did not crash. When the note of the crash cannot be
+    // removed from the dump folder, noticedRecord (a file elsewhere; empty for none) remembers
+    // that it was noticed, so each crash is reported once.
+    static QString takeLastReport(const QString &dumpFolder, const QString &noticedRecord = QString());
 
     // Formats seconds since the epoch, already shifted to local time, as "yyyy_MM_dd_hh_mm_ss"
     // into out (20 bytes with the terminating zero), without the C library's time functions.

@@ -28,7 +28,31 @@ private slots:
     void getElidedText_data();
     void getElidedText();
     void getInstanceIsOneObjectInTheAppNamedFolder();
+    void onlyTrueTurnsOnBackgroundPictures_data();
+    void onlyTrueTurnsOnBackgroundPictures();
 };
+
+void tst_DDataManager::onlyTrueTurnsOnBackgroundPictures_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("true") << QByteArray("true") << true;
+    QTest::newRow("false") << QByteArray("false") << false;
+    QTest::newRow("yes") << QByteArray("yes") << false;
+    QTest::newRow("1") << QByteArray("1") << false;
+    QTest::newRow("any text") << QByteArray("pictures please") << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+}
+
+void tst_DDataManager::onlyTrueTurnsOnBackgroundPictures()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, on);
+    FreshDataHome home;
+    QVERIFY(writeFixture(settingsPath(home), "[ThemeBgImage]\nBgImageIsUsing=" + value + "\n"));
+    TestDataManager manager(kShippedDefaultConfig);
+    QCOMPARE(manager.getBgImageIsUsing(), on);
+}
 
 void tst_DDataManager::firstRunThenSecondRun()
 {

@@ -60,6 +60,7 @@ private slots:
     void dpiButtonWithoutAnAssignment();
     void sniperButton();
     void releaseWithoutPressDoesNotWrap();
+    void echoCarriesTheDevicesReportId();
     void mouseLighting_data();
     void mouseLighting();
 
@@ -174,6 +175,25 @@ void tst_LinkMouseReports::releaseWithoutPressDoesNotWrap()
     m_mouse->profile.unassign(1);
     click({"02 00", "00 00"});
     QCOMPARE(mouseEchoes(m_mouse->id), (QStringList{"01 00", "00 00", "02 00", "00 00"}));
+}
+
+void tst_LinkMouseReports::echoCarriesTheDevicesReportId()
+{
+    // Garbled reports: byte 0 is not the interface's report id. Buttons, wheel and the release.
+    for (const char *r : {"01 00", "00 01", "00 00"}) {
+        QByteArray report = mouseReport(QString::fromLatin1(r));
+        report[0] = char(0x07);
+        emu::injectRaw(m_mouse->id, report);
+    }
+    QVERIFY(syncLink(m_mouse->id, *m_mouse->link));
+    int echoes = 0;
+    for (const emu::WrittenReport &w : emu::written(m_mouse->id)) {
+        if (uint8_t(w.data.at(1)) != 0x40)
+            continue;
+        ++echoes;
+        QCOMPARE(int(uint8_t(w.data.at(0))), 1);
+    }
+    QCOMPARE(echoes, 3);
 }
 
 void tst_LinkMouseReports::mouseLighting_data()

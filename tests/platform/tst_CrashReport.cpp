@@ -21,6 +21,7 @@ private slots:
     void crashLeavesOneReport();
     void cleanExitLeavesNothing();
     void unusableFolderInstallsNothing();
+    void noteThatCannotBeRemoved_isReportedOnce();
 };
 
 void tst_CrashReport::stampMatchesCalendar_data()
@@ -122,6 +123,21 @@ void tst_CrashReport::unusableFolderInstallsNothing()
     QVERIFY(!CrashReport::install(blocker.fileName() + QStringLiteral("/dump")));
     QVERIFY(!CrashReport::install(QString()));
     QVERIFY(!CrashReport::install(home.filePath(QString(5000, QLatin1Char('d')))));
+}
+
+void tst_CrashReport::noteThatCannotBeRemoved_isReportedOnce()
+{
+    // The note of a crash in a dump folder where it cannot be removed (a folder in its place
+    // stands for a folder that cannot be written: tests run as root).
+    QTemporaryDir home;
+    const QString dump = home.filePath(QStringLiteral("dump"));
+    QVERIFY(QDir().mkpath(dump + QStringLiteral("/lastCrash/inside")));
+    const QString record = home.filePath(QStringLiteral("cache/noticedCrash"));
+
+    QCOMPARE(CrashReport::takeLastReport(dump, record), QDir::cleanPath(dump));
+    QVERIFY(QFileInfo::exists(record));
+    QCOMPARE(CrashReport::takeLastReport(dump, record), QString());
+    QCOMPARE(CrashReport::takeLastReport(dump, record), QString());
 }
 
 QTEST_GUILESS_MAIN(tst_CrashReport)

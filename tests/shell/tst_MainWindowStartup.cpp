@@ -71,6 +71,8 @@ private slots:
 
     void startUpLogAndFirstEnumeration();
     void firstRunWritesSettingsAndAutoStartOnce();
+    void usersOwnAutoStartEntryIsLeftAlone_data();
+    void usersOwnAutoStartEntryIsLeftAlone();
     void titleFromDefaultConfiguration_data();
     void titleFromDefaultConfiguration();
     void devicesAtStartUp_data();
@@ -200,6 +202,40 @@ void tst_MainWindowStartup::firstRunWritesSettingsAndAutoStartOnce()
         QCOMPARE(settings.value(QStringLiteral("AutoStart/isAutoStart")).toBool(), false);
         QCOMPARE(settings.value(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), false);
         QVERIFY(!QFile::exists(entry));
+    }
+}
+
+void tst_MainWindowStartup::usersOwnAutoStartEntryIsLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<bool>("autoStart");
+    const QByteArray head = "[Desktop Entry]\nType=Application\nName=mine\nExec=/usr/bin/true\n";
+    QTest::newRow("hidden") << head + "Hidden=true\n" << false;
+    QTest::newRow("GNOME switch off") << head + "X-GNOME-Autostart-enabled=false\n" << false;
+    QTest::newRow("another desktop's switch off") << head + "X-MATE-Autostart-enabled=false\n" << false;
+    QTest::newRow("switched on") << head + "X-GNOME-Autostart-enabled=true\n" << true;
+    QTest::newRow("switch in another group") << head + "[Other]\nHidden=true\n" << true;
+}
+
+void tst_MainWindowStartup::usersOwnAutoStartEntryIsLeftAlone()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(bool, autoStart);
+    const QString path = AutoStartEntry::entryPath(QCoreApplication::applicationName());
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(entry);
+    }
+    // Two starts: the first run's defaults, then a run with them in place.
+    for (int run = 0; run < 2; ++run) {
+        const auto window = makeWindow();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), entry);
+        QCOMPARE(QSettings(userIniPath(), QSettings::IniFormat).value(QStringLiteral("AutoStart/isAutoStart")).toBool(),
+                 autoStart);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "InstanceLock.h"
 #include "LogCategories.h"
 #include "QtLinguist.h"
+#include "QuitSignalNotifier.h"
 
 #include "UserSettings.h"
 #include <QDir>
@@ -130,7 +131,8 @@ void DAppllication::setupSingleInstance(bool alreadyRunning)
     m_serverName = InstanceLock::serverPath(InstanceLock::executableName());
     qCDebug(lcUi) << "DAppllication:" << m_appId << "server" << m_serverName;
 
-    if (connectToRunningInstance()) {
+    // Without a safe place for the socket copies cannot hand over; the lock alone keeps them apart.
+    if (!m_serverName.isEmpty() && connectToRunningInstance()) {
         m_isSecondInstance = true;
         return;
     }
@@ -141,7 +143,8 @@ void DAppllication::setupSingleInstance(bool alreadyRunning)
         m_isSecondInstance = true;
         return;
     }
-    startLocalServer();
+    if (!m_serverName.isEmpty())
+        startLocalServer();
 }
 
 bool DAppllication::connectToRunningInstance()
@@ -169,7 +172,7 @@ void DAppllication::startLocalServer()
         return;
     if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
         // Nobody answered on it above: the socket is what a crashed copy left behind.
-        QLocalServer::removeServer(m_serverName);
+        InstanceLock::removeStaleServer(m_serverName);
         if (m_server->listen(m_serverName))
             return;
     }
@@ -208,11 +211,15 @@ void DAppllication::onLoginFinished(bool bok)
     if (m_loginWidget)
         m_loginWidget->fadeOut();
 
+    // From here on SIGTERM and SIGHUP wait until the window can quit in order.
+    QuitSignalNotifier::install();
     QWidget *window = m_createMainWindow ? m_createMainWindow() : nullptr;
     if (!window) {
         qCWarning(lcUi, "DAppllication: no main window");
         return;
     }
+    auto *quitSignals = new QuitSignalNotifier(this);
+    connect(quitSignals, &QuitSignalNotifier::quitRequested, this, &DAppllication::onQuitSignal);
     m_mainWindow.reset(window);
     window->activateWindow();
     window->show();
@@ -228,6 +235,18 @@ void DAppllication::onLoginFinished(bool bok)
         else
             window->showMinimized();
     }
+}
+
+void DAppllication::onQuitSignal(int signalNumber)
+{
+    qCWarning(lcUi, "DAppllication: signal %d: quitting", signalNumber);
+    // The main window's own quit closes the devices and writes the log's last line.
+    QWidget *window = m_mainWindow.get();
+    if (window && window->metaObject()->indexOfSlot("onQuitApp()") >= 0) {
+        QMetaObject::invokeMethod(window, "onQuitApp");
+        return;
+    }
+    exitWithCode(0);
 }
 
 bool DAppllication::startsHidden(bool autoStart, const QStringList &arguments)
@@ -248,7 +267,10 @@ QString DAppllication::dumpFolder()
 
 void DAppllication::noticeLastCrash()
 {
-    const QString report = CrashReport::takeLastReport(dumpFolder());
+    // Where a crash is noted as seen when the dump folder cannot be written.
+    const QString noticed =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/noticedCrash");
+    const QString report = CrashReport::takeLastReport(dumpFolder(), noticed);
     if (report.isEmpty())
         return;
     qCWarning(lcUi, "DAppllication: the last run crashed: %s", qPrintable(report));

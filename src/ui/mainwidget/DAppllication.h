@@ -73,6 +73,8 @@ private:
     bool connectToRunningInstance();
     void startLocalServer();
     void startLogin();
+    // SIGTERM or SIGHUP: the same orderly quit as the tray's Quit.
+    void onQuitSignal(int signalNumber);
 
     QString m_appId;
     MainWindowFactory m_createMainWindow;

@@ -4,6 +4,7 @@
 
 #include "AutoStartEntry.h"
 #include "BootloaderWriter.h"
+#include "CbNotice.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
@@ -33,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopWidget>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -40,6 +42,7 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -81,17 +84,22 @@ QString themeName(int index)
 
 // Where a device list file is read from: the "configDir" folder beside the program when the
 // default configuration says so, otherwise a copy of the resource in a temporary folder (which
-// lives as long as the returned folder object). An empty path when neither works.
+// lives as long as the returned folder object). When no copy can be made there, the resource
+// itself, which the XML store reads from memory.
 QString deviceListPath(const QString &name, QTemporaryDir *folder)
 {
     if (DDataManager::getInstance()->getUserConfig())
         return QCoreApplication::applicationDirPath() + QStringLiteral("/configDir/") + name;
-    if (!folder->isValid())
-        return QString();
-    const QString copy = folder->path() + QLatin1Char('/') + name;
-    if (!QFile::copy(QStringLiteral(":/images/configDir/") + name, copy))
-        return QString();
-    return copy;
+    const QString resource = QStringLiteral(":/images/configDir/") + name;
+    const QString copy = folder->isValid() ? folder->path() + QLatin1Char('/') + name : QString();
+    if (!copy.isEmpty() && QFile::copy(resource, copy))
+        return copy;
+    qCWarning(lcUi).noquote() << "DMainWidget: no copy of" << name << "in the temporary folder" << QDir::tempPath()
+                              << "; the device list is read from the program's own copy";
+    DDataManager::getInstance()->writeLog(
+        QStringLiteral("-------------------- *** No temporary copy of %1; read from memory *** --------------------")
+            .arg(name));
+    return resource;
 }
 
 }  // namespace
@@ -154,10 +162,12 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     setWindowIcon(QIcon(logo));
 
     const QString macroPath = dataManager->getUserConfigDir() + QStringLiteral("/brivexMacro.xml");
-    std::strncpy(macroXmlPath, macroPath.toLocal8Bit().constData(), sizeof(macroXmlPath) - 1);
+    macroXmlPath = macroPath.toLocal8Bit();
     xmlStore = std::make_unique<xmlInterface>();
-    if (!QFileInfo(macroPath).isFile())
-        xmlStore->createXmlFile(macroXmlPath);
+    xmlStore->setLogWriter([](const QString &line) { DDataManager::getInstance()->writeLog(line); });
+    // Only a missing library is made anew; anything else at the path is the user's and stays.
+    if (!QFileInfo::exists(macroPath) && !QFileInfo(macroPath).isSymLink())
+        xmlStore->createXmlFile(macroXmlPath.constData());
 
     readDeviceLists();
 
@@ -165,10 +175,14 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     {
         const UserSettings existing;
         if (!existing.contains(UserSettingsKey::AutoStart)) {
-            userSettings->setValue(UserSettingsKey::AutoStart, true);
-            if (options.registerAutoStart
-                && !AutoStartEntry::enable(QCoreApplication::applicationName(),
-                                           QCoreApplication::applicationFilePath()))
+            // An entry the user keeps, switched off or not, is theirs: it is neither rewritten nor
+            // turned back on, and the setting follows it.
+            const QString name = QCoreApplication::applicationName();
+            const bool switchedOff = options.registerAutoStart && AutoStartEntry::isDisabledByUser(name);
+            userSettings->setValue(UserSettingsKey::AutoStart, !switchedOff);
+            if (options.registerAutoStart && !AutoStartEntry::isEnabled(name)
+                && !QFileInfo(AutoStartEntry::entryPath(name)).isSymLink()
+                && !AutoStartEntry::enable(name, QCoreApplication::applicationFilePath()))
                 qCDebug(lcUi) << "---------------- *** Auto start could not be registered *** ----------------";
         }
         if (!existing.contains(UserSettingsKey::MinimizeToTray))
@@ -260,6 +274,53 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
 
     // Devices that came or went while the window was being built.
     runDeferredEnumeration();
+
+    // Files that could not be read are named once the window is up, and whenever another one is met.
+    fileNotice = new CbNotice(this);
+    fileNotice->setObjectName(QStringLiteral("fileNotice"));
+    fileNotice->setTextPixelSize(16);
+    connect(fileNotice, &CbNotice::sigFinished, this, &DMainWidget::showNextFileNotice);
+    connect(xmlStore.get(), &xmlInterface::sigFileRefused, this, &DMainWidget::noticeRefusedFiles,
+            Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] {
+        fileNoticesReady = true;
+        noticeRefusedFiles();
+    });
+}
+
+void DMainWidget::noticeRefusedFiles()
+{
+    if (!fileNoticesReady || !xmlStore)
+        return;
+    const QDir appData(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    auto shortName = [&appData](const QString &path) {
+        const QString relative = appData.relativeFilePath(path);
+        return QDir::toNativeSeparators(relative.startsWith(QLatin1String("..")) ? path : relative);
+    };
+    for (const xmlInterface::RefusedFile &file : xmlStore->refusedFiles()) {
+        const QString key = file.path + QLatin1Char('\n') + file.asidePath;
+        if (noticedFiles.contains(key))
+            continue;
+        noticedFiles.append(key);
+        // A profile set aside while its device page is in front: that page has said so itself.
+        if (!file.asidePath.isEmpty() && isVisible() && ui->stackedWidget_Main->currentWidget() == ui->page_Device)
+            continue;
+        if (file.asidePath.isEmpty())
+            pendingFileNotices.append(
+                tr("The file %1 could not be read; it was left as it is.").arg(shortName(file.path)));
+        else
+            pendingFileNotices.append(tr("The file %1 could not be read; it was kept as %2 and a new one was made.")
+                                          .arg(shortName(file.path), QFileInfo(file.asidePath).fileName()));
+    }
+    if (!fileNotice->isVisible())
+        showNextFileNotice();
+}
+
+void DMainWidget::showNextFileNotice()
+{
+    if (pendingFileNotices.isEmpty())
+        return;
+    fileNotice->showTextAt(pendingFileNotices.takeFirst(), rect().center());
 }
 
 DMainWidget::~DMainWidget()
@@ -319,7 +380,7 @@ void DMainWidget::createPages()
 {
     devicePage = new DDevicePage(ui->page_Device);
     ui->page_Device->layout()->addWidget(devicePage);
-    devicePage->setMacroXml(macroXmlPath, xmlStore.get());
+    devicePage->setMacroXml(macroXmlPath.constData(), xmlStore.get());
     connect(devicePage, &DDevicePage::sigCloseWindowForThis_DevicePage, this, &DMainWidget::onCloseWindowForThis_Main);
 
     homePage = new DHomePage(ui->page_Home);
@@ -332,7 +393,7 @@ void DMainWidget::createPages()
 
     macroPage = new DMacroPage(ui->page_Macro);
     ui->page_Macro->layout()->addWidget(macroPage);
-    macroPage->setMacroXml(macroXmlPath, xmlStore.get());
+    macroPage->setMacroXml(macroXmlPath.constData(), xmlStore.get());
     connect(macroPage, &DMacroPage::sigMacroListHaveChanged, devicePage,
             &DDevicePage::sigMacroListHaveChangedSendToDevice);
     connect(macroPage, &DMacroPage::sigHookKeyboardRecviveStream, devicePage,

@@ -13,9 +13,11 @@
 
 #include "HidRecords.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
@@ -26,6 +28,7 @@ class DDevicePage;
 class DHomePage;
 class DLinkagePage;
 class DMacroPage;
+class CbNotice;
 class DSettingsDia;
 class DUpdateFirmwareDia;
 class BootloaderWriter;
@@ -163,6 +166,10 @@ private:
     void onHotPlugThreadFinished();
     void runDeferredEnumeration();
     void readDeviceLists();
+    // One notice per file the XML store refused (or the profile bootstrap set aside), once per run,
+    // shown one after another from the end of start-up on.
+    void noticeRefusedFiles();
+    void showNextFileNotice();
 
     // Firmware update.
     QString mouseChipName() const;
@@ -186,7 +193,7 @@ private:
     QPointer<DSettingsDia> settingsDia;
     bool devicesShutDown = false;
     std::unique_ptr<MainHidInterFace> enumerator;
-    char macroXmlPath[256] = {};
+    QByteArray macroXmlPath;  // local 8-bit encoding, whole
     std::unique_ptr<xmlInterface> xmlStore;
     QSystemTrayIcon *trayIcon = nullptr;
     std::unique_ptr<QMenu> trayMenu;
@@ -235,4 +242,10 @@ private:
     QThread *hotPlugThread = nullptr;
     bool startupEnumeration = false;
     bool handlingResult = false;
+
+    // Notices of files that could not be read.
+    CbNotice *fileNotice = nullptr;
+    QStringList pendingFileNotices;
+    QStringList noticedFiles;
+    bool fileNoticesReady = false;
 };

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>مرتبط:</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -659,6 +682,164 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>مجموعة الماكرو </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>تأخير التسجيل</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بدون تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>تأخير افتراضي</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج الحدث بعد</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج الحدث قبل</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>حدث لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>حدث الفأرة</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>تأخير</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>العملية</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>يرجى إدخال مدة التأخير</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>اضغط مفتاحًا</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>لأسفل</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1582,13 @@ Onboard Editor: the key assignments and macros are written into the keyboard&apo
     <message>
         <source>Modify Name</source>
         <translation>تعديل الاسم</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

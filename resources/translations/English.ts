@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>Linked:</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -659,6 +682,164 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>Macro Group </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>Delay setting</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Recording delay</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>No delay</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Default delay</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>Macro record</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Record is empty</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 MS</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>Insert Macro</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insert event after</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insert event before</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Keyboard Event</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Mouse Event</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Operate</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Please enter a key</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Please enter delay number</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Press Key</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1582,13 @@ Onboard Editor: the key assignments and macros are written into the keyboard&apo
     <message>
         <source>Modify Name</source>
         <translation>Modify Name</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

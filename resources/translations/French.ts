@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>Lié :</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -659,6 +682,164 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>Groupe de macros </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>Réglage du délai</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Délai enregistré</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Sans délai</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Délai fixe</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>Enregistrement de la macro</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>L&apos;enregistrement est vide</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 ms</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>Insérer dans la macro</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Insérer l&apos;événement après</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Insérer l&apos;événement avant</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Appuyez sur une touche</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Saisissez le délai</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1582,13 @@ Onboard Editor: the key assignments and macros are written into the keyboard&apo
     <message>
         <source>Modify Name</source>
         <translation>Modifier le nom</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

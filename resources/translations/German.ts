@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>Verknüpft:</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -659,6 +682,164 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>Makrogruppe </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>Aufgezeichnete Verzögerung</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>Keine Verzögerung</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>Feste Verzögerung</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>Makroaufzeichnung</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>Die Aufzeichnung ist leer</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 ms</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>In Makro einfügen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>Ereignis danach einfügen</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>Ereignis davor einfügen</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>Bitte eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>Verzögerung eingeben</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1582,13 @@ Onboard-Editor: Tastenbelegungen und Makros werden in den Speicher der Tastatur 
     <message>
         <source>Modify Name</source>
         <translation>Namen ändern</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>关联：</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -659,6 +682,164 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>宏分组 </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>延迟设置</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>录制延迟</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>无延迟</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>默认延迟</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>宏记录</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>记录为空</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 毫秒</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>插入宏</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在后面插入事件</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在前面插入事件</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>键盘事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>鼠标事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延迟</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请输入按键</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>请输入延迟时间</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1582,13 @@ Onboard Editor: the key assignments and macros are written into the keyboard&apo
     <message>
         <source>Modify Name</source>
         <translation>修改名称</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

@@ -47,7 +47,8 @@ QString ExportFileName::baseName(const QString &name, const QString &fallback)
 
 QString ExportFileName::pathIn(const QString &folder, const QString &baseName, const QString &suffix)
 {
-    if (folder.isEmpty() || baseName.isEmpty())
+    if (folder.isEmpty() || baseName.isEmpty() || baseName == QLatin1String(".") || baseName == QLatin1String("..")
+        || baseName.contains(QLatin1Char('/')) || baseName.contains(QLatin1Char('\\')))
         return QString();
     const QString cleanFolder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QString path = QDir::cleanPath(cleanFolder + QLatin1Char('/') + baseName + suffix);

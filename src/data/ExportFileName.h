@@ -16,6 +16,7 @@ public:
     // both ends, cut to kMaxBytes at a character boundary; the fallback when that leaves nothing,
     // "." or "..".
     static QString baseName(const QString &name, const QString &fallback);
-    // folder/baseName + suffix, cleaned; empty when the result would not lie directly in the folder.
+    // folder/baseName + suffix, cleaned; empty for a base name that is no plain file name ("", ".",
+    // "..", with a slash or backslash) or when the result would not lie directly in the folder.
     static QString pathIn(const QString &folder, const QString &baseName, const QString &suffix);
 };

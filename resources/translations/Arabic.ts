@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>لأسفل</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>تعذر بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>بدء تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>تُسجَّل المفاتيح والنقرات في نوافذ هذا البرنامج فقط</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>إيقاف تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>فشل حفظ تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>فشل الحذف</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>يرجى تحديد موضع أولاً</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>بلغ عدد الأحداث الحد الأقصى</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>فشل الإدراج</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>تم الإدراج بنجاح</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>فشل التعديل</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>تم التعديل بنجاح</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>فشل النقل</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>فشلت إضافة الماكرو</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>تمت إضافة الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>فشل حذف الماكرو</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>تم حذف الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>تم تغيير اسم الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>فشل تغيير اسم الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>يرجى تحديد ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>فشل مسح أحداث الماكرو</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>تم مسح أحداث الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>فتح ملف ماكرو</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>ملفات الماكرو(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>فشل استيراد الماكرو</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>تم استيراد الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>فشل تصدير الماكرو</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>تم تصدير الماكرو بنجاح</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

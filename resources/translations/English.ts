@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Down</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>Recording could not start</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Start record macro</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Keys and clicks are recorded only in this program&apos;s windows</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Stop record macro</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Save record macro failed</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Delete failed</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Please select a specific location first</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>The record of events has reached the limit</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Insert failed</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insert successful</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Modify failed</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modify successful</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Move failed</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Add macro failed</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Add macro successful</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Delete macro failed</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Delete macro successful</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Macro name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Modify macro name successful</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Modify macro name failed</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Please select a macro first</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Clear record macro failed</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Clear record macro successful</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Open macro file</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Macro files(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Import macro failed</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Import macro successful</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Save directory</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Please select save directory first</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Export macro failed</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Export macro successful</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Descendre</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>L&apos;enregistrement n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Enregistrement de la macro démarré</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Les touches et les clics ne sont enregistrés que dans les fenêtres de ce programme</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Enregistrement de la macro arrêté</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Échec de l&apos;enregistrement de la macro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Sélectionnez d&apos;abord un emplacement</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Le nombre maximal d&apos;événements est atteint</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Échec de l&apos;insertion</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insertion réussie</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Échec de la modification</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modification réussie</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Échec du déplacement</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Échec de l&apos;ajout de la macro</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro ajoutée</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Échec de la suppression de la macro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro supprimée</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Le nom de la macro ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nom de la macro modifié</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Échec de la modification du nom de la macro</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Sélectionnez d&apos;abord une macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Échec de l&apos;effacement de la macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro effacée</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Ouvrir un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Fichiers de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Échec de l&apos;importation de la macro</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importée</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Sélectionnez d&apos;abord un dossier d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Échec de l&apos;exportation de la macro</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportée</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

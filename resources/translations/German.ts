@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Nach unten</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>Die Aufnahme konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Makroaufnahme gestartet</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Tasten und Klicks werden nur in den Fenstern dieses Programms aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Makroaufnahme beendet</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Speichern der Makroaufnahme fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Bitte zuerst eine Position wählen</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Die maximale Anzahl an Ereignissen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Einfügen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Erfolgreich eingefügt</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Ändern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Erfolgreich geändert</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Verschieben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Makro konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Makro hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Makro konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Makro gelöscht</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Der Makroname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Makroname geändert</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Makroname konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Bitte zuerst ein Makro wählen</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Leeren des Makros fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Makro geleert</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Makrodatei öffnen</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Makrodateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Makroimport fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Makro importiert</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Speicherordner</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Speicherordner wählen</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Makroexport fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Makro exportiert</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Giù</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>Impossibile avviare la registrazione</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Registrazione macro avviata</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Tasti e clic vengono registrati solo nelle finestre di questo programma</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Registrazione macro terminata</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Salvataggio della registrazione non riuscito</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Eliminazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleziona prima una posizione</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>È stato raggiunto il numero massimo di eventi</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Inserimento non riuscito</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserimento riuscito</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Modifica non riuscita</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modifica riuscita</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Spostamento non riuscito</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Aggiunta macro non riuscita</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro aggiunta</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Eliminazione macro non riuscita</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminata</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Il nome della macro non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome della macro modificato</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Modifica del nome della macro non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleziona prima una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Svuotamento della macro non riuscito</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro svuotata</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Apri file macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>File macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Importazione macro non riuscita</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importata</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleziona prima una cartella di salvataggio</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Esportazione macro non riuscita</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro esportata</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

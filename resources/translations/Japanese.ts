@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>下へ</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>記録を開始できませんでした</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>マクロの記録を開始</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>キーとクリックはこのプログラムのウィンドウ内でのみ記録されます</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>マクロの記録を停止</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>記録の保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>先に位置を選択してください</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>イベント数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>挿入に失敗しました</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>挿入しました</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>変更しました</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>移動に失敗しました</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>マクロの追加に失敗しました</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>マクロを追加しました</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>マクロの削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>マクロを削除しました</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>マクロ名を空にはできません</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>マクロ名を変更しました</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>マクロ名の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>先にマクロを選択してください</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>マクロのクリアに失敗しました</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>マクロをクリアしました</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>マクロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>マクロファイル(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>マクロのインポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>マクロをインポートしました</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>先に保存先フォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>マクロのエクスポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>マクロをエクスポートしました</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

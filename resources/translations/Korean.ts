@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>아래로</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>녹화를 시작할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>매크로 녹화 시작</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>키와 클릭은 이 프로그램 창에서만 녹화됩니다</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>매크로 녹화 중지</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>녹화 저장 실패</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>삭제 실패</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>먼저 위치를 선택하세요</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>이벤트 수가 한도에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>삽입 실패</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>삽입 성공</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>수정 실패</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>수정 성공</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>이동 실패</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>매크로 추가 실패</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>매크로 추가 성공</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>매크로 삭제 실패</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>매크로 삭제 성공</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>매크로 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>매크로 이름 수정 성공</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>매크로 이름 수정 실패</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>먼저 매크로를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>매크로 지우기 실패</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>매크로 지우기 성공</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>매크로 파일 열기</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>매크로 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>매크로 가져오기 실패</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>매크로 가져오기 성공</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>저장 폴더</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장 폴더를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>매크로 내보내기 실패</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>매크로 내보내기 성공</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

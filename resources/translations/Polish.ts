@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>W dół</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>Nie można rozpocząć nagrywania</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Rozpoczęto nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Klawisze i kliknięcia są nagrywane tylko w oknach tego programu</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Zatrzymano nagrywanie makra</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Nie udało się zapisać nagrania makra</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Usuwanie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Najpierw wybierz miejsce</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Osiągnięto limit zdarzeń</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Wstawianie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Wstawiono</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Zmiana nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Zmieniono</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Przenoszenie nie powiodło się</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Nie udało się dodać makra</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Dodano makro</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Nie udało się usunąć makra</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Usunięto makro</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Nazwa makra nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Zmieniono nazwę makra</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Nie udało się zmienić nazwy makra</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Najpierw wybierz makro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Nie udało się wyczyścić makra</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Wyczyszczono makro</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Otwórz plik makra</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Pliki makr(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Nie udało się zaimportować makra</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Zaimportowano makro</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Folder zapisu</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder zapisu</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Nie udało się wyeksportować makra</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Wyeksportowano makro</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

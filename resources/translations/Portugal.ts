@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Para baixo</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>Não foi possível iniciar a gravação</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Gravação da macro iniciada</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Teclas e cliques são gravados apenas nas janelas deste programa</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Gravação da macro parada</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Falha ao salvar a gravação da macro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Falha ao excluir</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Selecione primeiro uma posição</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>O limite de eventos foi atingido</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Falha ao inserir</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Inserido com sucesso</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Falha ao modificar</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modificado com sucesso</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Falha ao mover</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Falha ao adicionar a macro</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro adicionada</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Falha ao excluir a macro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro excluída</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>O nome da macro não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nome da macro alterado</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Falha ao alterar o nome da macro</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Selecione primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Falha ao limpar a macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro limpa</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir arquivo de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Arquivos de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Falha ao importar a macro</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro a pasta de destino</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Falha ao exportar a macro</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

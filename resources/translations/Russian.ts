@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Вниз</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>Не удалось начать запись</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запись макроса начата</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Клавиши и щелчки записываются только в окнах этой программы</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запись макроса остановлена</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Не удалось сохранить запись макроса</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Не удалось удалить</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Сначала выберите позицию</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Достигнут предел числа событий</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Не удалось вставить</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Вставлено</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Не удалось изменить</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Изменено</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Не удалось переместить</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Не удалось добавить макрос</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос добавлен</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Не удалось удалить макрос</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос удалён</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Имя макроса не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Имя макроса изменено</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Не удалось изменить имя макроса</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Сначала выберите макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Не удалось очистить макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Макрос очищен</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Открыть файл макроса</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файлы макросов(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Не удалось импортировать макрос</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос импортирован</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Не удалось экспортировать макрос</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос экспортирован</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

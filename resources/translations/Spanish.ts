@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Bajar</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>No se pudo iniciar la grabación</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Grabación de la macro iniciada</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Las teclas y los clics solo se graban en las ventanas de este programa</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Grabación de la macro detenida</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Error al guardar la grabación de la macro</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Seleccione primero una posición</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Se alcanzó el límite de eventos</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Error al insertar</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Insertado correctamente</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Error al modificar</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Modificado correctamente</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Error al mover</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Error al añadir la macro</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Macro añadida</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Error al eliminar la macro</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Macro eliminada</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>El nombre de la macro no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Nombre de la macro modificado</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Error al modificar el nombre de la macro</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Seleccione primero una macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Error al borrar la macro</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Macro borrada</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Abrir archivo de macro</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Archivos de macro(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Error al importar la macro</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Macro importada</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Error al exportar la macro</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Macro exportada</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

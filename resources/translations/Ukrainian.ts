@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>Вниз</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>Не вдалося почати запис</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>Запис макросу розпочато</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>Клавіші й клацання записуються лише у вікнах цієї програми</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>Запис макросу зупинено</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>Не вдалося зберегти запис макросу</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>Не вдалося видалити</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>Спочатку виберіть позицію</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>Досягнуто межі кількості подій</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>Не вдалося вставити</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>Вставлено</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>Не вдалося змінити</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>Змінено</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>Не вдалося перемістити</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>Не вдалося додати макрос</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>Макрос додано</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>Не вдалося видалити макрос</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>Макрос видалено</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>Назва макросу не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>Назву макросу змінено</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>Не вдалося змінити назву макросу</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>Спочатку виберіть макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>Не вдалося очистити макрос</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>Макрос очищено</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>Відкрити файл макросу</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>Файли макросів(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>Не вдалося імпортувати макрос</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>Макрос імпортовано</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Тека для збереження</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Спочатку виберіть теку для збереження</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>Не вдалося експортувати макрос</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>Макрос експортовано</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

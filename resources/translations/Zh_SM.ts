@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>下移</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>无法开始录制</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>开始录制宏</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>仅在本程序的窗口中录制按键和点击</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止录制宏</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>保存录制的宏失败</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>删除失败</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>请先选择具体位置</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>事件数量已达上限</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>插入失败</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>修改失败</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>移动失败</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>添加宏失败</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>添加宏成功</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>删除宏失败</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>删除宏成功</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>宏名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改宏名称成功</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>修改宏名称失败</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>请先选择一个宏</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>清空宏记录失败</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空宏记录成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>打开宏文件</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>宏文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>导入宏失败</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>导入宏成功</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存目录</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>请先选择保存目录</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>导出宏失败</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>导出宏成功</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

@@ -841,6 +841,134 @@
         <source>Down</source>
         <translation>下移</translation>
     </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>無法開始錄製</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>開始錄製巨集</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>僅在本程式的視窗中錄製按鍵和點擊</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止錄製巨集</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>儲存錄製的巨集失敗</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>刪除失敗</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>請先選擇具體位置</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>事件數量已達上限</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>插入失敗</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>修改失敗</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>移動失敗</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>新增巨集失敗</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>新增巨集成功</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>刪除巨集失敗</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>刪除巨集成功</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>巨集名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改巨集名稱成功</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>修改巨集名稱失敗</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>請先選擇一個巨集</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>清空巨集記錄失敗</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空巨集記錄成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>開啟巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>巨集檔案(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>匯入巨集失敗</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>匯入巨集成功</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>儲存目錄</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>匯出巨集失敗</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>匯出巨集成功</translation>
+    </message>
 </context>
 <context>
     <name>DMainWidget</name>

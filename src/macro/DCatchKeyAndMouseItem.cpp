@@ -112,9 +112,12 @@ void DCatchKeyAndMouseItem::applyLook(const QString &frameBackground, const QStr
                         : QStringLiteral(
                             "QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}");
     ui->frame->setStyleSheet(frameSheet.arg(m_borderColor, frameBackground));
+    // The new row's delay cell is nearly transparent; Qt reads an alpha only in rgba().
+    const QString cellBackground = frame2Background == kClear ? QStringLiteral("rgba(%1)").arg(kClear)
+                                                              : QStringLiteral("rgb(%1)").arg(frame2Background);
     ui->frame_2->setStyleSheet(
-        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgb(%2);}")
-            .arg(m_borderColor, frame2Background));
+        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: %2;}")
+            .arg(m_borderColor, cellBackground));
     const QString labelSheet =
         QStringLiteral("QLabel{color: rgb(%1); font: 75 10pt \"%2\";}").arg(textColour, m_textFont);
     ui->label_DelayTime->setStyleSheet(labelSheet);

@@ -30,8 +30,6 @@ namespace {
 
 constexpr int kScrollSheetDelayMs = 500;
 constexpr int kMaxDelay = 65535;
-// The background of the scroll areas: nearly transparent, so that the column shows through.
-const QString kClear = QStringLiteral("0,0,0,1");
 const QString kKey = QStringLiteral("key");
 const QString kMouse = QStringLiteral("mouse");
 const QString kDown = QStringLiteral("down");
@@ -1217,8 +1215,8 @@ void DMacroPage::applyTheme()
 
     using S = MacroPageSheets;
     ui->frame_29->setStyleSheet(S::background("QFrame#frame_29", t.MacroLeftBgColor));
-    ui->scrollArea_2->setStyleSheet(S::background("QScrollArea#scrollArea_2", kClear));
-    ui->scrollAreaWidgetContents_2->setStyleSheet(S::background("QWidget#scrollAreaWidgetContents_2", kClear));
+    ui->scrollArea_2->setStyleSheet(S::clearBackground("QScrollArea#scrollArea_2"));
+    ui->scrollAreaWidgetContents_2->setStyleSheet(S::clearBackground("QWidget#scrollAreaWidgetContents_2"));
     ui->frame_2->setStyleSheet(S::line("QFrame#frame_2", "top", t.MacroBorderColor));
     ui->label_MacroGroup->setStyleSheet(S::colour("QLabel#label_MacroGroup", t.TextCheckedColor));
     m_scrollSheet = S::scrollBar(t);
@@ -1230,8 +1228,8 @@ void DMacroPage::applyTheme()
                                         .arg(t.MacroBorderColor, t.TextCheckedColor));
     ui->frame_4->setStyleSheet(S::line("QFrame#frame_4", "top", t.MacroBorderColor));
     ui->frame_Center->setStyleSheet(S::background("QFrame#frame_Center", t.MacroCenterBgColor));
-    ui->scrollArea_3->setStyleSheet(S::background("QScrollArea#scrollArea_3", kClear));
-    ui->scrollAreaWidgetContents_3->setStyleSheet(S::background("QWidget#scrollAreaWidgetContents_3", kClear));
+    ui->scrollArea_3->setStyleSheet(S::clearBackground("QScrollArea#scrollArea_3"));
+    ui->scrollAreaWidgetContents_3->setStyleSheet(S::clearBackground("QWidget#scrollAreaWidgetContents_3"));
     ui->widget_5->setStyleSheet(m_scrollSheet);
     ui->label_12->setStyleSheet(S::colour("QLabel#label_12", t.TextCheckedColor));
     ui->label_14->setStyleSheet(S::colour("QLabel#label_14", t.TextCheckedColor));

@@ -8,6 +8,11 @@ QString MacroPageSheets::background(const char *selector, const QString &value)
     return QStringLiteral("%1{background-color: rgb(%2);}").arg(QLatin1String(selector), value);
 }
 
+QString MacroPageSheets::clearBackground(const char *selector)
+{
+    return QStringLiteral("%1{background-color: rgba(0,0,0,1);}").arg(QLatin1String(selector));
+}
+
 QString MacroPageSheets::colour(const char *selector, const QString &value)
 {
     return QStringLiteral("%1{color: rgb(%2);}").arg(QLatin1String(selector), value);

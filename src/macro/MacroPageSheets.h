@@ -12,6 +12,9 @@ class MacroPageSheets
 public:
     // selector{background-color: rgb(colour);}
     static QString background(const char *selector, const QString &value);
+    // selector{background-color: rgba(0,0,0,1);}: nearly transparent, so that the column shows
+    // through (Qt reads an alpha only in rgba()).
+    static QString clearBackground(const char *selector);
     // selector{color: rgb(colour);}
     static QString colour(const char *selector, const QString &value);
     // A frame with no border but a 2-pixel line on one side ("top" or "bottom").

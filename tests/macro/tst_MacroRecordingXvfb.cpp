@@ -54,8 +54,8 @@ void tst_MacroRecordingXvfb::keepsUpWithTyping()
     for (char c = 'a'; c <= 't'; ++c)
         keys << QString(QLatin1Char(c));
     QProcess typing;
-    typing.start(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
-                                                        QStringLiteral("20")} + keys);
+    typing.start(QStringLiteral("xdotool"),
+                 QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("20")} + keys);
     QVERIFY(typing.waitForStarted(10000));
     QTest::qWait(150);
     QThread::msleep(300);  // the GUI thread is busy mid-burst

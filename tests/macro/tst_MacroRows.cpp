@@ -212,7 +212,7 @@ void tst_MacroRows::eventRowHighlights()
 {
     DCatchKeyAndMouseItem row(QStringLiteral("m"));
     const QString plain2 = sheetOf(&row, "frame_2");
-    QVERIFY(plain2.contains(QLatin1String("rgb(0,0,0,1)")));
+    QVERIFY(plain2.contains(QLatin1String("rgba(0,0,0,1)")));  // nearly transparent, not black
 
     row.setSelectedHighlight(true);
     QVERIFY(sheetOf(&row, "frame").contains("rgb(" + m_theme.MacroListItemSelectedColor + ")"));

@@ -112,8 +112,9 @@ void DCatchKeyAndMouseItem::applyLook(const QString &frameBackground, const QStr
                         : QStringLiteral(
                             "QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}");
     ui->frame->setStyleSheet(frameSheet.arg(m_borderColor, frameBackground));
-    // The new row's delay cell is nearly transparent; Qt reads an alpha only in rgba().
-    const QString cellBackground = frame2Background == kClear ? QStringLiteral("rgba(%1)").arg(kClear)
+    // The new row's delay cell is nearly transparent ("0,0,0,1": an alpha of 1 in 255); Qt would
+    // paint rgb(0,0,0,1) and rgba(0,0,0,1) black, so it is written with the alpha as a fraction.
+    const QString cellBackground = frame2Background == kClear ? QStringLiteral("rgba(0,0,0,0.004)")
                                                               : QStringLiteral("rgb(%1)").arg(frame2Background);
     ui->frame_2->setStyleSheet(
         QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: %2;}")

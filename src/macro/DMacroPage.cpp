@@ -310,10 +310,17 @@ void DMacroPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag, int 
     field->setText(name);
 }
 
-void DMacroPage::onMouseRecviveStream(int, WPARAM wParam, LPARAM)
+void DMacroPage::onMouseRecviveStream(int, WPARAM wParam, LPARAM lParam)
 {
     if (!m_recording || m_mouseGuard)
         return;
+    // The pointer's Enter on the Record button can reach the page after the hooked click that
+    // stops the recording: a click at the button's place is not recorded either.
+    if (const auto *record = reinterpret_cast<const HookMouseRecord *>(lParam)) {
+        const QPoint at = ui->frame_Record->mapFromGlobal(QPoint(record->x, record->y));
+        if (ui->frame_Record->isVisible() && ui->frame_Record->rect().contains(at))
+            return;
+    }
     switch (int(wParam)) {
     case kLeftDown:
     case kLeftUp:

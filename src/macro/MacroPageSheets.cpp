@@ -10,7 +10,7 @@ QString MacroPageSheets::background(const char *selector, const QString &value)
 
 QString MacroPageSheets::clearBackground(const char *selector)
 {
-    return QStringLiteral("%1{background-color: rgba(0,0,0,1);}").arg(QLatin1String(selector));
+    return QStringLiteral("%1{background-color: rgba(0,0,0,0.004);}").arg(QLatin1String(selector));
 }
 
 QString MacroPageSheets::colour(const char *selector, const QString &value)

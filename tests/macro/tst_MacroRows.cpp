@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -212,7 +213,20 @@ void tst_MacroRows::eventRowHighlights()
 {
     DCatchKeyAndMouseItem row(QStringLiteral("m"));
     const QString plain2 = sheetOf(&row, "frame_2");
-    QVERIFY(plain2.contains(QLatin1String("rgba(0,0,0,1)")));  // nearly transparent, not black
+    QVERIFY(plain2.contains(QLatin1String("rgba(0,0,0,0.004)")));  // nearly transparent, not black
+    {
+        // A new row's delay cell lets the row's own background show through: not black.
+        QWidget page;
+        page.setStyleSheet(QStringLiteral("QWidget#page{background-color: white;}"));
+        page.setObjectName(QStringLiteral("page"));
+        page.resize(725, 46);
+        DCatchKeyAndMouseItem *fresh = new DCatchKeyAndMouseItem(QStringLiteral("m"), &page);
+        fresh->resize(725, 46);
+        QWidget *cell = fresh->findChild<QWidget *>(QStringLiteral("frame_2"));
+        const QImage image = page.grab().toImage();
+        const QPoint inCell = cell->mapTo(&page, QPoint(3, cell->height() / 2));
+        QVERIFY2(image.pixelColor(inCell) != QColor(Qt::black), qPrintable(image.pixelColor(inCell).name()));
+    }
 
     row.setSelectedHighlight(true);
     QVERIFY(sheetOf(&row, "frame").contains("rgb(" + m_theme.MacroListItemSelectedColor + ")"));

@@ -104,7 +104,22 @@ GLYPHS = {
     "macro/add": [("M9 3.5 V14.5 M3.5 9 H14.5", False)],
     "macro/sure": [("M3.5 9.5 L7.5 13.5 L14.5 4.5", False)],
     "macro/cancel": [("M4.5 4.5 L13.5 13.5 M13.5 4.5 L4.5 13.5", False)],
+    # the macro page's buttons
+    "macro/clearMacro": [("M4 5 H14 M7.5 5 V3.5 H10.5 V5", False), ("M5.5 7 L6.2 15 H11.8 L12.5 7", False)],
+    "macro/moveUp": [("M9 15 V3.5 M4.5 8 L9 3.5 L13.5 8", False)],
+    "macro/moveDown": [("M9 3 V14.5 M4.5 10 L9 14.5 L13.5 10", False)],
+    "macro/time": [(circle(9, 9, 6.5), False), ("M9 5 V9 L11.8 10.8", False)],
+    "macro/record": [(circle(9, 9, 6.5), False), (circle(9, 9, 3), True)],
     "publicIco/dian": [(circle(4, 9, 1.1), True), (circle(9, 9, 1.1), True), (circle(14, 9, 1.1), True)],
+}
+
+# The event rows' icons, each in the one state the rows show.
+ROW_ICONS = {
+    "macro/keyboardSel": ([("M2 5 H16 V13 H2 Z", False), ("M4.5 7.5 H5 M7.2 7.5 H7.7 M10.3 7.5 H10.8 M13 7.5 H13.5 "
+                                                          "M5.5 10.5 H12.5", False)], ACCENT),
+    "macro/mouseSel": (GLYPHS["device/mouse"], ACCENT),
+    "macro/keyDownSel": ([("M9 3 V14 M5 10 L9 14 L13 10", False)], ACCENT),
+    "macro/keyUpDef": ([("M9 15 V4 M5 8 L9 4 L13 8", False)], GLYPH),
 }
 
 # Device kinds in the device list.
@@ -119,6 +134,8 @@ def main():
     for name, parts in GLYPHS.items():
         write(f"{name}Def.svg", svg(glyph(parts, GLYPH, True)))
         write(f"{name}Sel.svg", svg(glyph(parts, ACCENT, False)))
+    for name, (parts, colour) in ROW_ICONS.items():
+        write(f"{name}.svg", svg(glyph(parts, colour, colour == GLYPH)))
     for name, parts in DEVICE_KINDS.items():
         write(f"{name}.svg", svg(glyph(parts, GLYPH, True)))
     # The explanation button: a question mark in a ring.

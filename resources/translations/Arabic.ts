@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>مرتبط:</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -679,6 +702,292 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>مجموعة الماكرو </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>إعداد التأخير</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>تأخير التسجيل</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>بدون تأخير</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>تأخير افتراضي</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>تسجيل</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>التسجيل فارغ</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 مللي ثانية</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>إدراج حدث</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>إدراج الحدث بعد</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>إدراج الحدث قبل</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>الحدث</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>حدث لوحة المفاتيح</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>حدث الفأرة</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>تأخير</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>العملية</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>يرجى إدخال مفتاح</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>يرجى إدخال مدة التأخير</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>اضغط مفتاحًا</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>لأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>لأسفل</translation>
+    </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>تعذر بدء التسجيل</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>بدء تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>تُسجَّل المفاتيح والنقرات في نوافذ هذا البرنامج فقط</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>إيقاف تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>فشل حفظ تسجيل الماكرو</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>فشل الحذف</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>يرجى تحديد موضع أولاً</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>بلغ عدد الأحداث الحد الأقصى</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>فشل الإدراج</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>تم الإدراج بنجاح</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>فشل التعديل</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>تم التعديل بنجاح</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>فشل النقل</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>فشلت إضافة الماكرو</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>تمت إضافة الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>فشل حذف الماكرو</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>تم حذف الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>تم تغيير اسم الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>فشل تغيير اسم الماكرو</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>يرجى تحديد ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>فشل مسح أحداث الماكرو</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>تم مسح أحداث الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>فتح ملف ماكرو</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>ملفات الماكرو(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>فشل استيراد الماكرو</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>تم استيراد الماكرو بنجاح</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>فشل تصدير الماكرو</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>تم تصدير الماكرو بنجاح</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1803,13 @@ Onboard Editor: the key assignments and macros are written into the keyboard&apo
     <message>
         <source>Modify Name</source>
         <translation>تعديل الاسم</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>关联：</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -679,6 +702,292 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>宏分组 </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>延迟设置</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>录制延迟</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>无延迟</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>默认延迟</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>宏记录</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>记录为空</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 毫秒</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>插入宏</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在后面插入事件</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在前面插入事件</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>键盘事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>鼠标事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延迟</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>请输入按键</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>请输入延迟时间</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>无法开始录制</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>开始录制宏</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>仅在本程序的窗口中录制按键和点击</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止录制宏</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>保存录制的宏失败</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>删除失败</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>请先选择具体位置</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>事件数量已达上限</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>插入失败</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>修改失败</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>移动失败</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>添加宏失败</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>添加宏成功</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>删除宏失败</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>删除宏成功</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>宏名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改宏名称成功</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>修改宏名称失败</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>请先选择一个宏</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>清空宏记录失败</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空宏记录成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>打开宏文件</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>宏文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>导入宏失败</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>导入宏成功</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存目录</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>请先选择保存目录</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>导出宏失败</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>导出宏成功</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1803,13 @@ Onboard Editor: the key assignments and macros are written into the keyboard&apo
     <message>
         <source>Modify Name</source>
         <translation>修改名称</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

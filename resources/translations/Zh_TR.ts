@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>DCatchKeyAndMouseItem</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>关联：</source>
+        <translation>關聯：</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵</translation>
+    </message>
+</context>
+<context>
     <name>DChangProfilePage</name>
     <message>
         <source>Form</source>
@@ -679,6 +702,292 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+</context>
+<context>
+    <name>DMacroPage</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Macro Group </source>
+        <translation>巨集群組 </translation>
+    </message>
+    <message>
+        <source>Delay setting</source>
+        <translation>延遲設定</translation>
+    </message>
+    <message>
+        <source>Recording delay</source>
+        <translation>錄製延遲</translation>
+    </message>
+    <message>
+        <source>No delay</source>
+        <translation>無延遲</translation>
+    </message>
+    <message>
+        <source>Default delay</source>
+        <translation>預設延遲</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>Macro record</source>
+        <translation>巨集記錄</translation>
+    </message>
+    <message>
+        <source>Record is empty</source>
+        <translation>記錄為空</translation>
+    </message>
+    <message>
+        <source>0 MS</source>
+        <translation>0 毫秒</translation>
+    </message>
+    <message>
+        <source>Insert Macro</source>
+        <translation>插入巨集</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Insert event after</source>
+        <translation>在後面插入事件</translation>
+    </message>
+    <message>
+        <source>Insert event before</source>
+        <translation>在前面插入事件</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Keyboard Event</source>
+        <translation>鍵盤事件</translation>
+    </message>
+    <message>
+        <source>Mouse Event</source>
+        <translation>滑鼠事件</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>Operate</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Please enter a key</source>
+        <translation>請輸入按鍵</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Please enter delay number</source>
+        <translation>請輸入延遲時間</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>屬性</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Press Key</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Recording could not start</source>
+        <translation>無法開始錄製</translation>
+    </message>
+    <message>
+        <source>Start record macro</source>
+        <translation>開始錄製巨集</translation>
+    </message>
+    <message>
+        <source>Keys and clicks are recorded only in this program&apos;s windows</source>
+        <translation>僅在本程式的視窗中錄製按鍵和點擊</translation>
+    </message>
+    <message>
+        <source>Stop record macro</source>
+        <translation>停止錄製巨集</translation>
+    </message>
+    <message>
+        <source>Save record macro failed</source>
+        <translation>儲存錄製的巨集失敗</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Delete failed</source>
+        <translation>刪除失敗</translation>
+    </message>
+    <message>
+        <source>Please select a specific location first</source>
+        <translation>請先選擇具體位置</translation>
+    </message>
+    <message>
+        <source>The record of events has reached the limit</source>
+        <translation>事件數量已達上限</translation>
+    </message>
+    <message>
+        <source>Insert failed</source>
+        <translation>插入失敗</translation>
+    </message>
+    <message>
+        <source>Insert successful</source>
+        <translation>插入成功</translation>
+    </message>
+    <message>
+        <source>Modify failed</source>
+        <translation>修改失敗</translation>
+    </message>
+    <message>
+        <source>Modify successful</source>
+        <translation>修改成功</translation>
+    </message>
+    <message>
+        <source>Move failed</source>
+        <translation>移動失敗</translation>
+    </message>
+    <message>
+        <source>Add macro failed</source>
+        <translation>新增巨集失敗</translation>
+    </message>
+    <message>
+        <source>Add macro successful</source>
+        <translation>新增巨集成功</translation>
+    </message>
+    <message>
+        <source>Delete macro failed</source>
+        <translation>刪除巨集失敗</translation>
+    </message>
+    <message>
+        <source>Delete macro successful</source>
+        <translation>刪除巨集成功</translation>
+    </message>
+    <message>
+        <source>Macro name can&apos;t be empty</source>
+        <translation>巨集名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify macro name successful</source>
+        <translation>修改巨集名稱成功</translation>
+    </message>
+    <message>
+        <source>Modify macro name failed</source>
+        <translation>修改巨集名稱失敗</translation>
+    </message>
+    <message>
+        <source>Please select a macro first</source>
+        <translation>請先選擇一個巨集</translation>
+    </message>
+    <message>
+        <source>Clear record macro failed</source>
+        <translation>清空巨集記錄失敗</translation>
+    </message>
+    <message>
+        <source>Clear record macro successful</source>
+        <translation>清空巨集記錄成功</translation>
+    </message>
+    <message>
+        <source>Open macro file</source>
+        <translation>開啟巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro files(*.xml)</source>
+        <translation>巨集檔案(*.xml)</translation>
+    </message>
+    <message>
+        <source>Import macro failed</source>
+        <translation>匯入巨集失敗</translation>
+    </message>
+    <message>
+        <source>Import macro successful</source>
+        <translation>匯入巨集成功</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>儲存目錄</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>Export macro failed</source>
+        <translation>匯出巨集失敗</translation>
+    </message>
+    <message>
+        <source>Export macro successful</source>
+        <translation>匯出巨集成功</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1803,13 @@ Onboard Editor: the key assignments and macros are written into the keyboard&apo
     <message>
         <source>Modify Name</source>
         <translation>修改名稱</translation>
+    </message>
+</context>
+<context>
+    <name>profileListItem</name>
+    <message>
+        <source>profileListItem</source>
+        <translation>profileListItem</translation>
     </message>
 </context>
 </TS>

@@ -1318,6 +1318,45 @@ bool xmlInterface::moveMacroItem(const char *path, const char *macroKey, const c
     });
 }
 
+bool xmlInterface::deleteMacroItemsWithMark(const char *path, const char *macroKey, const char *mark)
+{
+    const QByteArray wanted(textOf(mark));
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *macro = childByAttribute(root, "index", macroKey);
+        if (!macro)
+            return false;
+        TiXmlElement *step = macro->FirstChildElement();
+        while (step) {
+            TiXmlElement *next = step->NextSiblingElement();
+            const char *stepMark = step->Attribute("mark");
+            if (!wanted.isEmpty() && stepMark && wanted == stepMark)
+                macro->RemoveChild(step);
+            step = next;
+        }
+        return true;
+    });
+}
+
+bool xmlInterface::replaceMacroItems(const char *path, const char *macroKey, const QList<MacroEventInfo> &steps)
+{
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        TiXmlElement *macro = childByAttribute(root, "index", macroKey);
+        if (!macro)
+            return false;
+        macro->Clear();
+        for (const MacroEventInfo &step : steps)
+            writeStep(macro, step);
+        return true;
+    });
+}
+
+QString xmlInterface::rootElementName(const char *path)
+{
+    QString name;
+    withRoot(*m_cache, path, [&](const TiXmlElement *root) { name = QString::fromUtf8(root->Value()); });
+    return name;
+}
+
 // ---- Device lists and default custom lightings ----
 
 void xmlInterface::readHidList(const char *path, QList<HidListInfo> *list)

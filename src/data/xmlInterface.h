@@ -186,6 +186,12 @@ public:
     bool modifyMacroItem(const char *path, const char *macroKey, const char *mark, int skipFirst, MacroEventInfo step);
     // up: 1 up, 0 down; second 1 moves the second step bearing the mark.
     bool moveMacroItem(const char *path, const char *macroKey, const char *mark, int up, int second);
+    // Removes the steps whose `mark` is exactly the mark (an empty mark removes nothing).
+    bool deleteMacroItemsWithMark(const char *path, const char *macroKey, const char *mark);
+    // The macro's steps become these, in order, in one save; the macro keeps its place and name.
+    bool replaceMacroItems(const char *path, const char *macroKey, const QList<MacroEventInfo> &steps);
+    // The name of the file's root element; empty when the file is missing or does not parse.
+    QString rootElementName(const char *path);
 
     // ---- Device lists and default custom lightings (read only) ----
 

@@ -1,54 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profileListItem.h"
+#include "ui_profileListItem.h"
 
-#include "ArrowWidget.h"
 #include "DDataManager.h"
+#include "ListRowLook.h"
 #include "proFileOperateMenuToolWidget.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 
 profileListItem::profileListItem(QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::profileListItem>())
 {
-    setObjectName(QStringLiteral("profileListItem"));
-    setAttribute(Qt::WA_StyledBackground, true);
-    setMinimumHeight(35);
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(15, 0, 10, 0);
-    m_label = new QLabel(this);
-    m_label->setObjectName(QStringLiteral("label_ProfileName"));
-    m_operate = new QPushButton(this);
-    m_operate->setObjectName(QStringLiteral("pushButton_Operate"));
-    m_operate->setFixedSize(22, 20);
-    m_operate->setFocusPolicy(Qt::NoFocus);
-    m_operate->setStyleSheet(QStringLiteral("QPushButton{background: transparent; "
-                                            "border-image:url(:/images/publicIco/dianDef.png);}"
-                                            "QPushButton:hover{border-image:url(:/images/publicIco/dianSel.png);}"));
-    layout->addWidget(m_label, 1);
-    layout->addWidget(m_operate);
-    connect(m_operate, &QPushButton::clicked, this, &profileListItem::openOperationMenu);
-    applyLook();
+    ui->setupUi(this);
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    m_borderColor = theme.MacroBorderColor;
+    m_selectedColor = theme.MacroListItemSelectedColor;
+    m_hoverColor = theme.MacroListItemHoverColor;
+
+    ui->label_ProfileName->setStyleSheet(
+        ListRowLook::nameLabel(QStringLiteral("label_ProfileName"), theme.MacroListItemTextColor, theme.TextFont));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ border: none; border-bottom: 1px solid rgb(%1); }"
+                                            "\t\t\t\t\t\t\tQFrame#frame:hover{background-color: rgb(%2);}\t\t")
+                                 .arg(m_borderColor, m_hoverColor));
 }
 
-profileListItem::~profileListItem()
-{
-    closeOperationMenu();
-}
+profileListItem::~profileListItem() = default;
 
 void profileListItem::setProfileInfo(QPair<QString, QString> info)
 {
     m_index = info.first;
     m_name = info.second;
-    m_label->setText(m_name);
+    ui->label_ProfileName->setText(m_name);
 }
 
 void profileListItem::setSelected(bool selected)
 {
     m_selected = selected;
-    applyLook();
+    const QString frame = QStringLiteral("frame");
+    ui->frame->setStyleSheet(selected ? ListRowLook::selectedFrame(frame, m_borderColor, m_selectedColor)
+                                      : ListRowLook::normalFrame(frame, m_borderColor, m_hoverColor));
 }
 
 QString profileListItem::profileIndex() const
@@ -66,58 +57,45 @@ bool profileListItem::isSelected() const
     return m_selected;
 }
 
-QWidget *profileListItem::operationMenu() const
+ArrowWidget *profileListItem::operationPopup() const
 {
-    return m_menu;
+    return m_popup.popup();
 }
 
 void profileListItem::mousePressEvent(QMouseEvent *event)
 {
-    QWidget::mousePressEvent(event);
+    event->accept();
     emit sigProfileItemMouseClicked(m_index, m_name);
 }
 
-void profileListItem::applyLook()
+void profileListItem::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    const QString text = QStringLiteral("QLabel{color: rgb(%1); background: transparent;}").arg(theme.TextDefaultColor);
-    if (m_selected) {
-        setStyleSheet(QStringLiteral("QWidget#profileListItem{background-color: rgb(%1);}")
-                          .arg(theme.DeviceLeftAreaItemSelectedColor)
-                      + text);
-    } else {
-        setStyleSheet(QStringLiteral("QWidget#profileListItem{background: transparent;}"
-                                     "QWidget#profileListItem:hover{background-color: rgb(%1);}")
-                          .arg(theme.DeviceLeftAreaItemHoverColor)
-                      + text);
-    }
+    // The first press of a double click has selected the profile; the second does nothing.
+    event->accept();
 }
 
-void profileListItem::openOperationMenu()
+void profileListItem::onCloseMenuWidow()
 {
-    // One menu at a time: a second click replaces the first.
-    closeOperationMenu();
-    auto *menu = new proFileOperateMenuToolWidget;
-    m_menu = menu;
-    m_menuPopup = new ArrowWidget(0);
-    m_menuPopup->setSize(150, 150);
-    m_menuPopup->setContentWidget(menu);
-    connect(menu, &proFileOperateMenuToolWidget::sigCloseMenuWidow, this, [this] {
-        if (m_menuPopup)
-            m_menuPopup->hide();
-    });
-    connect(menu, &proFileOperateMenuToolWidget::sigProfileExport, this,
-            [this] { emit sigExportProfileChildList(m_index, m_name); });
-    connect(menu, &proFileOperateMenuToolWidget::sigProfileDelete, this,
-            [this] { emit sigDeleteProfile(m_index, m_name); });
-    // Renaming is done in the profile editor beside the list, not from this menu.
-    const QPoint below = m_operate->mapToGlobal(QPoint(m_operate->width() / 2, m_operate->height()));
-    m_menuPopup->move(below - QPoint(50, 0));
-    m_menuPopup->show();
+    m_popup.hide();
 }
 
-void profileListItem::closeOperationMenu()
+void profileListItem::onProfileExport()
 {
-    if (m_menuPopup)
-        delete m_menuPopup.data();
+    emit sigExportProfileChildList(m_index, m_name);
+}
+
+void profileListItem::onProfileDelete()
+{
+    emit sigDeleteProfile(m_index, m_name);
+}
+
+void profileListItem::on_pushButton_ProfileOperate_clicked()
+{
+    auto *menu = new proFileOperateMenuToolWidget(this);
+    connect(menu, &proFileOperateMenuToolWidget::sigCloseMenuWidow, this, &profileListItem::onCloseMenuWidow);
+    connect(menu, &proFileOperateMenuToolWidget::sigProfileExport, this, &profileListItem::onProfileExport);
+    connect(menu, &proFileOperateMenuToolWidget::sigProfileDelete, this, &profileListItem::onProfileDelete);
+    QPushButton *button = ui->pushButton_ProfileOperate;
+    m_popup.open(this, menu, button, QSize(200, 120), QPoint(button->width() / 2, button->height() - 15),
+                 QPoint(100, 10));
 }

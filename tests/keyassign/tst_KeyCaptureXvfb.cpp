@@ -97,13 +97,13 @@ void tst_KeyCaptureXvfb::capturesEveryKeyWhileFocused()
     QCOMPARE(relayed.size(), 0);
 
     // While the macro page is shown it keeps the keys.
-    macroPage.setMacroPageShown(true);
+    macroPage.setPageCurrent(true);
     field->setFocus();
     QTRY_VERIFY(page->isCapturing());
     QVERIFY(type({QStringLiteral("b")}));
     QTest::qWait(500);
     QCOMPARE(relayed.size(), 0);
-    macroPage.setMacroPageShown(false);
+    macroPage.setPageCurrent(false);
     QVERIFY(type({QStringLiteral("a")}));
     QTRY_COMPARE_WITH_TIMEOUT(relayed.size(), 2, 10000);
     other->setFocus();

@@ -40,11 +40,11 @@ void tst_DMacroPage::relaysWhileNotShown()
         QCOMPARE(QList<QVariantList>(relay.begin(), relay.end()), expected);
 
         relay.clear();
-        page.setMacroPageShown(true);
+        page.setPageCurrent(true);
         fake->press(30);
         fake->release(30);
         QCOMPARE(relay.count(), 0);
-        page.setMacroPageShown(false);
+        page.setPageCurrent(false);
         fake->press(30);
         QCOMPARE(relay.count(), 1);
         devicePageHook.stopHook();

@@ -962,7 +962,7 @@ void DMainWidget::onCurIndexChanged(int selIndex)
         }
         devicePage->clearLightChanged();
     }
-    macroPage->setMacroPageShown(false);
+    macroPage->setPageCurrent(false);
     stopMacroRecording();
     switch (selIndex) {
     case 10:
@@ -973,7 +973,7 @@ void DMainWidget::onCurIndexChanged(int selIndex)
         devicePage->loadFirstDevice();
         break;
     case 12:
-        macroPage->setMacroPageShown(true);
+        macroPage->setPageCurrent(true);
         macroPage->loadKeyboardInfo();
         macroPage->loadMacroList();
         ui->stackedWidget_Main->setCurrentWidget(ui->page_Macro);

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MacroImportFile.h"
+
+#include "DMacroListItem.h"
+#include "LogCategories.h"
+#include "RecordText.h"
+#include "xmlInterface.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int kMaxDelay = 65535;
+
+bool isMark(const QByteArray &mark)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9a-f]{16}$"));
+    return pattern.match(QString::fromLatin1(mark)).hasMatch();
+}
+
+// The button or key a step belongs to: a mouse release counts as its button's press.
+QByteArray pairKey(const MacroEventInfo &step)
+{
+    const QByteArray type = recordText(step.type);
+    QByteArray code = recordText(step.keyCode);
+    if (type == "mouse" && (code == "514" || code == "517" || code == "520"))
+        code = QByteArray::number(code.toInt() - 1);
+    return type + '/' + code;
+}
+
+}  // namespace
+
+bool MacroImportFile::read(xmlInterface &store, const QString &path, int maxEvents, qint64 maxBytes)
+{
+    m_events.clear();
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > maxBytes) {
+        qCWarning(lcMacro) << "Import refused: not a regular file of at most" << maxBytes << "bytes:" << path;
+        return false;
+    }
+    const QByteArray encoded = QFile::encodeName(path);
+    if (store.rootElementName(encoded.constData()) != QLatin1String("Parameters")) {
+        qCWarning(lcMacro) << "Import refused: no macro file (unreadable, or its root is not Parameters):" << path;
+        return false;
+    }
+    QList<IndexNameInfo> macros;
+    store.getMacroList(encoded.constData(), &macros);
+    if (macros.isEmpty()) {
+        qCWarning(lcMacro) << "Import refused: the file holds no macro:" << path;
+        return false;
+    }
+    QList<MacroEventInfo> events;
+    store.getMacroItems(encoded.constData(), macros.last().index, &events);
+    if (events.size() > maxEvents) {
+        qCWarning(lcMacro) << "Import refused:" << events.size() << "events, more than" << maxEvents << ":" << path;
+        return false;
+    }
+    m_events = events;
+    return true;
+}
+
+QList<MacroEventInfo> MacroImportFile::cleaned(QList<MacroEventInfo> events, const std::function<QString()> &newMark)
+{
+    QHash<QByteArray, int> bearers;
+    for (const MacroEventInfo &step : events)
+        ++bearers[recordText(step.mark)];
+
+    QVector<bool> fresh(events.size());
+    for (int i = 0; i < events.size(); ++i) {
+        MacroEventInfo &step = events[i];
+        bool ok = false;
+        const qlonglong delay = recordText(step.delay).trimmed().toLongLong(&ok);
+        setRecordText(step.delay, QByteArray::number(ok ? qBound<qlonglong>(0, delay, kMaxDelay) : 0));
+        const QByteArray mark = recordText(step.mark);
+        fresh[i] = !isMark(mark) || bearers.value(mark) > 2;
+    }
+    for (int i = 0; i < events.size(); ++i) {
+        if (!fresh[i])
+            continue;
+        fresh[i] = false;
+        const QByteArray mark = newMark().toLatin1();
+        setRecordText(events[i].mark, mark);
+        if (recordText(events[i].operateExplain) != "down")
+            continue;
+        const QByteArray key = pairKey(events[i]);
+        for (int j = i + 1; j < events.size(); ++j) {
+            if (fresh[j] && recordText(events[j].operateExplain) == "up" && pairKey(events[j]) == key) {
+                fresh[j] = false;
+                setRecordText(events[j].mark, mark);
+                break;
+            }
+        }
+    }
+    return events;
+}
+
+QString MacroImportFile::macroName(const QString &fileName, int index)
+{
+    QString name = fileName.section(QLatin1Char('.'), 0, 0);
+    name.remove(QRegularExpression(QStringLiteral("[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]")));
+    name = DMacroListItem::fittedName(name);
+    if (name.isEmpty())
+        return QStringLiteral("Macro%1").arg(index);
+    return name;
+}

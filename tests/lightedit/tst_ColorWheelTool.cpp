@@ -215,6 +215,7 @@ private slots:
     void okFailures_data();
     void okFailures();
     void swatches();
+    void swatchClickReportsOnce();
     void themeAndTexts();
     void formPicturesExist();
 };
@@ -546,6 +547,15 @@ void tst_ColorWheelTool::chipSwitchThenRepaintChangesNothing()
     panel->setLedType(2, 0);
     panel->show();
     QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    QPushButton *top = child<QPushButton>(*panel, "pushButton_beforeColor");
+    QPushButton *bottom = child<QPushButton>(*panel, "pushButton_afterColor");
+    BasicColorArea *row = child<BasicColorArea>(*panel, "widget_BasicColor");
+    QTest::mouseClick(bottom, Qt::LeftButton);
+    emit row->colorItemSelcSignal(QColor(0, 0, 200));
+    QTest::mouseClick(top, Qt::LeftButton);
+    QCOMPARE(fieldsText(*panel), QStringLiteral("255,0,0"));
+
+    // The ring turned to 50 on the top colour.
     SVColorArea *wheel = panel->colorArea();
     sendMouse(wheel, QEvent::MouseButtonPress, QPoint(79, 155));
     wheel->repaint();
@@ -554,16 +564,16 @@ void tst_ColorWheelTool::chipSwitchThenRepaintChangesNothing()
 
     QSignalSpy changed(panel.get(), &ColorWheelTool::sigLightConfigHaveChanged);
     const FileWatch watch(profile.path);
-    QTest::mouseClick(child<QPushButton>(*panel, "pushButton_afterColor"), Qt::LeftButton);
+    QTest::mouseClick(bottom, Qt::LeftButton);
     QCOMPARE(panel->colorSelIndex(), 1);
-    QCOMPARE(fieldsText(*panel), QStringLiteral("0,0,0"));
+    QCOMPARE(fieldsText(*panel), QStringLiteral("0,0,200"));
     wheel->repaint();
-    QCOMPARE(fieldsText(*panel), QStringLiteral("0,0,0"));
+    QCOMPARE(fieldsText(*panel), QStringLiteral("0,0,200"));
     QCOMPARE(changed.count(), 0);
     QVERIFY(!watch.rewritten());
     colorInfoData item;
     QVERIFY(profile.item(1, 0, 2, &item));
-    QCOMPARE((Record{item.ledModeR, item.ledBgR}), (Record{127, 0}));
+    QCOMPARE((Record{item.ledModeR, item.ledBgB}), (Record{127, 200}));
 }
 
 void tst_ColorWheelTool::fieldsByKeyboard()
@@ -745,6 +755,30 @@ void tst_ColorWheelTool::swatches()
     BasicColorArea *unboundRow = child<BasicColorArea>(unbound, "widget_BasicColor");
     emit unboundRow->sigAddColor(2);
     QVERIFY(unboundRow->userItems().isEmpty());
+}
+
+// A swatch of another colour is one change: one report and one save of the whole colour, never
+// the colours in between.
+void tst_ColorWheelTool::swatchClickReportsOnce()
+{
+    Profile profile(0);
+    auto panel = openPanel(profile, 0);
+    panel->setLedSelMode(0, 2, 0);
+    panel->setLedType(2, 0);
+    QList<Record> reports;
+    connect(panel.get(), &ColorWheelTool::sigLightConfigHaveChanged, panel.get(), [&](int code, int) {
+        const colorInfoData d = panel->getColorInfoData();
+        reports.append({code, d.ledModeR, d.ledModeG, d.ledModeB});
+    });
+    BasicColorArea *row = child<BasicColorArea>(*panel, "widget_BasicColor");
+    emit row->colorItemSelcSignal(QColor(10, 20, 30));
+    QCOMPARE(reports, (QList<Record>{{0, 10, 20, 30}}));
+    QCOMPARE(fieldsText(*panel), QStringLiteral("10,20,30"));
+    // The same colour again: nothing.
+    const FileWatch watch(profile.path);
+    emit row->colorItemSelcSignal(QColor(10, 20, 30));
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(!watch.rewritten());
 }
 
 void tst_ColorWheelTool::themeAndTexts()

@@ -152,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>إضاءة مخصصة</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>Product</source>
@@ -1134,8 +1145,16 @@
         <translation>تجاهل</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>إغلاق</translation>
+        <source>DTipInfoDia</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>هل تريد حفظ وضع الإضاءة الحالي في الجهاز؟</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Custom lighting</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>Product</source>
@@ -1134,8 +1145,16 @@
         <translation>Discard</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Close</translation>
+        <source>DTipInfoDia</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Do you want to save the current lighting mode to the device?</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Éclairage personnalisé</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>Product</source>
@@ -1134,8 +1145,16 @@
         <translation>Abandonner</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>DTipInfoDia</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Voulez-vous enregistrer le mode d'éclairage actuel sur l'appareil ?</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Eigene Beleuchtung</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>Product</source>
@@ -1134,8 +1145,16 @@
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>DTipInfoDia</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Möchten Sie den aktuellen Lichtmodus auf dem Gerät speichern?</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Illuminazione personalizzata</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>Product</source>
@@ -1134,8 +1145,16 @@
         <translation>Scarta</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
+        <source>DTipInfoDia</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Vuoi salvare la modalità di illuminazione attuale sul dispositivo?</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,17 @@
     </message>
 </context>
 <context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Форма</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Власне підсвічування</translation>
+    </message>
+</context>
+<context>
     <name>DDeviceListItem</name>
     <message>
         <source>Product</source>
@@ -1134,8 +1145,16 @@
         <translation>Не зберігати</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Закрити</translation>
+        <source>DTipInfoDia</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Зберегти поточний режим підсвічування в пристрої?</translation>
     </message>
 </context>
 <context>

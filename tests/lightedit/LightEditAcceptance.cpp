@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
     }
     column->addStretch(1);
     layout->addWidget(list, 0, Qt::AlignTop);
-    window.resize(500, 760);
+    window.resize(500, 560);
     window.show();
 
     QTimer::singleShot(500, &window, [&] {

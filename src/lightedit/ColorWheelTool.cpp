@@ -77,6 +77,9 @@ QString fillTemplate(const char *text, const QStringList &values)
     // From the highest number down, so that %1 does not eat the start of %10.
     for (int i = values.size(); i >= 1; --i)
         out.replace(QLatin1Char('%') + QString::number(i), values.at(i - 1));
+    // A theme colour that keeps its alpha has four numbers, which Qt's style sheets take only in rgba().
+    static const QRegularExpression fourNumbers(QStringLiteral("rgb\\((\\s*\\d+\\s*(?:,\\s*\\d+\\s*){3})\\)"));
+    out.replace(fourNumbers, QStringLiteral("rgba(\\1)"));
     return out;
 }
 

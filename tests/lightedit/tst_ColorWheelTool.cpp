@@ -218,6 +218,7 @@ private slots:
     void swatchClickReportsOnce();
     void themeAndTexts();
     void formPicturesExist();
+    void alphaHoverColour();
 };
 
 void tst_ColorWheelTool::defaults_data()
@@ -844,6 +845,24 @@ void tst_ColorWheelTool::formPicturesExist()
         }
         QVERIFY2(drawn, qPrintable(path));
     }
+}
+
+// A theme that keeps its alphas (a background image is in use): the buttons' hover rule adds its
+// own alpha to the first three numbers only.
+void tst_ColorWheelTool::alphaHoverColour()
+{
+    DDataManager *data = DDataManager::getInstance();
+    data->setBgImageIsUsing(true);
+    data->loadThemeConfig(0);
+    ColorWheelTool panel;
+    panel.applyTheme();
+    data->setBgImageIsUsing(false);
+    data->loadThemeConfig(0);
+    const QString buttons = child<QFrame>(panel, "frame_5")->styleSheet();
+    QVERIFY2(buttons.contains(QStringLiteral("background-color: rgba(34,34,34, 130);")), qPrintable(buttons));
+    const QRegularExpression fourInRgb(QStringLiteral("rgb\\(\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*\\d+\\s*,"));
+    for (const QString &sheet : {panel.styleSheet(), buttons})
+        QVERIFY2(!fourInRgb.match(sheet).hasMatch(), qPrintable(sheet));
 }
 
 QTEST_MAIN(tst_ColorWheelTool)

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTranslator>
@@ -56,6 +57,7 @@ private slots:
     void closes();
     void everyShowingStartsAtZero();
     void themeAndLanguageAtTheNextShowing();
+    void alphaColoursAreUsable();
 };
 
 void tst_DTipInfoDia::window()
@@ -166,6 +168,30 @@ void tst_DTipInfoDia::themeAndLanguageAtTheNextShowing()
     QVERIFY(light != dark);
     QVERIFY2(light.contains(data->getThemeColor().TextCheckedColor), qPrintable(light));
     data->loadThemeConfig(0);
+}
+
+// With a background image the theme keeps four-number colours; Qt's style sheets take those
+// only in rgba(), and the hover rule adds its own alpha to the first three numbers.
+void tst_DTipInfoDia::alphaColoursAreUsable()
+{
+    DDataManager *data = DDataManager::getInstance();
+    data->setBgImageIsUsing(true);
+    data->loadThemeConfig(0);
+    QCOMPARE(data->getThemeColor().DeviceControlHoverColor, QStringLiteral("34,34,34,128"));
+    DTipInfoDia dialog;
+    dialog.applyTheme();
+    data->setBgImageIsUsing(false);
+    data->loadThemeConfig(0);
+
+    const QRegularExpression fourInRgb(QStringLiteral("rgb\\(\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*\\d+\\s*,"));
+    QStringList sheets{dialog.styleSheet()};
+    for (QWidget *w : dialog.findChildren<QWidget *>())
+        sheets.append(w->styleSheet());
+    for (const QString &sheet : qAsConst(sheets))
+        QVERIFY2(!fourInRgb.match(sheet).hasMatch(), qPrintable(sheet));
+    const QString buttons = child<QFrame>(dialog, "frame_3")->styleSheet();
+    QVERIFY2(buttons.contains(QStringLiteral("background-color: rgba(34,34,34, 130);")), qPrintable(buttons));
+    QVERIFY2(dialog.styleSheet().contains(QStringLiteral("rgba(30,30,30,128)")), qPrintable(dialog.styleSheet()));
 }
 
 QTEST_MAIN(tst_DTipInfoDia)

@@ -76,6 +76,25 @@ void reportSignals(ColorWheelTool *panel)
                      [] { say(QStringLiteral("signal sigSetLightEffectSuccessful")); });
     QObject::connect(panel, &ColorWheelTool::sigSetLightEffectFailed,
                      [] { say(QStringLiteral("signal sigSetLightEffectFailed")); });
+    QObject::connect(panel, &ColorWheelTool::sigSendSetMouseColorData,
+                     [](int zone) { say(QStringLiteral("signal sigSendSetMouseColorData %1").arg(zone)); });
+    QObject::connect(panel, &ColorWheelTool::sigSelectightTypeMouseAround,
+                     [](int t) { say(QStringLiteral("signal sigSelectightTypeMouseAround %1").arg(t)); });
+    QObject::connect(panel, &ColorWheelTool::sigSelectightTypeMouseScroll,
+                     [](int t) { say(QStringLiteral("signal sigSelectightTypeMouseScroll %1").arg(t)); });
+    QObject::connect(panel, &ColorWheelTool::sigSelectightTypeMouseLogo,
+                     [](int t) { say(QStringLiteral("signal sigSelectightTypeMouseLogo %1").arg(t)); });
+    QObject::connect(panel, &ColorWheelTool::sigSendUpdataColorBuildUp, [](QList<double> stops, QList<QColor>) {
+        say(QStringLiteral("signal sigSendUpdataColorBuildUp %1").arg(stops.size()));
+    });
+    QObject::connect(panel, &ColorWheelTool::sigSendKeyboardAndSideLightSpeedAndBrightness,
+                     [](int keySpeed, int keyBrightness, int sideSpeed, int sideBrightness) {
+                         say(QStringLiteral("signal sigSendKeyboardAndSideLightSpeedAndBrightness %1 %2 %3 %4")
+                                 .arg(keySpeed)
+                                 .arg(keyBrightness)
+                                 .arg(sideSpeed)
+                                 .arg(sideBrightness));
+                     });
     QObject::connect(panel, &ColorWheelTool::sigLightCancelSettings,
                      [](int zone) { say(QStringLiteral("signal sigLightCancelSettings %1").arg(zone)); });
 }

@@ -85,4 +85,33 @@ void BM_setFeatureThenLookup(benchmark::State &state)
 }
 BENCHMARK(BM_setFeatureThenLookup)->Unit(benchmark::kMicrosecond);
 
+// A live change of the lighting panel: the item is checked, then rewritten with new values (one save).
+void BM_modifyLightItem_changed(benchmark::State &state)
+{
+    xmlInterface xml;
+    const QByteArray &path = fixture().path;
+    colorInfoData data;
+    xml.getLightItem(path, "10", 0, 2, &data);
+    for (auto _ : state) {
+        data.ledModeR = data.ledModeR == 255 ? 0 : 255;
+        benchmark::DoNotOptimize(xml.hasLightItem(path, "10", 0, 2));
+        benchmark::DoNotOptimize(xml.modifyLightItem(path, "10", 0, 2, data));
+    }
+}
+BENCHMARK(BM_modifyLightItem_changed)->Unit(benchmark::kMicrosecond);
+
+// The same with the values the file holds already, as every report of a load makes it: no save.
+void BM_modifyLightItem_unchanged(benchmark::State &state)
+{
+    xmlInterface xml;
+    const QByteArray &path = fixture().path;
+    colorInfoData data;
+    xml.getLightItem(path, "10", 0, 2, &data);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(xml.hasLightItem(path, "10", 0, 2));
+        benchmark::DoNotOptimize(xml.modifyLightItem(path, "10", 0, 2, data));
+    }
+}
+BENCHMARK(BM_modifyLightItem_unchanged)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

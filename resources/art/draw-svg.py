@@ -300,6 +300,44 @@ def delete_button(selected):
     return svg(18, 18, body)
 
 
+def full_colour():
+    # 20 x 20: a disc of six hue slices around a white centre.
+    import math
+    hues = ["#ff3b30", "#ffcc00", "#34c759", "#32ade6", "#3a5bff", "#c644fc"]
+    out = []
+    for i, colour in enumerate(hues):
+        a0 = math.radians(i * 60 - 90)
+        a1 = math.radians((i + 1) * 60 - 90)
+        x0, y0 = 10 + 9 * math.cos(a0), 10 + 9 * math.sin(a0)
+        x1, y1 = 10 + 9 * math.cos(a1), 10 + 9 * math.sin(a1)
+        out.append(f'<path d="M10 10 L{fmt(x0)} {fmt(y0)} A9 9 0 0 1 {fmt(x1)} {fmt(y1)} Z" fill="{colour}"/>\n')
+    out.append(f'<circle cx="10" cy="10" r="3.2" fill="{WHITE}"/>\n')
+    out.append(f'<circle cx="10" cy="10" r="9" fill="none" stroke="{BODY_EDGE}" stroke-width="0.8"/>\n')
+    return svg(20, 20, "".join(out))
+
+
+# The glyphs of the eight lighting directions on an 18 x 18 grid, as stroked paths.
+DIRECTION_GLYPHS = {
+    "LightRight": "M4 9 L14 9 M10.5 5.5 L14 9 L10.5 12.5",
+    "LightLeft": "M14 9 L4 9 M7.5 5.5 L4 9 L7.5 12.5",
+    "LightUp": "M9 14 L9 4 M5.5 7.5 L9 4 L12.5 7.5",
+    "LightDown": "M9 4 L9 14 M5.5 10.5 L9 14 L12.5 10.5",
+    "LightGather": "M2.5 9 L7 9 M5 7 L7 9 L5 11 M15.5 9 L11 9 M13 7 L11 9 L13 11",
+    "LightDispersion": "M7 9 L2.5 9 M4.5 7 L2.5 9 L4.5 11 M11 9 L15.5 9 M13.5 7 L15.5 9 L13.5 11",
+    "LightCw": "M13.5 9 A4.5 4.5 0 1 1 9 4.5 M7 2.5 L9 4.5 L7 6.5",
+    "LightUncw": "M4.5 9 A4.5 4.5 0 1 0 9 4.5 M11 2.5 L9 4.5 L11 6.5",
+}
+
+
+def direction_button(name, selected):
+    # 18 x 18: the direction's arrow; white on a grey disc while pressed or checked.
+    colour = WHITE if selected else GLYPH
+    body = f'<circle cx="9" cy="9" r="9" fill="{GLYPH_SEL_BG}"/>\n' if selected else ""
+    body += (f'<path d="{DIRECTION_GLYPHS[name]}" fill="none" stroke="{colour}" stroke-width="1.6" '
+             'stroke-linecap="round" stroke-linejoin="round"/>\n')
+    return svg(18, 18, body)
+
+
 def main():
     write("mouse.svg", mouse_svg())
     write("app-logo.svg", app_logo())
@@ -320,6 +358,10 @@ def main():
     write("deviceLed/addColorSel.svg", add_colour(True))
     write("macro/deleteDef.svg", delete_button(False))
     write("macro/deleteSel.svg", delete_button(True))
+    write("deviceLed/fullColor.svg", full_colour())
+    for name in DIRECTION_GLYPHS:
+        write(f"deviceLed/{name}Def.svg", direction_button(name, False))
+        write(f"deviceLed/{name}Sel.svg", direction_button(name, True))
 
 
 if __name__ == "__main__":

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>ColorWheelTool</name>
+    <message>
+        <source>ColorWheelTool</source>
+        <translation>عجلة الألوان</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>كل الألوان</translation>
+    </message>
+    <message>
+        <source>Top Color</source>
+        <translation>اللون العلوي</translation>
+    </message>
+    <message>
+        <source>Bottom Color</source>
+        <translation>اللون السفلي</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>السطوع</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>داكن</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>ساطع</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>بطيء</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>سريع</translation>
+    </message>
+</context>
+<context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Form</source>
@@ -105,6 +172,17 @@
     <message>
         <source>DCustomEventWidget</source>
         <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>إضاءة مخصصة</translation>
     </message>
 </context>
 <context>
@@ -1423,8 +1501,16 @@
         <translation>تجاهل</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>إغلاق</translation>
+        <source>DTipInfoDia</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>هل تريد حفظ وضع الإضاءة الحالي في الجهاز؟</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ColorWheelTool</name>
+    <message>
+        <source>ColorWheelTool</source>
+        <translation>Colour wheel</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Full colour</translation>
+    </message>
+    <message>
+        <source>Top Color</source>
+        <translation>Top colour</translation>
+    </message>
+    <message>
+        <source>Bottom Color</source>
+        <translation>Bottom colour</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Bright</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Fast</translation>
+    </message>
+</context>
+<context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Form</source>
@@ -105,6 +172,17 @@
     <message>
         <source>DCustomEventWidget</source>
         <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Custom lighting</translation>
     </message>
 </context>
 <context>
@@ -1423,8 +1501,16 @@
         <translation>Discard</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Close</translation>
+        <source>DTipInfoDia</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Do you want to save the current lighting mode to the device?</translation>
     </message>
 </context>
 <context>

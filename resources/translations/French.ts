@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ColorWheelTool</name>
+    <message>
+        <source>ColorWheelTool</source>
+        <translation>Roue chromatique</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Toutes couleurs</translation>
+    </message>
+    <message>
+        <source>Top Color</source>
+        <translation>Couleur du haut</translation>
+    </message>
+    <message>
+        <source>Bottom Color</source>
+        <translation>Couleur du bas</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+</context>
+<context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Form</source>
@@ -105,6 +172,17 @@
     <message>
         <source>DCustomEventWidget</source>
         <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Éclairage personnalisé</translation>
     </message>
 </context>
 <context>
@@ -1423,8 +1501,16 @@
         <translation>Abandonner</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>DTipInfoDia</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Conseil</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Voulez-vous enregistrer le mode d&apos;éclairage actuel sur l&apos;appareil ?</translation>
     </message>
 </context>
 <context>

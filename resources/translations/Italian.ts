@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>ColorWheelTool</name>
+    <message>
+        <source>ColorWheelTool</source>
+        <translation>Ruota dei colori</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>Tutti i colori</translation>
+    </message>
+    <message>
+        <source>Top Color</source>
+        <translation>Colore superiore</translation>
+    </message>
+    <message>
+        <source>Bottom Color</source>
+        <translation>Colore inferiore</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Veloce</translation>
+    </message>
+</context>
+<context>
     <name>DCatchKeyAndMouseItem</name>
     <message>
         <source>Form</source>
@@ -105,6 +172,17 @@
     <message>
         <source>DCustomEventWidget</source>
         <translation>DCustomEventWidget</translation>
+    </message>
+</context>
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>Illuminazione personalizzata</translation>
     </message>
 </context>
 <context>
@@ -1423,8 +1501,16 @@
         <translation>Scarta</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
+        <source>DTipInfoDia</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current light mode to the device?</source>
+        <translation>Vuoi salvare la modalità di illuminazione attuale sul dispositivo?</translation>
     </message>
 </context>
 <context>

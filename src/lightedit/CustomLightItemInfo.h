@@ -6,8 +6,8 @@
 #include <QString>
 
 struct CustomLightItemInfo {
-    QString profileIndex;
-    QString index;
+    QString profileIndex = QStringLiteral("-1");
+    QString index = QStringLiteral("-1");
     QString name;
     QString isUsing;  // "Using" or "UnUsing"
     int usingFlagIndex = -1;

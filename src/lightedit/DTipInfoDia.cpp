@@ -1,52 +1,105 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DTipInfoDia.h"
+#include "ui_DTipInfoDia.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
+#include "DDataManager.h"
+
+#include <QStringList>
+
+namespace {
+
+// A theme colour's first three numbers, for rules that add their own alpha.
+QString firstThreeNumbers(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    return parts.size() > 3 ? parts.mid(0, 3).join(QLatin1Char(',')) : text;
+}
+
+// Three numbers in rgb(), four in rgba(): Qt's style sheets take an alpha only there.
+QString cssColor(const QString &text)
+{
+    return text.count(QLatin1Char(',')) >= 3 ? QStringLiteral("rgba(%1)").arg(text)
+                                             : QStringLiteral("rgb(%1)").arg(text);
+}
+
+}  // namespace
 
 DTipInfoDia::DTipInfoDia(QWidget *parent)
     : QDialog(parent)
+    , ui(std::make_unique<Ui::DTipInfoDia>())
 {
-    setObjectName(QStringLiteral("DTipInfoDia"));
-    setModal(true);
-    auto *layout = new QHBoxLayout(this);
-    m_save = new QPushButton(this);
-    m_save->setObjectName(QStringLiteral("pushButton_Save"));
-    m_discard = new QPushButton(this);
-    m_discard->setObjectName(QStringLiteral("pushButton_Discard"));
-    m_close = new QPushButton(this);
-    m_close->setObjectName(QStringLiteral("pushButton_Close"));
-    layout->addWidget(m_save);
-    layout->addWidget(m_discard);
-    layout->addWidget(m_close);
-    connect(m_save, &QPushButton::clicked, this, [this] { finish(1); });
-    connect(m_discard, &QPushButton::clicked, this, [this] { finish(2); });
-    connect(m_close, &QPushButton::clicked, this, [this] { finish(0); });
-    retranslate();
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
+    setFixedSize(450, 180);
+}
+
+DTipInfoDia::~DTipInfoDia() = default;
+
+void DTipInfoDia::applyTheme()
+{
+    ui->retranslateUi(this);
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    setStyleSheet(QStringLiteral("QDialog#DTipInfoDia{background-color: %1;}").arg(cssColor(theme.MainWidgetBgColor)));
+    ui->frame_Title->setStyleSheet(
+        QStringLiteral("QFrame#frame_Title{background-color: %1; border: none; border-bottom: 3px solid %2;}"
+                       "QLabel#label_Title{color: %3; font: 75 13pt \"%4\";}")
+            .arg(cssColor(theme.MainWidgetBgColor), cssColor(theme.DeviceBorderColor), cssColor(theme.TextCheckedColor),
+                 theme.TextFont));
+    ui->frame_Bottom->setStyleSheet(
+        QStringLiteral("QFrame#frame_Bottom{background-color: %1;}").arg(cssColor(theme.MainWidgetBgColor)));
+    ui->label_TipMessage->setStyleSheet(QStringLiteral("QLabel#label_TipMessage{color: %1; font: 75 10pt \"%2\";}")
+                                            .arg(cssColor(theme.TextCheckedColor), theme.TextFont));
+    ui->frame_3->setStyleSheet(
+        QStringLiteral("QPushButton{border-radius:8px; border: 1px solid %1; background-color: %2; color: %4;"
+                       " font: 75 10pt \"%6\";}"
+                       "QPushButton:hover{background-color: rgba(%3, 130); border: 1px solid %5;}"
+                       "QPushButton:pressed{color: %5; background-color: %7; border: 1px solid %5;}")
+            .arg(cssColor(theme.DeviceBorderColor), cssColor(theme.DeviceControlDefaultColor),
+                 firstThreeNumbers(theme.DeviceControlHoverColor), cssColor(theme.TextDefaultColor),
+                 cssColor(theme.TextCheckedColor), theme.TextFont, cssColor(theme.DeviceControlHoverColor)));
 }
 
 void DTipInfoDia::resetTipResult()
 {
-    m_result = 0;
+    m_tipResult = 0;
 }
 
-int DTipInfoDia::getTipResult() const
+void DTipInfoDia::showEvent(QShowEvent *event)
 {
-    return m_result;
+    // A showing never carries the choice of an earlier one.
+    m_tipResult = 0;
+    m_buttonResult = 0;
+    QDialog::showEvent(event);
 }
 
-void DTipInfoDia::applyTheme() {}
-
-void DTipInfoDia::retranslate()
+void DTipInfoDia::done(int r)
 {
-    m_save->setText(tr("Save"));
-    m_discard->setText(tr("Discard"));
-    m_close->setText(tr("Close"));
+    // Escape and a close by the window manager end here too: they count as the close button.
+    const bool shown = isVisible();
+    m_tipResult = m_buttonResult;
+    m_buttonResult = 0;
+    if (shown)
+        emit sigTipInfoDiaClose();
+    QDialog::done(r);
 }
 
-void DTipInfoDia::finish(int result)
+void DTipInfoDia::closeWith(int result)
 {
-    emit sigTipInfoDiaClose();
-    m_result = result;
-    close();
+    m_buttonResult = result;
+    done(result == 1 ? Accepted : Rejected);
+}
+
+void DTipInfoDia::on_pushButton_Close_clicked()
+{
+    closeWith(0);
+}
+
+void DTipInfoDia::on_pushButton_SaveChanged_clicked()
+{
+    closeWith(1);
+}
+
+void DTipInfoDia::on_pushButton_Discard_clicked()
+{
+    closeWith(2);
 }

@@ -23,6 +23,7 @@ public:
 
     void resetRotate();
     void setBgColor(const QColor &colour);
+    QColor bgColor() const { return m_handleColor; }
     // Where picked colours are read; null puts the system's screen back.
     void setPixelReader(std::shared_ptr<const ScreenPixelReader> reader);
 

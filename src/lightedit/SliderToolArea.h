@@ -23,6 +23,9 @@ public:
     int maximum() const { return m_maximum; }
     int tickStep() const { return m_tickStep; }
     void setTexts(const QString &title, const QString &lowText, const QString &highText);
+    QString title() const { return m_title; }
+    QString lowText() const { return m_lowText; }
+    QString highText() const { return m_highText; }
     // addPageColor and subPageColor are "r,g,b" as the theme holds them.
     void setThemeColors(int red, int green, int blue, const QString &addPageColor, const QString &subPageColor,
                         const QString &fontFamily);

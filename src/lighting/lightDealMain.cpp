@@ -9,6 +9,7 @@
 #include "MainHidInterFace.h"
 #include "sendLightUpdataThread.h"
 #include "SideLightButtonInterface.h"
+#include "SideWaveSets.h"
 #include "updateLightMainThread.h"
 #include "updateLightMainThreadSide.h"
 #include "updateLightMainThreadUI.h"
@@ -210,6 +211,7 @@ void lightDealMain::setDeviceModel(const QString &text)
 void lightDealMain::setModelName(const QString &modelName)
 {
     m_modelName = modelName;
+    m_side.waveSet = SideWaveSets::forModel(modelName);
 }
 
 void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
@@ -234,6 +236,16 @@ void lightDealMain::setSideLightButtons(const QList<SideLightButtonInterface *> 
     if (buttons.size() > kSideLeds)
         qCWarning(lcLight) << "lightDealMain: the keyboard view has" << buttons.size() << "side LEDs; the first"
                            << kSideLeds << "are lit";
+    updateSideStrip();
+}
+
+void lightDealMain::updateSideStrip()
+{
+    m_side.ledCount = usableSideButtonCount();
+    for (int n = 0; n < kSideLeds; ++n) {
+        const SideLightButtonInterface *button = n < m_side.ledCount ? m_sideLightButtons.at(n) : nullptr;
+        m_side.valid[n] = button && button->getValidStatus() == 1;
+    }
 }
 
 void lightDealMain::setActive(bool active)
@@ -319,6 +331,7 @@ void lightDealMain::initSideEffect()
 {
     m_currentSideEffect = m_side.params.ledType;
     m_sideFrame = 0;
+    updateSideStrip();
     const SideEffectEntry *entry = m_effects.sideEffect(m_currentSideEffect);
     if (!entry || !entry->initialise)
         return;

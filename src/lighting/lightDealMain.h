@@ -140,6 +140,8 @@ private:
     void stopPreviewThread();
     void sendZoneFrame(uint8_t zone, const QColor *colors, int count);
     int usableSideButtonCount() const;
+    // The strip's length and lit LEDs, from the side buttons, for the side effects.
+    void updateSideStrip();
 
     const LightEffectTable &m_effects;
     QString m_modelName;

@@ -4,6 +4,7 @@
 
 #include "KeyLightButtonInterface.h"
 #include "lightDealMain.h"
+#include "KeyRippleEffects.h"
 #include "LightEffectTable.h"
 #include "SideLightButtonInterface.h"
 

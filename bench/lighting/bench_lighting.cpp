@@ -4,10 +4,14 @@
 
 #include "Emulator.h"
 #include "KeyEffectState.h"
+#include "KeyReactiveEffects.h"
+#include "KeyRippleEffects.h"
 #include "lightDealMain.h"
 #include "LightEffectTable.h"
 #include "MainHidInterFace.h"
 #include "sendLightUpdataThread.h"
+#include "SideEffectState.h"
+#include "SideWaveSets.h"
 #include "Timer.h"
 #include "updateLightMainThread.h"
 #include "XmlRecords.h"
@@ -295,6 +299,91 @@ void BM_KeyEffectFrame(benchmark::State &state)
 BENCHMARK(BM_KeyEffectFrame)
     ->ArgNames({"effect", "full"})
     ->ArgsProduct({{0, 1, 2, 3, 4, 5, 9, 10}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One frame of a key effect that answers presses, kept busy: the reactive effects take a burst
+// of 20 presses every 64 frames, the ripple effects are topped up to 20 shapes in flight before
+// every frame (both inside the timing). Arg 0 the effect id (108: Ripple's diamond form), arg 1
+// full colour.
+void BM_PressedKeyEffectFrame(benchmark::State &state)
+{
+    const int id = int(state.range(0)) == 108 ? 8 : int(state.range(0));
+    const KeyEffectEntry *entry = keyboardEffectTable().keyEffect(id);
+    auto keys = std::make_unique<KeyEffectState>();
+    keys->params.ledType = id;
+    keys->params.red = 40;
+    keys->params.green = 200;
+    keys->params.blue = 90;
+    keys->fullColor = state.range(1) != 0;
+    keys->m252Chip = state.range(0) == 108;
+    keys->dimFactor = 140;
+    entry->initialise(*keys);
+    const bool ripple = id == 7 || id == 8 || id == 16;
+    uint32_t frame = 0;
+    int next = 0;
+    long long allocations = 0;
+    for (auto _ : state) {
+        const long long before = g_allocations.load(std::memory_order_relaxed);
+        if (entry->press && (ripple || frame % 64 == 0)) {
+            for (int i = 0; i < 20 && (ripple ? keys->ripples.isFree(0) : true); ++i, ++next)
+                entry->press(*keys, next % 6, (next * 7) % 22);
+        }
+        entry->render(*keys, ++frame);
+        allocations += g_allocations.load(std::memory_order_relaxed) - before;
+        benchmark::DoNotOptimize(keys->colors[131]);
+    }
+    state.counters["allocations_per_frame"] = double(allocations) / double(state.iterations());
+}
+BENCHMARK(BM_PressedKeyEffectFrame)
+    ->ArgNames({"effect", "full"})
+    ->ArgsProduct({{6, 11, 12, 15, 7, 8, 108, 16, 14}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One press of Cross: its column and row, 28 cells.
+void BM_CrossPress(benchmark::State &state)
+{
+    auto keys = std::make_unique<KeyEffectState>();
+    keys->fullColor = true;
+    initCrossEffect(*keys);
+    int next = 0;
+    for (auto _ : state) {
+        pressCrossKey(*keys, next % 6, next % 22);
+        ++next;
+        benchmark::DoNotOptimize(keys->cells[0][0]);
+    }
+}
+BENCHMARK(BM_CrossPress)->Unit(benchmark::kNanosecond);
+
+// One frame of a side effect over a strip of 60 LEDs with the 49-LED Wave set; arg 0 the
+// effect id, arg 1 full colour.
+void BM_SideEffectFrame(benchmark::State &state)
+{
+    const SideEffectEntry *entry = keyboardEffectTable().sideEffect(int(state.range(0)));
+    auto side = std::make_unique<SideEffectState>();
+    side->params.ledType = int(state.range(0));
+    side->params.red = 40;
+    side->params.green = 200;
+    side->params.blue = 90;
+    side->fullColor = state.range(1) != 0;
+    side->dimFactor = 140;
+    side->ledCount = SideEffectState::kLeds;
+    for (bool &valid : side->valid)
+        valid = true;
+    side->waveSet = SideWaveSets::forModel(QStringLiteral("ZK104S"));
+    entry->initialise(*side);
+    uint32_t frame = 0;
+    long long allocations = 0;
+    for (auto _ : state) {
+        const long long before = g_allocations.load(std::memory_order_relaxed);
+        entry->render(*side, ++frame);
+        allocations += g_allocations.load(std::memory_order_relaxed) - before;
+        benchmark::DoNotOptimize(side->colors[59]);
+    }
+    state.counters["allocations_per_frame"] = double(allocations) / double(state.iterations());
+}
+BENCHMARK(BM_SideEffectFrame)
+    ->ArgNames({"effect", "full"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 
 // Whole-process CPU of full-colour Wave on the engine and a keyboard transport over the

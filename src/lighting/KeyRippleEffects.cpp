@@ -168,8 +168,8 @@ void renderAuroraFrame(KeyEffectState &state, uint32_t)
 
 void advanceAuroraRipples(KeyEffectState &state)
 {
-    if (!cadence(state.accumulators->auroraStepAccumulator,
-                 state.fullColor ? kAuroraFullAdvance : kAuroraSingleAdvance, state.rippleStepThreshold))
+    if (!cadence(state.accumulators->auroraStepAccumulator, state.fullColor ? kAuroraFullAdvance : kAuroraSingleAdvance,
+                 state.rippleStepThreshold))
         return;
     RippleQueue &queue = state.ripples;
     for (int s = 0; s < kSlots; ++s) {

@@ -14,23 +14,23 @@ namespace {
 // Key effects; the ids are those of the
 // device's lighting-mode list (13 is "no effect" and has no entry).
 const KeyEffectEntry kKeyEffects[] = {
-    {0, initStaticEffect, renderStaticFrame, nullptr},    // Static
-    {1, initBreathEffect, renderBreathFrame, nullptr},    // Breath
-    {2, initWaveEffect, renderWaveFrame, nullptr},        // Wave
-    {3, initNeonEffect, renderNeonFrame, nullptr},        // Neon
-    {4, initRadarEffect, renderRadarFrame, nullptr},      // Radar
-    {5, initSnackEffect, renderSnackFrame, nullptr},      // Snack
-    {6, initReactiveEffect, renderReactiveFrame, pressReactiveKey},                  // Reactive
-    {7, initAuroraEffect, renderAuroraFrame, queueRipplePress},                      // Aurora
-    {8, initRippleEffect, renderRippleFrame, queueRipplePress},                      // Ripple
-    {9, initTwinkleEffect, renderTwinkleFrame, nullptr},  // Twinkle
-    {10, initCustomEffect, renderCustomFrame, nullptr},   // Custom
-    {11, initCrossEffect, renderCrossFrame, pressCrossKey},                          // Cross
-    {12, initSpeedRespondEffect, renderSpeedRespondFrame, addSpeedRespondRow},       // Speed Respond
-    {14, initAutoRippleEffect, renderAutoRippleFrame, nullptr},                      // Auto Ripple
-    {15, initStriationEffect, renderStriationFrame, nullptr},                        // Striation
-    {16, initFireworksEffect, renderFireworksFrame, queueBurstPress},                // Fireworks
-    {100, nullptr, nullptr, nullptr},                     // Musical Rhythm
+    {0, initStaticEffect, renderStaticFrame, nullptr},                          // Static
+    {1, initBreathEffect, renderBreathFrame, nullptr},                          // Breath
+    {2, initWaveEffect, renderWaveFrame, nullptr},                              // Wave
+    {3, initNeonEffect, renderNeonFrame, nullptr},                              // Neon
+    {4, initRadarEffect, renderRadarFrame, nullptr},                            // Radar
+    {5, initSnackEffect, renderSnackFrame, nullptr},                            // Snack
+    {6, initReactiveEffect, renderReactiveFrame, pressReactiveKey},             // Reactive
+    {7, initAuroraEffect, renderAuroraFrame, queueRipplePress},                 // Aurora
+    {8, initRippleEffect, renderRippleFrame, queueRipplePress},                 // Ripple
+    {9, initTwinkleEffect, renderTwinkleFrame, nullptr},                        // Twinkle
+    {10, initCustomEffect, renderCustomFrame, nullptr},                         // Custom
+    {11, initCrossEffect, renderCrossFrame, pressCrossKey},                     // Cross
+    {12, initSpeedRespondEffect, renderSpeedRespondFrame, addSpeedRespondRow},  // Speed Respond
+    {14, initAutoRippleEffect, renderAutoRippleFrame, nullptr},                 // Auto Ripple
+    {15, initStriationEffect, renderStriationFrame, nullptr},                   // Striation
+    {16, initFireworksEffect, renderFireworksFrame, queueBurstPress},           // Fireworks
+    {100, nullptr, nullptr, nullptr},                                           // Musical Rhythm
 };
 
 // Side strip effects.

@@ -36,4 +36,3 @@ struct LightEffectTable {
 
 // The effects the program offers.
 const LightEffectTable &keyboardEffectTable();
-

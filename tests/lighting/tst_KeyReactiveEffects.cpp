@@ -79,10 +79,9 @@ void KeyReactiveEffectsTest::reactiveFullColourCountdown()
         if (cell.state == 0)
             restFrame = int(frame);
     }
-    QCOMPARE(colours, (QVector<QColor>{LightTables::reactiveColorTable[7].color(),
-                                      LightTables::reactiveColorTable[5].color(),
-                                      LightTables::reactiveColorTable[3].color(),
-                                      LightTables::reactiveColorTable[1].color()}));
+    QCOMPARE(colours,
+             (QVector<QColor>{LightTables::reactiveColorTable[7].color(), LightTables::reactiveColorTable[5].color(),
+                              LightTables::reactiveColorTable[3].color(), LightTables::reactiveColorTable[1].color()}));
     QCOMPARE(colourFrames.first(), 20);
     QVERIFY(restFrame > 0);
     QCOMPARE(f.cell(2, 3).level, 0);

@@ -238,18 +238,16 @@ void KeyRippleEffectsTest::fireworkRings_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("ring");
     QTest::addColumn<QVector<QPoint>>("keys");  // (row, column)
-    QTest::newRow("(3, 5) ring 1") << 3 << 5 << 1
-                                   << QVector<QPoint>{{2, 4}, {2, 5}, {4, 5}, {4, 4}, {3, 4}, {3, 6}};
-    QTest::newRow("(2, 5) ring 1") << 2 << 5 << 1
-                                   << QVector<QPoint>{{1, 5}, {1, 6}, {3, 6}, {3, 5}, {2, 4}, {2, 6}};
+    QTest::newRow("(3, 5) ring 1") << 3 << 5 << 1 << QVector<QPoint>{{2, 4}, {2, 5}, {4, 5}, {4, 4}, {3, 4}, {3, 6}};
+    QTest::newRow("(2, 5) ring 1") << 2 << 5 << 1 << QVector<QPoint>{{1, 5}, {1, 6}, {3, 6}, {3, 5}, {2, 4}, {2, 6}};
     QTest::newRow("(3, 5) ring 0") << 3 << 5 << 0 << QVector<QPoint>{{3, 5}};
     QTest::newRow("(0, 0) ring 1") << 0 << 0 << 1 << QVector<QPoint>{{1, 0}, {0, 1}};
     QTest::newRow("(0, 0) ring 2") << 0 << 0 << 2 << QVector<QPoint>{{1, 1}, {2, 0}, {0, 2}};
     QTest::newRow("(5, 21) ring 1") << 5 << 21 << 1 << QVector<QPoint>{{4, 21}, {5, 20}};
     QTest::newRow("(5, 21) ring 2") << 5 << 21 << 2 << QVector<QPoint>{{4, 20}, {3, 21}, {5, 19}};
     QTest::newRow("(3, 10) ring 2") << 3 << 10 << 2
-                                    << QVector<QPoint>{{2, 8},  {2, 11}, {1, 9}, {1, 10}, {1, 11}, {4, 11},
-                                                       {4, 8},  {5, 10}, {5, 9}, {5, 8},  {3, 8},  {3, 12}};
+                                    << QVector<QPoint>{{2, 8}, {2, 11}, {1, 9}, {1, 10}, {1, 11}, {4, 11},
+                                                       {4, 8}, {5, 10}, {5, 9}, {5, 8},  {3, 8},  {3, 12}};
     QTest::newRow("ring 3") << 3 << 5 << 3 << QVector<QPoint>{};
 }
 

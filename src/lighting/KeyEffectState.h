@@ -62,6 +62,9 @@ struct KeyEffectState {
     uint8_t autoRippleStartDraws[kAutoRippleDraws] = {};
     uint8_t autoRippleStartCursor = 0;
 
+    // Musical Rhythm: the band of each key column (its colour in full colour).
+    uint8_t rhythmBandOfColumn[kColumns] = {};
+
     // Striation: the running position of each row, started from striationStartColumns.
     uint8_t striationColumns[kRows] = {};
     static constexpr uint8_t striationStartColumns[kRows] = {21, 31, 41, 51, 61, 71};

@@ -3,6 +3,7 @@
 
 #include "KeyFillEffects.h"
 #include "KeyReactiveEffects.h"
+#include "KeyRhythmEffect.h"
 #include "KeyRippleEffects.h"
 #include "KeySweepEffects.h"
 #include "SideStripEffects.h"
@@ -30,7 +31,7 @@ const KeyEffectEntry kKeyEffects[] = {
     {14, initAutoRippleEffect, renderAutoRippleFrame, nullptr},                 // Auto Ripple
     {15, initStriationEffect, renderStriationFrame, nullptr},                   // Striation
     {16, initFireworksEffect, renderFireworksFrame, queueBurstPress},           // Fireworks
-    {100, nullptr, nullptr, nullptr},                                           // Musical Rhythm
+    {100, initMusicalRhythmEffect, renderMusicalRhythmFrame, nullptr},          // Musical Rhythm
 };
 
 // Side strip effects.

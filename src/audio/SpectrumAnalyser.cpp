@@ -27,9 +27,9 @@ void SpectrumAnalyser::calculate(const QByteArray &buffer, const QAudioFormat &f
         return;
     const int bytesPerSample = format.sampleSize() * format.channelCount() / 8;
     const int inputFrequency = format.sampleRate();
-    // The worker reads a 16-bit sample from every frame of 4096.
+    // The worker reads the first 16-bit sample of each of 4096 whole frames.
     if (bytesPerSample < 2 || inputFrequency <= 0
-        || buffer.size() < qsizetype(SpectrumAnalyserThread::kSamples - 1) * bytesPerSample + 2) {
+        || buffer.size() < qsizetype(SpectrumAnalyserThread::kSamples) * bytesPerSample) {
         qCWarning(lcAudio) << "SpectrumAnalyser: a block of" << buffer.size() << "bytes at" << bytesPerSample
                            << "bytes per frame and" << inputFrequency << "Hz is too short to analyse; dropped";
         return;

@@ -23,7 +23,7 @@ public:
     ~SpectrumAnalyser() override;
 
     // Analyses the first 4096 samples of buffer, laid out as format says. Ignored unless Idle;
-    // a block too short for 4096 samples is dropped with a log line.
+    // a block shorter than 4096 whole frames is dropped with a log line.
     void calculate(const QByteArray &buffer, const QAudioFormat &format);
     bool isReady() const { return m_state == Idle; }
     State state() const { return m_state; }

@@ -31,7 +31,8 @@ QAudioFormat stereo44100()
 }
 
 // A stereo block of 4096 frames; left and right from the functions of the frame index.
-QByteArray block(const std::function<int(int)> &left, const std::function<int(int)> &right = [](int) { return 0; })
+QByteArray block(
+    const std::function<int(int)> &left, const std::function<int(int)> &right = [](int) { return 0; })
 {
     QByteArray bytes(kSamples * 4, '\0');
     auto *p = reinterpret_cast<uchar *>(bytes.data());
@@ -172,8 +173,9 @@ void SpectrumAnalyserTest::busyAndCancelledDropBlocks()
     // Cancelled during the analysis: nothing is reported, and the analyser is Idle again.
     SpectrumAnalyser cancelled;
     QSignalSpy spy(&cancelled, &SpectrumAnalyser::spectrumChanged);
-    connect(cancelled.worker(), &SpectrumAnalyserThread::calculationComplete, this, [&] { cancelled.cancel(); },
-            Qt::DirectConnection);
+    connect(
+        cancelled.worker(), &SpectrumAnalyserThread::calculationComplete, this, [&] { cancelled.cancel(); },
+        Qt::DirectConnection);
     // The analyser's own slot was connected first; cancel from the worker before it instead.
     disconnect(cancelled.worker(), nullptr, &cancelled, nullptr);
     connect(cancelled.worker(), SIGNAL(calculationComplete(FrequencySpectrum)), &cancelled,

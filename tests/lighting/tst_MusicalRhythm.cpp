@@ -117,10 +117,10 @@ void MusicalRhythmTest::bandsFromSpectra()
     engine.onSpectrumChanged(spectrumOf({{40.0, 0.0999}, {400.0, 0.55}, {480.0, 0.3}, {490.0, 0.7}, {900.0, 0.25}}));
     QCOMPARE(engine.bandLevels().at(0).value, 0.0999);
     QCOMPARE(KeyRhythm::level(0.0999), 0);
-    QCOMPARE(barHeight(engine, 8), 5);   // band 4: 0.55 is level 4, rows 5 .. 1
+    QCOMPARE(barHeight(engine, 8), 5);  // band 4: 0.55 is level 4, rows 5 .. 1
     QCOMPARE(barHeight(engine, 9), 5);
-    QCOMPARE(barHeight(engine, 10), 6);  // band 5: 0.7 is level 5, the largest bin counts
-    QCOMPARE(barHeight(engine, 21), 3);  // band 10: 0.25 is level 2
+    QCOMPARE(barHeight(engine, 10), 6);       // band 5: 0.7 is level 5, the largest bin counts
+    QCOMPARE(barHeight(engine, 21), 3);       // band 10: 0.25 is level 2
     QCOMPARE(engine.keyCell(1, 8).state, 2);  // the top lit row fades
     QCOMPARE(engine.keyCell(2, 8).state, 0);
     QCOMPARE(engine.keyCell(0, 8).value, 0);

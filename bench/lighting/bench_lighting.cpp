@@ -5,6 +5,7 @@
 #include "Emulator.h"
 #include "KeyEffectState.h"
 #include "KeyReactiveEffects.h"
+#include "KeyRhythmEffect.h"
 #include "KeyRippleEffects.h"
 #include "lightDealMain.h"
 #include "LightEffectTable.h"
@@ -12,6 +13,7 @@
 #include "sendLightUpdataThread.h"
 #include "SideEffectState.h"
 #include "SideWaveSets.h"
+#include "SpectrumAnalyser.h"
 #include "Timer.h"
 #include "updateLightMainThread.h"
 #include "XmlRecords.h"
@@ -20,6 +22,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QtEndian>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -28,6 +31,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -385,6 +389,63 @@ BENCHMARK(BM_SideEffectFrame)
     ->ArgNames({"effect", "full"})
     ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+
+// One analysis of a 4096-frame stereo block (a tone on bin 29 and noise), as the engine asks for
+// it: window, transform and the 2047 levels.
+void BM_SpectrumAnalysis(benchmark::State &state)
+{
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleSize(16);
+    format.setCodec(QStringLiteral("audio/pcm"));
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleType(QAudioFormat::SignedInt);
+    QByteArray block(16384, '\0');
+    auto *p = reinterpret_cast<uchar *>(block.data());
+    uint32_t noise = 1;
+    for (int i = 0; i < 4096; ++i) {
+        noise = noise * 1103515245u + 12345u;
+        const int v = int(12000 * std::sin(2 * M_PI * 29 * i / 4096.0)) + int((noise >> 16) % 2000) - 1000;
+        qToLittleEndian<qint16>(qint16(v), p + 4 * i);
+        qToLittleEndian<qint16>(qint16(v), p + 4 * i + 2);
+    }
+    SpectrumAnalyser analyser;
+    double level = 0;
+    QObject::connect(&analyser, &SpectrumAnalyser::spectrumChanged,
+                     [&](const FrequencySpectrum &spectrum) { level = spectrum[29].amplitude; });
+    for (auto _ : state) {
+        analyser.calculate(block, format);
+        benchmark::DoNotOptimize(level);
+    }
+    state.counters["bin29_level"] = level;
+}
+BENCHMARK(BM_SpectrumAnalysis)->Unit(benchmark::kMicrosecond);
+
+// One Musical Rhythm frame over the 132 keys while bars of every height fade; arg: full colour.
+void BM_MusicalRhythmFrame(benchmark::State &state)
+{
+    auto keys = std::make_unique<KeyEffectState>();
+    keys->fullColor = state.range(0) != 0;
+    keys->params.red = 40;
+    keys->dimFactor = 140;
+    for (int column = 0; column < KeyEffectState::kColumns; ++column)
+        keys->rhythmBandOfColumn[column] = uint8_t(column / 2);
+    initMusicalRhythmEffect(*keys);
+    uint32_t frame = 0;
+    long long allocations = 0;
+    for (auto _ : state) {
+        const long long before = g_allocations.load(std::memory_order_relaxed);
+        if (frame % 14 == 0)
+            for (int band = 0; band < 11; ++band)
+                KeyRhythm::drawRhythmBar(*keys, int((band + frame) % 6), 2 * band, 2);
+        renderMusicalRhythmFrame(*keys, ++frame);
+        allocations += g_allocations.load(std::memory_order_relaxed) - before;
+        benchmark::DoNotOptimize(keys->colors[131]);
+    }
+    state.counters["allocations_per_frame"] = double(allocations) / double(state.iterations());
+}
+BENCHMARK(BM_MusicalRhythmFrame)->ArgName("full")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Whole-process CPU of full-colour Wave on the engine and a keyboard transport over the
 // emulator, preview off: 10 s idle, 10 s with Wave running, 10 s with Wave streamed.

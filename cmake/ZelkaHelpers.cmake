@@ -19,10 +19,11 @@ function(zelka_library name)
   target_link_libraries(zelka_${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# zelka_add_test(<name> SOURCES <files...> LIBS <targets...>)
-# One Qt Test executable, run by ctest in a fresh temporary HOME and XDG folders, offscreen.
+# zelka_add_test(<name> SOURCES <files...> LIBS <targets...> [WRAPPER <script>])
+# One Qt Test executable, run by ctest in a fresh temporary HOME and XDG folders, offscreen;
+# a WRAPPER script runs inside those folders and is given the test to run.
 function(zelka_add_test name)
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT;WRAPPER" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
   target_link_libraries(${name} PRIVATE zelka_resources Qt5::Test ${ARG_LIBS})
@@ -30,7 +31,7 @@ function(zelka_add_test name)
   if(EXISTS "${PROJECT_SOURCE_DIR}/tests/support")
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests/support")
   endif()
-  add_test(NAME ${name} COMMAND "${PROJECT_SOURCE_DIR}/tests/run-isolated.sh" $<TARGET_FILE:${name}>)
+  add_test(NAME ${name} COMMAND "${PROJECT_SOURCE_DIR}/tests/run-isolated.sh" ${ARG_WRAPPER} $<TARGET_FILE:${name}>)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()

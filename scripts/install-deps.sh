@@ -9,6 +9,7 @@ packages=(
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   libtinyxml-dev libhidapi-dev libudev-dev libcjson-dev
   libx11-dev libxtst-dev
+  libpulse-dev libfftw3-dev qtmultimedia5-dev pulseaudio pulseaudio-utils
   libbenchmark-dev
   fonts-wqy-microhei fonts-font-awesome
   xvfb xauth xdotool trayer imagemagick

@@ -4,10 +4,16 @@
 
 #include "Emulator.h"
 #include "KeyEffectState.h"
+#include "KeyReactiveEffects.h"
+#include "KeyRhythmEffect.h"
+#include "KeyRippleEffects.h"
 #include "lightDealMain.h"
 #include "LightEffectTable.h"
 #include "MainHidInterFace.h"
 #include "sendLightUpdataThread.h"
+#include "SideEffectState.h"
+#include "SideWaveSets.h"
+#include "SpectrumAnalyser.h"
 #include "Timer.h"
 #include "updateLightMainThread.h"
 #include "XmlRecords.h"
@@ -16,6 +22,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QtEndian>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -24,6 +31,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
@@ -296,6 +304,148 @@ BENCHMARK(BM_KeyEffectFrame)
     ->ArgNames({"effect", "full"})
     ->ArgsProduct({{0, 1, 2, 3, 4, 5, 9, 10}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+
+// One frame of a key effect that answers presses, kept busy: the reactive effects take a burst
+// of 20 presses every 64 frames, the ripple effects are topped up to 20 shapes in flight before
+// every frame (both inside the timing). Arg 0 the effect id (108: Ripple's diamond form), arg 1
+// full colour.
+void BM_PressedKeyEffectFrame(benchmark::State &state)
+{
+    const int id = int(state.range(0)) == 108 ? 8 : int(state.range(0));
+    const KeyEffectEntry *entry = keyboardEffectTable().keyEffect(id);
+    auto keys = std::make_unique<KeyEffectState>();
+    keys->params.ledType = id;
+    keys->params.red = 40;
+    keys->params.green = 200;
+    keys->params.blue = 90;
+    keys->fullColor = state.range(1) != 0;
+    keys->m252Chip = state.range(0) == 108;
+    keys->dimFactor = 140;
+    entry->initialise(*keys);
+    const bool ripple = id == 7 || id == 8 || id == 16;
+    uint32_t frame = 0;
+    int next = 0;
+    long long allocations = 0;
+    for (auto _ : state) {
+        const long long before = g_allocations.load(std::memory_order_relaxed);
+        if (entry->press && (ripple || frame % 64 == 0)) {
+            for (int i = 0; i < 20 && (ripple ? keys->ripples.isFree(0) : true); ++i, ++next)
+                entry->press(*keys, next % 6, (next * 7) % 22);
+        }
+        entry->render(*keys, ++frame);
+        allocations += g_allocations.load(std::memory_order_relaxed) - before;
+        benchmark::DoNotOptimize(keys->colors[131]);
+    }
+    state.counters["allocations_per_frame"] = double(allocations) / double(state.iterations());
+}
+BENCHMARK(BM_PressedKeyEffectFrame)
+    ->ArgNames({"effect", "full"})
+    ->ArgsProduct({{6, 11, 12, 15, 7, 8, 108, 16, 14}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One press of Cross: its column and row, 28 cells.
+void BM_CrossPress(benchmark::State &state)
+{
+    auto keys = std::make_unique<KeyEffectState>();
+    keys->fullColor = true;
+    initCrossEffect(*keys);
+    int next = 0;
+    for (auto _ : state) {
+        pressCrossKey(*keys, next % 6, next % 22);
+        ++next;
+        benchmark::DoNotOptimize(keys->cells[0][0]);
+    }
+}
+BENCHMARK(BM_CrossPress)->Unit(benchmark::kNanosecond);
+
+// One frame of a side effect over a strip of 60 LEDs with the 49-LED Wave set; arg 0 the
+// effect id, arg 1 full colour.
+void BM_SideEffectFrame(benchmark::State &state)
+{
+    const SideEffectEntry *entry = keyboardEffectTable().sideEffect(int(state.range(0)));
+    auto side = std::make_unique<SideEffectState>();
+    side->params.ledType = int(state.range(0));
+    side->params.red = 40;
+    side->params.green = 200;
+    side->params.blue = 90;
+    side->fullColor = state.range(1) != 0;
+    side->dimFactor = 140;
+    side->ledCount = SideEffectState::kLeds;
+    for (bool &valid : side->valid)
+        valid = true;
+    side->waveSet = SideWaveSets::forModel(QStringLiteral("ZK104S"));
+    entry->initialise(*side);
+    uint32_t frame = 0;
+    long long allocations = 0;
+    for (auto _ : state) {
+        const long long before = g_allocations.load(std::memory_order_relaxed);
+        entry->render(*side, ++frame);
+        allocations += g_allocations.load(std::memory_order_relaxed) - before;
+        benchmark::DoNotOptimize(side->colors[59]);
+    }
+    state.counters["allocations_per_frame"] = double(allocations) / double(state.iterations());
+}
+BENCHMARK(BM_SideEffectFrame)
+    ->ArgNames({"effect", "full"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One analysis of a 4096-frame stereo block (a tone on bin 29 and noise), as the engine asks for
+// it: window, transform and the 2047 levels.
+void BM_SpectrumAnalysis(benchmark::State &state)
+{
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleSize(16);
+    format.setCodec(QStringLiteral("audio/pcm"));
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleType(QAudioFormat::SignedInt);
+    QByteArray block(16384, '\0');
+    auto *p = reinterpret_cast<uchar *>(block.data());
+    uint32_t noise = 1;
+    for (int i = 0; i < 4096; ++i) {
+        noise = noise * 1103515245u + 12345u;
+        const int v = int(12000 * std::sin(2 * M_PI * 29 * i / 4096.0)) + int((noise >> 16) % 2000) - 1000;
+        qToLittleEndian<qint16>(qint16(v), p + 4 * i);
+        qToLittleEndian<qint16>(qint16(v), p + 4 * i + 2);
+    }
+    SpectrumAnalyser analyser;
+    double level = 0;
+    QObject::connect(&analyser, &SpectrumAnalyser::spectrumChanged,
+                     [&](const FrequencySpectrum &spectrum) { level = spectrum[29].amplitude; });
+    for (auto _ : state) {
+        analyser.calculate(block, format);
+        benchmark::DoNotOptimize(level);
+    }
+    state.counters["bin29_level"] = level;
+}
+BENCHMARK(BM_SpectrumAnalysis)->Unit(benchmark::kMicrosecond);
+
+// One Musical Rhythm frame over the 132 keys while bars of every height fade; arg: full colour.
+void BM_MusicalRhythmFrame(benchmark::State &state)
+{
+    auto keys = std::make_unique<KeyEffectState>();
+    keys->fullColor = state.range(0) != 0;
+    keys->params.red = 40;
+    keys->dimFactor = 140;
+    for (int column = 0; column < KeyEffectState::kColumns; ++column)
+        keys->rhythmBandOfColumn[column] = uint8_t(column / 2);
+    initMusicalRhythmEffect(*keys);
+    uint32_t frame = 0;
+    long long allocations = 0;
+    for (auto _ : state) {
+        const long long before = g_allocations.load(std::memory_order_relaxed);
+        if (frame % 14 == 0)
+            for (int band = 0; band < 11; ++band)
+                KeyRhythm::drawRhythmBar(*keys, int((band + frame) % 6), 2 * band, 2);
+        renderMusicalRhythmFrame(*keys, ++frame);
+        allocations += g_allocations.load(std::memory_order_relaxed) - before;
+        benchmark::DoNotOptimize(keys->colors[131]);
+    }
+    state.counters["allocations_per_frame"] = double(allocations) / double(state.iterations());
+}
+BENCHMARK(BM_MusicalRhythmFrame)->ArgName("full")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Whole-process CPU of full-colour Wave on the engine and a keyboard transport over the
 // emulator, preview off: 10 s idle, 10 s with Wave running, 10 s with Wave streamed.

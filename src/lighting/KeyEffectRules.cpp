@@ -77,6 +77,29 @@ void finishKey(KeyEffectState &state, int row, int column, const QColor &color, 
     state.colors[row * KeyEffectState::kColumns + column] = state.dimmed(key);
 }
 
+void stepColorCountdown(LightCell &cell, int step)
+{
+    if (LightColor::stepLevel(cell.level, step, cell.state) == 0)
+        return;
+    if (cell.step <= 0) {
+        cell.step = 0;
+        cell.state = 0;
+        return;
+    }
+    cell.step = std::min(cell.step, 10) - 1;
+    if (cell.step == 0) {
+        cell.state = 2;
+        return;
+    }
+    if (cell.step & 1) {
+        const LightTables::Rgb &entry = LightTables::reactiveColorTable[cell.step];
+        cell.red = entry.red;
+        cell.green = entry.green;
+        cell.blue = entry.blue;
+    }
+    cell.state = cell.state == 1 ? 2 : 1;
+}
+
 void stepLevelPause(KeyEffectState &state)
 {
     if (!(state.levelPauseFlags & 1))

@@ -29,6 +29,11 @@ int countdownAlpha(const KeyEffectState &state, const LightCell &cell);
 // Gives the key its colour with the alpha, dimmed by the brightness.
 void finishKey(KeyEffectState &state, int row, int column, const QColor &color, int alpha);
 
+// The colour countdown of a reactive key: the level swings by step in the cell's state; at
+// each bound the countdown in `step` goes down by one, an odd count takes that entry of the
+// reactive palette, and the swing turns, until the last fall ends with the cell at rest.
+void stepColorCountdown(LightCell &cell, int step);
+
 // One step of the pause at the bottom of a level swing: it ends on the seventh step.
 void stepLevelPause(KeyEffectState &state);
 

@@ -8,6 +8,8 @@
 #include "LightCell.h"
 #include "LightColorHelpers.h"
 #include "LightParams.h"
+#include "LightRandom.h"
+#include "LightStepAccumulators.h"
 #include "RippleQueue.h"
 
 #include <QColor>
@@ -41,6 +43,27 @@ struct KeyEffectState {
     int twinkleTick = 0;
     // Snack: the head's position counter along the path.
     int snackStep = 0;
+
+    // Speed Respond: rows lit, 0 .. 6.
+    int speedRespondRows = 0;
+    // Striation, Aurora and Fireworks: the threshold of their step counters (255 in full
+    // colour, 40 in single colour), and the step counter of Striation and Fireworks.
+    uint16_t rippleStepThreshold = 255;
+    uint16_t effectStepAccumulator = 0;
+    // The counters of Aurora, Ripple and Auto Ripple, and the side strip's Collision.
+    LightStepAccumulators *accumulators = &LightStepAccumulators::programWide();
+    // The colour index of a ripple press comes from here; seeded once, with the engine.
+    LightRandom pressRandom;
+    // Auto Ripple: colour indexes (0..7) and start indexes (0..15) drawn at set-up, and where
+    // the next ripple reads them; the read positions carry on from one run to the next.
+    static constexpr int kAutoRippleDraws = 100;
+    uint8_t autoRippleColorDraws[kAutoRippleDraws] = {};
+    uint8_t autoRippleColorCursor = 0;
+    uint8_t autoRippleStartDraws[kAutoRippleDraws] = {};
+    uint8_t autoRippleStartCursor = 0;
+
+    // Musical Rhythm: the band of each key column (its colour in full colour).
+    uint8_t rhythmBandOfColumn[kColumns] = {};
 
     // Striation: the running position of each row, started from striationStartColumns.
     uint8_t striationColumns[kRows] = {};

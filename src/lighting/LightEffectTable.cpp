@@ -2,52 +2,46 @@
 #include "LightEffectTable.h"
 
 #include "KeyFillEffects.h"
+#include "KeyReactiveEffects.h"
+#include "KeyRhythmEffect.h"
+#include "KeyRippleEffects.h"
 #include "KeySweepEffects.h"
+#include "SideStripEffects.h"
 
-#include <QRandomGenerator>
-
-#include <algorithm>
 #include <iterator>
 
 namespace {
 
-constexpr int kRippleColorCount = 7;
-
 // Key effects; the ids are those of the
 // device's lighting-mode list (13 is "no effect" and has no entry).
 const KeyEffectEntry kKeyEffects[] = {
-    {0, initStaticEffect, renderStaticFrame, nullptr},    // Static
-    {1, initBreathEffect, renderBreathFrame, nullptr},    // Breath
-    {2, initWaveEffect, renderWaveFrame, nullptr},        // Wave
-    {3, initNeonEffect, renderNeonFrame, nullptr},        // Neon
-    {4, initRadarEffect, renderRadarFrame, nullptr},      // Radar
-    {5, initSnackEffect, renderSnackFrame, nullptr},      // Snack
-    {6, nullptr, nullptr, nullptr},                       // Reactive
-    {7, nullptr, nullptr, queueRipplePress},              // Aurora
-    {8, nullptr, nullptr, queueRipplePress},              // Ripple
-    {9, initTwinkleEffect, renderTwinkleFrame, nullptr},  // Twinkle
-    {10, initCustomEffect, renderCustomFrame, nullptr},   // Custom
-    {11, nullptr, nullptr, nullptr},                      // Cross
-    {12, nullptr, nullptr, nullptr},                      // Speed Respond
-    {14, nullptr, nullptr, nullptr},                      // Auto Ripple
-    {15, nullptr, nullptr, nullptr},                      // Striation
-    {16, nullptr, nullptr, queueBurstPress},              // Fireworks
-    {100, nullptr, nullptr, nullptr},                     // Musical Rhythm
+    {0, initStaticEffect, renderStaticFrame, nullptr},                          // Static
+    {1, initBreathEffect, renderBreathFrame, nullptr},                          // Breath
+    {2, initWaveEffect, renderWaveFrame, nullptr},                              // Wave
+    {3, initNeonEffect, renderNeonFrame, nullptr},                              // Neon
+    {4, initRadarEffect, renderRadarFrame, nullptr},                            // Radar
+    {5, initSnackEffect, renderSnackFrame, nullptr},                            // Snack
+    {6, initReactiveEffect, renderReactiveFrame, pressReactiveKey},             // Reactive
+    {7, initAuroraEffect, renderAuroraFrame, queueRipplePress},                 // Aurora
+    {8, initRippleEffect, renderRippleFrame, queueRipplePress},                 // Ripple
+    {9, initTwinkleEffect, renderTwinkleFrame, nullptr},                        // Twinkle
+    {10, initCustomEffect, renderCustomFrame, nullptr},                         // Custom
+    {11, initCrossEffect, renderCrossFrame, pressCrossKey},                     // Cross
+    {12, initSpeedRespondEffect, renderSpeedRespondFrame, addSpeedRespondRow},  // Speed Respond
+    {14, initAutoRippleEffect, renderAutoRippleFrame, nullptr},                 // Auto Ripple
+    {15, initStriationEffect, renderStriationFrame, nullptr},                   // Striation
+    {16, initFireworksEffect, renderFireworksFrame, queueBurstPress},           // Fireworks
+    {100, initMusicalRhythmEffect, renderMusicalRhythmFrame, nullptr},          // Musical Rhythm
 };
 
 // Side strip effects.
 const SideEffectEntry kSideEffects[] = {
-    {0, nullptr, nullptr},  // Static
-    {1, nullptr, nullptr},  // Breath
-    {2, nullptr, nullptr},  // Wave
-    {3, nullptr, nullptr},  // Collision
-    {4, nullptr, nullptr},  // Neon
+    {0, initSideStaticEffect, renderSideStaticFrame},        // Static
+    {1, initSideBreathEffect, renderSideBreathFrame},        // Breath
+    {2, initSideWaveEffect, renderSideWaveFrame},            // Wave
+    {3, initSideCollisionEffect, renderSideCollisionFrame},  // Collision
+    {4, initSideNeonEffect, renderSideNeonFrame},            // Neon
 };
-
-void queuePress(KeyEffectState &state, int row, int column, int radius)
-{
-    state.ripples.push(row, column, int(QRandomGenerator::global()->bounded(kRippleColorCount)), radius);
-}
 
 }  // namespace
 
@@ -72,15 +66,4 @@ const LightEffectTable &keyboardEffectTable()
     static const LightEffectTable table{kKeyEffects, int(std::size(kKeyEffects)), kSideEffects,
                                         int(std::size(kSideEffects))};
     return table;
-}
-
-void queueRipplePress(KeyEffectState &state, int row, int column)
-{
-    const int radius = (state.params.direction & 1) ? std::max(column, KeyEffectState::kColumns - 1 - column) : 0;
-    queuePress(state, row, column, radius);
-}
-
-void queueBurstPress(KeyEffectState &state, int row, int column)
-{
-    queuePress(state, row, column, 0);
 }

@@ -36,8 +36,3 @@ struct LightEffectTable {
 
 // The effects the program offers.
 const LightEffectTable &keyboardEffectTable();
-
-// The press of the ripple effects: a ripple starts from the key, at the far edge of its row
-// when the direction is odd. Fireworks bursts always start at the key.
-void queueRipplePress(KeyEffectState &state, int row, int column);
-void queueBurstPress(KeyEffectState &state, int row, int column);

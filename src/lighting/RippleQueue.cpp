@@ -5,12 +5,36 @@ void RippleQueue::clear()
 {
     slot = kSlots - 1;
     for (int i = 0; i < kSlots; ++i) {
-        rows[i] = 0;
+        rows[i] = kFree;
         columns[i] = kFree;
         radii[i] = 0;
-        colors[i] = 0;
-        order[i] = uint8_t(i);
     }
+}
+
+void RippleQueue::remove(int n)
+{
+    if (n < 0 || n >= kSlots)
+        return;
+    for (int i = n; i > 0; --i) {
+        rows[i] = rows[i - 1];
+        columns[i] = columns[i - 1];
+        radii[i] = radii[i - 1];
+    }
+    rows[0] = kFree;
+    columns[0] = kFree;
+    if (slot < kSlots - 1)
+        ++slot;
+}
+
+void RippleQueue::removeColored(int n)
+{
+    if (n < 0 || n >= kSlots)
+        return;
+    for (int i = n; i > 0; --i) {
+        colors[i] = colors[i - 1];
+        order[i] = order[i - 1];
+    }
+    remove(n);
 }
 
 bool RippleQueue::push(int row, int column, int colorIndex, int radius)

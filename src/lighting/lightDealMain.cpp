@@ -3,12 +3,17 @@
 
 #include "DeviceModels.h"
 #include "KeyLightButtonInterface.h"
+#include "KeyRhythmEffect.h"
 #include "LightingCommands.h"
 #include "LightSpeed.h"
 #include "LogCategories.h"
+#include "LoopbackAudio.h"
+#include "LoopbackAudioFactory.h"
 #include "MainHidInterFace.h"
 #include "sendLightUpdataThread.h"
 #include "SideLightButtonInterface.h"
+#include "SideWaveSets.h"
+#include "SpectrumAnalyser.h"
 #include "updateLightMainThread.h"
 #include "updateLightMainThreadSide.h"
 #include "updateLightMainThreadUI.h"
@@ -25,6 +30,18 @@ constexpr int kLedsPerPacket = LightingCommands::kColorPayloadMax / 3;
 constexpr int kDimRange = 160;
 const QColor kKeyBlank(0, 0, 0, 250);
 const QColor kSideBlank(0, 0, 0, 180);
+
+// Models whose Musical Rhythm has 7 or 22 bands whatever the device page asks; none of ours.
+const char *const rhythm7BandModels[] = {""};
+const char *const rhythm22BandModels[] = {""};
+
+bool listed(const char *const (&codes)[1], const QString &model)
+{
+    for (const char *code : codes)
+        if (*code && model == QLatin1String(code))
+            return true;
+    return false;
+}
 
 int channel(int32_t value)
 {
@@ -73,10 +90,35 @@ lightDealMain::lightDealMain(const LightEffectTable &effects, QObject *parent)
 
     m_lightSyncTimer = new QTimer(this);
     connect(m_lightSyncTimer, &QTimer::timeout, this, &lightDealMain::onSendLightSynchronize0x17Cmd);
+
+    // Sound-reactive lighting: the analyser is told 44100 Hz stereo 16-bit, which the capture
+    // asks of the sound server.
+    m_audioFormat.setSampleRate(44100);
+    m_audioFormat.setChannelCount(2);
+    m_audioFormat.setSampleSize(16);
+    m_audioFormat.setCodec(QStringLiteral("audio/pcm"));
+    m_audioFormat.setByteOrder(QAudioFormat::LittleEndian);
+    m_audioFormat.setSampleType(QAudioFormat::SignedInt);
+    m_audioCapture = LoopbackAudioFactory::create();
+    m_audioCapture->setParent(this);
+    connect(m_audioCapture, &LoopbackAudio::sigSendCaptureAudioData, this, &lightDealMain::onSendCaptureAudioData);
+    connect(m_audioCapture, &LoopbackAudio::sigCaptureEnded, this, &lightDealMain::onAudioCaptureEnded);
+    qRegisterMetaType<FrequencySpectrum>("FrequencySpectrum");
+    qRegisterMetaType<WindowFunction>("WindowFunction");
+    m_spectrumAnalyser = new SpectrumAnalyser(this);
+    const bool connected = connect(m_spectrumAnalyser, SIGNAL(spectrumChanged(FrequencySpectrum)), this,
+                                   SLOT(onSpectrumChanged(FrequencySpectrum)));
+    if (!connected)
+        qFatal("CHECKED_CONNECT failed: lightDealMain::lightDealMain");
+    m_audioDeviceWatchTimer = new QTimer(this);
+    m_audioDeviceWatchTimer->setInterval(kAudioWatchIntervalMs);
+    connect(m_audioDeviceWatchTimer, &QTimer::timeout, this, &lightDealMain::onAudioOutputDevListChanging);
 }
 
 lightDealMain::~lightDealMain()
 {
+    m_audioDeviceWatchTimer->stop();
+    m_audioCapture->stop();
     stopAllLightThreads();
     m_lightSyncTimer->stop();
 }
@@ -210,6 +252,7 @@ void lightDealMain::setDeviceModel(const QString &text)
 void lightDealMain::setModelName(const QString &modelName)
 {
     m_modelName = modelName;
+    m_side.waveSet = SideWaveSets::forModel(modelName);
 }
 
 void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
@@ -234,6 +277,16 @@ void lightDealMain::setSideLightButtons(const QList<SideLightButtonInterface *> 
     if (buttons.size() > kSideLeds)
         qCWarning(lcLight) << "lightDealMain: the keyboard view has" << buttons.size() << "side LEDs; the first"
                            << kSideLeds << "are lit";
+    updateSideStrip();
+}
+
+void lightDealMain::updateSideStrip()
+{
+    m_side.ledCount = usableSideButtonCount();
+    for (int n = 0; n < kSideLeds; ++n) {
+        const SideLightButtonInterface *button = n < m_side.ledCount ? m_sideLightButtons.at(n) : nullptr;
+        m_side.valid[n] = button && button->getValidStatus() == 1;
+    }
 }
 
 void lightDealMain::setActive(bool active)
@@ -286,15 +339,153 @@ void lightDealMain::clearLed_WaveFullColor_TabSaveUpdateAll()
 
 void lightDealMain::initMusicalRhythm(int keyNum, int bandCount, double minFrequency, double maxFrequency)
 {
-    Q_UNUSED(keyNum)
-    m_rhythmBandCount = bandCount;
-    m_rhythmMinFrequency = minFrequency;
-    m_rhythmMaxFrequency = maxFrequency;
+    if (listed(rhythm7BandModels, m_modelName))
+        bandCount = 7;
+    else if (listed(rhythm22BandModels, m_modelName))
+        bandCount = 22;
+    if (bandCount < 1 || bandCount > KeyRhythm::kMaxBands || !(maxFrequency > minFrequency)) {
+        qCWarning(lcAudio) << "lightDealMain: Musical Rhythm refuses" << bandCount << "bands over" << minFrequency
+                           << "to" << maxFrequency << "Hz; the last layout stays";
+        return;
+    }
+    m_key.keyNum = keyNum;
+    m_bandLevels = QVector<BandLevel>(bandCount);
+    m_minFrequency = minFrequency;
+    m_maxFrequency = maxFrequency;
+    KeyRhythm::layoutBands(keyNum, bandCount, m_columnsPerBand, m_bandOfColumn);
+    for (int column = 0; column < kColumns; ++column)
+        m_key.rhythmBandOfColumn[column] = uint8_t(m_bandOfColumn.value(column));
+    qCDebug(lcAudio) << "------------- Init [Musical Rhythm] Over ---------------";
 }
 
 void lightDealMain::setAudioCaptureRunning(bool running)
 {
     m_audioCaptureRunning = running;
+    if (running) {
+        if (m_audioCapture->isRunning())
+            return;
+        m_lastOutputDeviceName.clear();
+        m_audioDeviceWatchTimer->start();
+        clearLed_WaveFullColor_TabSaveUpdateAll();
+        m_spectrumAnalyser->cancel();
+        startAudioCapture();
+        return;
+    }
+    m_audioDeviceWatchTimer->stop();
+    m_lastFailedStart.invalidate();
+    m_captureFailureLogged = false;
+    if (!m_audioCapture->isRunning())
+        return;
+    m_audioCapture->stop();
+    m_spectrumAnalyser->cancel();
+    clearLed_WaveFullColor_TabSaveUpdateAll();
+}
+
+bool lightDealMain::isAudioWatchRunning() const
+{
+    return m_audioDeviceWatchTimer->isActive();
+}
+
+void lightDealMain::startAudioCapture()
+{
+    if (m_audioCapture->start() == 0) {
+        m_captureFailureLogged = false;
+        m_lastFailedStart.invalidate();
+        return;
+    }
+    if (!m_captureFailureLogged)
+        qCWarning(lcAudio) << "lightDealMain: the loopback sound capture could not start; trying again every"
+                           << kCaptureRetryMs / 1000 << "s";
+    m_captureFailureLogged = true;
+    m_lastFailedStart.start();
+}
+
+void lightDealMain::onAudioCaptureEnded()
+{
+    qCDebug(lcAudio) << "lightDealMain: the loopback sound capture ended";
+}
+
+void lightDealMain::onSendCaptureAudioData(QByteArray data)
+{
+    if (!m_audioCaptureRunning)
+        return;
+    m_audioBuffer.append(data);
+    if (m_audioBuffer.size() <= kAnalysisBlockBytes)
+        return;
+    if (m_captureCallCounter == 0) {
+        const QByteArray block = m_audioBuffer.left(kAnalysisBlockBytes);
+        m_audioBuffer.clear();
+        m_spectrumAnalyser->calculate(block, m_audioFormat);
+        qCDebug(lcAudio) << "-------------------------*** onSendCaptureAudioData [Runing Deal] "
+                            "***-------------------------";
+    }
+    if (++m_captureCallCounter >= kAnalysisEvery)
+        m_captureCallCounter = 0;
+}
+
+int lightDealMain::bandIndexOf(double frequency) const
+{
+    const int bands = m_bandLevels.size();
+    if (bands == 0)
+        return -1;
+    const double index = (frequency - m_minFrequency) / ((m_maxFrequency - m_minFrequency) / bands);
+    return index >= 0 && index < bands ? int(index) : -1;
+}
+
+void lightDealMain::onSpectrumChanged(const FrequencySpectrum &spectrum)
+{
+    if (!m_audioCaptureRunning)
+        return;
+    m_spectrumBusy = true;
+    m_lastSpectrum = spectrum;
+    for (BandLevel &band : m_bandLevels)
+        band = BandLevel();
+    for (const FrequencySpectrum::Bin &bin : qAsConst(m_lastSpectrum)) {
+        if (bin.frequency < m_minFrequency || bin.frequency >= m_maxFrequency)
+            continue;
+        const int band = bandIndexOf(bin.frequency);
+        if (band < 0)
+            continue;
+        m_bandLevels[band].value = std::max(m_bandLevels[band].value, bin.amplitude);
+        m_bandLevels[band].clipped = m_bandLevels[band].clipped || bin.clipped;
+    }
+    updateRhythmBars();
+    m_spectrumBusy = false;
+}
+
+void lightDealMain::updateRhythmBars()
+{
+    int first = 0;
+    for (int band = 0; band < m_bandLevels.size(); ++band) {
+        const int columns = m_columnsPerBand.value(band);
+        if (m_rhythmBarsOn && columns > 0)
+            KeyRhythm::drawRhythmBar(m_key, KeyRhythm::level(m_bandLevels.at(band).value), first, columns);
+        first += columns;
+    }
+}
+
+void lightDealMain::onAudioOutputDevListChanging()
+{
+    if (!m_audioCaptureRunning)
+        return;
+    if (!m_audioCapture->isRunning()) {
+        // A capture that ended or never started: start it, after a failed start once per while.
+        if (!m_lastFailedStart.isValid() || m_lastFailedStart.elapsed() >= kCaptureRetryMs) {
+            m_spectrumAnalyser->cancel();
+            startAudioCapture();
+        }
+        return;
+    }
+    const QString name = m_audioCapture->defaultOutputName();
+    if (name.isEmpty())
+        return;
+    m_outputDeviceChanged = !m_lastOutputDeviceName.isEmpty() && m_lastOutputDeviceName != name;
+    if (m_outputDeviceChanged) {
+        m_audioCapture->stop();
+        m_spectrumAnalyser->cancel();
+        startAudioCapture();
+    }
+    m_lastOutputDeviceName = name;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -319,6 +510,7 @@ void lightDealMain::initSideEffect()
 {
     m_currentSideEffect = m_side.params.ledType;
     m_sideFrame = 0;
+    updateSideStrip();
     const SideEffectEntry *entry = m_effects.sideEffect(m_currentSideEffect);
     if (!entry || !entry->initialise)
         return;

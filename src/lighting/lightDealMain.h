@@ -7,13 +7,17 @@
 // view's buttons and, while light synchronisation is on, a send ticker streams it to the
 // device as colour reports. Everything here runs in the GUI thread; the tickers only pace it.
 
+#include "FrequencySpectrum.h"
 #include "KeyboardLightInterface.h"
 #include "KeyEffectState.h"
 #include "LightEffectTable.h"
 #include "SideEffectState.h"
 #include "XmlRecords.h"
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -24,9 +28,11 @@
 #include <cstdint>
 
 class KeyLightButtonInterface;
+class LoopbackAudio;
 class MainHidInterFace;
 class QTimer;
 class SideLightButtonInterface;
+class SpectrumAnalyser;
 class sendLightUpdataThread;
 class updateLightMainThread;
 class updateLightMainThreadSide;
@@ -72,9 +78,15 @@ public:
     void setCustomLightKeys(const QList<KeyLightButtonInterface *> &buttons);
     void clearLed_WaveFullColor_TabSaveUpdateAll();
     void stopAllLightThreads();
-    // Sound-reactive lighting; it keeps the settings until the sound capture exists.
+    // Sound-reactive lighting: the band layout over the key columns and the analysed range (a
+    // band count outside 1 .. 22 or an empty range is refused, keeping the last layout), and
+    // the switch of the loopback capture.
     void initMusicalRhythm(int keyNum, int bandCount, double minFrequency, double maxFrequency);
     void setAudioCaptureRunning(bool running);
+    static constexpr int kAnalysisBlockBytes = 16384;
+    static constexpr int kAnalysisEvery = 10;
+    static constexpr int kAudioWatchIntervalMs = 1000;
+    static constexpr int kCaptureRetryMs = 5000;
 
     // --- key presses (device page and device link) --------------------------------------
     void keyPressLight(int row, int column) override;
@@ -118,6 +130,19 @@ public:
     bool isActive() const { return m_active; }
     bool isRhythmBarsOn() const { return m_rhythmBarsOn; }
     const RippleQueue &rippleQueue() const { return m_key.ripples; }
+    struct BandLevel {
+        double value = 0;
+        bool clipped = false;
+    };
+    LoopbackAudio *audioCapture() const { return m_audioCapture; }
+    SpectrumAnalyser *spectrumAnalyser() const { return m_spectrumAnalyser; }
+    const QVector<BandLevel> &bandLevels() const { return m_bandLevels; }
+    const QVector<int> &columnsPerBand() const { return m_columnsPerBand; }
+    const QMap<int, int> &bandOfColumn() const { return m_bandOfColumn; }
+    int audioBufferSize() const { return m_audioBuffer.size(); }
+    bool isAudioCaptureRunning() const { return m_audioCaptureRunning; }
+    bool isAudioWatchRunning() const;
+    QString lastOutputDeviceName() const { return m_lastOutputDeviceName; }
 
 public slots:
     void onDviceUpdateAllKeyColor();
@@ -126,6 +151,9 @@ public slots:
     void onDviceUpdateAllSideLightColorUI();
     void onDviceUpdateAllKeyColorSendKeyboardHid();
     void onSendLightSynchronize0x17Cmd();
+    void onSendCaptureAudioData(QByteArray data);
+    void onSpectrumChanged(const FrequencySpectrum &spectrum);
+    void onAudioOutputDevListChanging();
 
 private:
     void applyKeyboardRecord(const colorInfoData &record);
@@ -140,6 +168,12 @@ private:
     void stopPreviewThread();
     void sendZoneFrame(uint8_t zone, const QColor *colors, int count);
     int usableSideButtonCount() const;
+    // The strip's length and lit LEDs, from the side buttons, for the side effects.
+    void updateSideStrip();
+    int bandIndexOf(double frequency) const;
+    void updateRhythmBars();
+    void startAudioCapture();
+    void onAudioCaptureEnded();
 
     const LightEffectTable &m_effects;
     QString m_modelName;
@@ -182,9 +216,25 @@ private:
     int m_sideDarkStep = 32;
 
     // Sound-reactive lighting.
+    QByteArray m_audioBuffer;
+    QAudioFormat m_audioFormat;
+    LoopbackAudio *m_audioCapture = nullptr;
+    SpectrumAnalyser *m_spectrumAnalyser = nullptr;
+    QVector<BandLevel> m_bandLevels;
+    double m_minFrequency = 0;
+    double m_maxFrequency = 0;
+    FrequencySpectrum m_lastSpectrum;
+    QVector<int> m_columnsPerBand;
+    QMap<int, int> m_bandOfColumn;
+    bool m_spectrumBusy = false;
     bool m_rhythmBarsOn = true;
-    int m_rhythmBandCount = 0;
-    double m_rhythmMinFrequency = 0;
-    double m_rhythmMaxFrequency = 0;
     bool m_audioCaptureRunning = false;
+    QTimer *m_audioDeviceWatchTimer = nullptr;
+    QString m_lastOutputDeviceName;
+    bool m_outputDeviceChanged = false;
+    // Packet calls that found more than a block collected, 0 .. kAnalysisEvery - 1.
+    int m_captureCallCounter = 0;
+    // A failed start is logged once until a start succeeds, and tried again after a while.
+    bool m_captureFailureLogged = false;
+    QElapsedTimer m_lastFailedStart;
 };

@@ -3,6 +3,7 @@
 // Stand-ins for the keyboard view's buttons and a small effect table, for the lighting tests.
 
 #include "KeyLightButtonInterface.h"
+#include "KeyRippleEffects.h"
 #include "lightDealMain.h"
 #include "LightEffectTable.h"
 #include "SideLightButtonInterface.h"

@@ -13,6 +13,7 @@
 #include "DevicePageDevices.h"
 #include "DevicePageLoad.h"
 #include "DevicePageModes.h"
+#include "DevicePageOnboard.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
@@ -93,6 +94,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->setupUi(this);
     m_devices = new DevicePageDevices(this);
     m_modes = new DevicePageModes(this);
+    m_onboard = new DevicePageOnboard(this);
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
@@ -282,7 +284,7 @@ bool DDevicePage::eventFilter(QObject *obj, QEvent *event)
         if (event->type() == QEvent::Enter)
             showExplainPopup();
         else if (event->type() == QEvent::Leave && m_menuPopup)
-            m_menuPopup->hide();
+            delete m_menuPopup.data();
     }
     return QWidget::eventFilter(obj, event);
 }
@@ -471,12 +473,42 @@ void DDevicePage::refreshProfileList(int mode)
 
 void DDevicePage::updateOnboardKeyboard()
 {
-    qCInfo(lcUi) << "the on-board view of a layer is not built yet";
+    m_onboard->updateOnboardKeyboard();
 }
 
 void DDevicePage::applyOnboardLayoutTemplate(int layout)
 {
-    qCInfo(lcUi) << "on-board layout templates are not built yet; layout" << layout;
+    m_onboard->applyOnboardLayoutTemplate(layout);
+}
+
+bool DDevicePage::createOnboardConfig(int index)
+{
+    return m_onboard->createOnboardConfig(index);
+}
+
+bool DDevicePage::deleteOnboardConfig(int index)
+{
+    return m_onboard->deleteOnboardConfig(index);
+}
+
+QString DDevicePage::getMacroModeText() const
+{
+    return OnboardConfigFiles::macroModeText(m_curOnboardKeyInfo);
+}
+
+QString DDevicePage::getCombinationKeyText() const
+{
+    return OnboardConfigFiles::combinationKeyText(m_curOnboardKeyInfo, m_keyNameMap);
+}
+
+QString DDevicePage::getMouseKeyText() const
+{
+    return OnboardConfigFiles::mouseKeyText(m_curOnboardKeyInfo);
+}
+
+QString DDevicePage::getMultimediaText() const
+{
+    return OnboardConfigFiles::multimediaText(m_curOnboardKeyInfo);
 }
 
 void DDevicePage::setMacroXml(const char *macroXmlPath, xmlInterface *xml)
@@ -837,7 +869,11 @@ void DDevicePage::onRuningMouse0x47Cmd()
     m_is0x47Acked = true;
 }
 
-void DDevicePage::onCurIndexChangedOn_board(int) {}
+void DDevicePage::onCurIndexChangedOn_board(int selIndex)
+{
+    m_onboard->onCurIndexChangedOn_board(selIndex);
+}
+
 void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
 void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
 void DDevicePage::on_pushButton_OnboardSave_clicked() {}

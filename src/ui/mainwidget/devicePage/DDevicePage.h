@@ -34,6 +34,7 @@ class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DevicePageDevices;
 class DevicePageModes;
+class DevicePageOnboard;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -145,6 +146,18 @@ public:
     void refreshProfileList(int mode);
     void updateOnboardKeyboard();
     void applyOnboardLayoutTemplate(int layout);
+    // On-board configuration `index` in both layer files: added with its first records, or removed.
+    bool createOnboardConfig(int index);
+    bool deleteOnboardConfig(int index);
+    // Captions of the current on-board key record.
+    QString getMacroModeText() const;
+    QString getCombinationKeyText() const;
+    QString getMouseKeyText() const;
+    QString getMultimediaText() const;
+    // The on-board view while on-board mode is on.
+    DOnboardPage *onboardPage() const { return m_onboardPage; }
+    int onboardLayer() const { return m_onboardLayer; }
+    int currentOnboardConfigIndex() const { return m_curOnboardConfigIndex; }
     void openDeviceView(const hidStructInfo &info);
     void stopDeviceLighting();
     void loadKeyboardEffectList();
@@ -292,6 +305,7 @@ private:
     friend class DevicePageDevices;
     friend class DevicePageModes;
     friend class DevicePageLoad;
+    friend class DevicePageOnboard;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;
@@ -429,4 +443,5 @@ private:
     QMap<QString, hidStructInfo> m_mapLinkedInfo;  // the record each link was opened with
     DevicePageDevices *m_devices = nullptr;        // rows, links, views and the current device's file
     DevicePageModes *m_modes = nullptr;            // page, tool and work-mode switches
+    DevicePageOnboard *m_onboard = nullptr;        // the on-board editor's files and view texts
 };

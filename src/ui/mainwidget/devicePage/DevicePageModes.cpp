@@ -295,7 +295,7 @@ void DevicePageModes::enterOnboardMode()
         p->m_onboardPage = new DOnboardPage(ui->onboardFrame);
         if (ui->onboardFrame->layout())
             ui->onboardFrame->layout()->addWidget(p->m_onboardPage);
-        p->m_onboardPage->setKeyboardModel(model, DDataManager::getInstance()->getKeyNumMap().value(model));
+        p->m_onboardPage->setKeyboardModel(model);
         QObject::connect(p->m_onboardPage, &DOnboardPage::sigKeyboardMouseRightKeyClicked, p,
                          &DDevicePage::onKeyboardMouseRightKeyClicked);
         QObject::connect(p->m_onboardPage, &DOnboardPage::sigKeyboardClicked, p,
@@ -366,11 +366,10 @@ void DevicePageModes::createOnboardConfig()
     xmlInterface *xml = p->m_xml;
     if (!xml || p->m_onboardXmlPath.isEmpty())
         return;
-    // The least form: configuration 1 in the list and in both layer files.
-    const char name[] = "NewConfig1";
-    xml->addMacroNode(p->m_onboardXmlPath.constData(), "1", name);
-    xml->addProfileConfig(p->m_onboardDefaultXmlPath.constData(), "1", name, "", "", 0);
-    xml->addProfileConfig(p->m_onboardFn1XmlPath.constData(), "1", name, "", "", 0);
+    // The first configuration: 1 in the list and in both layer files.
+    xml->addMacroNode(p->m_onboardXmlPath.constData(), "1", "NewConfig1");
+    p->m_curOnboardConfigIndex = 1;
+    p->createOnboardConfig(1);
 }
 
 void DevicePageModes::selectOnboardConfig(const QString &name)

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 
 const char kTemplateFolder[] = ":/images/configDir/onboardDeviceConfig/";
@@ -93,6 +95,73 @@ bool OnboardConfigFiles::deleteConfig(int index)
     bool ok = m_xml->deleteNodeByValue(m_defaultPath.constData(), key.constData());
     ok = m_xml->deleteNodeByValue(m_fn1Path.constData(), key.constData()) && ok;
     return ok;
+}
+
+bool OnboardConfigFiles::exportConfig(int index, const QByteArray &path)
+{
+    if (!m_xml || !m_xml->createXmlFile(path.constData())) {
+        qCWarning(lcData) << "on-board export: cannot write" << path;
+        return false;
+    }
+    const QByteArray key = QByteArray::number(index);
+    const bool ok = m_xml->exportProfile(m_defaultPath.constData(), path.constData(), key.constData(), false) == 1
+                    && m_xml->exportProfile(m_fn1Path.constData(), path.constData(), key.constData(), true) == 1;
+    if (!ok)
+        qCWarning(lcData) << "on-board export: configuration" << index << "could not be written to" << path;
+    return ok;
+}
+
+int OnboardConfigFiles::highestIndex() const
+{
+    int highest = 0;
+    if (!m_xml)
+        return highest;
+    for (const QByteArray &path : {m_listPath, m_defaultPath, m_fn1Path}) {
+        QList<IndexNameInfo> configs;
+        m_xml->getProfileList(path.constData(), &configs);
+        for (const IndexNameInfo &config : qAsConst(configs))
+            highest = std::max(highest, int(recordNumber(config.index)));
+    }
+    return highest;
+}
+
+int OnboardConfigFiles::importConfig(const QByteArray &sourcePath, const QString &name)
+{
+    if (!m_xml)
+        return -1;
+    QList<IndexNameInfo> configs;
+    m_xml->getProfileList(sourcePath.constData(), &configs);
+    if (configs.isEmpty()) {
+        qCWarning(lcData) << "on-board import:" << sourcePath << "does not parse or holds no configuration";
+        return -1;
+    }
+    if (configs.size() > 2)
+        qCInfo(lcData) << "on-board import: only the first two of" << configs.size() << "configurations are taken";
+    const int index = std::max(1, highestIndex() + 1);
+    const QByteArray key = QByteArray::number(index);
+    bool ok =
+        m_xml->copyProfileWithIndex(m_defaultPath.constData(), index, sourcePath.constData(), configs.at(0).index);
+    if (ok && configs.size() > 1) {
+        ok = m_xml->copyProfileWithIndex(m_fn1Path.constData(), index, sourcePath.constData(), configs.at(1).index);
+    } else if (ok) {
+        const QByteArray configName = "Profile" + key;
+        ok = m_xml->addProfileConfig(m_fn1Path.constData(), key.constData(), configName.constData(), "", "", 0);
+        const QByteArray fn = QByteArray::number(kFnCode);
+        if (ok && models::hasFn1KeyPreset(m_model))
+            ok = writeFn1KeyRecords(m_fn1Path, key);
+        else if (ok)
+            ok = m_xml->replaceKeyMapItem(m_fn1Path.constData(), key.constData(), fn.constData(), "Fn", "0", "1", "1",
+                                          fn.constData());
+    }
+    if (ok)
+        ok = m_xml->addMacroNode(m_listPath.constData(), key.constData(), name.arg(index).toUtf8().constData());
+    if (!ok) {
+        qCWarning(lcData) << "on-board import failed part-way; removing configuration" << index;
+        for (const QByteArray &path : {m_defaultPath, m_fn1Path, m_listPath})
+            m_xml->deleteNodeByValue(path.constData(), key.constData());
+        return -1;
+    }
+    return index;
 }
 
 QString OnboardConfigFiles::templateResource(const QString &model, int layout)

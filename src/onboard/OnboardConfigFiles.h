@@ -45,6 +45,18 @@ public:
     // Removes configuration `index` from the Default file, then from the FN1 file.
     bool deleteConfig(int index);
 
+    // Writes configuration `index` to a new file at `path` (replacing any file there): the Default
+    // layer's under its index, the FN1 layer's under index + 1. False when it cannot be written.
+    bool exportConfig(int index, const QByteArray &path);
+    // Adds the configurations of an exported file as one new configuration: the first becomes
+    // the Default layer, the second the FN1 layer (a lone one gets an FN1 layer with its first
+    // records), the rest are ignored. The new index, the highest of the three files + 1, goes to
+    // the list under `name` with %1 the index. Returns the index, or -1 (nothing added) when the
+    // file does not parse, holds no configuration or a write failed.
+    int importConfig(const QByteArray &sourcePath, const QString &name);
+    // The highest configuration index of the list and the two layer files; 0 when all are empty.
+    int highestIndex() const;
+
     // The resource path of a template: 1 QWERTY, 2 Mac, 3 Dvorak, anything else QWERTY.
     static QString templateResource(const QString &model, int layout);
     // Replaces `layer` of configuration `index` with the model's template and clears the FN1 key

@@ -8,13 +8,21 @@
 #include "CbNotice.h"
 #include "DDataManager.h"
 #include "DDevicePage.h"
+#include "DevicePageOnboard.h"
+#include "DevicePageOnboardConfigs.h"
 #include "DOnboardPage.h"
 #include "Emulator.h"
+#include "OnboardCommands.h"
 #include "SoftKeyboardButCustom.h"
 #include "xmlInterface.h"
 
+#include <QLabel>
+#include <QToolButton>
+
+#include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -69,6 +77,63 @@ private slots:
     void firstEntry_data();
     void firstEntry();
     void explainPopup();
+    void download_data();
+    void download();
+    void unplugMidDownload();
+    void elevenMacroKeys();
+    void factoryRestore_data();
+    void factoryRestore();
+    void configurations();
+
+private:
+    struct Onboard;
+};
+
+// A keyboard in on-board mode on the page.
+struct tst_OnboardOnDevicePage::Onboard {
+    emu::DeviceId kb = 0;
+    PageFixture f;
+    QByteArray list, def, fn1;
+    explicit Onboard(const QString &model)
+    {
+        emu::DeviceSpec spec = emu::keyboardSpec(model);
+        spec.serial = QByteArray(32, 'k');
+        kb = emu::plug(spec);
+        f.page.setHidStructInfoList({record(kb, model)});
+        QTRY_VERIFY_WITH_TIMEOUT(!f.page.profileXmlPath().isEmpty(), kLoadTimeoutMs);
+        f.child<QPushButton>("pushButton_OnboardMode")->click();
+        const QString folder = QFileInfo(QFile::decodeName(f.page.profileXmlPath())).absolutePath();
+        list = QFile::encodeName(folder + QStringLiteral("/brivexOnboardProFile.xml"));
+        def = QFile::encodeName(folder + QStringLiteral("/OnboardDefaultProFile.xml"));
+        fn1 = QFile::encodeName(folder + QStringLiteral("/OnboardFN1ProFile.xml"));
+        emu::clearWritten(kb);
+    }
+    QString label() const { return f.child<QLabel>("label_LogMsg")->text(); }
+    QString notice() const { return f.page.findChild<CbNotice *>()->text(); }
+    DevicePageOnboard *onboard() const { return f.page.findChild<DevicePageOnboard *>(); }
+    QByteArray files() const
+    {
+        QByteArray all;
+        for (const QByteArray &path : {list, def, fn1}) {
+            QFile file(QFile::decodeName(path));
+            if (file.open(QIODevice::ReadOnly))
+                all += file.readAll();
+        }
+        return all;
+    }
+    // The key table the files give for a layer, as the keyboard should hold it.
+    QList<QByteArray> expectedKeyTable(int layer)
+    {
+        const QByteArray path = layer == 0 ? def : fn1;
+        QByteArray entries;
+        for (SoftKeyboardButCustom *button : f.page.onboardPage()->getKeyButtonList()) {
+            CustomKeyInfo r{};
+            qstrncpy(r.keyCode, "-1", sizeof r.keyCode);
+            f.xml.getKeyMapItems(path.constData(), "1", QByteArray::number(button->getKeyDec()).constData(), &r);
+            entries += onboardcmd::keyEntry(button->getKeyDec(), &r);
+        }
+        return onboardcmd::keyTableReports(layer, entries);
+    }
 };
 
 void tst_OnboardOnDevicePage::firstEntry_data()
@@ -149,6 +214,173 @@ void tst_OnboardOnDevicePage::explainPopup()
         QVERIFY(popup);
     }
     QVERIFY(!popup);  // gone with the page
+}
+
+void tst_OnboardOnDevicePage::download_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("answerDelayMs");
+    QTest::newRow("ZK87A") << QStringLiteral("ZK87A") << 0;
+    QTest::newRow("ZK87R, late answers") << QStringLiteral("ZK87R") << 150;
+}
+
+void tst_OnboardOnDevicePage::download()
+{
+    QFETCH(QString, model);
+    QFETCH(int, answerDelayMs);
+    Onboard o(model);
+    emu::delayAcknowledgements(o.kb, std::chrono::milliseconds(answerDelayMs));
+    auto *button = o.f.child<QToolButton>("toolButton_OnboardDownload");
+    button->click();
+    QCOMPARE(o.label(), QStringLiteral("Write Start"));
+    QVERIFY(!button->isEnabled());
+    QVERIFY(!o.f.child("comboBox_OnboardProfile")->isEnabled());
+    QVERIFY(o.onboard()->isDownloading());
+    button->click();  // disabled: no second download
+    o.onboard()->startDownload();
+    QTRY_VERIFY_WITH_TIMEOUT(!o.onboard()->isDownloading(), 60000);
+    QCOMPARE(o.label(), QStringLiteral("Write Over"));
+    QVERIFY(button->isEnabled());
+    QCOMPARE(emu::writtenCommand(o.kb, 0x18).size(), 20);
+    QCOMPARE(emu::writtenCommand(o.kb, 0x19).size() >= 50, true);
+    for (int layer = 0; layer < 2; ++layer) {
+        const QList<QByteArray> expected = o.expectedKeyTable(layer);
+        QCOMPARE(expected.size(), 10);
+        for (int packet = 0; packet < 10; ++packet)
+            QCOMPARE(emu::onboardKeyReport(o.kb, layer, packet).toHex(), expected.at(packet).toHex());
+    }
+    for (int number = 0; number < 10; ++number) {
+        const QList<QByteArray> empty = onboardcmd::emptyMacroReports(number);
+        for (int part = 0; part < 5; ++part)
+            QCOMPARE(emu::onboardMacroReport(o.kb, number, part).toHex(), empty.at(part).toHex());
+    }
+}
+
+void tst_OnboardOnDevicePage::unplugMidDownload()
+{
+    Onboard o(QStringLiteral("ZK87A"));
+    const QByteArray before = o.files();
+    emu::delayAcknowledgements(o.kb, std::chrono::milliseconds(30));
+    o.f.child<QToolButton>("toolButton_OnboardDownload")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(emu::writtenCommand(o.kb, 0x19).size() >= 3, 5000);
+    emu::unplug(o.kb);
+    QTRY_VERIFY_WITH_TIMEOUT(!o.onboard()->isDownloading(), 5000);
+    QCOMPARE(o.label(), QStringLiteral("Onboard Download [Failed]"));
+    QCOMPARE(o.files(), before);
+}
+
+void tst_OnboardOnDevicePage::elevenMacroKeys()
+{
+    Onboard o(QStringLiteral("ZK104A"));
+    for (int i = 0; i < 11; ++i)
+        QVERIFY(o.f.xml.replaceKeyMapItem(i % 2 ? o.fn1.constData() : o.def.constData(), "1",
+                                          QByteArray::number(4 + i).constData(), "K", "1", "1", "1", "1"));
+    o.f.child<QToolButton>("toolButton_OnboardDownload")->click();
+    QVERIFY(!o.onboard()->isDownloading());
+    QCOMPARE(o.notice(), QStringLiteral("The keyboard holds at most 10 macros"));
+    QCOMPARE(emu::written(o.kb).size() - emu::writtenCommand(o.kb, 0x01).size(), 0);
+}
+
+void tst_OnboardOnDevicePage::factoryRestore_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("No") << false << false << QString();
+    QTest::newRow("Yes") << true << false << QStringLiteral("Restore the factory settings successful");
+    QTest::newRow("refused") << true << true << QStringLiteral("Restore the factory settings failed");
+}
+
+void tst_OnboardOnDevicePage::factoryRestore()
+{
+    QFETCH(bool, yes);
+    QFETCH(bool, refused);
+    QFETCH(QString, notice);
+    Onboard o(QStringLiteral("ZK87A"));
+    // Something to restore: key A does nothing in the Default layer, B works as FN1.
+    QVERIFY(o.f.xml.deleteKeyMapItem(o.def.constData(), "1", "4"));
+    QVERIFY(o.f.xml.replaceKeyMapItem(o.fn1.constData(), "1", "5", "B", "0", "1", "1", "-20"));
+    const QByteArray before = o.files();
+    const QString noticeBefore = o.notice();
+    QStringList asked;
+    o.onboard()->setAsker([&](const QString &text) {
+        asked << text;
+        return yes;
+    });
+    if (refused) {
+        // The device is closed: its link refuses every report.
+        o.f.page.closeAllDevices();
+    }
+    o.f.child<QToolButton>("toolButton_RestoreFactorySettings")->click();
+    QCOMPARE(asked, QStringList{QStringLiteral("Whether to restore the factory settings?")});
+    if (!yes) {
+        QCOMPARE(o.files(), before);
+        QCOMPARE(o.notice(), noticeBefore);
+        QVERIFY(emu::writtenCommand(o.kb, 0x14).isEmpty());
+        return;
+    }
+    QCOMPARE(o.notice(), notice);
+    QStringList fn1Codes;
+    o.f.xml.getKeyMapCodes(o.fn1.constData(), "1", &fn1Codes);
+    QCOMPARE(fn1Codes, QStringList{QStringLiteral("-10")});
+    QVERIFY(o.f.xml.hasKeyMapItem(o.def.constData(), "1", "4"));
+    QCOMPARE(o.f.page.onboardLayer(), 0);
+    QVERIFY(o.f.child<QPushButton>("pushButton_Default")->isChecked());
+    if (!refused) {
+        QTRY_COMPARE(emu::writtenCommand(o.kb, 0x14).size(), 1);
+        const QByteArray reset = emu::writtenCommand(o.kb, 0x14).first().data;
+        QCOMPARE(int(reset.at(5)), 0);
+        QCOMPARE(int(reset.at(6)), 1);
+    }
+}
+
+void tst_OnboardOnDevicePage::configurations()
+{
+    Onboard o(QStringLiteral("ZK87A"));
+    DevicePageOnboardConfigs *ops = o.f.page.findChild<DevicePageOnboardConfigs *>();
+    auto *combo = o.f.child<QComboBox>("comboBox_OnboardProfile");
+    // Create fills the first gap.
+    ops->createNew();
+    ops->createNew();
+    QCOMPARE(o.f.page.currentOnboardConfigIndex(), 3);
+    QVERIFY(o.f.xml.deleteNodeByValue(o.list.constData(), "2"));
+    combo->removeItem(combo->findData(2));
+    ops->createNew();
+    QCOMPARE(o.f.page.currentOnboardConfigIndex(), 2);
+    // Two configurations with one name stay apart: the combo box goes by index.
+    o.f.child<QLineEdit>("lineEdit_OnboardModifyProfileName")->setText(QStringLiteral("Same"));
+    o.f.child<QPushButton>("pushButton_OnboardSave")->click();
+    combo->setCurrentIndex(combo->findData(3));
+    o.f.child<QLineEdit>("lineEdit_OnboardModifyProfileName")->setText(QStringLiteral("Same"));
+    o.f.child<QPushButton>("pushButton_OnboardSave")->click();
+    combo->setCurrentIndex(combo->findData(2));
+    QCOMPARE(o.f.page.currentOnboardConfigIndex(), 2);
+    combo->setCurrentIndex(combo->findData(3));
+    QCOMPARE(o.f.page.currentOnboardConfigIndex(), 3);
+    ops->deleteConfig();
+    QCOMPARE(combo->findData(3), -1);
+    QVERIFY(combo->findData(2) >= 0);
+    QVERIFY(o.f.xml.findNodeByValue(o.def.constData(), "3").isNull());
+    QVERIFY(!o.f.xml.findNodeByValue(o.def.constData(), "2").isNull());
+
+    // Export, then import as a new configuration under one new index.
+    QTemporaryDir out;
+    combo->setCurrentIndex(combo->findData(1));
+    QVERIFY(ops->exportTo(out.path()));
+    const QString exported = out.filePath(QStringLiteral("NewConfig1.xml"));
+    QList<IndexNameInfo> configs;
+    o.f.xml.getProfileList(QFile::encodeName(exported).constData(), &configs);
+    QCOMPARE(configs.size(), 2);
+    QCOMPARE(QByteArray(configs.at(1).index), QByteArray("2"));
+    QVERIFY(ops->importFile(exported));
+    QVERIFY(combo->findData(3) >= 0);
+    QVERIFY(o.f.xml.hasKeyMapItem(o.fn1.constData(), "3", "-10"));
+    QVERIFY(!ops->importFile(out.filePath(QStringLiteral("missing.xml"))));
+    // An unwritable folder: its parent is a file.
+    QFile blocker(out.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!ops->exportTo(out.filePath(QStringLiteral("file/sub"))));
 }
 
 QTEST_MAIN(tst_OnboardOnDevicePage)

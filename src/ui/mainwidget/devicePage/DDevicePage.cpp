@@ -14,6 +14,7 @@
 #include "DevicePageLoad.h"
 #include "DevicePageModes.h"
 #include "DevicePageOnboard.h"
+#include "DevicePageOnboardConfigs.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
@@ -95,6 +96,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_devices = new DevicePageDevices(this);
     m_modes = new DevicePageModes(this);
     m_onboard = new DevicePageOnboard(this);
+    m_onboardConfigs = new DevicePageOnboardConfigs(this, m_onboard);
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
@@ -144,8 +146,11 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->pushButton_FN->hide();
 
     ui->toolButton_Explain->installEventFilter(this);
-    connect(ui->comboBox_OnboardProfile, &QComboBox::currentTextChanged, this,
-            &DDevicePage::onOnboardProfileComboxCurrentIndexChanged);
+    // The configurations go by index (item data): two may share a name.
+    connect(ui->comboBox_OnboardProfile, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int row) {
+        if (row >= 0)
+            m_onboardConfigs->selectIndex(ui->comboBox_OnboardProfile->itemData(row).toInt());
+    });
 
     initMenusAndToolTips();
 
@@ -628,6 +633,7 @@ void DDevicePage::openDeviceLink(const hidStructInfo &info)
 
 void DDevicePage::openDeviceView(const hidStructInfo &info)
 {
+    m_onboard->abortDownload();
     m_devices->openDeviceView(info);
 }
 
@@ -833,26 +839,75 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 
 void DDevicePage::onProfileCreateNew()
 {
-    m_modes->createOnboardConfig();
+    m_onboardConfigs->createNew();
 }
 
-void DDevicePage::onProfileExport() {}
-void DDevicePage::onProfileImport() {}
-void DDevicePage::onProfileDelete() {}
-void DDevicePage::onProfileRestore() {}
-void DDevicePage::onProfileModifyName() {}
-void DDevicePage::onConfigQWERTY() {}
-void DDevicePage::onConfigMac() {}
-void DDevicePage::onConfigDvorak() {}
-void DDevicePage::onConfigCleanLayer() {}
+void DDevicePage::onProfileExport()
+{
+    m_onboardConfigs->exportConfig();
+}
+
+void DDevicePage::onProfileImport()
+{
+    m_onboardConfigs->importConfig();
+}
+
+void DDevicePage::onProfileDelete()
+{
+    m_onboardConfigs->deleteConfig();
+}
+
+void DDevicePage::onProfileRestore()
+{
+    m_onboardConfigs->restoreConfig();
+}
+
+void DDevicePage::onProfileModifyName()
+{
+    m_onboardConfigs->modifyName();
+}
+
+void DDevicePage::onConfigQWERTY()
+{
+    applyOnboardLayoutTemplate(1);
+}
+
+void DDevicePage::onConfigMac()
+{
+    applyOnboardLayoutTemplate(2);
+}
+
+void DDevicePage::onConfigDvorak()
+{
+    applyOnboardLayoutTemplate(3);
+}
+
+void DDevicePage::onConfigCleanLayer()
+{
+    m_onboardConfigs->cleanLayer();
+}
+
 void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString strCurrentText)
 {
-    m_modes->selectOnboardConfig(strCurrentText);
+    const int row = ui->comboBox_OnboardProfile->findText(strCurrentText);
+    if (row >= 0)
+        m_onboardConfigs->selectIndex(ui->comboBox_OnboardProfile->itemData(row).toInt());
 }
 
-void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
-void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
-void DDevicePage::onEmptyForKey() {}
+void DDevicePage::onOnboardKeyboardClicked(int keyDec, QString keyCharacter)
+{
+    m_onboardConfigs->keyClicked(keyDec, keyCharacter);
+}
+
+void DDevicePage::onKeyboardMouseRightKeyClicked(int keyDec, QString keyCharacter)
+{
+    m_onboardConfigs->keyRightClicked(keyDec, keyCharacter);
+}
+
+void DDevicePage::onEmptyForKey()
+{
+    m_onboardConfigs->emptyKey();
+}
 
 void DDevicePage::onRuningOnboard0x19Cmd()
 {
@@ -874,13 +929,40 @@ void DDevicePage::onCurIndexChangedOn_board(int selIndex)
     m_onboard->onCurIndexChangedOn_board(selIndex);
 }
 
-void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_OnboardSave_clicked() {}
-void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
-void DDevicePage::on_pushButton_Fn1Key_clicked() {}
-void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
-void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
+void DDevicePage::on_pushButton_OnboardMoreOperate_clicked()
+{
+    m_onboard->openMenu(false);
+}
+
+void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked()
+{
+    m_onboard->openMenu(true);
+}
+
+void DDevicePage::on_pushButton_OnboardSave_clicked()
+{
+    m_onboard->saveName();
+}
+
+void DDevicePage::on_pushButton_OnboardCancel_clicked()
+{
+    m_onboard->cancelName();
+}
+
+void DDevicePage::on_pushButton_Fn1Key_clicked()
+{
+    m_onboard->setFn1Key();
+}
+
+void DDevicePage::on_toolButton_OnboardDownload_clicked()
+{
+    m_onboard->startDownload();
+}
+
+void DDevicePage::on_toolButton_RestoreFactorySettings_clicked()
+{
+    m_onboard->restoreFactorySettings();
+}
 
 void DDevicePage::onTipInfoDiaClose()
 {

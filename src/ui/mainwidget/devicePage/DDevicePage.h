@@ -35,6 +35,7 @@ class DDeviceListItem;
 class DevicePageDevices;
 class DevicePageModes;
 class DevicePageOnboard;
+class DevicePageOnboardConfigs;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -306,6 +307,7 @@ private:
     friend class DevicePageModes;
     friend class DevicePageLoad;
     friend class DevicePageOnboard;
+    friend class DevicePageOnboardConfigs;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;
@@ -440,8 +442,9 @@ private:
     QString m_strUpgradeHidPath;
     QString m_strUpgradeSn;
 
-    QMap<QString, hidStructInfo> m_mapLinkedInfo;  // the record each link was opened with
-    DevicePageDevices *m_devices = nullptr;        // rows, links, views and the current device's file
-    DevicePageModes *m_modes = nullptr;            // page, tool and work-mode switches
-    DevicePageOnboard *m_onboard = nullptr;        // the on-board editor's files and view texts
+    QMap<QString, hidStructInfo> m_mapLinkedInfo;          // the record each link was opened with
+    DevicePageDevices *m_devices = nullptr;                // rows, links, views and the current device's file
+    DevicePageModes *m_modes = nullptr;                    // page, tool and work-mode switches
+    DevicePageOnboard *m_onboard = nullptr;                // the on-board editor's files and view texts
+    DevicePageOnboardConfigs *m_onboardConfigs = nullptr;  // the on-board configuration operations
 };

@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>فشل الإعداد السريع</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>التنزيل إلى لوحة المفاتيح [فشل]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>تحفظ لوحة المفاتيح 10 وحدات ماكرو على الأكثر</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>فشل التنزيل، يرجى المحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>بدء الكتابة</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>انتهت الكتابة</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>تم التنزيل بنجاح</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>هل تريد استعادة إعدادات المصنع؟</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>فشلت استعادة إعدادات المصنع</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>تمت استعادة إعدادات المصنع</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الإعداد فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>تم تغيير اسم الإعداد</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>يرجى اختيار مفتاح أولاً!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>تم تعيين مفتاح FN</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>تم تعيين مفتاح FN1</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>فتح ملف ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>ملفات التعريف(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>تعذر إنشاء الإعداد</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>تم إنشاء الإعداد</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى اختيار مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>تم تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>فشل تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>يرجى اختيار ملف الاستيراد أولاً</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>فشل استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>تم استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>يجب الإبقاء على إعداد واحد على الأقل</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>تم حذف الإعداد</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>تمت استعادة الإعداد</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>هل تريد الإبقاء على إعداد مفتاح FN؟</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>هل تريد الإبقاء على إعداد مفتاح FN1؟</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>تعذر مسح الطبقة</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>تم مسح الطبقة</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>فارغ</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>تم مسح المفتاح</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Fast config failed</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Onboard Download [Failed]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>The keyboard holds at most 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Write Start</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Write Over</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Whether to restore the factory settings?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Restore the factory settings failed</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Restore the factory settings successful</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Config name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Modify config name successful</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Please select one Key first!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Set FN key successful</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Set FN1 key successful</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Open profile file</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profile files(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Save directory</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Create new config failed</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Create new config successful</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Please select save directory first</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Export profile successful</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Export profile failed</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Please select import file first</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Import profile failed</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Import profile successful</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Need keep at least one config</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Delete config successful</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Restore config successful</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Do you want to keep the FN key setting?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Do you want to keep the FN1 key setting?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Clean layer failed</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Clean layer successful</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Empty the key successful</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Échec de la configuration rapide</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Téléchargement embarqué [échec]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Le clavier contient au plus 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Échec du téléchargement, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Début de l’écriture</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Écriture terminée</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Téléchargement réussi</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Restaurer les paramètres d’usine ?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Échec de la restauration des paramètres d’usine</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Paramètres d’usine restaurés</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Le nom de la configuration ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nom de la configuration modifié</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Veuillez d’abord choisir une touche !</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Touche FN définie</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Touche FN1 définie</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Ouvrir un fichier de profil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Fichiers de profil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Dossier d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Impossible de créer la configuration</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configuration créée</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d’abord choisir un dossier d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil exporté</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Échec de l’exportation du profil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Veuillez d’abord choisir un fichier à importer</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Échec de l’importation du profil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil importé</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Il faut garder au moins une configuration</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configuration supprimée</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configuration restaurée</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Voulez-vous conserver le réglage de la touche FN ?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Voulez-vous conserver le réglage de la touche FN1 ?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Impossible de vider la couche</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Couche vidée</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Touche vidée</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

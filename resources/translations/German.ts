@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Schnellkonfiguration fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Onboard-Übertragung [fehlgeschlagen]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Die Tastatur speichert höchstens 10 Makros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Übertragung fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Schreiben beginnt</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Schreiben beendet</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Übertragung erfolgreich</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Werkseinstellungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Wiederherstellen der Werkseinstellungen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Werkseinstellungen wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Der Konfigurationsname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Konfigurationsname geändert</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Bitte zuerst eine Taste wählen!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>FN-Taste festgelegt</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>FN1-Taste festgelegt</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Profildatei öffnen</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profildateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Neue Konfiguration konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Neue Konfiguration angelegt</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil exportiert</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Profil konnte nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Bitte zuerst eine Importdatei wählen</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Profil konnte nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil importiert</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Mindestens eine Konfiguration muss bleiben</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Konfiguration gelöscht</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Konfiguration zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Möchten Sie die FN-Tastenbelegung behalten?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Möchten Sie die FN1-Tastenbelegung behalten?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Ebene konnte nicht geleert werden</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Ebene geleert</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Taste geleert</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

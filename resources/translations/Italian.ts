@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Configurazione rapida non riuscita</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Download integrato [non riuscito]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>La tastiera contiene al massimo 10 macro</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download non riuscito, riprovare</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Inizio scrittura</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Scrittura completata</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download riuscito</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Ripristinare le impostazioni di fabbrica?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Ripristino delle impostazioni di fabbrica non riuscito</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Impostazioni di fabbrica ripristinate</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Il nome della configurazione non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nome della configurazione modificato</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Selezionare prima un tasto!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Tasto FN impostato</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Tasto FN1 impostato</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Apri file di profilo</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>File di profilo(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Impossibile creare la configurazione</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configurazione creata</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selezionare prima una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profilo esportato</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Esportazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selezionare prima un file da importare</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Importazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profilo importato</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Deve restare almeno una configurazione</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configurazione eliminata</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configurazione ripristinata</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Mantenere l’impostazione del tasto FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Mantenere l’impostazione del tasto FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Impossibile svuotare il livello</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Livello svuotato</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vuoto</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Tasto svuotato</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>クイック設定に失敗しました</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>オンボードダウンロード [失敗]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>キーボードに保存できるマクロは 10 個までです</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>ダウンロードに失敗しました。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>書き込み開始</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>書き込み完了</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>ダウンロードに成功しました</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>工場出荷時の設定に戻しますか？</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>工場出荷時の設定に戻せませんでした</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>工場出荷時の設定に戻しました</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>設定名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>設定名を変更しました</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>先にキーを選択してください！</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>FN キーを設定しました</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>FN1 キーを設定しました</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>プロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>プロファイルファイル(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>設定を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>新しい設定を作成しました</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>先に保存先フォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>プロファイルをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>プロファイルをエクスポートできませんでした</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>先にインポートするファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>プロファイルをインポートできませんでした</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>プロファイルをインポートしました</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>少なくとも 1 つの設定を残す必要があります</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>設定を削除しました</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>設定を元に戻しました</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>FN キーの設定を残しますか？</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>FN1 キーの設定を残しますか？</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>レイヤーをクリアできませんでした</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>レイヤーをクリアしました</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>キーをクリアしました</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

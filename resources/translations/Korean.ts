@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>빠른 설정 실패</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>온보드 다운로드 [실패]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>키보드에는 매크로를 최대 10개까지 저장할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>다운로드에 실패했습니다. 다시 시도하세요</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>쓰기 시작</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>쓰기 완료</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>다운로드 성공</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>공장 설정으로 복원하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>공장 설정 복원 실패</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>공장 설정으로 복원했습니다</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>설정 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>설정 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>먼저 키를 선택하세요!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>FN 키를 설정했습니다</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>FN1 키를 설정했습니다</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>프로필 파일 열기</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>프로필 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>저장 폴더</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>설정을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>새 설정을 만들었습니다</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장 폴더를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>프로필을 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>프로필 내보내기 실패</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>먼저 가져올 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>프로필 가져오기 실패</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>프로필을 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>설정을 하나 이상 남겨야 합니다</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>설정을 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>설정을 복원했습니다</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>FN 키 설정을 유지하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>FN1 키 설정을 유지하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>레이어를 비울 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>레이어를 비웠습니다</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>비어 있음</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>키를 비웠습니다</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

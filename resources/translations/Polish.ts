@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Szybka konfiguracja nie powiodła się</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Przesyłanie do klawiatury [błąd]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Klawiatura mieści najwyżej 10 makr</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Przesyłanie nie powiodło się, spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Rozpoczęto zapis</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Zapis zakończony</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Przesyłanie zakończone</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Przywrócić ustawienia fabryczne?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Nie udało się przywrócić ustawień fabrycznych</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Przywrócono ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Nazwa konfiguracji nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Zmieniono nazwę konfiguracji</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Najpierw wybierz klawisz!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Ustawiono klawisz FN</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Ustawiono klawisz FN1</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otwórz plik profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Pliki profili(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Folder docelowy</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Nie udało się utworzyć konfiguracji</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Utworzono konfigurację</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder docelowy</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Wyeksportowano profil</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Nie udało się wyeksportować profilu</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Najpierw wybierz plik do importu</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Nie udało się zaimportować profilu</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Zaimportowano profil</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Musi pozostać co najmniej jedna konfiguracja</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Usunięto konfigurację</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Przywrócono konfigurację</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Czy zachować ustawienie klawisza FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Czy zachować ustawienie klawisza FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Nie udało się wyczyścić warstwy</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Wyczyszczono warstwę</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Puste</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Wyczyszczono klawisz</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

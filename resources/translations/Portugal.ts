@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Falha na configuração rápida</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Transferência integrada [falhou]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>O teclado guarda no máximo 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>A transferência falhou, tente novamente</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Início da escrita</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Escrita concluída</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Transferência concluída</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Repor as definições de fábrica?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Falha ao repor as definições de fábrica</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Definições de fábrica repostas</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>O nome da configuração não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nome da configuração alterado</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Selecione primeiro uma tecla!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Tecla FN definida</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Tecla FN1 definida</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir ficheiro de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Ficheiros de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Não foi possível criar a configuração</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configuração criada</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro uma pasta de destino</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Falha ao exportar o perfil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selecione primeiro um ficheiro para importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Falha ao importar o perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Tem de ficar pelo menos uma configuração</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configuração eliminada</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configuração reposta</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Pretende manter a definição da tecla FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Pretende manter a definição da tecla FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Não foi possível limpar a camada</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Camada limpa</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Tecla limpa</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

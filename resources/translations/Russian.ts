@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Не удалось выполнить быструю настройку</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Загрузка в клавиатуру [ошибка]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Клавиатура хранит не более 10 макросов</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Загрузка не удалась, попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Запись начата</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Запись завершена</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Загрузка выполнена</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Восстановить заводские настройки?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Не удалось восстановить заводские настройки</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Заводские настройки восстановлены</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Имя конфигурации не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Имя конфигурации изменено</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Сначала выберите клавишу!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Клавиша FN назначена</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Клавиша FN1 назначена</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Открыть файл профиля</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файлы профилей(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Не удалось создать конфигурацию</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Конфигурация создана</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профиль экспортирован</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не удалось экспортировать профиль</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Сначала выберите файл для импорта</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не удалось импортировать профиль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профиль импортирован</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Должна остаться хотя бы одна конфигурация</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Конфигурация удалена</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Конфигурация восстановлена</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Сохранить назначение клавиши FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Сохранить назначение клавиши FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Не удалось очистить слой</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Слой очищен</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Пусто</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Клавиша очищена</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

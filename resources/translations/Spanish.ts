@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Error en la configuración rápida</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Descarga integrada [error]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>El teclado guarda como máximo 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Error en la descarga, inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Inicio de escritura</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Escritura terminada</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Descarga correcta</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>¿Restaurar la configuración de fábrica?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Error al restaurar la configuración de fábrica</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Configuración de fábrica restaurada</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>El nombre de la configuración no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nombre de la configuración cambiado</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>¡Seleccione primero una tecla!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Tecla FN asignada</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Tecla FN1 asignada</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir archivo de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Archivos de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>No se pudo crear la configuración</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configuración creada</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Error al exportar el perfil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Seleccione primero un archivo para importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Error al importar el perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Debe quedar al menos una configuración</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configuración eliminada</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configuración restaurada</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>¿Desea conservar la asignación de la tecla FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>¿Desea conservar la asignación de la tecla FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>No se pudo vaciar la capa</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Capa vaciada</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Tecla vaciada</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

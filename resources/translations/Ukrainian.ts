@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>Не вдалося виконати швидке налаштування</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Завантаження в клавіатуру [помилка]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Клавіатура зберігає не більше 10 макросів</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Завантаження не вдалося, спробуйте ще раз</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Запис розпочато</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Запис завершено</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Завантаження виконано</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Відновити заводські налаштування?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Не вдалося відновити заводські налаштування</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Заводські налаштування відновлено</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Назва конфігурації не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Назву конфігурації змінено</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Спочатку виберіть клавішу!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Клавішу FN призначено</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Клавішу FN1 призначено</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Відкрити файл профілю</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файли профілів(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Тека для збереження</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Не вдалося створити конфігурацію</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Конфігурацію створено</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Спочатку виберіть теку для збереження</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профіль експортовано</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не вдалося експортувати профіль</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Спочатку виберіть файл для імпорту</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не вдалося імпортувати профіль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профіль імпортовано</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Має залишитися хоча б одна конфігурація</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Конфігурацію видалено</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Конфігурацію відновлено</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Зберегти призначення клавіші FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Зберегти призначення клавіші FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Не вдалося очистити шар</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Шар очищено</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Порожньо</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Клавішу очищено</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>快速配置失败</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>板载下载 [失败]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>键盘最多保存 10 个宏</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>下载失败，请重试</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>开始写入</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>写入完成</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>下载成功</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>是否恢复出厂设置？</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>恢复出厂设置失败</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>恢复出厂设置成功</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>配置名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>修改配置名称成功</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>请先选择一个按键！</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>设置 FN 键成功</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>设置 FN1 键成功</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>配置文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存目录</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>新建配置失败</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>新建配置成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>请先选择保存目录</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>导出配置成功</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>导出配置失败</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>请先选择导入文件</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>导入配置失败</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>导入配置成功</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>至少需要保留一个配置</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>删除配置成功</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>恢复配置成功</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>是否保留 FN 键设置？</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>是否保留 FN1 键设置？</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>清空本层失败</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>清空本层成功</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>清空按键成功</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -501,6 +501,154 @@
         <source>Fast config failed</source>
         <translation>快速設定失敗</translation>
     </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>板載下載 [失敗]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>鍵盤最多儲存 10 個巨集</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>下載失敗，請重試</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>開始寫入</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>寫入完成</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>下載成功</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>是否恢復原廠設定？</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>恢復原廠設定失敗</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>恢復原廠設定成功</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>設定名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>修改設定名稱成功</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>請先選擇一個按鍵！</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>設定 FN 鍵成功</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>設定 FN1 鍵成功</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>開啟設定檔</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>設定檔(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>儲存目錄</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>新建設定失敗</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>新建設定成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>請先選擇儲存目錄</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>匯出設定成功</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>匯出設定失敗</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>請先選擇匯入檔案</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>匯入設定失敗</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>匯入設定成功</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>至少需要保留一個設定</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>刪除設定成功</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>恢復設定成功</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>是否保留 FN 鍵設定？</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>是否保留 FN1 鍵設定？</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>清空本層失敗</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>清空本層成功</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>清空按鍵成功</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -11,6 +11,7 @@
 #include <QFileDevice>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -129,10 +130,17 @@ int OnboardConfigFiles::importConfig(const QByteArray &sourcePath, const QString
 {
     if (!m_xml)
         return -1;
+    // An exported file is a profile file: its root is `Parameters`.
+    QFile file(QFile::decodeName(sourcePath));
+    QXmlStreamReader reader(&file);
+    const bool profileFile =
+        file.open(QIODevice::ReadOnly) && reader.readNextStartElement() && reader.name() == QLatin1String("Parameters");
+    file.close();
     QList<IndexNameInfo> configs;
-    m_xml->getProfileList(sourcePath.constData(), &configs);
+    if (profileFile)
+        m_xml->getProfileList(sourcePath.constData(), &configs);
     if (configs.isEmpty()) {
-        qCWarning(lcData) << "on-board import:" << sourcePath << "does not parse or holds no configuration";
+        qCWarning(lcData) << "on-board import:" << sourcePath << "is not a profile file or holds no configuration";
         return -1;
     }
     if (configs.size() > 2)

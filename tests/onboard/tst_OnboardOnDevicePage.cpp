@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -84,6 +85,10 @@ private slots:
     void factoryRestore_data();
     void factoryRestore();
     void configurations();
+    void deviceSwitchEndsDownload();
+    void cleanLayerAndEmptyKey_data();
+    void cleanLayerAndEmptyKey();
+    void hostileImport();
 
 private:
     struct Onboard;
@@ -96,8 +101,10 @@ struct tst_OnboardOnDevicePage::Onboard {
     QByteArray list, def, fn1;
     explicit Onboard(const QString &model)
     {
+        // Each keyboard its own serial, so its own folder of files.
+        static int units = 0;
         emu::DeviceSpec spec = emu::keyboardSpec(model);
-        spec.serial = QByteArray(32, 'k');
+        spec.serial = QByteArray(32, char('a' + units++ % 20));
         kb = emu::plug(spec);
         f.page.setHidStructInfoList({record(kb, model)});
         QTRY_VERIFY_WITH_TIMEOUT(!f.page.profileXmlPath().isEmpty(), kLoadTimeoutMs);
@@ -381,6 +388,125 @@ void tst_OnboardOnDevicePage::configurations()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!ops->exportTo(out.filePath(QStringLiteral("file/sub"))));
+}
+
+void tst_OnboardOnDevicePage::deviceSwitchEndsDownload()
+{
+    Onboard o(QStringLiteral("ZK87A"));
+    emu::DeviceSpec second = emu::keyboardSpec(QStringLiteral("ZK104A"));
+    second.serial = QByteArray(32, 'm');
+    const emu::DeviceId other = emu::plug(second);
+    o.f.page.setHidStructInfoList({record(o.kb, QStringLiteral("ZK87A")), record(other, QStringLiteral("ZK104A"))});
+    o.f.page.onDeviceListChanged(true, QString());
+    QTRY_VERIFY_WITH_TIMEOUT(o.f.page.deviceLink(emu::configurationPath(other)), kLoadTimeoutMs);
+    o.f.child<QToolButton>("toolButton_OnboardDownload")->click();
+    QVERIFY(o.onboard()->isDownloading());
+    emit o.f.page.sigHomePageDeviceItemClicked(emu::configurationPath(other));
+    QTRY_VERIFY_WITH_TIMEOUT(!o.onboard()->isDownloading(), 5000);
+    QCOMPARE(o.label(), QStringLiteral("Onboard Download [Failed]"));
+    QVERIFY(emu::writtenCommand(other, 0x18).isEmpty());
+    QVERIFY(emu::writtenCommand(other, 0x19).isEmpty());
+}
+
+void tst_OnboardOnDevicePage::cleanLayerAndEmptyKey_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<QStringList>("cleaned");
+    QTest::addColumn<QStringList>("other");
+    QTest::newRow("ordinary, No") << QStringLiteral("ZK87A") << false << QStringList{"-10"} << QStringList{"-10"};
+    QTest::newRow("ordinary, Yes") << QStringLiteral("ZK87A") << true << QStringList{"-10", "5"}
+                                   << QStringList{"-10", "5"};
+    QTest::newRow("ZK87R, No") << QStringLiteral("ZK87R") << false << QStringList{"41"} << QStringList{"41"};
+    QTest::newRow("ZK87R, Yes") << QStringLiteral("ZK87R") << true << QStringList{"251", "41", "5"}
+                                << QStringList{"251", "41", "5"};
+}
+
+void tst_OnboardOnDevicePage::cleanLayerAndEmptyKey()
+{
+    QFETCH(QString, model);
+    QFETCH(bool, keep);
+    QFETCH(QStringList, cleaned);
+    QFETCH(QStringList, other);
+    Onboard o(model);
+    // The FN1 layer has B as its FN1 key; the Default layer is cleaned.
+    QVERIFY(o.f.xml.replaceKeyMapItem(o.fn1.constData(), "1", "5", "B", "0", "1", "1", "-20"));
+    o.onboard()->setAsker([keep](const QString &) { return keep; });
+    o.f.page.findChild<DevicePageOnboardConfigs *>()->cleanLayer();
+    QCOMPARE(o.notice(), QStringLiteral("Clean layer successful"));
+    QStringList codes;
+    o.f.xml.getKeyMapCodes(o.def.constData(), "1", &codes);
+    codes.sort();
+    cleaned.sort();
+    QCOMPARE(codes, cleaned);
+    codes.clear();
+    o.f.xml.getKeyMapCodes(o.fn1.constData(), "1", &codes);
+    codes.sort();
+    other.sort();
+    QCOMPARE(codes, other);
+    if (!keep)
+        return;
+    // "Empty" on a key that works as FN1 takes it out of both layers.
+    auto *ops = o.f.page.findChild<DevicePageOnboardConfigs *>();
+    QTimer::singleShot(0, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+            menu->close();
+    });
+    ops->keyRightClicked(5, QStringLiteral("B"));
+    ops->emptyKey();
+    QCOMPARE(o.notice(), QStringLiteral("Empty the key successful"));
+    QVERIFY(!o.f.xml.hasKeyMapItem(o.def.constData(), "1", "5"));
+    QVERIFY(!o.f.xml.hasKeyMapItem(o.fn1.constData(), "1", "5"));
+}
+
+void tst_OnboardOnDevicePage::hostileImport()
+{
+    Onboard o(QStringLiteral("ZK87A"));
+    auto *ops = o.f.page.findChild<DevicePageOnboardConfigs *>();
+    QTemporaryDir dir;
+    const auto write = [&](const QString &name, const QByteArray &text) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        return file.fileName();
+    };
+    const QByteArray before = o.files();
+    QVERIFY(!ops->importFile(write(QStringLiteral("root.xml"), "<Other><config index=\"1\"/></Other>")));
+    QVERIFY(!ops->importFile(write(QStringLiteral("broken.xml"), "<Parameters><config index=")));
+    QCOMPARE(o.files(), before);
+
+    // Three configurations (the third ignored), kinds 5 to 9, a 5120-byte value, 70 events.
+    QByteArray text = "<?xml version=\"1.0\"?><Parameters profileIndex=\"1\">";
+    for (int c = 1; c <= 3; ++c) {
+        text += "<config index=\"" + QByteArray::number(c) + "\" name=\"x\"><macro>";
+        for (int kind = 5; kind <= 9; ++kind)
+            text += "<item keyCode=\"" + QByteArray::number(kind - 1) + "\" keyChar=\"k\" operateType=\""
+                    + QByteArray::number(kind) + "\" repeatNum=\"1\" mode=\"1\" Value=\"" + QByteArray(5120, '7')
+                    + "\" />";
+        text += "<item keyCode=\"30\" keyChar=\"1\" operateType=\"1\" repeatNum=\"300\" mode=\"2\" Value=\"4\" />";
+        text += "</macro><bindMacro><macro index=\"4\" name=\"m\">";
+        for (int e = 0; e < 70; ++e)
+            text += "<item mark=\"" + QByteArray::number(e / 2)
+                    + "\" delay=\"99999\" type=\"key\" keyCode=\"4\" "
+                      "codeName=\"A\" operateExplain=\""
+                    + (e % 2 ? "up" : "down") + "\" />";
+        text += "</macro></bindMacro></config>";
+    }
+    text += "</Parameters>";
+    QVERIFY(ops->importFile(write(QStringLiteral("hostile.xml"), text)));
+    auto *combo = o.f.child<QComboBox>("comboBox_OnboardProfile");
+    QVERIFY(combo->findData(2) >= 0);
+    QVERIFY(o.f.xml.findNodeByValue(o.def.constData(), "3").isNull());
+    combo->setCurrentIndex(combo->findData(2));
+    o.f.child<QToolButton>("toolButton_OnboardDownload")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!o.onboard()->isDownloading(), 30000);
+    QCOMPARE(o.label(), QStringLiteral("Write Over"));
+    // Kinds 5 to 9 give zeros; the macro key's slot 0 holds 62 events, repeat count 255.
+    const QByteArray first = emu::onboardKeyReport(o.kb, 0, 0);
+    QCOMPARE(first.mid(6, 4).toHex(), QByteArray("00000000"));
+    const QByteArray header = emu::onboardMacroReport(o.kb, 0, 0);
+    QCOMPARE(header.mid(6, 8).toHex(), QByteArray("000100f800ff0000"));
+    QCOMPARE(header.mid(14, 4).toHex(), QByteArray("0410ffff"));
 }
 
 QTEST_MAIN(tst_OnboardOnDevicePage)

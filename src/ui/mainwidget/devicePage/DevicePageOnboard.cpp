@@ -190,8 +190,9 @@ void DevicePageOnboard::startDownload()
     setControlsEnabled(false);
     m_answerConnection = connect(link.data(), &DDeviceKeyboardLink::sigRuningOnboard0x19Cmd, m_download,
                                  &OnboardDownload::onMacroAnswer);
-    m_download->start([link](const QByteArray &report) {
-        if (!link || !link->isDeviceOpen())
+    // Only the device the download started on: a switch to another device ends it.
+    m_download->start([this, link](const QByteArray &report) {
+        if (!link || link != p->m_curDeviceLink || !link->isDeviceOpen())
             return false;
         unsigned char buffer[MainHidInterFace::kReportSize] = {};
         std::copy(report.cbegin(), report.cbegin() + std::min<int>(report.size(), sizeof buffer), buffer);

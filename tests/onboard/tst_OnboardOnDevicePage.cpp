@@ -242,6 +242,8 @@ void tst_OnboardOnDevicePage::download()
     QCOMPARE(o.label(), QStringLiteral("Write Start"));
     QVERIFY(!button->isEnabled());
     QVERIFY(!o.f.child("comboBox_OnboardProfile")->isEnabled());
+    QVERIFY(!o.f.child("pushButton_AppMode")->isEnabled());
+    QVERIFY(!o.f.page.onboardPage()->isEnabled());
     QVERIFY(o.onboard()->isDownloading());
     button->click();  // disabled: no second download
     o.onboard()->startDownload();
@@ -346,6 +348,10 @@ void tst_OnboardOnDevicePage::configurations()
     Onboard o(QStringLiteral("ZK87A"));
     DevicePageOnboardConfigs *ops = o.f.page.findChild<DevicePageOnboardConfigs *>();
     auto *combo = o.f.child<QComboBox>("comboBox_OnboardProfile");
+    // The last configuration stays.
+    ops->deleteConfig();
+    QCOMPARE(o.notice(), QStringLiteral("Need keep at least one config"));
+    QCOMPARE(combo->count(), 1);
     // Create fills the first gap.
     ops->createNew();
     ops->createNew();

@@ -143,7 +143,8 @@ void DevicePageOnboard::setControlsEnabled(bool enabled)
           static_cast<QWidget *>(ui->pushButton_OnboardConfigMoreOperate),
           static_cast<QWidget *>(ui->pushButton_Default), static_cast<QWidget *>(ui->pushButton_FN1),
           static_cast<QWidget *>(ui->pushButton_OnboardSave), static_cast<QWidget *>(ui->pushButton_Fn1Key),
-          static_cast<QWidget *>(ui->comboBox_OnboardProfile), static_cast<QWidget *>(ui->pushButton_AppMode)})
+          static_cast<QWidget *>(ui->comboBox_OnboardProfile), static_cast<QWidget *>(ui->pushButton_AppMode),
+          static_cast<QWidget *>(ui->pushButton_OnboardMode)})
         w->setEnabled(enabled);
     if (p->m_onboardPage)
         p->m_onboardPage->setEnabled(enabled);

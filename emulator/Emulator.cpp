@@ -399,6 +399,30 @@ void setUpdateErasesSerial(DeviceId id, bool on)
     state().withDevice(id, [&](SimulatedDevice &d) { d.firmware->eraseSerial = on; });
 }
 
+QByteArray onboardKeyReport(DeviceId id, int layer, int packet)
+{
+    return state().withDevice(id, QByteArray(), [&](SimulatedDevice &d) {
+        return d.firmware ? d.firmware->onboardKeys.value(layer * 256 + packet) : QByteArray();
+    });
+}
+
+QByteArray onboardMacroReport(DeviceId id, int number, int part)
+{
+    return state().withDevice(id, QByteArray(), [&](SimulatedDevice &d) {
+        return d.firmware ? d.firmware->onboardMacros.value(number * 8 + part) : QByteArray();
+    });
+}
+
+void clearOnboardMemory(DeviceId id)
+{
+    state().withDevice(id, [](SimulatedDevice &d) {
+        if (d.firmware) {
+            d.firmware->onboardKeys.clear();
+            d.firmware->onboardMacros.clear();
+        }
+    });
+}
+
 QByteArray firmwareFlash(DeviceId id)
 {
     return state().withDevice(id, QByteArray(), [](SimulatedDevice &d) { return d.firmware->flash; });

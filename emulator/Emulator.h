@@ -145,6 +145,12 @@ void setInfoColonAnswers(DeviceId id, int count);
 void setReplyOverride(DeviceId id, uint8_t command, const QVector<QByteArray> &reports);
 void clearReplyOverride(DeviceId id, uint8_t command);
 void dropAcknowledgements(DeviceId id, bool on);  // 0x18, 0x19, 0x47
+// A keyboard's on-board memory, kept by the unit across unplug and plug: the last 0x18 report
+// written for a layer and packet, the last 0x19 report for a macro number (0 to 9) and part;
+// empty where nothing was written.
+QByteArray onboardKeyReport(DeviceId id, int layer, int packet);
+QByteArray onboardMacroReport(DeviceId id, int number, int part);
+void clearOnboardMemory(DeviceId id);
 void delayAcknowledgements(DeviceId id, std::chrono::milliseconds by);
 
 // --- firmware update ---------------------------------------------------------

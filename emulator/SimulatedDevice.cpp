@@ -3,9 +3,14 @@
 
 #include "FirmwareImageLayout.h"
 
+#include <QLoggingCategory>
 #include <QStringList>
 
 #include <algorithm>
+
+namespace {
+Q_LOGGING_CATEGORY(lcEmulatorDevice, "zelka.emulator")
+}  // namespace
 
 namespace emu {
 
@@ -279,6 +284,18 @@ QVector<QByteArray> SimulatedDevice::normalAnswers(const QByteArray &report)
         if (command == cmdMouseLightLists)
             return {frame(cmdMouseLightLists,
                           lightListPayload({&m_spec.aroundLights, &m_spec.scrollLights, &m_spec.logoLights}))};
+    }
+    if (m_spec.kind == Kind::Keyboard && firmware) {
+        if (command == cmdKeyPacketAck) {
+            firmware->onboardKeys.insert(uint8_t(report[2]) * 256 + uint8_t(report[4]), report);
+        } else if (command == cmdMacroPacketAck) {
+            const int number = uint8_t(report[2]);
+            if (number > 9)
+                qCWarning(lcEmulatorDevice)
+                    << "emulator: on-board macro" << number << "is beyond the ten slots; not stored";
+            else
+                firmware->onboardMacros.insert(number * 8 + uint8_t(report[4]), report);
+        }
     }
     if (isAcknowledgement(command))
         return {report};

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <memory>
 #include <QHash>
+#include <QMap>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -28,6 +29,10 @@ struct FirmwareMemory {
     bool faultAlways = false;
     std::chrono::milliseconds delay{300};
     bool eraseSerial = false;
+    // The keyboard's on-board memory: 0x18 reports by layer * 256 + packet, 0x19 reports by
+    // macro number * 8 + part (numbers 0 to 9 only), each the last one written.
+    QMap<int, QByteArray> onboardKeys;
+    QMap<int, QByteArray> onboardMacros;
 
     // Whether the switch is set for this packet; a switch set once is used up.
     bool fires(BootloaderFault kind, int packet)

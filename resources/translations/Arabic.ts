@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>تم إيقاف الإضاءة</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل مستمر تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>تشغيل أثناء الضغط على المفتاح المعين</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>زر الماوس الأيسر</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>زر الماوس الأوسط</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>زر الماوس الأيمن</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>تمرير لأعلى</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>تمرير لأسفل</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>للأمام</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>للخلف</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>زر القناص</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>رفع الصوت</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>خفض الصوت</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>المقطع التالي</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>المقطع السابق</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>المشغل</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>الآلة الحاسبة</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>المتصفح</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>تم الإعداد السريع بنجاح</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>فشل الإعداد السريع</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>التنزيل إلى لوحة المفاتيح [فشل]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تنبيه</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>تحفظ لوحة المفاتيح 10 وحدات ماكرو على الأكثر</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>فشل التنزيل، يرجى المحاولة مرة أخرى</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>بدء الكتابة</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>انتهت الكتابة</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>تم التنزيل بنجاح</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>هل تريد استعادة إعدادات المصنع؟</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>فشلت استعادة إعدادات المصنع</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>تمت استعادة إعدادات المصنع</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>لا يمكن أن يكون اسم الإعداد فارغًا</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>تم تغيير اسم الإعداد</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>يرجى اختيار مفتاح أولاً!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>تم تعيين مفتاح FN</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>تم تعيين مفتاح FN1</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>فتح ملف ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>ملفات التعريف(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>تعذر إنشاء الإعداد</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>تم إنشاء الإعداد</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى اختيار مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>تم تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>فشل تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>يرجى اختيار ملف الاستيراد أولاً</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>فشل استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>تم استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>يجب الإبقاء على إعداد واحد على الأقل</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>تم حذف الإعداد</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>تمت استعادة الإعداد</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>هل تريد الإبقاء على إعداد مفتاح FN؟</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>هل تريد الإبقاء على إعداد مفتاح FN1؟</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>تعذر مسح الطبقة</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>تم مسح الطبقة</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>فارغ</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>تم مسح المفتاح</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>إعادة تعيين المفتاح</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>ماكرو</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>مجموعة مفاتيح</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>وسائط متعددة</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>الفأرة</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>تبديل الملف الشخصي</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>تشغيل تطبيق</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>اختصارات</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>فارغ</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>وضع التطبيق: ينفّذ البرنامج تعيينات المفاتيح للملف الشخصي الحالي أثناء تشغيله.
-
-محرر الذاكرة الداخلية: تُكتب تعيينات المفاتيح ووحدات الماكرو في ذاكرة لوحة المفاتيح نفسها وتعمل دون البرنامج.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>وضع التطبيق:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;في وضع التطبيق لا يعمل تخصيص المفاتيح إلا عندما يكون التطبيق مفتوحًا. تُحفظ الإعدادات على الحاسوب فقط ولا يمكن تنزيلها إلى لوحة المفاتيح.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>المحرر المدمج:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>في وضع التحرير المدمج لا تتوفر تأثيرات الإضاءة التفاعلية.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;يمكن تنزيل تخصيصات المفاتيح وحفظها في لوحة المفاتيح. للوحة المفاتيح طبقتان: الطبقة الافتراضية وطبقة FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>الطبقة الافتراضية:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;اضغط المفتاح مباشرة لإرسال الرمز.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>طبقة FN1:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. اختر مفتاحًا واضبطه كمفتاح FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. أرسل الرمز مع مفتاح FN1 المخصص.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>الطبقات:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>الطبقة الافتراضية.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>طبقة FN – وظائف FN الأصلية.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>طبقة FN1 – قابلة للتخصيص.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>لا يمكن إعادة التعيين</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>إنشاء جديد</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>تعديل الاسم</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>مسح الطبقة</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Close light successful</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Play once</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Play multiple times</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Continous playback on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Play while assigned key is pressed</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Mouse Left</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mouse Center</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Mouse Right</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Scroll Up</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Backward</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper Key</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume Up</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume Down</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Next track</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Prev track</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Fast config successful</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Fast config failed</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Onboard Download [Failed]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>The keyboard holds at most 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download config failed, Please try again</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Write Start</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Write Over</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download config successful</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Whether to restore the factory settings?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Restore the factory settings failed</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Restore the factory settings successful</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Config name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Modify config name successful</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Please select one Key first!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Set FN key successful</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Set FN1 key successful</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Open profile file</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profile files(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Save directory</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Create new config failed</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Create new config successful</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Please select save directory first</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Export profile successful</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Export profile failed</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Please select import file first</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Import profile failed</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Import profile successful</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Need keep at least one config</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Delete config successful</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Restore config successful</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Do you want to keep the FN key setting?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Do you want to keep the FN1 key setting?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Clean layer failed</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Clean layer successful</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Empty the key successful</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Remap key</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>key combination</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Switch profile</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Launch application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Shortcuts</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unknow</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Empty</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>APP mode:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Onboard Editor:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>In onboard editing mode, the interactive light effect is invalid.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Default layer:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>FN1 layer:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1.Select a key and set it to FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Layers:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Default Layer.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>FN Layer – Factory Preset FN functions.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>FN1 Layer – Can be customized.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Cannot be remapped</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Create New</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modify Name</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Clean layer</translation>
     </message>
 </context>
 <context>

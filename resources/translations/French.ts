@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Éclairage éteint</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Lire une fois</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Lire plusieurs fois</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Lecture continue marche/arrêt</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Lire tant que la touche est enfoncée</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Bouton central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Molette vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Molette vers le bas</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Reculer</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Touche sniper</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navigateur</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Configuration rapide réussie</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Échec de la configuration rapide</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Téléchargement embarqué [échec]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Le clavier contient au plus 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Échec du téléchargement, veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Début de l’écriture</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Écriture terminée</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Téléchargement réussi</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Restaurer les paramètres d’usine ?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Échec de la restauration des paramètres d’usine</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Paramètres d’usine restaurés</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Le nom de la configuration ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nom de la configuration modifié</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Veuillez d’abord choisir une touche !</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Touche FN définie</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Touche FN1 définie</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Ouvrir un fichier de profil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Fichiers de profil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Dossier d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Impossible de créer la configuration</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configuration créée</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Veuillez d’abord choisir un dossier d’enregistrement</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil exporté</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Échec de l’exportation du profil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Veuillez d’abord choisir un fichier à importer</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Échec de l’importation du profil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil importé</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Il faut garder au moins une configuration</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configuration supprimée</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configuration restaurée</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Voulez-vous conserver le réglage de la touche FN ?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Voulez-vous conserver le réglage de la touche FN1 ?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Impossible de vider la couche</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Couche vidée</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Touche vidée</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Réaffecter la touche</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Lancer une application</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>Mode application : le programme exécute les affectations de touches du profil actuel tant qu&apos;il fonctionne.
-
-Éditeur embarqué : les affectations de touches et les macros sont écrites dans la mémoire du clavier et fonctionnent sans le programme.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>Mode application :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;En mode application, la personnalisation des touches ne fonctionne que lorsque l’application est ouverte. Les réglages sont enregistrés uniquement sur l’ordinateur et ne peuvent pas être téléchargés dans le clavier.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Éditeur embarqué :</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>En mode d’édition embarqué, les effets lumineux interactifs ne sont pas disponibles.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Les réglages des touches peuvent être téléchargés et enregistrés dans le clavier. Le clavier dispose de deux couches : la couche par défaut et la couche FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Couche par défaut :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Appuyez directement sur la touche pour envoyer le code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>Couche FN1 :</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Choisissez une touche et définissez-la comme FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Envoyez le code en combinaison avec la touche FN1 personnalisée.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Couches :</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Couche par défaut.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>Couche FN – fonctions FN d’usine.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>Couche FN1 – personnalisable.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Ne peut pas être réassignée</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modifier le nom</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Vider la couche</translation>
     </message>
 </context>
 <context>

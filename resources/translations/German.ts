@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Beleuchtung ausgeschaltet</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Einmal abspielen</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Mehrmals abspielen</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Dauerwiedergabe ein/aus</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Abspielen, solange die Taste gedrückt ist</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Rad nach oben</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Rad nach unten</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Sniper-Taste</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Schnellkonfiguration erfolgreich</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Schnellkonfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Onboard-Übertragung [fehlgeschlagen]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Die Tastatur speichert höchstens 10 Makros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Übertragung fehlgeschlagen, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Schreiben beginnt</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Schreiben beendet</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Übertragung erfolgreich</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Werkseinstellungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Wiederherstellen der Werkseinstellungen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Werkseinstellungen wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Der Konfigurationsname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Konfigurationsname geändert</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Bitte zuerst eine Taste wählen!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>FN-Taste festgelegt</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>FN1-Taste festgelegt</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Profildatei öffnen</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Profildateien(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Neue Konfiguration konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Neue Konfiguration angelegt</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Bitte zuerst einen Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profil exportiert</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Profil konnte nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Bitte zuerst eine Importdatei wählen</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Profil konnte nicht importiert werden</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profil importiert</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Mindestens eine Konfiguration muss bleiben</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Konfiguration gelöscht</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Konfiguration zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Möchten Sie die FN-Tastenbelegung behalten?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Möchten Sie die FN1-Tastenbelegung behalten?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Ebene konnte nicht geleert werden</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Ebene geleert</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Taste geleert</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Taste umbelegen</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Profil wechseln</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Programm starten</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>App-Modus: Das Programm führt die Tastenbelegungen des aktuellen Profils aus, solange es läuft.
-
-Onboard-Editor: Tastenbelegungen und Makros werden in den Speicher der Tastatur geschrieben und funktionieren ohne das Programm.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>App-Modus:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Im App-Modus funktioniert die Tastenbelegung nur, solange das Programm geöffnet ist. Die Belegungen werden nur auf dem Computer gespeichert und können nicht auf die Tastatur übertragen werden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Onboard-Editor:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>Im Onboard-Modus sind interaktive Lichteffekte nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Belegungen können auf die Tastatur übertragen und dort gespeichert werden. Die Tastatur hat zwei Ebenen: die Standardebene und die FN1-Ebene.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Standardebene:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Taste direkt drücken, um den Code zu senden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>FN1-Ebene:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Eine Taste wählen und als FN1 festlegen.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Den Code zusammen mit der eigenen FN1-Taste senden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Ebenen:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Standardebene.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>FN-Ebene – werkseitige FN-Funktionen.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>FN1-Ebene – frei belegbar.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Kann nicht neu belegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Neu anlegen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Namen ändern</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Ebene leeren</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Luce spenta</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Riproduci una volta</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Riproduci più volte</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Riproduzione continua on/off</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Riproduci finché il tasto è premuto</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Tasto centrale</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Tasto destro</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Rotella su</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Rotella giù</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Tasto cecchino</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume su</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume giù</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Brano successivo</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Brano precedente</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Lettore</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calcolatrice</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Configurazione rapida riuscita</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Configurazione rapida non riuscita</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Download integrato [non riuscito]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>La tastiera contiene al massimo 10 macro</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Download non riuscito, riprovare</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Inizio scrittura</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Scrittura completata</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Download riuscito</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Ripristinare le impostazioni di fabbrica?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Ripristino delle impostazioni di fabbrica non riuscito</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Impostazioni di fabbrica ripristinate</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Il nome della configurazione non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nome della configurazione modificato</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Selezionare prima un tasto!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Tasto FN impostato</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Tasto FN1 impostato</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Apri file di profilo</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>File di profilo(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Impossibile creare la configurazione</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configurazione creata</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selezionare prima una cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Profilo esportato</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Esportazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selezionare prima un file da importare</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Importazione del profilo non riuscita</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Profilo importato</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Deve restare almeno una configurazione</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configurazione eliminata</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configurazione ripristinata</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Mantenere l’impostazione del tasto FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Mantenere l’impostazione del tasto FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Impossibile svuotare il livello</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Livello svuotato</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vuoto</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Tasto svuotato</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Rimappa tasto</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinazione di tasti</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disattiva</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Cambia profilo</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Avvia applicazione</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vuoto</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>Modalità app: il programma esegue le assegnazioni dei tasti del profilo corrente mentre è in esecuzione.
-
-Editor integrato: le assegnazioni dei tasti e le macro vengono scritte nella memoria della tastiera e funzionano senza il programma.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>Modalità app:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In modalità app la personalizzazione dei tasti funziona solo mentre l’app è aperta. Le impostazioni vengono salvate solo sul computer e non possono essere scaricate nella tastiera.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Editor integrato:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>Nella modalità di modifica integrata gli effetti luminosi interattivi non sono disponibili.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Le impostazioni dei tasti possono essere scaricate e salvate nella tastiera. La tastiera ha due livelli: il livello predefinito e il livello FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Livello predefinito:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Premere direttamente il tasto per inviare il codice.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>Livello FN1:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Selezionare un tasto e impostarlo come FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Inviare il codice in combinazione con il tasto FN1 personalizzato.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Livelli:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Livello predefinito.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>Livello FN – funzioni FN di fabbrica.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>Livello FN1 – personalizzabile.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Non può essere riassegnato</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Crea nuovo</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Modifica nome</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Svuota livello</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>ライトをオフにしました</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>1回再生</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>複数回再生</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>連続再生 オン/オフ</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>キーを押している間再生</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>左ボタン</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>中ボタン</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>右ボタン</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>ホイール上</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>ホイール下</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>スナイパーボタン</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量を上げる</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量を下げる</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>再生/一時停止</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>次のトラック</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>前のトラック</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレーヤー</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>電卓</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>ブラウザー</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>メール</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>クイック設定に成功しました</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>クイック設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>オンボードダウンロード [失敗]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>キーボードに保存できるマクロは 10 個までです</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>ダウンロードに失敗しました。もう一度お試しください</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>書き込み開始</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>書き込み完了</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>ダウンロードに成功しました</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>工場出荷時の設定に戻しますか？</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>工場出荷時の設定に戻せませんでした</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>工場出荷時の設定に戻しました</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>設定名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>設定名を変更しました</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>先にキーを選択してください！</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>FN キーを設定しました</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>FN1 キーを設定しました</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>プロファイルを開く</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>プロファイルファイル(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>設定を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>新しい設定を作成しました</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>先に保存先フォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>プロファイルをエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>プロファイルをエクスポートできませんでした</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>先にインポートするファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>プロファイルをインポートできませんでした</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>プロファイルをインポートしました</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>少なくとも 1 つの設定を残す必要があります</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>設定を削除しました</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>設定を元に戻しました</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>FN キーの設定を残しますか？</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>FN1 キーの設定を残しますか？</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>レイヤーをクリアできませんでした</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>レイヤーをクリアしました</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>キーをクリアしました</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>キーの割り当て変更</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>キーの組み合わせ</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>マルチメディア</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>プロファイル切替</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>アプリケーションを起動</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>アプリモード：プログラムの実行中、現在のプロファイルのキー割り当てをプログラムが実行します。
-
-オンボード編集：キー割り当てとマクロをキーボード自体のメモリに書き込み、プログラムなしで動作します。</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>アプリモード：</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;アプリモードでは、キーのカスタマイズはアプリを開いている間だけ有効です。設定はコンピューターにのみ保存され、キーボードにはダウンロードできません。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>オンボードエディター：</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>オンボード編集モードでは、インタラクティブなライト効果は使用できません。</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;キーの設定をキーボードにダウンロードして保存できます。キーボードには、デフォルトレイヤーと FN1 レイヤーの 2 つのレイヤーがあります。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>デフォルトレイヤー：</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;キーを直接押すとコードを送信します。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>FN1 レイヤー：</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. キーを選んで FN1 に設定します。</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. カスタム FN1 キーと組み合わせてコードを送信します。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>レイヤー：</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>デフォルトレイヤー。</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>FN レイヤー – 工場出荷時の FN 機能。</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>FN1 レイヤー – カスタマイズ可能。</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>割り当て変更できません</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>新規作成</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>レイヤーをクリア</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>조명을 껐습니다</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>한 번 재생</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>여러 번 재생</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>연속 재생 켜기/끄기</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>키를 누르는 동안 재생</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>왼쪽 버튼</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>가운데 버튼</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>오른쪽 버튼</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>휠 위로</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>휠 아래로</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>앞으로</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>스나이퍼 버튼</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>볼륨 높이기</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>볼륨 낮추기</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>음소거</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>재생/일시 정지</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>다음 트랙</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>이전 트랙</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>플레이어</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>계산기</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>컴퓨터</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>브라우저</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>이메일</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>빠른 설정 성공</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>빠른 설정 실패</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>온보드 다운로드 [실패]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>알림</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>키보드에는 매크로를 최대 10개까지 저장할 수 있습니다</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>다운로드에 실패했습니다. 다시 시도하세요</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>쓰기 시작</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>쓰기 완료</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>다운로드 성공</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>공장 설정으로 복원하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>공장 설정 복원 실패</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>공장 설정으로 복원했습니다</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>설정 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>설정 이름을 변경했습니다</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>먼저 키를 선택하세요!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>FN 키를 설정했습니다</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>FN1 키를 설정했습니다</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>프로필 파일 열기</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>프로필 파일(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>저장 폴더</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>설정을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>새 설정을 만들었습니다</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>먼저 저장 폴더를 선택하세요</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>프로필을 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>프로필 내보내기 실패</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>먼저 가져올 파일을 선택하세요</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>프로필 가져오기 실패</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>프로필을 가져왔습니다</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>설정을 하나 이상 남겨야 합니다</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>설정을 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>설정을 복원했습니다</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>FN 키 설정을 유지하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>FN1 키 설정을 유지하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>레이어를 비울 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>레이어를 비웠습니다</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>비어 있음</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>키를 비웠습니다</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>키 재할당</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>매크로</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>키 조합</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>멀티미디어</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>프로필 전환</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>응용 프로그램 실행</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>바로 가기</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>비어 있음</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>앱 모드: 프로그램이 실행되는 동안 현재 프로필의 키 할당을 프로그램이 수행합니다.
-
-온보드 편집기: 키 할당과 매크로를 키보드 자체 메모리에 기록하며 프로그램 없이도 작동합니다.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>앱 모드:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;앱 모드에서는 앱이 열려 있을 때만 키 설정이 동작합니다. 설정은 컴퓨터에만 저장되며 키보드로 다운로드할 수 없습니다.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>온보드 편집기:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>온보드 편집 모드에서는 인터랙티브 조명 효과를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;키 설정을 키보드에 다운로드하여 저장할 수 있습니다. 키보드에는 기본 레이어와 FN1 레이어의 두 레이어가 있습니다.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>기본 레이어:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;키를 직접 눌러 코드를 보냅니다.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>FN1 레이어:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. 키를 선택하여 FN1로 설정합니다.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. 사용자 FN1 키와 함께 눌러 코드를 보냅니다.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>레이어:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>기본 레이어.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>FN 레이어 – 공장 출하 FN 기능.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>FN1 레이어 – 사용자 설정 가능.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>다시 지정할 수 없음</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>새로 만들기</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>복원</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>이름 변경</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>레이어 비우기</translation>
     </message>
 </context>
 <context>

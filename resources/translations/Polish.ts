@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Podświetlenie wyłączone</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Odtwórz raz</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Odtwórz wielokrotnie</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Odtwarzanie ciągłe wł./wył.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Odtwarzaj, dopóki klawisz jest wciśnięty</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Nieznane</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Kółko w górę</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Kółko w dół</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Przycisk snajperski</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Głośniej</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Ciszej</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Wycisz</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Odtwórz/Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Następny utwór</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Poprzedni utwór</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Odtwarzacz</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Kalkulator</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Przeglądarka</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Szybka konfiguracja zakończona</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Szybka konfiguracja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Przesyłanie do klawiatury [błąd]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Klawiatura mieści najwyżej 10 makr</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Przesyłanie nie powiodło się, spróbuj ponownie</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Rozpoczęto zapis</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Zapis zakończony</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Przesyłanie zakończone</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Przywrócić ustawienia fabryczne?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Nie udało się przywrócić ustawień fabrycznych</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Przywrócono ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Nazwa konfiguracji nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Zmieniono nazwę konfiguracji</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Najpierw wybierz klawisz!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Ustawiono klawisz FN</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Ustawiono klawisz FN1</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otwórz plik profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Pliki profili(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Folder docelowy</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Nie udało się utworzyć konfiguracji</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Utworzono konfigurację</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder docelowy</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Wyeksportowano profil</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Nie udało się wyeksportować profilu</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Najpierw wybierz plik do importu</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Nie udało się zaimportować profilu</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Zaimportowano profil</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Musi pozostać co najmniej jedna konfiguracja</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Usunięto konfigurację</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Przywrócono konfigurację</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Czy zachować ustawienie klawisza FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Czy zachować ustawienie klawisza FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Nie udało się wyczyścić warstwy</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Wyczyszczono warstwę</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Puste</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Wyczyszczono klawisz</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Zmień przypisanie klawisza</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Makro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>kombinacja klawiszy</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mysz</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Wyłącz</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Przełącz profil</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Uruchom aplikację</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Skróty</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Nieznane</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślny</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Puste</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>Tryb aplikacji: program wykonuje przypisania klawiszy bieżącego profilu, dopóki działa.
-
-Edytor pamięci wbudowanej: przypisania klawiszy i makra są zapisywane w pamięci klawiatury i działają bez programu.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>Tryb aplikacji:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;W trybie aplikacji przypisania klawiszy działają tylko wtedy, gdy aplikacja jest otwarta. Ustawienia są zapisywane tylko na komputerze i nie można ich przesłać do klawiatury.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Edytor pamięci klawiatury:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>W trybie edycji pamięci klawiatury interaktywne efekty świetlne są niedostępne.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Przypisania klawiszy można przesłać i zapisać w klawiaturze. Klawiatura ma dwie warstwy: warstwę domyślną i warstwę FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Warstwa domyślna:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Naciśnij klawisz, aby wysłać kod.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>Warstwa FN1:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Wybierz klawisz i ustaw go jako FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Wyślij kod w połączeniu z własnym klawiszem FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Warstwy:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Warstwa domyślna.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>Warstwa FN – fabryczne funkcje FN.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>Warstwa FN1 – do własnych ustawień.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Domyślny</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Nie można przypisać ponownie</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Utwórz nową</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Wyczyść warstwę</translation>
     </message>
 </context>
 <context>

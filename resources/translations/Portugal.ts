@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Luz desligada com sucesso</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproduzir uma vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproduzir várias vezes</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reprodução contínua ligar/desligar</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproduzir enquanto a tecla estiver premida</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botão central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botão direito</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Roda para cima</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Roda para baixo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Recuar</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Botão sniper</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Aumentar volume</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Diminuir volume</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Sem som</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Faixa seguinte</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Faixa anterior</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Leitor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Configuração rápida concluída</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Falha na configuração rápida</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Transferência integrada [falhou]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>O teclado guarda no máximo 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>A transferência falhou, tente novamente</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Início da escrita</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Escrita concluída</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Transferência concluída</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Repor as definições de fábrica?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Falha ao repor as definições de fábrica</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Definições de fábrica repostas</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>O nome da configuração não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nome da configuração alterado</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Selecione primeiro uma tecla!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Tecla FN definida</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Tecla FN1 definida</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir ficheiro de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Ficheiros de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Não foi possível criar a configuração</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configuração criada</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro uma pasta de destino</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Falha ao exportar o perfil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selecione primeiro um ficheiro para importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Falha ao importar o perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Tem de ficar pelo menos uma configuração</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configuração eliminada</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configuração reposta</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Pretende manter a definição da tecla FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Pretende manter a definição da tecla FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Não foi possível limpar a camada</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Camada limpa</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Tecla limpa</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Remapear tecla</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinação de teclas</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Rato</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desativar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Mudar de perfil</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Iniciar aplicação</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atalhos</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vazio</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>Modo aplicação: o programa executa as atribuições de teclas do perfil atual enquanto está em execução.
-
-Editor integrado: as atribuições de teclas e as macros são gravadas na memória do teclado e funcionam sem o programa.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>Modo aplicação:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;No modo aplicação, a personalização das teclas só funciona enquanto a aplicação estiver aberta. As definições são guardadas apenas no computador e não podem ser transferidas para o teclado.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Editor integrado:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>No modo de edição integrado, os efeitos de luz interativos não estão disponíveis.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;As definições das teclas podem ser transferidas e guardadas no teclado. O teclado tem duas camadas: a camada predefinida e a camada FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Camada predefinida:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Prima a tecla diretamente para enviar o código.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>Camada FN1:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Selecione uma tecla e defina-a como FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Envie o código em combinação com a tecla FN1 personalizada.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Camadas:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Camada predefinida.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>Camada FN – funções FN de fábrica.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>Camada FN1 – personalizável.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Não pode ser reatribuída</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Criar nova</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Alterar nome</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Limpar camada</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Подсветка выключена</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Воспроизвести один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Воспроизвести несколько раз</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Непрерывное воспроизведение вкл/выкл</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Воспроизводить, пока клавиша нажата</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Левая кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Средняя кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Правая кнопка</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Колесо вверх</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Колесо вниз</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперская кнопка</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Громче</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Тише</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Без звука</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Воспроизведение/Пауза</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Следующий трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Предыдущий трек</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Проигрыватель</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Быстрая настройка выполнена</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Не удалось выполнить быструю настройку</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Загрузка в клавиатуру [ошибка]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Клавиатура хранит не более 10 макросов</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Загрузка не удалась, попробуйте ещё раз</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Запись начата</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Запись завершена</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Загрузка выполнена</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Восстановить заводские настройки?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Не удалось восстановить заводские настройки</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Заводские настройки восстановлены</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Имя конфигурации не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Имя конфигурации изменено</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Сначала выберите клавишу!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Клавиша FN назначена</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Клавиша FN1 назначена</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Открыть файл профиля</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файлы профилей(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Не удалось создать конфигурацию</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Конфигурация создана</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профиль экспортирован</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не удалось экспортировать профиль</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Сначала выберите файл для импорта</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не удалось импортировать профиль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профиль импортирован</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Должна остаться хотя бы одна конфигурация</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Конфигурация удалена</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Конфигурация восстановлена</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Сохранить назначение клавиши FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Сохранить назначение клавиши FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Не удалось очистить слой</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Слой очищен</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Пусто</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Клавиша очищена</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Переназначить клавишу</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедиа</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Мышь</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Сменить профиль</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Запуск программы</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сочетания</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Пусто</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>Режим приложения: пока программа запущена, она выполняет назначения клавиш текущего профиля.
-
-Редактор встроенной памяти: назначения клавиш и макросы записываются в память клавиатуры и работают без программы.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>Режим приложения:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;В режиме приложения назначения клавиш работают только при открытом приложении. Настройки сохраняются только на компьютере и не могут быть загружены в клавиатуру.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Встроенный редактор:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>В режиме встроенного редактора интерактивные световые эффекты недоступны.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Назначения клавиш можно загрузить и сохранить в клавиатуре. У клавиатуры два слоя: основной слой и слой FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Основной слой:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Нажмите клавишу, чтобы отправить её код.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>Слой FN1:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Выберите клавишу и назначьте её клавишей FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Отправляйте код вместе с назначенной клавишей FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Слои:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Основной слой.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>Слой FN – заводские функции FN.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>Слой FN1 – настраиваемый.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Нельзя переназначить</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Очистить слой</translation>
     </message>
 </context>
 <context>

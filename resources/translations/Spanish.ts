@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Luz apagada</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Reproducir una vez</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Reproducir varias veces</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Reproducción continua sí/no</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Reproducir mientras se pulsa la tecla</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Botón central</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Botón derecho</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Rueda arriba</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Rueda abajo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Botón francotirador</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Subir volumen</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Bajar volumen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Pista siguiente</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Pista anterior</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Reproductor</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Navegador</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Configuración rápida correcta</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Error en la configuración rápida</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Descarga integrada [error]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>El teclado guarda como máximo 10 macros</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Error en la descarga, inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Inicio de escritura</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Escritura terminada</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Descarga correcta</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>¿Restaurar la configuración de fábrica?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Error al restaurar la configuración de fábrica</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Configuración de fábrica restaurada</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>El nombre de la configuración no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Nombre de la configuración cambiado</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>¡Seleccione primero una tecla!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Tecla FN asignada</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Tecla FN1 asignada</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir archivo de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Archivos de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>No se pudo crear la configuración</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Configuración creada</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Seleccione primero una carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Error al exportar el perfil</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Seleccione primero un archivo para importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Error al importar el perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Debe quedar al menos una configuración</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Configuración eliminada</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Configuración restaurada</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>¿Desea conservar la asignación de la tecla FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>¿Desea conservar la asignación de la tecla FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>No se pudo vaciar la capa</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Capa vaciada</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Tecla vaciada</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Reasignar tecla</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>combinación de teclas</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Ratón</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Cambiar perfil</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Iniciar aplicación</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacío</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>Modo aplicación: el programa ejecuta las asignaciones de teclas del perfil actual mientras está en marcha.
-
-Editor integrado: las asignaciones de teclas y las macros se escriben en la memoria del teclado y funcionan sin el programa.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>Modo aplicación:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;En el modo aplicación, la personalización de teclas solo funciona mientras la aplicación está abierta. La configuración solo se guarda en el ordenador y no se puede descargar al teclado.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Editor integrado:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>En el modo de edición integrado, los efectos de luz interactivos no están disponibles.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;La configuración de las teclas se puede descargar y guardar en el teclado. El teclado tiene dos capas: la capa predeterminada y la capa FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Capa predeterminada:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Pulse la tecla directamente para enviar el código.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>Capa FN1:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Seleccione una tecla y asígnela como FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Envíe el código combinándola con la tecla FN1 personalizada.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Capas:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Capa predeterminada.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>Capa FN – funciones FN de fábrica.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>Capa FN1 – personalizable.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>No se puede reasignar</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Crear nuevo</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Vaciar capa</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>Підсвічування вимкнено</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>Відтворити один раз</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>Відтворити кілька разів</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>Безперервне відтворення увімк./вимк.</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>Відтворювати, поки клавішу натиснуто</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>Ліва кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>Середня кнопка</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>Права кнопка</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Коліщатко вгору</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Коліщатко вниз</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперед</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>Снайперська кнопка</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Гучніше</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Тихіше</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Вимкнути звук</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Відтворення/Пауза</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>Наступний трек</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>Попередній трек</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Програвач</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Калькулятор</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Комп&apos;ютер</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Браузер</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Пошта</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>Швидке налаштування виконано</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>Не вдалося виконати швидке налаштування</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>Завантаження в клавіатуру [помилка]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>Клавіатура зберігає не більше 10 макросів</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>Завантаження не вдалося, спробуйте ще раз</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>Запис розпочато</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>Запис завершено</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>Завантаження виконано</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>Відновити заводські налаштування?</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>Не вдалося відновити заводські налаштування</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>Заводські налаштування відновлено</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>Назва конфігурації не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>Назву конфігурації змінено</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Спочатку виберіть клавішу!</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>Клавішу FN призначено</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>Клавішу FN1 призначено</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Відкрити файл профілю</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файли профілів(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Тека для збереження</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>Не вдалося створити конфігурацію</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>Конфігурацію створено</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Спочатку виберіть теку для збереження</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профіль експортовано</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не вдалося експортувати профіль</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Спочатку виберіть файл для імпорту</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не вдалося імпортувати профіль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профіль імпортовано</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>Має залишитися хоча б одна конфігурація</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>Конфігурацію видалено</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>Конфігурацію відновлено</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>Зберегти призначення клавіші FN?</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>Зберегти призначення клавіші FN1?</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>Не вдалося очистити шар</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>Шар очищено</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Порожньо</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>Клавішу очищено</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>Перепризначити клавішу</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Макрос</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>комбінація клавіш</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>Мультимедіа</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Миша</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Вимкнути</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>Змінити профіль</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>Запуск програми</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Сполучення</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Порожньо</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>Режим програми: поки програма працює, вона виконує призначення клавіш поточного профілю.
-
-Редактор вбудованої пам&apos;яті: призначення клавіш і макроси записуються в пам&apos;ять клавіатури й працюють без програми.</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>Режим програми:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;У режимі програми призначення клавіш працюють лише тоді, коли програму відкрито. Налаштування зберігаються лише на комп’ютері й не можуть бути завантажені в клавіатуру.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>Вбудований редактор:</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>У режимі вбудованого редактора інтерактивні світлові ефекти недоступні.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Призначення клавіш можна завантажити й зберегти в клавіатурі. Клавіатура має два шари: основний шар і шар FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>Основний шар:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Натисніть клавішу, щоб надіслати її код.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>Шар FN1:</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. Виберіть клавішу й призначте її клавішею FN1.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. Надсилайте код разом із призначеною клавішею FN1.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Шари:</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>Основний шар.</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>Шар FN – заводські функції FN.</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>Шар FN1 – налаштовуваний.</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>За замовчуванням</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>Не можна перепризначити</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Експорт</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Імпорт</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Відновити</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>Змінити назву</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>Очистити шар</translation>
     </message>
 </context>
 <context>

@@ -482,6 +482,294 @@
         <source>Close light successful</source>
         <translation>关灯成功</translation>
     </message>
+    <message>
+        <source>Play once</source>
+        <translation>播放一次</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>播放多次</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>连续播放 开/关</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>按住按键时播放</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>L_CTRL</source>
+        <translation>L_CTRL</translation>
+    </message>
+    <message>
+        <source>L_SHIFT</source>
+        <translation>L_SHIFT</translation>
+    </message>
+    <message>
+        <source>L_ALT</source>
+        <translation>L_ALT</translation>
+    </message>
+    <message>
+        <source>L_WIN</source>
+        <translation>L_WIN</translation>
+    </message>
+    <message>
+        <source>R_CTRL</source>
+        <translation>R_CTRL</translation>
+    </message>
+    <message>
+        <source>R_SHIFT</source>
+        <translation>R_SHIFT</translation>
+    </message>
+    <message>
+        <source>R_ALT</source>
+        <translation>R_ALT</translation>
+    </message>
+    <message>
+        <source>R_WIN</source>
+        <translation>R_WIN</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>鼠标中键</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>狙击键</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量加</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量减</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>计算器</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>浏览器</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>电子邮件</translation>
+    </message>
+    <message>
+        <source>Fast config successful</source>
+        <translation>快速配置成功</translation>
+    </message>
+    <message>
+        <source>Fast config failed</source>
+        <translation>快速配置失败</translation>
+    </message>
+    <message>
+        <source>Onboard Download [Failed]</source>
+        <translation>板载下载 [失败]</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>The keyboard holds at most 10 macros</source>
+        <translation>键盘最多保存 10 个宏</translation>
+    </message>
+    <message>
+        <source>Download config failed, Please try again</source>
+        <translation>下载失败，请重试</translation>
+    </message>
+    <message>
+        <source>Write Start</source>
+        <translation>开始写入</translation>
+    </message>
+    <message>
+        <source>Write Over</source>
+        <translation>写入完成</translation>
+    </message>
+    <message>
+        <source>Download config successful</source>
+        <translation>下载成功</translation>
+    </message>
+    <message>
+        <source>Whether to restore the factory settings?</source>
+        <translation>是否恢复出厂设置？</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings failed</source>
+        <translation>恢复出厂设置失败</translation>
+    </message>
+    <message>
+        <source>Restore the factory settings successful</source>
+        <translation>恢复出厂设置成功</translation>
+    </message>
+    <message>
+        <source>Config name can&apos;t be empty</source>
+        <translation>配置名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify config name successful</source>
+        <translation>修改配置名称成功</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>请先选择一个按键！</translation>
+    </message>
+    <message>
+        <source>Set FN key successful</source>
+        <translation>设置 FN 键成功</translation>
+    </message>
+    <message>
+        <source>Set FN1 key successful</source>
+        <translation>设置 FN1 键成功</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>配置文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>保存目录</translation>
+    </message>
+    <message>
+        <source>Create new config failed</source>
+        <translation>新建配置失败</translation>
+    </message>
+    <message>
+        <source>Create new config successful</source>
+        <translation>新建配置成功</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>请先选择保存目录</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>导出配置成功</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>导出配置失败</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>请先选择导入文件</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>导入配置失败</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>导入配置成功</translation>
+    </message>
+    <message>
+        <source>Need keep at least one config</source>
+        <translation>至少需要保留一个配置</translation>
+    </message>
+    <message>
+        <source>Delete config successful</source>
+        <translation>删除配置成功</translation>
+    </message>
+    <message>
+        <source>Restore config successful</source>
+        <translation>恢复配置成功</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN key setting?</source>
+        <translation>是否保留 FN 键设置？</translation>
+    </message>
+    <message>
+        <source>Do you want to keep the FN1 key setting?</source>
+        <translation>是否保留 FN1 键设置？</translation>
+    </message>
+    <message>
+        <source>Clean layer failed</source>
+        <translation>清空本层失败</translation>
+    </message>
+    <message>
+        <source>Clean layer successful</source>
+        <translation>清空本层成功</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Empty the key successful</source>
+        <translation>清空按键成功</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>
@@ -1303,6 +1591,65 @@
     </message>
 </context>
 <context>
+    <name>DOnboardPage</name>
+    <message>
+        <source>DOnboardPage</source>
+        <translation>DOnboardPage</translation>
+    </message>
+    <message>
+        <source>Remap key</source>
+        <translation>按键重映射</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>key combination</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Multimedia</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Switch profile</source>
+        <translation>切换配置文件</translation>
+    </message>
+    <message>
+        <source>Launch application</source>
+        <translation>启动程序</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>快捷方式</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+</context>
+<context>
     <name>DPerformancePage</name>
     <message>
         <source>Form</source>
@@ -1864,12 +2211,122 @@
 <context>
     <name>onboardExplainDia</name>
     <message>
-        <source>APP mode: the program carries out the key assignments of the current profile while it runs.
-
-Onboard Editor: the key assignments and macros are written into the keyboard&apos;s own memory and work without the program.</source>
-        <translation>应用模式：程序运行时，由程序执行当前配置文件的按键设置。
-
-板载编辑：按键设置和宏写入键盘自身的存储器，无需程序即可使用。</translation>
+        <source>onboardExplainDia</source>
+        <translation>onboardExplainDia</translation>
+    </message>
+    <message>
+        <source>APP mode:</source>
+        <translation>应用模式：</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In app mode, the function of button customization can only be used when the app is opened. The customized content can only be saved on the computer, and it does not support downloading to the keyboard.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;在应用模式下，按键自定义功能只有在应用打开时才能使用。自定义内容只能保存在电脑上，不支持下载到键盘。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Onboard Editor:</source>
+        <translation>板载编辑：</translation>
+    </message>
+    <message>
+        <source>In onboard editing mode, the interactive light effect is invalid.</source>
+        <translation>在板载编辑模式下，互动灯效无效。</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The key can be downloaded and saved to the keyboard according to the customized content. The board can be divided into two layers, the default layer and the FN1 layer.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;可以根据自定义内容将按键下载并保存到键盘中。键盘分为两层：默认层和 FN1 层。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Default layer:</source>
+        <translation>默认层：</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press the key directly to send the code.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;直接按下按键即可发送键码。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>FN1 layer:</source>
+        <translation>FN1 层：</translation>
+    </message>
+    <message>
+        <source>1.Select a key and set it to FN1.</source>
+        <translation>1. 选择一个按键并将其设为 FN1。</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2.Send the code by combining with the custom FN1 key.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2. 与自定义的 FN1 键组合发送键码。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>层：</translation>
+    </message>
+    <message>
+        <source>Default Layer.</source>
+        <translation>默认层。</translation>
+    </message>
+    <message>
+        <source>FN Layer – Factory Preset FN functions.</source>
+        <translation>FN 层 – 出厂预设的 FN 功能。</translation>
+    </message>
+    <message>
+        <source>FN1 Layer – Can be customized.</source>
+        <translation>FN1 层 – 可自定义。</translation>
+    </message>
+</context>
+<context>
+    <name>onboardKeyboardKeyTool</name>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Cannot be remapped</source>
+        <translation>不可修改</translation>
+    </message>
+</context>
+<context>
+    <name>onboardProfileMenuToolWidget</name>
+    <message>
+        <source>onboardProfileMenuToolWidget</source>
+        <translation>onboardProfileMenuToolWidget</translation>
+    </message>
+    <message>
+        <source>Create New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Modify Name</source>
+        <translation>修改名称</translation>
+    </message>
+    <message>
+        <source>QWERTY</source>
+        <translation>QWERTY</translation>
+    </message>
+    <message>
+        <source>Mac</source>
+        <translation>Mac</translation>
+    </message>
+    <message>
+        <source>Dvorak</source>
+        <translation>Dvorak</translation>
+    </message>
+    <message>
+        <source>Clean layer</source>
+        <translation>清空本层</translation>
     </message>
 </context>
 <context>

@@ -10,21 +10,86 @@ namespace {
 using K = DeviceKind;
 
 // code, kind, product name, keys, side lights, frames per batch, layout family, side LEDs,
-// rounded side LEDs, Enter notch width and upper height, locked keys, side LEDs per colour frame
+// rounded side LEDs, Enter notch width and upper height, locked keys, side LEDs per colour frame,
+// on-board page width and height, FN1 key preset, reduced layout menu
 const DeviceModel kDeviceModels[] = {
-    {"ZK87A", K::Keyboard, "ZELKA Vega 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
-    {"ZK87B", K::Keyboard, "ZELKA Vega 87 Pro", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
-    {"ZK87C", K::Keyboard, "ZELKA Nova 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
-    {"ZK87R", K::Keyboard, "ZELKA Nova 87 RGB", 87, false, 10, "87", 0, false, 10, 30, {38, 39, 41}, 33},
-    {"ZK87S", K::Keyboard, "ZELKA Vega 87 Side", 87, true, 11, "87S", 41, true, 10, 30, {}, 41},
-    {"ZK87W", K::Keyboard, "ZELKA Orion 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33},
-    {"ZK104A", K::Keyboard, "ZELKA Vega 104", 104, false, 11, "104", 0, false, 10, 30, {}, 45},
-    {"ZK104B", K::Keyboard, "ZELKA Vega 104 Pro", 104, false, 11, "104", 0, false, 10, 30, {}, 45},
-    {"ZK104C", K::Keyboard, "ZELKA Nova 104", 104, false, 11, "104", 0, false, 10, 30, {}, 50},
-    {"ZK104R", K::Keyboard, "ZELKA Nova 104 RGB", 104, false, 11, "104", 0, false, 10, 30, {}, 50},
-    {"ZK104S", K::Keyboard, "ZELKA Vega 104 Side", 104, true, 11, "104S", 49, true, 10, 30, {}, 49},
-    {"ZK104W", K::Keyboard, "ZELKA Orion 104", 104, false, 11, "104", 0, false, 10, 30, {}, 50},
-    {"ZM1", K::Mouse, "ZELKA Pulsar M1", 0, false, 10, "", 0, false, 10, 30, {}, 33},
+    {"ZK87A", K::Keyboard, "ZELKA Vega 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33, 587, 210, false, false},
+    {"ZK87B", K::Keyboard, "ZELKA Vega 87 Pro", 87, false, 10, "87", 0, false, 10, 30, {}, 33, 587, 210, false, false},
+    {"ZK87C", K::Keyboard, "ZELKA Nova 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33, 587, 210, false, false},
+    {"ZK87R",
+     K::Keyboard,
+     "ZELKA Nova 87 RGB",
+     87,
+     false,
+     10,
+     "87",
+     0,
+     false,
+     10,
+     30,
+     {38, 39, 41},
+     33,
+     587,
+     210,
+     true,
+     true},
+    {"ZK87S", K::Keyboard, "ZELKA Vega 87 Side", 87, true, 11, "87S", 41, true, 10, 30, {}, 41, 587, 210, false, false},
+    {"ZK87W", K::Keyboard, "ZELKA Orion 87", 87, false, 10, "87", 0, false, 10, 30, {}, 33, 587, 210, false, false},
+    {"ZK104A", K::Keyboard, "ZELKA Vega 104", 104, false, 11, "104", 0, false, 10, 30, {}, 45, 700, 210, false, false},
+    {"ZK104B",
+     K::Keyboard,
+     "ZELKA Vega 104 Pro",
+     104,
+     false,
+     11,
+     "104",
+     0,
+     false,
+     10,
+     30,
+     {},
+     45,
+     700,
+     210,
+     false,
+     false},
+    {"ZK104C", K::Keyboard, "ZELKA Nova 104", 104, false, 11, "104", 0, false, 10, 30, {}, 50, 700, 210, false, false},
+    {"ZK104R",
+     K::Keyboard,
+     "ZELKA Nova 104 RGB",
+     104,
+     false,
+     11,
+     "104",
+     0,
+     false,
+     10,
+     30,
+     {},
+     50,
+     700,
+     210,
+     false,
+     true},
+    {"ZK104S",
+     K::Keyboard,
+     "ZELKA Vega 104 Side",
+     104,
+     true,
+     11,
+     "104S",
+     49,
+     true,
+     10,
+     30,
+     {},
+     49,
+     700,
+     210,
+     false,
+     false},
+    {"ZK104W", K::Keyboard, "ZELKA Orion 104", 104, false, 11, "104", 0, false, 10, 30, {}, 50, 700, 210, false, false},
+    {"ZM1", K::Mouse, "ZELKA Pulsar M1", 0, false, 10, "", 0, false, 10, 30, {}, 33, 700, 210, false, false},
 };
 
 const SupportedId kSupportedIds[] = {
@@ -136,6 +201,30 @@ int sideFrameLeds(const QString &code)
 {
     const DeviceModel *model = findDeviceModel(code);
     return model ? model->sideFrameLeds : kDefaultSideFrameLeds;
+}
+
+int onboardPageWidth(const QString &code)
+{
+    const DeviceModel *model = findDeviceModel(code);
+    return model ? model->onboardPageWidth : DeviceModel().onboardPageWidth;
+}
+
+int onboardPageHeight(const QString &code)
+{
+    const DeviceModel *model = findDeviceModel(code);
+    return model ? model->onboardPageHeight : DeviceModel().onboardPageHeight;
+}
+
+bool hasFn1KeyPreset(const QString &code)
+{
+    const DeviceModel *model = findDeviceModel(code);
+    return model && model->fn1KeyPreset;
+}
+
+bool hasReducedLayoutMenu(const QString &code)
+{
+    const DeviceModel *model = findDeviceModel(code);
+    return model && model->reducedLayoutMenu;
 }
 
 TableView<SupportedId> supportedIds()

@@ -49,6 +49,12 @@ struct DeviceModel {
     // keyboard, with or without side lights, sends the 33 of the short one, unlit. 8 key reports and
     // 2 or 3 side reports make one frame, which fills one batch.
     int sideFrameLeds = 33;
+    // The on-board editor: the size of the keyboard drawing, whether the keyboard has its own FN1
+    // key (code 251) in place of Fn, and whether its layout menu offers QWERTY alone (no Mac, no Dvorak).
+    int onboardPageWidth = 700;
+    int onboardPageHeight = 210;
+    bool fn1KeyPreset = false;
+    bool reducedLayoutMenu = false;
 };
 
 struct UsbId {
@@ -92,6 +98,11 @@ int framesPerBatch(const QString &code);  // kDefaultFramesPerBatch for an unkno
 int keyCount(const QString &code);        // 0 for an unknown code
 bool hasSideLights(const QString &code);  // false for an unknown code
 int sideFrameLeds(const QString &code);   // kDefaultSideFrameLeds for an unknown code
+// The on-board editor's page for the model: 700 x 210 for an unknown code.
+int onboardPageWidth(const QString &code);
+int onboardPageHeight(const QString &code);
+bool hasFn1KeyPreset(const QString &code);       // false for an unknown code
+bool hasReducedLayoutMenu(const QString &code);  // false for an unknown code
 
 TableView<SupportedId> supportedIds();
 bool isSupportedId(int vendorId, int productId);

@@ -1,25 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "onboardExplainDia.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include "DDataManager.h"
+#include "ui_onboardExplainDia.h"
 
 onboardExplainDia::onboardExplainDia(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::onboardExplainDia)
 {
-    setObjectName(QStringLiteral("onboardExplainDia"));
-    auto *layout = new QVBoxLayout(this);
-    m_text = new QLabel(this);
-    m_text->setObjectName(QStringLiteral("label_Explain"));
-    m_text->setWordWrap(true);
-    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(m_text);
-    retranslate();
+    ui->setupUi(this);
+    setFixedSize(430, 470);
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    ui->frame_Bg->setStyleSheet(
+        QStringLiteral("QLabel{ color: rgb(%1); font: 75 10pt \"%2\"; }").arg(theme.TextCheckedColor, theme.TextFont));
+    const QString titles =
+        QStringLiteral("QLabel{ color: rgb(%1); font: 75 13pt \"%2\"; }").arg(theme.TextCheckedColor, theme.TextFont);
+    for (QWidget *title : {ui->label_Title01, ui->label_Title02, ui->label_Title03})
+        title->setStyleSheet(titles);
+    ui->frame->setStyleSheet(
+        QStringLiteral("QFrame#frame{ border: none; border-bottom: 1px solid rgb(%1); }").arg(theme.DeviceBorderColor));
+    ui->frame_13->setStyleSheet(QStringLiteral("QFrame#frame_13{ border: none; border-bottom: 1px solid rgb(%1); }")
+                                    .arg(theme.DeviceBorderColor));
 }
 
-void onboardExplainDia::retranslate()
-{
-    m_text->setText(tr("APP mode: the program carries out the key assignments of the current profile while it "
-                       "runs.\n\nOnboard Editor: the key assignments and macros are written into the keyboard's "
-                       "own memory and work without the program."));
-}
+onboardExplainDia::~onboardExplainDia() = default;

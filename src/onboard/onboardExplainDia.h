@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The panel that explains the two work modes, shown in a popup beside the device page's
-// question-mark button.
+// The panel that explains the app mode and the on-board editor and names the keyboard's key
+// layers, shown in a popup beside the device page's question-mark button. It has no controls.
 
 #include <QWidget>
 
-class QLabel;
+#include <memory>
+
+namespace Ui {
+class onboardExplainDia;
+}
 
 class onboardExplainDia : public QWidget
 {
     Q_OBJECT
 public:
     explicit onboardExplainDia(QWidget *parent = nullptr);
-
-    void retranslate();
+    ~onboardExplainDia() override;
 
 private:
-    QLabel *m_text = nullptr;
+    std::unique_ptr<Ui::onboardExplainDia> ui;
 };

@@ -35,6 +35,8 @@ private:
         QString code, kind, layout, productName, notes;
         int keys = -1;
         int sideLeds = -1;
+        int onboardWidth = -1;
+        int onboardHeight = -1;
     };
     static QList<ReadmeRow> readmeRows();
     static QString readme();
@@ -57,14 +59,15 @@ QList<tst_DeviceModels::ReadmeRow> tst_DeviceModels::readmeRows()
         return rows;
     const QRegularExpression row(
         QStringLiteral("^\\| (Z[A-Z0-9]+) \\| (keyboard|mouse) \\| (\\d+) \\| ([^|]+) \\| (\\d+) \\| ([^|]+) \\| "
-                       "([^|]*)\\|$"),
+                       "([^|]*)\\| (\\d+) x (\\d+) \\|$"),
         QRegularExpression::MultilineOption);
     auto it = row.globalMatch(text.mid(start));
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         const QString layout = m.captured(4).trimmed();
         rows.append({m.captured(1), m.captured(2), layout == QLatin1String("-") ? QString() : layout,
-                     m.captured(6).trimmed(), m.captured(7).trimmed(), m.captured(3).toInt(), m.captured(5).toInt()});
+                     m.captured(6).trimmed(), m.captured(7).trimmed(), m.captured(3).toInt(), m.captured(5).toInt(),
+                     m.captured(8).toInt(), m.captured(9).toInt()});
     }
     return rows;
 }
@@ -78,11 +81,13 @@ void tst_DeviceModels::readmeModels_data()
     QTest::addColumn<int>("sideLeds");
     QTest::addColumn<QString>("productName");
     QTest::addColumn<QString>("notes");
+    QTest::addColumn<int>("onboardWidth");
+    QTest::addColumn<int>("onboardHeight");
     const QList<ReadmeRow> rows = readmeRows();
     QVERIFY2(rows.size() >= 13, "the README's Models table is missing or unreadable");
     for (const ReadmeRow &r : rows)
-        QTest::newRow(qPrintable(r.code))
-            << r.code << r.kind << r.keys << r.layout << r.sideLeds << r.productName << r.notes;
+        QTest::newRow(qPrintable(r.code)) << r.code << r.kind << r.keys << r.layout << r.sideLeds << r.productName
+                                          << r.notes << r.onboardWidth << r.onboardHeight;
 }
 
 void tst_DeviceModels::readmeModels()
@@ -94,6 +99,8 @@ void tst_DeviceModels::readmeModels()
     QFETCH(int, sideLeds);
     QFETCH(QString, productName);
     QFETCH(QString, notes);
+    QFETCH(int, onboardWidth);
+    QFETCH(int, onboardHeight);
 
     const models::DeviceModel *model = models::findDeviceModel(code);
     QVERIFY(model);
@@ -127,6 +134,12 @@ void tst_DeviceModels::readmeModels()
     const bool locked = notes.contains(QLatin1String("keys 38, 39 and 41 cannot be assigned"));
     for (const int key : {38, 39, 41})
         QCOMPARE(models::isLockedKey(code, key), locked);
+
+    // The on-board editor's facts.
+    QCOMPARE(models::onboardPageWidth(code), onboardWidth);
+    QCOMPARE(models::onboardPageHeight(code), onboardHeight);
+    QCOMPARE(models::hasFn1KeyPreset(code), notes.contains(QLatin1String("FN1 key preset")));
+    QCOMPARE(models::hasReducedLayoutMenu(code), notes.contains(QLatin1String("reduced layout menu")));
 }
 
 void tst_DeviceModels::tableHasNoModelTheReadmeLacks()

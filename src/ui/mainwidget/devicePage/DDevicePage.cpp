@@ -15,6 +15,8 @@
 #include "DevicePageLighting.h"
 #include "DevicePageLoad.h"
 #include "DevicePageModes.h"
+#include "DevicePageOnboard.h"
+#include "DevicePageOnboardConfigs.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
@@ -98,6 +100,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_modes = new DevicePageModes(this);
     m_lighting = new DevicePageLighting(this);
     m_customLights = new DevicePageCustomLights(this);
+    m_onboard = new DevicePageOnboard(this);
+    m_onboardConfigs = new DevicePageOnboardConfigs(this, m_onboard);
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
@@ -147,8 +151,11 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->pushButton_FN->hide();
 
     ui->toolButton_Explain->installEventFilter(this);
-    connect(ui->comboBox_OnboardProfile, &QComboBox::currentTextChanged, this,
-            &DDevicePage::onOnboardProfileComboxCurrentIndexChanged);
+    // The configurations go by index (item data): two may share a name.
+    connect(ui->comboBox_OnboardProfile, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int row) {
+        if (row >= 0)
+            m_onboardConfigs->selectIndex(ui->comboBox_OnboardProfile->itemData(row).toInt());
+    });
 
     initMenusAndToolTips();
 
@@ -287,7 +294,7 @@ bool DDevicePage::eventFilter(QObject *obj, QEvent *event)
         if (event->type() == QEvent::Enter)
             showExplainPopup();
         else if (event->type() == QEvent::Leave && m_menuPopup)
-            m_menuPopup->hide();
+            delete m_menuPopup.data();
     }
     return QWidget::eventFilter(obj, event);
 }
@@ -476,12 +483,42 @@ void DDevicePage::refreshProfileList(int mode)
 
 void DDevicePage::updateOnboardKeyboard()
 {
-    qCInfo(lcUi) << "the on-board view of a layer is not built yet";
+    m_onboard->updateOnboardKeyboard();
 }
 
 void DDevicePage::applyOnboardLayoutTemplate(int layout)
 {
-    qCInfo(lcUi) << "on-board layout templates are not built yet; layout" << layout;
+    m_onboard->applyOnboardLayoutTemplate(layout);
+}
+
+bool DDevicePage::createOnboardConfig(int index)
+{
+    return m_onboard->createOnboardConfig(index);
+}
+
+bool DDevicePage::deleteOnboardConfig(int index)
+{
+    return m_onboard->deleteOnboardConfig(index);
+}
+
+QString DDevicePage::getMacroModeText() const
+{
+    return OnboardConfigFiles::macroModeText(m_curOnboardKeyInfo);
+}
+
+QString DDevicePage::getCombinationKeyText() const
+{
+    return OnboardConfigFiles::combinationKeyText(m_curOnboardKeyInfo, m_keyNameMap);
+}
+
+QString DDevicePage::getMouseKeyText() const
+{
+    return OnboardConfigFiles::mouseKeyText(m_curOnboardKeyInfo);
+}
+
+QString DDevicePage::getMultimediaText() const
+{
+    return OnboardConfigFiles::multimediaText(m_curOnboardKeyInfo);
 }
 
 void DDevicePage::setMacroXml(const char *macroXmlPath, xmlInterface *xml)
@@ -599,6 +636,7 @@ void DDevicePage::openDeviceLink(const hidStructInfo &info)
 
 void DDevicePage::openDeviceView(const hidStructInfo &info)
 {
+    m_onboard->abortDownload();
     m_devices->openDeviceView(info);
 }
 
@@ -985,26 +1023,75 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 
 void DDevicePage::onProfileCreateNew()
 {
-    m_modes->createOnboardConfig();
+    m_onboardConfigs->createNew();
 }
 
-void DDevicePage::onProfileExport() {}
-void DDevicePage::onProfileImport() {}
-void DDevicePage::onProfileDelete() {}
-void DDevicePage::onProfileRestore() {}
-void DDevicePage::onProfileModifyName() {}
-void DDevicePage::onConfigQWERTY() {}
-void DDevicePage::onConfigMac() {}
-void DDevicePage::onConfigDvorak() {}
-void DDevicePage::onConfigCleanLayer() {}
+void DDevicePage::onProfileExport()
+{
+    m_onboardConfigs->exportConfig();
+}
+
+void DDevicePage::onProfileImport()
+{
+    m_onboardConfigs->importConfig();
+}
+
+void DDevicePage::onProfileDelete()
+{
+    m_onboardConfigs->deleteConfig();
+}
+
+void DDevicePage::onProfileRestore()
+{
+    m_onboardConfigs->restoreConfig();
+}
+
+void DDevicePage::onProfileModifyName()
+{
+    m_onboardConfigs->modifyName();
+}
+
+void DDevicePage::onConfigQWERTY()
+{
+    applyOnboardLayoutTemplate(1);
+}
+
+void DDevicePage::onConfigMac()
+{
+    applyOnboardLayoutTemplate(2);
+}
+
+void DDevicePage::onConfigDvorak()
+{
+    applyOnboardLayoutTemplate(3);
+}
+
+void DDevicePage::onConfigCleanLayer()
+{
+    m_onboardConfigs->cleanLayer();
+}
+
 void DDevicePage::onOnboardProfileComboxCurrentIndexChanged(QString strCurrentText)
 {
-    m_modes->selectOnboardConfig(strCurrentText);
+    const int row = ui->comboBox_OnboardProfile->findText(strCurrentText);
+    if (row >= 0)
+        m_onboardConfigs->selectIndex(ui->comboBox_OnboardProfile->itemData(row).toInt());
 }
 
-void DDevicePage::onOnboardKeyboardClicked(int, QString) {}
-void DDevicePage::onKeyboardMouseRightKeyClicked(int, QString) {}
-void DDevicePage::onEmptyForKey() {}
+void DDevicePage::onOnboardKeyboardClicked(int keyDec, QString keyCharacter)
+{
+    m_onboardConfigs->keyClicked(keyDec, keyCharacter);
+}
+
+void DDevicePage::onKeyboardMouseRightKeyClicked(int keyDec, QString keyCharacter)
+{
+    m_onboardConfigs->keyRightClicked(keyDec, keyCharacter);
+}
+
+void DDevicePage::onEmptyForKey()
+{
+    m_onboardConfigs->emptyKey();
+}
 
 void DDevicePage::onRuningOnboard0x19Cmd()
 {
@@ -1021,14 +1108,45 @@ void DDevicePage::onRuningMouse0x47Cmd()
     m_is0x47Acked = true;
 }
 
-void DDevicePage::onCurIndexChangedOn_board(int) {}
-void DDevicePage::on_pushButton_OnboardMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked() {}
-void DDevicePage::on_pushButton_OnboardSave_clicked() {}
-void DDevicePage::on_pushButton_OnboardCancel_clicked() {}
-void DDevicePage::on_pushButton_Fn1Key_clicked() {}
-void DDevicePage::on_toolButton_OnboardDownload_clicked() {}
-void DDevicePage::on_toolButton_RestoreFactorySettings_clicked() {}
+void DDevicePage::onCurIndexChangedOn_board(int selIndex)
+{
+    m_onboard->onCurIndexChangedOn_board(selIndex);
+}
+
+void DDevicePage::on_pushButton_OnboardMoreOperate_clicked()
+{
+    m_onboard->openMenu(false);
+}
+
+void DDevicePage::on_pushButton_OnboardConfigMoreOperate_clicked()
+{
+    m_onboard->openMenu(true);
+}
+
+void DDevicePage::on_pushButton_OnboardSave_clicked()
+{
+    m_onboard->saveName();
+}
+
+void DDevicePage::on_pushButton_OnboardCancel_clicked()
+{
+    m_onboard->cancelName();
+}
+
+void DDevicePage::on_pushButton_Fn1Key_clicked()
+{
+    m_onboard->setFn1Key();
+}
+
+void DDevicePage::on_toolButton_OnboardDownload_clicked()
+{
+    m_onboard->startDownload();
+}
+
+void DDevicePage::on_toolButton_RestoreFactorySettings_clicked()
+{
+    m_onboard->restoreFactorySettings();
+}
 
 void DDevicePage::onTipInfoDiaClose()
 {

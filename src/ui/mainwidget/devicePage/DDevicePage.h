@@ -36,6 +36,8 @@ class DevicePageCustomLights;
 class DevicePageDevices;
 class DevicePageLighting;
 class DevicePageModes;
+class DevicePageOnboard;
+class DevicePageOnboardConfigs;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -152,6 +154,18 @@ public:
     void refreshProfileList(int mode);
     void updateOnboardKeyboard();
     void applyOnboardLayoutTemplate(int layout);
+    // On-board configuration `index` in both layer files: added with its first records, or removed.
+    bool createOnboardConfig(int index);
+    bool deleteOnboardConfig(int index);
+    // Captions of the current on-board key record.
+    QString getMacroModeText() const;
+    QString getCombinationKeyText() const;
+    QString getMouseKeyText() const;
+    QString getMultimediaText() const;
+    // The on-board view while on-board mode is on.
+    DOnboardPage *onboardPage() const { return m_onboardPage; }
+    int onboardLayer() const { return m_onboardLayer; }
+    int currentOnboardConfigIndex() const { return m_curOnboardConfigIndex; }
     void openDeviceView(const hidStructInfo &info);
     void stopDeviceLighting();
     void loadKeyboardEffectList();
@@ -314,6 +328,8 @@ private:
     friend class DevicePageLighting;
     friend class DevicePageModes;
     friend class DevicePageLoad;
+    friend class DevicePageOnboard;
+    friend class DevicePageOnboardConfigs;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;
@@ -449,9 +465,11 @@ private:
     QString m_strUpgradeSn;
     QString m_strUpgradeModel;
 
-    QMap<QString, hidStructInfo> m_mapLinkedInfo;      // the record each link was opened with
-    DevicePageDevices *m_devices = nullptr;            // rows, links, views and the current device's file
-    DevicePageModes *m_modes = nullptr;                // page, tool and work-mode switches
-    DevicePageLighting *m_lighting = nullptr;          // effects, lighting reports, switch and synchronisation
-    DevicePageCustomLights *m_customLights = nullptr;  // custom per-key lightings and the save prompt
+    QMap<QString, hidStructInfo> m_mapLinkedInfo;          // the record each link was opened with
+    DevicePageDevices *m_devices = nullptr;                // rows, links, views and the current device's file
+    DevicePageModes *m_modes = nullptr;                    // page, tool and work-mode switches
+    DevicePageLighting *m_lighting = nullptr;              // effects, lighting reports, switch and synchronisation
+    DevicePageCustomLights *m_customLights = nullptr;      // custom per-key lightings and the save prompt
+    DevicePageOnboard *m_onboard = nullptr;                // the on-board editor's files and view texts
+    DevicePageOnboardConfigs *m_onboardConfigs = nullptr;  // the on-board configuration operations
 };

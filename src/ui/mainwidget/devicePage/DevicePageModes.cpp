@@ -7,6 +7,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
+#include "DevicePageOnboardConfigs.h"
 #include "DMouseLightPage.h"
 #include "DOnboardPage.h"
 #include "keyboardButCustom.h"
@@ -295,7 +296,7 @@ void DevicePageModes::enterOnboardMode()
         p->m_onboardPage = new DOnboardPage(ui->onboardFrame);
         if (ui->onboardFrame->layout())
             ui->onboardFrame->layout()->addWidget(p->m_onboardPage);
-        p->m_onboardPage->setKeyboardModel(model, DDataManager::getInstance()->getKeyNumMap().value(model));
+        p->m_onboardPage->setKeyboardModel(model);
         QObject::connect(p->m_onboardPage, &DOnboardPage::sigKeyboardMouseRightKeyClicked, p,
                          &DDevicePage::onKeyboardMouseRightKeyClicked);
         QObject::connect(p->m_onboardPage, &DOnboardPage::sigKeyboardClicked, p,
@@ -315,7 +316,7 @@ void DevicePageModes::enterOnboardMode()
         xml->createXmlFile(p->m_onboardDefaultXmlPath.constData());
         xml->createXmlFile(p->m_onboardFn1XmlPath.constData());
         p->m_onboardFlag = false;
-        createOnboardConfig();
+        p->onProfileCreateNew();
         p->applyOnboardLayoutTemplate(1);
     }
     p->m_onboardFlag = true;
@@ -324,7 +325,7 @@ void DevicePageModes::enterOnboardMode()
     if (xml)
         xml->getMacroList(p->m_onboardXmlPath.constData(), &configs);
     const int current = xml ? xml->getProfileIndex(p->m_onboardXmlPath.constData()) : 1;
-    QString currentName;
+    int currentRow = 0;
     {
         const QSignalBlocker blocker(ui->comboBox_OnboardProfile);
         ui->comboBox_OnboardProfile->clear();
@@ -332,15 +333,15 @@ void DevicePageModes::enterOnboardMode()
         for (const IndexNameInfo &config : qAsConst(configs)) {
             const QString name = QString::fromUtf8(config.name);
             const QString index = QString::fromLatin1(config.index);
-            ui->comboBox_OnboardProfile->addItem(name, index);
+            ui->comboBox_OnboardProfile->addItem(name, index.toInt());
             p->m_mapOnboardConfig.insert(name, index);
             if (index.toInt() == current)
-                currentName = name;
+                currentRow = ui->comboBox_OnboardProfile->count() - 1;
         }
-        ui->comboBox_OnboardProfile->setCurrentText(currentName);
+        ui->comboBox_OnboardProfile->setCurrentIndex(currentRow);
     }
-    p->m_curOnboardConfigIndex = current;
-    p->onOnboardProfileComboxCurrentIndexChanged(currentName);
+    if (ui->comboBox_OnboardProfile->count() > 0)
+        p->m_onboardConfigs->selectIndex(ui->comboBox_OnboardProfile->itemData(currentRow).toInt());
 
     if ((ui->frame_Custom->isHidden() || p->m_mainPageIndex != 0) && p->hasOpenDevice()) {
         ui->stackedWidget_CustomAll->setCurrentWidget(ui->page_CustomKey);
@@ -359,31 +360,6 @@ void DevicePageModes::enterOnboardMode()
     setKeyOperationsForOnboard(true);
     ui->pushButton_SoftKeyboard->setChecked(true);
     onCurIndexChangedOperate(2);
-}
-
-void DevicePageModes::createOnboardConfig()
-{
-    xmlInterface *xml = p->m_xml;
-    if (!xml || p->m_onboardXmlPath.isEmpty())
-        return;
-    // The least form: configuration 1 in the list and in both layer files.
-    const char name[] = "NewConfig1";
-    xml->addMacroNode(p->m_onboardXmlPath.constData(), "1", name);
-    xml->addProfileConfig(p->m_onboardDefaultXmlPath.constData(), "1", name, "", "", 0);
-    xml->addProfileConfig(p->m_onboardFn1XmlPath.constData(), "1", name, "", "", 0);
-}
-
-void DevicePageModes::selectOnboardConfig(const QString &name)
-{
-    if (!p->m_mapOnboardConfig.contains(name))
-        return;
-    const int index = p->m_mapOnboardConfig.value(name).toInt();
-    p->m_curOnboardConfigIndex = index;
-    p->m_strCurOnboardConfigName = name;
-    if (p->m_xml && !p->m_onboardXmlPath.isEmpty()
-        && p->m_xml->getProfileIndex(p->m_onboardXmlPath.constData()) != index)
-        p->m_xml->setProfileIndex(p->m_onboardXmlPath.constData(), index);
-    p->updateOnboardKeyboard();
 }
 
 // ---- Side panel and popup

@@ -22,10 +22,6 @@ public:
     void closeSidePanel();
     void showMoreOperations();
 
-    // On-board configurations, in their least form until the on-board editor fills them in.
-    void createOnboardConfig();
-    void selectOnboardConfig(const QString &name);
-
 private:
     void showKeyboardKeyPage();
     void showKeyboardLightPage();

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DeviceCodeTables.h"
+
+#include <QStringList>
+
+namespace devicecodes {
+
+int multimediaDeviceCode(int function)
+{
+    static const int kCodes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x30, 0x32, 0x34, 0x23, 0x20};
+    if (function < 0 || function >= int(sizeof kCodes / sizeof kCodes[0]))
+        return 0;
+    return kCodes[function];
+}
+
+int mouseKeyDeviceCode(int function)
+{
+    static const int kCodes[] = {0x01, 0x04, 0x02, 0x01, 0xFF, 0x08, 0x10};
+    if (function < 0 || function >= int(sizeof kCodes / sizeof kCodes[0]))
+        return 0;
+    return kCodes[function];
+}
+
+int mouseKeyWheelFlag(int function)
+{
+    return function == 3 || function == 4 ? 1 : 0;
+}
+
+std::array<int, 3> combinationKeyList(const QString &value)
+{
+    std::array<int, 3> keys{0, 0, 0};
+    const QStringList fields = value.split(QLatin1Char(','));
+    bool ok = false;
+    const int mask = fields.value(0).trimmed().toInt(&ok);
+    bool first = true;
+    for (int bit = 0; ok && bit < 8; ++bit) {
+        if (!(mask & (1 << bit)))
+            continue;
+        keys[first ? 0 : 1] = 0xE0 + bit;
+        first = false;
+    }
+    const int usage = fields.value(1).trimmed().toInt(&ok);
+    if (ok)
+        keys[2] = usage;
+    return keys;
+}
+
+}  // namespace devicecodes

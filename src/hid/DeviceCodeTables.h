@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The codes a keyboard or the mouse stores for a key function: the multimedia code, the mouse
+// button code and wheel flag, and the usages of a key combination. The on-board key table and
+// the mouse's key command are built from them.
+
+#include <QString>
+
+#include <array>
+
+namespace devicecodes {
+
+// Multimedia function 0 to 12 to the device's code; anything else 0.
+int multimediaDeviceCode(int function);
+// Mouse function 0 to 6 to the device's button code (wheel down 0xFF); anything else, the sniper
+// key included, 0.
+int mouseKeyDeviceCode(int function);
+// 1 for the wheel functions (3 up, 4 down), else 0.
+int mouseKeyWheelFlag(int function);
+// "mask,usage": the first modifier usage, the second (the highest further one) and the key
+// usage, 0 where not set. Modifier bit i stands for usage 0xE0 + i; only bits 0 to 7 count.
+std::array<int, 3> combinationKeyList(const QString &value);
+
+}  // namespace devicecodes

@@ -81,3 +81,18 @@ x_window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   X=$X Y=$Y W=$WIDTH H=$HEIGHT
 }
+
+# x_close_update_window PID: on a first run the demo's newer firmware images bring the update
+# window over the main window about 1300 ms after start-up; it keeps the main window from clicks
+# until its close button (right of its title) is pressed. Returns 1 when it stays open.
+x_close_update_window() {
+  local pid=$1 update
+  update=$(x_wait_window "$pid" DUpdateFirmwareDia 10) || return 0
+  x_window_geometry "$update"
+  xdotool mousemove $((X + W - 23)) $((Y + 23)) click 1
+  for _ in $(seq 50); do
+    xdotool search --all --onlyvisible --pid "$pid" --name '^DUpdateFirmwareDia$' >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}

@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>تم مسح المفتاح</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>فشل ضبط تأثير الإضاءة</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>فشل تعديل اسم الإضاءة المخصصة</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Empty the key successful</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Set light effect failed</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Modify custom light name failed</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Touche vidée</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Échec de l&apos;application de l&apos;effet lumineux</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Échec de la modification du nom de l&apos;éclairage personnalisé</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

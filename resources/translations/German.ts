@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Taste geleert</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Lichteffekt konnte nicht eingestellt werden</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Name der eigenen Beleuchtung konnte nicht geändert werden</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

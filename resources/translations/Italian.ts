@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Tasto svuotato</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Impostazione dell&apos;effetto luce non riuscita</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Modifica del nome della luce personalizzata non riuscita</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

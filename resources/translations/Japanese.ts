@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>キーをクリアしました</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>ライト効果の設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>カスタムライトの名前を変更できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>키를 비웠습니다</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>조명 효과 설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>사용자 조명 이름 변경에 실패했습니다</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Wyczyszczono klawisz</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Nie udało się ustawić efektu podświetlenia</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Nie udało się zmienić nazwy własnego podświetlenia</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Tecla limpa</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Falha ao definir o efeito de luz</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Falha ao alterar o nome da luz personalizada</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Клавиша очищена</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Не удалось установить эффект подсветки</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Не удалось изменить имя своей подсветки</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

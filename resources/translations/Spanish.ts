@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Tecla vaciada</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>No se pudo aplicar el efecto de luz</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>No se pudo cambiar el nombre de la luz personalizada</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

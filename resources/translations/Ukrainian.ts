@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>Клавішу очищено</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>Не вдалося встановити ефект підсвічування</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>Не вдалося змінити назву власного підсвічування</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

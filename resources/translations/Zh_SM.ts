@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>清空按键成功</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>设置灯效失败</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>修改自定义灯光名称失败</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

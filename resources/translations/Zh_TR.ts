@@ -770,6 +770,14 @@
         <source>Empty the key successful</source>
         <translation>清空按鍵成功</translation>
     </message>
+    <message>
+        <source>Set light effect failed</source>
+        <translation>設定燈效失敗</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>修改自訂燈光名稱失敗</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -77,8 +77,9 @@ struct LightingFixture {
     QList<DCustomLightListItem *> rows() const
     {
         QList<DCustomLightListItem *> list = page->findChildren<DCustomLightListItem *>();
-        std::sort(list.begin(), list.end(),
-                  [](DCustomLightListItem *a, DCustomLightListItem *b) { return a->getIndex() < b->getIndex(); });
+        std::sort(list.begin(), list.end(), [](DCustomLightListItem *a, DCustomLightListItem *b) {
+            return a->getCustomLightIndex() < b->getCustomLightIndex();
+        });
         return list;
     }
     QList<CustomLedInfo> leds()

@@ -23,7 +23,8 @@ app=$!
 x_pids+=("$app")
 
 main=$(x_wait_window "$app" ZELKA 60) || fail "main window not shown"
-sleep 2
+x_close_update_window "$app" || fail "the firmware update window stayed open"
+sleep 1
 x_window_geometry "$main"
 # Places in the window at its start-up size (1280 x 715): the title bar's MACRO button, the macro
 # list's Add button, the Record button.

@@ -31,19 +31,7 @@ grep -q "Brivex Runing" "$x_tmp/demo.out" || fail "start-up not finished"
 cards=$(cat "$x_tmp/demo.out" "$x_tmp/demo.err" | grep -o 'Home page shows [0-9]* device card' | tail -n 1)
 [ "$cards" = "Home page shows 2 device card" ] || fail "home page cards: ${cards:-none}"
 echo "home page shows the two emulated devices"
-# A first run with the demo's newer firmware images: the update window comes over the main window
-# 1300 ms after start-up and keeps it from clicks until its close button (right of its title) is pressed.
-if update=$(x_wait_window "$app" DUpdateFirmwareDia 10); then
-  x_window_geometry "$update"
-  xdotool mousemove $((X + W - 23)) $((Y + 23)) click 1
-  for _ in $(seq 50); do
-    xdotool search --all --onlyvisible --pid "$app" --name '^DUpdateFirmwareDia$' >/dev/null 2>&1 || break
-    sleep 0.1
-  done
-  xdotool search --all --onlyvisible --pid "$app" --name '^DUpdateFirmwareDia$' >/dev/null 2>&1 \
-    && fail "the firmware update window stayed open"
-  echo "firmware update window offered and closed"
-fi
+x_close_update_window "$app" || fail "the firmware update window stayed open"
 x_window_geometry "$main"
 
 # The settings button is the fourth from the right of the title bar.

@@ -241,6 +241,7 @@ void DDevicePage::createLightingEditor()
     connect(tool, &ColorWheelTool::sigSelectSideLightType, this, &DDevicePage::onSelectSideLightType);
     connect(tool, &ColorWheelTool::sigLightOpenOrCloseType, this, &DDevicePage::onLightOpenOrCloseType);
     connect(tool, &ColorWheelTool::sigSetLightEffectSuccessful, this, &DDevicePage::onSetLightEffectSuccessful);
+    connect(tool, &ColorWheelTool::sigSetLightEffectFailed, this, &DDevicePage::onSetLightEffectFailed);
     connect(tool, &ColorWheelTool::sigLightCancelSettings, this, &DDevicePage::onLightCancelSettings);
     connect(tool, &ColorWheelTool::sigLightConfigHaveChanged, this, &DDevicePage::onLightConfigHaveChanged);
     connect(tool, &ColorWheelTool::sigSelectightTypeMouseAround, this, &DDevicePage::onSelectMouseAroundLightType);
@@ -852,6 +853,11 @@ void DDevicePage::onSetLightEffectSuccessful()
     m_lighting->onSetLightEffectSuccessful();
 }
 
+void DDevicePage::onSetLightEffectFailed()
+{
+    showNotice(tr("Set light effect failed"));
+}
+
 void DDevicePage::onLightConfigHaveChanged(int lightConfigChangedFrom, int ledSelMode)
 {
     m_lighting->onLightConfigHaveChanged(lightConfigChangedFrom, ledSelMode);
@@ -938,6 +944,11 @@ void DDevicePage::onModifyCustomLightItemNameIsEmpty()
 void DDevicePage::onModifyCustomLightItemNameSuccess()
 {
     showNotice(tr("Modify custom light name successful"));
+}
+
+void DDevicePage::onModifyCustomLightItemNameFailed()
+{
+    showNotice(tr("Modify custom light name failed"));
 }
 
 void DDevicePage::addDefaultCustomLights(int profileIndex)

@@ -248,6 +248,7 @@ private slots:
     void onSendSetKeyboardColorData();
     void onSendSetSideColorData();
     void onSetLightEffectSuccessful();
+    void onSetLightEffectFailed();
     void onLightConfigHaveChanged(int lightConfigChangedFrom, int ledSelMode);
     void send0x07Cmd(colorInfoData colorData);
     void onSendUpdataColorBuildUp(QList<double> listColorScale, QList<QColor> listColor);
@@ -265,6 +266,7 @@ private slots:
     void onCustomLightUsingStatus(bool isUsing);
     void onModifyCustomLightItemNameIsEmpty();
     void onModifyCustomLightItemNameSuccess();
+    void onModifyCustomLightItemNameFailed();
     // Mouse commands.
     void onSendSetMouse_AroundColorData();
     void onSendSetMouse_ScrollColorData();

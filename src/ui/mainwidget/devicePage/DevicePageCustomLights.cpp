@@ -124,6 +124,8 @@ void DevicePageCustomLights::reloadCustomLightList()
                 &DDevicePage::onModifyCustomLightItemNameIsEmpty);
         connect(row, &DCustomLightListItem::sigModifyCustomLightItemNameSuccess, p,
                 &DDevicePage::onModifyCustomLightItemNameSuccess);
+        connect(row, &DCustomLightListItem::sigModifyCustomLightItemNameFailed, p,
+                &DDevicePage::onModifyCustomLightItemNameFailed);
         row->setProfileXml(path, p->m_xml);
         CustomLightItemInfo info;
         info.profileIndex = QString::number(p->m_curProfileIndex);
@@ -168,20 +170,20 @@ void DevicePageCustomLights::onCustomLightItemMouseClicked(DCustomLightListItem 
     p->m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();
     selectOnly(row);
     paintAllKeysDark();
-    paintCustomLight(row->getIndex(), 180);
+    paintCustomLight(row->getCustomLightIndex(), 180);
     p->m_lightDealMain->applyCustomLightFromKeys();
 }
 
 void DevicePageCustomLights::setRowUsing(DCustomLightListItem *row, bool isUsing, int flag)
 {
     const QByteArray key = QByteArray::number(p->m_curProfileIndex);
-    const QByteArray index = row->getIndex().toLatin1();
+    const QByteArray index = row->getCustomLightIndex().toLatin1();
     if (p->m_xml)
         p->m_xml->setCustomLedUsing(p->m_profileXmlPath.constData(), key.constData(), index.constData(),
                                     isUsing ? "Using" : "UnUsing", flag);
     row->setUsingStatus(isUsing);
     row->setUsingFlagIndex(flag);
-    row->setUsingText(isUsing ? kUsing : kUnUsing);
+    row->setIsUsing(isUsing ? kUsing : kUnUsing);
 }
 
 void DevicePageCustomLights::onCustomLightUsingStatus(DCustomLightListItem *row, bool isUsing)
@@ -194,7 +196,7 @@ void DevicePageCustomLights::onCustomLightUsingStatus(DCustomLightListItem *row,
         qCDebug(lcUi) << "------------------------ *** isUsing == false *** ------------------------";
         const int old = row->getUsingFlagIndex();
         setRowUsing(row, false, -1);
-        sendCustomLight(row->getIndex(), old, true);
+        sendCustomLight(row->getCustomLightIndex(), old, true);
         return;
     }
     qCDebug(lcUi) << "------------------------ *** isUsing == true *** ------------------------";
@@ -203,7 +205,7 @@ void DevicePageCustomLights::onCustomLightUsingStatus(DCustomLightListItem *row,
     DCustomLightListItem *slot0 = nullptr;
     DCustomLightListItem *slot1 = nullptr;
     for (DCustomLightListItem *item : qAsConst(p->m_listCustomLightItem)) {
-        if (item == row || item->getUsingText() != kUsing)
+        if (item == row || item->getIsUsing() != kUsing)
             continue;
         inUse.append(item);
         if (item->getUsingFlagIndex() == 0 && !slot0)
@@ -225,11 +227,11 @@ void DevicePageCustomLights::onCustomLightUsingStatus(DCustomLightListItem *row,
     } else if (inUse.size() > 2) {
         qCWarning(lcUi) << "More than two custom lights are in use; the profile was edited by hand";
         row->setUsingStatus(false);
-        row->setUsingText(kUnUsing);
+        row->setIsUsing(kUnUsing);
         return;
     }
     setRowUsing(row, true, slot);
-    sendCustomLight(row->getIndex(), slot, false);
+    sendCustomLight(row->getCustomLightIndex(), slot, false);
 }
 
 void DevicePageCustomLights::sendCustomLight(const QString &index, int slot, bool clearOnly)
@@ -257,7 +259,7 @@ void DevicePageCustomLights::saveCustomLight()
         return;
     }
     const QByteArray key = QByteArray::number(p->m_curProfileIndex);
-    const QByteArray ledIndex = row->getIndex().toLatin1();
+    const QByteArray ledIndex = row->getCustomLightIndex().toLatin1();
     const char *path = p->m_profileXmlPath.constData();
     p->m_xml->deleteCustomLed(path, key.constData(), ledIndex.constData());
     const QVector<keyboardButCustom *> cells = keyCells(p->m_keyboardPage);
@@ -284,8 +286,8 @@ void DevicePageCustomLights::saveCustomLight()
         item.transparentNum = 128;
         p->m_xml->addCustomLedItems(path, key.constData(), ledIndex.constData(), item);
     }
-    p->sendCustomLedColors(row->getUsingText() == kUsing ? LightingCommands::customLedSlot(row->getUsingFlagIndex())
-                                                         : kSlotUnused);
+    p->sendCustomLedColors(row->getIsUsing() == kUsing ? LightingCommands::customLedSlot(row->getUsingFlagIndex())
+                                                       : kSlotUnused);
 }
 
 void DevicePageCustomLights::onUpdateCustomLight()

@@ -204,7 +204,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     // In the GUI thread: the result arrives before getHidList returns, and the device page opens
     // the devices inside it.
     startupEnumeration = true;
-    enumerator->getHidList(kListFull);
+    enumerate(kListFull);
     startupEnumeration = false;
 
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
@@ -425,7 +425,15 @@ void DMainWidget::startHotPlugEnumeration(int listType)
 void DMainWidget::runPendingEnumeration(int listType)
 {
     // Its result signal reaches onGetHidListSuccessful in the GUI thread as a queued call.
-    enumerator->getHidList(listType);
+    enumerate(listType);
+}
+
+void DMainWidget::enumerate(int listType)
+{
+    if (options.enumerate)
+        options.enumerate(*enumerator, listType);
+    else
+        enumerator->getHidList(listType);
 }
 
 void DMainWidget::onHotPlugThreadFinished()

@@ -64,6 +64,9 @@ public:
         std::function<bool()> trayAvailable;
         // The folder of the firmware images offered for update, one "<model>.hex" per model.
         QString firmwareImageFolder = QStringLiteral(":/images/UpdateHex/");
+        // Runs one enumeration of the given type on the enumerator, in the calling thread (the GUI
+        // thread at start, an enumeration thread later); empty: enumerator.getHidList(listType).
+        std::function<void(MainHidInterFace &enumerator, int listType)> enumerate;
     };
 
     explicit DMainWidget(QWidget *parent = nullptr);
@@ -144,6 +147,7 @@ private:
     void onHotPlugThreadFinished();
     void runDeferredEnumeration();
     void readDeviceLists();
+    void enumerate(int listType);
 
     std::unique_ptr<Ui::DMainWidget> ui;
     StartOptions options;

@@ -434,14 +434,17 @@ void TransportTest::lightingWriteFailureIsReported()
     emu::DeviceId id = emu::plug(emu::keyboardSpec());
     auto transport = open(id, QStringLiteral("ZK87A"), true);
     QVERIFY(transport);
-    QSignalSpy errors(transport.get(), &MainHidInterFace::sigHidWriteErrorInfo);
+    // Emitted by the writer thread: taken in this thread through a queued connection (a QSignalSpy
+    // would append in the writer thread while this one reads).
+    QStringList errors;
+    connect(transport.get(), &MainHidInterFace::sigHidWriteErrorInfo, this,
+            [&errors](const QString &error) { errors << error; });
     transport->setLightDataEnabled(true);
 
     emu::failWritesOfCommand(id, 0x0F, true);
     offerBatch(*transport, 0, 10);
-    QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 10, 5000);
-    QVERIFY2(errors.at(0).at(0).toString().startsWith(QLatin1String("hid_write lightData ERROR:[-1] ")),
-             qPrintable(errors.at(0).at(0).toString()));
+    QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 10, 5000);
+    QVERIFY2(errors.at(0).startsWith(QLatin1String("hid_write lightData ERROR:[-1] ")), qPrintable(errors.at(0)));
 
     // The loop goes on.
     emu::failWritesOfCommand(id, 0x0F, false);

@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ccache clang-format
+  libtsan2 clang libclang-rt-14-dev
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   libtinyxml-dev libhidapi-dev libudev-dev libcjson-dev
   libx11-dev libxtst-dev

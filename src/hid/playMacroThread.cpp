@@ -136,6 +136,7 @@ void playMacroThread::run()
                 if (stopRequested(mode))
                     break;
             }
+            ++m_loopPasses;
             // A macro without steps is looked for again after the shortest step time
             // instead of reading the file without pause until the stop.
             if (playMacroOnce(mode, macroIndex) == Pass::Empty)

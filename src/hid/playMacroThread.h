@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QThread>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
@@ -50,6 +51,8 @@ public:
     void stopAndWait();
     // The mode of the last playMacro call.
     int playMode() const;
+    // Passes of a toggled or held play's loop since the thread was made (for the tests).
+    int loopPasses() const { return m_loopPasses; }
 
 signals:
     void sigPlayMacroKeyDecSend(int sendType, int keyDec, int keyFlags);
@@ -81,4 +84,5 @@ private:
     int m_pressed = 0;
     bool m_toggleFlag = false;
     bool m_abort = false;  // stopAndWait: end whatever the mode
+    std::atomic<int> m_loopPasses{0};
 };

@@ -81,6 +81,15 @@ QStringList names(const QList<hidStructInfo> &list)
     return out;
 }
 
+// The information query as the device must receive it: report id, 0x0D, zeros to 64 bytes.
+QByteArray infoQuery(int reportId)
+{
+    QByteArray query(64, '\0');
+    query[0] = char(reportId);
+    query[1] = 0x0D;
+    return query;
+}
+
 int queries(emu::DeviceId id)
 {
     return emu::writtenCommand(id, 0x0D).size();
@@ -192,7 +201,7 @@ void tst_Enumeration::configurationInterfaceOnly()
     QCOMPARE(MainHidInterFace::reportIdForPath(configurationPath), reportId);
     const QVector<emu::WrittenReport> asked = emu::writtenCommand(id, 0x0D);
     QCOMPARE(asked.size(), 1);  // one query, however often hidapi lists the interface
-    QCOMPARE(int(uint8_t(asked.first().data.at(0))), reportId);
+    QCOMPARE(asked.first().data.toHex(), infoQuery(reportId).toHex());  // all 64 bytes
 
     // A transport opened on the listed path writes with that report id.
     MainHidInterFace transport(1, model);
@@ -554,7 +563,7 @@ void tst_Enumeration::removalOfOneOfTwoAndPathReuse()
     QCOMPARE(emu::configurationPath(replacement), col06Path);
     e->getHidList(MainHidInterFace::kArrival);
     QCOMPARE(queries(replacement), 1);
-    QCOMPARE(int(uint8_t(emu::writtenCommand(replacement, 0x0D).first().data.at(0))), 1);
+    QCOMPARE(emu::writtenCommand(replacement, 0x0D).first().data.toHex(), infoQuery(1).toHex());
     QCOMPARE(MainHidInterFace::reportIdForPath(col06Path), 1);
     QCOMPARE(names(e->getHidStructInfoList()), (QStringList{QStringLiteral("ZK87S"), QStringLiteral("ZK87A")}));
 }

@@ -323,6 +323,8 @@ void LinkKeyboardReportsTest::reactiveLighting_data()
     const QVector<QByteArray> typeAB = {frame(0x04, hex("0000040000000000")), frame(0x04, hex("0000040500000000")),
                                         frame(0x04, QByteArray(8, '\0'))};
     QTest::newRow("effect 6: the key's place, on press") << 6 << QVector<int>{4, 5} << typeAB << QVector<int>{4, 5};
+    QTest::newRow("effect 8") << 8 << QVector<int>{4, 5} << typeAB << QVector<int>{4, 5};
+    QTest::newRow("effect 11") << 11 << QVector<int>{4, 5} << typeAB << QVector<int>{4, 5};
     QTest::newRow("effect 12: every press with a button, every release")
         << 12 << QVector<int>{4} << typeAB << QVector<int>{-1, -1, -1};
     QTest::newRow("key without a button") << 16 << QVector<int>{5} << typeAB << QVector<int>{5};

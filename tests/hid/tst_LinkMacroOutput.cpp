@@ -4,6 +4,9 @@
 
 #include "LinkActionTestSupport.h"
 #include "MacroStepFixture.h"
+#include "playMacroThread.h"
+
+#include <QPointer>
 
 #include <chrono>
 
@@ -111,8 +114,12 @@ void tst_LinkMacroOutput::renamedMacroStillPlays()
     bindMacro(3, {macroStep("key", "5", "down", 50), macroStep("key", "5", "up", 0)}, "A new name");
     bind(m_kb->profile, QStringLiteral("4:1:3:1:1"));
     pressAndRelease();
+    QTRY_COMPARE_WITH_TIMEOUT(m_kb->link->findChildren<playMacroThread *>().size(), 1, 5000);
+    const QPointer<playMacroThread> thread = m_kb->link->findChildren<playMacroThread *>().constFirst();
     QTRY_COMPARE_WITH_TIMEOUT(computerReports(m_kb->id), (QStringList{kNoKeys, kNoKeys, kFive, kNoKeys, kNoKeys}),
                               5000);
+    // The finished play's thread is deleted.
+    QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 5000);
 }
 
 void tst_LinkMacroOutput::toggleStartsAndStopsAtOnce()

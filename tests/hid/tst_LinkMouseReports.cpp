@@ -10,23 +10,35 @@ using namespace linktest;
 
 namespace {
 
-// A mouse report: "buttons wheel" in hex, e.g. "01 00".
+constexpr int kButtonByte = 6;
+constexpr int kWheelByte = 11;
+
+// A mouse report: "buttons wheel" in hex, e.g. "01 00"; every other byte after the command
+// carries a value of its own, none zero, so that an echo that loses or moves one shows.
 QByteArray mouseReport(const QString &text)
 {
     const QByteArray bytes = QByteArray::fromHex(text.toLatin1());
     QByteArray r = frame(0x40);
-    r[6] = bytes.at(0);
-    r[11] = bytes.at(1);
+    for (int i = 2; i < r.size(); ++i)
+        r[i] = char(0x80 + i);
+    r[kButtonByte] = bytes.at(0);
+    r[kWheelByte] = bytes.at(1);
     return r;
 }
 
-// Bytes 6 and 11 of each 0x40 report that went back.
+// "buttons wheel" of each 0x40 report that went back, compared byte for byte: a report that
+// differs from its input anywhere else is shown whole.
 QStringList mouseEchoes(emu::DeviceId id)
 {
     QStringList out;
     for (const emu::WrittenReport &w : emu::computerVisible(id)) {
-        if (uint8_t(w.data.at(1)) == 0x40)
-            out << QString::fromLatin1((w.data.mid(6, 1) + w.data.mid(11, 1)).toHex(' '));
+        if (uint8_t(w.data.at(1)) != 0x40)
+            continue;
+        const QString echo = QString::fromLatin1((w.data.mid(kButtonByte, 1) + w.data.mid(kWheelByte, 1)).toHex(' '));
+        if (w.data == mouseReport(echo))
+            out << echo;
+        else
+            out << QStringLiteral("not the input: ") + QString::fromLatin1(w.data.toHex(' '));
     }
     return out;
 }

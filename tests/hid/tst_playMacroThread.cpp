@@ -275,14 +275,21 @@ void tst_playMacroThread::missingMacroPlaysNothing()
     QVERIFY(once.wait(5000));
     QCOMPARE(onceRecorder.count(), 0);
 
-    // Toggled without steps: it keeps looking until the stop, which ends it at once.
+    // Toggled without steps: it keeps looking, a pass every few milliseconds rather than
+    // thousands, until the stop, which ends it at once.
     playMacroThread toggled;
     toggled.setProfileXml(&m_xml, m_path.constData(), 1);
+    QElapsedTimer playing;
+    playing.start();
     toggled.playMacro(3, 1, 9, 1);
-    QTest::qWait(30);
+    QTest::qWait(200);
     QVERIFY(toggled.isRunning());
     toggled.playMacro(3, 1, 9, 1);
     QVERIFY(toggled.isFinished());
+    const qint64 elapsedMs = playing.elapsed();
+    const int passes = toggled.loopPasses();
+    QVERIFY2(passes >= 1 && passes <= elapsedMs / playMacroThread::kShortDelayMs + 2,
+             qPrintable(QStringLiteral("%1 passes in %2 ms").arg(passes).arg(elapsedMs)));
 }
 
 void tst_playMacroThread::destroyingAPlayingThreadReturnsAtOnce()

@@ -7,8 +7,17 @@
 set -uo pipefail
 demo=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# Exit 77 (skipped, see SKIP_RETURN_CODE in CMakeLists.txt) when a tool is missing; under CI
+# (CI set) that is a failure: scripts/install-deps.sh installs them all.
 for tool in Xvfb xauth xdotool trayer; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps.sh)"; exit 0; }
+  if ! command -v "$tool" >/dev/null; then
+    if [ -n "${CI:-}" ]; then
+      echo "FAIL: $tool is not installed, and CI must run this test (scripts/install-deps.sh)"
+      exit 1
+    fi
+    echo "SKIP: $tool is not installed (scripts/install-deps.sh)"
+    exit 77
+  fi
 done
 # shellcheck source=../../scripts/xsession.sh
 . "$root/scripts/xsession.sh"

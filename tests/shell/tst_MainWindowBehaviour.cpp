@@ -281,6 +281,8 @@ void tst_MainWindowBehaviour::quitClosesDevicesCleanly()
     for (MainHidInterFace *transport : transports)
         QVERIFY(transport->isRunning());
 
+    // The log's name, taken before the quit: a run across midnight must not look for tomorrow's.
+    const QDate today = QDate::currentDate();
     bool loopEnded = false;
     QEventLoop loop;
     QTimer::singleShot(0, window.get(), [&] { window->onQuitApp(); });
@@ -303,11 +305,9 @@ void tst_MainWindowBehaviour::quitClosesDevicesCleanly()
     QVERIFY(emu::written(mouse).isEmpty());
 
     // The log's last line is the stop line.
-    const QString log = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                        + QStringLiteral("/LogCollect/%1-%2-%3_Log.txt")
-                              .arg(QDate::currentDate().year())
-                              .arg(QDate::currentDate().month())
-                              .arg(QDate::currentDate().day());
+    const QString log =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/LogCollect/%1-%2-%3_Log.txt").arg(today.year()).arg(today.month()).arg(today.day());
     QFile file(log);
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(log));
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');

@@ -16,12 +16,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
 
 using namespace std::chrono_literals;
 
@@ -86,7 +90,9 @@ private slots:
     void bootloaderStartsHandOverOnce();
 
 private:
-    std::unique_ptr<DMainWidget> makeWindow(const QString &defaultConfig = QString());
+    std::unique_ptr<DMainWidget>
+    makeWindow(const QString &defaultConfig = QString(),
+               std::function<void(MainHidInterFace &, int)> enumerate = std::function<void(MainHidInterFace &, int)>());
     static int cardCount(const DMainWidget &window);
     static QStringList cardPaths(const DMainWidget &window);
     static DDevicePage *devicePage(const DMainWidget &window);
@@ -116,9 +122,11 @@ QString tst_MainWindowStartup::userIniPath() const
     return DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/BrivexConfig.ini");
 }
 
-std::unique_ptr<DMainWidget> tst_MainWindowStartup::makeWindow(const QString &defaultConfig)
+std::unique_ptr<DMainWidget> tst_MainWindowStartup::makeWindow(const QString &defaultConfig,
+                                                               std::function<void(MainHidInterFace &, int)> enumerate)
 {
     DMainWidget::StartOptions options;
+    options.enumerate = std::move(enumerate);
     options.createNotifier = [](QObject *parent) { return new EmulatorDeviceNotifier(parent); };
     options.descriptorReader = std::make_shared<EmulatorReportDescriptorReader>();
     if (!defaultConfig.isEmpty())
@@ -153,6 +161,8 @@ DDevicePage *tst_MainWindowStartup::devicePage(const DMainWidget &window)
 void tst_MainWindowStartup::startUpLogAndFirstEnumeration()
 {
     const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    // The log's name, taken before the start: a run across midnight must not look for tomorrow's.
+    const QDate today = QDate::currentDate();
     const auto window = makeWindow();
 
     // The device was opened and asked for its serial number inside the constructor.
@@ -161,10 +171,7 @@ void tst_MainWindowStartup::startUpLogAndFirstEnumeration()
 
     const QString log = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                         + QStringLiteral("/LogCollect/")
-                        + QStringLiteral("%1-%2-%3_Log.txt")
-                              .arg(QDate::currentDate().year())
-                              .arg(QDate::currentDate().month())
-                              .arg(QDate::currentDate().day());
+                        + QStringLiteral("%1-%2-%3_Log.txt").arg(today.year()).arg(today.month()).arg(today.day());
     QFile file(log);
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(log));
     const QByteArray text = file.readAll();
@@ -369,20 +376,52 @@ void tst_MainWindowStartup::unplugAndReplugOneOfTwo()
 
 void tst_MainWindowStartup::twoArrivalsInsideOneEnumeration()
 {
-    const auto window = makeWindow();
+    // The window's enumerations, counted, each held before it starts while the test says so.
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool holding = false;
+        int runs = 0;
+    };
+    const auto gate = std::make_shared<Gate>();
+    auto enumerate = [gate](MainHidInterFace &enumerator, int listType) {
+        {
+            std::unique_lock<std::mutex> lock(gate->mutex);
+            ++gate->runs;
+            gate->changed.notify_all();
+            gate->changed.wait(lock, [&] { return !gate->holding; });
+        }
+        enumerator.getHidList(listType);
+    };
+    auto runs = [gate] {
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        return gate->runs;
+    };
+    auto hold = [gate](bool on) {
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        gate->holding = on;
+        gate->changed.notify_all();
+    };
+
+    const auto window = makeWindow(QString(), enumerate);
+    const auto releaseAtTheEnd = qScopeGuard([&] { hold(false); });  // before the window goes
     QCOMPARE(cardCount(*window), 0);
+    QCOMPARE(runs(), 1);  // the one at start
 
-    // The first keyboard answers its serial-number inquiry a second late, so the handling of
-    // its enumeration result (which waits for the device to be ready) lasts from about 0.55 s
-    // to 1.55 s after it is plugged. The second keyboard's events settle 300 ms after it is
-    // plugged at 0.7 s: right inside that handling.
-    emu::DeviceSpec late = emu::keyboardSpec(QStringLiteral("ZK87A"));
-    const emu::DeviceId first = emu::plug(late);
-    emu::setReplyFault(first, 0x15, emu::ReplyFault::Late, 1000ms);
-    emu::DeviceId second = 0;
-    QTimer::singleShot(700, [&second] { second = emu::plug(emu::keyboardSpec(QStringLiteral("ZK104A"))); });
-    QTRY_VERIFY_WITH_TIMEOUT(second > 0, 5000);
+    // The first keyboard's enumeration is held; the second keyboard's events come and settle
+    // (300 ms) while it is.
+    hold(true);
+    const emu::DeviceId first = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    QTRY_COMPARE_WITH_TIMEOUT(runs(), 2, 5000);
+    QVERIFY(window->isEnumerationBusy());
+    const emu::DeviceId second = emu::plug(emu::keyboardSpec(QStringLiteral("ZK104A")));
+    QTest::qWait(1500);
+    QCOMPARE(runs(), 2);
+    QVERIFY(window->isEnumerationBusy());
 
+    // Released, the held enumeration ends and the remembered one runs after it.
+    hold(false);
+    QTRY_COMPARE_WITH_TIMEOUT(runs(), 3, 5000);
     QStringList both{emu::configurationPath(first), emu::configurationPath(second)};
     both.sort();
     QTRY_COMPARE_WITH_TIMEOUT(cardPaths(*window), both, 8000);
@@ -390,6 +429,8 @@ void tst_MainWindowStartup::twoArrivalsInsideOneEnumeration()
     QStringList linked = devicePage(*window)->linkedHidPaths();
     linked.sort();
     QCOMPARE(linked, both);
+    QTest::qWait(600);
+    QCOMPARE(runs(), 3);
 }
 
 void tst_MainWindowStartup::allDevicesLeaveAtOnce()

@@ -3,9 +3,11 @@
 // its About page.
 
 #include "AutoStartEntry.h"
+#include "CbNotice.h"
 #include "DDataManager.h"
 #include "DFirwareInfoShow.h"
 #include "DSettingsDia.h"
+#include "NoFileGrowth.h"
 #include "QtLinguist.h"
 #include "SettingsTestSupport.h"
 
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -55,7 +58,8 @@ private slots:
     void controlsFromUserSettings_data();
     void controlsFromUserSettings();
     void autoStartWritesAndRemovesEntry();
-    void autoStartFailureReported();
+    void saveFailureReported_data();
+    void saveFailureReported();
     void themeChoiceRestylesAndSignals();
     void languageLoadRetranslates();
     void failedLanguageLoadChangesNothing();
@@ -182,22 +186,74 @@ void tst_SettingsDialog::autoStartWritesAndRemovesEntry()
     QVERIFY(child<QCheckBox>(&again, "checkBox_AutoStart")->isChecked());
 }
 
-void tst_SettingsDialog::autoStartFailureReported()
+void tst_SettingsDialog::saveFailureReported_data()
 {
-    // A file where the autostart folder should be: the entry cannot be written.
-    const QString folder = QFileInfo(AutoStartEntry::entryPath(QCoreApplication::applicationName())).path();
-    QDir(folder).removeRecursively();
-    QDir().mkpath(QFileInfo(folder).path());
-    {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("nothing in the way") << ""
+                                        << "checkBox_AutoStart"
+                                        << "Set config success";
+    QTest::newRow("the autostart entry cannot be written") << "autostart"
+                                                           << "checkBox_AutoStart"
+                                                           << "Set config failed";
+    QTest::newRow("the settings file cannot be made") << "settings folder"
+                                                      << "checkBox_Close"
+                                                      << "Set config failed";
+    QTest::newRow("the settings file cannot be saved") << "no file growth"
+                                                       << "checkBox_Close"
+                                                       << "Set config failed";
+}
+
+// What the user is told after a change, and the log line of a failure. The tests run as root,
+// where permissions do not bind: a file that cannot be made has a regular file for its parent,
+// and a save that must fail runs under NoFileGrowth.
+void tst_SettingsDialog::saveFailureReported()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, box);
+    QFETCH(QString, notice);
+
+    // A regular file where a folder should be, taken away at the end.
+    QString blocked;
+    QString aside;
+    auto block = [&](const QString &folder) {
+        blocked = folder;
+        if (QFileInfo::exists(folder)) {
+            aside = folder + QStringLiteral(".aside");
+            QVERIFY(QDir().rename(folder, aside));
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-    }
-    g_previous = qInstallMessageHandler(collect);
+    };
+    auto unblock = qScopeGuard([&] {
+        if (blocked.isEmpty())
+            return;
+        QFile::remove(blocked);
+        if (!aside.isEmpty())
+            QDir().rename(aside, blocked);
+    });
+    if (fault == QLatin1String("autostart"))
+        block(QFileInfo(AutoStartEntry::entryPath(QCoreApplication::applicationName())).path());
+    else if (fault == QLatin1String("settings folder"))
+        block(QFileInfo(userIniPath()).path());
+    if (QTest::currentTestFailed())
+        return;
+
     DSettingsDia dialog;
-    child<QCheckBox>(&dialog, "checkBox_AutoStart")->click();
+    auto *shown = dialog.findChild<CbNotice *>();
+    QVERIFY(shown);
+    g_previous = qInstallMessageHandler(collect);
+    {
+        std::unique_ptr<NoFileGrowth> noGrowth;
+        if (fault == QLatin1String("no file growth"))
+            noGrowth = std::make_unique<NoFileGrowth>();
+        child<QCheckBox>(&dialog, qPrintable(box))->click();
+    }
     qInstallMessageHandler(g_previous);
-    QFile::remove(folder);
-    QCOMPARE(g_lines.filter(QStringLiteral("Settings not written")).size(), 1);
+    QCOMPARE(shown->text(), notice);
+    QCOMPARE(g_lines.filter(QStringLiteral("Settings not written")).size(), notice.endsWith("failed") ? 1 : 0);
 }
 
 void tst_SettingsDialog::themeChoiceRestylesAndSignals()

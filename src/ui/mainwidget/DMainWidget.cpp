@@ -242,7 +242,7 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     // In the GUI thread: the result arrives before getHidList returns, and the device page opens
     // the devices inside it.
     startupEnumeration = true;
-    enumerator->getHidList(kListFull);
+    enumerate(kListFull);
     startupEnumeration = false;
 
     // An update that failed in an earlier run, its unit perhaps still in its bootloader.
@@ -524,7 +524,15 @@ void DMainWidget::startHotPlugEnumeration(int listType)
 void DMainWidget::runPendingEnumeration(int listType)
 {
     // Its result signal reaches onGetHidListSuccessful in the GUI thread as a queued call.
-    enumerator->getHidList(listType);
+    enumerate(listType);
+}
+
+void DMainWidget::enumerate(int listType)
+{
+    if (options.enumerate)
+        options.enumerate(*enumerator, listType);
+    else
+        enumerator->getHidList(listType);
 }
 
 void DMainWidget::onHotPlugThreadFinished()

@@ -80,6 +80,9 @@ public:
             int deviceReturn = 20000;  // from the end packet until the unit is back with the new version
         };
         FirmwareWaits firmwareWaits;
+        // Runs one enumeration of the given type on the enumerator, in the calling thread (the GUI
+        // thread at start, an enumeration thread later); empty: enumerator.getHidList(listType).
+        std::function<void(MainHidInterFace &enumerator, int listType)> enumerate;
     };
 
     explicit DMainWidget(QWidget *parent = nullptr);
@@ -181,6 +184,7 @@ private:
     void offerStoredUpgradeJob();
     bool upgradedUnitIsBack(QString *version) const;
     MainHidInterFace *normalDeviceOf(const FirmwareUpdateJob &job) const;
+    void enumerate(int listType);
 
     std::unique_ptr<Ui::DMainWidget> ui;
     StartOptions options;

@@ -96,3 +96,18 @@ x_close_update_window() {
   done
   return 1
 }
+
+# x_require_tools TOOL...: a test that needs these exits 77 (skipped) without one of them, and
+# fails under CI (CI set), where scripts/install-deps.sh has installed them all.
+x_require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null && continue
+    if [ -n "${CI:-}" ]; then
+      echo "FAIL: $tool is not installed, and CI must run this test (scripts/install-deps.sh)"
+      exit 1
+    fi
+    echo "SKIP: $tool is not installed (scripts/install-deps.sh)"
+    exit 77
+  done
+}

@@ -6,11 +6,9 @@
 set -uo pipefail
 demo=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
-for tool in Xvfb xauth xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/install-deps.sh)"; exit 0; }
-done
 # shellcheck source=../../scripts/xsession.sh
 . "$root/scripts/xsession.sh"
+x_require_tools Xvfb xauth xdotool
 
 fail() { echo "FAIL: $*"; exit 1; }
 

@@ -34,8 +34,6 @@ MainHidInterFace::Report colorReport(uint8_t command, uint8_t zone, uint8_t pack
     return report;
 }
 
-namespace {
-
 MainHidInterFace::Report effectReport(uint8_t command, uint8_t length, const colorInfoData &r)
 {
     MainHidInterFace::Report report{};
@@ -136,7 +134,7 @@ std::array<MainHidInterFace::Report, kCustomLedPackets> customLedTransfer(int sl
         packets[size_t(p)] = customLedPacket(slot, p, cells.data() + offset, int(cells.size()) - offset);
     }
     return packets;
-}  // namespace
+}
 
 MainHidInterFace::Report colorFrame(uint8_t zone, uint8_t packetIndex, const uint8_t *bytes, int count)
 {

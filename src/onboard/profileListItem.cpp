@@ -27,6 +27,7 @@ profileListItem::profileListItem(QWidget *parent)
     m_operate->setStyleSheet(QStringLiteral("QPushButton{background: transparent; "
                                             "border-image:url(:/images/publicIco/dianDef.png);}"
                                             "QPushButton:hover{border-image:url(:/images/publicIco/dianSel.png);}"));
+    m_label->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
     layout->addWidget(m_label, 1);
     layout->addWidget(m_operate);
     connect(m_operate, &QPushButton::clicked, this, &profileListItem::openOperationMenu);

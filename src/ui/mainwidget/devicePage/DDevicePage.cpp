@@ -15,6 +15,8 @@
 #include "DevicePageLighting.h"
 #include "DevicePageLoad.h"
 #include "DevicePageModes.h"
+#include "DevicePagePrompts.h"
+#include "DevicePageProfiles.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
@@ -98,12 +100,19 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_modes = new DevicePageModes(this);
     m_lighting = new DevicePageLighting(this);
     m_customLights = new DevicePageCustomLights(this);
+    m_profiles = new DevicePageProfiles(this);
+    m_prompts = std::make_unique<DevicePagePrompts>();
+    m_profileListLayout = ui->verticalLayout_30;
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
     ui->checkBox_LightSynchronize->setChecked(false);
     ui->frame_24->hide();
 
+    // Profile names are shown and edited as typed, never read as markup.
+    ui->label_currentProfileName->setTextFormat(Qt::PlainText);
+    ui->textEdit_profileName->setAcceptRichText(false);
+    ui->textEdit_profileLinkProgram->setAcceptRichText(false);
     ui->label_currentProfileName->installEventFilter(this);
     installEventFilter(this);
 
@@ -471,7 +480,7 @@ void DDevicePage::reloadOnboardPage2()
 
 void DDevicePage::refreshProfileList(int mode)
 {
-    Q_UNUSED(mode)
+    m_profiles->refreshProfileList(mode);
 }
 
 void DDevicePage::updateOnboardKeyboard()
@@ -964,23 +973,72 @@ void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
 void DDevicePage::onScrollLinkStatus(int) {}
 void DDevicePage::onLogoLinkStatus(int) {}
-void DDevicePage::onExportProfileChildList(QString, QString) {}
-void DDevicePage::onDeleteProfile(QString, QString) {}
-void DDevicePage::on_pushButton_Import_clicked() {}
-void DDevicePage::on_pushButton_Add_clicked() {}
-void DDevicePage::on_pushButton_selectAppPath_clicked() {}
-void DDevicePage::on_pushButton_OK_clicked() {}
-void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
-void DDevicePage::onResetoreCurrentProfile() {}
+void DDevicePage::onExportProfileChildList(QString strProfileIndex, QString strProfileName)
+{
+    m_profiles->exportProfile(strProfileIndex, strProfileName);
+}
+
+void DDevicePage::onDeleteProfile(QString strProfileIndex, QString)
+{
+    m_profiles->deleteProfile(qobject_cast<profileListItem *>(sender()), strProfileIndex);
+}
+
+void DDevicePage::on_pushButton_Import_clicked()
+{
+    m_profiles->importProfile();
+}
+
+void DDevicePage::on_pushButton_Add_clicked()
+{
+    m_profiles->addProfile();
+}
+
+void DDevicePage::on_pushButton_selectAppPath_clicked()
+{
+    m_profiles->selectAppPath();
+}
+
+void DDevicePage::on_pushButton_OK_clicked()
+{
+    m_profiles->storeNameAndProgram();
+}
+
+void DDevicePage::onProfileItemMouseClicked(QString, QString)
+{
+    m_profiles->selectProfile(qobject_cast<profileListItem *>(sender()));
+}
+
+void DDevicePage::onResetoreCurrentProfile()
+{
+    m_profiles->resetCurrentProfile();
+}
 
 void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 {
-    DDeviceKeyboardLink *link = m_curDeviceLink;
-    if (!link)
-        return;
+    // The link of the device whose key was pressed; a direct call means the current device.
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    m_profiles->switchByKey(link ? link : m_curDeviceLink, changeProfileIndex);
+}
+
+DevicePagePrompts &DDevicePage::prompts()
+{
+    return *m_prompts;
+}
+
+// Profile application (filled in by the key part of the page)
+void DDevicePage::applyKeyboardProfile(int profileIndex)
+{
+    m_curProfileIndex = profileIndex;
+    ProfileConfigInfo info;
+    const QByteArray key = QByteArray::number(profileIndex);
     if (m_xml && !m_profileXmlPath.isEmpty())
-        m_xml->setProfileIndex(m_profileXmlPath.constData(), changeProfileIndex);
-    link->setProfileIndex(changeProfileIndex);
+        m_xml->getProfileInfo(m_profileXmlPath.constData(), key.constData(), &info);
+    ui->label_currentProfileName->setText(QString::fromUtf8(info.name));
+}
+
+void DDevicePage::applyMouseProfile(int profileIndex)
+{
+    applyKeyboardProfile(profileIndex);
 }
 
 void DDevicePage::onProfileCreateNew()

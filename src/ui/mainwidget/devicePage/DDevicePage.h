@@ -36,6 +36,9 @@ class DevicePageCustomLights;
 class DevicePageDevices;
 class DevicePageLighting;
 class DevicePageModes;
+class DevicePagePrompts;
+class DevicePageProfiles;
+class DevicePageTheme;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -127,6 +130,13 @@ public:
     // current device through its link. Without a usable device nothing is sent, a log line is
     // written and, when the user started the action, the toast says so. True when queued.
     bool sendToCurrentDevice(const QByteArray &report, bool userStarted);
+
+    // The file, folder and question windows; tests answer them without a window.
+    DevicePagePrompts &prompts();
+
+    // Profile application (filled in by the key part of the page)
+    void applyKeyboardProfile(int profileIndex);
+    void applyMouseProfile(int profileIndex);
 
     // Where the page's toasts are centred.
     QPoint getNoticePos() const;
@@ -314,6 +324,8 @@ private:
     friend class DevicePageLighting;
     friend class DevicePageModes;
     friend class DevicePageLoad;
+    friend class DevicePageProfiles;
+    friend class DevicePageTheme;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;
@@ -454,4 +466,6 @@ private:
     DevicePageModes *m_modes = nullptr;                // page, tool and work-mode switches
     DevicePageLighting *m_lighting = nullptr;          // effects, lighting reports, switch and synchronisation
     DevicePageCustomLights *m_customLights = nullptr;  // custom per-key lightings and the save prompt
+    DevicePageProfiles *m_profiles = nullptr;          // the PC profile list, its files and the current profile
+    std::unique_ptr<DevicePagePrompts> m_prompts;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportFileName.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isUnsafe(QChar c)
@@ -33,5 +35,9 @@ QString ExportFileName::safeBaseName(const QString &name, const QString &fallbac
         if (!result.isEmpty() && result.at(result.size() - 1).isHighSurrogate())
             result.chop(1);
     }
-    return result.isEmpty() ? fallback : result;
+    // What is left of a name like "../.." (only '_' and dots) says nothing: the fallback is clearer.
+    const bool meaningful = std::any_of(result.cbegin(), result.cend(), [](QChar c) {
+        return c != QLatin1Char('_') && c != QLatin1Char('.') && !c.isSpace();
+    });
+    return meaningful ? result : fallback;
 }

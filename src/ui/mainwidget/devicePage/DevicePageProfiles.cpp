@@ -6,9 +6,9 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DevicePagePrompts.h"
+#include "DKeyWithTextPage.h"
 #include "DMouseLightPage.h"
 #include "DResetDefaultPage.h"
-#include "DKeyWithTextPage.h"
 #include "ExportFileName.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
@@ -158,9 +158,8 @@ void DevicePageProfiles::addProfile()
 
 void DevicePageProfiles::importProfile()
 {
-    const QString chosen =
-        p->m_prompts->openFile(p, DDevicePage::tr("Open profile file"), p->m_strDesktopPath,
-                               DDevicePage::tr("Profile files(*.xml)"));
+    const QString chosen = p->m_prompts->openFile(p, DDevicePage::tr("Open profile file"), p->m_strDesktopPath,
+                                                  DDevicePage::tr("Profile files(*.xml)"));
     if (chosen.isEmpty()) {
         p->showNotice(DDevicePage::tr("Please select import file first"));
         return;
@@ -213,8 +212,9 @@ void DevicePageProfiles::exportProfile(const QString &index, const QString &name
     if (exported && !QFileInfo::exists(target))
         exported = p->m_xml->createXmlFile(targetPath.constData());
     if (exported)
-        exported = p->m_xml->exportProfile(p->m_profileXmlPath.constData(), targetPath.constData(), key.constData(),
-                                           false) == 1;
+        exported =
+            p->m_xml->exportProfile(p->m_profileXmlPath.constData(), targetPath.constData(), key.constData(), false)
+            == 1;
     if (exported) {
         p->showNotice(DDevicePage::tr("Export profile successful"));
     } else {
@@ -257,8 +257,7 @@ void DevicePageProfiles::deleteProfile(profileListItem *row, const QString &inde
 void DevicePageProfiles::selectAppPath()
 {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QString chosen =
-        p->m_prompts->openFile(p, DDevicePage::tr("Select exe"), desktop, DDevicePage::tr("App(*)"));
+    const QString chosen = p->m_prompts->openFile(p, DDevicePage::tr("Select exe"), desktop, DDevicePage::tr("App(*)"));
     if (!isExistingFile(chosen))
         return;
     p->ui->textEdit_profileLinkProgram->clear();
@@ -274,8 +273,9 @@ void DevicePageProfiles::storeNameAndProgram()
     }
     const QByteArray key = p->m_strCurProfileIndex.toLatin1();
     const QByteArray program = p->ui->textEdit_profileLinkProgram->toPlainText().toUtf8();
-    if (!p->m_xml || !p->m_xml->setProfileInfo(p->m_profileXmlPath.constData(), key.constData(),
-                                               name.toUtf8().constData(), program.constData(), "")) {
+    if (!p->m_xml
+        || !p->m_xml->setProfileInfo(p->m_profileXmlPath.constData(), key.constData(), name.toUtf8().constData(),
+                                     program.constData(), "")) {
         qCWarning(lcUi) << "could not store the name and program of profile" << p->m_strCurProfileIndex;
         return;
     }

@@ -18,8 +18,7 @@ QString systemDirectory(QWidget *parent, const QString &caption, const QString &
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
 }
 
-bool systemQuestion(QWidget *parent, const QString &title, const QString &text, const QString &yes,
-                    const QString &no)
+bool systemQuestion(QWidget *parent, const QString &title, const QString &text, const QString &yes, const QString &no)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton *yesButton = box.addButton(yes, QMessageBox::YesRole);

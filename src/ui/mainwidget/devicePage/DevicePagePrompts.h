@@ -13,12 +13,12 @@ class DevicePagePrompts
 {
 public:
     // The chosen file or folder, empty when cancelled.
-    using OpenFile = std::function<QString(QWidget *parent, const QString &caption, const QString &dir,
-                                           const QString &filter)>;
+    using OpenFile =
+        std::function<QString(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)>;
     using Directory = std::function<QString(QWidget *parent, const QString &caption, const QString &dir)>;
     // True for "Yes". The first button is the default one and there is no escape button.
-    using Question = std::function<bool(QWidget *parent, const QString &title, const QString &text,
-                                        const QString &yes, const QString &no)>;
+    using Question = std::function<bool(QWidget *parent, const QString &title, const QString &text, const QString &yes,
+                                        const QString &no)>;
 
     DevicePagePrompts();
 

@@ -4,6 +4,7 @@
 #include "ArrowWidget.h"
 #include "DDataManager.h"
 #include "proFileOperateMenuToolWidget.h"
+#include "ThemeStyleSheets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -81,15 +82,17 @@ void profileListItem::mousePressEvent(QMouseEvent *event)
 void profileListItem::applyLook()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    const QString text = QStringLiteral("QLabel{color: rgb(%1); background: transparent;}").arg(theme.TextDefaultColor);
+    // Theme colours carry an alpha while a background image is in use: the shared builder writes rgba() then.
+    const QString text =
+        QStringLiteral("QLabel{color: %1; background: transparent;}").arg(stylesheets::colour(theme.TextDefaultColor));
     if (m_selected) {
-        setStyleSheet(QStringLiteral("QWidget#profileListItem{background-color: rgb(%1);}")
-                          .arg(theme.DeviceLeftAreaItemSelectedColor)
+        setStyleSheet(QStringLiteral("QWidget#profileListItem{background-color: %1;}")
+                          .arg(stylesheets::colour(theme.DeviceLeftAreaItemSelectedColor))
                       + text);
     } else {
         setStyleSheet(QStringLiteral("QWidget#profileListItem{background: transparent;}"
-                                     "QWidget#profileListItem:hover{background-color: rgb(%1);}")
-                          .arg(theme.DeviceLeftAreaItemHoverColor)
+                                     "QWidget#profileListItem:hover{background-color: %1;}")
+                          .arg(stylesheets::colour(theme.DeviceLeftAreaItemHoverColor))
                       + text);
     }
 }

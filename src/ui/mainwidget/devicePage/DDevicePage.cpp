@@ -18,6 +18,7 @@
 #include "DevicePageProfiles.h"
 #include "DevicePagePrompts.h"
 #include "DevicePageTables.h"
+#include "DevicePageTheme.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
@@ -562,28 +563,12 @@ void DDevicePage::applyLightSettings()
 
 void DDevicePage::updataAllUI()
 {
-    ui->retranslateUi(this);
-    initMenusAndToolTips();
-    if (m_curDeviceItem) {
-        ui->label_ProductName->setText(m_curDeviceItem->getProductName());
-        ui->label_DeviceName->setText(m_curDeviceItem->getLikeName());
-    }
+    DevicePageTheme(this).retranslate();
 }
 
 void DDevicePage::applyTheme()
 {
-    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->frame_9->setStyleSheet(
-        QStringLiteral("QFrame#frame_9{background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2);}"
-                       "QLabel#label_ProductName{color: rgb(%3);}"
-                       "QLabel#label_DeviceName{color: rgb(%4);}")
-            .arg(theme.MainWidgetBgColor, theme.DeviceBorderColor, theme.TextCheckedColor, theme.TextDefaultColor));
-    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
-    QFont font = DDataManager::getInstance()->getFont(0);
-    font.setPointSize(14);
-    ui->label_ProductName->setFont(font);
-    ui->label_DeviceName->setFont(font);
-    ui->label_Tip->setFont(font);
+    DevicePageTheme(this).applyTheme();
 }
 
 QString DDevicePage::currentHidPath() const

@@ -125,6 +125,8 @@ public:
     QStringList linkedHidPaths() const;
     DDeviceKeyboardLink *deviceLink(const QString &hidPath) const;
     QByteArray profileXmlPath() const { return m_profileXmlPath; }
+    // Key codes with an assignment in the current profile, as decimal texts.
+    QList<QString> customKeyCodes() const { return m_listCustomKeyCode; }
 
     // Queues one 64-byte command report (shorter input is padded with zeros, longer cut) on the
     // current device through its link. Without a usable device nothing is sent, a log line is

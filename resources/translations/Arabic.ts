@@ -381,6 +381,94 @@
         <source>Close light successful</source>
         <translation>تم إيقاف الإضاءة</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>تمت إضافة ملف التعريف</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>تم بلوغ الحد الأقصى لعدد ملفات التعريف</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>فتح ملف تعريف</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>ملفات التعريف(*.xml)</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>يرجى اختيار ملف الاستيراد أولاً</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>فشل استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>تم استيراد ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>مجلد الحفظ</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>يرجى اختيار مجلد الحفظ أولاً</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>تم تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>فشل تصدير ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>يجب الإبقاء على ملف تعريف واحد على الأقل</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>تم حذف ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>اختيار برنامج</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>برنامج(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>لا يمكن أن يكون اسم ملف التعريف فارغاً</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>تم تعديل معلومات ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>تلميح</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>تمت إعادة تعيين ملف التعريف الحالي</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -381,6 +381,94 @@
         <source>Close light successful</source>
         <translation>Podświetlenie wyłączone</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Dodano profil</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę profili</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Otwórz plik profilu</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Pliki profili(*.xml)</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Najpierw wybierz plik do importu</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Import profilu nie powiódł się</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Zaimportowano profil</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Folder zapisu</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Najpierw wybierz folder zapisu</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Wyeksportowano profil</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Eksport profilu nie powiódł się</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Musi zostać co najmniej jeden profil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Usunięto profil</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Wybierz program</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Program(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Nazwa profilu nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Zmieniono dane profilu</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Przywrócić bieżący profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Przywrócono bieżący profil</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

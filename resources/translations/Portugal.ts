@@ -381,6 +381,94 @@
         <source>Close light successful</source>
         <translation>Luz desligada com sucesso</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Perfil adicionado</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Foi atingido o número máximo de perfis</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Abrir ficheiro de perfil</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Ficheiros de perfil(*.xml)</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Selecione primeiro o ficheiro a importar</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Falha ao importar o perfil</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Perfil importado</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Selecione primeiro uma pasta de destino</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Perfil exportado</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Falha ao exportar o perfil</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Tem de ficar pelo menos um perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil eliminado</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Selecionar programa</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Programa(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>O nome do perfil não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Informações do perfil alteradas</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Repor o perfil atual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil atual reposto</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -381,6 +381,94 @@
         <source>Close light successful</source>
         <translation>Подсветка выключена</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Профиль добавлен</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Достигнуто максимальное число профилей</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Открыть файл профиля</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файлы профилей(*.xml)</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Сначала выберите файл для импорта</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не удалось импортировать профиль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профиль импортирован</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Сначала выберите папку для сохранения</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профиль экспортирован</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не удалось экспортировать профиль</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Должен остаться хотя бы один профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профиль удалён</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Выбрать программу</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Программа(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Имя профиля не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Сведения профиля изменены</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Сбросить текущий профиль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Текущий профиль сброшен</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

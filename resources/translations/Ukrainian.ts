@@ -381,6 +381,94 @@
         <source>Close light successful</source>
         <translation>Підсвічування вимкнено</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Профіль додано</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Досягнуто максимальної кількості профілів</translation>
+    </message>
+    <message>
+        <source>Open profile file</source>
+        <translation>Відкрити файл профілю</translation>
+    </message>
+    <message>
+        <source>Profile files(*.xml)</source>
+        <translation>Файли профілів(*.xml)</translation>
+    </message>
+    <message>
+        <source>Please select import file first</source>
+        <translation>Спочатку виберіть файл для імпорту</translation>
+    </message>
+    <message>
+        <source>Import profile failed</source>
+        <translation>Не вдалося імпортувати профіль</translation>
+    </message>
+    <message>
+        <source>Import profile successful</source>
+        <translation>Профіль імпортовано</translation>
+    </message>
+    <message>
+        <source>Save directory</source>
+        <translation>Тека для збереження</translation>
+    </message>
+    <message>
+        <source>Please select save directory first</source>
+        <translation>Спочатку виберіть теку для збереження</translation>
+    </message>
+    <message>
+        <source>Export profile successful</source>
+        <translation>Профіль експортовано</translation>
+    </message>
+    <message>
+        <source>Export profile failed</source>
+        <translation>Не вдалося експортувати профіль</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Має залишитися принаймні один профіль</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профіль видалено</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Вибрати програму</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Програма(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Назва профілю не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Відомості профілю змінено</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Скинути поточний профіль?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Поточний профіль скинуто</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>تنبيه</translation>
+        <translation>تلميح</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -692,7 +692,7 @@
     </message>
     <message>
         <source>Open profile file</source>
-        <translation>فتح ملف ملف التعريف</translation>
+        <translation>فتح ملف تعريف</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>فشل تعديل اسم الإضاءة المخصصة</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>تمت إضافة ملف التعريف</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>تم بلوغ الحد الأقصى لعدد ملفات التعريف</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>يجب الإبقاء على ملف تعريف واحد على الأقل</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>تم حذف ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>اختيار برنامج</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>برنامج(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>لا يمكن أن يكون اسم ملف التعريف فارغاً</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>تم تعديل معلومات ملف التعريف</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>تمت إعادة تعيين ملف التعريف الحالي</translation>
     </message>
 </context>
 <context>

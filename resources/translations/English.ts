@@ -778,6 +778,46 @@
         <source>Modify custom light name failed</source>
         <translation>Modify custom light name failed</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Add profile successful</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>The number of profile has reached the maximum</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Need keep at least one profile</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Delete profile successful</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Select exe</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>App(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Profile name can&apos;t empty</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Modify profile info successful</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Whether to reset the current profile?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Reset the current profile successful</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

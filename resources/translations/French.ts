@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Info</translation>
+        <translation>Astuce</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -700,7 +700,7 @@
     </message>
     <message>
         <source>Save directory</source>
-        <translation>Dossier d’enregistrement</translation>
+        <translation>Dossier d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Create new config failed</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Veuillez d’abord choisir un dossier d’enregistrement</translation>
+        <translation>Veuillez d&apos;abord choisir un dossier d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Export profile successful</source>
@@ -720,15 +720,15 @@
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Échec de l’exportation du profil</translation>
+        <translation>Échec de l&apos;exportation du profil</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Veuillez d’abord choisir un fichier à importer</translation>
+        <translation>Veuillez d&apos;abord choisir le fichier à importer</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Échec de l’importation du profil</translation>
+        <translation>Échec de l&apos;importation du profil</translation>
     </message>
     <message>
         <source>Import profile successful</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>Échec de la modification du nom de l&apos;éclairage personnalisé</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Profil ajouté</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Le nombre maximal de profils est atteint</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Au moins un profil doit être conservé</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil supprimé</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Choisir un programme</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Programme(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Le nom du profil ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Informations du profil modifiées</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profil actuel réinitialisé</translation>
     </message>
 </context>
 <context>

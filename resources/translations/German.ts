@@ -700,7 +700,7 @@
     </message>
     <message>
         <source>Save directory</source>
-        <translation>Zielordner</translation>
+        <translation>Speicherordner</translation>
     </message>
     <message>
         <source>Create new config failed</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Bitte zuerst einen Zielordner wählen</translation>
+        <translation>Bitte zuerst einen Speicherordner auswählen</translation>
     </message>
     <message>
         <source>Export profile successful</source>
@@ -720,15 +720,15 @@
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Profil konnte nicht exportiert werden</translation>
+        <translation>Profilexport fehlgeschlagen</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Bitte zuerst eine Importdatei wählen</translation>
+        <translation>Bitte zuerst eine Importdatei auswählen</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Profil konnte nicht importiert werden</translation>
+        <translation>Profilimport fehlgeschlagen</translation>
     </message>
     <message>
         <source>Import profile successful</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>Name der eigenen Beleuchtung konnte nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Profil hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Die maximale Anzahl an Profilen ist erreicht</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Mindestens ein Profil muss bleiben</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profil gelöscht</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Programm auswählen</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Programm(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Der Profilname darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Profilangaben geändert</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Das aktuelle Profil zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Aktuelles Profil zurückgesetzt</translation>
     </message>
 </context>
 <context>

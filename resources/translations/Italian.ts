@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Avviso</translation>
+        <translation>Suggerimento</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -692,15 +692,15 @@
     </message>
     <message>
         <source>Open profile file</source>
-        <translation>Apri file di profilo</translation>
+        <translation>Apri file profilo</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
-        <translation>File di profilo(*.xml)</translation>
+        <translation>File profilo(*.xml)</translation>
     </message>
     <message>
         <source>Save directory</source>
-        <translation>Cartella di destinazione</translation>
+        <translation>Cartella di salvataggio</translation>
     </message>
     <message>
         <source>Create new config failed</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Selezionare prima una cartella di destinazione</translation>
+        <translation>Seleziona prima una cartella di salvataggio</translation>
     </message>
     <message>
         <source>Export profile successful</source>
@@ -724,7 +724,7 @@
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Selezionare prima un file da importare</translation>
+        <translation>Seleziona prima il file da importare</translation>
     </message>
     <message>
         <source>Import profile failed</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>Modifica del nome della luce personalizzata non riuscita</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Profilo aggiunto</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>È stato raggiunto il numero massimo di profili</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Deve rimanere almeno un profilo</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Profilo eliminato</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Seleziona programma</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Programma(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Il nome del profilo non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Informazioni del profilo modificate</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profilo corrente ripristinato</translation>
     </message>
 </context>
 <context>

@@ -692,7 +692,7 @@
     </message>
     <message>
         <source>Open profile file</source>
-        <translation>プロファイルを開く</translation>
+        <translation>プロファイルファイルを開く</translation>
     </message>
     <message>
         <source>Profile files(*.xml)</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>プロファイルをエクスポートできませんでした</translation>
+        <translation>プロファイルのエクスポートに失敗しました</translation>
     </message>
     <message>
         <source>Please select import file first</source>
@@ -728,7 +728,7 @@
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>プロファイルをインポートできませんでした</translation>
+        <translation>プロファイルのインポートに失敗しました</translation>
     </message>
     <message>
         <source>Import profile successful</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>カスタムライトの名前を変更できませんでした</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>プロファイルを追加しました</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>プロファイル数が上限に達しました</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>プロファイルは少なくとも1つ必要です</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>プロファイルを削除しました</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>プログラムを選択</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>プログラム(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>プロファイル名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>プロファイル情報を変更しました</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>現在のプロファイルをリセットしますか?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>現在のプロファイルをリセットしました</translation>
     </message>
 </context>
 <context>

@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>알림</translation>
+        <translation>팁</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>먼저 저장 폴더를 선택하세요</translation>
+        <translation>먼저 저장 폴더를 선택하십시오</translation>
     </message>
     <message>
         <source>Export profile successful</source>
@@ -720,15 +720,15 @@
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>프로필 내보내기 실패</translation>
+        <translation>프로필 내보내기에 실패했습니다</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>먼저 가져올 파일을 선택하세요</translation>
+        <translation>먼저 가져올 파일을 선택하십시오</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>프로필 가져오기 실패</translation>
+        <translation>프로필 가져오기에 실패했습니다</translation>
     </message>
     <message>
         <source>Import profile successful</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>사용자 조명 이름 변경에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>프로필을 추가했습니다</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>프로필 수가 최대에 도달했습니다</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>프로필은 하나 이상 남아 있어야 합니다</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>프로필을 삭제했습니다</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>프로그램 선택</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>프로그램(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>프로필 이름은 비워 둘 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>프로필 정보를 수정했습니다</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>현재 프로필을 초기화하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>현재 프로필을 초기화했습니다</translation>
     </message>
 </context>
 <context>

@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Uwaga</translation>
+        <translation>Wskazówka</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -700,7 +700,7 @@
     </message>
     <message>
         <source>Save directory</source>
-        <translation>Folder docelowy</translation>
+        <translation>Folder zapisu</translation>
     </message>
     <message>
         <source>Create new config failed</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Please select save directory first</source>
-        <translation>Najpierw wybierz folder docelowy</translation>
+        <translation>Najpierw wybierz folder zapisu</translation>
     </message>
     <message>
         <source>Export profile successful</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>Nie udało się wyeksportować profilu</translation>
+        <translation>Eksport profilu nie powiódł się</translation>
     </message>
     <message>
         <source>Please select import file first</source>
@@ -728,7 +728,7 @@
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>Nie udało się zaimportować profilu</translation>
+        <translation>Import profilu nie powiódł się</translation>
     </message>
     <message>
         <source>Import profile successful</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>Nie udało się zmienić nazwy własnego podświetlenia</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Dodano profil</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Osiągnięto maksymalną liczbę profili</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Musi zostać co najmniej jeden profil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Usunięto profil</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Wybierz program</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Program(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Nazwa profilu nie może być pusta</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Zmieniono dane profilu</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Przywrócić bieżący profil?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Przywrócono bieżący profil</translation>
     </message>
 </context>
 <context>

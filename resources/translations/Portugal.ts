@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Aviso</translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -724,7 +724,7 @@
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Selecione primeiro um ficheiro para importar</translation>
+        <translation>Selecione primeiro o ficheiro a importar</translation>
     </message>
     <message>
         <source>Import profile failed</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>Falha ao alterar o nome da luz personalizada</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Perfil adicionado</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Foi atingido o número máximo de perfis</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Tem de ficar pelo menos um perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil eliminado</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Selecionar programa</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Programa(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>O nome do perfil não pode estar vazio</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Informações do perfil alteradas</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Repor o perfil atual?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil atual reposto</translation>
     </message>
 </context>
 <context>

@@ -778,6 +778,46 @@
         <source>Modify custom light name failed</source>
         <translation>Не удалось изменить имя своей подсветки</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Профиль добавлен</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Достигнуто максимальное число профилей</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Должен остаться хотя бы один профиль</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профиль удалён</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Выбрать программу</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Программа(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Имя профиля не может быть пустым</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Сведения профиля изменены</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Сбросить текущий профиль?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Текущий профиль сброшен</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -724,7 +724,7 @@
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>Seleccione primero un archivo para importar</translation>
+        <translation>Seleccione primero el archivo a importar</translation>
     </message>
     <message>
         <source>Import profile failed</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>No se pudo cambiar el nombre de la luz personalizada</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Perfil añadido</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Se ha alcanzado el número máximo de perfiles</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Debe quedar al menos un perfil</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Perfil eliminado</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Seleccionar programa</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Programa(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>El nombre del perfil no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Información del perfil modificada</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>¿Restablecer el perfil actual?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil actual restablecido</translation>
     </message>
 </context>
 <context>

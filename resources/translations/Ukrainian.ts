@@ -778,6 +778,46 @@
         <source>Modify custom light name failed</source>
         <translation>Не вдалося змінити назву власного підсвічування</translation>
     </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>Профіль додано</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>Досягнуто максимальної кількості профілів</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>Має залишитися принаймні один профіль</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>Профіль видалено</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>Вибрати програму</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>Програма(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>Назва профілю не може бути порожньою</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>Відомості профілю змінено</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Скинути поточний профіль?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Поточний профіль скинуто</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

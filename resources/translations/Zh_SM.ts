@@ -716,23 +716,23 @@
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation>导出配置成功</translation>
+        <translation>导出配置文件成功</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>导出配置失败</translation>
+        <translation>导出配置文件失败</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>请先选择导入文件</translation>
+        <translation>请先选择要导入的文件</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>导入配置失败</translation>
+        <translation>导入配置文件失败</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation>导入配置成功</translation>
+        <translation>导入配置文件成功</translation>
     </message>
     <message>
         <source>Need keep at least one config</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>修改自定义灯光名称失败</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>添加配置文件成功</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>配置文件数量已达上限</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>至少需要保留一个配置文件</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>删除配置文件成功</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>选择程序</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>程序(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>配置文件名称不能为空</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>修改配置文件信息成功</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重置当前配置文件?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>重置当前配置文件成功</translation>
     </message>
 </context>
 <context>

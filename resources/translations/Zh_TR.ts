@@ -716,23 +716,23 @@
     </message>
     <message>
         <source>Export profile successful</source>
-        <translation>匯出設定成功</translation>
+        <translation>匯出設定檔成功</translation>
     </message>
     <message>
         <source>Export profile failed</source>
-        <translation>匯出設定失敗</translation>
+        <translation>匯出設定檔失敗</translation>
     </message>
     <message>
         <source>Please select import file first</source>
-        <translation>請先選擇匯入檔案</translation>
+        <translation>請先選擇要匯入的檔案</translation>
     </message>
     <message>
         <source>Import profile failed</source>
-        <translation>匯入設定失敗</translation>
+        <translation>匯入設定檔失敗</translation>
     </message>
     <message>
         <source>Import profile successful</source>
-        <translation>匯入設定成功</translation>
+        <translation>匯入設定檔成功</translation>
     </message>
     <message>
         <source>Need keep at least one config</source>
@@ -777,6 +777,46 @@
     <message>
         <source>Modify custom light name failed</source>
         <translation>修改自訂燈光名稱失敗</translation>
+    </message>
+    <message>
+        <source>Add profile successful</source>
+        <translation>新增設定檔成功</translation>
+    </message>
+    <message>
+        <source>The number of profile has reached the maximum</source>
+        <translation>設定檔數量已達上限</translation>
+    </message>
+    <message>
+        <source>Need keep at least one profile</source>
+        <translation>至少需要保留一個設定檔</translation>
+    </message>
+    <message>
+        <source>Delete profile successful</source>
+        <translation>刪除設定檔成功</translation>
+    </message>
+    <message>
+        <source>Select exe</source>
+        <translation>選擇程式</translation>
+    </message>
+    <message>
+        <source>App(*)</source>
+        <translation>程式(*)</translation>
+    </message>
+    <message>
+        <source>Profile name can&apos;t empty</source>
+        <translation>設定檔名稱不能為空</translation>
+    </message>
+    <message>
+        <source>Modify profile info successful</source>
+        <translation>修改設定檔資訊成功</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>是否重設目前的設定檔?</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>重設目前設定檔成功</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,9 @@ public:
 
     void setProfileXml(xmlInterface *xml, const char *profileXmlPath);
     void setProfileIndex(int profileIndex);
+    // The profile file this link looks key assignments up in (local 8-bit), empty before one is set.
+    QByteArray profileXmlPath() const { return QByteArray(m_profileXmlPath); }
+    int profileIndex() const { return m_profileIndex; }
     void setSerialNumberToWrite(const QString &serialNumber);  // before openHidDevice
     void setOnboardMode(int mode);                             // 1 on-board, else PC mode
     // The keyboard view's buttons by key code, and the lighting engines; none of them owned.

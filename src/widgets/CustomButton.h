@@ -15,6 +15,8 @@ public:
 
     void setIconAndText(QString iconPath, QString text);
     void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+    QString caption() const { return m_text; }
     // Takes effect at the next repaint.
     void setThemeColor(QColor selectedBackground, QColor hoverBackground, QColor normalBackground, QColor textColor,
                        QColor selectedTextColor, QString fontFamily);
@@ -24,6 +26,10 @@ public:
     {
         setThemeColor(selectedBackground, hoverBackground, normalBackground, textColor, selectedTextColor, fontFamily);
     }
+
+    QColor selectedBackground() const { return m_selectedBackground; }
+    QColor hoverBackground() const { return m_hoverBackground; }
+    QColor normalBackground() const { return m_normalBackground; }
 
     // The icon shown while selected: "Sel" in place of the three characters before the first ".".
     static QString selectedIconPath(const QString &iconPath);

@@ -4,6 +4,7 @@
 
 #include "DDataManager.h"
 #include "LogCategories.h"
+#include "ThemeStyleSheets.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -94,9 +95,11 @@ void DDeviceListItem::applyTheme()
     const ThemeColorConfig theme = dataManager->getThemeColor();
     ui->frame->setStyleSheet(
         QStringLiteral("QFrame#frame{ background-color: rgb(%1); }").arg(QStringLiteral("18,18,18")));
-    ui->frame_Device->setStyleSheet(QStringLiteral("QFrame#frame_Device:hover{ background-color: rgb(%1); }"
-                                                   "QLabel{ color: rgb(%2); }")
-                                        .arg(theme.DeviceListItemHoverBgColor, QStringLiteral("18,18,18")));
+    // A theme colour with an alpha (background image in use) needs rgba().
+    ui->frame_Device->setStyleSheet(
+        QStringLiteral("QFrame#frame_Device:hover{ background-color: %1; }"
+                       "QLabel{ color: rgb(%2); }")
+            .arg(stylesheets::colour(theme.DeviceListItemHoverBgColor), QStringLiteral("18,18,18")));
     QFont productFont = dataManager->getFont(0);
     productFont.setPointSize(12);
     ui->label_ProductName->setFont(productFont);

@@ -17,7 +17,10 @@
 #include "DevicePageModes.h"
 #include "DevicePageOnboard.h"
 #include "DevicePageOnboardConfigs.h"
+#include "DevicePageProfiles.h"
+#include "DevicePagePrompts.h"
 #include "DevicePageTables.h"
+#include "DevicePageTheme.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
@@ -102,12 +105,19 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_customLights = new DevicePageCustomLights(this);
     m_onboard = new DevicePageOnboard(this);
     m_onboardConfigs = new DevicePageOnboardConfigs(this, m_onboard);
+    m_profiles = new DevicePageProfiles(this);
+    m_prompts = std::make_unique<DevicePagePrompts>();
+    m_profileListLayout = ui->verticalLayout_30;
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
     ui->checkBox_LightSynchronize->setChecked(false);
     ui->frame_24->hide();
 
+    // Profile names are shown and edited as typed, never read as markup.
+    ui->label_currentProfileName->setTextFormat(Qt::PlainText);
+    ui->textEdit_profileName->setAcceptRichText(false);
+    ui->textEdit_profileLinkProgram->setAcceptRichText(false);
     ui->label_currentProfileName->installEventFilter(this);
     installEventFilter(this);
 
@@ -479,7 +489,7 @@ void DDevicePage::reloadOnboardPage2()
 
 void DDevicePage::refreshProfileList(int mode)
 {
-    Q_UNUSED(mode)
+    m_profiles->refreshProfileList(mode);
 }
 
 void DDevicePage::updateOnboardKeyboard()
@@ -591,28 +601,12 @@ void DDevicePage::applyLightSettings()
 
 void DDevicePage::updataAllUI()
 {
-    ui->retranslateUi(this);
-    initMenusAndToolTips();
-    if (m_curDeviceItem) {
-        ui->label_ProductName->setText(m_curDeviceItem->getProductName());
-        ui->label_DeviceName->setText(m_curDeviceItem->getLikeName());
-    }
+    DevicePageTheme(this).retranslate();
 }
 
 void DDevicePage::applyTheme()
 {
-    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->frame_9->setStyleSheet(
-        QStringLiteral("QFrame#frame_9{background-color: rgb(%1); border: none; border-bottom: 3px solid rgb(%2);}"
-                       "QLabel#label_ProductName{color: rgb(%3);}"
-                       "QLabel#label_DeviceName{color: rgb(%4);}")
-            .arg(theme.MainWidgetBgColor, theme.DeviceBorderColor, theme.TextCheckedColor, theme.TextDefaultColor));
-    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel{color: rgb(%1);}").arg(theme.TextDefaultColor));
-    QFont font = DDataManager::getInstance()->getFont(0);
-    font.setPointSize(14);
-    ui->label_ProductName->setFont(font);
-    ui->label_DeviceName->setFont(font);
-    ui->label_Tip->setFont(font);
+    DevicePageTheme(this).applyTheme();
 }
 
 QString DDevicePage::currentHidPath() const
@@ -1013,23 +1007,72 @@ void DDevicePage::onResetoreMouseCurrentProfile() {}
 void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
 void DDevicePage::onScrollLinkStatus(int) {}
 void DDevicePage::onLogoLinkStatus(int) {}
-void DDevicePage::onExportProfileChildList(QString, QString) {}
-void DDevicePage::onDeleteProfile(QString, QString) {}
-void DDevicePage::on_pushButton_Import_clicked() {}
-void DDevicePage::on_pushButton_Add_clicked() {}
-void DDevicePage::on_pushButton_selectAppPath_clicked() {}
-void DDevicePage::on_pushButton_OK_clicked() {}
-void DDevicePage::onProfileItemMouseClicked(QString, QString) {}
-void DDevicePage::onResetoreCurrentProfile() {}
+void DDevicePage::onExportProfileChildList(QString strProfileIndex, QString strProfileName)
+{
+    m_profiles->exportProfile(strProfileIndex, strProfileName);
+}
+
+void DDevicePage::onDeleteProfile(QString strProfileIndex, QString)
+{
+    m_profiles->deleteProfile(qobject_cast<profileListItem *>(sender()), strProfileIndex);
+}
+
+void DDevicePage::on_pushButton_Import_clicked()
+{
+    m_profiles->importProfile();
+}
+
+void DDevicePage::on_pushButton_Add_clicked()
+{
+    m_profiles->addProfile();
+}
+
+void DDevicePage::on_pushButton_selectAppPath_clicked()
+{
+    m_profiles->selectAppPath();
+}
+
+void DDevicePage::on_pushButton_OK_clicked()
+{
+    m_profiles->storeNameAndProgram();
+}
+
+void DDevicePage::onProfileItemMouseClicked(QString, QString)
+{
+    m_profiles->selectProfile(qobject_cast<profileListItem *>(sender()));
+}
+
+void DDevicePage::onResetoreCurrentProfile()
+{
+    m_profiles->resetCurrentProfile();
+}
 
 void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 {
-    DDeviceKeyboardLink *link = m_curDeviceLink;
-    if (!link)
-        return;
+    // The link of the device whose key was pressed; a direct call means the current device.
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    m_profiles->switchByKey(link ? link : m_curDeviceLink, changeProfileIndex);
+}
+
+DevicePagePrompts &DDevicePage::prompts()
+{
+    return *m_prompts;
+}
+
+// Profile application (filled in by the key part of the page)
+void DDevicePage::applyKeyboardProfile(int profileIndex)
+{
+    m_curProfileIndex = profileIndex;
+    ProfileConfigInfo info;
+    const QByteArray key = QByteArray::number(profileIndex);
     if (m_xml && !m_profileXmlPath.isEmpty())
-        m_xml->setProfileIndex(m_profileXmlPath.constData(), changeProfileIndex);
-    link->setProfileIndex(changeProfileIndex);
+        m_xml->getProfileInfo(m_profileXmlPath.constData(), key.constData(), &info);
+    ui->label_currentProfileName->setText(QString::fromUtf8(info.name));
+}
+
+void DDevicePage::applyMouseProfile(int profileIndex)
+{
+    applyKeyboardProfile(profileIndex);
 }
 
 void DDevicePage::onProfileCreateNew()

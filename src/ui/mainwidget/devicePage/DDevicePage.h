@@ -38,6 +38,9 @@ class DevicePageLighting;
 class DevicePageModes;
 class DevicePageOnboard;
 class DevicePageOnboardConfigs;
+class DevicePagePrompts;
+class DevicePageProfiles;
+class DevicePageTheme;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -124,11 +127,20 @@ public:
     QStringList linkedHidPaths() const;
     DDeviceKeyboardLink *deviceLink(const QString &hidPath) const;
     QByteArray profileXmlPath() const { return m_profileXmlPath; }
+    // Key codes with an assignment in the current profile, as decimal texts.
+    QList<QString> customKeyCodes() const { return m_listCustomKeyCode; }
 
     // Queues one 64-byte command report (shorter input is padded with zeros, longer cut) on the
     // current device through its link. Without a usable device nothing is sent, a log line is
     // written and, when the user started the action, the toast says so. True when queued.
     bool sendToCurrentDevice(const QByteArray &report, bool userStarted);
+
+    // The file, folder and question windows; tests answer them without a window.
+    DevicePagePrompts &prompts();
+
+    // Profile application (filled in by the key part of the page)
+    void applyKeyboardProfile(int profileIndex);
+    void applyMouseProfile(int profileIndex);
 
     // Where the page's toasts are centred.
     QPoint getNoticePos() const;
@@ -332,6 +344,8 @@ private:
     friend class DevicePageLoad;
     friend class DevicePageOnboard;
     friend class DevicePageOnboardConfigs;
+    friend class DevicePageProfiles;
+    friend class DevicePageTheme;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;
@@ -474,4 +488,6 @@ private:
     DevicePageCustomLights *m_customLights = nullptr;      // custom per-key lightings and the save prompt
     DevicePageOnboard *m_onboard = nullptr;                // the on-board editor's files and view texts
     DevicePageOnboardConfigs *m_onboardConfigs = nullptr;  // the on-board configuration operations
+    DevicePageProfiles *m_profiles = nullptr;              // the PC profile list, its files and the current profile
+    std::unique_ptr<DevicePagePrompts> m_prompts;
 };

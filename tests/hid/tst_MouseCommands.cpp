@@ -110,10 +110,10 @@ void tst_MouseCommands::buttonFunction_data()
                                 << QByteArray("01 47 ff 00 00 3a 03 01 00 00 00 00 00 00 ff 00 00");
     QTest::newRow("wheel up") << 4 << QByteArray("4") << QByteArray("3")
                               << QByteArray("01 47 01 00 00 3a 03 01 00 00 00 00 00 00 01 00 00");
-    QTest::newRow("forward_l remap to a") << 2 << QByteArray("0") << QByteArray("4")
-                                          << QByteArray("01 47 02 00 00 3a 03 02 00 00 00 00 00 00 04 00 00");
-    QTest::newRow("forward_r shares the code") << 6 << QByteArray("0") << QByteArray("4")
-                                               << QByteArray("01 47 02 00 00 3a 03 02 00 00 00 00 00 00 04 00 00");
+    QTest::newRow("forward_l remap to a")
+        << 2 << QByteArray("0") << QByteArray("4") << QByteArray("01 47 02 00 00 3a 03 02 00 00 00 00 00 00 04 00 00");
+    QTest::newRow("forward_r shares the code")
+        << 6 << QByteArray("0") << QByteArray("4") << QByteArray("01 47 02 00 00 3a 03 02 00 00 00 00 00 00 04 00 00");
     QTest::newRow("multimedia mute") << 1 << QByteArray("3") << QByteArray("2")
                                      << QByteArray("01 47 04 00 00 3a 03 03 00 00 00 00 00 00 12 00 00");
     QTest::newRow("disable") << 3 << QByteArray("5") << QByteArray("")
@@ -176,17 +176,17 @@ void tst_MouseCommands::macroChunks()
             QCOMPARE(int(r[i]), 0);
     }
     // Function type, header (play mode - 1, 0, event bytes, 0, repeat, 0, 0), events.
-    QCOMPARE(stream.left(8).toHex(' '), QByteArray("05 01 00 ") + QByteArray::number(4 * events, 16).rightJustified(2, '0')
-                                            + " 00 03 00 00");
+    QCOMPARE(stream.left(8).toHex(' '),
+             QByteArray("05 01 00 ") + QByteArray::number(4 * events, 16).rightJustified(2, '0') + " 00 03 00 00");
     QCOMPARE(stream.size(), 8 + 4 * events);
     QCOMPARE(hex(built.reports.last(), 8), QByteArray("01 47 02 ff ff 3a 05 00"));
 }
 
 void tst_MouseCommands::macroEvents()
 {
-    const QList<MacroEventInfo> events{macroEvent("key", 4, true, 255),         macroEvent("key", 4, false, 256),
-                                       macroEvent("mouse", 513, true, 70000),  macroEvent("mouse", 517, false, 0),
-                                       macroEvent("mouse", 519, true, 1),      macroEvent("mouse", 522, true, 1),
+    const QList<MacroEventInfo> events{macroEvent("key", 4, true, 255),       macroEvent("key", 4, false, 256),
+                                       macroEvent("mouse", 513, true, 70000), macroEvent("mouse", 517, false, 0),
+                                       macroEvent("mouse", 519, true, 1),     macroEvent("mouse", 522, true, 1),
                                        macroEvent("key", 0, true, 1)};
     const MouseCommands::MacroReports built = MouseCommands::macroReports(0, 1, 1, events);
     QVERIFY(built.refusal.isEmpty());

@@ -34,8 +34,10 @@ class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DevicePageCustomLights;
 class DevicePageDevices;
+class DevicePageKeys;
 class DevicePageLighting;
 class DevicePageModes;
+class DevicePageMouse;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -158,6 +160,9 @@ public:
     void loadSideEffectList();
     void addDefaultLightItems(int profileIndex);
     void addDefaultMouseItems(int profileIndex);
+    // Applies a profile of the current device's file to the views, the key pages and the device.
+    void applyKeyboardProfile(int profileIndex);
+    void applyMouseProfile(int profileIndex);
 
     // Lighting: the key view over or under the device picture, the lighting page's start, and
     // the custom per-key lightings.
@@ -314,6 +319,8 @@ private:
     friend class DevicePageLighting;
     friend class DevicePageModes;
     friend class DevicePageLoad;
+    friend class DevicePageKeys;
+    friend class DevicePageMouse;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;
@@ -454,4 +461,6 @@ private:
     DevicePageModes *m_modes = nullptr;                // page, tool and work-mode switches
     DevicePageLighting *m_lighting = nullptr;          // effects, lighting reports, switch and synchronisation
     DevicePageCustomLights *m_customLights = nullptr;  // custom per-key lightings and the save prompt
+    DevicePageKeys *m_keys = nullptr;                  // key choice, key pages and profile application
+    DevicePageMouse *m_mouse = nullptr;                // the mouse's button, lighting, rate and reset commands
 };

@@ -52,6 +52,7 @@ DevicePageMouse::DevicePageMouse(DDevicePage *page)
     connect(m_ackTimer, &QTimer::timeout, this, [this] {
         qCDebug(lcUi) << "the mouse did not acknowledge within" << kAckWaitMs << "ms; going on";
         m_waiting = false;
+        m_waitOver = true;
         sendNext();
     });
 }
@@ -131,12 +132,13 @@ void DevicePageMouse::sendNext()
             continue;
         }
         if (job.paced) {
-            if (!p->m_is0x47Acked && !m_ackTimer->isActive() && !m_waiting) {
+            if (!p->m_is0x47Acked && !m_waitOver) {
                 // Wait for the last report's acknowledgement, at most kAckWaitMs.
                 m_waiting = true;
                 m_ackTimer->start();
                 return;
             }
+            m_waitOver = false;
             p->m_is0x47Acked = false;
         }
         sendNow(job.link, job.reports.takeFirst());
@@ -151,6 +153,7 @@ void DevicePageMouse::onAcknowledged()
         return;
     m_ackTimer->stop();
     m_waiting = false;
+    m_waitOver = true;
     sendNext();
 }
 

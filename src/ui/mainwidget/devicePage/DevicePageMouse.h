@@ -60,6 +60,7 @@ private:
     DDevicePage *p;
     QList<Job> m_jobs;
     bool m_waiting = false;
+    bool m_waitOver = false;  // the last wait ended (acknowledged or timed out)
     QTimer *m_ackTimer = nullptr;
     QHash<DDeviceKeyboardLink *, bool> m_sniperHeld;
 };

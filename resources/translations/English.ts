@@ -381,6 +381,78 @@
         <source>Close light successful</source>
         <translation>Close light successful</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Dpi Loop</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Forward_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Backward_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Forward_R</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Backward_R</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operate failed</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Please select one Key first!</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>The mouse cannot take this macro: at most 50 key or button events.</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Whether to reset the current profile?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Reset the current profile successful</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -381,6 +381,78 @@
         <source>Close light successful</source>
         <translation>Éclairage éteint</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Cycle DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avant_G</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Arrière_G</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avant_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Arrière_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Échec de l'opération</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Veuillez d'abord choisir une touche !</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>La souris ne peut pas prendre cette macro : 50 événements de touche ou de bouton au plus.</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Réinitialiser le profil actuel ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profil actuel réinitialisé</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -381,6 +381,78 @@
         <source>Close light successful</source>
         <translation>Luce spenta</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avanti_S</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Indietro_S</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avanti_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Indietro_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Seleziona prima un tasto!</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vuoto</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>Il mouse non può ricevere questa macro: al massimo 50 eventi di tasto o pulsante.</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Ripristinare il profilo corrente?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Profilo corrente ripristinato</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -381,6 +381,78 @@
         <source>Close light successful</source>
         <translation>Podświetlenie wyłączone</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Przełączanie DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Dalej_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Wstecz_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Dalej_P</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Wstecz_P</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Najpierw wybierz klawisz!</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Pusty</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>Mysz nie przyjmie tego makra: najwyżej 50 zdarzeń klawiszy lub przycisków.</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Wskazówka</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Zresetować bieżący profil?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Bieżący profil został zresetowany</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -381,6 +381,78 @@
         <source>Close light successful</source>
         <translation>Luz desligada com sucesso</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo de DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avançar_E</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Retroceder_E</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avançar_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Retroceder_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>A operação falhou</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>Selecione primeiro uma tecla!</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operação bem-sucedida</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>O rato não aceita esta macro: no máximo 50 eventos de tecla ou botão.</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>Repor o perfil atual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil atual reposto</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

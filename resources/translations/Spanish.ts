@@ -381,6 +381,78 @@
         <source>Close light successful</source>
         <translation>Luz apagada</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo de DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Adelante_I</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Atrás_I</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Adelante_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Atrás_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operación fallida</translation>
+    </message>
+    <message>
+        <source>Please select one Key first!</source>
+        <translation>¡Seleccione primero una tecla!</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operación correcta</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>El ratón no puede recibir esta macro: como máximo 50 eventos de tecla o botón.</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Whether to reset the current profile?</source>
+        <translation>¿Restablecer el perfil actual?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Reset the current profile successful</source>
+        <translation>Perfil actual restablecido</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -129,6 +129,7 @@ private slots:
     void mouseButtonReports();
     void mouseMacroSeries();
     void mouseRateAndReset();
+    void mouseLightAndSniper();
     void dpiKeyOfAMouseNotShown();
     void macroCopiesAcrossProfiles();
 };
@@ -343,6 +344,32 @@ void tst_DeviceKeys::mouseRateAndReset()
     QCOMPARE(f.xml.getDpiUsingIndex(f.path().constData(), "1") > 0, true);
 }
 
+void tst_DeviceKeys::mouseLightAndSniper()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    // The scroll zone linked and unlinked: byte 18 follows, bytes 15 and 17 stay 0.
+    for (int status : {1, 0}) {
+        emu::clearWritten(f.mouse);
+        QMetaObject::invokeMethod(f.page, "onScrollLinkStatus", Q_ARG(int, status));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
+        const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
+        QCOMPARE(int(r.at(2)), 1);
+        QCOMPARE(int(r.at(5)), 0x0E);
+        QCOMPARE(int(r.at(15)), 0);
+        QCOMPARE(int(r.at(17)), 0);
+        QCOMPARE(int(r.at(18)), status == 1 ? 0 : 1);
+    }
+    // Sniper held: level 6 (byte 5); released: the stored level again.
+    const int stored = f.xml.getDpiUsingIndex(f.path().constData(), "1");
+    for (bool held : {true, false}) {
+        emu::clearWritten(f.mouse);
+        QMetaObject::invokeMethod(f.page, "onMouseActivatesSniperKey", Q_ARG(bool, held));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x41, 3000ms));
+        QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), held ? 5 : stored - 1);
+    }
+}
+
 void tst_DeviceKeys::dpiKeyOfAMouseNotShown()
 {
     KeysFixture f;
@@ -359,11 +386,10 @@ void tst_DeviceKeys::dpiKeyOfAMouseNotShown()
     emit mouseLink->sigMouseActivatesSniperKey(true);
     QTest::qWait(300);
     QCOMPARE(emu::writtenCommand(f.keyboard, 0x41).size(), 0);
-    // Without the mouse's file (never shown, so never made) it sends nothing either; with it,
-    // the sniper level goes to the mouse.
-    const auto toMouse = emu::writtenCommand(f.mouse, 0x41);
-    for (const emu::WrittenReport &r : toMouse)
-        QCOMPARE(r.data.at(1), char(0x41));
+    // The mouse was shown first, so its file exists: the DPI key steps its own level and the
+    // sniper key names level 6, both at the mouse.
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 2, 3000);
+    QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), 5);
 }
 
 void tst_DeviceKeys::macroCopiesAcrossProfiles()

@@ -10,6 +10,7 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
+#include "DevicePageApply.h"
 #include "DevicePageCustomLights.h"
 #include "DevicePageDevices.h"
 #include "DevicePageKeys.h"
@@ -102,6 +103,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_lighting = new DevicePageLighting(this);
     m_customLights = new DevicePageCustomLights(this);
     m_keys = new DevicePageKeys(this);
+    m_apply = new DevicePageApply(this, m_keys);
     m_mouse = new DevicePageMouse(this);
 
     ui->pushButton_MoreOperate->hide();
@@ -665,12 +667,12 @@ void DDevicePage::onIntoOnboardDelay500MS()
 
 void DDevicePage::applyKeyboardProfile(int profileIndex)
 {
-    m_keys->applyKeyboardProfile(profileIndex);
+    m_apply->applyKeyboardProfile(profileIndex);
 }
 
 void DDevicePage::applyMouseProfile(int profileIndex)
 {
-    m_keys->applyMouseProfile(profileIndex);
+    m_apply->applyMouseProfile(profileIndex);
 }
 
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)

@@ -32,6 +32,7 @@ class DCustomEventListPage;
 class DCustomLightListItem;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DevicePageApply;
 class DevicePageCustomLights;
 class DevicePageDevices;
 class DevicePageKeys;
@@ -320,6 +321,7 @@ private:
     friend class DevicePageModes;
     friend class DevicePageLoad;
     friend class DevicePageKeys;
+    friend class DevicePageApply;
     friend class DevicePageMouse;
 
     void openDeviceLink(const hidStructInfo &info);
@@ -462,5 +464,6 @@ private:
     DevicePageLighting *m_lighting = nullptr;          // effects, lighting reports, switch and synchronisation
     DevicePageCustomLights *m_customLights = nullptr;  // custom per-key lightings and the save prompt
     DevicePageKeys *m_keys = nullptr;                  // key choice, key pages and profile application
+    DevicePageApply *m_apply = nullptr;                // a whole profile onto the views, pages and device
     DevicePageMouse *m_mouse = nullptr;                // the mouse's button, lighting, rate and reset commands
 };

@@ -5,6 +5,8 @@
 // and the key hook to the key-entry pages, the profiles' copies of a changed macro, and applying
 // a whole profile (or one changed key) to the key view, the mouse picture and the key pages.
 
+#include "XmlRecords.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -32,8 +34,6 @@ public:
     void onHookKey(int keyCode, int flag);
     void onMacroChanged(const QString &macroIndex, const QString &macroName);
 
-    void applyKeyboardProfile(int profileIndex);
-    void applyMouseProfile(int profileIndex);
     void onShoudUpdateKeyboard(int keyDec);
     void onKeyboardAlreadyLoad(int keyDec);
     void setAllKeysCustomFlag(bool flag);
@@ -43,10 +43,14 @@ public:
     // The page type shown for a key operation id.
     static int pageTypeForOperation(int operation);
 
+    // Marks or unmarks a key of the keyboard view; rebuilds the custom event list when it shows.
+    void markKey(int keyDec, bool marked);
+    void refreshCustomEventList();
+    // The key's record in a profile; keyCode "-1" when it has none.
+    CustomKeyInfo readKey(const QByteArray &file, int profileIndex, int keyCode) const;
+
 private:
     void showSidePanel();
-    void refreshCustomEventList();
-    void markKey(int keyDec, bool marked);
     void updateOnboardKey(int keyDec);
     QByteArray currentLayerFile() const;
 

@@ -259,7 +259,7 @@ void DevicePageMouse::resetConfirmed()
         xml->deleteNodeByValue(file, key.constData());
         xml->addProfileConfig(file, key.constData(), name.constData(), "", "", 1);
         p->addDefaultMouseItems(index);
-        p->m_keys->applyMouseProfile(index);
+        p->applyMouseProfile(index);
     }
     p->onCurIndexChanged_Key(0);
     if (p->m_mousePage)

@@ -72,7 +72,16 @@ struct PageFixture {
     template <typename T = QWidget>
     T *child(const char *name) const
     {
-        return page.findChild<T *>(QLatin1String(name));
+        // The page's own form widget: the hosted pages' forms reuse some object names, so a
+        // widget inside another of the program's classes is not the one meant.
+        for (T *w : page.findChildren<T *>(QLatin1String(name))) {
+            bool own = true;
+            for (QObject *o = w->parent(); o && o != &page; o = o->parent())
+                own = own && QByteArray(o->metaObject()->className()).startsWith('Q');
+            if (own)
+                return w;
+        }
+        return nullptr;
     }
     bool loaded(const QString &path) const
     {

@@ -77,7 +77,11 @@ struct KeysFixture {
             list.append(record(mouse, "ZM1", 1));
         }
         page->setHidStructInfoList(list);
-        return QTest::qWaitFor([&] { return !page->profileXmlPath().isEmpty(); }, kLoadTimeoutMs);
+        if (!QTest::qWaitFor([&] { return !page->profileXmlPath().isEmpty(); }, kLoadTimeoutMs))
+            return false;
+        // The reports the load sends (the profile's rate, lighting, DPI) reach the devices first.
+        QTest::qWait(300);
+        return true;
     }
     void addMacro(const char *index, const char *name, const QList<MacroEventInfo> &steps)
     {

@@ -812,11 +812,55 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
+        <translation>هل تريد إعادة تعيين الملف الشخصي الحالي؟</translation>
     </message>
     <message>
         <source>Reset the current profile successful</source>
-        <translation>تمت إعادة تعيين ملف التعريف الحالي</translation>
+        <translation>تمت إعادة تعيين الملف الشخصي الحالي</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>النقر الأيسر</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>تبديل DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>للأمام_يسار</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>للخلف_يسار</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>النقر الأيمن</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>النقر الأوسط</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>للأمام_يمين</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>للخلف_يمين</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>فشلت العملية</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>نجحت العملية</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>لا يمكن للفأرة استقبال هذا الماكرو: 50 حدث مفتاح أو زر على الأكثر.</translation>
     </message>
 </context>
 <context>

@@ -818,6 +818,50 @@
         <source>Reset the current profile successful</source>
         <translation>Reset the current profile successful</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Left Click</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Dpi Loop</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Forward_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Backward_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Right Click</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Center Click</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Forward_R</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Backward_R</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operate failed</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operate successful</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>The mouse cannot take this macro: at most 50 key or button events.</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

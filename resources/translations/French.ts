@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>Please select one Key first!</source>
-        <translation>Veuillez d’abord choisir une touche !</translation>
+        <translation>Veuillez d&apos;abord choisir une touche !</translation>
     </message>
     <message>
         <source>Set FN key successful</source>
@@ -817,6 +817,50 @@
     <message>
         <source>Reset the current profile successful</source>
         <translation>Profil actuel réinitialisé</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Cycle DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avant_G</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Arrière_G</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avant_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Arrière_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Échec de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Opération réussie</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>La souris ne peut pas prendre cette macro : 50 événements de touche ou de bouton au plus.</translation>
     </message>
 </context>
 <context>

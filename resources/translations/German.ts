@@ -816,7 +816,51 @@
     </message>
     <message>
         <source>Reset the current profile successful</source>
-        <translation>Aktuelles Profil zurückgesetzt</translation>
+        <translation>Das aktuelle Profil wurde zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI-Wechsel</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Vorwärts_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Zurück_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Vorwärts_R</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Zurück_R</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Vorgang erfolgreich</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>Die Maus kann dieses Makro nicht aufnehmen: höchstens 50 Tasten- oder Knopfereignisse.</translation>
     </message>
 </context>
 <context>

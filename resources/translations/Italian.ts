@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>Please select one Key first!</source>
-        <translation>Selezionare prima un tasto!</translation>
+        <translation>Seleziona prima un tasto!</translation>
     </message>
     <message>
         <source>Set FN key successful</source>
@@ -817,6 +817,50 @@
     <message>
         <source>Reset the current profile successful</source>
         <translation>Profilo corrente ripristinato</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic sinistro</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avanti_S</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Indietro_S</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic destro</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic centrale</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avanti_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Indietro_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operazione riuscita</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>Il mouse non può ricevere questa macro: al massimo 50 eventi di tasto o pulsante.</translation>
     </message>
 </context>
 <context>

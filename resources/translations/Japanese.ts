@@ -812,11 +812,55 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>現在のプロファイルをリセットしますか?</translation>
+        <translation>現在のプロファイルをリセットしますか？</translation>
     </message>
     <message>
         <source>Reset the current profile successful</source>
         <translation>現在のプロファイルをリセットしました</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左クリック</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 切替</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>進む_左</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>戻る_左</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右クリック</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中クリック</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>進む_右</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>戻る_右</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作に失敗しました</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作に成功しました</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>このマクロはマウスに送れません：キーまたはボタンのイベントは最大50個です。</translation>
     </message>
 </context>
 <context>

@@ -818,6 +818,50 @@
         <source>Reset the current profile successful</source>
         <translation>현재 프로필을 초기화했습니다</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>왼쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 순환</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>앞으로_왼쪽</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>뒤로_왼쪽</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>오른쪽 클릭</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>가운데 클릭</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>앞으로_오른쪽</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>뒤로_오른쪽</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>작업 실패</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>작업 성공</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>마우스가 이 매크로를 받을 수 없습니다: 키 또는 버튼 이벤트는 최대 50개입니다.</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

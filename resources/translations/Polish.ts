@@ -764,7 +764,7 @@
     </message>
     <message>
         <source>Empty</source>
-        <translation>Puste</translation>
+        <translation>Pusty</translation>
     </message>
     <message>
         <source>Empty the key successful</source>
@@ -812,11 +812,55 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>Przywrócić bieżący profil?</translation>
+        <translation>Zresetować bieżący profil?</translation>
     </message>
     <message>
         <source>Reset the current profile successful</source>
-        <translation>Przywrócono bieżący profil</translation>
+        <translation>Bieżący profil został zresetowany</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Lewy przycisk</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Przełączanie DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Dalej_L</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Wstecz_L</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Prawy przycisk</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Środkowy przycisk</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Dalej_P</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Wstecz_P</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operacja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operacja zakończona powodzeniem</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>Mysz nie przyjmie tego makra: najwyżej 50 zdarzeń klawiszy lub przycisków.</translation>
     </message>
 </context>
 <context>

@@ -818,6 +818,50 @@
         <source>Reset the current profile successful</source>
         <translation>Perfil atual reposto</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo de DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Avançar_E</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Retroceder_E</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clique direito</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clique central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Avançar_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Retroceder_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>A operação falhou</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operação bem-sucedida</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>O rato não aceita esta macro: no máximo 50 eventos de tecla ou botão.</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -818,6 +818,50 @@
         <source>Reset the current profile successful</source>
         <translation>Текущий профиль сброшен</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Левый клик</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Переключение DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Вперёд_Л</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Назад_Л</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правый клик</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Средний клик</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Вперёд_П</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Назад_П</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Операция не выполнена</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операция выполнена</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>Мышь не может принять этот макрос: не более 50 событий клавиш или кнопок.</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -818,6 +818,50 @@
         <source>Reset the current profile successful</source>
         <translation>Perfil actual restablecido</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Ciclo de DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Adelante_I</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Atrás_I</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Clic derecho</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Clic central</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Adelante_D</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Atrás_D</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operación fallida</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Operación correcta</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>El ratón no puede recibir esta macro: como máximo 50 eventos de tecla o botón.</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -818,6 +818,50 @@
         <source>Reset the current profile successful</source>
         <translation>Поточний профіль скинуто</translation>
     </message>
+    <message>
+        <source>Left Click</source>
+        <translation>Лівий клік</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>Перемикання DPI</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>Вперед_Л</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>Назад_Л</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>Правий клік</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>Середній клік</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>Вперед_П</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>Назад_П</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Операцію не виконано</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>Операцію виконано</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>Миша не може прийняти цей макрос: не більше 50 подій клавіш або кнопок.</translation>
+    </message>
 </context>
 <context>
     <name>DDpiConfigListItem</name>

@@ -812,11 +812,55 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>是否重置当前配置文件?</translation>
+        <translation>是否重置当前配置？</translation>
     </message>
     <message>
         <source>Reset the current profile successful</source>
-        <translation>重置当前配置文件成功</translation>
+        <translation>重置当前配置成功</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 循环</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>前进_左</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>后退_左</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>前进_右</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>后退_右</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>鼠标无法接收此宏：最多50个按键或按钮事件。</translation>
     </message>
 </context>
 <context>

@@ -812,11 +812,55 @@
     </message>
     <message>
         <source>Whether to reset the current profile?</source>
-        <translation>是否重設目前的設定檔?</translation>
+        <translation>是否重置目前設定檔？</translation>
     </message>
     <message>
         <source>Reset the current profile successful</source>
-        <translation>重設目前設定檔成功</translation>
+        <translation>重置目前設定檔成功</translation>
+    </message>
+    <message>
+        <source>Left Click</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Dpi Loop</source>
+        <translation>DPI 循環</translation>
+    </message>
+    <message>
+        <source>Forward_L</source>
+        <translation>前進_左</translation>
+    </message>
+    <message>
+        <source>Backward_L</source>
+        <translation>後退_左</translation>
+    </message>
+    <message>
+        <source>Right Click</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Center Click</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Forward_R</source>
+        <translation>前進_右</translation>
+    </message>
+    <message>
+        <source>Backward_R</source>
+        <translation>後退_右</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失敗</translation>
+    </message>
+    <message>
+        <source>Operate successful</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>The mouse cannot take this macro: at most 50 key or button events.</source>
+        <translation>滑鼠無法接收此巨集：最多50個按鍵或按鈕事件。</translation>
     </message>
 </context>
 <context>

@@ -58,13 +58,17 @@ struct LightingFixture {
         spec.serial = QByteArray(32, 'a');
         keyboard = emu::plug(spec);
         page->setHidStructInfoList({record(keyboard, QStringLiteral("ZK87A"), 0)});
-        return QTest::qWaitFor(
-            [&] {
-                return !page->profileXmlPath().isEmpty()
-                       && child<QStackedWidget>("stackedWidget_KeyboardArea")->currentWidget()
-                              == child<QWidget>("page_KeyboardShow");
-            },
-            kLoadTimeoutMs);
+        if (!QTest::qWaitFor(
+                [&] {
+                    return !page->profileXmlPath().isEmpty()
+                           && child<QStackedWidget>("stackedWidget_KeyboardArea")->currentWidget()
+                                  == child<QWidget>("page_KeyboardShow");
+                },
+                kLoadTimeoutMs))
+            return false;
+        // The load applies the profile and sends its lighting; those reports come first.
+        QTest::qWait(300);
+        return true;
     }
     template <typename T = QWidget>
     T *child(const char *name) const

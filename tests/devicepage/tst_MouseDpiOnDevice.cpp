@@ -58,6 +58,9 @@ void tst_MouseDpiOnDevice::loadAndDpiKey()
     DDevicePage page;
     page.setMacroXml("", &xml);  // the page's store, as the main window gives it
     QVERIFY(page.setHidStructInfoList({mouseRecord(id)}));
+    // The page loads the mouse (and sends its profile) first; the reports counted below come after.
+    QTRY_VERIFY_WITH_TIMEOUT(!page.profileXmlPath().isEmpty(), 10000);
+    QTest::qWait(200);
 
     // The profile of a new mouse, where the page keeps this mouse's files.
     const QString folder = DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/ZM1/")

@@ -10,8 +10,10 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
+#include "DevicePageApply.h"
 #include "DevicePageCustomLights.h"
 #include "DevicePageDevices.h"
+#include "DevicePageKeys.h"
 #include "DevicePageLighting.h"
 #include "DevicePageLoad.h"
 #include "DevicePageModes.h"
@@ -19,6 +21,7 @@
 #include "DevicePageOnboardConfigs.h"
 #include "DevicePageProfiles.h"
 #include "DevicePagePrompts.h"
+#include "DevicePageMouse.h"
 #include "DevicePageTables.h"
 #include "DevicePageTheme.h"
 #include "DmouseConfigView.h"
@@ -26,6 +29,7 @@
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
 #include "DOnboardPage.h"
+#include "DSoftKeyboardPage.h"
 #include "DTipInfoDia.h"
 #include "keyboardPage.h"
 #include "lightDealMain.h"
@@ -108,6 +112,9 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_profiles = new DevicePageProfiles(this);
     m_prompts = std::make_unique<DevicePagePrompts>();
     m_profileListLayout = ui->verticalLayout_30;
+    m_keys = new DevicePageKeys(this);
+    m_apply = new DevicePageApply(this, m_keys);
+    m_mouse = new DevicePageMouse(this);
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
@@ -131,8 +138,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->label_ProductName->setFont(font);
     ui->label_DeviceName->setFont(font);
 
-    // The key-assignment pages, the performance page, the custom event list and the on-screen
-    // keyboard join their hosts here as they are built.
+    m_keys->createKeyPages();
 
     initDpiCodeMap();
 
@@ -436,8 +442,7 @@ void DDevicePage::clearProfileList()
 
 void DDevicePage::setAllKeysCustomFlag(bool flag)
 {
-    // The key view's buttons take the flag once the key view is built.
-    Q_UNUSED(flag)
+    m_keys->setAllKeysCustomFlag(flag);
 }
 
 void DDevicePage::updateMouseDpiColors()
@@ -693,30 +698,97 @@ void DDevicePage::onIntoOnboardDelay500MS()
     onCurIndexChangedSelMode(1);
 }
 
-// ---- Slots whose work is still to come: each keeps the page consistent and does no more.
+void DDevicePage::applyKeyboardProfile(int profileIndex)
+{
+    m_apply->applyKeyboardProfile(profileIndex);
+}
 
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
-void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int, int) {}
-void DDevicePage::onKeyboardClicked(int, QString) {}
-void DDevicePage::onSoftKeyboardAlreadyLoad() {}
-void DDevicePage::onSoftKeyboardClicked(int, QString) {}
+void DDevicePage::applyMouseProfile(int profileIndex)
+{
+    m_apply->applyMouseProfile(profileIndex);
+}
+
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
+{
+    m_keys->onMacroChanged(strMacroIndex, strMacroName);
+}
+
+void DDevicePage::onHookKeyboardRecviveStreamToDevice(int, int keyCode, int flag)
+{
+    m_keys->onHookKey(keyCode, flag);
+}
+
+void DDevicePage::onKeyboardClicked(int keyDec, QString keyCharacter)
+{
+    m_keys->onKeyboardClicked(keyDec, keyCharacter);
+}
+
+void DDevicePage::onSoftKeyboardAlreadyLoad()
+{
+    if (m_softKeyboardPage)
+        m_keyNameMap = m_softKeyboardPage->getKeyNameMap();
+}
+
+void DDevicePage::onSoftKeyboardClicked(int keyDec, QString)
+{
+    m_keys->relayEnteredKey(keyDec);
+}
+
 void DDevicePage::onMouseInfoAlreadyLoad()
 {
     if (m_mousePage)
         m_mouseConfigView->setSupportEnableXY(m_mousePage->supportEnableXY() == 1);
 }
-void DDevicePage::onMouseButtonClicked(int) {}
-void DDevicePage::onSoftKeyboardClickedKeyReset() {}
-void DDevicePage::onResetSoftKeyStatusToDefault(int) {}
+
+void DDevicePage::onMouseButtonClicked(int selIndex)
+{
+    m_keys->onMouseButtonClicked(selIndex);
+}
+
+void DDevicePage::onSoftKeyboardClickedKeyReset()
+{
+    if (m_softKeyboardPage)
+        m_softKeyboardPage->resetSelectedKeys();
+}
+
+void DDevicePage::onResetSoftKeyStatusToDefault(int keyDec)
+{
+    if (m_softKeyboardPage)
+        m_softKeyboardPage->resetKeyStatusToDefault(keyDec);
+}
+
 void DDevicePage::onChangKeyOrCombinationKeyFocusIn(bool isFocus)
 {
     m_isKeyEditFocused = isFocus;
+    if (m_curKeyPageType == 2 && m_softKeyboardPage)
+        m_softKeyboardPage->setCombinationKeyFocus(isFocus);
 }
-void DDevicePage::onClickedCancel() {}
-void DDevicePage::onCurIndexChanged_Key(int) {}
-void DDevicePage::onCustomKeyInfoSaveSuccessful() {}
-void DDevicePage::onKeyboardAlreadyLoad(int) {}
-void DDevicePage::onShoudUpdateKeyboard(int) {}
+
+void DDevicePage::onClickedCancel()
+{
+    onCurIndexChanged_Key(0);
+}
+
+void DDevicePage::onCurIndexChanged_Key(int selIndex)
+{
+    m_keys->onCurIndexChangedKey(selIndex);
+}
+
+void DDevicePage::onCustomKeyInfoSaveSuccessful()
+{
+    m_mouse->onCustomKeyInfoSaveSuccessful();
+}
+
+void DDevicePage::onKeyboardAlreadyLoad(int keyDec)
+{
+    m_keys->onKeyboardAlreadyLoad(keyDec);
+}
+
+void DDevicePage::onShoudUpdateKeyboard(int keyDec)
+{
+    m_keys->onShoudUpdateKeyboard(keyDec);
+}
+
 void DDevicePage::onCurIndexChangedMainPage(int selIndex)
 {
     m_modes->onCurIndexChangedMainPage(selIndex);
@@ -978,20 +1050,48 @@ void DDevicePage::saveCustomLight()
 void DDevicePage::onSendSetMouse_AroundColorData() {}
 void DDevicePage::onSendSetMouse_ScrollColorData() {}
 void DDevicePage::onSendSetMouse_LogoColorData() {}
-void DDevicePage::setMouseLightConfig(int) {}
-void DDevicePage::setMouseLightConfigLinkChanged(int, colorInfoData) {}
-void DDevicePage::onSendSetMouseColorData(int) {}
+void DDevicePage::setMouseLightConfig(int ligetType)
+{
+    m_mouse->setMouseLightConfig(ligetType);
+}
+
+void DDevicePage::setMouseLightConfigLinkChanged(int ligetType, colorInfoData colorData)
+{
+    m_mouse->setMouseLightConfigLinkChanged(ligetType, colorData);
+}
+
+void DDevicePage::onSendSetMouseColorData(int ligetType)
+{
+    m_mouse->setMouseLightConfig(ligetType);
+}
+
 void DDevicePage::onMouseTriggeredDPIkey()
 {
-    m_mouseConfigView->switchToNextDpi();
+    // A mouse that is not shown keeps its own file and gets its own command.
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (link && link != m_curDeviceLink) {
+        m_mouse->onDpiKeyOf(link);
+        return;
+    }
+    if (m_curHidStructInfo.deviceType == 1)
+        m_mouseConfigView->switchToNextDpi();
 }
+
 void DDevicePage::onMouseActivatesSniperKey(bool set)
 {
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (link && link != m_curDeviceLink) {
+        m_mouse->onSniperKeyOf(link, set);
+        return;
+    }
     m_isSniperSet = set;
+    if (m_curHidStructInfo.deviceType == 1)
+        onMouseDpiInfoSet();
 }
+
 void DDevicePage::onMouseDpiInfoSet()
 {
-    if (!m_xml || m_profileXmlPath.isEmpty())
+    if (!m_xml || m_profileXmlPath.isEmpty() || m_curHidStructInfo.deviceType != 1)
         return;
     // The levels come from the file, not from the view: the mouse gets what the profile holds.
     const QByteArray key = QByteArray::number(m_curProfileIndex);
@@ -1003,10 +1103,27 @@ void DDevicePage::onMouseDpiInfoSet()
     if (sendToCurrentDevice(report, false))
         qCDebug(lcUi) << "USB serial port [Write DPI] Successful ...";
 }
-void DDevicePage::onResetoreMouseCurrentProfile() {}
-void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int) {}
-void DDevicePage::onScrollLinkStatus(int) {}
-void DDevicePage::onLogoLinkStatus(int) {}
+
+void DDevicePage::onResetoreMouseCurrentProfile()
+{
+    m_mouse->onResetCurrentProfile();
+}
+
+void DDevicePage::onCurIndexChanged_MouseRateNumIndex(int selIndex)
+{
+    m_mouse->onRateIndexChanged(selIndex);
+}
+
+void DDevicePage::onScrollLinkStatus(int status)
+{
+    m_mouse->onScrollLinkStatus(status);
+}
+
+void DDevicePage::onLogoLinkStatus(int status)
+{
+    m_mouse->onLogoLinkStatus(status);
+}
+
 void DDevicePage::onExportProfileChildList(QString strProfileIndex, QString strProfileName)
 {
     m_profiles->exportProfile(strProfileIndex, strProfileName);
@@ -1057,22 +1174,6 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 DevicePagePrompts &DDevicePage::prompts()
 {
     return *m_prompts;
-}
-
-// Profile application (filled in by the key part of the page)
-void DDevicePage::applyKeyboardProfile(int profileIndex)
-{
-    m_curProfileIndex = profileIndex;
-    ProfileConfigInfo info;
-    const QByteArray key = QByteArray::number(profileIndex);
-    if (m_xml && !m_profileXmlPath.isEmpty())
-        m_xml->getProfileInfo(m_profileXmlPath.constData(), key.constData(), &info);
-    ui->label_currentProfileName->setText(QString::fromUtf8(info.name));
-}
-
-void DDevicePage::applyMouseProfile(int profileIndex)
-{
-    applyKeyboardProfile(profileIndex);
 }
 
 void DDevicePage::onProfileCreateNew()
@@ -1160,6 +1261,7 @@ void DDevicePage::onRuningOnboard0x18Cmd()
 void DDevicePage::onRuningMouse0x47Cmd()
 {
     m_is0x47Acked = true;
+    m_mouse->onAcknowledged();
 }
 
 void DDevicePage::onCurIndexChangedOn_board(int selIndex)

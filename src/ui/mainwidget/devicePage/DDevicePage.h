@@ -32,8 +32,10 @@ class DCustomEventListPage;
 class DCustomLightListItem;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DevicePageApply;
 class DevicePageCustomLights;
 class DevicePageDevices;
+class DevicePageKeys;
 class DevicePageLighting;
 class DevicePageModes;
 class DevicePageOnboard;
@@ -41,6 +43,7 @@ class DevicePageOnboardConfigs;
 class DevicePagePrompts;
 class DevicePageProfiles;
 class DevicePageTheme;
+class DevicePageMouse;
 class DHotKeyPage;
 class DKeyCombinationPage;
 class DKeyDisablePage;
@@ -138,10 +141,6 @@ public:
     // The file, folder and question windows; tests answer them without a window.
     DevicePagePrompts &prompts();
 
-    // Profile application (filled in by the key part of the page)
-    void applyKeyboardProfile(int profileIndex);
-    void applyMouseProfile(int profileIndex);
-
     // Where the page's toasts are centred.
     QPoint getNoticePos() const;
     bool isLightOn() const;
@@ -184,6 +183,9 @@ public:
     void loadSideEffectList();
     void addDefaultLightItems(int profileIndex);
     void addDefaultMouseItems(int profileIndex);
+    // Applies a profile of the current device's file to the views, the key pages and the device.
+    void applyKeyboardProfile(int profileIndex);
+    void applyMouseProfile(int profileIndex);
 
     // Lighting: the key view over or under the device picture, the lighting page's start, and
     // the custom per-key lightings.
@@ -346,6 +348,9 @@ private:
     friend class DevicePageOnboardConfigs;
     friend class DevicePageProfiles;
     friend class DevicePageTheme;
+    friend class DevicePageKeys;
+    friend class DevicePageApply;
+    friend class DevicePageMouse;
 
     void openDeviceLink(const hidStructInfo &info);
     bool hasOpenDevice() const;
@@ -490,4 +495,7 @@ private:
     DevicePageOnboardConfigs *m_onboardConfigs = nullptr;  // the on-board configuration operations
     DevicePageProfiles *m_profiles = nullptr;              // the PC profile list, its files and the current profile
     std::unique_ptr<DevicePagePrompts> m_prompts;
+    DevicePageKeys *m_keys = nullptr;                  // key choice, key pages and profile application
+    DevicePageApply *m_apply = nullptr;                // a whole profile onto the views, pages and device
+    DevicePageMouse *m_mouse = nullptr;                // the mouse's button, lighting, rate and reset commands
 };

@@ -184,6 +184,11 @@ void DevicePageLoad::loadDevice(DDeviceKeyboardLink *link, const QString &hidNam
     p->m_strCurProfileName = QString::fromUtf8(profile.name);
     ui->label_currentProfileName->setText(p->m_strCurProfileName);
 
+    if (type == 0)
+        p->applyKeyboardProfile(p->m_curProfileIndex);
+    else if (type == 1)
+        p->applyMouseProfile(p->m_curProfileIndex);
+
     if (p->m_isSupportOnboard && data->getCurrentAppIndexNum() != kHiddenAppIndexNum) {
         ui->frame_HidDeviceTypeChang->show();
         const bool restoreOnly = DevicePageDevices::factoryRestoreOnlyModels().contains(hidName);

@@ -1,0 +1,440 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keys and mouse buttons on the device page, with an emulated keyboard and mouse: which page a
+// key's stored assignment opens, the marks of assigned keys, what the mouse receives for a saved
+// button (0x47, a macro as a paced series), its rate and reset, the DPI key of a mouse that is
+// not shown, and the profiles' copies of a changed macro.
+
+#include "DDataManager.h"
+#include "DDeviceKeyboardLink.h"
+#include "DDevicePage.h"
+#include "Emulator.h"
+#include "keyboardButCustom.h"
+#include "keyboardPage.h"
+#include "RecordText.h"
+#include "xmlInterface.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QtTest>
+
+#include <chrono>
+#include <cstring>
+
+namespace {
+
+using namespace std::chrono_literals;
+constexpr int kLoadTimeoutMs = 10000;
+
+hidStructInfo record(emu::DeviceId id, const char *model, int deviceType)
+{
+    hidStructInfo info;
+    info.vid = emu::spec(id).vendorId;
+    info.pid = emu::spec(id).productId;
+    std::strncpy(info.hidPath, emu::configurationPath(id).toLatin1().constData(), sizeof info.hidPath - 1);
+    std::strncpy(info.hidName, model, sizeof info.hidName - 1);
+    info.deviceType = deviceType;
+    return info;
+}
+
+MacroEventInfo macroStep(int keyCode, bool down)
+{
+    MacroEventInfo e;
+    setRecordText(e.type, "key");
+    setRecordText(e.keyCode, QByteArray::number(keyCode));
+    setRecordText(e.operateExplain, down ? "down" : "up");
+    setRecordText(e.delay, "20");
+    return e;
+}
+
+struct KeysFixture {
+    xmlInterface xml;
+    QTemporaryDir dir;
+    QByteArray macroPath = QFile::encodeName(dir.filePath(QStringLiteral("macro.xml")));
+    QWidget window;
+    DDevicePage *page = new DDevicePage(&window);
+    emu::DeviceId keyboard = -1;
+    emu::DeviceId mouse = -1;
+
+    KeysFixture()
+    {
+        xml.createXmlFile(macroPath.constData());
+        page->setMacroXml(macroPath.constData(), &xml);
+        page->setMainWindow(&window);
+        window.resize(1200, 800);
+    }
+    bool plug(bool withKeyboard, bool withMouse)
+    {
+        QList<hidStructInfo> list;
+        if (withKeyboard) {
+            emu::DeviceSpec spec = emu::keyboardSpec(QStringLiteral("ZK87A"));
+            spec.serial = QByteArray(32, 'a');
+            keyboard = emu::plug(spec);
+            list.append(record(keyboard, "ZK87A", 0));
+        }
+        if (withMouse) {
+            mouse = emu::plug(emu::mouseSpec());
+            list.append(record(mouse, "ZM1", 1));
+        }
+        page->setHidStructInfoList(list);
+        if (!QTest::qWaitFor([&] { return !page->profileXmlPath().isEmpty(); }, kLoadTimeoutMs))
+            return false;
+        // The reports the load sends (the profile's rate, lighting, DPI) reach the devices first.
+        QTest::qWait(300);
+        return true;
+    }
+    void addMacro(const char *index, const char *name, const QList<MacroEventInfo> &steps)
+    {
+        xml.addMacroNode(macroPath.constData(), index, name);
+        xml.addMacroItems(macroPath.constData(), steps, index);
+    }
+    template <typename T = QWidget>
+    T *child(const char *name) const
+    {
+        return page->findChild<T *>(QLatin1String(name));
+    }
+    QByteArray path() const { return page->profileXmlPath(); }
+    QString shownPage() const
+    {
+        return child<QStackedWidget>("stackedWidget_Customize")->currentWidget()->objectName();
+    }
+    QString toolPage() const { return child<QStackedWidget>("stackedWidget_Tool")->currentWidget()->objectName(); }
+    void store(int keyCode, const char *operateType, const char *value, const char *mode = "1")
+    {
+        const QByteArray code = QByteArray::number(keyCode);
+        xml.replaceKeyMapItem(path().constData(), "1", code.constData(), "k", operateType, "1", mode, value);
+    }
+    void clickKey(int keyCode)
+    {
+        QMetaObject::invokeMethod(page, "onKeyboardClicked", Q_ARG(int, keyCode), Q_ARG(QString, "K"));
+    }
+    void clickButton(int index) { QMetaObject::invokeMethod(page, "onMouseButtonClicked", Q_ARG(int, index)); }
+    void saved() { QMetaObject::invokeMethod(page, "onCustomKeyInfoSaveSuccessful"); }
+    keyboardButCustom *button(int keyCode) const
+    {
+        return page->findChild<keyboardPage *>()->getKeyButtonMap().value(keyCode, nullptr);
+    }
+};
+
+}  // namespace
+
+class tst_DeviceKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { emu::reset(); }
+    void cleanup() { emu::reset(); }
+
+    void keyboardDispatch_data();
+    void keyboardDispatch();
+    void mouseDispatch();
+    void marks();
+    void mouseButtonReports();
+    void mouseMacroSeries();
+    void mouseRateAndReset();
+    void mouseLightAndSniper();
+    void dpiKeyOfAMouseNotShown();
+    void macroCopiesAcrossProfiles();
+};
+
+void tst_DeviceKeys::keyboardDispatch_data()
+{
+    QTest::addColumn<QByteArray>("operateType");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("tool");
+    QTest::newRow("no item") << QByteArray() << "page_Default"
+                             << "page_CustomList";
+    QTest::newRow("remap") << QByteArray("0") << "page_RemapKey"
+                           << "page_SoftKeyboard";
+    QTest::newRow("macro") << QByteArray("1") << "page_Macro"
+                           << "page_CustomList";
+    QTest::newRow("combination") << QByteArray("2") << "page_CombinationKey"
+                                 << "page_SoftKeyboard";
+    QTest::newRow("multimedia") << QByteArray("3") << "page_Multimedia"
+                                << "page_CustomList";
+    QTest::newRow("mouse") << QByteArray("4") << "page_Mouse"
+                           << "page_CustomList";
+    QTest::newRow("disable") << QByteArray("5") << "page_Disable"
+                             << "page_CustomList";
+    QTest::newRow("text") << QByteArray("6") << "page_Text"
+                          << "page_CustomList";
+    QTest::newRow("switch profile") << QByteArray("7") << "page_SwitchProfile"
+                                    << "page_CustomList";
+    QTest::newRow("program") << QByteArray("8") << "page_OpenApp"
+                             << "page_CustomList";
+    QTest::newRow("shortcut") << QByteArray("9") << "page_Shortcuts"
+                              << "page_CustomList";
+    // Out of range: the page shown before (the Text page of key 5) stays.
+    QTest::newRow("out of range") << QByteArray("12") << "page_Text"
+                                  << "page_CustomList";
+}
+
+void tst_DeviceKeys::keyboardDispatch()
+{
+    QFETCH(QByteArray, operateType);
+    QFETCH(QString, page);
+    QFETCH(QString, tool);
+    KeysFixture f;
+    QVERIFY(f.plug(true, false));
+    f.store(5, "6", "hello");
+    f.clickKey(5);
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Text"));
+    f.xml.deleteKeyMapItem(f.path().constData(), "1", "4");
+    if (!operateType.isEmpty())
+        f.store(4, operateType.constData(), "1");
+    f.clickKey(4);
+    QCOMPARE(f.shownPage(), page);
+    QCOMPARE(f.toolPage(), tool);
+    // The clicked key is drawn selected, the one before is not.
+    QVERIFY(f.button(4)->isSelected());
+    QVERIFY(!f.button(5)->isSelected());
+}
+
+void tst_DeviceKeys::mouseDispatch()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    f.store(16, "5", "0");  // Forward_L and Forward_R share code 16
+    f.clickButton(2);
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Disable"));
+    f.clickButton(0);
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Default"));
+    f.clickButton(6);
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Disable"));
+    QCOMPARE(f.toolPage(), QStringLiteral("page_MouseDpiConfig"));
+    // A mouse button with an unknown function opens Default.
+    f.store(8, "12", "0");
+    f.clickButton(3);
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Default"));
+}
+
+void tst_DeviceKeys::marks()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(true, false));
+    // Saved twice, then returned to default: unmarked.
+    f.store(4, "5", "0");
+    QMetaObject::invokeMethod(f.page, "onShoudUpdateKeyboard", Q_ARG(int, 4));
+    QMetaObject::invokeMethod(f.page, "onShoudUpdateKeyboard", Q_ARG(int, 4));
+    QVERIFY(f.button(4)->isAssigned());
+    f.xml.deleteKeyMapItem(f.path().constData(), "1", "4");
+    QMetaObject::invokeMethod(f.page, "onKeyboardAlreadyLoad", Q_ARG(int, 4));
+    QVERIFY(!f.button(4)->isAssigned());
+
+    // Applied while the lighting page shows: nothing marked until the keys page is back.
+    f.store(6, "5", "0");
+    f.child<QAbstractButton>("pushButton_Led")->click();
+    f.page->applyKeyboardProfile(1);
+    QVERIFY(!f.button(6)->isAssigned());
+    f.child<QAbstractButton>("pushButton_Custom")->click();
+    QVERIFY(f.button(6)->isAssigned());
+}
+
+void tst_DeviceKeys::mouseButtonReports()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    // Centre click set to the right button.
+    f.clickButton(5);
+    f.store(4, "4", "2");
+    emu::clearWritten(f.mouse);
+    f.saved();
+    QVERIFY(emu::waitForCommand(f.mouse, 0x47, 3000ms));
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x47).first().data.left(17).toHex(' '),
+             QByteArray("01 47 00 00 00 3a 01 00 00 00 00 00 00 00 02 00 00"));
+    // A text on a mouse button is carried out by the computer: nothing is sent.
+    f.store(4, "6", "hello");
+    emu::clearWritten(f.mouse);
+    f.saved();
+    QTest::qWait(200);
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x47).size(), 0);
+}
+
+void tst_DeviceKeys::mouseMacroSeries()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    QList<MacroEventInfo> steps;
+    for (int i = 0; i < 13; ++i)
+        steps.append(macroStep(4 + i, i % 2 == 0));
+    f.addMacro("3", "M3", steps);
+    QList<MacroEventInfo> longSteps;
+    for (int i = 0; i < 51; ++i)
+        longSteps.append(macroStep(4, i % 2 == 0));
+    f.addMacro("4", "M4", longSteps);
+
+    // Acknowledgements dropped: each wait ends after its 100 ms and the series goes on; a
+    // second save waits for the first series to end.
+    emu::dropAcknowledgements(f.mouse, true);
+    f.clickButton(2);
+    f.store(16, "1", "3", "2");
+    emu::clearWritten(f.mouse);
+    f.saved();
+    f.clickButton(4);
+    f.store(2, "1", "3", "1");
+    f.saved();
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 6, 5000);
+    const auto reports = emu::writtenCommand(f.mouse, 0x47);
+    QCOMPARE(reports.size(), 6);
+    QStringList heads;
+    for (const emu::WrittenReport &r : reports)
+        heads.append(QString::fromLatin1(r.data.mid(2, 4).toHex(' ')));
+    QCOMPARE(heads,
+             (QStringList{"02 00 00 38", "02 00 38 04", "02 ff ff 3a", "01 00 00 38", "01 00 38 04", "01 ff ff 3a"}));
+    QCOMPARE(reports.at(0).data.mid(6, 8).toHex(' '), QByteArray("05 01 00 34 00 01 00 00"));
+
+    // Late acknowledgements: still six reports.
+    emu::dropAcknowledgements(f.mouse, false);
+    emu::delayAcknowledgements(f.mouse, 30ms);
+    emu::clearWritten(f.mouse);
+    f.saved();
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 3, 5000);
+    QTest::qWait(300);
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x47).size(), 3);
+
+    // 51 events: refused, nothing sent.
+    f.store(2, "1", "4", "1");
+    emu::clearWritten(f.mouse);
+    f.saved();
+    QTest::qWait(300);
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x47).size(), 0);
+}
+
+void tst_DeviceKeys::mouseRateAndReset()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    emu::clearWritten(f.mouse);
+    QMetaObject::invokeMethod(f.page, "onCurIndexChanged_MouseRateNumIndex", Q_ARG(int, 3));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x46).last().data.left(7).toHex(' '), QByteArray("01 46 00 00 00 01 01"));
+    QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), 3);
+
+    // A second profile named as the current one's index.
+    f.xml.addProfileConfig(f.path().constData(), "2", "1", "", "", 1);
+    f.store(4, "5", "0");
+    QFile file(QString::fromLocal8Bit(f.path()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const auto answer = [&](const QString &text) {
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr);
+        for (QAbstractButton *b : box->buttons()) {
+            if (b->text() == text)
+                b->click();
+        }
+    };
+    emu::clearWritten(f.mouse);
+    QMetaObject::invokeMethod(f.page, "onResetoreMouseCurrentProfile");
+    answer(QStringLiteral("No"));
+    QTest::qWait(100);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    file.close();
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x14).size(), 0);
+
+    QMetaObject::invokeMethod(f.page, "onResetoreMouseCurrentProfile");
+    answer(QStringLiteral("Yes"));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x14, 3000ms));
+    QList<IndexNameInfo> profiles;
+    f.xml.getProfileList(f.path().constData(), &profiles);
+    QCOMPARE(profiles.size(), 2);  // one profile 1, and profile 2 untouched
+    QCOMPARE(recordText(profiles.at(0).index), QByteArray("1"));
+    QCOMPARE(recordText(profiles.at(1).index), QByteArray("2"));
+    QVERIFY(!f.xml.hasKeyMapItem(f.path().constData(), "1", "4"));
+    QCOMPARE(f.xml.getDpiUsingIndex(f.path().constData(), "1") > 0, true);
+}
+
+void tst_DeviceKeys::mouseLightAndSniper()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    // The scroll zone linked and unlinked: byte 18 follows, bytes 15 and 17 stay 0.
+    for (int status : {1, 0}) {
+        emu::clearWritten(f.mouse);
+        QMetaObject::invokeMethod(f.page, "onScrollLinkStatus", Q_ARG(int, status));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
+        const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
+        QCOMPARE(int(r.at(2)), 1);
+        QCOMPARE(int(r.at(5)), 0x0E);
+        QCOMPARE(int(r.at(15)), 0);
+        QCOMPARE(int(r.at(17)), 0);
+        QCOMPARE(int(r.at(18)), status == 1 ? 0 : 1);
+    }
+    // Sniper held: level 6 (byte 5); released: the stored level again.
+    const int stored = f.xml.getDpiUsingIndex(f.path().constData(), "1");
+    for (bool held : {true, false}) {
+        emu::clearWritten(f.mouse);
+        QMetaObject::invokeMethod(f.page, "onMouseActivatesSniperKey", Q_ARG(bool, held));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x41, 3000ms));
+        QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), held ? 5 : stored - 1);
+    }
+}
+
+void tst_DeviceKeys::dpiKeyOfAMouseNotShown()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(true, true));
+    emit f.page->sigHomePageDeviceItemClicked(emu::configurationPath(f.keyboard));
+    QTRY_COMPARE_WITH_TIMEOUT(f.page->currentHidPath(), emu::configurationPath(f.keyboard), kLoadTimeoutMs);
+    DDeviceKeyboardLink *mouseLink = f.page->deviceLink(emu::configurationPath(f.mouse));
+    QVERIFY(mouseLink);
+    // The mouse's own file, as its link found it.
+    QTRY_VERIFY_WITH_TIMEOUT(mouseLink->property("zelkaProfileBound").toBool(), kLoadTimeoutMs);
+    emu::clearWritten(f.keyboard);
+    emu::clearWritten(f.mouse);
+    emit mouseLink->sigMouseTriggeredDPIkey();
+    emit mouseLink->sigMouseActivatesSniperKey(true);
+    QTest::qWait(300);
+    QCOMPARE(emu::writtenCommand(f.keyboard, 0x41).size(), 0);
+    // The mouse was shown first, so its file exists: the DPI key steps its own level and the
+    // sniper key names level 6, both at the mouse.
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 2, 3000);
+    QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), 5);
+}
+
+void tst_DeviceKeys::macroCopiesAcrossProfiles()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(true, false));
+    QTest::qWait(1000);  // the device's opening reports settle first
+    const QByteArray keyboardFile = f.path();
+    QList<MacroEventInfo> steps{macroStep(4, true), macroStep(4, false)};
+    f.addMacro("7", "M7", steps);
+    // Profile 1 and 2 play macro 7; profile 3 does not.
+    for (const char *profile : {"2", "3"})
+        f.xml.addProfileConfig(keyboardFile.constData(), profile, profile, "", "", 0);
+    for (const char *profile : {"1", "2"}) {
+        f.xml.replaceKeyMapItem(keyboardFile.constData(), profile, "4", "A", "1", "1", "1", "7");
+        f.xml.addBindMacro(keyboardFile.constData(), profile, steps, "7", "Macro7");
+    }
+    // A second device's file in the configuration folder.
+    const QString otherDir = DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/ZM1/other");
+    QVERIFY(QDir().mkpath(otherDir));
+    const QByteArray otherFile = QFile::encodeName(otherDir + QStringLiteral("/brivexProFile.xml"));
+    f.xml.createXmlFile(otherFile.constData());
+    f.xml.addProfileConfig(otherFile.constData(), "1", "P", "", "", 1);
+    f.xml.replaceKeyMapItem(otherFile.constData(), "1", "16", "F", "1", "1", "1", "7");
+    f.xml.addBindMacro(otherFile.constData(), "1", steps, "7", "Macro7");
+
+    QList<MacroEventInfo> changed{macroStep(9, true), macroStep(9, false), macroStep(10, true)};
+    f.xml.deleteNodeByValue(f.macroPath.constData(), "7");
+    f.addMacro("7", "M7", changed);
+    emit f.page->sigMacroListHaveChangedSendToDevice(QStringLiteral("7"), QStringLiteral("Macro7"));
+
+    for (const auto &[file, profile] : {std::pair{keyboardFile, "1"}, {keyboardFile, "2"}, {otherFile, "1"}}) {
+        QList<MacroEventInfo> copy;
+        f.xml.getBindMacroItems(file.constData(), profile, "7", &copy);
+        QVERIFY2(copy.size() == 3, file + " " + profile);
+        QCOMPARE(recordText(copy.at(0).keyCode), QByteArray("9"));
+    }
+    QList<MacroEventInfo> none;
+    f.xml.getBindMacroItems(keyboardFile.constData(), "3", "7", &none);
+    QCOMPARE(none.size(), 0);
+}
+
+QTEST_MAIN(tst_DeviceKeys)
+#include "tst_DeviceKeys.moc"

@@ -1675,12 +1675,40 @@
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>Report rate</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>Restore</translation>
+        <source>Mouse Properties:</source>
+        <translation>Mouse Properties:</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Reset current profile</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>Mouse settings</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>No mouse settings tool found</translation>
     </message>
 </context>
 <context>

@@ -1675,12 +1675,40 @@
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>Taux de rapport</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>Restaurer</translation>
+        <source>Mouse Properties:</source>
+        <translation>Propriétés de la souris :</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Réinitialiser le profil actuel</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>Paramètres de la souris</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>Aucun outil de paramètres de la souris trouvé</translation>
     </message>
 </context>
 <context>

@@ -1675,12 +1675,40 @@
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>Frequenza di polling</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>Ripristina</translation>
+        <source>Mouse Properties:</source>
+        <translation>Proprietà del mouse:</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Ripristina profilo corrente</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>Impostazioni del mouse</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>Nessuno strumento di impostazioni del mouse trovato</translation>
     </message>
 </context>
 <context>

@@ -1675,12 +1675,40 @@
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>폴링 속도</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>복원</translation>
+        <source>Mouse Properties:</source>
+        <translation>마우스 속성:</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>현재 프로필 초기화</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>마우스 설정</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>마우스 설정 도구를 찾을 수 없습니다</translation>
     </message>
 </context>
 <context>

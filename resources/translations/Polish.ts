@@ -1675,12 +1675,40 @@
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>Częstotliwość raportowania</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>Przywróć</translation>
+        <source>Mouse Properties:</source>
+        <translation>Właściwości myszy:</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>Resetuj bieżący profil</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>Ustawienia myszy</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>Nie znaleziono narzędzia ustawień myszy</translation>
     </message>
 </context>
 <context>

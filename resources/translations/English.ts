@@ -1612,70 +1612,6 @@
         <translation>Unknow</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Play once</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Play multiple times</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Continous playback on/off</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Play while assigned key is pressed</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Volume Up</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Volume Down</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Mute</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Play/Pause</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Next track</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Prev track</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Player</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Email</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Mouse Left</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Disable</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Close window</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Show desktop</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Open my computer</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Lock computer</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Stick</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
     </message>
 </context>
 <context>

@@ -1612,70 +1612,6 @@
         <translation>Inconnu</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Lire une fois</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Lire plusieurs fois</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Lecture continue marche/arrêt</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Lire tant que la touche est enfoncée</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Volume +</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Volume -</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Muet</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Lecture/Pause</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Piste suivante</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Piste précédente</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêt</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Lecteur</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculatrice</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Ordinateur</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Navigateur</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Clic gauche</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Désactiver</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Afficher le bureau</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Ouvrir le poste de travail</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Couper</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Coller</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nouveau</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>

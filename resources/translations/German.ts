@@ -1612,70 +1612,6 @@
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Einmal abspielen</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Mehrmals abspielen</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Dauerwiedergabe ein/aus</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Abspielen, solange die Taste gedrückt ist</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Lauter</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Leiser</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Stumm</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Wiedergabe/Pause</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Nächster Titel</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Vorheriger Titel</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Player</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Rechner</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-Mail</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Linke Maustaste</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Deaktivieren</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Fenster schließen</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Desktop anzeigen</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Arbeitsplatz öffnen</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Computer sperren</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Ausschneiden</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
     </message>
 </context>
 <context>

@@ -1612,70 +1612,6 @@
         <translation>Sconosciuto</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Riproduci una volta</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Riproduci più volte</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Riproduzione continua on/off</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Riproduci finché il tasto è premuto</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Volume su</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Volume giù</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Muto</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Riproduci/Pausa</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Traccia successiva</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Traccia precedente</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Lettore</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calcolatrice</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Tasto sinistro</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Disattiva</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Chiudi finestra</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Mostra desktop</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Apri Computer</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Blocca computer</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copia</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Taglia</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Incolla</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Trova</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuovo</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
     </message>
 </context>
 <context>

@@ -1612,70 +1612,6 @@
         <translation>不明</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>1回再生</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>複数回再生</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>連続再生オン/オフ</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>キーを押している間再生</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>音量を上げる</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>音量を下げる</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>ミュート</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>再生/一時停止</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>次のトラック</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>前のトラック</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>プレーヤー</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>電卓</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>コンピューター</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>ブラウザー</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>メール</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>マウス左</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>無効</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>ウィンドウを閉じる</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>デスクトップを表示</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>マイコンピューターを開く</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>コンピューターをロック</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>コピー</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>切り取り</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>貼り付け</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>検索</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>新規</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>印刷</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
     </message>
 </context>
 <context>

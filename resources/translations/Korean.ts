@@ -1612,70 +1612,6 @@
         <translation>알 수 없음</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>한 번 재생</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>여러 번 재생</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>연속 재생 켜기/끄기</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>지정 키를 누르는 동안 재생</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>볼륨 높이기</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>볼륨 낮추기</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>음소거</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>재생/일시정지</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>다음 트랙</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>이전 트랙</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>정지</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>플레이어</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>계산기</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>컴퓨터</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>브라우저</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>이메일</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>마우스 왼쪽</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>사용 안 함</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>창 닫기</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>바탕 화면 보기</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>내 컴퓨터 열기</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>컴퓨터 잠금</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>복사</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>잘라내기</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>붙여넣기</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>찾기</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>새로 만들기</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>인쇄</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>저장</translation>
     </message>
 </context>
 <context>

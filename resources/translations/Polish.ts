@@ -1612,70 +1612,6 @@
         <translation>Nieznane</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Odtwórz raz</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Odtwarzaj wielokrotnie</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Odtwarzanie ciągłe wł./wył.</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Odtwarzaj, dopóki klawisz jest wciśnięty</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Głośniej</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Ciszej</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Wycisz</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Odtwórz/Pauza</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Następny utwór</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Poprzedni utwór</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Odtwarzacz</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Kalkulator</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Komputer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Przeglądarka</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Lewy przycisk</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Wyłącz</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Zamknij okno</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Pokaż pulpit</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Otwórz Mój komputer</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Zablokuj komputer</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopiuj</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Wytnij</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Wklej</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Znajdź</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nowy</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drukuj</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Zapisz</translation>
     </message>
 </context>
 <context>

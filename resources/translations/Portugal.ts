@@ -1612,70 +1612,6 @@
         <translation>Desconhecido</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Reproduzir uma vez</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Reproduzir várias vezes</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Reprodução contínua ligar/desligar</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Reproduzir enquanto a tecla estiver premida</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Aumentar volume</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Diminuir volume</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Sem som</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Reproduzir/Pausa</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Faixa seguinte</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Faixa anterior</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Leitor</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculadora</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computador</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Navegador</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Botão esquerdo</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Desativar</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Fechar janela</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Mostrar ambiente de trabalho</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Abrir o meu computador</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Bloquear computador</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Cortar</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Colar</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Procurar</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Novo</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
     </message>
 </context>
 <context>

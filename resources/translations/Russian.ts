@@ -1612,70 +1612,6 @@
         <translation>Неизвестно</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Воспроизвести один раз</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Воспроизвести несколько раз</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Непрерывное воспроизведение вкл/выкл</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Воспроизводить, пока клавиша нажата</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Громче</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Тише</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Без звука</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Воспроизведение/Пауза</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Следующий трек</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Предыдущий трек</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Проигрыватель</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Калькулятор</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Компьютер</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Браузер</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Почта</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Левая кнопка мыши</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Отключить</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Закрыть окно</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Показать рабочий стол</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Открыть «Мой компьютер»</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Заблокировать компьютер</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Копировать</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Вырезать</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Вставить</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Найти</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Создать</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Печать</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
     </message>
 </context>
 <context>

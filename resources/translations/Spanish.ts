@@ -1612,70 +1612,6 @@
         <translation>Desconocido</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Reproducir una vez</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Reproducir varias veces</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Reproducción continua sí/no</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Reproducir mientras se pulsa la tecla</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Subir volumen</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Bajar volumen</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Reproducir/Pausa</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Pista siguiente</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Pista anterior</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Reproductor</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculadora</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Equipo</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Navegador</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Correo</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Botón izquierdo</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Desactivar</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Cerrar ventana</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Mostrar escritorio</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Abrir Mi PC</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Bloquear equipo</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Cortar</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Pegar</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Buscar</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuevo</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
     </message>
 </context>
 <context>

@@ -1612,70 +1612,6 @@
         <translation>Невідомо</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>Відтворити один раз</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>Відтворити кілька разів</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>Безперервне відтворення увімк./вимк.</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>Відтворювати, поки клавішу натиснуто</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>Гучніше</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Тихіше</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Вимкнути звук</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Відтворення/Пауза</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Наступний трек</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Попередній трек</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Програвач</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Калькулятор</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Комп&apos;ютер</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Браузер</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Пошта</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>Ліва кнопка миші</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>Вимкнути</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>Закрити вікно</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>Показати робочий стіл</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>Відкрити «Мій комп&apos;ютер»</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>Заблокувати комп&apos;ютер</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Копіювати</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>Вирізати</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>Вставити</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Знайти</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Створити</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Друк</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Зберегти</translation>
     </message>
 </context>
 <context>

@@ -1612,70 +1612,6 @@
         <translation>未知</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>播放一次</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>播放多次</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>连续播放开/关</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>按住按键时播放</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>音量加</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>音量减</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>静音</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>播放/暂停</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>下一曲</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>上一曲</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>播放器</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>计算器</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>我的电脑</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>浏览器</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>电子邮件</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>鼠标左键</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>禁用</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>关闭窗口</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>显示桌面</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>打开我的电脑</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>锁定电脑</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>复制</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>剪切</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>粘贴</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>查找</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>新建</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>打印</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
     </message>
 </context>
 <context>

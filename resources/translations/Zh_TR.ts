@@ -1612,70 +1612,6 @@
         <translation>未知</translation>
     </message>
     <message>
-        <source>Play once</source>
-        <translation>播放一次</translation>
-    </message>
-    <message>
-        <source>Play multiple times</source>
-        <translation>播放多次</translation>
-    </message>
-    <message>
-        <source>Continous playback on/off</source>
-        <translation>連續播放開/關</translation>
-    </message>
-    <message>
-        <source>Play while assigned key is pressed</source>
-        <translation>按住按鍵時播放</translation>
-    </message>
-    <message>
-        <source>Volume Up</source>
-        <translation>音量加</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>音量減</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>靜音</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>播放/暫停</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>下一首</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>上一首</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>播放器</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>小算盤</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>我的電腦</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>瀏覽器</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>電子郵件</translation>
-    </message>
-    <message>
         <source>Mouse Left</source>
         <translation>滑鼠左鍵</translation>
     </message>
@@ -1710,50 +1646,6 @@
     <message>
         <source>Disable</source>
         <translation>停用</translation>
-    </message>
-    <message>
-        <source>Close window</source>
-        <translation>關閉視窗</translation>
-    </message>
-    <message>
-        <source>Show desktop</source>
-        <translation>顯示桌面</translation>
-    </message>
-    <message>
-        <source>Open my computer</source>
-        <translation>開啟我的電腦</translation>
-    </message>
-    <message>
-        <source>Lock computer</source>
-        <translation>鎖定電腦</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>複製</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>剪下</translation>
-    </message>
-    <message>
-        <source>Stick</source>
-        <translation>貼上</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>尋找</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>新增</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>列印</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>儲存</translation>
     </message>
 </context>
 <context>

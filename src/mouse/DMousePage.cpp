@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DMousePage.h"
+#include "KeyAssignmentTexts.h"
 
 #include "DDataManager.h"
 #include "LogCategories.h"
@@ -222,24 +223,7 @@ QString DMousePage::keyInfoText(const CustomKeyInfo &record) const
             m_xml->getNodeIndexName(library.constData(), value.toUtf8().constData(), &macro);
             name = QString::fromUtf8(macro.name, static_cast<int>(qstrnlen(macro.name, sizeof macro.name)));
         }
-        QString mode;
-        switch (fieldText(record.mode).toInt()) {
-        case 1:
-            mode = tr("Play once");
-            break;
-        case 2:
-            mode = tr("Play multiple times");
-            break;
-        case 3:
-            mode = tr("Continous playback on/off");
-            break;
-        case 4:
-            mode = tr("Play while assigned key is pressed");
-            break;
-        default:
-            break;
-        }
-        return name + QLatin1Char(':') + mode;
+        return name + QLatin1Char(':') + KeyAssignmentTexts::playModeText(fieldText(record.mode).toInt());
     }
     case 2: {
         // "modifier bits,usage"; a missing part reads as 0 and only bits 0 to 7 name a modifier.
@@ -257,35 +241,10 @@ QString DMousePage::keyInfoText(const CustomKeyInfo &record) const
             names.append(m_keyNameMap.value(usage));
         return names.join(QLatin1Char('+'));
     }
-    case 3:
-        switch (value.toInt()) {
-        case 0:
-            return tr("Volume Up");
-        case 1:
-            return tr("Volume Down");
-        case 2:
-            return tr("Mute");
-        case 3:
-            return tr("Play/Pause");
-        case 4:
-            return tr("Next track");
-        case 5:
-            return tr("Prev track");
-        case 6:
-            return tr("Stop");
-        case 8:
-            return tr("Player");
-        case 9:
-            return tr("Calculator");
-        case 10:
-            return tr("Computer");
-        case 11:
-            return tr("Browser");
-        case 12:
-            return tr("Email");
-        default:
-            return unknown;
-        }
+    case 3: {
+        const QString text = KeyAssignmentTexts::multimediaText(value.toInt());
+        return text.isEmpty() ? unknown : text;
+    }
     case 4:
         switch (value.toInt()) {
         case 0:
@@ -320,35 +279,11 @@ QString DMousePage::keyInfoText(const CustomKeyInfo &record) const
     }
     case 8:
         return value.mid(value.lastIndexOf(QLatin1Char('/')) + 1);
-    case 9:
-        switch (value.toInt()) {
-        case 0:
-            return tr("Close window");
-        case 1:
-            return QString();
-        case 2:
-            return tr("Show desktop");
-        case 3:
-            return tr("Open my computer");
-        case 4:
-            return tr("Lock computer");
-        case 5:
-            return tr("Copy");
-        case 6:
-            return tr("Cut");
-        case 7:
-            return tr("Stick");
-        case 8:
-            return tr("Find");
-        case 9:
-            return tr("New");
-        case 10:
-            return tr("Print");
-        case 11:
-            return tr("Save");
-        default:
-            return unknown;
-        }
+    case 9: {
+        // Shortcut 1 is no longer offered and shows empty.
+        const QString text = KeyAssignmentTexts::shortcutText(value.toInt());
+        return text.isEmpty() && value.toInt() != 1 ? unknown : text;
+    }
     default:
         return unknown;
     }

@@ -16,6 +16,7 @@
 #include "xmlInterface.h"
 
 #include <QFileInfo>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -142,8 +143,14 @@ void DevicePageApply::applyMouseProfile(int profileIndex)
             page->loadCustomKeyInfo();
     }
 
-    const int rate = xml->getFeature(file, key.constData(), 0);
-    p->m_mousePerformanceView->setRateIndex(rate);
+    // A hand-edited step reads as the default; the slider follows without a report of its own,
+    // and the mouse gets the step once.
+    const QByteArray stored = QByteArray::number(xml->getFeature(file, key.constData(), 0));
+    const int rate = DMousePerformanceView::rateStepFromSetting(stored.constData());
+    {
+        const QSignalBlocker quiet(p->m_mousePerformanceView);
+        p->m_mousePerformanceView->setRateIndex(rate);
+    }
     p->onCurIndexChanged_MouseRateNumIndex(rate);
 
     int *ledTypes[] = {&p->m_mouseAroundLedType, &p->m_mouseScrollLedType, &p->m_mouseLogoLedType};

@@ -567,54 +567,6 @@
         <translation>زر القناص</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>رفع الصوت</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>خفض الصوت</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>كتم الصوت</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>تشغيل/إيقاف مؤقت</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>المقطع التالي</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>المقطع السابق</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>إيقاف</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>المشغل</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>الآلة الحاسبة</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>الكمبيوتر</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>المتصفح</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>البريد الإلكتروني</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>تم الإعداد السريع بنجاح</translation>
     </message>

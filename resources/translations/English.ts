@@ -567,54 +567,6 @@
         <translation>Sniper Key</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Volume Up</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Volume Down</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Mute</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Play/Pause</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Next track</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Prev track</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Player</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Email</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Fast config successful</translation>
     </message>

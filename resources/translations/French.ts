@@ -567,54 +567,6 @@
         <translation>Touche sniper</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Augmenter le volume</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Baisser le volume</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Muet</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Lecture/Pause</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Piste suivante</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Piste précédente</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêt</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Lecteur</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculatrice</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Ordinateur</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Navigateur</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Configuration rapide réussie</translation>
     </message>

@@ -567,54 +567,6 @@
         <translation>Sniper-Taste</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Lauter</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Leiser</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Stumm</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Wiedergabe/Pause</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Nächster Titel</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Vorheriger Titel</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Player</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Rechner</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-Mail</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Schnellkonfiguration erfolgreich</translation>
     </message>

@@ -567,54 +567,6 @@
         <translation>Tasto cecchino</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Volume su</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Volume giù</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Muto</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Riproduci/Pausa</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Brano successivo</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Brano precedente</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Lettore</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calcolatrice</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Browser</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Configurazione rapida riuscita</translation>
     </message>

@@ -567,54 +567,6 @@
         <translation>スナイパーボタン</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>音量を上げる</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>音量を下げる</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>ミュート</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>再生/一時停止</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>次のトラック</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>前のトラック</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>プレーヤー</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>電卓</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>コンピューター</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>ブラウザー</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>メール</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>クイック設定に成功しました</translation>
     </message>

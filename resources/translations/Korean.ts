@@ -567,54 +567,6 @@
         <translation>스나이퍼 버튼</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>볼륨 높이기</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>볼륨 낮추기</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>음소거</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>재생/일시 정지</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>다음 트랙</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>이전 트랙</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>정지</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>플레이어</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>계산기</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>컴퓨터</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>브라우저</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>이메일</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>빠른 설정 성공</translation>
     </message>

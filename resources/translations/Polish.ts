@@ -567,54 +567,6 @@
         <translation>Przycisk snajperski</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Głośniej</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Ciszej</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Wycisz</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Odtwórz/Wstrzymaj</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Następny utwór</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Poprzedni utwór</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Odtwarzacz</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Kalkulator</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Komputer</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Przeglądarka</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Szybka konfiguracja zakończona</translation>
     </message>

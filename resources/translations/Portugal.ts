@@ -567,54 +567,6 @@
         <translation>Botão sniper</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Aumentar volume</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Diminuir volume</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Sem som</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Reproduzir/Pausa</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Faixa seguinte</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Faixa anterior</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Parar</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Leitor</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculadora</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Computador</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Navegador</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>E-mail</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Configuração rápida concluída</translation>
     </message>

@@ -567,54 +567,6 @@
         <translation>Снайперская кнопка</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Громче</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Тише</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Без звука</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Воспроизведение/Пауза</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Следующий трек</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Предыдущий трек</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Проигрыватель</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Калькулятор</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Компьютер</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Браузер</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Почта</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Быстрая настройка выполнена</translation>
     </message>

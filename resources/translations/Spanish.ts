@@ -567,54 +567,6 @@
         <translation>Botón francotirador</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Subir volumen</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Bajar volumen</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Silenciar</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Reproducir/Pausa</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Pista siguiente</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Pista anterior</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Detener</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Reproductor</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Calculadora</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Equipo</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Navegador</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Correo</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Configuración rápida correcta</translation>
     </message>

@@ -567,54 +567,6 @@
         <translation>Снайперська кнопка</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>Гучніше</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>Тихіше</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>Вимкнути звук</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>Відтворення/Пауза</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>Наступний трек</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>Попередній трек</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Стоп</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>Програвач</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>Калькулятор</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>Комп&apos;ютер</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>Браузер</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Пошта</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>Швидке налаштування виконано</translation>
     </message>

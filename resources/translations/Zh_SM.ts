@@ -567,54 +567,6 @@
         <translation>狙击键</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>音量加</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>音量减</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>静音</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>播放/暂停</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>下一曲</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>上一曲</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>播放器</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>计算器</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>计算机</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>浏览器</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>电子邮件</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>快速配置成功</translation>
     </message>

@@ -567,54 +567,6 @@
         <translation>狙擊鍵</translation>
     </message>
     <message>
-        <source>Volume Up</source>
-        <translation>音量加</translation>
-    </message>
-    <message>
-        <source>Volume Down</source>
-        <translation>音量減</translation>
-    </message>
-    <message>
-        <source>Mute</source>
-        <translation>靜音</translation>
-    </message>
-    <message>
-        <source>Play/Pause</source>
-        <translation>播放/暫停</translation>
-    </message>
-    <message>
-        <source>Next track</source>
-        <translation>下一首</translation>
-    </message>
-    <message>
-        <source>Prev track</source>
-        <translation>上一首</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Player</source>
-        <translation>播放器</translation>
-    </message>
-    <message>
-        <source>Calculator</source>
-        <translation>小算盤</translation>
-    </message>
-    <message>
-        <source>Computer</source>
-        <translation>電腦</translation>
-    </message>
-    <message>
-        <source>Browser</source>
-        <translation>瀏覽器</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>電子郵件</translation>
-    </message>
-    <message>
         <source>Fast config successful</source>
         <translation>快速設定成功</translation>
     </message>

@@ -2,6 +2,7 @@
 #include "OnboardConfigFiles.h"
 
 #include "DeviceModels.h"
+#include "KeyAssignmentTexts.h"
 #include "LogCategories.h"
 #include "RecordNumber.h"
 #include "xmlInterface.h"
@@ -336,16 +337,6 @@ QString OnboardConfigFiles::mouseKeyText(const CustomKeyInfo &record)
 
 QString OnboardConfigFiles::multimediaText(const CustomKeyInfo &record)
 {
-    static const char *const kTexts[] = {
-        QT_TRANSLATE_NOOP("DDevicePage", "Volume Up"),  QT_TRANSLATE_NOOP("DDevicePage", "Volume Down"),
-        QT_TRANSLATE_NOOP("DDevicePage", "Mute"),       QT_TRANSLATE_NOOP("DDevicePage", "Play/Pause"),
-        QT_TRANSLATE_NOOP("DDevicePage", "Next track"), QT_TRANSLATE_NOOP("DDevicePage", "Prev track"),
-        QT_TRANSLATE_NOOP("DDevicePage", "Stop"),       QT_TRANSLATE_NOOP("DDevicePage", "Unknow"),
-        QT_TRANSLATE_NOOP("DDevicePage", "Player"),     QT_TRANSLATE_NOOP("DDevicePage", "Calculator"),
-        QT_TRANSLATE_NOOP("DDevicePage", "Computer"),   QT_TRANSLATE_NOOP("DDevicePage", "Browser"),
-        QT_TRANSLATE_NOOP("DDevicePage", "Email")};
-    const int value = numberOf(record.Value);
-    if (value < 0 || value >= int(sizeof kTexts / sizeof kTexts[0]))
-        return translated(QT_TRANSLATE_NOOP("DDevicePage", "Unknow"));
-    return translated(kTexts[value]);
+    const QString text = KeyAssignmentTexts::multimediaText(numberOf(record.Value));
+    return text.isEmpty() ? translated(QT_TRANSLATE_NOOP("DDevicePage", "Unknow")) : text;
 }

@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -142,6 +143,10 @@ int MainHidInterFace::closeHidDevice()
         // The reader comes back from its read within the read's bound, after it has stopped
         // the writer; only then does the handle go.
         wait();
+        {
+            // Pairs with the reader's last step: what it wrote is visible from here on.
+            std::lock_guard<std::mutex> lock(m_wakeMutex);
+        }
         hid_close(m_hidHandle);
         m_hidHandle = nullptr;
         if (m_hidLibraryHeld) {
@@ -406,10 +411,15 @@ void MainHidInterFace::run()
     }
     m_writerWake.notify_all();
     writer.join();
-    if (m_writeHandle) {
-        hid_close(m_writeHandle);
-        m_writeHandle = nullptr;
+    // Cleared under the lock closeHidDevice takes after waiting, so the last write this thread
+    // makes to the object is ordered before the object can be destroyed.
+    hid_device *writeHandle = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(m_wakeMutex);
+        writeHandle = std::exchange(m_writeHandle, nullptr);
     }
+    if (writeHandle)
+        hid_close(writeHandle);
 }
 
 // ---------------------------------------------------------------------------------------

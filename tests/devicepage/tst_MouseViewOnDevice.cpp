@@ -9,8 +9,8 @@
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
 #include "Emulator.h"
-#include "RecordText.h"
 #include "mouseLightButtonCustom.h"
+#include "RecordText.h"
 #include "xmlInterface.h"
 
 #include <QPointer>
@@ -225,8 +225,7 @@ void tst_MouseViewOnDevice::viewReplacedWhilePreviewRuns()
             f.result(true);
         } else {
             emit f.page->sigHomePageDeviceItemClicked(emu::configurationPath(f.keyboard));
-            QTRY_VERIFY_WITH_TIMEOUT(f.page->currentHidPath() == emu::configurationPath(f.keyboard),
-                                     kLoadTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(f.page->currentHidPath() == emu::configurationPath(f.keyboard), kLoadTimeoutMs);
             QTest::qWait(150);
             emit f.page->sigHomePageDeviceItemClicked(emu::configurationPath(f.mouse));
         }

@@ -305,11 +305,17 @@ void tst_DeviceKeys::mouseRateAndReset()
 {
     KeysFixture f;
     QVERIFY(f.plug(false, true));
-    emu::clearWritten(f.mouse);
-    QMetaObject::invokeMethod(f.page, "onCurIndexChanged_MouseRateNumIndex", Q_ARG(int, 3));
-    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
-    QCOMPARE(emu::writtenCommand(f.mouse, 0x46).last().data.left(7).toHex(' '), QByteArray("01 46 00 00 00 01 01"));
-    QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), 3);
+    // Steps 0 to 3 give 8, 4, 2 and 1 (125 to 1000 Hz), and each is kept in the profile.
+    const char *const rateBytes[] = {"08", "04", "02", "01"};
+    for (int step = 0; step < 4; ++step) {
+        emu::clearWritten(f.mouse);
+        QMetaObject::invokeMethod(f.page, "onCurIndexChanged_MouseRateNumIndex", Q_ARG(int, step));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
+        QCOMPARE(emu::writtenCommand(f.mouse, 0x46).size(), 1);
+        QCOMPARE(emu::writtenCommand(f.mouse, 0x46).last().data.left(7).toHex(' '),
+                 QByteArray("01 46 00 00 00 01 ") + rateBytes[step]);
+        QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), step);
+    }
 
     // A second profile named as the current one's index.
     f.xml.addProfileConfig(f.path().constData(), "2", "1", "", "", 1);
@@ -352,17 +358,21 @@ void tst_DeviceKeys::mouseLightAndSniper()
 {
     KeysFixture f;
     QVERIFY(f.plug(false, true));
-    // The scroll zone linked and unlinked: byte 18 follows, bytes 15 and 17 stay 0.
-    for (int status : {1, 0}) {
-        emu::clearWritten(f.mouse);
-        QMetaObject::invokeMethod(f.page, "onScrollLinkStatus", Q_ARG(int, status));
-        QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
-        const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
-        QCOMPARE(int(r.at(2)), 1);
-        QCOMPARE(int(r.at(5)), 0x0E);
-        QCOMPARE(int(r.at(15)), 0);
-        QCOMPARE(int(r.at(17)), 0);
-        QCOMPARE(int(r.at(18)), status == 1 ? 0 : 1);
+    // The Scroll (zone 1) and Logo (zone 2) zones linked and unlinked: byte 18 follows, bytes 15
+    // and 17 stay 0.
+    for (int zone : {1, 2}) {
+        for (int status : {1, 0}) {
+            emu::clearWritten(f.mouse);
+            QMetaObject::invokeMethod(f.page, zone == 1 ? "onScrollLinkStatus" : "onLogoLinkStatus",
+                                      Q_ARG(int, status));
+            QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
+            const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
+            QCOMPARE(int(r.at(2)), zone);
+            QCOMPARE(int(r.at(5)), 0x0E);
+            QCOMPARE(int(r.at(15)), 0);
+            QCOMPARE(int(r.at(17)), 0);
+            QCOMPARE(int(r.at(18)), status == 1 ? 0 : 1);
+        }
     }
     // Sniper held: level 6 (byte 5); released: the stored level again.
     const int stored = f.xml.getDpiUsingIndex(f.path().constData(), "1");

@@ -7,6 +7,7 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "DMousePerformanceView.h"
 #include "Emulator.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QSlider>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -133,6 +135,7 @@ private slots:
     void mouseButtonReports();
     void mouseMacroSeries();
     void mouseRateAndReset();
+    void mouseRateFromFileAndSlider();
     void mouseLightAndSniper();
     void dpiKeyOfAMouseNotShown();
     void macroCopiesAcrossProfiles();
@@ -352,6 +355,40 @@ void tst_DeviceKeys::mouseRateAndReset()
     QCOMPARE(recordText(profiles.at(1).index), QByteArray("2"));
     QVERIFY(!f.xml.hasKeyMapItem(f.path().constData(), "1", "4"));
     QCOMPARE(f.xml.getDpiUsingIndex(f.path().constData(), "1") > 0, true);
+}
+
+void tst_DeviceKeys::mouseRateFromFileAndSlider()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    auto *view = f.page->findChild<DMousePerformanceView *>();
+    QVERIFY(view);
+    // A hand-edited step reads as 500 Hz (step 2): the slider shows it and the mouse gets 02 once.
+    QVERIFY(f.xml.setFeature(f.path().constData(), "1", 0, 9));
+    emu::clearWritten(f.mouse);
+    f.page->applyMouseProfile(1);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
+    QTest::qWait(200);
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x46).size(), 1);
+    QCOMPARE(int(emu::writtenCommand(f.mouse, 0x46).last().data.at(6)), 2);
+    QCOMPARE(view->rateSlider()->value(), 2);
+
+    // A drag from step 0 to step 3: one report per step passed.
+    view->setRateIndex(0);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms, 2));
+    emu::clearWritten(f.mouse);
+    QSlider *slider = view->rateSlider();
+    slider->setSliderDown(true);
+    for (int step = 1; step <= 3; ++step)
+        slider->setSliderPosition(step);
+    slider->setSliderDown(false);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms, 3));
+    QTest::qWait(200);
+    const QVector<emu::WrittenReport> sent = emu::writtenCommand(f.mouse, 0x46);
+    QCOMPARE(sent.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(int(sent.at(i).data.at(6)), 4 >> i);
+    QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), 3);
 }
 
 void tst_DeviceKeys::mouseLightAndSniper()

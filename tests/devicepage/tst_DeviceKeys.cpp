@@ -4,6 +4,7 @@
 // button (0x47, a macro as a paced series), its rate and reset, the DPI key of a mouse that is
 // not shown, and the profiles' copies of a changed macro.
 
+#include "DChangeKeyPage.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
@@ -15,6 +16,8 @@
 #include "xmlInterface.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSlider>
 #include <QStackedWidget>
@@ -132,6 +135,7 @@ private slots:
     void keyboardDispatch();
     void mouseDispatch();
     void marks();
+    void hookedKeysReachTheRemapField();
     void mouseButtonReports();
     void mouseMacroSeries();
     void mouseRateAndReset();
@@ -232,6 +236,33 @@ void tst_DeviceKeys::marks()
     QVERIFY(!f.button(6)->isAssigned());
     f.child<QAbstractButton>("pushButton_Custom")->click();
     QVERIFY(f.button(6)->isAssigned());
+}
+
+void tst_DeviceKeys::hookedKeysReachTheRemapField()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(true, false));
+    f.window.show();
+    QApplication::setActiveWindow(&f.window);
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickKey(4);
+    QVERIFY(QMetaObject::invokeMethod(f.page, "onCurIndexChanged_Key", Q_ARG(int, 2)));
+    auto *field = f.page->findChild<DChangeKeyPage *>()->findChild<QLineEdit *>(QStringLiteral("lineEdit_changForKey"));
+    QTRY_VERIFY(field->hasFocus());
+    const auto hooked = [&](int usage, int down) { emit f.page->sigHookKeyboardRecviveStreamToDevice(0, usage, down); };
+
+    hooked(5, 0);  // a release enters nothing
+    QCOMPARE(field->text(), QString());
+    hooked(5, 1);
+    QCOMPARE(field->text(), QStringLiteral("B"));
+    hooked(5, 0);
+    QCOMPARE(field->text(), QStringLiteral("B"));
+
+    // While the lighting page shows, hooked keys reach no page.
+    f.child<QAbstractButton>("pushButton_Led")->click();
+    hooked(6, 1);
+    hooked(6, 0);
+    QCOMPARE(field->text(), QStringLiteral("B"));
 }
 
 void tst_DeviceKeys::mouseButtonReports()

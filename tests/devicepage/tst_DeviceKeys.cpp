@@ -4,9 +4,11 @@
 // button (0x47, a macro as a paced series), its rate and reset, the DPI key of a mouse that is
 // not shown, and the profiles' copies of a changed macro.
 
+#include "DChangeKeyPage.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "DMousePerformanceView.h"
 #include "Emulator.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
@@ -14,7 +16,10 @@
 #include "xmlInterface.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSlider>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -130,9 +135,11 @@ private slots:
     void keyboardDispatch();
     void mouseDispatch();
     void marks();
+    void hookedKeysReachTheRemapField();
     void mouseButtonReports();
     void mouseMacroSeries();
     void mouseRateAndReset();
+    void mouseRateFromFileAndSlider();
     void mouseLightAndSniper();
     void dpiKeyOfAMouseNotShown();
     void macroCopiesAcrossProfiles();
@@ -231,6 +238,33 @@ void tst_DeviceKeys::marks()
     QVERIFY(f.button(6)->isAssigned());
 }
 
+void tst_DeviceKeys::hookedKeysReachTheRemapField()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(true, false));
+    f.window.show();
+    QApplication::setActiveWindow(&f.window);
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickKey(4);
+    QVERIFY(QMetaObject::invokeMethod(f.page, "onCurIndexChanged_Key", Q_ARG(int, 2)));
+    auto *field = f.page->findChild<DChangeKeyPage *>()->findChild<QLineEdit *>(QStringLiteral("lineEdit_changForKey"));
+    QTRY_VERIFY(field->hasFocus());
+    const auto hooked = [&](int usage, int down) { emit f.page->sigHookKeyboardRecviveStreamToDevice(0, usage, down); };
+
+    hooked(5, 0);  // a release enters nothing
+    QCOMPARE(field->text(), QString());
+    hooked(5, 1);
+    QCOMPARE(field->text(), QStringLiteral("B"));
+    hooked(5, 0);
+    QCOMPARE(field->text(), QStringLiteral("B"));
+
+    // While the lighting page shows, hooked keys reach no page.
+    f.child<QAbstractButton>("pushButton_Led")->click();
+    hooked(6, 1);
+    hooked(6, 0);
+    QCOMPARE(field->text(), QStringLiteral("B"));
+}
+
 void tst_DeviceKeys::mouseButtonReports()
 {
     KeysFixture f;
@@ -305,11 +339,17 @@ void tst_DeviceKeys::mouseRateAndReset()
 {
     KeysFixture f;
     QVERIFY(f.plug(false, true));
-    emu::clearWritten(f.mouse);
-    QMetaObject::invokeMethod(f.page, "onCurIndexChanged_MouseRateNumIndex", Q_ARG(int, 3));
-    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
-    QCOMPARE(emu::writtenCommand(f.mouse, 0x46).last().data.left(7).toHex(' '), QByteArray("01 46 00 00 00 01 01"));
-    QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), 3);
+    // Steps 0 to 3 give 8, 4, 2 and 1 (125 to 1000 Hz), and each is kept in the profile.
+    const char *const rateBytes[] = {"08", "04", "02", "01"};
+    for (int step = 0; step < 4; ++step) {
+        emu::clearWritten(f.mouse);
+        QMetaObject::invokeMethod(f.page, "onCurIndexChanged_MouseRateNumIndex", Q_ARG(int, step));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
+        QCOMPARE(emu::writtenCommand(f.mouse, 0x46).size(), 1);
+        QCOMPARE(emu::writtenCommand(f.mouse, 0x46).last().data.left(7).toHex(' '),
+                 QByteArray("01 46 00 00 00 01 ") + rateBytes[step]);
+        QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), step);
+    }
 
     // A second profile named as the current one's index.
     f.xml.addProfileConfig(f.path().constData(), "2", "1", "", "", 1);
@@ -348,21 +388,59 @@ void tst_DeviceKeys::mouseRateAndReset()
     QCOMPARE(f.xml.getDpiUsingIndex(f.path().constData(), "1") > 0, true);
 }
 
+void tst_DeviceKeys::mouseRateFromFileAndSlider()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(false, true));
+    auto *view = f.page->findChild<DMousePerformanceView *>();
+    QVERIFY(view);
+    // A hand-edited step reads as 500 Hz (step 2): the slider shows it and the mouse gets 02 once.
+    QVERIFY(f.xml.setFeature(f.path().constData(), "1", 0, 9));
+    emu::clearWritten(f.mouse);
+    f.page->applyMouseProfile(1);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
+    QTest::qWait(200);
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x46).size(), 1);
+    QCOMPARE(int(emu::writtenCommand(f.mouse, 0x46).last().data.at(6)), 2);
+    QCOMPARE(view->rateSlider()->value(), 2);
+
+    // A drag from step 0 to step 3: one report per step passed.
+    view->setRateIndex(0);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms, 2));
+    emu::clearWritten(f.mouse);
+    QSlider *slider = view->rateSlider();
+    slider->setSliderDown(true);
+    for (int step = 1; step <= 3; ++step)
+        slider->setSliderPosition(step);
+    slider->setSliderDown(false);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms, 3));
+    QTest::qWait(200);
+    const QVector<emu::WrittenReport> sent = emu::writtenCommand(f.mouse, 0x46);
+    QCOMPARE(sent.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(int(sent.at(i).data.at(6)), 4 >> i);
+    QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), 3);
+}
+
 void tst_DeviceKeys::mouseLightAndSniper()
 {
     KeysFixture f;
     QVERIFY(f.plug(false, true));
-    // The scroll zone linked and unlinked: byte 18 follows, bytes 15 and 17 stay 0.
-    for (int status : {1, 0}) {
-        emu::clearWritten(f.mouse);
-        QMetaObject::invokeMethod(f.page, "onScrollLinkStatus", Q_ARG(int, status));
-        QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
-        const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
-        QCOMPARE(int(r.at(2)), 1);
-        QCOMPARE(int(r.at(5)), 0x0E);
-        QCOMPARE(int(r.at(15)), 0);
-        QCOMPARE(int(r.at(17)), 0);
-        QCOMPARE(int(r.at(18)), status == 1 ? 0 : 1);
+    // The Scroll (zone 1) and Logo (zone 2) zones linked and unlinked: byte 18 follows, bytes 15
+    // and 17 stay 0.
+    for (int zone : {1, 2}) {
+        for (int status : {1, 0}) {
+            emu::clearWritten(f.mouse);
+            QMetaObject::invokeMethod(f.page, zone == 1 ? "onScrollLinkStatus" : "onLogoLinkStatus",
+                                      Q_ARG(int, status));
+            QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
+            const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
+            QCOMPARE(int(r.at(2)), zone);
+            QCOMPARE(int(r.at(5)), 0x0E);
+            QCOMPARE(int(r.at(15)), 0);
+            QCOMPARE(int(r.at(17)), 0);
+            QCOMPARE(int(r.at(18)), status == 1 ? 0 : 1);
+        }
     }
     // Sniper held: level 6 (byte 5); released: the stored level again.
     const int stored = f.xml.getDpiUsingIndex(f.path().constData(), "1");

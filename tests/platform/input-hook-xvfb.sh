@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs the X11 input hook test on a private Xvfb.
-#   input-hook-xvfb.sh <tst_X11InputHook> [test function...]
+# Runs a test of the X11 input hook (the hook itself, or key entry through it) on a private Xvfb.
+#   input-hook-xvfb.sh <test binary> [test function...]
 # Exit 77 (skipped) when Xvfb or xdotool is missing; under CI that is a failure.
 set -uo pipefail
 test_binary=$1

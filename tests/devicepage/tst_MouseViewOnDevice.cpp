@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The mouse view inside the device page with an emulated mouse: each assignable caption opens the
+// key assignment for its own button, and what is saved there shows on the caption and reaches the
+// mouse; the view can be replaced (the mouse unplugged and plugged again, or another device shown)
+// while the lighting preview runs, and the engine then paints only the new view's LEDs.
+
+#include "DDevicePage.h"
+#include "DKeyDisablePage.h"
+#include "DMouseLightPage.h"
+#include "DMousePage.h"
+#include "Emulator.h"
+#include "mouseLightButtonCustom.h"
+#include "RecordText.h"
+#include "xmlInterface.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QtTest>
+
+#include <chrono>
+#include <cstring>
+
+namespace {
+
+using namespace std::chrono_literals;
+constexpr int kLoadTimeoutMs = 10000;
+
+hidStructInfo record(emu::DeviceId id, const char *model, int deviceType)
+{
+    hidStructInfo info;
+    info.vid = emu::spec(id).vendorId;
+    info.pid = emu::spec(id).productId;
+    std::strncpy(info.hidPath, emu::configurationPath(id).toLatin1().constData(), sizeof info.hidPath - 1);
+    std::strncpy(info.hidName, model, sizeof info.hidName - 1);
+    info.deviceType = deviceType;
+    return info;
+}
+
+struct MouseFixture {
+    xmlInterface xml;
+    QTemporaryDir dir;
+    QByteArray macroPath = QFile::encodeName(dir.filePath(QStringLiteral("macro.xml")));
+    QWidget window;
+    DDevicePage *page = new DDevicePage(&window);
+    emu::DeviceId mouse = -1;
+    emu::DeviceId keyboard = -1;
+
+    MouseFixture()
+    {
+        xml.createXmlFile(macroPath.constData());
+        page->setMacroXml(macroPath.constData(), &xml);
+        page->setMainWindow(&window);
+        window.resize(1200, 800);
+    }
+    QList<hidStructInfo> devices() const
+    {
+        QList<hidStructInfo> list;
+        if (keyboard > 0)
+            list.append(record(keyboard, "ZK87A", 0));
+        if (mouse > 0)
+            list.append(record(mouse, "ZM1", 1));
+        return list;
+    }
+    // The main window's part: the new result, then the arrival or removal when the list was built.
+    void result(bool inserted)
+    {
+        if (!page->setHidStructInfoList(devices()))
+            page->onDeviceListChanged(inserted, QString());
+    }
+    bool mouseShown() const
+    {
+        return mouse > 0 && page->currentHidPath() == emu::configurationPath(mouse) && mousePage()
+               && !page->profileXmlPath().isEmpty();
+    }
+    DMousePage *mousePage() const { return page->findChild<DMousePage *>(); }
+    DMouseLightPage *lightPage() const { return page->findChild<DMouseLightPage *>(); }
+    template <typename T = QWidget>
+    T *child(const char *name) const
+    {
+        return page->findChild<T *>(QLatin1String(name));
+    }
+    QString shownPage() const
+    {
+        return child<QStackedWidget>("stackedWidget_Customize")->currentWidget()->objectName();
+    }
+    CustomKeyInfo stored(int keyCode)
+    {
+        CustomKeyInfo info;
+        setRecordText(info.operateType, "-1");
+        xml.getKeyMapItems(page->profileXmlPath().constData(), "1", QByteArray::number(keyCode).constData(), &info);
+        return info;
+    }
+};
+
+// The visible LEDs of the lighting page, which the preview paints.
+QList<mouseLightButtonCustom *> paintedLeds(const DMouseLightPage *page)
+{
+    QList<mouseLightButtonCustom *> leds;
+    for (mouseLightButtonCustom *led : page->ledButtons()) {
+        if (led->validStatus() == 1)
+            leds.append(led);
+    }
+    return leds;
+}
+
+bool anyLit(const QList<mouseLightButtonCustom *> &leds)
+{
+    for (const mouseLightButtonCustom *led : leds) {
+        if (led->color().isValid() && led->color() != QColor(0, 0, 0))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class tst_MouseViewOnDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { emu::reset(); }
+    void cleanup() { emu::reset(); }
+
+    void captionOpensItsButton_data();
+    void captionOpensItsButton();
+    void viewReplacedWhilePreviewRuns_data();
+    void viewReplacedWhilePreviewRuns();
+};
+
+void tst_MouseViewOnDevice::captionOpensItsButton_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("keyCode");
+    QTest::addColumn<QByteArray>("buttonByte");  // byte 2 of the 0x47 report
+    QTest::newRow("1 Dpi Loop") << 1 << 32 << QByteArray("04");
+    QTest::newRow("2 Forward_L") << 2 << 16 << QByteArray("02");
+    QTest::newRow("3 Backward_L") << 3 << 8 << QByteArray("03");
+    QTest::newRow("4 Right Click") << 4 << 2 << QByteArray("01");
+    QTest::newRow("5 Center Click") << 5 << 4 << QByteArray("00");
+}
+
+void tst_MouseViewOnDevice::captionOpensItsButton()
+{
+    QFETCH(int, index);
+    QFETCH(int, keyCode);
+    QFETCH(QByteArray, buttonByte);
+    MouseFixture f;
+    f.mouse = emu::plug(emu::mouseSpec());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mousePage()->isLoaded(), kLoadTimeoutMs);
+    QTest::qWait(300);  // the reports the load sends reach the mouse first
+    // Left Click and the right-hand side buttons cannot be chosen.
+    for (int disabled : {0, 6, 7})
+        QVERIFY(!f.mousePage()->button(disabled)->isEnabled());
+
+    // Every other button's code holds a text; the clicked caption's code holds a program, so the
+    // page that opens tells whose record was read.
+    for (int code : {32, 16, 8, 2, 4}) {
+        const QByteArray type = code == keyCode ? "8" : "6";
+        f.xml.replaceKeyMapItem(f.page->profileXmlPath().constData(), "1", QByteArray::number(code).constData(), "k",
+                                type.constData(), "1", "1", "/usr/bin/true");
+    }
+    f.mousePage()->button(index)->click();
+    QCOMPARE(f.shownPage(), QStringLiteral("page_OpenApp"));
+    QCOMPARE(f.mousePage()->selectedIndex(), index);
+
+    // Disable saved from the page it offers: stored under the button's code, shown on its caption,
+    // sent to the mouse for that button.
+    QStringList captions;
+    for (int i = 0; i < DMousePage::kButtonCount; ++i)
+        captions.append(f.mousePage()->button(i)->text());
+    emu::clearWritten(f.mouse);
+    QVERIFY(QMetaObject::invokeMethod(f.page, "onCurIndexChanged_Key", Q_ARG(int, 5)));
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Disable"));
+    f.page->findChild<DKeyDisablePage *>()->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+    QCOMPARE(recordText(f.stored(keyCode).operateType), QByteArray("5"));
+    QCOMPARE(f.mousePage()->button(index)->text(), QStringLiteral("Disable"));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x47, 3000ms));
+    const QVector<emu::WrittenReport> sent = emu::writtenCommand(f.mouse, 0x47);
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent.first().data.mid(2, 1).toHex(), buttonByte);
+    QCOMPARE(sent.first().data.mid(6, 11).toHex(' '), QByteArray("00 00 00 00 00 00 00 00 00 00 00"));
+    // The other captions keep their texts.
+    captions[index] = QStringLiteral("Disable");
+    for (int i = 0; i < DMousePage::kButtonCount; ++i)
+        QCOMPARE(f.mousePage()->button(i)->text(), captions.at(i));
+}
+
+void tst_MouseViewOnDevice::viewReplacedWhilePreviewRuns_data()
+{
+    QTest::addColumn<bool>("replug");
+    QTest::newRow("mouse unplugged and plugged again") << true;
+    QTest::newRow("keyboard shown, then the mouse again") << false;
+}
+
+void tst_MouseViewOnDevice::viewReplacedWhilePreviewRuns()
+{
+    QFETCH(bool, replug);
+    MouseFixture f;
+    f.keyboard = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    f.mouse = emu::plug(emu::mouseSpec());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+    f.window.show();
+    f.child<QPushButton>("pushButton_Led")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.lightPage() && !paintedLeds(f.lightPage()).isEmpty(), kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(anyLit(paintedLeds(f.lightPage())), kLoadTimeoutMs);
+
+    for (int round = 0; round < 3; ++round) {
+        QPointer<DMouseLightPage> old = f.lightPage();
+        QList<QPointer<mouseLightButtonCustom>> oldLeds;
+        for (mouseLightButtonCustom *led : old->ledButtons())
+            oldLeds.append(led);
+        if (replug) {
+            const emu::DeviceId gone = f.mouse;
+            f.mouse = -1;
+            emu::unplug(gone);
+            f.result(false);
+            // The preview's ticks go on while no mouse is shown.
+            QTest::qWait(150);
+            f.mouse = emu::plug(emu::mouseSpec());
+            f.result(true);
+        } else {
+            emit f.page->sigHomePageDeviceItemClicked(emu::configurationPath(f.keyboard));
+            QTRY_VERIFY_WITH_TIMEOUT(f.page->currentHidPath() == emu::configurationPath(f.keyboard), kLoadTimeoutMs);
+            QTest::qWait(150);
+            emit f.page->sigHomePageDeviceItemClicked(emu::configurationPath(f.mouse));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!old, kLoadTimeoutMs);
+        for (const QPointer<mouseLightButtonCustom> &led : oldLeds)
+            QVERIFY(!led);
+        f.child<QPushButton>("pushButton_Led")->click();
+        // The new view's LEDs are the ones lit now.
+        QTRY_VERIFY_WITH_TIMEOUT(f.lightPage() && anyLit(paintedLeds(f.lightPage())), kLoadTimeoutMs);
+    }
+    // A few more frames of the running preview, under the sanitizer or valgrind the proof that
+    // nothing paints a deleted LED.
+    QTest::qWait(300);
+}
+
+QTEST_MAIN(tst_MouseViewOnDevice)
+#include "tst_MouseViewOnDevice.moc"

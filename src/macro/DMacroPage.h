@@ -28,6 +28,9 @@ class DMacroPage;
 class CbNotice;
 class DCatchKeyAndMouseItem;
 class DMacroListItem;
+class MacroPageEditor;
+class MacroPageLibrary;
+class MacroPageRecorder;
 class QButtonGroup;
 class QVBoxLayout;
 class xmlInterface;
@@ -129,18 +132,10 @@ private slots:
     void onSliderReleased();
 
 private:
-    // Recording.
-    void startRecording();
-    void stopRecording();
-    void setRecordLook(bool recording);
-    quint32 delaySinceLastEvent();
-    void recordKeyDown(const QString &name, int usage);
-    void recordKeyUp(const QString &mark, const QString &name, int usage);
-    void recordMouse(int message);
-    void appendRecordedEvent(const QString &mark, int delay, const QString &type, int code, const QString &name,
-                             const QString &operateExplain);
-
-    void moveSelectedRow(bool up);
+    // The page's helpers, each with one job; they work on the page's members.
+    friend class MacroPageEditor;
+    friend class MacroPageLibrary;
+    friend class MacroPageRecorder;
 
     // Rows.
     DCatchKeyAndMouseItem *createEventRow(const QString &mark, int delay, const QString &type, int code,
@@ -167,6 +162,9 @@ private:
     void setToolTips();
 
     std::unique_ptr<Ui::DMacroPage> ui;
+    std::unique_ptr<MacroPageRecorder> m_recorder;  // hooked keys and clicks, recording
+    std::unique_ptr<MacroPageEditor> m_editor;      // editing the current macro's events
+    std::unique_ptr<MacroPageLibrary> m_library;    // adding, deleting, clearing, import and export
     QString m_defaultFolder;
     QVBoxLayout *m_macroListLayout = nullptr;
     QVBoxLayout *m_eventLayout = nullptr;

@@ -4,14 +4,13 @@
 
 #include "CbNotice.h"
 #include "DCatchKeyAndMouseItem.h"
-#include "DDataManager.h"
 #include "DMacroListItem.h"
 #include "LogCategories.h"
 #include "MacroEventWords.h"
 #include "MacroPageEditor.h"
 #include "MacroPageLibrary.h"
 #include "MacroPageRecorder.h"
-#include "MacroPageSheets.h"
+#include "MacroPageTheme.h"
 #include "RecordText.h"
 #include "xmlInterface.h"
 
@@ -27,12 +26,6 @@ namespace {
 
 constexpr int kScrollSheetDelayMs = 500;
 
-QFont sized(QFont font, int points)
-{
-    font.setPointSize(points);
-    return font;
-}
-
 }  // namespace
 
 using namespace macrowords;
@@ -43,6 +36,7 @@ DMacroPage::DMacroPage(QWidget *parent)
     , m_recorder(std::make_unique<MacroPageRecorder>(this))
     , m_editor(std::make_unique<MacroPageEditor>(this))
     , m_library(std::make_unique<MacroPageLibrary>(this))
+    , m_theme(std::make_unique<MacroPageTheme>(this))
 {
     m_hook = new WindowsHookInterface(this);
     ui->setupUi(this);
@@ -361,66 +355,18 @@ void DMacroPage::clearRowSelection()
 void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName,
                                         QString operateExplain)
 {
-    Q_UNUSED(keyCode)
-    auto *row = qobject_cast<DCatchKeyAndMouseItem *>(sender());
-    if (!row)
-        return;
-    ui->lineEdit_PressKey->clear();
-    m_selectedRow = row;
-    const bool down = operateExplain.contains(kDown);
-    m_selectedDirection = down ? 0 : 1;
-    m_selectedMark = row->getMark();
-    m_selectedRowPos = m_eventLayout->indexOf(row);
-    ui->lineEdit_DelayNum->setText(delay);
-    if (type == kKey) {
-        ui->stackedWidget_Property->setCurrentWidget(ui->page_1);
-        ui->radioButton_KeyboardEvent->setChecked(true);
-    } else if (type == kMouse) {
-        ui->stackedWidget_Property->setCurrentWidget(ui->page_2);
-        ui->radioButton_MouseEvent->setChecked(true);
-    }
-    if (type.contains(kMouse)) {
-        if (codeName.contains(QLatin1String("Left"))) {
-            ui->radioButton_1left->setChecked(true);
-            m_selectedMouseCaption = tr("Left Click");
-        } else if (codeName.contains(QLatin1String("Center"))) {
-            ui->radioButton_2center->setChecked(true);
-            m_selectedMouseCaption = tr("Center Click");
-        } else if (codeName.contains(QLatin1String("Right"))) {
-            ui->radioButton_3right->setChecked(true);
-            m_selectedMouseCaption = tr("Right Click");
-        }
-    } else {
-        ui->lineEdit_PressKey->setText(codeName);
-    }
-    m_rowSelected = true;
-    for (DCatchKeyAndMouseItem *other : m_CatchKeyAndMouseItemList) {
-        const bool partner = !m_selectedMark.isEmpty() && other->getMark() == m_selectedMark
-                             && other->getOperateExplain() != operateExplain;
-        other->setPartnerHighlight(partner);
-    }
-    row->setPartnerHighlight(true);
-    row->setSelectedHighlight(true);
+    m_editor->selectEvent(qobject_cast<DCatchKeyAndMouseItem *>(sender()), delay, type, keyCode, codeName,
+                          operateExplain);
 }
 
 void DMacroPage::onMouseEnter(QString selectMark, QString selectOperateExplain)
 {
-    for (DCatchKeyAndMouseItem *row : m_CatchKeyAndMouseItemList) {
-        if (row->getMark() == selectMark && row->getOperateExplain() != selectOperateExplain) {
-            row->setPartnerHighlight(true);
-            return;
-        }
-    }
+    m_editor->onMouseEnter(selectMark, selectOperateExplain);
 }
 
 void DMacroPage::onMouseLeave(QString selectMark, QString selectOperateExplain)
 {
-    for (DCatchKeyAndMouseItem *row : m_CatchKeyAndMouseItemList) {
-        if (row->getMark() == selectMark && row->getOperateExplain() != selectOperateExplain) {
-            row->setPartnerHighlight(false);
-            return;
-        }
-    }
+    m_editor->onMouseLeave(selectMark, selectOperateExplain);
 }
 
 // ---- Editing events ----
@@ -692,65 +638,7 @@ QColor DMacroPage::themeColour(const QString &text, int alpha)
 
 void DMacroPage::applyTheme()
 {
-    const ThemeColorConfig t = DDataManager::getInstance()->getThemeColor();
-
-    m_notice->setBackgroundColor(themeColour(t.AllBgColor, 200));
-    m_notice->setTextColor(themeColour(t.TextCheckedColor, 255));
-    QFont noticeFont(t.TextFont);
-    noticeFont.setPixelSize(14);
-    m_notice->setTextFont(noticeFont);
-
-    using S = MacroPageSheets;
-    ui->frame_29->setStyleSheet(S::background("QFrame#frame_29", t.MacroLeftBgColor));
-    ui->scrollArea_2->setStyleSheet(S::clearBackground("QScrollArea#scrollArea_2"));
-    ui->scrollAreaWidgetContents_2->setStyleSheet(S::clearBackground("QWidget#scrollAreaWidgetContents_2"));
-    ui->frame_2->setStyleSheet(S::line("QFrame#frame_2", "top", t.MacroBorderColor));
-    ui->label_MacroGroup->setStyleSheet(S::colour("QLabel#label_MacroGroup", t.TextCheckedColor));
-    m_scrollSheet = S::scrollBar(t);
-    ui->frame_26->setStyleSheet(S::line("QFrame#frame_26", "bottom", t.MacroBorderColor));
-    ui->frame_24->setStyleSheet(S::panel("QFrame#frame_24", true, t));
-    ui->label->setStyleSheet(S::colour("QLabel#label", t.TextDefaultColor));
-    ui->frame_Record->setStyleSheet(QStringLiteral("QFrame#frame_Record{border-radius: 8px; border: 2px solid rgb(%1);}"
-                                                   "QFrame#frame_Record:hover{border: 2px solid rgb(%2);}")
-                                        .arg(t.MacroBorderColor, t.TextCheckedColor));
-    ui->frame_4->setStyleSheet(S::line("QFrame#frame_4", "top", t.MacroBorderColor));
-    ui->frame_Center->setStyleSheet(S::background("QFrame#frame_Center", t.MacroCenterBgColor));
-    ui->scrollArea_3->setStyleSheet(S::clearBackground("QScrollArea#scrollArea_3"));
-    ui->scrollAreaWidgetContents_3->setStyleSheet(S::clearBackground("QWidget#scrollAreaWidgetContents_3"));
-    ui->widget_5->setStyleSheet(m_scrollSheet);
-    ui->label_12->setStyleSheet(S::colour("QLabel#label_12", t.TextCheckedColor));
-    ui->label_14->setStyleSheet(S::colour("QLabel#label_14", t.TextCheckedColor));
-    ui->label_TotalTime->setStyleSheet(QStringLiteral("QLabel#label_TotalTime{color: rgb(%1); font: 75 11pt \"%2\";}")
-                                           .arg(t.TextDefaultColor, t.TextFont));
-    ui->label_InsertMacro->setStyleSheet(S::colour("QLabel#label_InsertMacro", t.TextCheckedColor));
-    ui->frame_8->setStyleSheet(S::line("QFrame#frame_8", "top", t.MacroBorderColor));
-    ui->frame_6->setStyleSheet(S::panel("QFrame#frame_6", false, t));
-    const QString commandSheet = S::commandButton(t);
-    ui->pushButton_InsertMacro->setStyleSheet(commandSheet);
-    ui->pushButton_ModifyMacro->setStyleSheet(commandSheet);
-    ui->label_Property->setStyleSheet(S::colour("QLabel#label_Property", t.TextCheckedColor));
-    ui->frame_10->setStyleSheet(S::line("QFrame#frame_10", "top", t.MacroBorderColor));
-    ui->frame_5->setStyleSheet(S::panel("QFrame#frame_5", false, t));
-    const QString keySheet = S::keyField(t);
-    ui->lineEdit_EnterKey->setStyleSheet(keySheet);
-    ui->lineEdit_PressKey->setStyleSheet(keySheet);
-
-    loadMacroList();
-
-    const QFont bold = DDataManager::getInstance()->getFont(0);
-    for (QLabel *title : {ui->label_MacroGroup, ui->label_10, ui->label_12, ui->label_InsertMacro, ui->label_Property})
-        title->setFont(sized(bold, 12));
-    m_recordLabelFont = sized(bold, 11);
-    ui->pushButton_InsertMacro->setFont(m_recordLabelFont);
-    ui->pushButton_ModifyMacro->setFont(m_recordLabelFont);
-    ui->label->setFont(m_recordLabelFont);
-    ui->label_14->setFont(sized(bold, 18));
-    const QFont normal = sized(DDataManager::getInstance()->getFont(1), 10);
-    for (QLabel *text : {ui->label_5, ui->label_6, ui->label_7, ui->label_2, ui->label_4, ui->label_3, ui->label_13})
-        text->setFont(normal);
-
-    // Restarted by every call, so the last theme's sheet is the one the macro list keeps.
-    m_scrollSheetTimer.start();
+    m_theme->applyTheme();
 }
 
 void DMacroPage::onScrollSheetSet()

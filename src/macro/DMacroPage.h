@@ -31,6 +31,7 @@ class DMacroListItem;
 class MacroPageEditor;
 class MacroPageLibrary;
 class MacroPageRecorder;
+class MacroPageTheme;
 class QButtonGroup;
 class QVBoxLayout;
 class xmlInterface;
@@ -136,6 +137,7 @@ private:
     friend class MacroPageEditor;
     friend class MacroPageLibrary;
     friend class MacroPageRecorder;
+    friend class MacroPageTheme;
 
     // Rows.
     DCatchKeyAndMouseItem *createEventRow(const QString &mark, int delay, const QString &type, int code,
@@ -165,6 +167,7 @@ private:
     std::unique_ptr<MacroPageRecorder> m_recorder;  // hooked keys and clicks, recording
     std::unique_ptr<MacroPageEditor> m_editor;      // editing the current macro's events
     std::unique_ptr<MacroPageLibrary> m_library;    // adding, deleting, clearing, import and export
+    std::unique_ptr<MacroPageTheme> m_theme;        // style sheets, colours and fonts
     QString m_defaultFolder;
     QVBoxLayout *m_macroListLayout = nullptr;
     QVBoxLayout *m_eventLayout = nullptr;

@@ -17,6 +17,70 @@ MacroPageEditor::MacroPageEditor(DMacroPage *page)
 {
 }
 
+void MacroPageEditor::selectEvent(DCatchKeyAndMouseItem *row, const QString &delay, const QString &type,
+                                  const QString &keyCode, const QString &codeName, const QString &operateExplain)
+{
+    Q_UNUSED(keyCode)
+    if (!row)
+        return;
+    p->ui->lineEdit_PressKey->clear();
+    p->m_selectedRow = row;
+    const bool down = operateExplain.contains(kDown);
+    p->m_selectedDirection = down ? 0 : 1;
+    p->m_selectedMark = row->getMark();
+    p->m_selectedRowPos = p->m_eventLayout->indexOf(row);
+    p->ui->lineEdit_DelayNum->setText(delay);
+    if (type == kKey) {
+        p->ui->stackedWidget_Property->setCurrentWidget(p->ui->page_1);
+        p->ui->radioButton_KeyboardEvent->setChecked(true);
+    } else if (type == kMouse) {
+        p->ui->stackedWidget_Property->setCurrentWidget(p->ui->page_2);
+        p->ui->radioButton_MouseEvent->setChecked(true);
+    }
+    if (type.contains(kMouse)) {
+        if (codeName.contains(QLatin1String("Left"))) {
+            p->ui->radioButton_1left->setChecked(true);
+            p->m_selectedMouseCaption = DMacroPage::tr("Left Click");
+        } else if (codeName.contains(QLatin1String("Center"))) {
+            p->ui->radioButton_2center->setChecked(true);
+            p->m_selectedMouseCaption = DMacroPage::tr("Center Click");
+        } else if (codeName.contains(QLatin1String("Right"))) {
+            p->ui->radioButton_3right->setChecked(true);
+            p->m_selectedMouseCaption = DMacroPage::tr("Right Click");
+        }
+    } else {
+        p->ui->lineEdit_PressKey->setText(codeName);
+    }
+    p->m_rowSelected = true;
+    for (DCatchKeyAndMouseItem *other : p->m_CatchKeyAndMouseItemList) {
+        const bool partner = !p->m_selectedMark.isEmpty() && other->getMark() == p->m_selectedMark
+                             && other->getOperateExplain() != operateExplain;
+        other->setPartnerHighlight(partner);
+    }
+    row->setPartnerHighlight(true);
+    row->setSelectedHighlight(true);
+}
+
+void MacroPageEditor::onMouseEnter(const QString &selectMark, const QString &selectOperateExplain)
+{
+    for (DCatchKeyAndMouseItem *row : p->m_CatchKeyAndMouseItemList) {
+        if (row->getMark() == selectMark && row->getOperateExplain() != selectOperateExplain) {
+            row->setPartnerHighlight(true);
+            return;
+        }
+    }
+}
+
+void MacroPageEditor::onMouseLeave(const QString &selectMark, const QString &selectOperateExplain)
+{
+    for (DCatchKeyAndMouseItem *row : p->m_CatchKeyAndMouseItemList) {
+        if (row->getMark() == selectMark && row->getOperateExplain() != selectOperateExplain) {
+            row->setPartnerHighlight(false);
+            return;
+        }
+    }
+}
+
 void MacroPageEditor::deleteEvent(DCatchKeyAndMouseItem *row)
 {
     if (!row || !p->m_CatchKeyAndMouseItemList.contains(row))

@@ -49,7 +49,7 @@ void MacroPageLibrary::addMacro()
     p->showNotice(DMacroPage::tr("Add macro successful"));
 }
 
-void MacroPageLibrary::deleteMacro(DMacroListItem *row, QString strMacroIndex, QString strMacroName)
+void MacroPageLibrary::deleteMacro(DMacroListItem *row, const QString &strMacroIndex, const QString &strMacroName)
 {
     Q_UNUSED(strMacroName)
     if (p->m_recording)

@@ -3,6 +3,7 @@
 
 #include "DeviceModels.h"
 #include "LogCategories.h"
+#include "RecordText.h"
 #include "XmlFileReader.h"
 #include "xmlInterface.h"
 
@@ -132,34 +133,38 @@ QList<DpiItemInfo> ProfileFiles::defaultDpiItems()
     return items;
 }
 
-void ProfileFiles::addDefaultLightItems(xmlInterface *xml, const QByteArray &path, int profileIndex,
+bool ProfileFiles::addDefaultLightItems(xmlInterface *xml, const QByteArray &path, int profileIndex,
                                         const QString &model)
 {
     const QByteArray key = keyText(profileIndex);
     const bool breath = sideStripStartsWithBreath(model);
+    bool ok = true;
     for (int zone = 0; zone < 3; ++zone) {
         colorInfoData item = defaultLightItem(zone);
         if (zone == 1 && breath)
             item.ledType = 1;
-        xml->addLightItem(path.constData(), key.constData(), item);
+        ok = xml->addLightItem(path.constData(), key.constData(), item) && ok;
     }
     if (breath) {
         colorInfoData side = defaultLightItem(1);
         side.ledType = 1;
-        xml->modifyLightItem(path.constData(), key.constData(), 1, 1, side);
-        xml->setLightUsingIndex(path.constData(), key.constData(), 1, 1);
+        ok = xml->modifyLightItem(path.constData(), key.constData(), 1, 1, side) && ok;
+        ok = xml->setLightUsingIndex(path.constData(), key.constData(), 1, 1) && ok;
     }
+    return ok;
 }
 
-void ProfileFiles::addDefaultMouseItems(xmlInterface *xml, const QByteArray &path, int profileIndex)
+bool ProfileFiles::addDefaultMouseItems(xmlInterface *xml, const QByteArray &path, int profileIndex)
 {
     const QByteArray key = keyText(profileIndex);
+    bool ok = true;
     for (int zone = 0; zone < 3; ++zone)
-        xml->addLightItem(path.constData(), key.constData(), defaultLightItem(zone));
+        ok = xml->addLightItem(path.constData(), key.constData(), defaultLightItem(zone)) && ok;
     for (const DpiItemInfo &item : defaultDpiItems())
-        xml->addDpiItem(path.constData(), key.constData(), item);
-    xml->setDpiUsingIndex(path.constData(), key.constData(), 3);
-    xml->setFeature(path.constData(), key.constData(), 0, 2);
+        ok = xml->addDpiItem(path.constData(), key.constData(), item) && ok;
+    ok = xml->setDpiUsingIndex(path.constData(), key.constData(), 3) && ok;
+    ok = xml->setFeature(path.constData(), key.constData(), 0, 2) && ok;
+    return ok;
 }
 
 QString ProfileFiles::customLightDefaultFile(int keyCount)
@@ -180,24 +185,32 @@ QString ProfileFiles::customLightDefaultFile(int keyCount)
     }
 }
 
-void ProfileFiles::addDefaultCustomLights(xmlInterface *xml, const QByteArray &path, int profileIndex, int keyCount)
+bool ProfileFiles::addDefaultCustomLights(xmlInterface *xml, const QByteArray &path, int profileIndex, int keyCount)
 {
     const QByteArray key = keyText(profileIndex);
     const char *names[] = {"Alphabets", "WASD+Arrows"};
+    bool ok = true;
     for (int i = 0; i < 5; ++i) {
         const QByteArray index = QByteArray::number(i);
         if (i < 2) {
-            xml->addCustomLed(path.constData(), key.constData(), index.constData(), names[i], "Using", i);
-            loadCustomLightDefaults(xml, path, profileIndex, i, keyCount);
+            ok = xml->addCustomLed(path.constData(), key.constData(), index.constData(), names[i], "Using", i) && ok;
+            QList<CustomLedItemInfo> items;
+            if (!readCustomLightDefaults(xml, i, keyCount, &items))
+                continue;
+            for (const CustomLedItemInfo &item : qAsConst(items))
+                ok = xml->addCustomLedItems(path.constData(), key.constData(), index.constData(), item) && ok;
         } else {
             const QByteArray name = QStringLiteral("Custom %1").arg(i + 1).toUtf8();
-            xml->addCustomLed(path.constData(), key.constData(), index.constData(), name.constData(), "UnUsing", -1);
+            ok =
+                xml->addCustomLed(path.constData(), key.constData(), index.constData(), name.constData(), "UnUsing", -1)
+                && ok;
         }
     }
+    return ok;
 }
 
-bool ProfileFiles::loadCustomLightDefaults(xmlInterface *xml, const QByteArray &path, int profileIndex,
-                                           int customLightIndex, int keyCount)
+bool ProfileFiles::readCustomLightDefaults(xmlInterface *xml, int customLightIndex, int keyCount,
+                                           QList<CustomLedItemInfo> *items)
 {
     const QString fileName = customLightDefaultFile(keyCount);
     // The store reads files: the resource is copied into a folder of its own for the read.
@@ -213,23 +226,64 @@ bool ProfileFiles::loadCustomLightDefaults(xmlInterface *xml, const QByteArray &
     }
     const QByteArray copyPath = QFile::encodeName(copy);
     const QByteArray ledIndex = QByteArray::number(customLightIndex);
-    const QByteArray key = keyText(profileIndex);
-    QList<CustomLedItemInfo> items;
-    xml->getDefaultCustomLedItems(copyPath.constData(), ledIndex.constData(), &items);
-    for (const CustomLedItemInfo &item : qAsConst(items))
-        xml->addCustomLedItems(path.constData(), key.constData(), ledIndex.constData(), item);
+    xml->getDefaultCustomLedItems(copyPath.constData(), ledIndex.constData(), items);
     return true;
+}
+
+bool ProfileFiles::loadCustomLightDefaults(xmlInterface *xml, const QByteArray &path, int profileIndex,
+                                           int customLightIndex, int keyCount)
+{
+    QList<CustomLedItemInfo> items;
+    if (!readCustomLightDefaults(xml, customLightIndex, keyCount, &items))
+        return false;
+    const QByteArray ledIndex = QByteArray::number(customLightIndex);
+    const QByteArray key = keyText(profileIndex);
+    bool ok = true;
+    for (const CustomLedItemInfo &item : qAsConst(items))
+        ok = xml->addCustomLedItems(path.constData(), key.constData(), ledIndex.constData(), item) && ok;
+    return ok;
+}
+
+bool ProfileFiles::addProfileDefaults(xmlInterface *xml, const QByteArray &path, int profileIndex, int deviceType,
+                                      const QString &model, int keyCount)
+{
+    if (deviceType == 1)
+        return addDefaultMouseItems(xml, path, profileIndex);
+    const bool lights = addDefaultLightItems(xml, path, profileIndex, model);
+    return addDefaultCustomLights(xml, path, profileIndex, keyCount) && lights;
 }
 
 void ProfileFiles::addDefaultProfile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model)
 {
     xml->addProfileConfig(path.constData(), "1", "Profile1", "", "", deviceType == 1 ? 1 : 0);
-    if (deviceType == 1)
-        addDefaultMouseItems(xml, path, 1);
-    else {
-        addDefaultLightItems(xml, path, 1, model);
-        addDefaultCustomLights(xml, path, 1, models::keyCount(model));
+    addProfileDefaults(xml, path, 1, deviceType, model, models::keyCount(model));
+}
+
+bool ProfileFiles::resetProfile(xmlInterface *xml, const QByteArray &path, int profileIndex, int deviceType,
+                                const QString &model, int keyCount)
+{
+    const QByteArray key = keyText(profileIndex);
+    if (!xml)
+        return false;
+    ProfileConfigInfo profile;
+    xml->getProfileInfo(path.constData(), key.constData(), &profile);
+    const QByteArray name = recordText(profile.name);
+
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        qCWarning(lcData) << "no temporary folder to build the reset profile in:" << folder.errorString();
+        return false;
     }
+    const QByteArray build = QFile::encodeName(folder.filePath(QStringLiteral("reset.xml")));
+    const bool built =
+        xml->createXmlFile(build.constData())
+        && xml->addProfileConfig(build.constData(), key.constData(), name.constData(), "", "", deviceType == 1 ? 1 : 0)
+        && addProfileDefaults(xml, build, profileIndex, deviceType, model, keyCount);
+    if (!built) {
+        qCWarning(lcData) << "the reset profile could not be built; the profile is kept as it was";
+        return false;
+    }
+    return xml->replaceProfile(path.constData(), build.constData(), key.constData());
 }
 
 bool ProfileFiles::writeDefaultFile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model,

@@ -40,18 +40,28 @@ public:
     static colorInfoData defaultLightItem(int zone);
     static QList<DpiItemInfo> defaultDpiItems();
 
-    // The default lighting of a profile (three zones) and, for a mouse, its DPI levels and report rate.
-    static void addDefaultLightItems(xmlInterface *xml, const QByteArray &path, int profileIndex, const QString &model);
-    static void addDefaultMouseItems(xmlInterface *xml, const QByteArray &path, int profileIndex);
+    // The default lighting of a profile (three zones) and, for a mouse, its DPI levels and report
+    // rate. Each answers whether the file took every write.
+    static bool addDefaultLightItems(xmlInterface *xml, const QByteArray &path, int profileIndex, const QString &model);
+    static bool addDefaultMouseItems(xmlInterface *xml, const QByteArray &path, int profileIndex);
     // The custom per-key lightings of a new keyboard profile: "Alphabets" and "WASD+Arrows" in
     // use in slots 0 and 1 with the keys of the default file for the model's key count, and
-    // three empty ones.
+    // three empty ones. False when the file did not take a write; defaults that cannot be read
+    // are only logged.
     static QString customLightDefaultFile(int keyCount);
-    static void addDefaultCustomLights(xmlInterface *xml, const QByteArray &path, int profileIndex, int keyCount);
+    static bool addDefaultCustomLights(xmlInterface *xml, const QByteArray &path, int profileIndex, int keyCount);
     // Appends the keys of custom lighting customLightIndex of the default file to the profile's
-    // custom lighting of the same index. False (and a log line) when the file cannot be read.
+    // custom lighting of the same index. False (and a log line) when the default file cannot be
+    // read, and false when the profile's file did not take a key.
     static bool loadCustomLightDefaults(xmlInterface *xml, const QByteArray &path, int profileIndex,
                                         int customLightIndex, int keyCount);
+
+    // Returns the profile to the defaults of a new one of the device type (0 keyboard, 1 mouse),
+    // keeping its index and name and clearing its linked program; it moves to the end of the file.
+    // The new profile is built in a file of its own and swapped in by one save, so on any failure
+    // (false) the file is as it was.
+    static bool resetProfile(xmlInterface *xml, const QByteArray &path, int profileIndex, int deviceType,
+                             const QString &model, int keyCount);
 
     // Makes sure the device's profile file exists and parses; a new file holds "Profile1" with the
     // defaults of the device type. The file is built beside its place and moved in whole.
@@ -63,6 +73,12 @@ public:
     static int currentProfileIndex(xmlInterface *xml, const QString &path, int deviceType, const QString &model);
 
 private:
+    // The keys of custom lighting customLightIndex in the default file; false (and a log line)
+    // when it cannot be read.
+    static bool readCustomLightDefaults(xmlInterface *xml, int customLightIndex, int keyCount,
+                                        QList<CustomLedItemInfo> *items);
+    static bool addProfileDefaults(xmlInterface *xml, const QByteArray &path, int profileIndex, int deviceType,
+                                   const QString &model, int keyCount);
     static bool writeDefaultFile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model,
                                  bool synchronize);
     static void addDefaultProfile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model);

@@ -793,6 +793,20 @@ bool xmlInterface::copyProfileWithIndex(const char *targetPath, int index, const
     });
 }
 
+bool xmlInterface::replaceProfile(const char *targetPath, const char *sourcePath, const char *profileKey)
+{
+    const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
+    if (!copy)
+        return false;
+    return editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
+        TiXmlElement *old = childByAttribute(root, "index", profileKey);
+        if (!old || !root->RemoveChild(old))
+            return false;
+        root->InsertEndChild(*copy);
+        return true;
+    });
+}
+
 // ---- Lighting ----
 
 bool xmlInterface::addLightItem(const char *path, const char *profileKey, colorInfoData data)

@@ -117,6 +117,9 @@ public:
     int exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey, bool nextIndex);
     int importProfile(const char *targetPath, const char *sourcePath, const char *profileKey);
     bool copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath, const char *profileKey);
+    // The target's profile of this index becomes a copy of the source's profile of the same index,
+    // moved to the end of the file, in one save. False when either file lacks the profile.
+    bool replaceProfile(const char *targetPath, const char *sourcePath, const char *profileKey);
 
     // ---- Lighting; zone 0 to 2 selects `light0` to `light2` ----
 

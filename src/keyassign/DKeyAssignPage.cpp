@@ -4,10 +4,16 @@
 #include "LogCategories.h"
 #include "RecordText.h"
 #include "ThemeColorConfig.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QAbstractButton>
 #include <QFile>
+
+namespace {
+// The alpha of the OK and Cancel buttons' hover background over the control colour.
+constexpr int kHoverAlpha = 130;
+}  // namespace
 
 DKeyAssignPage::DKeyAssignPage(QWidget *parent)
     : QWidget(parent)
@@ -91,10 +97,11 @@ QString DKeyAssignPage::okCancelStyle(const ThemeColorConfig &theme)
 {
     return QStringLiteral("QPushButton{border-radius:8px;border:1px solid rgb(%1);background-color:rgb(%2);"
                           "color:rgb(%4);font-family:\"%6\";font-weight:75;font-size:10pt;}"
-                          "QPushButton:hover{background-color:rgb(%3, 130);border:1px solid rgb(%5);}"
+                          "QPushButton:hover{background-color:%7;border:1px solid rgb(%5);}"
                           "QPushButton:pressed{color:rgb(%5);border:1px solid rgb(%5);background-color:rgb(%3);}")
         .arg(theme.DeviceBorderColor, theme.DeviceControlDefaultColor, theme.DeviceControlHoverColor,
-             theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
+             theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
+             stylesheets::translucent(theme.DeviceControlHoverColor, kHoverAlpha));
 }
 
 QString DKeyAssignPage::choiceStyle(const ThemeColorConfig &theme)

@@ -95,7 +95,7 @@ void DMacroCmdPage::applyTheme()
                                    "font-family:\"%4\";font-weight:75;font-size:10pt;}"
                                    "QLineEdit:hover,QLineEdit:focus{border:1px solid rgb(%3);}")
                         .arg(theme.TextDefaultColor, theme.MacroLeftBgColor, theme.TextCheckedColor, theme.TextFont));
-    ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{background-color:rgb(0, 0, 0, 1);}"));
+    ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{background-color:rgba(0, 0, 0, 0.004);}"));
     ui->comboBox_Macro->setStyleSheet(
         QStringLiteral("QComboBox{background-color:rgb(%1);padding-left:5px;border:1px solid rgb(%2);color:rgb(%2);"
                        "font-family:\"%4\";font-weight:75;font-size:10pt;}"

@@ -28,6 +28,10 @@ class DMacroPage;
 class CbNotice;
 class DCatchKeyAndMouseItem;
 class DMacroListItem;
+class MacroPageEditor;
+class MacroPageLibrary;
+class MacroPageRecorder;
+class MacroPageTheme;
 class QButtonGroup;
 class QVBoxLayout;
 class xmlInterface;
@@ -129,18 +133,11 @@ private slots:
     void onSliderReleased();
 
 private:
-    // Recording.
-    void startRecording();
-    void stopRecording();
-    void setRecordLook(bool recording);
-    quint32 delaySinceLastEvent();
-    void recordKeyDown(const QString &name, int usage);
-    void recordKeyUp(const QString &mark, const QString &name, int usage);
-    void recordMouse(int message);
-    void appendRecordedEvent(const QString &mark, int delay, const QString &type, int code, const QString &name,
-                             const QString &operateExplain);
-
-    void moveSelectedRow(bool up);
+    // The page's helpers, each with one job; they work on the page's members.
+    friend class MacroPageEditor;
+    friend class MacroPageLibrary;
+    friend class MacroPageRecorder;
+    friend class MacroPageTheme;
 
     // Rows.
     DCatchKeyAndMouseItem *createEventRow(const QString &mark, int delay, const QString &type, int code,
@@ -167,6 +164,10 @@ private:
     void setToolTips();
 
     std::unique_ptr<Ui::DMacroPage> ui;
+    std::unique_ptr<MacroPageRecorder> m_recorder;  // hooked keys and clicks, recording
+    std::unique_ptr<MacroPageEditor> m_editor;      // editing the current macro's events
+    std::unique_ptr<MacroPageLibrary> m_library;    // adding, deleting, clearing, import and export
+    std::unique_ptr<MacroPageTheme> m_theme;        // style sheets, colours and fonts
     QString m_defaultFolder;
     QVBoxLayout *m_macroListLayout = nullptr;
     QVBoxLayout *m_eventLayout = nullptr;

@@ -2,7 +2,8 @@
 #pragma once
 // The looks that the macro list's rows and the PC profile rows share: a frame with a bottom line
 // that lights up under the pointer, or stays lit while its row is selected, and the row's name
-// label. Colours are theme texts ("r,g,b" or "r,g,b,a"), put into rgb() as they stand.
+// label. Colours are theme texts ("r,g,b", or "r,g,b,a" while a background image is in use),
+// written as rgb() or rgba() (Qt reads an alpha only in rgba()).
 
 #include <QString>
 

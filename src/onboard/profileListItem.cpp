@@ -5,6 +5,7 @@
 #include "DDataManager.h"
 #include "ListRowLook.h"
 #include "proFileOperateMenuToolWidget.h"
+#include "ThemeStyleSheets.h"
 
 #include <QMouseEvent>
 
@@ -20,9 +21,9 @@ profileListItem::profileListItem(QWidget *parent)
 
     ui->label_ProfileName->setStyleSheet(
         ListRowLook::nameLabel(QStringLiteral("label_ProfileName"), theme.MacroListItemTextColor, theme.TextFont));
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ border: none; border-bottom: 1px solid rgb(%1); }"
-                                            "\t\t\t\t\t\t\tQFrame#frame:hover{background-color: rgb(%2);}\t\t")
-                                 .arg(m_borderColor, m_hoverColor));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ border: none; border-bottom: 1px solid %1; }"
+                                            "\t\t\t\t\t\t\tQFrame#frame:hover{background-color: %2;}\t\t")
+                                 .arg(stylesheets::colour(m_borderColor), stylesheets::colour(m_hoverColor)));
 }
 
 profileListItem::~profileListItem() = default;

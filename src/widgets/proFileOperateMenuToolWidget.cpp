@@ -12,6 +12,8 @@ proFileOperateMenuToolWidget::proFileOperateMenuToolWidget(QWidget *parent)
     , ui(std::make_unique<Ui::proFileOperateMenuToolWidget>())
 {
     ui->setupUi(this);
+    // A profile is renamed in the profile panel's name field, not from this menu.
+    ui->label_ModifyNanme->hide();
 
     ui->label_Export->installEventFilter(this);
     ui->label_Delete->installEventFilter(this);

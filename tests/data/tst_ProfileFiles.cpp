@@ -2,6 +2,7 @@
 // The files of one device: the folder a serial number becomes, the default profile files of a
 // keyboard, a keyboard with side lights and the mouse, and what happens to a file that cannot be read.
 
+#include "DeviceModels.h"
 #include "ProfileFiles.h"
 #include "xmlInterface.h"
 #include "XmlTestSupport.h"
@@ -10,6 +11,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -29,6 +33,37 @@ QByteArray squeezed(const QByteArray &text)
     return out;
 }
 
+// A default file of the model with a second profile "Mine" that has a key assignment and a
+// linked program; the path.
+QByteArray fileWithChangedProfile2(xmlInterface &xml, const QTemporaryDir &dir, int deviceType, const QString &model)
+{
+    const QString name = ProfileFiles::profilePath(dir.path(), model, QStringLiteral("SN9"));
+    if (ProfileFiles::prepare(&xml, name, deviceType, model, false) != ProfileFiles::Outcome::Created)
+        return QByteArray();
+    const QByteArray path = QFile::encodeName(name);
+    xml.addProfileConfig(path.constData(), "2", "Mine", "/usr/bin/game", "", deviceType);
+    xml.addKeyMapItem(path.constData(), "2", "4", "A", "7", "1", "0", "1");
+    xml.addProfileConfig(path.constData(), "3", "Third", "", "", deviceType);
+    xml.setProfileIndex(path.constData(), 2);
+    return path;
+}
+
+// Runs f with every file write limited to `bytes` (the signal of an exceeded limit ignored).
+template <class F>
+bool withFileSizeLimit(rlim_t bytes, F f)
+{
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = old;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const bool result = f();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
+}
+
 }  // namespace
 
 class tst_ProfileFiles : public QObject
@@ -46,6 +81,10 @@ private slots:
     void fileWithoutProfileGetsProfile1();
     void indexNamingNoProfileFallsBackToLowest();
     void unwritableFolderFails();
+    void resetProfile_data();
+    void resetProfile();
+    void failedResetKeepsTheFile_data();
+    void failedResetKeepsTheFile();
 };
 
 void tst_ProfileFiles::safeFolderName_data()
@@ -230,3 +269,77 @@ void tst_ProfileFiles::unwritableFolderFails()
 
 QTEST_GUILESS_MAIN(tst_ProfileFiles)
 #include "tst_ProfileFiles.moc"
+
+void tst_ProfileFiles::resetProfile_data()
+{
+    QTest::addColumn<int>("deviceType");
+    QTest::addColumn<QString>("model");
+    QTest::newRow("keyboard") << 0 << QStringLiteral("ZK87A");
+    QTest::newRow("mouse") << 1 << QStringLiteral("ZM1");
+}
+
+void tst_ProfileFiles::resetProfile()
+{
+    QFETCH(int, deviceType);
+    QFETCH(QString, model);
+    QTemporaryDir dir;
+    xmlInterface xml;
+    const QByteArray path = fileWithChangedProfile2(xml, dir, deviceType, model);
+    QVERIFY(!path.isEmpty());
+
+    QVERIFY(ProfileFiles::resetProfile(&xml, path, 2, deviceType, model, models::keyCount(model)));
+    ProfileConfigInfo info;
+    xml.getProfileInfo(path.constData(), "2", &info);
+    QCOMPARE(QByteArray(info.name), QByteArray("Mine"));
+    QCOMPARE(QByteArray(info.proFileAppName), QByteArray());
+    QVERIFY(!xml.hasKeyMapItem(path.constData(), "2", "4"));
+    QCOMPARE(xml.getProfileIndex(path.constData()), 2);
+    // Profile 2 reads as the first profile of a new file, but for its index and name, and has
+    // moved to the end of the file.
+    const QByteArray written = squeezed(xmltest::readFile(path));
+    const int third = written.indexOf("<config index=\"3\"");
+    const int second = written.indexOf("<config index=\"2\"");
+    QVERIFY(third > 0 && second > third);
+    const int first = written.indexOf("<config index=\"1\"");
+    QByteArray profile1 = written.mid(first, written.indexOf("</config>", first) - first);
+    profile1.replace("<config index=\"1\" name=\"Profile1\"", "<config index=\"2\" name=\"Mine\"");
+    QCOMPARE(written.mid(second, written.indexOf("</config>", second) - second), profile1);
+
+    // A profile the file does not hold is not made.
+    const QByteArray before = xmltest::readFile(path);
+    QVERIFY(!ProfileFiles::resetProfile(&xml, path, 5, deviceType, model, models::keyCount(model)));
+    QCOMPARE(xmltest::readFile(path), before);
+}
+
+void tst_ProfileFiles::failedResetKeepsTheFile_data()
+{
+    QTest::addColumn<bool>("onlyTheSwapFails");
+    QTest::newRow("no write succeeds") << false;
+    QTest::newRow("the new profile is built, the swap fails") << true;
+}
+
+void tst_ProfileFiles::failedResetKeepsTheFile()
+{
+    QFETCH(bool, onlyTheSwapFails);
+    QTemporaryDir dir;
+    xmlInterface xml;
+    const QString model = QStringLiteral("ZK87A");
+    const QByteArray path = fileWithChangedProfile2(xml, dir, 0, model);
+    QVERIFY(!path.isEmpty());
+    rlim_t limit = 0;
+    if (onlyTheSwapFails) {
+        // Sizes from a reset of a copy: the reset file, and the reset profile alone, as it is built.
+        const QByteArray copy = xmltest::writeFile(dir, QStringLiteral("copy.xml"), xmltest::readFile(path));
+        QVERIFY(ProfileFiles::resetProfile(&xml, copy, 2, 0, model, models::keyCount(model)));
+        const qint64 whole = xmltest::readFile(copy).size();
+        QVERIFY(xml.deleteNodeByValue(copy.constData(), "1"));
+        const qint64 alone = xmltest::readFile(copy).size();
+        QVERIFY(whole - alone > 200);
+        limit = static_cast<rlim_t>((whole + alone) / 2);
+    }
+    const QByteArray before = xmltest::readFile(path);
+    QVERIFY(!withFileSizeLimit(
+        limit, [&] { return ProfileFiles::resetProfile(&xml, path, 2, 0, model, models::keyCount(model)); }));
+    QCOMPARE(xmltest::readFile(path), before);
+    QVERIFY(xml.hasKeyMapItem(path.constData(), "2", "4"));
+}

@@ -182,6 +182,13 @@ void tst_XmlStoreResults::writers_data()
         [](X &x, const F &f) { return x.importProfile(f.target, f.profile, "1") == 1; });
     row("importProfile no profile", Missing,
         [](X &x, const F &f) { return x.importProfile(f.target, f.profile, "9") == 1; });
+    row("replaceProfile written", Written,
+        [](X &x, const F &f) { return x.replaceProfile(f.profile, f.profile, "1"); });
+    row("replaceProfile held", Held, [](X &x, const F &f) { return x.replaceProfile(f.profile, f.profile, "1"); });
+    row("replaceProfile not in the target", Missing,
+        [](X &x, const F &f) { return x.replaceProfile(f.target, f.profile, "1"); });
+    row("replaceProfile not in the source", Missing,
+        [](X &x, const F &f) { return x.replaceProfile(f.profile, f.target, "1"); });
 
     // ---- Key assignments and bound macros ----
     row("addKeyMapItem written", Written,
@@ -370,6 +377,8 @@ void tst_XmlStoreResults::missingFile_data()
         [](X &x, const Files &f) { return x.addMacroNode(f.library + "/in.xml", "2", "M"); });
     QTest::newRow("importProfile") << Op(
         [](X &x, const Files &f) { return x.importProfile(f.target + "/in.xml", f.profile, "1") == 1; });
+    QTest::newRow("replaceProfile") << Op(
+        [](X &x, const Files &f) { return x.replaceProfile(f.profile + "/in.xml", f.profile, "1"); });
 }
 
 void tst_XmlStoreResults::missingFile()
@@ -394,6 +403,8 @@ void tst_XmlStoreResults::failedSave_data()
     QTest::newRow("addMacroNode") << Op([](X &x, const Files &f) { return x.addMacroNode(f.library, "2", "M"); });
     QTest::newRow("exportProfile") << Op(
         [](X &x, const Files &f) { return x.exportProfile(f.profile, f.target, "1", false) == 1; });
+    QTest::newRow("replaceProfile") << Op(
+        [](X &x, const Files &f) { return x.replaceProfile(f.profile, f.profile, "1"); });
 }
 
 void tst_XmlStoreResults::failedSave()

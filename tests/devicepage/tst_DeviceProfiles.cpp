@@ -9,10 +9,13 @@
 #include "DDevicePage.h"
 #include "DevicePagePrompts.h"
 #include "Emulator.h"
+#include "NoFileGrowth.h"
 #include "profileListItem.h"
 #include "xmlInterface.h"
 
+#include <QAbstractButton>
 #include <QLabel>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QtTest>
@@ -216,6 +219,8 @@ private slots:
     void switchByKeyActsOnItsOwnDevice();
     void reset();
     void resetWithoutDevice();
+    void failedResetKeepsTheProfile_data();
+    void failedResetKeepsTheProfile();
 };
 
 void tst_DeviceProfiles::addGivesHighestPlusOne_data()
@@ -571,6 +576,49 @@ void tst_DeviceProfiles::resetWithoutDevice()
     f.click("onResetoreCurrentProfile");
     QCOMPARE(f.notice(), QStringLiteral("Please open hid first!"));
     QCOMPARE(f.questions, 0);
+}
+
+void tst_DeviceProfiles::failedResetKeepsTheProfile_data()
+{
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("keyboard") << false;
+    QTest::newRow("mouse") << true;
+}
+
+void tst_DeviceProfiles::failedResetKeepsTheProfile()
+{
+    QFETCH(bool, mouse);
+    ProfileFixture f;
+    QVERIFY(f.load(mouse));
+    const emu::DeviceId device = mouse ? f.mouse : f.keyboard;
+    f.xml.setProfileInfo(f.path().constData(), "1", "Mine", "/usr/bin/game", "");
+    f.xml.addKeyMapItem(f.path().constData(), "1", "4", "A", "7", "1", "0", "1");
+    const QByteArray before = f.fileBytes();
+    QVERIFY(before.contains("/usr/bin/game"));
+    emu::clearWritten(device);
+
+    if (mouse) {
+        QVERIFY(QMetaObject::invokeMethod(f.page, "onResetoreMouseCurrentProfile"));
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr);
+        QAbstractButton *yes = nullptr;
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == QStringLiteral("Yes"))
+                yes = button;
+        }
+        QVERIFY(yes);
+        NoFileGrowth full;
+        QVERIFY(full.isActive());
+        yes->click();
+    } else {
+        NoFileGrowth full;
+        QVERIFY(full.isActive());
+        f.click("onResetoreCurrentProfile");
+    }
+    QCOMPARE(f.fileBytes(), before);
+    QCOMPARE(f.notice(), QStringLiteral("Operate failed"));
+    QTest::qWait(200);
+    QCOMPARE(emu::writtenCommand(device, 0x14).size(), 0);
 }
 
 QTEST_MAIN(tst_DeviceProfiles)

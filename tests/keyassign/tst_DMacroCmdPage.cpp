@@ -4,7 +4,10 @@
 
 #include "KeyAssignTestSupport.h"
 
+#include "DDataManager.h"
+#include "DKeyWithAppPage.h"
 #include "DMacroCmdPage.h"
+#include "StyleSheetWarnings.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -46,6 +49,7 @@ private slots:
     void copyThatCannotBeMadeFailsTheSave();
     void onboardSavesAtOnce();
     void loadAndRetranslateNeverWrite();
+    void sheetsParse();
 };
 
 void tst_DMacroCmdPage::modesAndCounts_data()
@@ -211,6 +215,29 @@ void tst_DMacroCmdPage::loadAndRetranslateNeverWrite()
     QCOMPARE(s.total(), 0);
     QCOMPARE(repeatField(&page)->text(), "7");
     QCOMPARE(child<QRadioButton>(&page, "radioButton_playMany")->toolTip(), "Play multiple times");
+}
+
+void tst_DMacroCmdPage::sheetsParse()
+{
+    // An alpha goes into rgba() only: this page's clear frame, and the OK and Cancel buttons'
+    // hover of the key pages (here the launch-program page's).
+    DDataManager::getInstance()->loadThemeConfig(0);
+    StyleSheetWarnings warnings;
+    DMacroCmdPage page;
+    DKeyWithAppPage appPage;
+    page.show();
+    appPage.show();
+    QList<QWidget *> widgets = page.findChildren<QWidget *>();
+    widgets << appPage.findChildren<QWidget *>();
+    bool hoverSeen = false;
+    for (QWidget *widget : qAsConst(widgets)) {
+        widget->ensurePolished();
+        QVERIFY2(!StyleSheetWarnings::hasFourPartRgb(widget->styleSheet()), qPrintable(widget->objectName()));
+        hoverSeen =
+            hoverSeen || widget->styleSheet().contains(QStringLiteral("QPushButton:hover{background-color:rgba("));
+    }
+    QVERIFY(hoverSeen);
+    QCOMPARE(warnings.messages(), QStringList());
 }
 
 QTEST_MAIN(tst_DMacroCmdPage)

@@ -5,6 +5,7 @@
 #include "ArrowWidget.h"
 #include "DDataManager.h"
 #include "profileListItem.h"
+#include "StyleSheetWarnings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -39,6 +40,7 @@ private slots:
     void menuEntries();
     void secondPopupReplacesFirst();
     void selectedLook();
+    void coloursWithAlphaAreRgba();
 };
 
 void tst_profileListItem::showsNameAndReportsClick_data()
@@ -155,6 +157,35 @@ void tst_profileListItem::selectedLook()
     QVERIFY(item.findChild<QWidget *>(QStringLiteral("label_ProfileName"))
                 ->styleSheet()
                 .contains("rgb(" + theme.MacroListItemTextColor + ")"));
+}
+
+void tst_profileListItem::coloursWithAlphaAreRgba()
+{
+    // With a background image in use the theme's colours carry an alpha.
+    DDataManager::getInstance()->setBgImageIsUsing(true);
+    DDataManager::getInstance()->loadThemeConfig(0);
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
+    QCOMPARE(theme.MacroListItemHoverColor.count(QLatin1Char(',')), 3);
+    StyleSheetWarnings warnings;
+    profileListItem item;
+    item.setProfileInfo({QStringLiteral("1"), QStringLiteral("Profile1")});
+    item.show();
+    auto *frame = item.findChild<QWidget *>(QStringLiteral("frame"));
+    auto *label = item.findChild<QWidget *>(QStringLiteral("label_ProfileName"));
+    QStringList sheets{frame->styleSheet(), label->styleSheet()};
+    QVERIFY(sheets.first().contains("rgba(" + theme.MacroListItemHoverColor + ")"));
+    for (bool selected : {true, false}) {
+        item.setSelected(selected);
+        frame->ensurePolished();
+        QCoreApplication::processEvents();
+        sheets << frame->styleSheet();
+    }
+    QVERIFY(sheets.at(2).contains("rgba(" + theme.MacroListItemSelectedColor + ")"));
+    DDataManager::getInstance()->setBgImageIsUsing(false);
+    DDataManager::getInstance()->loadThemeConfig(0);
+    for (const QString &sheet : qAsConst(sheets))
+        QVERIFY2(!StyleSheetWarnings::hasFourPartRgb(sheet), qPrintable(sheet));
+    QCOMPARE(warnings.messages(), QStringList());
 }
 
 QTEST_MAIN(tst_profileListItem)

@@ -8,6 +8,7 @@
 #include "DDataManager.h"
 #include "DFirwareInfoShow.h"
 #include "LogCategories.h"
+#include "ThemeStyleSheets.h"
 #include "UserSettings.h"
 
 #include <QButtonGroup>
@@ -34,6 +35,8 @@ const QString kSupportAddress = QStringLiteral("https://www.example.com/support"
 
 constexpr int kWidth = 700;
 constexpr int kHeight = 460;
+// The alpha of a button's hover background over the control colour.
+constexpr int kHoverAlpha = 130;
 
 DSettingsDia::LanguageLoader &languageLoader()
 {
@@ -455,10 +458,11 @@ void DSettingsDia::applyTheme()
     const QString buttonStyle =
         QStringLiteral("QPushButton{border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2);"
                        " color: rgb(%4); font: 75 10pt \"%6\";}\n"
-                       "QPushButton:hover{background-color: rgb(%3, 130); border: 1px solid rgb(%5);}\n"
+                       "QPushButton:hover{background-color: %7; border: 1px solid rgb(%5);}\n"
                        "QPushButton:pressed{color: rgb(%5); background-color: rgb(%3); border: 1px solid rgb(%5);}")
             .arg(t.SettingsControlBorderColor, t.SettingsControlDefaultColor, t.SettingsControlHoverBgColor,
-                 t.TextDefaultColor, t.TextCheckedColor, t.TextFont);
+                 t.TextDefaultColor, t.TextCheckedColor, t.TextFont,
+                 stylesheets::translucent(t.SettingsControlHoverBgColor, kHoverAlpha));
     for (QPushButton *button : {ui->pushButton_CheckUpdate, ui->pushButton_UpgradeCheck, ui->pushButton_feedbock,
                                 ui->pushButton_support, ui->pushButton_feedbock02, ui->pushButton_support02})
         button->setStyleSheet(buttonStyle);

@@ -29,9 +29,10 @@ public:
     void onCustomLightUsingStatus(DCustomLightListItem *row, bool isUsing);
     void onUpdateCustomLight();
     int showTipInfoDia();
+    // The key count of the device shown; 0 without one.
+    int currentKeyCount() const;
 
 private:
-    int currentKeyCount() const;
     void paintAllKeysDark();
     void paintCustomLight(const QString &index, int alpha);
     void setRowUsing(DCustomLightListItem *row, bool isUsing, int flag);

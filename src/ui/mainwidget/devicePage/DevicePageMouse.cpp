@@ -250,15 +250,12 @@ void DevicePageMouse::resetConfirmed()
     xmlInterface *xml = p->m_xml;
     const int index = p->m_curProfileIndex;
     if (xml && QFileInfo::exists(QString::fromLocal8Bit(p->m_profileXmlPath))) {
-        const char *file = p->m_profileXmlPath.constData();
-        const QByteArray key = QByteArray::number(index);
-        ProfileConfigInfo profile;
-        xml->getProfileInfo(file, key.constData(), &profile);
-        const QByteArray name = recordText(profile.name);
-        // The profile is found by its index, as the store keeps it.
-        xml->deleteNodeByValue(file, key.constData());
-        xml->addProfileConfig(file, key.constData(), name.constData(), "", "", 1);
-        p->addDefaultMouseItems(index);
+        // Replaced whole or not at all: a failed write keeps the user's profile and the device's.
+        if (!ProfileFiles::resetProfile(xml, p->m_profileXmlPath, index, 1, QString(), 0)) {
+            qCWarning(lcUi) << "the current profile could not be reset:" << index;
+            p->showNotice(DDevicePage::tr("Operate failed"));
+            return;
+        }
         p->applyMouseProfile(index);
     }
     p->onCurIndexChanged_Key(0);

@@ -5,6 +5,7 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "DevicePageCustomLights.h"
 #include "DevicePagePrompts.h"
 #include "DKeyWithTextPage.h"
 #include "DMouseLightPage.h"
@@ -405,19 +406,21 @@ void DevicePageProfiles::resetCurrentProfile()
     if (!p->m_prompts->question(p, DDevicePage::tr("Tip"), DDevicePage::tr("Whether to reset the current profile?"),
                                 DDevicePage::tr("Yes"), DDevicePage::tr("No")))
         return;
-    p->m_keyboardLedType = 2;
-    p->m_sideLedType = 2;
     qCDebug(lcUi) << "--------------------------- Reset Profile ----------------------------";
 
     const int index = p->m_curProfileIndex;
-    const QByteArray key = QByteArray::number(index);
-    const char *path = p->m_profileXmlPath.constData();
-    ProfileConfigInfo info;
-    p->m_xml->getProfileInfo(path, key.constData(), &info);
-    p->m_xml->deleteNodeByValue(path, key.constData());
-    p->m_xml->addProfileConfig(path, key.constData(), info.name, "", "", 0);
-    p->addDefaultLightItems(index);
-    p->addDefaultCustomLights(index);
+    // The profile is replaced whole or not at all: a failed write keeps the user's profile, and
+    // the device is then left as it is too.
+    if (!p->m_xml
+        || !ProfileFiles::resetProfile(p->m_xml, p->m_profileXmlPath, index, 0,
+                                       QString::fromLatin1(p->m_curHidStructInfo.hidName),
+                                       p->m_customLights->currentKeyCount())) {
+        qCWarning(lcUi) << "the current profile could not be reset:" << index;
+        p->showNotice(DDevicePage::tr("Operate failed"));
+        return;
+    }
+    p->m_keyboardLedType = 2;
+    p->m_sideLedType = 2;
 
     p->applyKeyboardProfile(index);
     p->onCurIndexChanged_Key(0);

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MacroPageLibrary.h"
+
+#include "DMacroPage.h"
+#include "ui_DMacroPage.h"
+
+#include "DMacroListItem.h"
+#include "ExportFileName.h"
+#include "LogCategories.h"
+#include "MacroEventWords.h"
+#include "MacroImportFile.h"
+#include "RecordText.h"
+#include "xmlInterface.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+using namespace macrowords;
+
+MacroPageLibrary::MacroPageLibrary(DMacroPage *page)
+    : p(page)
+{
+}
+
+void MacroPageLibrary::addMacro()
+{
+    const QList<IndexNameInfo> macros = p->macroList();
+    int index = 1;
+    for (const IndexNameInfo &macro : macros) {
+        const int existing = recordText(macro.index).toInt();
+        if (existing == index)
+            ++index;
+        else if (existing > index)
+            break;
+    }
+    const QByteArray indexText = QByteArray::number(index);
+    const QByteArray name = QStringLiteral("Macro%1").arg(index).toUtf8();
+    if (!p->hasLibrary()
+        || !p->m_xml->addMacroNode(p->m_macroXmlPath.constData(), indexText.constData(), name.constData())) {
+        qCWarning(lcMacro) << "A macro could not be added to" << p->m_macroXmlPath;
+        p->showNotice(DMacroPage::tr("Add macro failed"));
+        p->loadMacroList();
+        return;
+    }
+    p->loadMacroList();
+    p->showNotice(DMacroPage::tr("Add macro successful"));
+}
+
+void MacroPageLibrary::deleteMacro(DMacroListItem *row, const QString &strMacroIndex, const QString &strMacroName)
+{
+    Q_UNUSED(strMacroName)
+    if (p->m_recording)
+        return;
+    if (!row || !p->m_macroItems.contains(row))
+        return;
+    const QByteArray key = strMacroIndex.toUtf8();
+    if (!p->hasLibrary() || !p->m_xml->deleteNodeByValue(p->m_macroXmlPath.constData(), key.constData())) {
+        qCWarning(lcMacro) << "The macro" << strMacroIndex << "could not be deleted from" << p->m_macroXmlPath;
+        p->showNotice(DMacroPage::tr("Delete macro failed"));
+        p->loadMacroList();
+        return;
+    }
+    p->m_macroListLayout->removeWidget(row);
+    row->hide();
+    row->deleteLater();
+    p->m_macroItems.removeOne(row);
+    p->showNotice(DMacroPage::tr("Delete macro successful"));
+    if (strMacroIndex != p->m_curMacroIndex)
+        return;
+    p->m_selectedMacroItem = nullptr;
+    if (p->m_macroItems.isEmpty()) {
+        // No macro is left to be current: nothing may bring the deleted one back.
+        p->m_curMacroIndex.clear();
+        p->m_curMacroName.clear();
+        p->clearEventRows();
+        p->m_CatchKeyAndMouseItemList.clear();
+        p->clearRowSelection();
+        p->m_totalTime = 0;
+        p->m_recordMacroListDownOperateNum = 0;
+        p->showTotalTime();
+        p->ui->stackedWidget_2->setCurrentWidget(p->ui->page_isEmpty);
+        return;
+    }
+    p->m_selectFirstMacro = true;
+    const QList<IndexNameInfo> macros = p->macroList();
+    const QString firstIndex =
+        macros.isEmpty() ? p->m_macroItems.first()->index() : QString::fromUtf8(recordText(macros.first().index));
+    const QString firstName =
+        macros.isEmpty() ? p->m_macroItems.first()->name() : QString::fromUtf8(recordText(macros.first().name));
+    p->onMacroItemMouseClicked(firstIndex, firstName);
+}
+
+void MacroPageLibrary::clearCurrentMacro()
+{
+    if (p->m_curMacroName.isEmpty() || p->m_curMacroIndex.isEmpty()) {
+        p->showNotice(DMacroPage::tr("Please select a macro first"));
+        return;
+    }
+    p->clearEventRows();
+    p->m_CatchKeyAndMouseItemList.clear();
+    if (!p->rewriteCurrentMacro()) {
+        p->showNotice(DMacroPage::tr("Clear record macro failed"));
+        p->reloadCurrentMacro();
+        return;
+    }
+    p->clearRowSelection();
+    p->m_totalTime = 0;
+    p->showTotalTime();
+    p->ui->stackedWidget_2->setCurrentWidget(p->ui->page_isEmpty);
+    p->showNotice(DMacroPage::tr("Clear record macro successful"));
+    p->emitMacroListChanged();
+    p->m_recordMacroListDownOperateNum = 0;
+}
+
+bool MacroPageLibrary::importFile(const QString &path)
+{
+    MacroImportFile file;
+    if (!p->hasLibrary() || !file.read(*p->m_xml, path, DMacroPage::kMaxImportRows, DMacroPage::kMaxImportBytes)) {
+        p->showNotice(DMacroPage::tr("Import macro failed"));
+        return false;
+    }
+    int highest = 0;
+    for (const IndexNameInfo &macro : p->macroList())
+        highest = qMax(highest, recordText(macro.index).toInt());
+    const int index = highest + 1;
+    const QByteArray indexText = QByteArray::number(index);
+    const QByteArray name = MacroImportFile::macroName(QFileInfo(path).fileName(), index).toUtf8();
+    const QList<MacroEventInfo> events = MacroImportFile::cleaned(file.events(), &DMacroPage::createEventMark);
+    bool stored = p->m_xml->addMacroNode(p->m_macroXmlPath.constData(), indexText.constData(), name.constData());
+    if (stored && !p->m_xml->replaceMacroItems(p->m_macroXmlPath.constData(), indexText.constData(), events)) {
+        p->m_xml->deleteNodeByValue(p->m_macroXmlPath.constData(), indexText.constData());
+        stored = false;
+    }
+    p->loadMacroList();
+    if (!stored) {
+        qCWarning(lcMacro) << "The imported macro could not be stored in" << p->m_macroXmlPath;
+        p->showNotice(DMacroPage::tr("Import macro failed"));
+        return false;
+    }
+    p->showNotice(DMacroPage::tr("Import macro successful"));
+    return true;
+}
+
+bool MacroPageLibrary::exportMacro(const QString &index, const QString &name, const QString &folder)
+{
+    const QString path =
+        ExportFileName::pathIn(folder, ExportFileName::baseName(name, QStringLiteral("Macro") + index), ".xml");
+    QList<MacroEventInfo> events;
+    const QByteArray key = index.toUtf8();
+    if (p->hasLibrary())
+        p->m_xml->getMacroItems(p->m_macroXmlPath.constData(), key.constData(), &events);
+    // Written beside the target first, then put in its place in one step.
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray partial = target + ".part";
+    const QByteArray nameText = name.toUtf8();
+    const bool written = !path.isEmpty() && p->hasLibrary() && p->m_xml->createXmlFile(partial.constData())
+                         && p->m_xml->addMacroNode(partial.constData(), key.constData(), nameText.constData())
+                         && p->m_xml->addMacroItems(partial.constData(), events, key.constData())
+                         && std::rename(partial.constData(), target.constData()) == 0;
+    if (!written) {
+        if (!path.isEmpty())
+            QFile::remove(QFile::decodeName(partial));
+        qCWarning(lcMacro) << "The macro" << index << "could not be exported into" << folder;
+        p->showNotice(DMacroPage::tr("Export macro failed"));
+        return false;
+    }
+    p->showNotice(DMacroPage::tr("Export macro successful"));
+    return true;
+}

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keys and mouse buttons on the device page, with an emulated keyboard and mouse: which page a
 // key's stored assignment opens, the marks of assigned keys, what the mouse receives for a saved
-// button (0x47, a macro as a paced series), its rate and reset, the DPI key of a mouse that is
-// not shown, and the profiles' copies of a changed macro.
+// button (0x47, a macro as a paced series), its rate and reset (with the captions it restores),
+// the DPI key of a mouse that is not shown, and the profiles' copies of a changed macro.
 
 #include "DChangeKeyPage.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "DMousePage.h"
 #include "DMousePerformanceView.h"
 #include "Emulator.h"
 #include "keyboardButCustom.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QtTest>
@@ -351,9 +353,25 @@ void tst_DeviceKeys::mouseRateAndReset()
         QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), step);
     }
 
+    // The buttons' own names; earlier cases leave assignments in this mouse's profile, so the
+    // captions are compared with them rather than with what the load showed.
+    const QStringList defaults{"Left Click",  "Dpi Loop",     "Forward_L", "Backward_L",
+                               "Right Click", "Center Click", "Forward_R", "Backward_R"};
+    auto *buttons = f.page->findChild<DMousePage *>();
+    QVERIFY(buttons);
+    const auto captions = [&] {
+        QStringList list;
+        for (int i = 0; i < DMousePage::kButtonCount; ++i)
+            list.append(buttons->button(i) ? buttons->button(i)->text() : QString());
+        return list;
+    };
+
     // A second profile named as the current one's index.
     f.xml.addProfileConfig(f.path().constData(), "2", "1", "", "", 1);
     f.store(4, "5", "0");
+    f.page->applyMouseProfile(1);
+    const QStringList assigned = captions();
+    QVERIFY2(assigned != defaults, qPrintable(assigned.join(QLatin1Char('|'))));
     QFile file(QString::fromLocal8Bit(f.path()));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
@@ -375,10 +393,13 @@ void tst_DeviceKeys::mouseRateAndReset()
     QCOMPARE(file.readAll(), before);
     file.close();
     QCOMPARE(emu::writtenCommand(f.mouse, 0x14).size(), 0);
+    QCOMPARE(captions(), assigned);
 
     QMetaObject::invokeMethod(f.page, "onResetoreMouseCurrentProfile");
     answer(QStringLiteral("Yes"));
     QVERIFY(emu::waitForCommand(f.mouse, 0x14, 3000ms));
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x14).last().data.left(7).toHex(' '), QByteArray("01 14 00 00 00 00 01"));
+    QCOMPARE(captions(), defaults);
     QList<IndexNameInfo> profiles;
     f.xml.getProfileList(f.path().constData(), &profiles);
     QCOMPARE(profiles.size(), 2);  // one profile 1, and profile 2 untouched

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lighting on the device page: the effect buttons and their ids, what reaches the keyboard when
 // an effect is confirmed, the custom per-key lightings (defaults, the two device slots, saving),
-// the light switch and the question asked before unsaved lighting is left.
+// the light switch, the question asked before unsaved lighting is left, and a profile's Musical
+// Rhythm restored with the sound capture it needs.
 
+#include "../lighting/FakeLoopbackAudio.h"
 #include "ColorWheelTool.h"
+#include "CustomButton.h"
 #include "DCustomLightListItem.h"
 #include "DDevicePage.h"
 #include "DevicePageTables.h"
@@ -129,6 +132,7 @@ private slots:
     void noDeviceChangesNothing();
     void savePrompt_data();
     void savePrompt();
+    void profileRestoresMusicalRhythm();
 };
 
 void tst_DeviceLighting::effectIdMaps()
@@ -445,6 +449,36 @@ void tst_DeviceLighting::savePrompt()
     });
     QCOMPARE(f.page->showTipInfoDia(), result);
     QCOMPARE(f.window.findChildren<QWidget *>(QStringLiteral("widget"), Qt::FindDirectChildrenOnly).size(), 0);
+}
+
+void tst_DeviceLighting::profileRestoresMusicalRhythm()
+{
+    FakeAudioLog audio;  // made before the page, whose lighting engine takes its capture from it
+    LightingFixture f;
+    QVERIFY(f.load());
+    auto *rhythm = f.child<CustomButton>("toolButton_MusicalRhythm");
+    QVERIFY(rhythm);
+    QVERIFY(audio.last);
+    QVERIFY(!audio.last->isRunning());
+
+    // The profile's stored key effect is Musical Rhythm: applying it starts the capture and shows
+    // the effect chosen, whichever page is shown.
+    if (!f.xml.hasLightItem(f.path().constData(), "1", 0, 100))
+        QVERIFY(f.xml.addLightItem(f.path().constData(), "1", effect(0, 100)));
+    for (bool lightingPage : {false, true}) {
+        if (lightingPage)
+            f.showLightingPage();
+        QVERIFY(f.xml.setLightUsingIndex(f.path().constData(), "1", 0, 100));
+        f.page->applyKeyboardProfile(1);
+        QVERIFY2(audio.last && audio.last->isRunning(), lightingPage ? "lighting page" : "keys page");
+        QVERIFY(rhythm->isSelected());
+        QCOMPARE(f.xml.getLightUsingIndex(f.path().constData(), "1", 0), 100);
+
+        // A profile with another key effect stops it again.
+        QVERIFY(f.xml.setLightUsingIndex(f.path().constData(), "1", 0, 2));
+        f.page->applyKeyboardProfile(1);
+        QVERIFY(audio.last && !audio.last->isRunning());
+    }
 }
 
 QTEST_MAIN(tst_DeviceLighting)

@@ -2,7 +2,9 @@
 // The mouse view inside the device page with an emulated mouse: each assignable caption opens the
 // key assignment for its own button, and what is saved there shows on the caption and reaches the
 // mouse; the view can be replaced (the mouse unplugged and plugged again, or another device shown)
-// while the lighting preview runs, and the engine then paints only the new view's LEDs.
+// while the lighting preview runs, and the engine then paints only the new view's LEDs. The zone
+// links: nothing reaches the mouse before its lighting has loaded, and a profile without the
+// Scroll and Logo entries reads as unlinked.
 
 #include "DDevicePage.h"
 #include "DKeyDisablePage.h"
@@ -13,9 +15,12 @@
 #include "RecordText.h"
 #include "xmlInterface.h"
 
+#include <QFile>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QtTest>
 
 #include <chrono>
@@ -84,6 +89,32 @@ struct MouseFixture {
     {
         return child<QStackedWidget>("stackedWidget_Customize")->currentWidget()->objectName();
     }
+    // Shows the keyboard, then the mouse again, which loads the mouse's file anew.
+    bool showMouseAgain()
+    {
+        emit page->sigHomePageDeviceItemClicked(emu::configurationPath(keyboard));
+        if (!QTest::qWaitFor([&] { return page->currentHidPath() == emu::configurationPath(keyboard); },
+                             kLoadTimeoutMs))
+            return false;
+        const QByteArray keyboardFile = page->profileXmlPath();
+        emit page->sigHomePageDeviceItemClicked(emu::configurationPath(mouse));
+        return QTest::qWaitFor([&] { return mouseShown() && page->profileXmlPath() != keyboardFile; }, kLoadTimeoutMs);
+    }
+    bool linkChecked(const char *name) const
+    {
+        auto *button = lightPage() ? lightPage()->findChild<QPushButton *>(QLatin1String(name)) : nullptr;
+        return button && button->isChecked();
+    }
+    // The last byte of each zone report for the Scroll (1) and Logo (2) zones: 0 linked, 1 not.
+    QList<QPair<int, int>> zoneLinkReports() const
+    {
+        QList<QPair<int, int>> list;
+        for (const emu::WrittenReport &r : emu::writtenCommand(mouse, 0x42)) {
+            if (r.data.at(2) == 1 || r.data.at(2) == 2)
+                list.append({int(r.data.at(2)), int(r.data.at(18))});
+        }
+        return list;
+    }
     CustomKeyInfo stored(int keyCode)
     {
         CustomKeyInfo info;
@@ -127,6 +158,8 @@ private slots:
     void captionOpensItsButton();
     void viewReplacedWhilePreviewRuns_data();
     void viewReplacedWhilePreviewRuns();
+    void linkChangesBeforeTheLightingLoadSendNothing();
+    void profileWithoutZoneEntriesReadsUnlinked();
 };
 
 void tst_MouseViewOnDevice::captionOpensItsButton_data()
@@ -240,6 +273,85 @@ void tst_MouseViewOnDevice::viewReplacedWhilePreviewRuns()
     // A few more frames of the running preview, under the sanitizer or valgrind the proof that
     // nothing paints a deleted LED.
     QTest::qWait(300);
+}
+
+void tst_MouseViewOnDevice::linkChangesBeforeTheLightingLoadSendNothing()
+{
+    MouseFixture f;
+    f.keyboard = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.page->currentHidPath() == emu::configurationPath(f.keyboard)
+                                 && !f.page->profileXmlPath().isEmpty(),
+                             kLoadTimeoutMs);
+    // A mouse whose serial number comes late: it is shown at once, its lighting loads only when
+    // the number has come. Link changes meanwhile (here while the page still waits for the mouse's
+    // answers) reach neither device; the load then sends the links as stored.
+    f.mouse = emu::plug(emu::mouseSpec());
+    emu::setReplyFault(f.mouse, 0x15, emu::ReplyFault::Late, 3000ms);
+    f.result(true);
+    emu::clearWritten(f.keyboard);
+    int sentMeanwhile = -1;
+    QTimer::singleShot(300, f.page, [&] {
+        for (const char *slot : {"onScrollLinkStatus", "onLogoLinkStatus"})
+            QMetaObject::invokeMethod(f.page, slot, Q_ARG(int, 1));
+        sentMeanwhile = emu::writtenCommand(f.mouse, 0x42).size() + emu::writtenCommand(f.keyboard, 0x42).size();
+    });
+    emit f.page->sigHomePageDeviceItemClicked(emu::configurationPath(f.mouse));
+    QTRY_VERIFY_WITH_TIMEOUT(sentMeanwhile >= 0, kLoadTimeoutMs);
+    QCOMPARE(sentMeanwhile, 0);
+    QCOMPARE(emu::writtenCommand(f.keyboard, 0x42).size(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown() && f.page->profileXmlPath().contains("ZM1"), kLoadTimeoutMs + 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.zoneLinkReports().size() >= 2, 3000);
+    QTest::qWait(200);
+    const QList<QPair<int, int>> sent = f.zoneLinkReports();
+    QCOMPARE(sent.size() % 2, 0);
+    for (int i = 0; i < sent.size(); ++i)
+        QCOMPARE(sent.at(i), (QPair<int, int>(1 + i % 2, 1)));
+    QVERIFY(!f.linkChecked("pushButton_LinkScroll"));
+    QVERIFY(!f.linkChecked("pushButton_LinkLogo"));
+}
+
+void tst_MouseViewOnDevice::profileWithoutZoneEntriesReadsUnlinked()
+{
+    MouseFixture f;
+    f.keyboard = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    f.mouse = emu::plug(emu::mouseSpec());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+    const QByteArray path = f.page->profileXmlPath();
+    // Both zones linked in the file: the switches show it.
+    QVERIFY(f.xml.setLinkStatus(path.constData(), "1", 1, 1));
+    QVERIFY(f.xml.setLinkStatus(path.constData(), "1", 2, 1));
+    QVERIFY(f.showMouseAgain());
+    QVERIFY(f.linkChecked("pushButton_LinkScroll"));
+    QVERIFY(f.linkChecked("pushButton_LinkLogo"));
+
+    // The Scroll and Logo entries removed by hand: both read as unlinked, and the file stays as it is.
+    QFile file(QString::fromLocal8Bit(path));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    const QRegularExpression zones(QStringLiteral("<light([12])\\b[^>]*/>|<light([12])\\b[^>]*>.*?</light\\2>"),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    QVERIFY(text.contains(zones));
+    text.remove(zones);
+    QVERIFY(!text.contains(QStringLiteral("<light1")));
+    QVERIFY(!text.contains(QStringLiteral("<light2")));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray edited = text.toUtf8();
+    QCOMPARE(file.write(edited), qint64(edited.size()));
+    file.close();
+
+    emu::clearWritten(f.mouse);
+    QVERIFY(f.showMouseAgain());
+    QVERIFY(!f.linkChecked("pushButton_LinkScroll"));
+    QVERIFY(!f.linkChecked("pushButton_LinkLogo"));
+    QTest::qWait(300);
+    for (const auto &report : f.zoneLinkReports())
+        QCOMPARE(report.second, 1);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), edited);
+    file.close();
 }
 
 QTEST_MAIN(tst_MouseViewOnDevice)

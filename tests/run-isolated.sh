@@ -19,9 +19,8 @@ export LANG=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-# Races inside Debian's Qt and system libraries, which are not built for the race detector.
-# ignore_noninstrumented_modules: memory calls made from inside those libraries (Qt's posted-event
-# queue growing under its own futex-based mutex, say) are not taken as accesses, while the
-# pthread calls they make still order our threads.
-export TSAN_OPTIONS="${TSAN_OPTIONS:-suppressions=$(dirname "$0")/tsan.supp:second_deadlock_stack=1:ignore_noninstrumented_modules=1}"
+# Qt and the system libraries are not built for the race detector: it checks the memory accesses
+# of our own code, the locks and threads of every library, and (ignore_noninstrumented_modules)
+# not the copies, allocations and frees that those libraries make themselves; tsan.supp has why.
+export TSAN_OPTIONS="${TSAN_OPTIONS:-ignore_noninstrumented_modules=1:suppressions=$(dirname "$0")/tsan.supp:second_deadlock_stack=1}"
 "$@"

@@ -72,7 +72,7 @@ BootloaderWriter::BootloaderWriter(QObject *parent)
 BootloaderWriter::~BootloaderWriter()
 {
     if (worker) {
-        worker->wait();
+        waitForWorker();
         delete worker;
     }
 }
@@ -90,7 +90,10 @@ bool BootloaderWriter::start(const Job &job)
     if (worker)
         return false;
     const int timeoutMs = replyTimeoutMs;
-    worker = QThread::create([this, job, timeoutMs] { outcome = run(job, timeoutMs); });
+    worker = QThread::create([this, job, timeoutMs] {
+        outcome = run(job, timeoutMs);
+        workerEnd.finished();
+    });
     worker->setObjectName(QStringLiteral("firmwareWriter"));
     connect(worker, &QThread::finished, this, &BootloaderWriter::onWorkerFinished);
     worker->start();
@@ -101,10 +104,16 @@ void BootloaderWriter::onWorkerFinished()
 {
     if (!worker)
         return;
-    worker->wait();
+    waitForWorker();
     worker->deleteLater();
     worker = nullptr;
     emit attemptEnded(outcome.load());
+}
+
+void BootloaderWriter::waitForWorker()
+{
+    worker->wait();
+    workerEnd.waited();
 }
 
 int BootloaderWriter::run(const Job &job, int timeoutMs)

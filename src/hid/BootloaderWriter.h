@@ -8,6 +8,7 @@
 // thread as queued signals, the end only once the worker has finished. One attempt at a time.
 
 #include "DeviceModels.h"
+#include "ThreadEnd.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -60,7 +61,11 @@ private:
     int run(const Job &job, int timeoutMs);
     void onWorkerFinished();
 
+    // wait() for the worker, and order its last steps before ours.
+    void waitForWorker();
+
     QThread *worker = nullptr;
     std::atomic<int> outcome{kSucceeded};
+    ThreadEnd workerEnd;
     int replyTimeoutMs = 2000;
 };

@@ -71,7 +71,7 @@ void playMacroThread::playMacro(int mode, int repeatNum, int macroIndex, int pre
     }
     if (stopPlay) {
         m_wake.notify_all();
-        wait();
+        waitForEnd();
     } else if (startPlay && !isRunning()) {
         start();
     }
@@ -85,7 +85,7 @@ void playMacroThread::endPlay()
         m_pressed = 0;
     }
     m_wake.notify_all();
-    wait();
+    waitForEnd();
 }
 
 void playMacroThread::stopAndWait()
@@ -97,7 +97,7 @@ void playMacroThread::stopAndWait()
         m_pressed = 0;
     }
     m_wake.notify_all();
-    wait();
+    waitForEnd();
 }
 
 int playMacroThread::playMode() const
@@ -146,6 +146,13 @@ void playMacroThread::run()
     default:
         break;
     }
+    m_end.finished();
+}
+
+void playMacroThread::waitForEnd()
+{
+    wait();
+    m_end.waited();
 }
 
 playMacroThread::Pass playMacroThread::playMacroOnce(int mode, int macroIndex)

@@ -9,6 +9,8 @@
 // returns within a few milliseconds whatever the step's delay. A stop during a wait still lets
 // that step out; the next one is not sent.
 
+#include "ThreadEnd.h"
+
 #include <QByteArray>
 #include <QThread>
 
@@ -71,6 +73,8 @@ private:
     bool stopRequested(int mode) const;
     // Sleeps up to milliseconds; returns early (false) when the play of this mode is to end.
     bool waitStep(int mode, int milliseconds);
+    // wait() for the thread, and order its last steps before ours.
+    void waitForEnd();
 
     xmlInterface *m_xml = nullptr;
     QByteArray m_profilePath;
@@ -85,4 +89,5 @@ private:
     bool m_toggleFlag = false;
     bool m_abort = false;  // stopAndWait: end whatever the mode
     std::atomic<int> m_loopPasses{0};
+    ThreadEnd m_end;
 };

@@ -3,10 +3,10 @@
 
 #include "LogCategories.h"
 
-#include <QMutex>
 #include <QSet>
 
 #include <array>
+#include <mutex>
 
 namespace {
 
@@ -161,9 +161,9 @@ bool InputKeyTable::contains(int linuxCode)
 InputKey InputKeyTable::lookup(int linuxCode)
 {
     if (!contains(linuxCode)) {
-        static QMutex mutex;
+        static std::mutex mutex;  // a standard mutex, which race detectors see
         static QSet<int> logged;
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         if (!logged.contains(linuxCode)) {
             logged.insert(linuxCode);
             qCInfo(lcHook) << "Input hook: key code" << linuxCode << "is not in the key table";

@@ -61,6 +61,7 @@ InputHook::Status X11InputHook::start(quintptr grabWindow)
         m_grabHeld = false;
         if (!ran)
             qCWarning(lcHook) << "Input hook stopped:" << QString::fromStdString(runReason);
+        m_threadEnd.finished();
     });
     m_thread->setObjectName(QStringLiteral("zelka-input-hook"));
     m_thread->start();
@@ -76,12 +77,13 @@ void X11InputHook::stop()
     m_running = false;
     m_session->stop();
     m_thread->wait();
+    m_threadEnd.waited();  // what the thread last did to the session is ordered before it goes
     delete m_thread;
     m_thread = nullptr;
     m_droppedBefore += m_session->droppedRepeats();
     m_session.reset();
     m_grabHeld = false;
-    QMutexLocker lock(&m_queueLock);
+    std::lock_guard<std::mutex> lock(m_queueLock);
     m_queue.clear();
     qCInfo(lcHook) << "Input hook stopped";
 }
@@ -115,7 +117,7 @@ void X11InputHook::queueBatch(QVector<X11RawEvent> events)
 {
     bool wasEmpty = false;
     {
-        QMutexLocker lock(&m_queueLock);
+        std::lock_guard<std::mutex> lock(m_queueLock);
         wasEmpty = m_queue.isEmpty();
         m_queue.append(Batch{std::move(events), m_clock.elapsed()});
     }
@@ -125,7 +127,7 @@ void X11InputHook::queueBatch(QVector<X11RawEvent> events)
 
 bool X11InputHook::keepGrab()
 {
-    QMutexLocker lock(&m_queueLock);
+    std::lock_guard<std::mutex> lock(m_queueLock);
     if (m_queue.isEmpty() || m_clock.elapsed() - m_queue.first().queuedAt < m_stallLimitMs)
         return true;
     m_grabHeld = false;
@@ -138,7 +140,7 @@ void X11InputHook::deliver()
 {
     QVector<Batch> batches;
     {
-        QMutexLocker lock(&m_queueLock);
+        std::lock_guard<std::mutex> lock(m_queueLock);
         batches.swap(m_queue);
     }
     for (const Batch &batch : qAsConst(batches)) {

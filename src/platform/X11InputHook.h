@@ -8,13 +8,14 @@
 // thread the grab ends, so a hung program does not hold the keyboard.
 
 #include "InputHook.h"
+#include "ThreadEnd.h"
 
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QVector>
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 class QThread;
 class X11RecordSession;
@@ -58,9 +59,10 @@ private:
     int m_stallLimitMs = 3000;
     quint64 m_droppedBefore = 0;
     std::atomic<bool> m_grabHeld{false};
+    ThreadEnd m_threadEnd;
 
-    // Shared with the worker thread, under m_queueLock.
-    QMutex m_queueLock;
+    // Shared with the worker thread, under m_queueLock (a standard mutex, which race detectors see).
+    std::mutex m_queueLock;
     QVector<Batch> m_queue;
     QElapsedTimer m_clock;
 };

@@ -120,7 +120,7 @@ void LinkOpeningTest::openingConversation()
     auto link = open(id, kind == Keyboard ? QStringLiteral("ZK87A") : QStringLiteral("ZM1"), kind, serialToWrite);
 
     QVERIFY(link->getHidInterface()->isHidOpen());
-    QVERIFY2(waitLikeDevicePage(*link), "not ready within the device page's 1500 ms");
+    QVERIFY2(waitLikeDevicePage(*link), "not ready within the device page's wait");
     QVERIFY(link->isLightTypeListReceived());
     QCOMPARE(hostCommands(id), commands);
 

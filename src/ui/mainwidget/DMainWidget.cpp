@@ -515,7 +515,10 @@ void DMainWidget::startHotPlugEnumeration(int listType)
 {
     pendingListType = listType;
     pendingHotPlug = true;
-    hotPlugThread = QThread::create([this, listType] { runPendingEnumeration(listType); });
+    hotPlugThread = QThread::create([this, listType] {
+        runPendingEnumeration(listType);
+        hotPlugEnd.finished();
+    });
     hotPlugThread->setObjectName(QStringLiteral("hotPlugEnumeration"));
     connect(hotPlugThread, &QThread::finished, this, &DMainWidget::onHotPlugThreadFinished);
     hotPlugThread->start();
@@ -540,6 +543,7 @@ void DMainWidget::onHotPlugThreadFinished()
     if (!hotPlugThread)
         return;
     hotPlugThread->wait();
+    hotPlugEnd.waited();
     hotPlugThread->deleteLater();
     hotPlugThread = nullptr;
     // The result is queued before the thread ends; if it has not come by now, it never will.
@@ -1142,6 +1146,7 @@ void DMainWidget::shutDownDevices()
     if (hotPlugThread) {
         hotPlugThread->disconnect(this);
         hotPlugThread->wait();
+        hotPlugEnd.waited();
         delete hotPlugThread;
         hotPlugThread = nullptr;
     }

@@ -12,6 +12,7 @@
 // handled. A device in its bootloader starts the firmware hand-over 1000 ms after it arrived.
 
 #include "HidRecords.h"
+#include "ThreadEnd.h"
 
 #include <QByteArray>
 #include <QList>
@@ -244,6 +245,7 @@ private:
     QString settlingRemovalPath;
     QList<int> deferredListTypes;  // waiting for the running enumeration
     QThread *hotPlugThread = nullptr;
+    ThreadEnd hotPlugEnd;  // orders the enumeration thread's last steps before what follows its wait()
     bool startupEnumeration = false;
     bool handlingResult = false;
 

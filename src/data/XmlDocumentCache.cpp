@@ -3,6 +3,7 @@
 
 #include "LogCategories.h"
 #include "XmlFileReader.h"
+#include "XmlTreeCompare.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -187,7 +188,7 @@ bool XmlDocumentCache::modify(const QString &path, const std::function<bool(TiXm
     auto copy = std::make_shared<TiXmlDocument>(*current);
     if (!edit(*copy))
         return false;
-    if (printed(*copy) == printed(*current))
+    if (sameXmlTree(*copy, *current))
         return true;  // the file already holds every value the edit sets
 
     FileStamp written;

@@ -21,7 +21,10 @@ bool sameAttributes(const TiXmlElement &a, const TiXmlElement &b)
 // The node itself, without its children.
 bool sameNode(const TiXmlNode &a, const TiXmlNode &b)
 {
-    if (a.Type() != b.Type() || a.ValueStr() != b.ValueStr())
+    if (a.Type() != b.Type())
+        return false;
+    // A document's value is the name it was read from, which is not written.
+    if (a.Type() != TiXmlNode::TINYXML_DOCUMENT && a.ValueStr() != b.ValueStr())
         return false;
     switch (a.Type()) {
     case TiXmlNode::TINYXML_ELEMENT:

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sees whether, and how often, a file was written since the watch began. The store replaces a file
-// by a rename, so a write shows as a new inode; the old file stays open so that its inode number
-// cannot be handed to the new one. writes() counts the renames onto the file's name and the closes
-// after writing it in place (inotify on its folder), so a test can tell one save from two.
+// by a rename (or links a new one where there was none), so a write shows as a new inode; the old
+// file stays open so that its inode number cannot be handed to the new one. writes() counts the
+// files put at the name (inotify on its folder), so a test can tell one save from two; a write in
+// place is not counted there but rewritten() sees it.
 
 #include <QByteArray>
 
@@ -33,7 +34,7 @@ public:
         m_name = path.mid(slash + 1);
         const QByteArray folder = slash > 0 ? path.left(slash) : QByteArray(".");
         if (m_notify >= 0)
-            ::inotify_add_watch(m_notify, folder.constData(), IN_MOVED_TO | IN_CLOSE_WRITE);
+            ::inotify_add_watch(m_notify, folder.constData(), IN_MOVED_TO | IN_CREATE);
     }
     ~FileWatch()
     {

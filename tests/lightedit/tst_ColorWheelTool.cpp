@@ -24,7 +24,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-
 #include <memory>
 
 using Record = QList<int>;

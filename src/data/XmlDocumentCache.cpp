@@ -3,6 +3,7 @@
 
 #include "LogCategories.h"
 #include "XmlFileReader.h"
+#include "XmlTreeCompare.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -187,7 +188,7 @@ bool XmlDocumentCache::modify(const QString &path, const std::function<bool(TiXm
     auto copy = std::make_shared<TiXmlDocument>(*current);
     if (!edit(*copy))
         return false;
-    if (printed(*copy) == printed(*current))
+    if (sameXmlTree(*copy, *current))
         return true;  // the file already holds every value the edit sets
 
     FileStamp written;
@@ -202,6 +203,9 @@ bool XmlDocumentCache::modify(const QString &path, const std::function<bool(TiXm
 bool XmlDocumentCache::create(const QString &path, const TiXmlDocument &document)
 {
     std::lock_guard<std::mutex> writeLocker(m_writeMutex);
+    const std::shared_ptr<const TiXmlDocument> current = peek(path);
+    if (current && sameXmlTree(*current, document))
+        return true;  // the file holds that document already
     FileStamp written;
     if (!save(path, document, &written)) {
         std::lock_guard<std::mutex> locker(m_mutex);
@@ -210,6 +214,28 @@ bool XmlDocumentCache::create(const QString &path, const TiXmlDocument &document
     }
     remember(path, written, std::make_shared<const TiXmlDocument>(document));
     return true;
+}
+
+std::shared_ptr<const TiXmlDocument> XmlDocumentCache::peek(const QString &path)
+{
+    if (isResource(path))
+        return nullptr;
+    const FileStamp onDisk = FileStamp::ofPath(path);
+    if (!onDisk.isValid())
+        return nullptr;
+    {
+        std::lock_guard<std::mutex> locker(m_mutex);
+        auto it = m_entries.find(path);
+        if (it != m_entries.end() && it->stamp == onDisk)
+            return it->document;
+    }
+    // Read aside: a file that is refused here is about to be replaced and is not reported.
+    QByteArray text;
+    FileStamp read;
+    QString reason;
+    if (XmlFileReader::read(path, &text, &read, &reason) != XmlFileReader::Status::Ok)
+        return nullptr;
+    return parseText(path, text, &reason);
 }
 
 void XmlDocumentCache::clear()

@@ -46,7 +46,8 @@ public:
     // `edit` returns false, or when the save fails.
     bool modify(const QString &path, const std::function<bool(TiXmlDocument &)> &edit);
 
-    // Writes the document to the path, replacing any file there. Returns true on success.
+    // Writes the document to the path, replacing any file there; a file that holds that document
+    // already is left as it is. Returns true on success.
     bool create(const QString &path, const TiXmlDocument &document);
 
     // Forgets every kept document.
@@ -65,6 +66,7 @@ private:
     };
 
     std::shared_ptr<const TiXmlDocument> loadLocked(const QString &path);
+    std::shared_ptr<const TiXmlDocument> peek(const QString &path);
     std::shared_ptr<const TiXmlDocument> parseFile(const QString &path, FileStamp *stamp);
     std::shared_ptr<const TiXmlDocument> parseResource(const QString &path);
     void refuse(const QString &path, const QString &reason);

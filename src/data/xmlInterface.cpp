@@ -6,6 +6,7 @@
 #include "RecordText.h"
 #include "SupportedIdMatch.h"
 #include "XmlDocumentCache.h"
+#include "XmlTreeCompare.h"
 
 #include <QFile>
 
@@ -369,9 +370,19 @@ bool editRoot(XmlDocumentCache &cache, const char *path, F &&f)
 }
 
 // Runs f(profile) on the profile named by its index and saves when f returns true.
+// Many calls set what the profile holds already (a load echoes the values it read): f runs on a copy
+// of that profile first, and when it changes nothing the whole document is neither copied nor
+// compared, and the file is left as it is. f must act on the profile alone, the same way each time.
 template <class F>
 bool editProfile(XmlDocumentCache &cache, const char *path, const char *profileKey, F &&f)
 {
+    bool held = false;
+    withProfile(cache, path, profileKey, [&](const TiXmlElement *profile) {
+        const std::unique_ptr<TiXmlNode> trial(profile->Clone());
+        held = f(trial->ToElement()) && sameXmlTree(*trial, *profile);
+    });
+    if (held)
+        return true;
     return editRoot(cache, path, [&](TiXmlElement *root) {
         TiXmlElement *profile = profileOf(root, profileKey);
         return profile && f(profile);

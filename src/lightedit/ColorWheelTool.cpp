@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -479,7 +480,9 @@ void ColorWheelTool::loadLightConfig(int ledSelMode)
         *component = clampComponent(*component);
 
     // The working copy holds the loaded record before any control reports, so that every report
-    // carries the stored values.
+    // carries the stored values. What the controls report while they are filled is not stored: a
+    // load leaves the file as it is, even where a control cannot show a stored value.
+    const QScopedValueRollback<bool> loading(m_loading, true);
     m_colorInfoData = record;
     m_ledSelMode = ledSelMode;
     m_work = record;
@@ -542,6 +545,8 @@ void ColorWheelTool::applyLightConfigChange(int lightConfigChangedFrom)
     m_colorInfoData = workingRecord();
     emit sigLightConfigHaveChanged(lightConfigChangedFrom, m_ledSelMode);
 
+    if (m_loading)
+        return;
     if (!hasStore()) {
         qCWarning(lcUi) << "ColorWheelTool: no profile yet; the change is not stored";
         return;

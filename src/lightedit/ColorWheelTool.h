@@ -167,6 +167,8 @@ private:
     bool m_fieldInput = false;
     bool m_sideLightSelected = false;
     bool m_applyEnabled = false;
+    // While a load fills the controls from the file: changes are reported but not stored back.
+    bool m_loading = false;
     QString m_checkedColor;
     Maxima m_keyMaxima;
     Maxima m_sideMaxima;

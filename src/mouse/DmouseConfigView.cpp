@@ -179,6 +179,7 @@ void DmouseConfigView::applyTheme()
     ui->frame_XYnum->setStyleSheet(QStringLiteral("QLabel{color:%1;font-weight:75;font-size:8pt;font-family:\"%2\";}")
                                        .arg(DDpiConfigListItem::cssColor(theme.TextDefaultColor), font));
     setRangeCaptions();
+    m_rowsStale = true;  // rows take the theme when they are made
     loadProfileConfig();
 }
 
@@ -186,6 +187,7 @@ void DmouseConfigView::retranslate()
 {
     ui->retranslateUi(this);
     setRangeCaptions();
+    m_rowsStale = true;
     loadProfileConfig();
 }
 
@@ -208,9 +210,6 @@ void DmouseConfigView::clearDpiItems()
 
 void DmouseConfigView::loadDpiItems()
 {
-    clearDpiItems();
-    m_rowLayout->setSpacing(3);
-
     QList<DpiItemInfo> items;
     m_xml->getDpiItems(m_profilePath.constData(), profileKey().constData(), &items);
     m_usingIndex = m_xml->getDpiUsingIndex(m_profilePath.constData(), profileKey().constData());
@@ -221,8 +220,21 @@ void DmouseConfigView::loadDpiItems()
                         << "level items repeat a level or lie outside 1 to 6; they stay in the file unshown";
     }
 
+    // Rows for the same levels are filled again in place: making them anew is most of a
+    // profile switch's time.
+    bool sameLevels = !m_rowsStale && m_rows.size() == levels.size();
+    for (int i = 0; sameLevels && i < levels.size(); ++i)
+        sameLevels = m_rows.at(i)->getIndex() == levels.at(i).index;
+    if (!sameLevels) {
+        clearDpiItems();
+        m_rowLayout->setSpacing(3);
+    }
+    m_rowsStale = false;
+    m_curRow = nullptr;
+
     DDpiConfigListItem *current = nullptr;
-    for (DpiItemInfo item : levels) {
+    for (int i = 0; i < levels.size(); ++i) {
+        DpiItemInfo item = levels.at(i);
         const DpiItemInfo fixed = onGrid(item);
         if (!sameItem(fixed, item)) {
             // The device only takes values on the grid: store what it will get before announcing it.
@@ -230,6 +242,14 @@ void DmouseConfigView::loadDpiItems()
             if (!m_xml->modifyDpiItem(m_profilePath.constData(), profileKey().constData(), item.index, fixed))
                 qCWarning(lcUi) << "DPI view: corrected level" << item.index << "could not be stored";
             item = fixed;
+        }
+        if (sameLevels) {
+            DDpiConfigListItem *row = m_rows.at(i);
+            row->setSelected(false);
+            row->setDpiItemInfo(item, m_usingIndex);
+            if (item.index == m_usingIndex)
+                current = row;
+            continue;
         }
         auto *row = new DDpiConfigListItem(item.index, ui->scrollAreaWidgetContents_2);
         row->setDpiItemInfo(item, m_usingIndex);

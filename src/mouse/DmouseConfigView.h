@@ -102,6 +102,7 @@ private:
     xmlInterface *m_xml = nullptr;
     QVBoxLayout *m_rowLayout = nullptr;
     QList<DDpiConfigListItem *> m_rows;
+    bool m_rowsStale = false;  // the rows are made anew at the next load (theme or language changed)
     QMap<int, DDpiConfigListItem *> m_rowMap;
     QPointer<DDpiConfigListItem> m_curRow;
 };

@@ -2,6 +2,7 @@
 // What every changing operation of the XML store answers: whether the file holds the change
 // afterwards. One row per writer and case, each on fresh fixture files.
 
+#include "FileWatch.h"
 #include "xmlInterface.h"
 #include "XmlTestSupport.h"
 
@@ -350,14 +351,22 @@ void tst_XmlStoreResults::writers()
         QVERIFY(op(first, m_files));
     }
     const QByteArray before = snapshot();
+    FileWatch profile(m_files.profile);
+    FileWatch library(m_files.library);
+    FileWatch target(m_files.target);
+    FileWatch fresh(m_files.fresh);
     xmlInterface xml;
     const bool result = op(xml, m_files);
 
     QCOMPARE(result, kind != Missing);
-    if (kind == Written)
+    // A change is one save of one file; anything else leaves every file as it was, not even rewritten alike.
+    QCOMPARE(profile.writes() + library.writes() + target.writes() + fresh.writes(), kind == Written ? 1 : 0);
+    if (kind == Written) {
         QVERIFY(snapshot() != before);
-    else
+    } else {
         QCOMPARE(snapshot(), before);
+        QVERIFY(!profile.rewritten() && !library.rewritten() && !target.rewritten());
+    }
 }
 
 void tst_XmlStoreResults::missingFile_data()

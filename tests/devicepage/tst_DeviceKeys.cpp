@@ -2,7 +2,8 @@
 // Keys and mouse buttons on the device page, with an emulated keyboard and mouse: which page a
 // key's stored assignment opens, the marks of assigned keys, what the mouse receives for a saved
 // button (0x47, a macro as a paced series), its rate and reset (with the captions it restores),
-// the DPI key of a mouse that is not shown, and the profiles' copies of a changed macro.
+// the DPI key of a mouse that is not shown, the profiles' copies of a changed macro, and that
+// applying a profile writes nothing.
 
 #include "DChangeKeyPage.h"
 #include "DDataManager.h"
@@ -11,6 +12,7 @@
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
 #include "Emulator.h"
+#include "FileWatch.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
 #include "RecordText.h"
@@ -18,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -145,6 +148,8 @@ private slots:
     void mouseLightAndSniper();
     void dpiKeyOfAMouseNotShown();
     void macroCopiesAcrossProfiles();
+    void applyingLeavesTheFileAlone_data();
+    void applyingLeavesTheFileAlone();
 };
 
 void tst_DeviceKeys::keyboardDispatch_data()
@@ -533,6 +538,48 @@ void tst_DeviceKeys::macroCopiesAcrossProfiles()
     QList<MacroEventInfo> none;
     f.xml.getBindMacroItems(keyboardFile.constData(), "3", "7", &none);
     QCOMPARE(none.size(), 0);
+}
+
+void tst_DeviceKeys::applyingLeavesTheFileAlone_data()
+{
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("keyboard") << false;
+    QTest::newRow("mouse") << true;
+}
+
+// Applying a profile and showing its lighting read the file; they never write it, not even where a
+// hand-edited value is beyond what a control shows. A change by the user is one save.
+void tst_DeviceKeys::applyingLeavesTheFileAlone()
+{
+    QFETCH(bool, mouse);
+    KeysFixture f;
+    QVERIFY(f.plug(!mouse, mouse));
+    const QByteArray path = f.path();
+    const int effect = f.xml.getLightUsingIndex(path.constData(), "1", 0);
+    colorInfoData light;
+    QVERIFY(f.xml.getLightItem(path.constData(), "1", 0, effect, &light));
+    light.ledBrightness = 14;
+    light.ledSpeed = 14;
+    QVERIFY(f.xml.modifyLightItem(path.constData(), "1", 0, effect, light));
+    const int synchronized = f.xml.getSynchronizeStatus(path.constData(), "1");
+
+    FileWatch watch(path);
+    QVERIFY(watch.isValid());
+    for (int round = 0; round < 2; ++round) {
+        if (mouse)
+            f.page->applyMouseProfile(1);
+        else
+            f.page->applyKeyboardProfile(1);
+        f.child<QAbstractButton>("pushButton_Led")->click();
+        f.child<QAbstractButton>("pushButton_Custom")->click();
+    }
+    QTest::qWait(300);  // whatever the applications queued
+    QCOMPARE(watch.writes(), 0);
+    QVERIFY(!watch.rewritten());
+
+    f.child<QCheckBox>("checkBox_LightSynchronize")->click();
+    QCOMPARE(watch.writes(), 1);
+    QCOMPARE(f.xml.getSynchronizeStatus(path.constData(), "1"), synchronized == 1 ? 0 : 1);
 }
 
 QTEST_MAIN(tst_DeviceKeys)

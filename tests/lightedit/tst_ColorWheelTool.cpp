@@ -7,6 +7,7 @@
 #include "BasicColorItem.h"
 #include "ColorWheelTool.h"
 #include "DDataManager.h"
+#include "FileWatch.h"
 #include "SliderToolArea.h"
 #include "SVColorArea.h"
 #include "xmlInterface.h"
@@ -22,10 +23,6 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <memory>
 
@@ -60,41 +57,6 @@ colorInfoData recordOf(const Record &r)
     d.ledUpdate = r[13];
     return d;
 }
-
-// Sees whether a file was replaced since it was opened. The old file stays open, so its inode
-// number cannot be handed to the new one.
-class FileWatch
-{
-public:
-    explicit FileWatch(const QByteArray &path)
-        : m_path(path)
-        , m_fd(::open(path.constData(), O_RDONLY))
-    {
-        struct stat st {
-        };
-        if (m_fd >= 0 && ::fstat(m_fd, &st) == 0)
-            m_inode = st.st_ino;
-    }
-    ~FileWatch()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileWatch(const FileWatch &) = delete;
-    FileWatch &operator=(const FileWatch &) = delete;
-
-    bool rewritten() const
-    {
-        struct stat st {
-        };
-        return ::stat(m_path.constData(), &st) != 0 || st.st_ino != m_inode;
-    }
-
-private:
-    QByteArray m_path;
-    int m_fd = -1;
-    ino_t m_inode = 0;
-};
 
 // A profile file with profiles 1 and 2 of a keyboard (0) or the mouse (1).
 struct Profile {
@@ -203,6 +165,8 @@ private slots:
     void loadReportsOnlyStoredValues_data();
     void loadReportsOnlyStoredValues();
     void loadClampsColours();
+    void loadBeyondTheSlidersWritesNothing_data();
+    void loadBeyondTheSlidersWritesNothing();
     void guards();
     void wheelDragStoresOnceAtRelease();
     void ringValues_data();
@@ -373,6 +337,44 @@ void tst_ColorWheelTool::loadClampsColours()
     const colorInfoData shown = panel->getColorInfoData();
     QCOMPARE((Record{shown.ledModeR, shown.ledModeG, shown.ledModeB, shown.ledBgR, shown.ledBgG, shown.ledBgB}),
              (Record{255, 0, 17, 255, 0, 0}));
+}
+
+void tst_ColorWheelTool::loadBeyondTheSlidersWritesNothing_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("zone");
+    QTest::newRow("keys") << 0 << 0;
+    QTest::newRow("mouse Around") << 1 << 0;
+    QTest::newRow("mouse Logo") << 1 << 2;
+}
+
+// A hand-edited brightness and speed above what the sliders reach: the load shows them at the
+// maximum and leaves the file as it is; the user's first change writes it once.
+void tst_ColorWheelTool::loadBeyondTheSlidersWritesNothing()
+{
+    QFETCH(int, kind);
+    QFETCH(int, zone);
+    Profile profile(kind);
+    QVERIFY(profile.xml.addLightItem(profile.path.constData(), "1",
+                                     recordOf({zone, 3, 14, 14, 10, 20, 30, 0, 0, 0, 0, 1, 0, 0})));
+    const QByteArray before = profile.bytes();
+    FileWatch watch(profile.path);
+    QVERIFY(watch.isValid());
+
+    auto panel = openPanel(profile, kind);
+    panel->setSideLightSelected(true);
+    panel->setLedSelMode(zone, 3, 0);
+    QCOMPARE(panel->brightnessSlider()->value(), 4);
+    QCOMPARE(panel->speedSlider()->value(), 4);
+    QVERIFY(!watch.rewritten());
+    QCOMPARE(watch.writes(), 0);
+    QCOMPARE(profile.bytes(), before);
+
+    panel->brightnessSlider()->setValue(2);
+    QCOMPARE(watch.writes(), 1);
+    colorInfoData stored;
+    QVERIFY(profile.item(1, zone, 3, &stored));
+    QCOMPARE(stored.ledBrightness, 2);
 }
 
 void tst_ColorWheelTool::guards()

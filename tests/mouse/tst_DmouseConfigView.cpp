@@ -7,6 +7,7 @@
 #include "DDpiConfigListItem.h"
 #include "DevicePageTables.h"
 #include "DmouseConfigView.h"
+#include "FileWatch.h"
 #include "MouseDpiCommand.h"
 #include "SVColorArea.h"
 #include "xmlInterface.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +48,7 @@ private slots:
     void init();
     void cleanup();
     void loadSendsOnce();
+    void reloadFillsTheRowsAgain();
     void actions_data();
     void actions();
     void dpiKey_data();
@@ -146,6 +149,43 @@ void tst_DmouseConfigView::loadSendsOnce()
     QCOMPARE(m_view->currentRow(), row(3));
     QCOMPARE(m_view->findChild<QSlider *>(QStringLiteral("horizontalSlider_X"))->value(), 22);
     QCOMPARE(m_view->findChild<QSlider *>(QStringLiteral("horizontalSlider_Y"))->value(), 22);
+}
+
+// A load of another profile with the same levels fills the rows in place, reads the file without
+// writing it and sends once; a language change makes them anew.
+void tst_DmouseConfigView::reloadFillsTheRowsAgain()
+{
+    writeDefaultProfile();
+    openView();
+    QList<QPointer<DDpiConfigListItem>> before;
+    for (DDpiConfigListItem *shown : m_view->rows())
+        before.append(shown);
+    DpiItemInfo level5 = kDefaults[4];
+    level5.dpiX = level5.dpiY = 1600;
+    QVERIFY(m_xml.modifyDpiItem(m_path.constData(), kKey, 5, level5));
+    QVERIFY(m_xml.setDpiUsingIndex(m_path.constData(), kKey, 5));
+    m_reports.clear();
+    FileWatch watch(m_path);
+
+    m_view->loadProfileConfig();
+    QCOMPARE(m_view->rows().size(), 6);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(m_view->rows().at(i), before.at(i).data());
+    QCOMPARE(m_view->currentRow(), row(5));
+    QCOMPARE(row(5)->getDpiX(), 1600);
+    QCOMPARE(m_view->findChild<QSlider *>(QStringLiteral("horizontalSlider_X"))->value(), 16);
+    QCOMPARE(m_reports.size(), 1);
+    QCOMPARE(int(lastReport().at(6)), 4);
+    checkViewMatchesReport();
+    QCOMPARE(watch.writes(), 0);
+    QVERIFY(!watch.rewritten());
+
+    m_view->retranslate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(before.first().isNull());
+    QCOMPARE(m_view->rows().size(), 6);
+    QCOMPARE(m_view->currentRow(), row(5));
+    QCOMPARE(row(5)->getDpiX(), 1600);
 }
 
 void tst_DmouseConfigView::actions_data()

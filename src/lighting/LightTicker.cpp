@@ -29,10 +29,15 @@ void LightTicker::setRunning(bool running)
         return;
     }
     const unsigned int generation = m_generation;
-    m_registration = MillisecondTicker::instance().add(m_intervalMs, [this, generation] {
-        if (!m_tickWaiting.exchange(true))
-            emit sigTickArrived(generation);
-    });
+    // Aligned: every lighting ticker of one interval (the keyboard's and the mouse's alike)
+    // comes due in the same wake-up of the ticker thread.
+    m_registration = MillisecondTicker::instance().add(
+        m_intervalMs,
+        [this, generation] {
+            if (!m_tickWaiting.exchange(true))
+                emit sigTickArrived(generation);
+        },
+        MillisecondTicker::Phase::Aligned);
 }
 
 void LightTicker::setTickInterval(int intervalMs)

@@ -5,7 +5,9 @@
 // the ticker emits its signal. At most one tick waits in the GUI thread: a tick that finds
 // the previous one not yet taken is dropped, so a GUI that was busy for a while gets one
 // tick, not a burst. Once setRunning(false) returns no further tick is emitted, not even one
-// that was already on its way, and a start that follows at once is never lost.
+// that was already on its way, and a start that follows at once is never lost. Tickers of one
+// interval share their ticks' instants (the first tick comes one to two intervals after the
+// start), so the keyboard's and the mouse's tickers wake the process together.
 
 #include <QObject>
 

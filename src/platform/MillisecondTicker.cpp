@@ -23,9 +23,8 @@ MillisecondTicker::~MillisecondTicker()
         m_thread.join();
 }
 
-MillisecondTicker::Clock::time_point MillisecondTicker::gridPointAtOrAfter(Clock::time_point epoch,
-                                                                          Clock::duration interval,
-                                                                          Clock::time_point time)
+MillisecondTicker::Clock::time_point
+MillisecondTicker::gridPointAtOrAfter(Clock::time_point epoch, Clock::duration interval, Clock::time_point time)
 {
     if (time <= epoch)
         return epoch;

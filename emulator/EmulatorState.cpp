@@ -4,6 +4,7 @@
 #include "HidHandle.h"
 
 #include <hidapi.h>
+#include <sys/prctl.h>
 
 #include <algorithm>
 #include <climits>
@@ -275,6 +276,23 @@ int EmulatorState::read(hid_device_ *handle, unsigned char *data, size_t length,
     }
 }
 
+namespace {
+
+// The endpoint's pace is the latency asked for: the kernel may end a sleep up to the thread's
+// timer slack late (50 us by default, a twentieth of a 1 ms report), so the writer's thread
+// sleeps with the least slack and gets its own back afterwards.
+void sleepUntilPrecisely(std::chrono::steady_clock::time_point until)
+{
+    const int slack = prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    if (slack > 1)
+        prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
+    std::this_thread::sleep_until(until);
+    if (slack > 1)
+        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack), 0, 0, 0);
+}
+
+}  // namespace
+
 int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t length)
 {
     if (!handle) {
@@ -346,7 +364,7 @@ int EmulatorState::write(hid_device_ *handle, const unsigned char *data, size_t 
     m_writtenChanged.notify_all();
     if (done != now) {
         lock.unlock();
-        std::this_thread::sleep_until(done);
+        sleepUntilPrecisely(done);
         lock.lock();
         for (const QByteArray &a : answersWhenDone)
             deliverLocked(device, handle->interfaceIndex, a);

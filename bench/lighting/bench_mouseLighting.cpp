@@ -5,6 +5,7 @@
 #include "Emulator.h"
 #include "lightDealMain.h"
 #include "MainHidInterFace.h"
+#include "MillisecondTicker.h"
 #include "MouseEffectTable.h"
 #include "MouseLightButtonInterface.h"
 #include "mouseLightDealMain.h"
@@ -222,6 +223,7 @@ void BM_KeyboardAndMouseCpu(benchmark::State &state)
         const qint64 process = processCpuNs();
         const qint64 io = threadCpuNs(transportThreads);
         const qint64 tick = threadCpuNs(tickThread);
+        const unsigned long long wakeUps = MillisecondTicker::instance().wakeUpCount();
         const auto start = Clock::now();
         runEventLoop(10s);
         const double wall = double(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
@@ -229,6 +231,8 @@ void BM_KeyboardAndMouseCpu(benchmark::State &state)
         state.counters[std::string(prefix) + "_transport_cpu_pct"] =
             100.0 * double(threadCpuNs(transportThreads) - io) / wall;
         state.counters[std::string(prefix) + "_tick_cpu_pct"] = 100.0 * double(threadCpuNs(tickThread) - tick) / wall;
+        state.counters[std::string(prefix) + "_tick_wakeups_per_s"] =
+            1e9 * double(MillisecondTicker::instance().wakeUpCount() - wakeUps) / wall;
     };
     colorInfoData wave = record(0, 2, 4);
     for (auto _ : state) {

@@ -5,7 +5,10 @@
 // the ticker emits its signal. At most one tick waits in the GUI thread: a tick that finds
 // the previous one not yet taken is dropped, so a GUI that was busy for a while gets one
 // tick, not a burst. Once setRunning(false) returns no further tick is emitted, not even one
-// that was already on its way, and a start that follows at once is never lost.
+// that was already on its way, and a start that follows at once is never lost. Tickers of one
+// interval share their ticks' instants (the first tick comes one to two intervals after the
+// start), so the keyboard's and the mouse's tickers wake the process together, and the ticks
+// of one wake-up reach the GUI thread as one batch, in the order they came due.
 
 #include <QObject>
 
@@ -33,6 +36,10 @@ protected:
     virtual void emitTick() = 0;
 
 private:
+    // Tick thread: queues the ticker's tick with the others of the same wake-up.
+    static void handOver(LightTicker *ticker, unsigned int generation);
+    // Application thread: delivers every tick handed over so far.
+    static void deliverPending();
     void deliverTick(unsigned int generation);
 
     bool m_running = false;

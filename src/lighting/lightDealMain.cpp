@@ -416,8 +416,9 @@ void lightDealMain::onSendCaptureAudioData(QByteArray data)
         const QByteArray block = m_audioBuffer.left(kAnalysisBlockBytes);
         m_audioBuffer.clear();
         m_spectrumAnalyser->calculate(block, m_audioFormat);
-        qCDebug(lcAudio) << "-------------------------*** onSendCaptureAudioData [Runing Deal] "
-                            "***-------------------------";
+        // Five or so a second while the effect runs, like a frame: only when asked for.
+        qCDebug(lcAudioBlocks) << "-------------------------*** onSendCaptureAudioData [Runing Deal] "
+                                  "***-------------------------";
     }
     if (++m_captureCallCounter >= kAnalysisEvery)
         m_captureCallCounter = 0;

@@ -14,6 +14,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcLinkReports)  // "zelka.link.reports": one line per
 Q_DECLARE_LOGGING_CATEGORY(lcMacro)        // "zelka.macro": macro playback
 Q_DECLARE_LOGGING_CATEGORY(lcLight)        // "zelka.light": lighting engines
 Q_DECLARE_LOGGING_CATEGORY(lcAudio)        // "zelka.audio": loopback audio and the spectrum
+Q_DECLARE_LOGGING_CATEGORY(lcAudioBlocks)  // "zelka.audio.blocks": one line per analysed block; off unless turned on
 Q_DECLARE_LOGGING_CATEGORY(lcFirmware)     // "zelka.firmware": firmware update
 Q_DECLARE_LOGGING_CATEGORY(lcUi)           // "zelka.ui": windows, pages, the application object
 Q_DECLARE_LOGGING_CATEGORY(lcHook)         // "zelka.hook": global keyboard and mouse capture

@@ -23,7 +23,16 @@ MillisecondTicker::~MillisecondTicker()
         m_thread.join();
 }
 
-unsigned int MillisecondTicker::add(int intervalMs, Callback callback)
+MillisecondTicker::Clock::time_point
+MillisecondTicker::gridPointAtOrAfter(Clock::time_point epoch, Clock::duration interval, Clock::time_point time)
+{
+    if (time <= epoch)
+        return epoch;
+    const auto steps = (time - epoch + interval - Clock::duration(1)) / interval;
+    return epoch + steps * interval;
+}
+
+unsigned int MillisecondTicker::add(int intervalMs, Callback callback, Phase phase)
 {
     if (intervalMs < 1 || !callback)
         return 0;
@@ -33,7 +42,10 @@ unsigned int MillisecondTicker::add(int intervalMs, Callback callback)
         m_nextId = 1;
     Entry entry;
     entry.interval = std::chrono::milliseconds(intervalMs);
+    entry.aligned = phase == Phase::Aligned;
     entry.due = Clock::now() + entry.interval;
+    if (entry.aligned)
+        entry.due = gridPointAtOrAfter(m_epoch, entry.interval, entry.due);
     entry.callback = std::move(callback);
     m_entries.emplace(id, std::move(entry));
     if (!m_thread.joinable()) {
@@ -67,8 +79,13 @@ bool MillisecondTicker::setInterval(unsigned int id, int intervalMs)
         auto it = m_entries.find(id);
         if (it == m_entries.end() || it->second.removed)
             return false;
-        it->second.interval = std::chrono::milliseconds(intervalMs);
-        it->second.due = std::min(it->second.due, Clock::now() + it->second.interval);
+        Entry &entry = it->second;
+        entry.interval = std::chrono::milliseconds(intervalMs);
+        const Clock::time_point now = Clock::now();
+        if (entry.aligned)
+            entry.due = gridPointAtOrAfter(m_epoch, entry.interval, now + Clock::duration(1));
+        else
+            entry.due = std::min(entry.due, now + entry.interval);
     }
     m_wake.notify_all();  // the thread may be sleeping towards a later deadline
     return true;
@@ -104,10 +121,14 @@ void MillisecondTicker::run()
                 continue;
             entry.due += entry.interval;
             // After a long stall, skip the missed ticks rather than firing them in a burst.
-            if (entry.due <= now)
-                entry.due = now + entry.interval;
+            if (entry.due <= now) {
+                entry.due = entry.aligned ? gridPointAtOrAfter(m_epoch, entry.interval, now + Clock::duration(1))
+                                          : now + entry.interval;
+            }
             due.push_back(id);
         }
+        if (!due.empty())
+            m_wakeUps.fetch_add(1, std::memory_order_relaxed);
         for (unsigned int id : due) {
             auto it = m_entries.find(id);
             if (it == m_entries.end() || it->second.removed)

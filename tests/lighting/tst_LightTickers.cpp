@@ -3,6 +3,7 @@
 #include "MillisecondTicker.h"
 #include "sendLightUpdataThread.h"
 #include "updateLightMainThread.h"
+#include "updateLightMainThreadAround.h"
 #include "updateLightMainThreadSide.h"
 #include "updateLightMainThreadUI.h"
 
@@ -10,9 +11,14 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -74,6 +80,13 @@ private slots:
     void busyGuiGetsOneTickPerTicker();
     void intervalChangesWhileRunning();
     void runningEngineDestroyed();
+    void gridPoints_data();
+    void gridPoints();
+    void alignedIntervalsShareWakeUps_data();
+    void alignedIntervalsShareWakeUps();
+    void alignedCadence();
+    void tickEndsAnotherTicker_data();
+    void tickEndsAnotherTicker();
 };
 
 void LightTickersTest::construction()
@@ -227,6 +240,153 @@ void LightTickersTest::runningEngineDestroyed()
     engine.reset();
     QTest::qWait(100);  // and are never delivered into it
     view.reset();
+}
+
+void LightTickersTest::gridPoints_data()
+{
+    QTest::addColumn<qint64>("intervalUs");
+    QTest::addColumn<qint64>("timeUs");
+    QTest::addColumn<qint64>("pointUs");
+    QTest::newRow("on the epoch") << qint64(8000) << qint64(0) << qint64(0);
+    QTest::newRow("before the epoch") << qint64(8000) << qint64(-5000) << qint64(0);
+    QTest::newRow("just after the epoch") << qint64(8000) << qint64(1) << qint64(8000);
+    QTest::newRow("on a point") << qint64(8000) << qint64(24000) << qint64(24000);
+    QTest::newRow("just after a point") << qint64(8000) << qint64(24001) << qint64(32000);
+    QTest::newRow("just before a point") << qint64(30000) << qint64(89999) << qint64(90000);
+    QTest::newRow("far on") << qint64(28000) << qint64(3600000001) << qint64(3600016000);
+}
+
+void LightTickersTest::gridPoints()
+{
+    QFETCH(qint64, intervalUs);
+    QFETCH(qint64, timeUs);
+    QFETCH(qint64, pointUs);
+    using Clock = MillisecondTicker::Clock;
+    const Clock::time_point epoch = Clock::now();
+    const Clock::time_point point = MillisecondTicker::gridPointAtOrAfter(epoch, std::chrono::microseconds(intervalUs),
+                                                                          epoch + std::chrono::microseconds(timeUs));
+    QCOMPARE(qint64(std::chrono::duration_cast<std::chrono::microseconds>(point - epoch).count()), pointUs);
+}
+
+void LightTickersTest::alignedIntervalsShareWakeUps_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");         // a multiple of first
+    QTest::addColumn<int>("secondAtStart");  // second's interval before it is changed to second
+    QTest::newRow("equal") << 8 << 8 << 8;
+    QTest::newRow("equal, slow") << 30 << 30 << 30;
+    QTest::newRow("double") << 8 << 16 << 16;
+    QTest::newRow("equal after a change of interval") << 8 << 8 << 28;
+}
+
+void LightTickersTest::alignedIntervalsShareWakeUps()
+{
+    // Registrations of one interval, or of a multiple of it, started apart, come due in the same
+    // wake-ups of the tick thread: every wake-up that runs the second also runs the first.
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, secondAtStart);
+    MillisecondTicker &thread = MillisecondTicker::instance();
+    std::mutex mutex;
+    std::vector<unsigned long long> firstWakeUps;
+    std::vector<unsigned long long> secondWakeUps;
+    auto recordInto = [&](std::vector<unsigned long long> &wakeUps) {
+        return [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            wakeUps.push_back(thread.wakeUpCount());
+        };
+    };
+    const unsigned int a = thread.add(first, recordInto(firstWakeUps), MillisecondTicker::Phase::Aligned);
+    QThread::msleep(3);  // off the first one's phase
+    const unsigned int b = thread.add(secondAtStart, recordInto(secondWakeUps), MillisecondTicker::Phase::Aligned);
+    QVERIFY(a != 0 && b != 0);
+    if (secondAtStart != second) {
+        QThread::msleep(5);
+        QVERIFY(thread.setInterval(b, second));
+    }
+    QThread::msleep(40 * second);
+    thread.remove(b);
+    thread.remove(a);
+
+    std::lock_guard<std::mutex> lock(mutex);
+    QVERIFY2(secondWakeUps.size() >= 5, qPrintable(QString::number(secondWakeUps.size())));
+    QVERIFY(!firstWakeUps.empty());
+    const std::set<unsigned long long> firstSet(firstWakeUps.cbegin(), firstWakeUps.cend());
+    // A changed interval brings the second's next run within the new interval, which may be
+    // before the first's first run (that comes one to two intervals after its start).
+    for (unsigned long long wakeUp : secondWakeUps) {
+        if (wakeUp < firstWakeUps.front())
+            continue;
+        QVERIFY2(firstSet.count(wakeUp) == 1,
+                 qPrintable(QStringLiteral("wake-up %1 ran the second alone").arg(wakeUp)));
+    }
+    // One run per wake-up and registration.
+    QCOMPARE(firstSet.size(), firstWakeUps.size());
+}
+
+void LightTickersTest::alignedCadence()
+{
+    // Aligning keeps the cadence: the k-th run (from 0) never comes before k + 1 intervals after
+    // the registration (so never more runs than whole intervals), and the runs keep coming.
+    using Clock = MillisecondTicker::Clock;
+    constexpr int kIntervalMs = 8;
+    MillisecondTicker &thread = MillisecondTicker::instance();
+    std::mutex mutex;
+    std::vector<Clock::time_point> runs;
+    const Clock::time_point added = Clock::now();
+    const unsigned int id = thread.add(
+        kIntervalMs,
+        [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            runs.push_back(Clock::now());
+        },
+        MillisecondTicker::Phase::Aligned);
+    QVERIFY(id != 0);
+    QThread::msleep(400);
+    thread.remove(id);
+
+    std::lock_guard<std::mutex> lock(mutex);
+    for (size_t k = 0; k < runs.size(); ++k)
+        QVERIFY2(runs[k] - added >= std::chrono::milliseconds(kIntervalMs) * (k + 1), qPrintable(QString::number(k)));
+    // About 50 runs in 400 ms; loose for a loaded machine.
+    QVERIFY2(runs.size() >= 12, qPrintable(QString::number(runs.size())));
+}
+
+void LightTickersTest::tickEndsAnotherTicker_data()
+{
+    QTest::addColumn<bool>("destroy");
+    QTest::newRow("stopped") << false;
+    QTest::newRow("destroyed") << true;
+}
+
+void LightTickersTest::tickEndsAnotherTicker()
+{
+    // Tickers of one interval get their ticks together; a tick's slot that stops or destroys the
+    // other ticker leaves it silent from then on, whatever of its tick was already handed over.
+    QFETCH(bool, destroy);
+    updateLightMainThread key;
+    auto around = std::make_unique<updateLightMainThreadAround>();
+    key.setInterval(8);
+    around->setInterval(8);
+    int keyTicks = 0;
+    int aroundTicks = 0;
+    int aroundTicksAtEnd = -1;
+    connect(&key, &updateLightMainThread::sigDviceUpdateAllKeyColor, this, [&] {
+        if (++keyTicks != 10)
+            return;
+        aroundTicksAtEnd = aroundTicks;
+        if (destroy)
+            around.reset();
+        else
+            around->setRunning(false);
+    });
+    connect(around.get(), &updateLightMainThreadAround::sigDviceUpdateMouseAroundColor, this, [&] { ++aroundTicks; });
+    around->setRunning(true);
+    key.setRunning(true);
+    QTRY_VERIFY_WITH_TIMEOUT(keyTicks >= 20, 5000);
+    key.setRunning(false);
+    QCOMPARE(aroundTicks, aroundTicksAtEnd);
+    QVERIFY(aroundTicks >= 1);
 }
 
 QTEST_GUILESS_MAIN(LightTickersTest)

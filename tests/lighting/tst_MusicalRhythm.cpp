@@ -7,6 +7,7 @@
 #include "lightDealMain.h"
 #include "LightPresetTables.h"
 #include "LightTestSupport.h"
+#include "LogCategories.h"
 #include "SpectrumAnalyser.h"
 
 #include <QSignalSpy>
@@ -67,6 +68,7 @@ class MusicalRhythmTest : public QObject
 
 private slots:
     void packetsMakeBlocks();
+    void blockLinesOnlyWhenAsked();
     void bandsFromSpectra();
     void columnSplits_data();
     void columnSplits();
@@ -104,6 +106,47 @@ void MusicalRhythmTest::packetsMakeBlocks()
     QCOMPARE(analysedAt, (QVector<int>{10, 29, 48}));
     QCOMPARE(engine.audioBufferSize(), 0);
     engine.stopAllLightThreads();
+}
+
+namespace {
+
+QStringList g_messages;
+
+void keepMessage(QtMsgType, const QMessageLogContext &context, const QString &text)
+{
+    g_messages << QString::fromLatin1(context.category) + QLatin1Char(' ') + text;
+}
+
+}  // namespace
+
+void MusicalRhythmTest::blockLinesOnlyWhenAsked()
+{
+    // The line of each analysed block (five or so a second) is logged only when its category is
+    // turned on; the rest of zelka.audio keeps logging.
+    QVERIFY(lcAudio().isDebugEnabled());
+    QVERIFY(!lcAudioBlocks().isDebugEnabled());
+    for (const bool asked : {false, true}) {
+        if (asked)
+            QLoggingCategory::setFilterRules(QStringLiteral("zelka.audio.blocks.debug=true"));
+        FakeAudioLog log;
+        lightDealMain engine;
+        engine.initMusicalRhythm(104, 11, 30.0, 930.0);
+        engine.setKeyboardLightConfig(rhythmRecord(true));
+        engine.setAudioCaptureRunning(true);
+        QSignalSpy analyses(engine.spectrumAnalyser(), &SpectrumAnalyser::spectrumChanged);
+        g_messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+        for (int n = 0; n < 10; ++n)
+            log.last->packet(packet(n * kPacketBytes / 4, true));
+        qInstallMessageHandler(previous);
+        QCOMPARE(analyses.count(), 1);
+        const QStringList lines = g_messages.filter(QStringLiteral("[Runing Deal]"));
+        QCOMPARE(lines.size(), asked ? 1 : 0);
+        if (asked)
+            QVERIFY(lines.first().startsWith(QStringLiteral("zelka.audio.blocks ")));
+        engine.stopAllLightThreads();
+    }
+    QLoggingCategory::setFilterRules(QString());
 }
 
 void MusicalRhythmTest::bandsFromSpectra()

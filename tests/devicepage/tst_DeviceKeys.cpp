@@ -4,6 +4,7 @@
 // button (0x47, a macro as a paced series), its rate and reset, the DPI key of a mouse that is
 // not shown, and the profiles' copies of a changed macro.
 
+#include "CommandQueueDrain.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
@@ -24,7 +25,10 @@
 namespace {
 
 using namespace std::chrono_literals;
-constexpr int kLoadTimeoutMs = 10000;
+// Generous: on a loaded machine a load or a report can take seconds; a wait ends as soon as it is met.
+constexpr int kLoadTimeoutMs = 30000;
+constexpr int kWaitMs = 20000;
+constexpr std::chrono::milliseconds kWait{kWaitMs};
 
 hidStructInfo record(emu::DeviceId id, const char *model, int deviceType)
 {
@@ -80,8 +84,12 @@ struct KeysFixture {
         if (!QTest::qWaitFor([&] { return !page->profileXmlPath().isEmpty(); }, kLoadTimeoutMs))
             return false;
         // The reports the load sends (the profile's rate, lighting, DPI) reach the devices first.
-        QTest::qWait(300);
-        return true;
+        return (!withKeyboard || drained(keyboard)) && (!withMouse || drained(mouse));
+    }
+    // Every report queued for the device so far has been written to it.
+    bool drained(emu::DeviceId id) const
+    {
+        return drain::commandsWritten(page->deviceLink(emu::configurationPath(id)), id);
     }
     void addMacro(const char *index, const char *name, const QList<MacroEventInfo> &steps)
     {
@@ -240,14 +248,14 @@ void tst_DeviceKeys::mouseButtonReports()
     f.store(4, "4", "2");
     emu::clearWritten(f.mouse);
     f.saved();
-    QVERIFY(emu::waitForCommand(f.mouse, 0x47, 3000ms));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x47, kWait));
     QCOMPARE(emu::writtenCommand(f.mouse, 0x47).first().data.left(17).toHex(' '),
              QByteArray("01 47 00 00 00 3a 01 00 00 00 00 00 00 00 02 00 00"));
     // A text on a mouse button is carried out by the computer: nothing is sent.
     f.store(4, "6", "hello");
     emu::clearWritten(f.mouse);
     f.saved();
-    QTest::qWait(200);
+    QVERIFY(f.drained(f.mouse));
     QCOMPARE(emu::writtenCommand(f.mouse, 0x47).size(), 0);
 }
 
@@ -274,7 +282,7 @@ void tst_DeviceKeys::mouseMacroSeries()
     f.clickButton(4);
     f.store(2, "1", "3", "1");
     f.saved();
-    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 6, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 6, kWaitMs);
     const auto reports = emu::writtenCommand(f.mouse, 0x47);
     QCOMPARE(reports.size(), 6);
     QStringList heads;
@@ -289,7 +297,7 @@ void tst_DeviceKeys::mouseMacroSeries()
     emu::delayAcknowledgements(f.mouse, 30ms);
     emu::clearWritten(f.mouse);
     f.saved();
-    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 3, kWaitMs);
     QTest::qWait(300);
     QCOMPARE(emu::writtenCommand(f.mouse, 0x47).size(), 3);
 
@@ -307,7 +315,7 @@ void tst_DeviceKeys::mouseRateAndReset()
     QVERIFY(f.plug(false, true));
     emu::clearWritten(f.mouse);
     QMetaObject::invokeMethod(f.page, "onCurIndexChanged_MouseRateNumIndex", Q_ARG(int, 3));
-    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, kWait));
     QCOMPARE(emu::writtenCommand(f.mouse, 0x46).last().data.left(7).toHex(' '), QByteArray("01 46 00 00 00 01 01"));
     QCOMPARE(f.xml.getFeature(f.path().constData(), "1", 0), 3);
 
@@ -321,7 +329,8 @@ void tst_DeviceKeys::mouseRateAndReset()
 
     const auto answer = [&](const QString &text) {
         QMessageBox *box = nullptr;
-        QTRY_VERIFY((box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr, kWaitMs);
         for (QAbstractButton *b : box->buttons()) {
             if (b->text() == text)
                 b->click();
@@ -338,7 +347,7 @@ void tst_DeviceKeys::mouseRateAndReset()
 
     QMetaObject::invokeMethod(f.page, "onResetoreMouseCurrentProfile");
     answer(QStringLiteral("Yes"));
-    QVERIFY(emu::waitForCommand(f.mouse, 0x14, 3000ms));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x14, kWait));
     QList<IndexNameInfo> profiles;
     f.xml.getProfileList(f.path().constData(), &profiles);
     QCOMPARE(profiles.size(), 2);  // one profile 1, and profile 2 untouched
@@ -354,9 +363,10 @@ void tst_DeviceKeys::mouseLightAndSniper()
     QVERIFY(f.plug(false, true));
     // The scroll zone linked and unlinked: byte 18 follows, bytes 15 and 17 stay 0.
     for (int status : {1, 0}) {
+        QVERIFY(f.drained(f.mouse));
         emu::clearWritten(f.mouse);
         QMetaObject::invokeMethod(f.page, "onScrollLinkStatus", Q_ARG(int, status));
-        QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x42, kWait));
         const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
         QCOMPARE(int(r.at(2)), 1);
         QCOMPARE(int(r.at(5)), 0x0E);
@@ -367,9 +377,10 @@ void tst_DeviceKeys::mouseLightAndSniper()
     // Sniper held: level 6 (byte 5); released: the stored level again.
     const int stored = f.xml.getDpiUsingIndex(f.path().constData(), "1");
     for (bool held : {true, false}) {
+        QVERIFY(f.drained(f.mouse));
         emu::clearWritten(f.mouse);
         QMetaObject::invokeMethod(f.page, "onMouseActivatesSniperKey", Q_ARG(bool, held));
-        QVERIFY(emu::waitForCommand(f.mouse, 0x41, 3000ms));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x41, kWait));
         QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), held ? 5 : stored - 1);
     }
 }
@@ -384,15 +395,18 @@ void tst_DeviceKeys::dpiKeyOfAMouseNotShown()
     QVERIFY(mouseLink);
     // The mouse's own file, as its link found it.
     QTRY_VERIFY_WITH_TIMEOUT(mouseLink->property("zelkaProfileBound").toBool(), kLoadTimeoutMs);
+    // What the switch to the keyboard sent is out before the count starts.
+    QVERIFY(f.drained(f.keyboard));
+    QVERIFY(f.drained(f.mouse));
     emu::clearWritten(f.keyboard);
     emu::clearWritten(f.mouse);
     emit mouseLink->sigMouseTriggeredDPIkey();
     emit mouseLink->sigMouseActivatesSniperKey(true);
-    QTest::qWait(300);
+    QVERIFY(f.drained(f.keyboard));
     QCOMPARE(emu::writtenCommand(f.keyboard, 0x41).size(), 0);
     // The mouse was shown first, so its file exists: the DPI key steps its own level and the
     // sniper key names level 6, both at the mouse.
-    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 2, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 2, kWaitMs);
     QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), 5);
 }
 
@@ -400,7 +414,6 @@ void tst_DeviceKeys::macroCopiesAcrossProfiles()
 {
     KeysFixture f;
     QVERIFY(f.plug(true, false));
-    QTest::qWait(1000);  // the device's opening reports settle first
     const QByteArray keyboardFile = f.path();
     QList<MacroEventInfo> steps{macroStep(4, true), macroStep(4, false)};
     f.addMacro("7", "M7", steps);

@@ -5,6 +5,7 @@
 // the DPI key of a mouse that is not shown, the profiles' copies of a changed macro, and that
 // applying a profile writes nothing.
 
+#include "CommandQueueDrain.h"
 #include "DChangeKeyPage.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
@@ -34,7 +35,10 @@
 namespace {
 
 using namespace std::chrono_literals;
-constexpr int kLoadTimeoutMs = 10000;
+// Generous: on a loaded machine a load or a report can take seconds; a wait ends as soon as it is met.
+constexpr int kLoadTimeoutMs = 30000;
+constexpr int kWaitMs = 20000;
+constexpr std::chrono::milliseconds kWait{kWaitMs};
 
 hidStructInfo record(emu::DeviceId id, const char *model, int deviceType)
 {
@@ -90,8 +94,12 @@ struct KeysFixture {
         if (!QTest::qWaitFor([&] { return !page->profileXmlPath().isEmpty(); }, kLoadTimeoutMs))
             return false;
         // The reports the load sends (the profile's rate, lighting, DPI) reach the devices first.
-        QTest::qWait(300);
-        return true;
+        return (!withKeyboard || drained(keyboard)) && (!withMouse || drained(mouse));
+    }
+    // Every report queued for the device so far has been written to it.
+    bool drained(emu::DeviceId id) const
+    {
+        return drain::commandsWritten(page->deviceLink(emu::configurationPath(id)), id);
     }
     void addMacro(const char *index, const char *name, const QList<MacroEventInfo> &steps)
     {
@@ -281,14 +289,14 @@ void tst_DeviceKeys::mouseButtonReports()
     f.store(4, "4", "2");
     emu::clearWritten(f.mouse);
     f.saved();
-    QVERIFY(emu::waitForCommand(f.mouse, 0x47, 3000ms));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x47, kWait));
     QCOMPARE(emu::writtenCommand(f.mouse, 0x47).first().data.left(17).toHex(' '),
              QByteArray("01 47 00 00 00 3a 01 00 00 00 00 00 00 00 02 00 00"));
     // A text on a mouse button is carried out by the computer: nothing is sent.
     f.store(4, "6", "hello");
     emu::clearWritten(f.mouse);
     f.saved();
-    QTest::qWait(200);
+    QVERIFY(f.drained(f.mouse));
     QCOMPARE(emu::writtenCommand(f.mouse, 0x47).size(), 0);
 }
 
@@ -315,7 +323,7 @@ void tst_DeviceKeys::mouseMacroSeries()
     f.clickButton(4);
     f.store(2, "1", "3", "1");
     f.saved();
-    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 6, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 6, kWaitMs);
     const auto reports = emu::writtenCommand(f.mouse, 0x47);
     QCOMPARE(reports.size(), 6);
     QStringList heads;
@@ -330,7 +338,7 @@ void tst_DeviceKeys::mouseMacroSeries()
     emu::delayAcknowledgements(f.mouse, 30ms);
     emu::clearWritten(f.mouse);
     f.saved();
-    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x47).size(), 3, kWaitMs);
     QTest::qWait(300);
     QCOMPARE(emu::writtenCommand(f.mouse, 0x47).size(), 3);
 
@@ -351,7 +359,7 @@ void tst_DeviceKeys::mouseRateAndReset()
     for (int step = 0; step < 4; ++step) {
         emu::clearWritten(f.mouse);
         QMetaObject::invokeMethod(f.page, "onCurIndexChanged_MouseRateNumIndex", Q_ARG(int, step));
-        QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x46, kWait));
         QCOMPARE(emu::writtenCommand(f.mouse, 0x46).size(), 1);
         QCOMPARE(emu::writtenCommand(f.mouse, 0x46).last().data.left(7).toHex(' '),
                  QByteArray("01 46 00 00 00 01 ") + rateBytes[step]);
@@ -384,7 +392,8 @@ void tst_DeviceKeys::mouseRateAndReset()
 
     const auto answer = [&](const QString &text) {
         QMessageBox *box = nullptr;
-        QTRY_VERIFY((box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr, kWaitMs);
         for (QAbstractButton *b : box->buttons()) {
             if (b->text() == text)
                 b->click();
@@ -402,7 +411,7 @@ void tst_DeviceKeys::mouseRateAndReset()
 
     QMetaObject::invokeMethod(f.page, "onResetoreMouseCurrentProfile");
     answer(QStringLiteral("Yes"));
-    QVERIFY(emu::waitForCommand(f.mouse, 0x14, 3000ms));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x14, kWait));
     QCOMPARE(emu::writtenCommand(f.mouse, 0x14).last().data.left(7).toHex(' '), QByteArray("01 14 00 00 00 00 01"));
     QCOMPARE(captions(), defaults);
     QList<IndexNameInfo> profiles;
@@ -424,23 +433,23 @@ void tst_DeviceKeys::mouseRateFromFileAndSlider()
     QVERIFY(f.xml.setFeature(f.path().constData(), "1", 0, 9));
     emu::clearWritten(f.mouse);
     f.page->applyMouseProfile(1);
-    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms));
-    QTest::qWait(200);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, kWait));
+    QVERIFY(f.drained(f.mouse));
     QCOMPARE(emu::writtenCommand(f.mouse, 0x46).size(), 1);
     QCOMPARE(int(emu::writtenCommand(f.mouse, 0x46).last().data.at(6)), 2);
     QCOMPARE(view->rateSlider()->value(), 2);
 
     // A drag from step 0 to step 3: one report per step passed.
     view->setRateIndex(0);
-    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms, 2));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, kWait, 2));
     emu::clearWritten(f.mouse);
     QSlider *slider = view->rateSlider();
     slider->setSliderDown(true);
     for (int step = 1; step <= 3; ++step)
         slider->setSliderPosition(step);
     slider->setSliderDown(false);
-    QVERIFY(emu::waitForCommand(f.mouse, 0x46, 3000ms, 3));
-    QTest::qWait(200);
+    QVERIFY(emu::waitForCommand(f.mouse, 0x46, kWait, 3));
+    QVERIFY(f.drained(f.mouse));
     const QVector<emu::WrittenReport> sent = emu::writtenCommand(f.mouse, 0x46);
     QCOMPARE(sent.size(), 3);
     for (int i = 0; i < 3; ++i)
@@ -456,10 +465,11 @@ void tst_DeviceKeys::mouseLightAndSniper()
     // and 17 stay 0.
     for (int zone : {1, 2}) {
         for (int status : {1, 0}) {
+            QVERIFY(f.drained(f.mouse));
             emu::clearWritten(f.mouse);
             QMetaObject::invokeMethod(f.page, zone == 1 ? "onScrollLinkStatus" : "onLogoLinkStatus",
                                       Q_ARG(int, status));
-            QVERIFY(emu::waitForCommand(f.mouse, 0x42, 3000ms));
+            QVERIFY(emu::waitForCommand(f.mouse, 0x42, kWait));
             const QByteArray r = emu::writtenCommand(f.mouse, 0x42).last().data;
             QCOMPARE(int(r.at(2)), zone);
             QCOMPARE(int(r.at(5)), 0x0E);
@@ -471,9 +481,10 @@ void tst_DeviceKeys::mouseLightAndSniper()
     // Sniper held: level 6 (byte 5); released: the stored level again.
     const int stored = f.xml.getDpiUsingIndex(f.path().constData(), "1");
     for (bool held : {true, false}) {
+        QVERIFY(f.drained(f.mouse));
         emu::clearWritten(f.mouse);
         QMetaObject::invokeMethod(f.page, "onMouseActivatesSniperKey", Q_ARG(bool, held));
-        QVERIFY(emu::waitForCommand(f.mouse, 0x41, 3000ms));
+        QVERIFY(emu::waitForCommand(f.mouse, 0x41, kWait));
         QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), held ? 5 : stored - 1);
     }
 }
@@ -488,15 +499,18 @@ void tst_DeviceKeys::dpiKeyOfAMouseNotShown()
     QVERIFY(mouseLink);
     // The mouse's own file, as its link found it.
     QTRY_VERIFY_WITH_TIMEOUT(mouseLink->property("zelkaProfileBound").toBool(), kLoadTimeoutMs);
+    // What the switch to the keyboard sent is out before the count starts.
+    QVERIFY(f.drained(f.keyboard));
+    QVERIFY(f.drained(f.mouse));
     emu::clearWritten(f.keyboard);
     emu::clearWritten(f.mouse);
     emit mouseLink->sigMouseTriggeredDPIkey();
     emit mouseLink->sigMouseActivatesSniperKey(true);
-    QTest::qWait(300);
+    QVERIFY(f.drained(f.keyboard));
     QCOMPARE(emu::writtenCommand(f.keyboard, 0x41).size(), 0);
     // The mouse was shown first, so its file exists: the DPI key steps its own level and the
     // sniper key names level 6, both at the mouse.
-    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 2, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 2, kWaitMs);
     QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), 5);
 }
 
@@ -504,7 +518,6 @@ void tst_DeviceKeys::macroCopiesAcrossProfiles()
 {
     KeysFixture f;
     QVERIFY(f.plug(true, false));
-    QTest::qWait(1000);  // the device's opening reports settle first
     const QByteArray keyboardFile = f.path();
     QList<MacroEventInfo> steps{macroStep(4, true), macroStep(4, false)};
     f.addMacro("7", "M7", steps);

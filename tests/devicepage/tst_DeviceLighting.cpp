@@ -6,6 +6,7 @@
 
 #include "../lighting/FakeLoopbackAudio.h"
 #include "ColorWheelTool.h"
+#include "CommandQueueDrain.h"
 #include "CustomButton.h"
 #include "DCustomLightListItem.h"
 #include "DDevicePage.h"
@@ -27,8 +28,9 @@
 
 namespace {
 
-constexpr int kLoadTimeoutMs = 10000;
-using namespace std::chrono_literals;
+// Generous: on a loaded machine a load or a report can take seconds; a wait ends as soon as it is met.
+constexpr int kLoadTimeoutMs = 30000;
+constexpr std::chrono::milliseconds kWait{20000};
 
 hidStructInfo record(emu::DeviceId id, const QString &model, int deviceType)
 {
@@ -70,7 +72,19 @@ struct LightingFixture {
                 kLoadTimeoutMs))
             return false;
         // The load applies the profile and sends its lighting; those reports come first.
-        QTest::qWait(300);
+        return drained();
+    }
+    // Every report queued for the keyboard so far has been written to it.
+    bool drained() const
+    {
+        return drain::commandsWritten(page->deviceLink(emu::configurationPath(keyboard)), keyboard);
+    }
+    // The keyboard's log starts empty here, after everything queued before has reached it.
+    bool startLog() const
+    {
+        if (!drained())
+            return false;
+        emu::clearWritten(keyboard);
         return true;
     }
     template <typename T = QWidget>
@@ -166,32 +180,32 @@ void tst_DeviceLighting::confirmedEffectsReachTheKeyboard()
     LightingFixture f;
     QVERIFY(f.load());
     f.showLightingPage();
-    emu::clearWritten(f.keyboard);
+    QVERIFY(f.startLog());
 
     // A key effect: one 0x07 with the record's bytes.
     f.tool()->setColorInfoData(effect(0, 2));
     QVERIFY(QMetaObject::invokeMethod(f.page, "onSendSetKeyboardColorData"));
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
     QCOMPARE(f.commands(0x07).size(), 1);
     const QByteArray key = f.commands(0x07).first().data;
     QCOMPARE(key.left(18).toHex(' '), QByteArray("01 07 00 00 00 0e 02 04 02 ff 00 00 00 00 00 00 01 00"));
 
     // A side effect: one 0x08, and nothing else.
-    emu::clearWritten(f.keyboard);
+    QVERIFY(f.startLog());
     f.tool()->setColorInfoData(effect(1, 4));
     QVERIFY(QMetaObject::invokeMethod(f.page, "onSendSetSideColorData"));
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, 3000ms));
-    QTest::qWait(100);
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, kWait));
+    QVERIFY(f.drained());
     QCOMPARE(f.commands(0x08).size(), 1);
     QCOMPARE(int(uchar(f.commands(0x08).first().data.at(5))), 0x0D);
     QCOMPARE(f.commands(0x07).size(), 0);
 
     // The custom effect: eight 0x09 packets, then 0x07.
     f.child<QAbstractButton>("toolButton_CustomLed")->click();
-    emu::clearWritten(f.keyboard);
+    QVERIFY(f.startLog());
     f.tool()->setColorInfoData(effect(0, 10));
     QVERIFY(QMetaObject::invokeMethod(f.page, "onSendSetKeyboardColorData"));
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
     QVector<int> order;
     for (const emu::WrittenReport &report : emu::written(f.keyboard)) {
         const int command = uchar(report.data.at(1));
@@ -301,9 +315,9 @@ void tst_DeviceLighting::usingSlots()
     f.page->reloadCustomLightList();
     const QList<DCustomLightListItem *> rows = f.rows();
     QCOMPARE(rows.size(), 5);
-    emu::clearWritten(f.keyboard);
+    QVERIFY(f.startLog());
     QVERIFY(QMetaObject::invokeMethod(rows.at(clicked), "sigCustomLightUsingStatus", Q_ARG(bool, isUsing)));
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
 
     const QList<CustomLedInfo> leds = f.leds();
     for (int i = 0; i < after.size(); ++i) {
@@ -352,7 +366,7 @@ void tst_DeviceLighting::savedCustomLightKeepsRealColouredKeys()
     keys.at(dummyCell)->setKeyInfo({-1, QString()});
     keys.at(dummyCell)->setKeyColor(QColor(9, 9, 9));
     keys.at(plainCell)->setKeyColor(QColor(200, 100, 50));
-    emu::clearWritten(f.keyboard);
+    QVERIFY(f.startLog());
     f.page->saveCustomLight();
 
     QList<CustomLedItemInfo> items;
@@ -366,7 +380,7 @@ void tst_DeviceLighting::savedCustomLightKeepsRealColouredKeys()
     QCOMPARE(byCode[4].indexX * 22 + byCode[4].indexY, plainCell);
     QCOMPARE(byCode[4].colorR, 200);
     QCOMPARE(byCode[4].transparentNum, 128);
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
     for (const emu::WrittenReport &packet : f.commands(0x09))
         QCOMPARE(int(uchar(packet.data.at(2))), 2);
 }
@@ -380,14 +394,14 @@ void tst_DeviceLighting::lightSwitch()
     const int usingIndex = f.xml.getLightUsingIndex(f.path().constData(), "1", 0);
 
     // With an item for the effect in use: the file first, then one 0x07 with the new state.
-    emu::clearWritten(f.keyboard);
+    QVERIFY(f.startLog());
     const int wasOff = f.xml.getLightSwitch(f.path().constData(), "1");
     button->click();
     QCOMPARE(f.xml.getLightSwitch(f.path().constData(), "1"), 1 - wasOff);
     colorInfoData item{};
     QVERIFY(f.xml.getLightItem(f.path().constData(), "1", 0, usingIndex, &item));
     QCOMPARE(item.ledOpenOrClose, 1 - wasOff);
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
     QCOMPARE(int(uchar(f.commands(0x07).last().data.at(17))), 1 - wasOff);
     QCOMPARE(int(uchar(f.commands(0x07).last().data.at(6))), usingIndex);
 
@@ -395,9 +409,9 @@ void tst_DeviceLighting::lightSwitch()
     f.xml.setLightUsingIndex(f.path().constData(), "1", 0, 77);
     QFileInfo before(QFile::decodeName(f.path()));
     const QDateTime modified = before.lastModified();
-    emu::clearWritten(f.keyboard);
+    QVERIFY(f.startLog());
     button->click();
-    QTest::qWait(200);
+    QVERIFY(f.drained());
     QCOMPARE(f.commands(0x07).size(), 0);
     QCOMPARE(f.xml.getLightSwitch(f.path().constData(), "1"), 1 - wasOff);
     before.refresh();

@@ -23,7 +23,8 @@
 
 namespace {
 
-constexpr int kLoadTimeoutMs = 10000;
+// Generous: on a loaded machine a load can take seconds; a wait ends as soon as it is met.
+constexpr int kLoadTimeoutMs = 30000;
 
 hidStructInfo record(emu::DeviceId id, const QString &model, int deviceType)
 {

@@ -4,6 +4,7 @@
 // reset of the current keyboard profile.
 
 #include "CbNotice.h"
+#include "CommandQueueDrain.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
@@ -24,8 +25,10 @@
 
 namespace {
 
-constexpr int kLoadTimeoutMs = 10000;
-using namespace std::chrono_literals;
+// Generous: on a loaded machine a load or a report can take seconds; a wait ends as soon as it is met.
+constexpr int kLoadTimeoutMs = 30000;
+constexpr int kWaitMs = 20000;
+constexpr std::chrono::milliseconds kWait{kWaitMs};
 
 hidStructInfo record(emu::DeviceId id, const QString &model, int deviceType)
 {
@@ -85,13 +88,16 @@ struct ProfileFixture {
         }
         page->setHidStructInfoList(list);
         const QString shown = emu::configurationPath(withMouse ? mouse : keyboard);
-        return QTest::qWaitFor(
+        const bool loaded = QTest::qWaitFor(
             [&] {
                 return page->currentHidPath() == shown && !page->profileXmlPath().isEmpty()
                        && child<QStackedWidget>("stackedWidget_KeyboardArea")->currentWidget()
                               == child<QWidget>("page_KeyboardShow");
             },
             kLoadTimeoutMs);
+        // The reports the load sent reach the devices before a test looks at what they got.
+        return loaded && drain::commandsWritten(link(keyboard), keyboard)
+               && (!withMouse || drain::commandsWritten(link(mouse), mouse));
     }
     template <typename T = QWidget>
     T *child(const char *name) const
@@ -305,6 +311,7 @@ void tst_DeviceProfiles::deleting()
     QCOMPARE(f.label(), QStringLiteral("P2"));
 
     // Deleting the current one selects the lowest and sends its side lighting.
+    QVERIFY(drain::commandsWritten(f.link(f.keyboard), f.keyboard));
     emu::clearWritten(f.keyboard);
     colorInfoData side{};
     side.ledKeyboardOrSide = 1;
@@ -316,7 +323,7 @@ void tst_DeviceProfiles::deleting()
     QCOMPARE(f.label(), QStringLiteral("P1"));
     QCOMPARE(f.xml.getProfileIndex(f.path().constData()), 1);
     QCOMPARE(f.link(f.keyboard)->profileIndex(), 1);
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, kWait));
 
     // The last one stays.
     emit f.row("1")->sigDeleteProfile("1", "P1");
@@ -424,6 +431,7 @@ void tst_DeviceProfiles::selection()
     side.ledType = 2;
     f.xml.addLightItem(f.path().constData(), "3", side);
 
+    emu::clearWritten(f.keyboard);
     emit f.row("3")->sigProfileItemMouseClicked("3", "2");
     QCOMPARE(f.xml.getProfileIndex(f.path().constData()), 3);
     QCOMPARE(f.link(f.keyboard)->profileIndex(), 3);
@@ -431,24 +439,19 @@ void tst_DeviceProfiles::selection()
     QCOMPARE(f.child<QTextEdit>("textEdit_profileName")->toPlainText(), QStringLiteral("2"));
     QCOMPARE(f.child<QTextEdit>("textEdit_profileLinkProgram")->toPlainText(), QStringLiteral("/usr/bin/game"));
     QCOMPARE(f.highlighted(), QStringLiteral("3"));
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, 3000ms));
-    // The load's reports and the selection's (the side effect goes more than once) all reach the
-    // keyboard before the next click; a busy machine delays them.
-    int count = -1;
-    for (int i = 0; i < 30 && count != emu::written(f.keyboard).size(); ++i) {
-        count = emu::written(f.keyboard).size();
-        QTest::qWait(300);
-    }
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, kWait));
 
-    // The current row again: nothing, until the list is rebuilt.
+    // The current row again: nothing, until the list is rebuilt. (The click above may send more
+    // than one report; all of them are written before the count starts.)
+    QVERIFY(drain::commandsWritten(f.link(f.keyboard), f.keyboard));
     emu::clearWritten(f.keyboard);
     emit f.row("3")->sigProfileItemMouseClicked("3", "2");
-    QTest::qWait(200);
+    QVERIFY(drain::commandsWritten(f.link(f.keyboard), f.keyboard));
     QCOMPARE(emu::writtenCommand(f.keyboard, 0x08).size(), 0);
     f.page->refreshProfileList(0);
     QCOMPARE(f.highlighted(), QStringLiteral("3"));
     emit f.row("3")->sigProfileItemMouseClicked("3", "2");
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x08, kWait));
 
     // OK renames the current profile, not the one its name points at.
     f.child<QTextEdit>("textEdit_profileName")->setPlainText("Racing");
@@ -486,7 +489,7 @@ void tst_DeviceProfiles::switchByKeyFollowsTheSelection()
     f.xml.addKeyMapItem(f.path().constData(), "1", "4", "A", "7", "1", "0", "2");
     emu::injectKeys(f.keyboard, 0, {0x04});
     emu::injectKeys(f.keyboard, 0, {});
-    QTRY_COMPARE_WITH_TIMEOUT(f.highlighted(), QStringLiteral("2"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(f.highlighted(), QStringLiteral("2"), kWaitMs);
     QCOMPARE(f.label(), QStringLiteral("P2"));
     QCOMPARE(f.xml.getProfileIndex(f.path().constData()), 2);
     QCOMPARE(f.link(f.keyboard)->profileIndex(), 2);
@@ -544,12 +547,12 @@ void tst_DeviceProfiles::reset()
     f.click("onResetoreCurrentProfile");
     QCOMPARE(f.questions, 1);
     QCOMPARE(f.fileBytes(), before);
-    QTest::qWait(200);
+    QVERIFY(drain::commandsWritten(f.link(f.keyboard), f.keyboard));
     QCOMPARE(emu::writtenCommand(f.keyboard, 0x14).size(), 0);
 
     f.yesAnswer = true;
     f.click("onResetoreCurrentProfile");
-    QVERIFY(emu::waitForCommand(f.keyboard, 0x14, 3000ms));
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x14, kWait));
     const QByteArray report = emu::writtenCommand(f.keyboard, 0x14).first().data;
     QCOMPARE(report.size(), 64);
     QByteArray expected(64, '\0');

@@ -3,6 +3,7 @@
 // receives are built from the profile file after each change, and the mouse's DPI key steps
 // the level in use.
 
+#include "CommandQueueDrain.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
@@ -21,7 +22,9 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds kWait(5000);
+// Generous: on a loaded machine a load or a report can take seconds; a wait ends as soon as it is met.
+constexpr std::chrono::milliseconds kWait(20000);
+constexpr int kLoadTimeoutMs = 30000;
 
 hidStructInfo mouseRecord(emu::DeviceId id)
 {
@@ -59,8 +62,10 @@ void tst_MouseDpiOnDevice::loadAndDpiKey()
     page.setMacroXml("", &xml);  // the page's store, as the main window gives it
     QVERIFY(page.setHidStructInfoList({mouseRecord(id)}));
     // The page loads the mouse (and sends its profile) first; the reports counted below come after.
-    QTRY_VERIFY_WITH_TIMEOUT(!page.profileXmlPath().isEmpty(), 10000);
-    QTest::qWait(200);
+    QTRY_VERIFY_WITH_TIMEOUT(!page.profileXmlPath().isEmpty(), kLoadTimeoutMs);
+    DDeviceKeyboardLink *link = page.getDeviceLinkMap().value(emu::configurationPath(id));
+    QVERIFY(link);
+    QVERIFY(drain::commandsWritten(link, id));
 
     // The profile of a new mouse, where the page keeps this mouse's files.
     const QString folder = DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/ZM1/")
@@ -84,7 +89,7 @@ void tst_MouseDpiOnDevice::loadAndDpiKey()
     view->setProfileIndex(1);
     view->loadProfileConfig();
     QVERIFY(emu::waitForCommand(id, 0x41, kWait));
-    QTest::qWait(100);
+    QVERIFY(drain::commandsWritten(link, id));
     QCOMPARE(emu::writtenCommand(id, 0x41).size(), 1);
     QCOMPARE(written0x41(id, 0).toHex(' ').toUpper(),
              QByteArray::fromHex("01 41 00 00 00 26 02 01 12 12 FF 00 00 01 22 22 FF FF 00 01 32 32 00 FF 00"
@@ -100,8 +105,6 @@ void tst_MouseDpiOnDevice::loadAndDpiKey()
     QVERIFY(emu::waitForCommand(id, 0x41, kWait, 2));
     QCOMPARE(quint8(written0x41(id, 1).at(7 + 18)), quint8(0));
     // The link's DPI key signal, as the link gives it for a press of the unassigned DPI button.
-    DDeviceKeyboardLink *link = page.getDeviceLinkMap().value(emu::configurationPath(id));
-    QVERIFY(link);
     emit link->sigMouseTriggeredDPIkey();
     QVERIFY(emu::waitForCommand(id, 0x41, kWait, 3));
     QCOMPARE(int(written0x41(id, 2).at(6)), 4);

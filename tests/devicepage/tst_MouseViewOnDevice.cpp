@@ -6,6 +6,7 @@
 // links: nothing reaches the mouse before its lighting has loaded, and a profile without the
 // Scroll and Logo entries reads as unlinked.
 
+#include "CommandQueueDrain.h"
 #include "DDevicePage.h"
 #include "DKeyDisablePage.h"
 #include "DMouseLightPage.h"
@@ -29,7 +30,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-constexpr int kLoadTimeoutMs = 10000;
+constexpr int kLoadTimeoutMs = 30000;
 
 hidStructInfo record(emu::DeviceId id, const char *model, int deviceType)
 {
@@ -79,6 +80,11 @@ struct MouseFixture {
                && !page->profileXmlPath().isEmpty();
     }
     DMousePage *mousePage() const { return page->findChild<DMousePage *>(); }
+    // Every report queued for the device so far has been written to it.
+    bool drained(emu::DeviceId id) const
+    {
+        return drain::commandsWritten(page->deviceLink(emu::configurationPath(id)), id);
+    }
     DMouseLightPage *lightPage() const { return page->findChild<DMouseLightPage *>(); }
     template <typename T = QWidget>
     T *child(const char *name) const
@@ -184,7 +190,7 @@ void tst_MouseViewOnDevice::captionOpensItsButton()
     f.result(true);
     QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(f.mousePage()->isLoaded(), kLoadTimeoutMs);
-    QTest::qWait(300);  // the reports the load sends reach the mouse first
+    QVERIFY(f.drained(f.mouse));  // the reports the load sends reach the mouse first
     // Left Click and the right-hand side buttons cannot be chosen.
     for (int disabled : {0, 6, 7})
         QVERIFY(!f.mousePage()->button(disabled)->isEnabled());
@@ -211,7 +217,7 @@ void tst_MouseViewOnDevice::captionOpensItsButton()
     f.page->findChild<DKeyDisablePage *>()->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
     QCOMPARE(recordText(f.stored(keyCode).operateType), QByteArray("5"));
     QCOMPARE(f.mousePage()->button(index)->text(), QStringLiteral("Disable"));
-    QVERIFY(emu::waitForCommand(f.mouse, 0x47, 3000ms));
+    QVERIFY(emu::waitForCommand(f.mouse, 0x47, std::chrono::milliseconds(kLoadTimeoutMs)));
     const QVector<emu::WrittenReport> sent = emu::writtenCommand(f.mouse, 0x47);
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sent.first().data.mid(2, 1).toHex(), buttonByte);
@@ -301,8 +307,8 @@ void tst_MouseViewOnDevice::linkChangesBeforeTheLightingLoadSendNothing()
     QCOMPARE(sentMeanwhile, 0);
     QCOMPARE(emu::writtenCommand(f.keyboard, 0x42).size(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown() && f.page->profileXmlPath().contains("ZM1"), kLoadTimeoutMs + 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(f.zoneLinkReports().size() >= 2, 3000);
-    QTest::qWait(200);
+    QTRY_VERIFY_WITH_TIMEOUT(f.zoneLinkReports().size() >= 2, kLoadTimeoutMs);
+    QVERIFY(f.drained(f.mouse));
     const QList<QPair<int, int>> sent = f.zoneLinkReports();
     QCOMPARE(sent.size() % 2, 0);
     for (int i = 0; i < sent.size(); ++i)
@@ -346,7 +352,7 @@ void tst_MouseViewOnDevice::profileWithoutZoneEntriesReadsUnlinked()
     QVERIFY(f.showMouseAgain());
     QVERIFY(!f.linkChecked("pushButton_LinkScroll"));
     QVERIFY(!f.linkChecked("pushButton_LinkLogo"));
-    QTest::qWait(300);
+    QVERIFY(f.drained(f.mouse));
     for (const auto &report : f.zoneLinkReports())
         QCOMPARE(report.second, 1);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -134,7 +134,7 @@ void tst_PageToKeyboard::savedAndPressed()
 
     emu::injectRaw(m_kb->id, frame(0x04, kPressA));
     emu::injectRaw(m_kb->id, frame(0x04, kNothing));
-    QTRY_COMPARE_WITH_TIMEOUT(computerReports(m_kb->id).size(), computer.size(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(computerReports(m_kb->id).size(), computer.size(), 20000);
     QVERIFY(syncLink(m_kb->id, *m_kb->link));
     QCOMPARE(computerReports(m_kb->id), computer);
     if (qobject_cast<DKeyWithTextPage *>(page.get()))

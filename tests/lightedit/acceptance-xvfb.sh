@@ -49,6 +49,17 @@ wait_line() {
   return 1
 }
 
+# wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds.
+wait_until() {
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # point NAME: sets PX PY from the program's "point NAME x y" line.
 point() {
   local line
@@ -110,7 +121,9 @@ sleep 0.3
 xdotool mousemove "$PX" "$PY"
 sleep 0.3
 xdotool mouseup 1
-sleep 0.5
+reported() { [ "$(count '^signal sigLightConfigHaveChanged 0 0')" -gt "$reports" ]; }
+wait_until 20 reported || fail "the drag did not report"
+sleep 0.5 # time for a second report, which must not come
 [ "$(count '^signal sigLightConfigHaveChanged 0 0')" -eq $((reports + 1)) ] || fail "the drag did not report once"
 line=$(grep -E '^signal sigLightConfigHaveChanged 0 0 colour' "$out" | tail -n 1)
 read -r _ _ _ _ _ dark _ <<<"$line"
@@ -122,14 +135,15 @@ ok "ring drag: red $r darkened to $dark, one report, in the profile"
 before=$(attr "$item" ledBrightness)
 point brightness-low
 xdotool mousemove "$PX" "$PY" click 1
-sleep 0.5
+changed() { [ "$(attr "$item" ledBrightness)" != "$before" ]; }
+wait_until 20 changed || fail "brightness $before did not change"
 after=$(attr "$item" ledBrightness)
 [ "$after" -eq $((before - 1)) ] || fail "brightness $before became $after"
 ok "brightness slider: $before to $after in the profile"
 
 point ok
 xdotool mousemove "$PX" "$PY" click 1
-wait_line "$out" '^signal sigSetLightEffectSuccessful' 5 >/dev/null || fail "OK did not succeed"
+wait_line "$out" '^signal sigSetLightEffectSuccessful' >/dev/null || fail "OK did not succeed"
 [ "$(attr 'config[@index="1"]/light0' usingIndex)" = "2" ] || fail "Wave is not the effect in use"
 ok "OK: sent and marked as the effect in use"
 
@@ -145,7 +159,7 @@ xdotool key ctrl+a
 xdotool type --delay 30 "Dusk"
 sleep 0.2
 xdotool mousemove "$sx" "$sy" click 1
-wait_line "$out" '^signal row1 sigModifyCustomLightItemNameSuccess' 5 >/dev/null || fail "no rename"
+wait_line "$out" '^signal row1 sigModifyCustomLightItemNameSuccess' >/dev/null || fail "no rename"
 [ "$(attr 'config[@index="1"]/customLight/customLed[@index="1"]' name)" = "Dusk" ] || fail "the name is not in the file"
 [ "$(attr 'config[@index="1"]/customLight/customLed[@index="2"]' name)" = "Ocean" ] || fail "the other row changed"
 ok "row rename: Dusk in the profile"
@@ -156,7 +170,7 @@ wait "$app" 2>/dev/null
 start 2 --prompt
 point prompt-save
 xdotool mousemove "$PX" "$PY" click 1
-line=$(wait_line "$out" '^prompt result' 5) || fail "the prompt did not close"
+line=$(wait_line "$out" '^prompt result') || fail "the prompt did not close"
 [ "$line" = "prompt result 1 mask hidden" ] || fail "$line"
 [ "$(count '^signal sigTipInfoDiaClose$')" -eq 1 ] || fail "close signal not once"
 ok "prompt: Save gives 1, one close signal, no mask"

@@ -35,12 +35,21 @@ bool near(const QColor &a, const QColor &b, int tolerance)
            && qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
-// Lets the X server draw what the program painted.
+// Waits until the X server shows what the widget painted: the screen under the widget's centre
+// has the colour of the widget's own rendering there.
 void settle(QWidget &widget)
 {
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
     widget.raise();
-    QTest::qWait(300);
+    const QPoint centre = widget.rect().center();
+    const qreal r = widget.devicePixelRatioF();
+    const QColor painted = widget.grab().toImage().pixelColor(qFloor(centre.x() * r), qFloor(centre.y() * r));
+    SystemScreenPixelReader reader;
+    const auto shown = [&] {
+        const std::optional<QColor> colour = reader.colorAt(widget.mapToGlobal(centre));
+        return colour && near(*colour, painted, 2);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shown(), 20000);
 }
 
 }  // namespace

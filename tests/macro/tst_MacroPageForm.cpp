@@ -280,7 +280,7 @@ void tst_MacroPageForm::lastThemeWinsForTheMacroList()
     const QString second = events->styleSheet();
     QVERIFY(first != second);
     QCOMPARE(list->styleSheet(), formSheet);  // until the timer has run
-    QTRY_COMPARE_WITH_TIMEOUT(list->styleSheet(), second, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(list->styleSheet(), second, 20000);
     QTest::qWait(700);  // the first call's timer would have run by now
     QCOMPARE(list->styleSheet(), second);
 }

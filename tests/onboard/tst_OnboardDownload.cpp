@@ -100,7 +100,7 @@ void tst_OnboardDownload::noMacroKeys()
     Keyboard kb;
     QVERIFY(kb.download.plan(layout()));
     kb.start();
-    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 30000);
     QVERIFY(kb.ok);
     QCOMPARE(kb.sent.size(), 70);
     for (int i = 0; i < 20; ++i) {
@@ -126,7 +126,7 @@ void tst_OnboardDownload::macroKeyInDefault()
     Keyboard kb;
     QVERIFY(kb.download.plan(s));
     kb.start();
-    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 30000);
     QVERIFY(kb.ok);
     // Default: packets 0 and 1, then macro 0's five reports, then packet 2 holding its entry.
     QCOMPARE(int(kb.sent.at(2).report.at(1)), 0x19);
@@ -157,7 +157,7 @@ void tst_OnboardDownload::unansweredMacro()
     QVERIFY(kb.download.plan(s));
     QSignalSpy failed(&kb.download, &OnboardDownload::macroFailed);
     kb.start();
-    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 30000);
     QVERIFY(!kb.ok);
     QCOMPARE(failed.count(), 1);
     const QList<Sent> macros = kb.of(0x19);
@@ -194,7 +194,7 @@ void tst_OnboardDownload::lastAnswerMissing()
     kb.silent = {49, 50, 51, 52};
     QVERIFY(kb.download.plan(layout()));
     kb.start();
-    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(kb.done, 30000);
     QVERIFY(!kb.ok);
     QCOMPARE(kb.of(0x19).size(), 53);
 }

@@ -34,7 +34,10 @@ app=$!
 x_pids+=("$app")
 
 main=$(x_wait_window "$app" ZELKA 60) || fail "main window not shown"
-sleep 1
+for _ in $(seq 600); do
+  grep -q "Brivex Runing" "$x_tmp/demo.out" && break
+  sleep 0.1
+done
 grep -q "Brivex Runing" "$x_tmp/demo.out" || fail "start-up not finished"
 # The home page's latest word on its cards: one emulated keyboard and the emulated mouse.
 cards=$(cat "$x_tmp/demo.out" "$x_tmp/demo.err" | grep -o 'Home page shows [0-9]* device card' | tail -n 1)
@@ -70,8 +73,17 @@ for _ in $(seq 50); do
 done
 [ -n "$icon" ] || fail "no tray icon"
 x_window_geometry "$icon"
+shown=$(xdotool search --all --onlyvisible --pid "$app" 2>/dev/null | sort)
 xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 3
-sleep 1
+# The menu is a window of its own: Q goes to it once it is shown.
+menu=""
+for _ in $(seq 200); do
+  menu=$(xdotool search --all --onlyvisible --pid "$app" 2>/dev/null | sort | comm -13 <(echo "$shown") -)
+  [ -n "$menu" ] && break
+  sleep 0.1
+done
+[ -n "$menu" ] || fail "the tray menu did not open"
+sleep 0.2
 xdotool key q
 
 code=""

@@ -396,11 +396,15 @@ void tst_SettingsDialog::languageTextRecognition()
 void tst_SettingsDialog::firmwareInfoWindowGoesWhenItEnds()
 {
     DSettingsDia dialog;
+    // The double-click on the logo is heard once the dialog has settled: half a second after it
+    // was built. A timer started after that one, with a longer interval, runs after it however
+    // late the event loop gets to them.
+    bool settled = false;
+    QTimer::singleShot(600, &dialog, [&settled] { settled = true; });
     dialog.setFirmwareInfoMap({{QStringLiteral("ZK87A"), QStringLiteral("1.02")}});
     dialog.show();
     QWidget *logo = child<QWidget>(&dialog, "frame_LogoSet");
-    // The double-click on the logo is heard once the dialog has settled.
-    QTest::qWait(600);
+    QTRY_VERIFY_WITH_TIMEOUT(settled, 20000);
     for (int round = 0; round < 3; ++round) {
         int shown = 0;
         QTimer::singleShot(0, &dialog, [&] {

@@ -3,6 +3,7 @@
 // keyboard, a keyboard with side lights and the mouse, and what happens to a file that cannot be read.
 
 #include "DeviceModels.h"
+#include "NoFileGrowth.h"
 #include "ProfileFiles.h"
 #include "xmlInterface.h"
 #include "XmlTestSupport.h"
@@ -46,22 +47,6 @@ QByteArray fileWithChangedProfile2(xmlInterface &xml, const QTemporaryDir &dir, 
     xml.addProfileConfig(path.constData(), "3", "Third", "", "", deviceType);
     xml.setProfileIndex(path.constData(), 2);
     return path;
-}
-
-// Runs f with every file write limited to `bytes` (the signal of an exceeded limit ignored).
-template <class F>
-bool withFileSizeLimit(rlim_t bytes, F f)
-{
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const bool result = f();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return result;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // afterwards. One row per writer and case, each on fresh fixture files.
 
 #include "FileWatch.h"
+#include "NoFileGrowth.h"
 #include "xmlInterface.h"
 #include "XmlTestSupport.h"
 
@@ -85,23 +86,6 @@ DpiItemInfo dpiLevel(int index, int dpi)
     item.index = index;
     item.dpiX = item.dpiY = dpi;
     return item;
-}
-
-// Runs f with file writes limited to `bytes`, the signal of an exceeded limit ignored; both
-// restored after.
-template <class F>
-bool withFileSizeLimit(rlim_t bytes, F f)
-{
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const bool result = f();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return result;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // on screen and in the library file, which must always list the events in the screen's order.
 
 #include "MacroPageFixture.h"
+#include "NoFileGrowth.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,20 +104,6 @@ QStringList brief(const QStringList &lines)
         out << QStringLiteral("%1:%2:%3").arg(f.value(3), f.value(5), f.value(1));
     }
     return out;
-}
-
-template <class F>
-void withFileSizeLimit(rlim_t bytes, F f)
-{
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    f();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "DCatchKeyAndMouseItem.h"
 #include "DDataManager.h"
 #include "DMacroListItem.h"
+#include "NoFileGrowth.h"
 #include "xmlInterface.h"
 
 #include <QFile>
@@ -66,21 +67,6 @@ QList<IndexNameInfo> macrosIn(const QByteArray &path)
     QList<IndexNameInfo> list;
     store.getMacroList(path.constData(), &list);
     return list;
-}
-
-// Runs f with the process unable to write files larger than bytes (root ignores permissions).
-template <class F>
-void withFileSizeLimit(rlim_t bytes, F f)
-{
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    f();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
 }
 
 void releaseOn(QWidget *menu, const char *label)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Makes every write that would grow a file fail, for as long as it lives: RLIMIT_FSIZE at 0 with
-// SIGXFSZ ignored, so the write returns EFBIG instead of ending the process. The tests run as
+// Makes every write that would grow a file past `limit` bytes (by default: at all) fail, for as
+// long as it lives: RLIMIT_FSIZE with SIGXFSZ ignored, so the write returns EFBIG instead of ending
+// the process. The tests run as
 // root, where permissions do not bind; this is how they make a save fail. The limit holds for
 // the whole process, so keep it around the one call that must fail.
 
@@ -11,13 +12,13 @@
 class NoFileGrowth
 {
 public:
-    NoFileGrowth()
+    explicit NoFileGrowth(rlim_t limit = 0)
     {
         m_ok = ::getrlimit(RLIMIT_FSIZE, &m_previous) == 0;
         m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = m_previous;
-        none.rlim_cur = 0;
-        m_ok = m_ok && ::setrlimit(RLIMIT_FSIZE, &none) == 0;
+        rlimit limited = m_previous;
+        limited.rlim_cur = limit;
+        m_ok = m_ok && ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
     }
     ~NoFileGrowth()
     {
@@ -35,3 +36,11 @@ private:
     void (*m_previousHandler)(int) = SIG_DFL;
     bool m_ok = false;
 };
+
+// Runs f with every file write limited to `bytes`, and returns what f returns.
+template <class F>
+auto withFileSizeLimit(rlim_t bytes, F f)
+{
+    NoFileGrowth limit(bytes);
+    return f();
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoftKeyboardButCustom.h"
 
+#include "KeyLegendFit.h"
 #include "LogCategories.h"
 
 #include <QEvent>
@@ -47,28 +48,28 @@ void SoftKeyboardButCustom::setKeyInfo(const QPair<int, QString> &info)
     switch (m_keyDec) {
     case 227:
         qCDebug(lcUi) << "--------------------------Dec:" << m_keyDec;
-        setText(QString(kWindowsGlyph));
+        showLabel(QString(kWindowsGlyph));
         break;
     case 101:
         qCDebug(lcUi) << "--------------------------Dec:" << m_keyDec;
-        setText(QString(kMenuGlyph));
+        showLabel(QString(kMenuGlyph));
         break;
     case 145:
-        setText(tr("Chinese"));
+        showLabel(tr("Chinese"));
         break;
     case 144:
-        setText(tr("Korean/English"));
+        showLabel(tr("Korean/English"));
         break;
     case 226:
     case 230:
-        setText(QStringLiteral("Alt"));
+        showLabel(QStringLiteral("Alt"));
         break;
     case 36:
         // A single "&" would become a mnemonic.
-        setText(QStringLiteral("7&&"));
+        showLabel(QStringLiteral("7&&"));
         break;
     default:
-        setText(m_keyCharacter);
+        showLabel(m_keyCharacter);
         break;
     }
 }
@@ -86,13 +87,13 @@ void SoftKeyboardButCustom::setState(int state)
             applySelectedLook();
             break;
         case 2:
-            setStyleSheet(m_normalText + QStringLiteral("background-color:#2c74c1;"));
+            applyLook(m_normalText + QStringLiteral("background-color:#2c74c1;"));
             break;
         case 3:
-            setStyleSheet(m_normalText + QStringLiteral("background-color:#22ba20;"));
+            applyLook(m_normalText + QStringLiteral("background-color:#22ba20;"));
             break;
         case 4:
-            setStyleSheet(m_normalText + QStringLiteral("background-color:#E81122;"));
+            applyLook(m_normalText + QStringLiteral("background-color:#E81122;"));
             break;
         default:
             break;
@@ -118,21 +119,21 @@ void SoftKeyboardButCustom::setFunctionText(const QPair<int, QString> &info)
     m_operateType = info.first;
     m_functionText = info.second;
     if (m_functionText.isEmpty()) {
-        setText(QString());
+        showLabel(QString());
         return;
     }
     if (m_type == 0) {
         if (m_keyDec == 227)
-            setText(QString(kWindowsGlyph));
+            showLabel(QString(kWindowsGlyph));
         else if (m_keyDec == 101)
-            setText(QString(kMenuGlyph));
+            showLabel(QString(kMenuGlyph));
         else
-            setText(m_functionText);
+            showLabel(m_functionText);
         return;
     }
     QString shown = m_functionText;
     shown.replace(QStringLiteral("7&"), QStringLiteral("7&&"));
-    setText(shown);
+    showLabel(shown);
 }
 
 void SoftKeyboardButCustom::setSpecialEnterKey(bool special)
@@ -209,10 +210,42 @@ void SoftKeyboardButCustom::leaveEvent(QEvent *event)
 
 void SoftKeyboardButCustom::applyNormalLook()
 {
-    setStyleSheet(normalText() + background());
+    applyLook(normalText() + background());
 }
 
 void SoftKeyboardButCustom::applySelectedLook()
 {
-    setStyleSheet(selectedText() + background());
+    applyLook(selectedText() + background());
+}
+
+void SoftKeyboardButCustom::applyLook(const QString &look)
+{
+    m_look = look;
+    setStyleSheet(m_look + m_fitStyle);
+}
+
+void SoftKeyboardButCustom::showLabel(const QString &text)
+{
+    // Measure in the look's own font, without an earlier fitting.
+    if (!m_fitStyle.isEmpty()) {
+        m_fitStyle.clear();
+        setStyleSheet(m_look);
+    }
+    ensurePolished();
+    QString shown = text;
+    shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    const KeyLegend legend = KeyLegendFit::fit(shown, font(), legendArea());
+    if (legend.font.pixelSize() > 0 && legend.font.pixelSize() != font().pixelSize()) {
+        m_fitStyle = QStringLiteral("font-size:%1px;").arg(legend.font.pixelSize());
+        setStyleSheet(m_look + m_fitStyle);
+    }
+    QString legendText = legend.text;
+    legendText.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QToolButton::setText(legendText);
+}
+
+QRect SoftKeyboardButCustom::legendArea() const
+{
+    // Inside the rounded border, a pixel clear of it on each side.
+    return QRect(0, 0, m_width, m_height).adjusted(kLegendMargin, 1, -kLegendMargin, -1);
 }

@@ -52,10 +52,15 @@ protected:
 private:
     void applyNormalLook();
     void applySelectedLook();
+    void applyLook(const QString &look);
+    // Shows the legend fitted to the key (a smaller font or a short legend where the whole does not fit).
     void showLabel(const QString &text);
+    QRect legendArea() const;
     QString selectedText() const { return m_type == 0 ? m_selectedText : m_selectedTextOnboard; }
     QString normalText() const { return m_type == 0 ? m_normalText : m_normalTextOnboard; }
     QString background() const { return m_type == 0 ? m_background : m_backgroundOnboard; }
+
+    static constexpr int kLegendMargin = 2;
 
     int m_type = 0;
     bool m_hovered = false;
@@ -74,6 +79,8 @@ private:
     QString m_normalTextOnboard;
     QString m_background;
     QString m_backgroundOnboard;
+    QString m_look;      // the style sheet of the current look
+    QString m_fitStyle;  // the legend's smaller font, added to the look
     QString m_textColor;
     QString m_highlightColor;
     QString m_backgroundColor;

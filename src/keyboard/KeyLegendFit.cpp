@@ -34,6 +34,17 @@ const QHash<QString, QString> &shortLegends()
         {QStringLiteral("Win/Command"), QStringLiteral("Win")},
         {QStringLiteral("Calculator"), QStringLiteral("Calc")},
         {QStringLiteral("Korean/English"), QStringLiteral("Kor/Eng")},
+        {QStringLiteral("Up"), QStringLiteral("\u2191")},
+        {QStringLiteral("Down"), QStringLiteral("\u2193")},
+        {QStringLiteral("Left"), QStringLiteral("\u2190")},
+        {QStringLiteral("Right"), QStringLiteral("\u2192")},
+        {QStringLiteral("Home"), QStringLiteral("Hm")},
+        {QStringLiteral("Pause"), QStringLiteral("Pse")},
+        {QStringLiteral("PgUp"), QStringLiteral("PU")},
+        {QStringLiteral("PgDn"), QStringLiteral("PD")},
+        {QStringLiteral("PrtSc"), QStringLiteral("PS")},
+        {QStringLiteral("ScrLk"), QStringLiteral("SL")},
+        {QStringLiteral("Enter"), QStringLiteral("\u21b5")},
     };
     return table;
 }

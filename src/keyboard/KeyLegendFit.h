@@ -18,7 +18,7 @@ struct KeyLegend {
 namespace KeyLegendFit {
 
 // The smallest font a legend is shrunk to, in pixels.
-constexpr int kMinPixelSize = 8;
+constexpr int kMinPixelSize = 7;
 
 // The legend and font to draw in the area (the key's rectangle less its border).
 KeyLegend fit(const QString &legend, const QFont &font, const QRect &area);

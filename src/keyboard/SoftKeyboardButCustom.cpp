@@ -246,6 +246,6 @@ void SoftKeyboardButCustom::showLabel(const QString &text)
 
 QRect SoftKeyboardButCustom::legendArea() const
 {
-    // Inside the rounded border, a pixel clear of it on each side.
+    // Inside the one-pixel border.
     return QRect(0, 0, m_width, m_height).adjusted(kLegendMargin, 1, -kLegendMargin, -1);
 }

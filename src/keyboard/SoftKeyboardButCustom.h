@@ -60,7 +60,7 @@ private:
     QString normalText() const { return m_type == 0 ? m_normalText : m_normalTextOnboard; }
     QString background() const { return m_type == 0 ? m_background : m_backgroundOnboard; }
 
-    static constexpr int kLegendMargin = 2;
+    static constexpr int kLegendMargin = 1;
 
     int m_type = 0;
     bool m_hovered = false;

@@ -128,9 +128,19 @@ void SliderToolArea::paintEvent(QPaintEvent *)
         painter.drawLine(x, 50, x, 55);
     }
 
+    painter.setFont(titleFont());
+    painter.drawText(titleRect(), Qt::AlignLeft | Qt::AlignVCenter, m_title);
+}
+
+QRect SliderToolArea::titleRect() const
+{
+    return QRect(0, 0, 80, 25);
+}
+
+QFont SliderToolArea::titleFont() const
+{
     QFont font(m_fontFamily);
     font.setPointSize(11);
     font.setWeight(QFont::Normal);
-    painter.setFont(font);
-    painter.drawText(QRect(0, 0, 80, 25), Qt::AlignLeft | Qt::AlignVCenter, m_title);
+    return font;
 }

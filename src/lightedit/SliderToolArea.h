@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +26,9 @@ public:
     int tickStep() const { return m_tickStep; }
     void setTexts(const QString &title, const QString &lowText, const QString &highText);
     QString title() const { return m_title; }
+    // Where the title is drawn and in which font; a title wider than the room is cut.
+    QRect titleRect() const;
+    QFont titleFont() const;
     QString lowText() const { return m_lowText; }
     QString highText() const { return m_highText; }
     // addPageColor and subPageColor are "r,g,b" as the theme holds them.

@@ -87,8 +87,18 @@ void CustomButton::paintEvent(QPaintEvent *)
     pen.setWidth(1);
     painter.setPen(pen);
 
+    painter.setFont(captionFont());
+    painter.drawText(captionRect(), Qt::AlignLeft, m_text);
+}
+
+QRect CustomButton::captionRect() const
+{
+    return QRect(48, 10, 130, 50);
+}
+
+QFont CustomButton::captionFont() const
+{
     QFont font(m_fontFamily, 9);
     font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(48, 10, 130, 50), Qt::AlignLeft, m_text);
+    return font;
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <QToolButton>
 
@@ -17,6 +19,9 @@ public:
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
     QString caption() const { return m_text; }
+    // Where the caption is drawn and in which font; a caption wider than the room is cut.
+    QRect captionRect() const;
+    QFont captionFont() const;
     // Takes effect at the next repaint.
     void setThemeColor(QColor selectedBackground, QColor hoverBackground, QColor normalBackground, QColor textColor,
                        QColor selectedTextColor, QString fontFamily);

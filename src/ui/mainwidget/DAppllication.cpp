@@ -44,10 +44,7 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
     // As early as the application-data folder is known, before anything else can fail.
     CrashReport::install(dumpFolder());
 
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Microsoft YaHei"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(programFont());
 
     if (!alreadyRunning)
         loadStartLanguage();
@@ -60,6 +57,14 @@ DAppllication::~DAppllication()
 {
     m_mainWindow.reset();
     m_loginWidget.reset();
+}
+
+QFont DAppllication::programFont()
+{
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(12);
+    return font;
 }
 
 int DAppllication::runProgram(int &argc, char **argv, const MainWindowFactory &createMainWindow)

@@ -6,6 +6,7 @@
 // runs the login step, which creates the main window. runProgram() is the whole program entry.
 
 #include <QApplication>
+#include <QFont>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,8 @@ public:
     // The program entry: instance lock, application object, event loop, restart on 123.
     // Returns 1 when another copy runs (the argument handed over, or that copy not answering).
     static int runProgram(int &argc, char **argv, const MainWindowFactory &createMainWindow);
+    // The program's font: every widget that sets none of its own is drawn in it.
+    static QFont programFont();
     // Starts program detached with the one argument; whether the start succeeded.
     static bool restartApplication(const QString &program, const QString &argument);
 

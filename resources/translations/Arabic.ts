@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>R</source>
-        <translation>أحمر</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G</source>
-        <translation>أخضر</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B</source>
-        <translation>أزرق</translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Full color</source>
@@ -220,15 +220,15 @@
     </message>
     <message>
         <source>Keyboard</source>
-        <translation>لوحة المفاتيح</translation>
+        <translation>المفاتيح</translation>
     </message>
     <message>
         <source>Side Light</source>
-        <translation>الإضاءة الجانبية</translation>
+        <translation>الجانبية</translation>
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>مجموعة الملفات الشخصية </translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>ربط الملف الشخصي ببرنامج</translation>
+        <translation>ربط الملف ببرنامج</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>Switch profile</source>
-        <translation>تبديل الملف الشخصي</translation>
+        <translation>تبديل الملف</translation>
     </message>
     <message>
         <source>Static</source>
@@ -910,7 +910,7 @@
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>فتح جهاز الكمبيوتر</translation>
+        <translation>فتح الكمبيوتر</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>تشغيل مستمر تشغيل/إيقاف</translation>
+        <translation>تكرار مستمر</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>تشغيل أثناء الضغط على المفتاح المعين</translation>
+        <translation>أثناء الضغط</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1213,15 +1213,15 @@
     </message>
     <message>
         <source>Left Click</source>
-        <translation>النقر الأيسر</translation>
+        <translation>أيسر</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>النقر الأوسط</translation>
+        <translation>أوسط</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>النقر الأيمن</translation>
+        <translation>أيمن</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>الزر الجانبي الأيسر - رجوع</translation>
+        <translation>جانبي - رجوع</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>الزر الجانبي الأيسر - تقدم</translation>
+        <translation>جانبي - تقدم</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -1742,7 +1742,7 @@
     </message>
     <message>
         <source>Switch profile</source>
-        <translation>تبديل الملف الشخصي</translation>
+        <translation>تبديل الملف</translation>
     </message>
     <message>
         <source>Launch application</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>
@@ -2279,7 +2279,7 @@
     </message>
     <message>
         <source>Switch profile</source>
-        <translation>تبديل الملف الشخصي</translation>
+        <translation>تبديل الملف</translation>
     </message>
     <message>
         <source>Profile:</source>

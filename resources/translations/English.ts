@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Continous playback on/off</translation>
+        <translation>Repeat on/off</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Play while assigned key is pressed</translation>
+        <translation>Play while held</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Mouse left side key-Back</translation>
+        <translation>Side key - Back</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Mouse left side key-Go</translation>
+        <translation>Side key - Forward</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>

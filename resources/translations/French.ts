@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>Groupe de profils </translation>
+        <translation>Profils</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>Lier le profil à un programme</translation>
+        <translation>Lier à un programme</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>key combination</source>
-        <translation>combinaison de touches</translation>
+        <translation>combinaison</translation>
     </message>
     <message>
         <source>Launch application</source>
@@ -906,11 +906,11 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Verrouiller l&apos;ordinateur</translation>
+        <translation>Verrouiller le PC</translation>
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>Ouvrir le poste de travail</translation>
+        <translation>Poste de travail</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -999,7 +999,7 @@
     </message>
     <message>
         <source>Select app</source>
-        <translation>Choisir une application</translation>
+        <translation>Choisir une appli</translation>
     </message>
     <message>
         <source>App path：/usr/bin/gimp</source>
@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Lecture continue marche/arrêt</translation>
+        <translation>Répéter oui/non</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Lire tant que la touche est enfoncée</translation>
+        <translation>Tant que enfoncée</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Bouton latéral gauche - Précédent</translation>
+        <translation>Latéral - Précédent</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Bouton latéral gauche - Suivant</translation>
+        <translation>Latéral - Suivant</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -1777,7 +1777,7 @@
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation>Désactiver la touche Windows</translation>
+        <translation>Bloquer touche Win</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Speed</source>
-        <translation>Geschwindigkeit</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Slow</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>Profil mit Programm verknüpfen</translation>
+        <translation>Programm verknüpfen</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation>Automatischer Wellenring</translation>
+        <translation>Auto-Wellenring</translation>
     </message>
     <message>
         <source>Striation</source>
@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Dauerwiedergabe ein/aus</translation>
+        <translation>Dauer ein/aus</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Abspielen, solange die Taste gedrückt ist</translation>
+        <translation>Solange gedrückt</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Aufgezeichnete Verzögerung</translation>
+        <translation>Aufnahme-Verzögerung</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Linke Seitentaste - Zurück</translation>
+        <translation>Seitentaste - Zurück</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Linke Seitentaste - Vorwärts</translation>
+        <translation>Seitentaste - Vor</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -1777,7 +1777,7 @@
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation>Windows-Taste deaktivieren</translation>
+        <translation>Win-Taste sperren</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
@@ -1785,7 +1785,7 @@
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation>SHIFT+TAB deaktivieren</translation>
+        <translation>SHIFT+TAB sperren</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>Gruppo profili </translation>
+        <translation>Profili</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>Collega il profilo a un programma</translation>
+        <translation>Collega a programma</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>Auto Ripple</source>
-        <translation>Increspatura automatica</translation>
+        <translation>Increspatura auto</translation>
     </message>
     <message>
         <source>Striation</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Sniper</source>
-        <translation>Cecchino</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>X:</source>
@@ -910,7 +910,7 @@
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>Apri Risorse del computer</translation>
+        <translation>Apri computer</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1007,7 +1007,7 @@
     </message>
     <message>
         <source>Select application</source>
-        <translation>Seleziona applicazione</translation>
+        <translation>Scegli applicazione</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Riproduzione continua on/off</translation>
+        <translation>Ripeti on/off</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Riproduci finché il tasto è premuto</translation>
+        <translation>Finché premuto</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Tasto laterale sinistro - Indietro</translation>
+        <translation>Laterale - Indietro</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Tasto laterale sinistro - Avanti</translation>
+        <translation>Laterale - Avanti</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>プロファイルグループ </translation>
+        <translation>プロファイル</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>プロファイルをプログラムに関連付け</translation>
+        <translation>プログラム連携</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Launch application</source>
-        <translation>アプリケーションを起動</translation>
+        <translation>アプリを起動</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Sniper</source>
-        <translation>スナイパー</translation>
+        <translation>狙撃</translation>
     </message>
     <message>
         <source>X:</source>
@@ -906,11 +906,11 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>コンピューターをロック</translation>
+        <translation>PCをロック</translation>
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>マイコンピューターを開く</translation>
+        <translation>マイPCを開く</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1007,7 +1007,7 @@
     </message>
     <message>
         <source>Select application</source>
-        <translation>アプリケーションを選択</translation>
+        <translation>アプリを選択</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1091,7 +1091,7 @@
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>キーを押している間再生</translation>
+        <translation>押している間</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1746,7 +1746,7 @@
     </message>
     <message>
         <source>Launch application</source>
-        <translation>アプリケーションを起動</translation>
+        <translation>アプリを起動</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -1883,7 +1883,7 @@
     </message>
     <message>
         <source>SendFeedback</source>
-        <translation>フィードバックを送信</translation>
+        <translation>フィードバック送信</translation>
     </message>
     <message>
         <source>Brivex</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>
@@ -2287,7 +2287,7 @@
     </message>
     <message>
         <source>Launch application</source>
-        <translation>アプリケーションを起動</translation>
+        <translation>アプリを起動</translation>
     </message>
     <message>
         <source>Shortcuts</source>

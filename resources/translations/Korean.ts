@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Sniper</source>
-        <translation>스나이퍼</translation>
+        <translation>저격</translation>
     </message>
     <message>
         <source>X:</source>
@@ -1479,7 +1479,7 @@
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>왼쪽 측면 버튼 - 앞으로</translation>
+        <translation>측면 버튼 - 앞으로</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>

@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>Zmień przypisanie klawisza</translation>
+        <translation>Zmień klawisz</translation>
     </message>
     <message>
         <source>Remap with key ？</source>
@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>Keyboard</source>
-        <translation>Klawiatura</translation>
+        <translation>Klawisze</translation>
     </message>
     <message>
         <source>Side Light</source>
-        <translation>Podświetlenie boczne</translation>
+        <translation>Boczne</translation>
     </message>
     <message>
         <source>Profile Group </source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Zmień przypisanie klawisza</translation>
+        <translation>Zmień klawisz</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -1087,11 +1087,11 @@
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Odtwarzanie ciągłe wł./wył.</translation>
+        <translation>Powtarzaj wł./wył.</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Odtwarzaj, dopóki klawisz jest wciśnięty</translation>
+        <translation>Gdy wciśnięty</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1213,15 +1213,15 @@
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Lewy przycisk</translation>
+        <translation>Lewy</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Środkowy przycisk</translation>
+        <translation>Środkowy</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Prawy przycisk</translation>
+        <translation>Prawy</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Lewy przycisk boczny - Wstecz</translation>
+        <translation>Boczny - Wstecz</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Lewy przycisk boczny - Dalej</translation>
+        <translation>Boczny - Dalej</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -1714,7 +1714,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Zmień przypisanie klawisza</translation>
+        <translation>Zmień klawisz</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>
@@ -2251,7 +2251,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Zmień przypisanie klawisza</translation>
+        <translation>Zmień klawisz</translation>
     </message>
     <message>
         <source>Macro</source>

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>Grupo de perfis </translation>
+        <translation>Perfis</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>Associar perfil a um programa</translation>
+        <translation>Associar a programa</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Sniper</source>
-        <translation>Franco-atirador</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>X:</source>
@@ -898,7 +898,7 @@
     </message>
     <message>
         <source>Show desktop</source>
-        <translation>Mostrar ambiente de trabalho</translation>
+        <translation>Mostrar desktop</translation>
     </message>
     <message>
         <source>Close window</source>
@@ -910,7 +910,7 @@
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>Abrir O meu computador</translation>
+        <translation>O meu computador</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1083,15 +1083,15 @@
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation>Reproduzir várias vezes</translation>
+        <translation>Várias vezes</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Reprodução contínua ligar/desligar</translation>
+        <translation>Repetir lig./desl.</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Reproduzir enquanto a tecla estiver premida</translation>
+        <translation>Enquanto premida</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1213,15 +1213,15 @@
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Clique esquerdo</translation>
+        <translation>Esquerdo</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Clique central</translation>
+        <translation>Central</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Clique direito</translation>
+        <translation>Direito</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Botão lateral esquerdo - Retroceder</translation>
+        <translation>Lateral - Recuar</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Botão lateral esquerdo - Avançar</translation>
+        <translation>Lateral - Avançar</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>

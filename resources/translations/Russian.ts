@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>Переназначить клавишу</translation>
+        <translation>Переназначить</translation>
     </message>
     <message>
         <source>Remap with key ？</source>
@@ -220,15 +220,15 @@
     </message>
     <message>
         <source>Keyboard</source>
-        <translation>Клавиатура</translation>
+        <translation>Клавиши</translation>
     </message>
     <message>
         <source>Side Light</source>
-        <translation>Боковая подсветка</translation>
+        <translation>Боковая</translation>
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>Группа профилей </translation>
+        <translation>Профили</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>Связать профиль с программой</translation>
+        <translation>Привязка к программе</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Переназначить клавишу</translation>
+        <translation>Переназначить</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Sniper</source>
-        <translation>Снайпер</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>X:</source>
@@ -898,7 +898,7 @@
     </message>
     <message>
         <source>Show desktop</source>
-        <translation>Показать рабочий стол</translation>
+        <translation>Рабочий стол</translation>
     </message>
     <message>
         <source>Close window</source>
@@ -906,11 +906,11 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокировать компьютер</translation>
+        <translation>Блокировка ПК</translation>
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>Открыть «Мой компьютер»</translation>
+        <translation>Мой компьютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -980,7 +980,7 @@
     </message>
     <message>
         <source>Disable Key</source>
-        <translation>Отключить клавишу</translation>
+        <translation>Откл. клавишу</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1007,7 +1007,7 @@
     </message>
     <message>
         <source>Select application</source>
-        <translation>Выбрать приложение</translation>
+        <translation>Выбор программы</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1075,23 +1075,23 @@
     </message>
     <message>
         <source>Play Type</source>
-        <translation>Режим воспроизведения</translation>
+        <translation>Режим запуска</translation>
     </message>
     <message>
         <source>Play once</source>
-        <translation>Воспроизвести один раз</translation>
+        <translation>Один раз</translation>
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation>Воспроизвести несколько раз</translation>
+        <translation>Несколько раз</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Непрерывное воспроизведение вкл/выкл</translation>
+        <translation>Повтор вкл/выкл</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Воспроизводить, пока клавиша нажата</translation>
+        <translation>Пока нажата</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1213,15 +1213,15 @@
     </message>
     <message>
         <source>Left Click</source>
-        <translation>Левый клик</translation>
+        <translation>Левая</translation>
     </message>
     <message>
         <source>Center Click</source>
-        <translation>Средний клик</translation>
+        <translation>Средняя</translation>
     </message>
     <message>
         <source>Right Click</source>
-        <translation>Правый клик</translation>
+        <translation>Правая</translation>
     </message>
     <message>
         <source>Please enter delay number</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Левая боковая кнопка - Назад</translation>
+        <translation>Боковая - Назад</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Левая боковая кнопка - Вперёд</translation>
+        <translation>Боковая - Вперёд</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -1529,7 +1529,7 @@
     </message>
     <message>
         <source>Dpi Loop</source>
-        <translation>Переключение DPI</translation>
+        <translation>Смена DPI</translation>
     </message>
     <message>
         <source>Forward_L</source>
@@ -1651,7 +1651,7 @@
     </message>
     <message>
         <source>Play/Pause</source>
-        <translation>Воспроизведение/Пауза</translation>
+        <translation>Пуск/Пауза</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1714,7 +1714,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Переназначить клавишу</translation>
+        <translation>Переназначить</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -1777,7 +1777,7 @@
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation>Отключить клавишу Windows</translation>
+        <translation>Откл. клавишу Win</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
@@ -1785,7 +1785,7 @@
     </message>
     <message>
         <source>Disable SHIFT+TAB</source>
-        <translation>Отключить SHIFT+TAB</translation>
+        <translation>Откл. SHIFT+TAB</translation>
     </message>
     <message>
         <source>Disable ALT+TAB</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>
@@ -2251,7 +2251,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Переназначить клавишу</translation>
+        <translation>Переназначить</translation>
     </message>
     <message>
         <source>Macro</source>

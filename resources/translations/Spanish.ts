@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>Grupo de perfiles </translation>
+        <translation>Perfiles</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>Vincular perfil a un programa</translation>
+        <translation>Vincular a programa</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Sniper</source>
-        <translation>Francotirador</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>X:</source>
@@ -1083,15 +1083,15 @@
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation>Reproducir varias veces</translation>
+        <translation>Varias veces</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Reproducción continua sí/no</translation>
+        <translation>Repetir sí/no</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Reproducir mientras se pulsa la tecla</translation>
+        <translation>Mientras se pulsa</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1099,7 +1099,7 @@
     </message>
     <message>
         <source>Play Number</source>
-        <translation>Número de reproducciones</translation>
+        <translation>Repeticiones</translation>
     </message>
     <message>
         <source>Play Number 1,2,3...</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Botón lateral izquierdo - Atrás</translation>
+        <translation>Lateral - Atrás</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Botón lateral izquierdo - Adelante</translation>
+        <translation>Lateral - Adelante</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -1777,7 +1777,7 @@
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation>Desactivar tecla Windows</translation>
+        <translation>Desactivar tecla Win</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>

@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>Перепризначити клавішу</translation>
+        <translation>Перепризначити</translation>
     </message>
     <message>
         <source>Remap with key ？</source>
@@ -220,15 +220,15 @@
     </message>
     <message>
         <source>Keyboard</source>
-        <translation>Клавіатура</translation>
+        <translation>Клавіші</translation>
     </message>
     <message>
         <source>Side Light</source>
-        <translation>Бічне підсвічування</translation>
+        <translation>Бічне</translation>
     </message>
     <message>
         <source>Profile Group </source>
-        <translation>Група профілів </translation>
+        <translation>Профілі</translation>
     </message>
     <message>
         <source>Profile name</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Link profile to program</source>
-        <translation>Пов&apos;язати профіль із програмою</translation>
+        <translation>Прив&apos;язка до програми</translation>
     </message>
     <message>
         <source>App path：/usr/bin/firefox</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Перепризначити клавішу</translation>
+        <translation>Перепризначити</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Sniper</source>
-        <translation>Снайпер</translation>
+        <translation>Sniper</translation>
     </message>
     <message>
         <source>X:</source>
@@ -898,7 +898,7 @@
     </message>
     <message>
         <source>Show desktop</source>
-        <translation>Показати робочий стіл</translation>
+        <translation>Робочий стіл</translation>
     </message>
     <message>
         <source>Close window</source>
@@ -906,11 +906,11 @@
     </message>
     <message>
         <source>Lock computer</source>
-        <translation>Заблокувати комп&apos;ютер</translation>
+        <translation>Блокування ПК</translation>
     </message>
     <message>
         <source>Open my computer</source>
-        <translation>Відкрити «Мій комп&apos;ютер»</translation>
+        <translation>Мій комп&apos;ютер</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1083,15 +1083,15 @@
     </message>
     <message>
         <source>Play multiple times</source>
-        <translation>Відтворити кілька разів</translation>
+        <translation>Кілька разів</translation>
     </message>
     <message>
         <source>Continous playback on/off</source>
-        <translation>Безперервне відтворення увімк./вимк.</translation>
+        <translation>Повтор увімк./вимк.</translation>
     </message>
     <message>
         <source>Play while assigned key is pressed</source>
-        <translation>Відтворювати, поки клавішу натиснуто</translation>
+        <translation>Поки натиснуто</translation>
     </message>
     <message>
         <source>Assign Macro</source>
@@ -1475,11 +1475,11 @@
     </message>
     <message>
         <source>Mouse left side key-Back</source>
-        <translation>Ліва бічна кнопка - Назад</translation>
+        <translation>Бічна - Назад</translation>
     </message>
     <message>
         <source>Mouse left side key-Go</source>
-        <translation>Ліва бічна кнопка - Вперед</translation>
+        <translation>Бічна - Вперед</translation>
     </message>
     <message>
         <source>Wheel Down</source>
@@ -1714,7 +1714,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Перепризначити клавішу</translation>
+        <translation>Перепризначити</translation>
     </message>
     <message>
         <source>Macro</source>
@@ -1777,7 +1777,7 @@
     </message>
     <message>
         <source>Disable Windows key</source>
-        <translation>Вимкнути клавішу Windows</translation>
+        <translation>Вимк. клавішу Win</translation>
     </message>
     <message>
         <source>Disable ALT+F4</source>
@@ -2015,15 +2015,15 @@
     </message>
     <message>
         <source>R:</source>
-        <translation>R:</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>G:</source>
-        <translation>G:</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>B:</source>
-        <translation>B:</translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>
@@ -2251,7 +2251,7 @@
     </message>
     <message>
         <source>Remap key</source>
-        <translation>Перепризначити клавішу</translation>
+        <translation>Перепризначити</translation>
     </message>
     <message>
         <source>Macro</source>

@@ -41,6 +41,7 @@ const QHash<QString, QString> &shortLegends()
         {QStringLiteral("PgUp"), QStringLiteral("PU")},
         {QStringLiteral("PgDn"), QStringLiteral("PD")},
         {QStringLiteral("PrtSc"), QStringLiteral("PS")},
+        {QStringLiteral("Pause"), QStringLiteral("Pse")},
         {QStringLiteral("ScrLk"), QStringLiteral("SL")},
         {QStringLiteral("Enter"), QStringLiteral("\u21b5")},
     };

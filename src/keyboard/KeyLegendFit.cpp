@@ -38,10 +38,11 @@ const QHash<QString, QString> &shortLegends()
         {QStringLiteral("Down"), QStringLiteral("\u2193")},
         {QStringLiteral("Left"), QStringLiteral("\u2190")},
         {QStringLiteral("Right"), QStringLiteral("\u2192")},
+        {QStringLiteral("Home"), QStringLiteral("Hm")},
+        {QStringLiteral("Pause"), QStringLiteral("Pse")},
         {QStringLiteral("PgUp"), QStringLiteral("PU")},
         {QStringLiteral("PgDn"), QStringLiteral("PD")},
         {QStringLiteral("PrtSc"), QStringLiteral("PS")},
-        {QStringLiteral("Pause"), QStringLiteral("Pse")},
         {QStringLiteral("ScrLk"), QStringLiteral("SL")},
         {QStringLiteral("Enter"), QStringLiteral("\u21b5")},
     };

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MacroListRows.h"
+
+#include "ArrowWidget.h"
+#include "DMacroListItem.h"
+
+#include <QEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+
+MacroListRows::MacroListRows(QScrollArea *area, RowMaker maker, QObject *parent)
+    : QObject(parent)
+    , m_area(area)
+    , m_contents(area->widget())
+    , m_maker(std::move(maker))
+{
+    m_contents->installEventFilter(this);
+    m_area->viewport()->installEventFilter(this);
+    connect(m_area->verticalScrollBar(), &QScrollBar::valueChanged, this, &MacroListRows::updateRows);
+}
+
+MacroListRows::~MacroListRows() = default;
+
+void MacroListRows::setMacros(QVector<QPair<QString, QString>> macros)
+{
+    clear();
+    m_macros.reserve(macros.size());
+    for (auto &macro : macros)
+        m_macros.append(Macro{std::move(macro.first), std::move(macro.second)});
+    m_contents->setMinimumHeight(m_macros.size() * kRowHeight);
+    updateRows();
+}
+
+void MacroListRows::clear()
+{
+    const QList<int> built = m_rows.keys();
+    for (const int position : built) {
+        DMacroListItem *row = m_rows.take(position);
+        row->hide();
+        row->deleteLater();
+    }
+    m_macros.clear();
+    m_macros.squeeze();
+    m_contents->setMinimumHeight(0);
+}
+
+int MacroListRows::count() const
+{
+    return m_macros.size();
+}
+
+bool MacroListRows::isEmpty() const
+{
+    return m_macros.isEmpty();
+}
+
+int MacroListRows::positionOf(const QString &index) const
+{
+    for (int i = 0; i < m_macros.size(); ++i) {
+        if (m_macros.at(i).index == index)
+            return i;
+    }
+    return -1;
+}
+
+QString MacroListRows::indexAt(int position) const
+{
+    return position >= 0 && position < m_macros.size() ? m_macros.at(position).index : QString();
+}
+
+QString MacroListRows::nameAt(int position) const
+{
+    return position >= 0 && position < m_macros.size() ? m_macros.at(position).name : QString();
+}
+
+void MacroListRows::remove(const QString &index)
+{
+    const int gone = positionOf(index);
+    if (gone < 0)
+        return;
+    m_macros.remove(gone);
+    // The rows below move up one place.
+    QMap<int, DMacroListItem *> moved;
+    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
+        if (it.key() == gone) {
+            it.value()->hide();
+            it.value()->deleteLater();
+        } else {
+            const int position = it.key() > gone ? it.key() - 1 : it.key();
+            moved.insert(position, it.value());
+            placeRow(it.value(), position);
+        }
+    }
+    m_rows = moved;
+    m_contents->setMinimumHeight(m_macros.size() * kRowHeight);
+    updateRows();
+}
+
+void MacroListRows::rename(const QString &index, const QString &name)
+{
+    const int position = positionOf(index);
+    if (position >= 0)
+        m_macros[position].name = name;
+}
+
+void MacroListRows::setCurrent(const QString &index)
+{
+    m_current = index;
+    for (DMacroListItem *row : qAsConst(m_rows))
+        row->setSelected(!m_current.isEmpty() && row->index() == m_current);
+}
+
+QString MacroListRows::current() const
+{
+    return m_current;
+}
+
+QList<DMacroListItem *> MacroListRows::builtRows() const
+{
+    return m_rows.values();
+}
+
+void MacroListRows::ensureVisible(const QString &index)
+{
+    const int position = positionOf(index);
+    if (position >= 0)
+        m_area->ensureVisible(0, position * kRowHeight + kRowHeight / 2, 0, kRowHeight / 2);
+}
+
+bool MacroListRows::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_contents) {
+            for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it)
+                placeRow(it.value(), it.key());
+        } else {
+            updateRows();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Builds the rows in and near the view and lets go of the others.
+void MacroListRows::updateRows()
+{
+    const int inView = std::max(kLeastInView, m_area->viewport()->height() / kRowHeight + 2);
+    const int top = m_area->verticalScrollBar()->value() / kRowHeight;
+    const int first = std::max(0, top - kMargin);
+    const int last = std::min(m_macros.size() - 1, top + inView + kMargin);
+
+    const QList<int> built = m_rows.keys();
+    for (const int position : built) {
+        if ((position < first || position > last) && !isPinned(m_rows.value(position)))
+            dropRow(position);
+    }
+    for (int position = first; position <= last; ++position) {
+        if (m_rows.contains(position))
+            continue;
+        DMacroListItem *row = m_maker(m_contents);
+        const Macro &macro = m_macros.at(position);
+        row->setIndexAndName(macro.index, macro.name);
+        row->setSelected(!m_current.isEmpty() && macro.index == m_current);
+        placeRow(row, position);
+        row->show();
+        m_rows.insert(position, row);
+    }
+}
+
+void MacroListRows::dropRow(int position)
+{
+    DMacroListItem *row = m_rows.take(position);
+    if (!row)
+        return;
+    row->hide();
+    row->deleteLater();
+}
+
+// A row in the middle of an edit or with its popup open keeps its macro until that is over.
+bool MacroListRows::isPinned(const DMacroListItem *row) const
+{
+    const ArrowWidget *popup = row->operationPopup();
+    return row->isEditing() || (popup && popup->isVisible());
+}
+
+void MacroListRows::placeRow(DMacroListItem *row, int position) const
+{
+    row->setGeometry(0, position * kRowHeight, m_contents->width(), kRowHeight);
+}

@@ -112,6 +112,14 @@ void MacroListRows::setCurrent(const QString &index)
         row->setSelected(!m_current.isEmpty() && row->index() == m_current);
 }
 
+void MacroListRows::rebuildRows()
+{
+    const QList<int> built = m_rows.keys();
+    for (const int position : built)
+        dropRow(position);
+    updateRows();
+}
+
 QString MacroListRows::current() const
 {
     return m_current;

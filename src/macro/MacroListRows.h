@@ -47,6 +47,8 @@ public:
     void setCurrent(const QString &index);
     QString current() const;
 
+    // Every row is built again (a new theme): the list itself stays.
+    void rebuildRows();
     // The rows built now, in list order.
     QList<DMacroListItem *> builtRows() const;
     // Scrolls the list so that this macro's row is in view (and so built).

@@ -205,8 +205,25 @@ void DMacroPage::resizeEvent(QResizeEvent *event)
     ui->frame_Right->setMaximumWidth(int(tenth * 2.8));
 }
 
+// The window's first paint: from then on the start is on screen, and the list is read.
+void DMacroPage::loadMacroListAfterFirstPaint()
+{
+    if (m_listLoaded || m_firstPaintWatched)
+        return;
+    m_firstPaintWatched = window();
+    m_firstPaintWatched->installEventFilter(this);
+}
+
 bool DMacroPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_firstPaintWatched && event->type() == QEvent::Paint) {
+        m_firstPaintWatched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (!m_listLoaded)
+                loadMacroList();
+        });
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched == ui->frame_Record) {
         if (event->type() == QEvent::Enter)
             m_mouseGuard = true;
@@ -472,6 +489,7 @@ QList<IndexNameInfo> DMacroPage::macroList() const
 
 void DMacroPage::loadMacroList()
 {
+    m_listLoaded = true;
     const QList<IndexNameInfo> macros = macroList();
     QVector<QPair<QString, QString>> entries;
     entries.reserve(macros.size());

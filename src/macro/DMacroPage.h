@@ -166,6 +166,7 @@ private:
     void emitMacroListChanged();
     void showNotice(const QString &text);
     void setToolTips();
+    void loadMacroListAfterFirstPaint();
 
     std::unique_ptr<Ui::DMacroPage> ui;
     std::unique_ptr<MacroPageRecorder> m_recorder;  // hooked keys and clicks, recording
@@ -211,6 +212,10 @@ private:
     int m_enteredKeyUsage = -1;
 
     bool m_pageCurrent = false;
+    // The list is read from the library once the window has first been painted (a large library
+    // then does not hold the window back), or when the page asks for it before that.
+    bool m_listLoaded = false;
+    QPointer<QWidget> m_firstPaintWatched;
     QString m_scrollSheet;
     QTimer m_scrollSheetTimer;
     // The record button's label font, applied again whenever the recording restyles the label.

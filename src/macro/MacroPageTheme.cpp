@@ -71,9 +71,10 @@ void MacroPageTheme::applyTheme()
     p->ui->lineEdit_EnterKey->setStyleSheet(keySheet);
     p->ui->lineEdit_PressKey->setStyleSheet(keySheet);
 
-    // The rows take the theme when they are built; the list itself is not read again, so a
-    // start does not read the library before the Macro page is opened.
+    // The rows take the theme when they are built; the list itself is not read again. At the
+    // start it is read once the window is on screen.
     p->m_macroRows->rebuildRows();
+    p->loadMacroListAfterFirstPaint();
 
     const QFont bold = DDataManager::getInstance()->getFont(0);
     for (QLabel *title :

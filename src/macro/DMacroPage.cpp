@@ -491,12 +491,8 @@ void DMacroPage::loadMacroList()
 {
     m_listLoaded = true;
     const QList<IndexNameInfo> macros = macroList();
-    QVector<QPair<QString, QString>> entries;
-    entries.reserve(macros.size());
-    for (const IndexNameInfo &macro : macros)
-        entries.append({QString::fromUtf8(recordText(macro.index)), QString::fromUtf8(recordText(macro.name))});
-    m_macroRows->setCurrent(entries.isEmpty() ? QString() : entries.first().first);
-    m_macroRows->setMacros(std::move(entries));
+    m_macroRows->setCurrent(macros.isEmpty() ? QString() : QString::fromUtf8(recordText(macros.first().index)));
+    m_macroRows->setMacros(macros);
     if (m_macroRows->isEmpty()) {
         m_curMacroIndex.clear();
         m_curMacroName.clear();

@@ -3,12 +3,14 @@
 
 #include "ArrowWidget.h"
 #include "DMacroListItem.h"
+#include "RecordText.h"
 
 #include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cstring>
 
 MacroListRows::MacroListRows(QScrollArea *area, RowMaker maker, QObject *parent)
     : QObject(parent)
@@ -23,13 +25,19 @@ MacroListRows::MacroListRows(QScrollArea *area, RowMaker maker, QObject *parent)
 
 MacroListRows::~MacroListRows() = default;
 
-void MacroListRows::setMacros(QVector<QPair<QString, QString>> macros)
+void MacroListRows::setMacros(const QList<IndexNameInfo> &macros)
 {
     clear();
-    m_macros.reserve(macros.size());
-    for (auto &macro : macros)
-        m_macros.append(Macro{std::move(macro.first), std::move(macro.second)});
-    m_contents->setMinimumHeight(m_macros.size() * kRowHeight);
+    m_starts.reserve(macros.size());
+    for (const IndexNameInfo &macro : macros) {
+        m_starts.append(quint32(m_text.size()));
+        m_text.append(recordText(macro.index));
+        m_text.append('\0');
+        m_text.append(recordText(macro.name));
+        m_text.append('\0');
+    }
+    m_text.squeeze();
+    m_contents->setMinimumHeight(count() * kRowHeight);
     updateRows();
 }
 
@@ -41,25 +49,43 @@ void MacroListRows::clear()
         row->hide();
         row->deleteLater();
     }
-    m_macros.clear();
-    m_macros.squeeze();
+    m_text = QByteArray();
+    m_starts = QVector<quint32>();
     m_contents->setMinimumHeight(0);
 }
 
 int MacroListRows::count() const
 {
-    return m_macros.size();
+    return m_starts.size();
 }
 
 bool MacroListRows::isEmpty() const
 {
-    return m_macros.isEmpty();
+    return m_starts.isEmpty();
+}
+
+const char *MacroListRows::indexBytes(int position) const
+{
+    return m_text.constData() + m_starts.at(position);
+}
+
+const char *MacroListRows::nameBytes(int position) const
+{
+    const char *index = indexBytes(position);
+    return index + std::strlen(index) + 1;
+}
+
+int MacroListRows::entryLength(int position) const
+{
+    const quint32 end = position + 1 < m_starts.size() ? m_starts.at(position + 1) : quint32(m_text.size());
+    return int(end - m_starts.at(position));
 }
 
 int MacroListRows::positionOf(const QString &index) const
 {
-    for (int i = 0; i < m_macros.size(); ++i) {
-        if (m_macros.at(i).index == index)
+    const QByteArray key = index.toUtf8();
+    for (int i = 0; i < m_starts.size(); ++i) {
+        if (std::strcmp(indexBytes(i), key.constData()) == 0)
             return i;
     }
     return -1;
@@ -67,12 +93,12 @@ int MacroListRows::positionOf(const QString &index) const
 
 QString MacroListRows::indexAt(int position) const
 {
-    return position >= 0 && position < m_macros.size() ? m_macros.at(position).index : QString();
+    return position >= 0 && position < count() ? QString::fromUtf8(indexBytes(position)) : QString();
 }
 
 QString MacroListRows::nameAt(int position) const
 {
-    return position >= 0 && position < m_macros.size() ? m_macros.at(position).name : QString();
+    return position >= 0 && position < count() ? QString::fromUtf8(nameBytes(position)) : QString();
 }
 
 void MacroListRows::remove(const QString &index)
@@ -80,7 +106,11 @@ void MacroListRows::remove(const QString &index)
     const int gone = positionOf(index);
     if (gone < 0)
         return;
-    m_macros.remove(gone);
+    const int length = entryLength(gone);
+    m_text.remove(int(m_starts.at(gone)), length);
+    m_starts.remove(gone);
+    for (int i = gone; i < m_starts.size(); ++i)
+        m_starts[i] -= quint32(length);
     // The rows below move up one place.
     QMap<int, DMacroListItem *> moved;
     for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
@@ -94,15 +124,21 @@ void MacroListRows::remove(const QString &index)
         }
     }
     m_rows = moved;
-    m_contents->setMinimumHeight(m_macros.size() * kRowHeight);
+    m_contents->setMinimumHeight(count() * kRowHeight);
     updateRows();
 }
 
 void MacroListRows::rename(const QString &index, const QString &name)
 {
     const int position = positionOf(index);
-    if (position >= 0)
-        m_macros[position].name = name;
+    if (position < 0)
+        return;
+    const QByteArray entry = QByteArray(indexBytes(position)) + '\0' + name.toUtf8() + '\0';
+    const int length = entryLength(position);
+    m_text.replace(int(m_starts.at(position)), length, entry);
+    const qint64 grown = qint64(entry.size()) - length;
+    for (int i = position + 1; i < m_starts.size(); ++i)
+        m_starts[i] = quint32(qint64(m_starts.at(i)) + grown);
 }
 
 void MacroListRows::setCurrent(const QString &index)
@@ -156,7 +192,7 @@ void MacroListRows::updateRows()
     const int inView = std::max(kLeastInView, m_area->viewport()->height() / kRowHeight + 2);
     const int top = m_area->verticalScrollBar()->value() / kRowHeight;
     const int first = std::max(0, top - kMargin);
-    const int last = std::min(m_macros.size() - 1, top + inView + kMargin);
+    const int last = std::min(count() - 1, top + inView + kMargin);
 
     const QList<int> built = m_rows.keys();
     for (const int position : built) {
@@ -167,9 +203,9 @@ void MacroListRows::updateRows()
         if (m_rows.contains(position))
             continue;
         DMacroListItem *row = m_maker(m_contents);
-        const Macro &macro = m_macros.at(position);
-        row->setIndexAndName(macro.index, macro.name);
-        row->setSelected(!m_current.isEmpty() && macro.index == m_current);
+        const QString index = indexAt(position);
+        row->setIndexAndName(index, nameAt(position));
+        row->setSelected(!m_current.isEmpty() && index == m_current);
         placeRow(row, position);
         row->show();
         m_rows.insert(position, row);

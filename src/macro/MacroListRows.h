@@ -5,12 +5,15 @@
 // near the scroll area's view, placed at its macro's height inside the scroll area's contents,
 // and is built as it scrolls into view and let go when it is far out of it. A row whose name is
 // being edited or whose operation popup is open stays with its macro. So a library of any size
-// costs a few dozen widgets, and the list's own memory is the two texts a macro.
+// costs a few dozen widgets, and the list's own memory is the two texts a macro (as UTF-8, one
+// block for the whole list, and an offset).
 
+#include "XmlRecords.h"
+
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QObject>
-#include <QPair>
 #include <QString>
 #include <QVector>
 
@@ -30,8 +33,8 @@ public:
     MacroListRows(QScrollArea *area, RowMaker maker, QObject *parent = nullptr);
     ~MacroListRows() override;
 
-    // The list becomes these macros (index, name), in this order; every row is built anew.
-    void setMacros(QVector<QPair<QString, QString>> macros);
+    // The list becomes these macros, in this order; every row is built anew.
+    void setMacros(const QList<IndexNameInfo> &macros);
     void clear();
     int count() const;
     bool isEmpty() const;
@@ -64,19 +67,21 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Macro {
-        QString index;
-        QString name;
-    };
     void updateRows();
     void dropRow(int position);
     bool isPinned(const DMacroListItem *row) const;
     void placeRow(DMacroListItem *row, int position) const;
+    const char *indexBytes(int position) const;
+    const char *nameBytes(int position) const;
+    int entryLength(int position) const;
 
     QScrollArea *m_area = nullptr;
     QWidget *m_contents = nullptr;
     RowMaker m_maker;
-    QVector<Macro> m_macros;
+    // Each macro's index and name, each ending in a zero byte, one after the other; m_starts[i]
+    // is where macro i begins.
+    QByteArray m_text;
+    QVector<quint32> m_starts;
     QMap<int, DMacroListItem *> m_rows;  // built rows by list position
     QString m_current;
 };

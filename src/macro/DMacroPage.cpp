@@ -7,6 +7,7 @@
 #include "DMacroListItem.h"
 #include "LogCategories.h"
 #include "MacroEventWords.h"
+#include "MacroListRows.h"
 #include "MacroPageEditor.h"
 #include "MacroPageLibrary.h"
 #include "MacroPageRecorder.h"
@@ -42,7 +43,6 @@ DMacroPage::DMacroPage(QWidget *parent)
     ui->setupUi(this);
     ui->radioButton_Delay->hide();
     m_defaultFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    m_macroListLayout = ui->verticalLayout_17;
     m_eventLayout = ui->verticalLayout_20;
 
     auto *delays = new QIntValidator(0, kMaxDelay, this);
@@ -66,8 +66,9 @@ DMacroPage::DMacroPage(QWidget *parent)
     ui->lineEdit_EnterKey->installEventFilter(this);
     ui->lineEdit_PressKey->installEventFilter(this);
 
+    m_macroRows = new MacroListRows(
+        ui->scrollArea_2, [this](QWidget *contents) { return createMacroRow(contents); }, this);
     updateTexts();
-    clearMacroListRows();
     clearEventRows();
 
     m_notice = new CbNotice(this);
@@ -167,7 +168,12 @@ QList<DCatchKeyAndMouseItem *> DMacroPage::eventRows() const
 
 QList<DMacroListItem *> DMacroPage::macroItems() const
 {
-    return m_macroItems;
+    return m_macroRows->builtRows();
+}
+
+int DMacroPage::macroCount() const
+{
+    return m_macroRows->count();
 }
 
 int DMacroPage::totalTime() const
@@ -199,8 +205,25 @@ void DMacroPage::resizeEvent(QResizeEvent *event)
     ui->frame_Right->setMaximumWidth(int(tenth * 2.8));
 }
 
+// The window's first paint: from then on the start is on screen, and the list is read.
+void DMacroPage::loadMacroListAfterFirstPaint()
+{
+    if (m_listLoaded || m_firstPaintWatched)
+        return;
+    m_firstPaintWatched = window();
+    m_firstPaintWatched->installEventFilter(this);
+}
+
 bool DMacroPage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_firstPaintWatched && event->type() == QEvent::Paint) {
+        m_firstPaintWatched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            if (!m_listLoaded)
+                loadMacroList();
+        });
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched == ui->frame_Record) {
         if (event->type() == QEvent::Enter)
             m_mouseGuard = true;
@@ -264,16 +287,17 @@ void DMacroPage::removeEventRow(DCatchKeyAndMouseItem *row)
     row->deleteLater();
 }
 
-void DMacroPage::clearMacroListRows()
+DMacroListItem *DMacroPage::createMacroRow(QWidget *contents)
 {
-    while (m_macroListLayout->count() > 1) {
-        QLayoutItem *item = m_macroListLayout->takeAt(0);
-        if (QWidget *widget = item->widget()) {
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
+    auto *item = new DMacroListItem(contents);
+    connect(item, &DMacroListItem::sigMacroItemMouseClicked, this, &DMacroPage::onMacroItemMouseClicked);
+    connect(item, &DMacroListItem::sigModifyMacroItemNameIsEmpty, this, &DMacroPage::onModifyMacroItemNameIsEmpty);
+    connect(item, &DMacroListItem::sigModifyMacroItemNameSuccess, this, &DMacroPage::onModifyMacroItemNameSuccess);
+    connect(item, &DMacroListItem::sigModifyMacroItemNameFailed, this, &DMacroPage::onModifyMacroItemNameFailed);
+    connect(item, &DMacroListItem::sigExportMacroChildList, this, &DMacroPage::onExportMacroChildList);
+    connect(item, &DMacroListItem::sigDeleteMacro, this, &DMacroPage::onDeleteMacro);
+    item->setMacroXml(m_macroXmlPath.constData(), m_xml);
+    return item;
 }
 
 void DMacroPage::clearEventRows()
@@ -465,11 +489,11 @@ QList<IndexNameInfo> DMacroPage::macroList() const
 
 void DMacroPage::loadMacroList()
 {
-    clearMacroListRows();
-    m_macroItems.clear();
-    m_selectedMacroItem = nullptr;
+    m_listLoaded = true;
     const QList<IndexNameInfo> macros = macroList();
-    if (macros.isEmpty()) {
+    m_macroRows->setCurrent(macros.isEmpty() ? QString() : QString::fromUtf8(recordText(macros.first().index)));
+    m_macroRows->setMacros(macros);
+    if (m_macroRows->isEmpty()) {
         m_curMacroIndex.clear();
         m_curMacroName.clear();
         clearEventRows();
@@ -481,49 +505,21 @@ void DMacroPage::loadMacroList()
         ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);
         return;
     }
-    for (const IndexNameInfo &macro : macros) {
-        auto *item = new DMacroListItem(ui->scrollAreaWidgetContents_2);
-        connect(item, &DMacroListItem::sigMacroItemMouseClicked, this, &DMacroPage::onMacroItemMouseClicked);
-        connect(item, &DMacroListItem::sigModifyMacroItemNameIsEmpty, this, &DMacroPage::onModifyMacroItemNameIsEmpty);
-        connect(item, &DMacroListItem::sigModifyMacroItemNameSuccess, this, &DMacroPage::onModifyMacroItemNameSuccess);
-        connect(item, &DMacroListItem::sigModifyMacroItemNameFailed, this, &DMacroPage::onModifyMacroItemNameFailed);
-        connect(item, &DMacroListItem::sigExportMacroChildList, this, &DMacroPage::onExportMacroChildList);
-        connect(item, &DMacroListItem::sigDeleteMacro, this, &DMacroPage::onDeleteMacro);
-        item->setMacroXml(m_macroXmlPath.constData(), m_xml);
-        item->setIndexAndName(QString::fromUtf8(recordText(macro.index)), QString::fromUtf8(recordText(macro.name)));
-        m_macroListLayout->insertWidget(m_macroListLayout->count() - 1, item);
-        if (m_macroItems.isEmpty()) {
-            m_selectedMacroItem = item;
-            item->setSelected(true);
-        }
-        m_macroItems.append(item);
-    }
-    onMacroItemMouseClicked(m_macroItems.first()->index(), m_macroItems.first()->name());
+    onMacroItemMouseClicked(m_macroRows->indexAt(0), m_macroRows->nameAt(0));
 }
 
 void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacroName)
 {
     if (m_recording)
         return;
-    DMacroListItem *row = qobject_cast<DMacroListItem *>(sender());
-    if (m_selectFirstMacro && !m_macroItems.isEmpty()) {
+    if (m_selectFirstMacro && !m_macroRows->isEmpty()) {
         m_selectFirstMacro = false;
-        row = m_macroItems.first();
-    }
-    if (!row || !m_macroItems.contains(row)) {
-        row = nullptr;
-        for (DMacroListItem *item : m_macroItems) {
-            if (item->index() == strMacroIndex) {
-                row = item;
-                break;
-            }
-        }
-    }
-    if (row && row != m_selectedMacroItem) {
-        for (DMacroListItem *item : m_macroItems)
-            item->setSelected(item == row);
+        if (m_macroRows->current() != m_macroRows->indexAt(0))
+            m_selectedRowPos = 0;
+        m_macroRows->setCurrent(m_macroRows->indexAt(0));
+    } else if (m_macroRows->positionOf(strMacroIndex) >= 0 && m_macroRows->current() != strMacroIndex) {
         m_selectedRowPos = 0;
-        m_selectedMacroItem = row;
+        m_macroRows->setCurrent(strMacroIndex);
     }
     clearRowSelection();
     m_curMacroIndex = strMacroIndex;
@@ -563,7 +559,7 @@ void DMacroPage::on_pushButton_Add_clicked()
 
 void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
 {
-    m_library->deleteMacro(qobject_cast<DMacroListItem *>(sender()), strMacroIndex, strMacroName);
+    m_library->deleteMacro(strMacroIndex, strMacroName);
 }
 
 void DMacroPage::onModifyMacroItemNameIsEmpty()
@@ -574,6 +570,8 @@ void DMacroPage::onModifyMacroItemNameIsEmpty()
 void DMacroPage::onModifyMacroItemNameSuccess()
 {
     auto *row = qobject_cast<DMacroListItem *>(sender());
+    if (row)
+        m_macroRows->rename(row->index(), row->name());
     if (row && row->index() == m_curMacroIndex)
         m_curMacroName = row->name();
     showNotice(tr("Modify macro name successful"));

@@ -28,6 +28,7 @@ class DMacroPage;
 class CbNotice;
 class DCatchKeyAndMouseItem;
 class DMacroListItem;
+class MacroListRows;
 class MacroPageEditor;
 class MacroPageLibrary;
 class MacroPageRecorder;
@@ -76,9 +77,12 @@ public:
 
     QString currentMacroIndex() const;
     QString currentMacroName() const;
-    // The event rows and the macro rows in screen order.
+    // The event rows in screen order, and the macro rows built now (those in and near the
+    // list's view) in list order.
     QList<DCatchKeyAndMouseItem *> eventRows() const;
     QList<DMacroListItem *> macroItems() const;
+    // The macros the list holds, built or not.
+    int macroCount() const;
     int totalTime() const;
     // The text of the notice shown last.
     QString noticeText() const;
@@ -143,7 +147,7 @@ private:
     DCatchKeyAndMouseItem *createEventRow(const QString &mark, int delay, const QString &type, int code,
                                           const QString &name, const QString &operateExplain, int position);
     void removeEventRow(DCatchKeyAndMouseItem *row);
-    void clearMacroListRows();
+    DMacroListItem *createMacroRow(QWidget *contents);
     void clearEventRows();
     int rowCount() const;
     DCatchKeyAndMouseItem *rowAt(int position) const;
@@ -162,6 +166,7 @@ private:
     void emitMacroListChanged();
     void showNotice(const QString &text);
     void setToolTips();
+    void loadMacroListAfterFirstPaint();
 
     std::unique_ptr<Ui::DMacroPage> ui;
     std::unique_ptr<MacroPageRecorder> m_recorder;  // hooked keys and clicks, recording
@@ -169,7 +174,6 @@ private:
     std::unique_ptr<MacroPageLibrary> m_library;    // adding, deleting, clearing, import and export
     std::unique_ptr<MacroPageTheme> m_theme;        // style sheets, colours and fonts
     QString m_defaultFolder;
-    QVBoxLayout *m_macroListLayout = nullptr;
     QVBoxLayout *m_eventLayout = nullptr;
     bool m_recording = false;
     CbNotice *m_notice = nullptr;
@@ -193,8 +197,7 @@ private:
     bool m_mouseGuard = false;
     bool m_limitedNoticeShown = false;
 
-    QPointer<DMacroListItem> m_selectedMacroItem;
-    QList<DMacroListItem *> m_macroItems;
+    MacroListRows *m_macroRows = nullptr;
     QString m_curMacroIndex;
     QString m_curMacroName;
     QString m_selectedMouseCaption;
@@ -209,6 +212,10 @@ private:
     int m_enteredKeyUsage = -1;
 
     bool m_pageCurrent = false;
+    // The list is read from the library once the window has first been painted (a large library
+    // then does not hold the window back), or when the page asks for it before that.
+    bool m_listLoaded = false;
+    QPointer<QWidget> m_firstPaintWatched;
     QString m_scrollSheet;
     QTimer m_scrollSheetTimer;
     // The record button's label font, applied again whenever the recording restyles the label.

@@ -9,12 +9,12 @@
 #include "LogCategories.h"
 #include "MacroEventWords.h"
 #include "MacroImportFile.h"
+#include "MacroListRows.h"
 #include "RecordText.h"
 #include "xmlInterface.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QVBoxLayout>
 
 #include <cstdio>
 
@@ -49,12 +49,12 @@ void MacroPageLibrary::addMacro()
     p->showNotice(DMacroPage::tr("Add macro successful"));
 }
 
-void MacroPageLibrary::deleteMacro(DMacroListItem *row, const QString &strMacroIndex, const QString &strMacroName)
+void MacroPageLibrary::deleteMacro(const QString &strMacroIndex, const QString &strMacroName)
 {
     Q_UNUSED(strMacroName)
     if (p->m_recording)
         return;
-    if (!row || !p->m_macroItems.contains(row))
+    if (p->m_macroRows->positionOf(strMacroIndex) < 0)
         return;
     const QByteArray key = strMacroIndex.toUtf8();
     if (!p->hasLibrary() || !p->m_xml->deleteNodeByValue(p->m_macroXmlPath.constData(), key.constData())) {
@@ -63,15 +63,12 @@ void MacroPageLibrary::deleteMacro(DMacroListItem *row, const QString &strMacroI
         p->loadMacroList();
         return;
     }
-    p->m_macroListLayout->removeWidget(row);
-    row->hide();
-    row->deleteLater();
-    p->m_macroItems.removeOne(row);
+    p->m_macroRows->remove(strMacroIndex);
     p->showNotice(DMacroPage::tr("Delete macro successful"));
     if (strMacroIndex != p->m_curMacroIndex)
         return;
-    p->m_selectedMacroItem = nullptr;
-    if (p->m_macroItems.isEmpty()) {
+    p->m_macroRows->setCurrent(QString());
+    if (p->m_macroRows->isEmpty()) {
         // No macro is left to be current: nothing may bring the deleted one back.
         p->m_curMacroIndex.clear();
         p->m_curMacroName.clear();
@@ -84,13 +81,9 @@ void MacroPageLibrary::deleteMacro(DMacroListItem *row, const QString &strMacroI
         p->ui->stackedWidget_2->setCurrentWidget(p->ui->page_isEmpty);
         return;
     }
+    // The list is in the library's order: its first macro is the lowest index left.
     p->m_selectFirstMacro = true;
-    const QList<IndexNameInfo> macros = p->macroList();
-    const QString firstIndex =
-        macros.isEmpty() ? p->m_macroItems.first()->index() : QString::fromUtf8(recordText(macros.first().index));
-    const QString firstName =
-        macros.isEmpty() ? p->m_macroItems.first()->name() : QString::fromUtf8(recordText(macros.first().name));
-    p->onMacroItemMouseClicked(firstIndex, firstName);
+    p->onMacroItemMouseClicked(p->m_macroRows->indexAt(0), p->m_macroRows->nameAt(0));
 }
 
 void MacroPageLibrary::clearCurrentMacro()

@@ -6,7 +6,6 @@
 
 #include <QString>
 
-class DMacroListItem;
 class DMacroPage;
 
 class MacroPageLibrary
@@ -16,7 +15,7 @@ public:
 
     void addMacro();
     // The row whose Delete was chosen; a row not on the page is ignored.
-    void deleteMacro(DMacroListItem *row, const QString &strMacroIndex, const QString &strMacroName);
+    void deleteMacro(const QString &strMacroIndex, const QString &strMacroName);
     void clearCurrentMacro();
     bool importFile(const QString &path);
     bool exportMacro(const QString &index, const QString &name, const QString &folder);

@@ -93,7 +93,7 @@ void MacroPageRecorder::toggleRecording()
 
 void MacroPageRecorder::startRecording()
 {
-    if (!p->m_selectedMacroItem)
+    if (p->m_curMacroIndex.isEmpty())
         return;
     if (!p->m_hook->startHook(1)) {
         p->showNotice(DMacroPage::tr("Recording could not start"));

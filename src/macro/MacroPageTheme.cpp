@@ -6,6 +6,7 @@
 
 #include "CbNotice.h"
 #include "DDataManager.h"
+#include "MacroListRows.h"
 #include "MacroPageSheets.h"
 
 namespace {
@@ -70,7 +71,10 @@ void MacroPageTheme::applyTheme()
     p->ui->lineEdit_EnterKey->setStyleSheet(keySheet);
     p->ui->lineEdit_PressKey->setStyleSheet(keySheet);
 
-    p->loadMacroList();
+    // The rows take the theme when they are built; the list itself is not read again. At the
+    // start it is read once the window is on screen.
+    p->m_macroRows->rebuildRows();
+    p->loadMacroListAfterFirstPaint();
 
     const QFont bold = DDataManager::getInstance()->getFont(0);
     for (QLabel *title :

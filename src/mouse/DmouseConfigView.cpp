@@ -12,6 +12,8 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSliderMin = MouseDpiCommand::kMinDpi / MouseDpiCommand::kDpiStep;
@@ -127,19 +129,25 @@ void DmouseConfigView::loadProfileConfig()
     }
 }
 
-void DmouseConfigView::switchToNextDpi()
+void DmouseConfigView::switchToNextDpi(int presses)
 {
     // A level in use outside 1 to 6 starts the walk at level 1.
-    int level = (m_usingIndex >= 1 && m_usingIndex <= kLevels) ? m_usingIndex : 0;
-    for (int step = 0; step < kSteppedLevels; ++step) {
-        level = level >= kSteppedLevels ? 1 : level + 1;
-        DDpiConfigListItem *row = m_rowMap.value(level, nullptr);
-        if (!row || row->getDpiItemInfo().selectStatus != 1)
-            continue;
-        row->clickItem();
-        row->setToMouse();
-        return;
+    const int start = (m_usingIndex >= 1 && m_usingIndex <= kLevels) ? m_usingIndex : 0;
+    QList<int> selected;
+    for (int level = 1; level <= kSteppedLevels; ++level) {
+        const DDpiConfigListItem *row = m_rowMap.value(level, nullptr);
+        if (row && row->getDpiItemInfo().selectStatus == 1)
+            selected << level;
     }
+    if (selected.isEmpty() || presses < 1)
+        return;
+    // The first press goes to the next selected level; each further one goes round the selected levels.
+    const auto next = std::find_if(selected.cbegin(), selected.cend(), [start](int level) { return level > start; });
+    const int first = next == selected.cend() ? 0 : int(next - selected.cbegin());
+    const int level = selected.at((first + (presses - 1) % selected.size()) % selected.size());
+    DDpiConfigListItem *row = m_rowMap.value(level);
+    row->clickItem();
+    row->setToMouse();
 }
 
 void DmouseConfigView::applyTheme()

@@ -42,8 +42,10 @@ public:
     void setProfileIndex(int profileIndex);
     void setSupportEnableXY(bool support);
     void loadProfileConfig();
-    // The mouse's DPI key: the level in use moves on to the next selected level among 1 to 5.
-    void switchToNextDpi();
+    // The mouse's DPI key: the level in use moves on to the next selected level among 1 to 5;
+    // presses > 1 moves on that many times, and the rows, the file and the mouse take only the
+    // level it ends on.
+    void switchToNextDpi(int presses = 1);
     void applyTheme();
     void retranslate();
 

@@ -10,6 +10,7 @@
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
+#include "DevicePageDpiPresses.h"
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
 #include "Emulator.h"
@@ -155,6 +156,8 @@ private slots:
     void mouseRateFromFileAndSlider();
     void mouseLightAndSniper();
     void dpiKeyOfAMouseNotShown();
+    void dpiBurstOfAMouseNotShown_data();
+    void dpiBurstOfAMouseNotShown();
     void macroCopiesAcrossProfiles();
     void applyingLeavesTheFileAlone_data();
     void applyingLeavesTheFileAlone();
@@ -512,6 +515,50 @@ void tst_DeviceKeys::dpiKeyOfAMouseNotShown()
     // sniper key names level 6, both at the mouse.
     QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 2, kWaitMs);
     QCOMPARE(int(emu::writtenCommand(f.mouse, 0x41).last().data.at(6)), 5);
+}
+
+void tst_DeviceKeys::dpiBurstOfAMouseNotShown_data()
+{
+    QTest::addColumn<int>("presses");
+    QTest::newRow("three") << 3;
+    QTest::newRow("seven") << 7;
+    QTest::newRow("sixty-one") << 61;
+}
+
+void tst_DeviceKeys::dpiBurstOfAMouseNotShown()
+{
+    QFETCH(int, presses);
+    KeysFixture f;
+    QVERIFY(f.plug(true, true));
+    const QString mousePath = emu::configurationPath(f.mouse);
+    emit f.page->sigHomePageDeviceItemClicked(mousePath);
+    QTRY_COMPARE_WITH_TIMEOUT(f.page->currentHidPath(), mousePath, kLoadTimeoutMs);
+    const QByteArray file = f.path();
+    emit f.page->sigHomePageDeviceItemClicked(emu::configurationPath(f.keyboard));
+    QTRY_COMPARE_WITH_TIMEOUT(f.page->currentHidPath(), emu::configurationPath(f.keyboard), kLoadTimeoutMs);
+    DDeviceKeyboardLink *mouseLink = f.page->deviceLink(mousePath);
+    QTRY_VERIFY_WITH_TIMEOUT(mouseLink->property("zelkaProfileBound").toBool(), kLoadTimeoutMs);
+    QVERIFY(f.drained(f.mouse));
+    const QByteArray key = QByteArray::number(f.xml.getProfileIndex(file.constData()));
+    const int start = f.xml.getDpiUsingIndex(file.constData(), key.constData());
+
+    // Pressed one at a time, each served before the next.
+    emu::clearWritten(f.mouse);
+    for (int i = 1; i <= presses; ++i) {
+        emit mouseLink->sigMouseTriggeredDPIkey();
+        QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), i, kWaitMs);
+    }
+    const int oneByOne = f.xml.getDpiUsingIndex(file.constData(), key.constData());
+
+    // The same presses in one burst reach the same level, in one report.
+    QVERIFY(f.xml.setDpiUsingIndex(file.constData(), key.constData(), start));
+    emu::clearWritten(f.mouse);
+    for (int i = 0; i < presses; ++i)
+        emit mouseLink->sigMouseTriggeredDPIkey();
+    QTRY_COMPARE_WITH_TIMEOUT(emu::writtenCommand(f.mouse, 0x41).size(), 1, kWaitMs);
+    QTest::qWait(DevicePageDpiPresses::kQuietMs * 5);
+    QCOMPARE(emu::writtenCommand(f.mouse, 0x41).size(), 1);
+    QCOMPARE(f.xml.getDpiUsingIndex(file.constData(), key.constData()), oneByOne);
 }
 
 void tst_DeviceKeys::macroCopiesAcrossProfiles()

@@ -8,8 +8,10 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DDpiConfigListItem.h"
+#include "DevicePageDpiPresses.h"
 #include "DmouseConfigView.h"
 #include "Emulator.h"
+#include "FileWatch.h"
 #include "HidRecords.h"
 #include "xmlInterface.h"
 
@@ -52,6 +54,8 @@ class tst_MouseDpiOnDevice : public QObject
 private slots:
     void cleanup() { emu::reset(); }
     void loadAndDpiKey();
+    void pressesInOneBurst_data();
+    void pressesInOneBurst();
 };
 
 void tst_MouseDpiOnDevice::loadAndDpiKey()
@@ -106,9 +110,67 @@ void tst_MouseDpiOnDevice::loadAndDpiKey()
     QCOMPARE(quint8(written0x41(id, 1).at(7 + 18)), quint8(0));
     // The link's DPI key signal, as the link gives it for a press of the unassigned DPI button.
     emit link->sigMouseTriggeredDPIkey();
+    // Served once the presses pause (DevicePageDpiPresses), from the event loop.
+    QTRY_VERIFY_WITH_TIMEOUT(emu::writtenCommand(id, 0x41).size() >= 3, int(kWait.count()));
     QVERIFY(emu::waitForCommand(id, 0x41, kWait, 3));
     QCOMPARE(int(written0x41(id, 2).at(6)), 4);
     QCOMPARE(xml.getDpiUsingIndex(path.constData(), "1"), 5);
+}
+
+void tst_MouseDpiOnDevice::pressesInOneBurst_data()
+{
+    // Levels 1, 2, 3 and 5 are selected and 3 is in use: each press goes on to the next of them.
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("level");
+    QTest::newRow("one press") << 1 << 5;
+    QTest::newRow("two presses") << 2 << 1;
+    QTest::newRow("a chattering button: 499 presses") << 499 << 2;
+    QTest::newRow("a chattering button: 501 presses") << 501 << 5;
+}
+
+void tst_MouseDpiOnDevice::pressesInOneBurst()
+{
+    QFETCH(int, presses);
+    QFETCH(int, level);
+    const emu::DeviceId id = emu::plug(emu::mouseSpec());
+    xmlInterface xml;
+    DDevicePage page;
+    page.setMacroXml("", &xml);
+    QVERIFY(page.setHidStructInfoList({mouseRecord(id)}));
+    QTRY_VERIFY_WITH_TIMEOUT(!page.profileXmlPath().isEmpty(), kLoadTimeoutMs);
+    DDeviceKeyboardLink *link = page.getDeviceLinkMap().value(emu::configurationPath(id));
+    QVERIFY(link);
+    auto *view = page.findChild<DmouseConfigView *>();
+    QVERIFY(view);
+    const QByteArray path = page.profileXmlPath();
+    const QByteArray key = QByteArray::number(xml.getProfileIndex(path.constData()));
+    xml.setDpiUsingIndex(path.constData(), key.constData(), 3);
+    view->loadProfileConfig();
+    for (DDpiConfigListItem *row : view->rows()) {
+        const bool selected = row->getIndex() != 4 && row->getIndex() != 6;
+        if (row->getDpiItemInfo().selectStatus != (selected ? 1 : 0))
+            row->findChild<QCheckBox *>(QStringLiteral("checkBox_Select"))->click();
+    }
+    QVERIFY(drain::commandsWritten(link, id));
+    emu::clearWritten(id);
+    FileWatch file(path);
+    QVERIFY(file.isValid());
+    QSignalSpy restyled(view, &DmouseConfigView::sigDpiConfigChanged);
+
+    // The presses come faster than one is served, as the link gives them for the DPI button.
+    for (int i = 0; i < presses; ++i)
+        emit link->sigMouseTriggeredDPIkey();
+
+    // One burst: the last level wins, once in the view, the file and the mouse.
+    QTRY_VERIFY_WITH_TIMEOUT(restyled.count() > 0, int(kWait.count()));
+    QVERIFY(emu::waitForCommand(id, 0x41, kWait));
+    QVERIFY(drain::commandsWritten(link, id));
+    QTest::qWait(DevicePageDpiPresses::kQuietMs * 5);
+    QCOMPARE(emu::writtenCommand(id, 0x41).size(), 1);
+    QCOMPARE(int(written0x41(id, 0).at(6)), level - 1);
+    QCOMPARE(xml.getDpiUsingIndex(path.constData(), key.constData()), level);
+    QCOMPARE(file.writes(), 1);
+    QCOMPARE(restyled.count(), 1);
 }
 
 QTEST_MAIN(tst_MouseDpiOnDevice)

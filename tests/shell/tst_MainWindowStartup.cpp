@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStackedWidget>
@@ -87,6 +88,8 @@ private slots:
     void devicesAtStartUp();
     void cardClickMakesDeviceCurrent();
     void unplugAndReplugOneOfTwo();
+    void quickReplugOpensAgain_data();
+    void quickReplugOpensAgain();
     void twoArrivalsInsideOneEnumeration();
     void allDevicesLeaveAtOnce();
     void unsupportedDeviceIgnored();
@@ -379,6 +382,42 @@ void tst_MainWindowStartup::unplugAndReplugOneOfTwo()
     QTRY_VERIFY_WITH_TIMEOUT(!window->isEnumerationBusy(), kWaitMs);
     QTest::qWait(600);
     QCOMPARE(results.count(), 2);
+}
+
+void tst_MainWindowStartup::quickReplugOpensAgain_data()
+{
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("keyboard") << false;
+    QTest::newRow("mouse") << true;
+}
+
+void tst_MainWindowStartup::quickReplugOpensAgain()
+{
+    QFETCH(bool, mouse);
+    const emu::DeviceSpec spec = mouse ? emu::mouseSpec() : emu::keyboardSpec();
+    const emu::DeviceId first = emu::plug(spec);
+    const QString path = emu::configurationPath(first);
+    const auto window = makeWindow();
+    DDevicePage *page = devicePage(*window);
+    QTRY_VERIFY_WITH_TIMEOUT(page->deviceLink(path) && page->deviceLink(path)->isInquiryFinished(), kWaitMs);
+    const QPointer<DDeviceKeyboardLink> old = page->deviceLink(path);
+
+    // Out and in again at once (a USB reset): both events fall inside one settling wait, and
+    // the kernel hands the device the same path.
+    emu::unplug(first);
+    const emu::DeviceId back = emu::plug(spec);
+    QCOMPARE(emu::configurationPath(back), path);
+
+    // The old link goes, a new one opens the device that came back and talks to it.
+    QTRY_VERIFY_WITH_TIMEOUT(page->deviceLink(path) && page->deviceLink(path) != old, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(page->deviceLink(path)->isInquiryFinished(), kWaitMs);
+    QVERIFY(page->deviceLink(path)->getHidInterface()->isHidOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!emu::writtenCommand(back, 0x15).isEmpty(), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(old.isNull(), kWaitMs);
+    QCOMPARE(emu::openHandleCount(first), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isEnumerationBusy(), kWaitMs);
+    QCOMPARE(cardPaths(*window), QStringList{path});
+    QCOMPARE(page->linkedHidPaths(), QStringList{path});
 }
 
 void tst_MainWindowStartup::twoArrivalsInsideOneEnumeration()

@@ -31,13 +31,16 @@ private slots:
 void tst_QuitSignals::quitInOrder_data()
 {
     QTest::addColumn<int>("signalNumber");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::addColumn<bool>("crashedBefore");  // the last run's crash notice is open
+    QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+    QTest::newRow("SIGTERM over the crash notice") << int(SIGTERM) << true;
 }
 
 void tst_QuitSignals::quitInOrder()
 {
     QFETCH(int, signalNumber);
+    QFETCH(bool, crashedBefore);
     QTemporaryDir root;
     QVERIFY(root.isValid());
     for (const char *dir : {"home", "data", "config", "cache", "runtime"})
@@ -51,6 +54,15 @@ void tst_QuitSignals::quitInOrder()
     env.insert(QStringLiteral("XDG_CACHE_HOME"), root.filePath(QStringLiteral("cache")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("runtime")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    if (crashedBefore) {
+        // The note a crash leaves for the next start.
+        const QString dump = root.filePath(QStringLiteral("data/zelka-demo/dump"));
+        QVERIFY(QDir().mkpath(dump));
+        QFile marker(dump + QStringLiteral("/lastCrash"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.write("2026_01_01_00_00_00.dmp");
+    }
 
     QProcess demo;
     demo.setProcessEnvironment(env);
@@ -73,6 +85,14 @@ void tst_QuitSignals::quitInOrder()
         output += demo.readAll();
     }
     QVERIFY2(output.contains("*** Brivex Runing ***"), output.constData());
+    // The notice is shown right after the window is built.
+    const QByteArray noticed = "the last run crashed";
+    while (crashedBefore && !output.contains(noticed) && timer.elapsed() < kTimeoutMs
+           && demo.state() == QProcess::Running) {
+        demo.waitForReadyRead(200);
+        output += demo.readAll();
+    }
+    QVERIFY2(!crashedBefore || output.contains(noticed), output.constData());
     QTest::qWait(300);
 
     QCOMPARE(::kill(pid_t(demo.processId()), signalNumber), 0);

@@ -84,7 +84,8 @@ int DAppllication::runProgram(int &argc, char **argv, const MainWindowFactory &c
         if (app.isSecondInstance())
             return 1;
         app.noticeLastCrash();
-        result = app.exec();
+        // A quit signal that came while the crash notice was open has closed it and the window.
+        result = app.isQuitRequested() ? 0 : app.exec();
         program = QCoreApplication::applicationFilePath();
     }
     // The new copy must find neither this lock nor this server.
@@ -245,6 +246,7 @@ void DAppllication::onLoginFinished(bool bok)
 void DAppllication::onQuitSignal(int signalNumber)
 {
     qCWarning(lcUi, "DAppllication: signal %d: quitting", signalNumber);
+    m_quitRequested = true;
     // The main window's own quit closes the devices and writes the log's last line.
     QWidget *window = m_mainWindow.get();
     if (window && window->metaObject()->indexOfSlot("onQuitApp()") >= 0) {

@@ -56,6 +56,10 @@ public:
     QWidget *mainWindow() const { return m_mainWindow.get(); }
     // Shows the "Exe Crash" message when the last run of the program crashed.
     void noticeLastCrash();
+    // Whether SIGTERM or SIGHUP asked the program to quit. A request served inside a nested
+    // event loop (a message shown before the program's own loop began) ends that loop only, so
+    // the program's loop must not begin after it.
+    bool isQuitRequested() const { return m_quitRequested; }
 
     // Whether a start hides the main window again: auto start on and "AutoUp" (case-sensitive)
     // in one of the arguments after the program's path.
@@ -89,4 +93,5 @@ private:
     QLocalServer *m_server = nullptr;
     QString m_serverName;
     QPointer<QWidget> m_activationWindow;
+    bool m_quitRequested = false;
 };

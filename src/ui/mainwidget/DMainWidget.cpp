@@ -447,8 +447,10 @@ bool DMainWidget::isBootloaderPath(const QString &devicePath)
 void DMainWidget::onDeviceArrived(const QString &devicePath)
 {
     qCDebug(lcUi) << "-------------------------- ******** Path:" << devicePath;
-    if (supportedEntryFor(devicePath) >= 0)
+    if (supportedEntryFor(devicePath) >= 0) {
+        replugs.noteArrival(devicePath);
         noteSettlingEvent(kListArrival, devicePath);
+    }
     if (isBootloaderPath(devicePath)) {
         // Every interface of the bootloader restarts the one timer.
         upgradeRetryCount = 0;
@@ -458,8 +460,10 @@ void DMainWidget::onDeviceArrived(const QString &devicePath)
 
 void DMainWidget::onDeviceRemoved(const QString &devicePath)
 {
-    if (supportedEntryFor(devicePath) >= 0)
+    if (supportedEntryFor(devicePath) >= 0) {
+        replugs.noteRemoval(devicePath);
         noteSettlingEvent(kListRemoval, devicePath);
+    }
 }
 
 void DMainWidget::noteSettlingEvent(int listType, const QString &devicePath)
@@ -565,6 +569,7 @@ void DMainWidget::onGetHidListSuccessful()
 {
     handlingResult = true;
     const QList<hidStructInfo> list = enumerator->getHidStructInfoList();
+    devicePage->reopenOnNextResult(replugs.takeReplugged());
     const bool built = devicePage->setHidStructInfoList(list);
     if (!built && pendingHotPlug)
         devicePage->onDeviceListChanged(pendingListType == kListArrival, QString());

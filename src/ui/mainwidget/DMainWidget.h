@@ -12,6 +12,7 @@
 // handled. A device in its bootloader starts the firmware hand-over 1000 ms after it arrived.
 
 #include "HidRecords.h"
+#include "ReplugWatch.h"
 #include "ThreadEnd.h"
 
 #include <QByteArray>
@@ -239,6 +240,7 @@ private:
     // Device arrival and removal; all of it belongs to the GUI thread.
     DeviceNotifier *deviceNotifier = nullptr;
     QTimer *settleTimer = nullptr;
+    ReplugWatch replugs;  // devices that leave and come back under the same path
     QTimer *bootloaderTimer = nullptr;
     QList<int> settlingListTypes;  // 11 and 12 in the order their first event came
     QString settlingArrivalPath;

@@ -13,6 +13,7 @@
 #include "DevicePageApply.h"
 #include "DevicePageCustomLights.h"
 #include "DevicePageDevices.h"
+#include "DevicePageDpiPresses.h"
 #include "DevicePageKeys.h"
 #include "DevicePageLighting.h"
 #include "DevicePageLoad.h"
@@ -115,6 +116,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_keys = new DevicePageKeys(this);
     m_apply = new DevicePageApply(this, m_keys);
     m_mouse = new DevicePageMouse(this);
+    m_dpiPresses = new DevicePageDpiPresses(
+        [this](DDeviceKeyboardLink *link, int presses) { serveDpiPresses(link, presses); }, this);
 
     ui->pushButton_MoreOperate->hide();
     ui->pushButton_PerformanceChang->hide();
@@ -571,6 +574,11 @@ QMap<QString, DDeviceKeyboardLink *> DDevicePage::getDeviceLinkMap() const
 void DDevicePage::onDeviceListChanged(bool inserted, QString)
 {
     m_devices->onDeviceListChanged(inserted);
+}
+
+void DDevicePage::reopenOnNextResult(const QStringList &hidPaths)
+{
+    m_devices->reopenOnNextResult(hidPaths);
 }
 
 void DDevicePage::loadFirstDevice()
@@ -1067,14 +1075,22 @@ void DDevicePage::onSendSetMouseColorData(int ligetType)
 
 void DDevicePage::onMouseTriggeredDPIkey()
 {
-    // A mouse that is not shown keeps its own file and gets its own command.
     auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (link)
+        m_dpiPresses->press(link);
+    else
+        serveDpiPresses(nullptr, 1);
+}
+
+void DDevicePage::serveDpiPresses(DDeviceKeyboardLink *link, int presses)
+{
+    // A mouse that is not shown keeps its own file and gets its own command.
     if (link && link != m_curDeviceLink) {
-        m_mouse->onDpiKeyOf(link);
+        m_mouse->onDpiKeyOf(link, presses);
         return;
     }
     if (m_curHidStructInfo.deviceType == 1)
-        m_mouseConfigView->switchToNextDpi();
+        m_mouseConfigView->switchToNextDpi(presses);
 }
 
 void DDevicePage::onMouseActivatesSniperKey(bool set)

@@ -43,6 +43,7 @@ class DevicePageOnboardConfigs;
 class DevicePagePrompts;
 class DevicePageProfiles;
 class DevicePageTheme;
+class DevicePageDpiPresses;
 class DevicePageMouse;
 class DHotKeyPage;
 class DKeyCombinationPage;
@@ -105,6 +106,9 @@ public:
     // the link of every device that left it, and picks another current device when the
     // current one left. hidPath is not used.
     void onDeviceListChanged(bool inserted, QString hidPath);
+    // These paths' devices left and came back under the same path: the next list result closes
+    // their links and opens the devices again.
+    void reopenOnNextResult(const QStringList &hidPaths);
     // Makes the first device current when devices exist and none has been shown yet.
     void loadFirstDevice();
     // Closes every device's transport (its I/O thread ends before this returns); the links stay
@@ -337,6 +341,8 @@ private slots:
 
 private:
     void initDpiCodeMap();
+    // A burst of DPI key presses of one mouse, served once.
+    void serveDpiPresses(DDeviceKeyboardLink *link, int presses);
     void buildButtonGroups();
     void createLightingEditor();
     friend class DevicePageCustomLights;
@@ -498,4 +504,6 @@ private:
     DevicePageKeys *m_keys = nullptr;    // key choice, key pages and profile application
     DevicePageApply *m_apply = nullptr;  // a whole profile onto the views, pages and device
     DevicePageMouse *m_mouse = nullptr;  // the mouse's button, lighting, rate and reset commands
+    // DPI key presses gathered into bursts.
+    DevicePageDpiPresses *m_dpiPresses = nullptr;
 };

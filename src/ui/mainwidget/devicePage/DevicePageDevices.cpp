@@ -31,6 +31,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -129,6 +130,7 @@ bool DevicePageDevices::setHidStructInfoList(const QList<hidStructInfo> &list)
 
     {
         BusyScope busy(this);
+        m_replugged.clear();  // every link is new
         p->clearDeviceList();
         p->m_listDeviceItem.clear();
         p->m_mapDeviceItem.clear();
@@ -178,11 +180,15 @@ void DevicePageDevices::onDeviceListChanged(bool inserted)
 void DevicePageDevices::reconcile()
 {
     BusyScope busy(this);
-    // Every device that left (or whose path another device now has), then every device that came.
+    // Every device that left (or whose path another device, or the same one plugged in again, now
+    // has), then every device that came.
+    const QSet<QString> replugged = std::exchange(m_replugged, {});
     const QStringList linked = p->m_listOldHidPath;
     for (const QString &path : linked) {
         const bool gone = !p->m_mapHidStructInfo.contains(path);
-        const bool reused = !gone && !sameDevice(p->m_mapLinkedInfo.value(path), p->m_mapHidStructInfo.value(path));
+        const bool reused = !gone
+                            && (replugged.contains(path)
+                                || !sameDevice(p->m_mapLinkedInfo.value(path), p->m_mapHidStructInfo.value(path)));
         if (gone || reused) {
             qCDebug(lcUi) << "------------------------------------------OutPutHidPath FindHidPath:" << path;
             removeDevice(path);
@@ -207,6 +213,12 @@ void DevicePageDevices::reconcile()
         }
     }
     p->m_isDeviceListInit = !p->m_mapDeviceItem.isEmpty();
+}
+
+void DevicePageDevices::reopenOnNextResult(const QStringList &hidPaths)
+{
+    for (const QString &path : hidPaths)
+        m_replugged.insert(path);
 }
 
 void DevicePageDevices::runPending()

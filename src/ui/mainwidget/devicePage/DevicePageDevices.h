@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,8 @@ public:
     void stopDeviceLighting();
     void onInitLoadHid(const QString &hidName, int connectFrom);
     void closeAllDevices();
+    // These paths left and came back: the next result closes their links and opens them again.
+    void reopenOnNextResult(const QStringList &hidPaths);
     // The opened devices' links by path.
     QMap<QString, DDeviceKeyboardLink *> deviceLinkMap() const;
     // The serial hand-over of a firmware update (see DDevicePage::setHidUpgradeInfo).
@@ -71,4 +74,5 @@ private:
     int m_pendingSwitchFrom = 1;
     QString m_lateLoadPath;  // current device whose serial number has not come yet
     QTimer *m_lateTimer = nullptr;
+    QSet<QString> m_replugged;  // paths whose devices left and came back
 };

@@ -304,27 +304,35 @@ void DevicePageMouse::sendDpiOf(DDeviceKeyboardLink *link, bool sniper)
         qCDebug(lcUi) << "USB serial port [Write DPI] Successful ...";
 }
 
-void DevicePageMouse::onDpiKeyOf(DDeviceKeyboardLink *link)
+void DevicePageMouse::onDpiKeyOf(DDeviceKeyboardLink *link, int presses)
 {
     QByteArray file;
     QByteArray key;
-    if (!profileOf(link, &file, &key))
+    if (!profileOf(link, &file, &key) || presses < 1)
         return;
     QList<DpiItemInfo> items;
     p->m_xml->getDpiItems(file.constData(), key.constData(), &items);
     const QList<DpiItemInfo> levels = MouseDpiCommand::firstItemPerLevel(items);
     const int current = p->m_xml->getDpiUsingIndex(file.constData(), key.constData());
     int level = current >= 1 && current <= MouseDpiCommand::kLevels ? current : 0;
-    for (int step = 0; step < kSteppedLevels; ++step) {
+    // Presses go round the selected levels; 60 is a whole number of rounds for any count of them (1 to 5).
+    constexpr int kRounds = 60;
+    const int walk = (presses - 1) % kRounds + 1;
+    int reached = 0;
+    int moves = 0;
+    for (int step = 0; step < walk * kSteppedLevels && moves < walk; ++step) {
         level = level >= kSteppedLevels ? 1 : level + 1;
         const auto found = std::find_if(levels.cbegin(), levels.cend(),
                                         [level](const DpiItemInfo &item) { return item.index == level; });
         if (found == levels.cend() || found->selectStatus != 1)
             continue;
-        p->m_xml->setDpiUsingIndex(file.constData(), key.constData(), level);
-        sendDpiOf(link, m_sniperHeld.value(link, false));
-        return;
+        reached = level;
+        ++moves;
     }
+    if (reached == 0)
+        return;
+    p->m_xml->setDpiUsingIndex(file.constData(), key.constData(), reached);
+    sendDpiOf(link, m_sniperHeld.value(link, false));
 }
 
 void DevicePageMouse::onSniperKeyOf(DDeviceKeyboardLink *link, bool held)

@@ -39,8 +39,9 @@ public:
     void onResetCurrentProfile();
 
     // The DPI and sniper keys of a linked mouse that is not the current device: they act on
-    // that mouse's own profile file and go to that mouse.
-    void onDpiKeyOf(DDeviceKeyboardLink *link);
+    // that mouse's own profile file and go to that mouse. presses > 1 steps that many levels
+    // on, and the file and the mouse take only the last.
+    void onDpiKeyOf(DDeviceKeyboardLink *link, int presses = 1);
     void onSniperKeyOf(DDeviceKeyboardLink *link, bool held);
 
 private:

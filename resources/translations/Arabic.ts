@@ -459,6 +459,10 @@
         <translation>تعذرت كتابة ملف التعريف.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>لا يمكن قراءة ملف التعريف لعدم وجود إذن؛ تُرك كما هو.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>هذا الجهاز لا يدعم الذاكرة المدمجة</translation>
     </message>

@@ -459,6 +459,10 @@
         <translation>The profile file could not be written.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>The profile file cannot be read for lack of permission; it was left as it is.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>The device is not support On-board</translation>
     </message>

@@ -459,6 +459,10 @@
         <translation>Le fichier de profil n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>Le fichier de profil ne peut pas être lu faute d&apos;autorisation ; il a été laissé tel quel.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>Cet appareil ne prend pas en charge la mémoire embarquée</translation>
     </message>

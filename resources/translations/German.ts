@@ -459,6 +459,10 @@
         <translation>Die Profildatei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>Die Profildatei kann mangels Berechtigung nicht gelesen werden; sie wurde unverändert gelassen.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>Das Gerät unterstützt keinen Onboard-Speicher</translation>
     </message>

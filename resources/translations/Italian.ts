@@ -459,6 +459,10 @@
         <translation>Impossibile scrivere il file del profilo.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>Il file del profilo non può essere letto per mancanza di permessi; è stato lasciato com&apos;è.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>Il dispositivo non supporta la memoria integrata</translation>
     </message>

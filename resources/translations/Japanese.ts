@@ -459,6 +459,10 @@
         <translation>プロファイルファイルを書き込めませんでした。</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>権限がないためプロファイルファイルを読み込めません。ファイルはそのまま残されています。</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>このデバイスはオンボードメモリに対応していません</translation>
     </message>

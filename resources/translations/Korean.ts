@@ -459,6 +459,10 @@
         <translation>프로필 파일을 쓸 수 없습니다.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>권한이 없어 프로필 파일을 읽을 수 없습니다. 파일은 그대로 두었습니다.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>이 장치는 온보드 메모리를 지원하지 않습니다</translation>
     </message>

@@ -459,6 +459,10 @@
         <translation>Nie można zapisać pliku profilu.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>Nie można odczytać pliku profilu z powodu braku uprawnień; pozostawiono go bez zmian.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>Urządzenie nie obsługuje pamięci wbudowanej</translation>
     </message>

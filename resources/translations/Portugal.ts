@@ -459,6 +459,10 @@
         <translation>Não foi possível escrever o ficheiro de perfil.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>O ficheiro de perfil não pode ser lido por falta de permissão; foi deixado como estava.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>O dispositivo não suporta memória integrada</translation>
     </message>

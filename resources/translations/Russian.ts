@@ -459,6 +459,10 @@
         <translation>Не удалось записать файл профиля.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>Файл профиля нельзя прочитать из-за отсутствия прав; он оставлен без изменений.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>Устройство не поддерживает встроенную память</translation>
     </message>

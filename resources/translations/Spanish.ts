@@ -459,6 +459,10 @@
         <translation>No se pudo escribir el archivo de perfil.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>El archivo de perfil no se puede leer por falta de permisos; se ha dejado como estaba.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>El dispositivo no admite memoria integrada</translation>
     </message>

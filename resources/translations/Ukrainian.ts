@@ -459,6 +459,10 @@
         <translation>Не вдалося записати файл профілю.</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>Файл профілю неможливо прочитати через брак дозволу; його залишено без змін.</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>Пристрій не підтримує вбудовану пам&apos;ять</translation>
     </message>

@@ -459,6 +459,10 @@
         <translation>无法写入配置文件。</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>没有权限，无法读取配置文件；文件保持原样。</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>该设备不支持板载模式</translation>
     </message>

@@ -459,6 +459,10 @@
         <translation>無法寫入設定檔。</translation>
     </message>
     <message>
+        <source>The profile file cannot be read for lack of permission; it was left as it is.</source>
+        <translation>沒有權限，無法讀取設定檔；檔案保持原樣。</translation>
+    </message>
+    <message>
         <source>The device is not support On-board</source>
         <translation>該裝置不支援板載模式</translation>
     </message>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportFileName.h"
 
+#include "NameText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,9 +18,12 @@ bool isTrimmed(QChar c)
 
 QString ExportFileName::baseName(const QString &name, const QString &fallback)
 {
+    // Format characters go first: a right-to-left override would show "x<RLO>lmx.exe" as
+    // "xexe.xml".
+    const QString visible = NameText::withoutFormatCharacters(name);
     QString safe;
-    safe.reserve(name.size());
-    for (const QChar c : name) {
+    safe.reserve(visible.size());
+    for (const QChar c : visible) {
         const bool replaced = c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
         safe.append(replaced ? QLatin1Char('_') : c);
     }

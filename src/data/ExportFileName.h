@@ -12,9 +12,9 @@ public:
     // The longest base name, in bytes of the file system's encoding.
     static constexpr int kMaxBytes = 200;
 
-    // The name with '/', '\' and control characters replaced by '_', dots and blanks trimmed at
-    // both ends, cut to kMaxBytes at a character boundary; the fallback when that leaves nothing,
-    // "." or "..".
+    // The name without format characters (Unicode Cf), with '/', '\' and control characters
+    // replaced by '_', dots and blanks trimmed at both ends, cut to kMaxBytes at a character
+    // boundary; the fallback when that leaves nothing, "." or "..".
     static QString baseName(const QString &name, const QString &fallback);
     // folder/baseName + suffix, cleaned; empty for a base name that is no plain file name ("", ".",
     // "..", with a slash or backslash) or when the result would not lie directly in the folder.

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <cstdio>
+
 namespace {
 
 const char kProfileFileName[] = "brivexProFile.xml";
@@ -58,25 +60,32 @@ QString ProfileFiles::profilePath(const QString &configDir, const QString &model
     return deviceFolder(configDir, model, serial) + QLatin1Char('/') + QLatin1String(kProfileFileName);
 }
 
-bool ProfileFiles::isReadable(const QString &path)
+ProfileFiles::Readability ProfileFiles::readability(const QString &path)
 {
     // Within the bounds of the XML store, which would refuse the file otherwise.
     QByteArray text;
     FileStamp stamp;
     QString reason;
-    if (XmlFileReader::read(path, &text, &stamp, &reason) != XmlFileReader::Status::Ok)
-        return false;
+    switch (XmlFileReader::read(path, &text, &stamp, &reason)) {
+    case XmlFileReader::Status::Ok:
+        break;
+    case XmlFileReader::Status::Denied:
+        return Readability::Denied;
+    case XmlFileReader::Status::Missing:
+    case XmlFileReader::Status::Refused:
+        return Readability::Unreadable;
+    }
     QXmlStreamReader reader(text);
     bool rootSeen = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement() && !rootSeen) {
             if (reader.name() != QLatin1String("Parameters"))
-                return false;
+                return Readability::Unreadable;
             rootSeen = true;
         }
     }
-    return rootSeen && !reader.hasError();
+    return rootSeen && !reader.hasError() ? Readability::Readable : Readability::Unreadable;
 }
 
 QString ProfileFiles::setAside(const QString &path)
@@ -289,25 +298,23 @@ bool ProfileFiles::resetProfile(xmlInterface *xml, const QByteArray &path, int p
 bool ProfileFiles::writeDefaultFile(xmlInterface *xml, const QByteArray &path, int deviceType, const QString &model,
                                     bool synchronize)
 {
-    // Built under a temporary name and moved in whole, so no half-made profile file is ever read.
+    // Built in a folder of its own made beside its place (so nothing planted there is written
+    // through) and moved in whole, so no half-made profile file is ever read.
     const QString finalPath = QString::fromLocal8Bit(path);
-    const QString buildPath = finalPath + QStringLiteral(".new");
+    QTemporaryDir folder(QFileInfo(finalPath).absolutePath() + QStringLiteral("/.new-profile-XXXXXX"));
+    if (!folder.isValid()) {
+        qCWarning(lcData) << "no folder to build the profile file in:" << folder.errorString();
+        return false;
+    }
+    const QString buildPath = folder.filePath(QLatin1String(kProfileFileName));
     const QByteArray build = buildPath.toLocal8Bit();
-    QFile::remove(buildPath);
     xml->createXmlFile(build.constData());
     addDefaultProfile(xml, build, deviceType, model);
     if (synchronize)
         xml->setSynchronizeStatus(build.constData(), "1", 1);
-    if (!isReadable(buildPath)) {
-        QFile::remove(buildPath);
+    if (!isReadable(buildPath))
         return false;
-    }
-    QFile::remove(finalPath);
-    if (!QFile::rename(buildPath, finalPath)) {
-        QFile::remove(buildPath);
-        return false;
-    }
-    return true;
+    return std::rename(QFile::encodeName(buildPath).constData(), QFile::encodeName(finalPath).constData()) == 0;
 }
 
 ProfileFiles::Outcome ProfileFiles::prepare(xmlInterface *xml, const QString &path, int deviceType,
@@ -322,8 +329,16 @@ ProfileFiles::Outcome ProfileFiles::prepare(xmlInterface *xml, const QString &pa
     }
     Outcome outcome = Outcome::Created;
     if (info.exists()) {
-        if (isReadable(path))
+        switch (readability(path)) {
+        case Readability::Readable:
             return Outcome::Existing;
+        case Readability::Denied:
+            // Nothing is wrong with the file that a permission would not mend: it stays.
+            qCWarning(lcData) << "the profile file cannot be read for lack of permission and is left as it is:" << path;
+            return Outcome::Denied;
+        case Readability::Unreadable:
+            break;
+        }
         const QString aside = setAside(path);
         if (aside.isEmpty())
             return Outcome::Failed;

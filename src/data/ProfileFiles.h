@@ -20,6 +20,7 @@ public:
         Existing,  // the file was there and is read as it stands
         Created,   // there was no file: a default one was written
         Replaced,  // the file did not parse: it was set aside and a default one written
+        Denied,    // the file is there but may not be read: it is left in place, untouched
         Failed     // no usable file could be made
     };
 
@@ -30,8 +31,11 @@ public:
     static QString deviceFolder(const QString &configDir, const QString &model, const QString &serial);
     static QString profilePath(const QString &configDir, const QString &model, const QString &serial);
 
-    // The file exists and parses as a profile file (root element `Parameters`).
-    static bool isReadable(const QString &path);
+    enum class Readability { Readable, Denied, Unreadable };
+    // Readable: the file exists and parses as a profile file (root element `Parameters`). Denied:
+    // it is there but the user may not read it, which says nothing of its content.
+    static Readability readability(const QString &path);
+    static bool isReadable(const QString &path) { return readability(path) == Readability::Readable; }
     // Renames the file beside itself ("<name>.unreadable-<time>"); the new path, empty on failure.
     static QString setAside(const QString &path);
 

@@ -2,15 +2,16 @@
 #include "XmlDocumentCache.h"
 
 #include "LogCategories.h"
+#include "ReplacedFile.h"
 #include "XmlFileReader.h"
 #include "XmlTreeCompare.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <tinyxml.h>
 
+#include <climits>
 #include <string>
 
 namespace {
@@ -71,6 +72,7 @@ std::shared_ptr<const TiXmlDocument> XmlDocumentCache::parseFile(const QString &
     case XmlFileReader::Status::Missing:
         return nullptr;
     case XmlFileReader::Status::Refused:
+    case XmlFileReader::Status::Denied:
         break;
     case XmlFileReader::Status::Ok:
         document = parseText(path, text, &reason);
@@ -200,6 +202,30 @@ bool XmlDocumentCache::modify(const QString &path, const std::function<bool(TiXm
     return true;
 }
 
+bool XmlDocumentCache::modifyOrCreate(const QString &path, const TiXmlDocument &fresh,
+                                      const std::function<bool(TiXmlDocument &)> &edit)
+{
+    std::lock_guard<std::mutex> writeLocker(m_writeMutex);
+    std::shared_ptr<const TiXmlDocument> current = load(path);
+    if (!current) {
+        // Only a path with nothing at it starts from the fresh document; a file that is there but
+        // is not read is left alone.
+        if (isResource(path) || FileStamp::ofPath(path).isValid() || QFileInfo(path).isSymLink())
+            return false;
+        current = std::make_shared<const TiXmlDocument>(fresh);
+    }
+    if (!current->RootElement())
+        return false;
+    auto copy = std::make_shared<TiXmlDocument>(*current);
+    if (!edit(*copy))
+        return false;
+    FileStamp written;
+    if (!save(path, *copy, &written))
+        return false;
+    remember(path, written, std::move(copy));
+    return true;
+}
+
 bool XmlDocumentCache::create(const QString &path, const TiXmlDocument &document)
 {
     std::lock_guard<std::mutex> writeLocker(m_writeMutex);
@@ -257,25 +283,21 @@ bool XmlDocumentCache::save(const QString &path, const TiXmlDocument &document, 
         return false;
     }
 
-    const std::string text = printed(document);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qCWarning(lcData) << "XML store: cannot write" << path << file.errorString();
+    const std::string printedText = printed(document);
+    const QByteArray text = QByteArray::fromRawData(printedText.data(), int(qMin<size_t>(printedText.size(), INT_MAX)));
+    // What the store would refuse to read is never written: the file stays as it was.
+    QString reason;
+    if (printedText.size() > size_t(XmlFileReader::kMaxFileSize) || !XmlFileReader::withinBounds(text, &reason)) {
+        if (reason.isEmpty())
+            reason = QStringLiteral("it is larger than %1 bytes").arg(XmlFileReader::kMaxFileSize);
+        qCWarning(lcData).noquote() << "XML store: not writing" << path
+                                    << "since it could not be read again:" << reason;
         return false;
     }
-    const qint64 size = qint64(text.size());
-    if (file.write(text.data(), size) != size || !file.flush()) {
-        qCWarning(lcData) << "XML store: cannot write" << path << file.errorString();
-        file.cancelWriting();
+    QString error;
+    if (!ReplacedFile::write(path, text, written, &error)) {
+        qCWarning(lcData) << "XML store: cannot write" << path << error;
         return false;
     }
-    // Everything is written: the temporary file now has the size and time it keeps once renamed.
-    const FileStamp stamp = FileStamp::ofDescriptor(file.handle());
-    if (!file.commit()) {
-        qCWarning(lcData) << "XML store: cannot replace" << path << file.errorString();
-        return false;
-    }
-    *written = stamp;
     return true;
 }

@@ -13,7 +13,8 @@
 // element reads as missing and is never written over: saving a partly parsed tree would cut the
 // user's file. Each refusal is logged and handed to the refusal handler, once per state of the file.
 // Paths starting with ":/" name the program's resources, which are read from memory. Saves are atomic (a temporary file
-// in the same folder renamed over the old one), so a reader sees the old file or the new one.
+// in the same folder, created exclusively, renamed over the old one), so a reader sees the old file or the new one.
+// A document that the reader would refuse (see XmlFileReader's bounds) is never saved: the save fails.
 
 #include "FileStamp.h"
 
@@ -45,6 +46,12 @@ public:
     // edit afterwards: false when the file is missing, does not parse or has no root element, when
     // `edit` returns false, or when the save fails.
     bool modify(const QString &path, const std::function<bool(TiXmlDocument &)> &edit);
+
+    // Like modify, on the file at the path or, when there is nothing at the path, on a copy of
+    // fresh; the result is written even when it equals what the file held. False when a file is
+    // there but not read (refused, not parsing), when `edit` returns false or the save fails.
+    bool modifyOrCreate(const QString &path, const TiXmlDocument &fresh,
+                        const std::function<bool(TiXmlDocument &)> &edit);
 
     // Writes the document to the path, replacing any file there; a file that holds that document
     // already is left as it is. Returns true on success.

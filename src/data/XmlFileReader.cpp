@@ -266,6 +266,40 @@ void XmlFileReader::convertDeclaredEncoding(QByteArray *text)
     *text = converted.left(valueStart) + "UTF-8" + converted.mid(valueStart + match.capturedLength(group));
 }
 
+namespace {
+
+bool withinShape(const QByteArray &text, QString *reason)
+{
+    const XmlFileReader::Shape shape = XmlFileReader::shapeOf(text, XmlFileReader::bounds());
+    if (shape.depth > XmlFileReader::kMaxDepth) {
+        *reason = QStringLiteral("its elements nest deeper than %1 levels").arg(XmlFileReader::kMaxDepth);
+        return false;
+    }
+    if (shape.elements > XmlFileReader::kMaxElements) {
+        *reason = QStringLiteral("it holds more than %1 elements").arg(XmlFileReader::kMaxElements);
+        return false;
+    }
+    if (shape.attributes > XmlFileReader::kMaxAttributes
+        || shape.attributesPerElement > XmlFileReader::kMaxAttributesPerElement) {
+        *reason = QStringLiteral("it holds more than %1 attributes, or more than %2 on one element")
+                      .arg(XmlFileReader::kMaxAttributes)
+                      .arg(XmlFileReader::kMaxAttributesPerElement);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool XmlFileReader::withinBounds(const QByteArray &text, QString *reason)
+{
+    if (text.size() > kMaxFileSize) {
+        *reason = QStringLiteral("it is larger than %1 bytes").arg(kMaxFileSize);
+        return false;
+    }
+    return withinShape(text, reason);
+}
+
 bool XmlFileReader::prepare(QByteArray *text, QString *reason)
 {
     // A zero byte would end the parse early and hide the rest of the file.
@@ -276,21 +310,8 @@ bool XmlFileReader::prepare(QByteArray *text, QString *reason)
     // Line ends as the parser expects them, as when it loads a file itself.
     text->replace("\r\n", "\n");
     text->replace('\r', '\n');
-    const Shape shape = shapeOf(*text, bounds());
-    if (shape.depth > kMaxDepth) {
-        *reason = QStringLiteral("its elements nest deeper than %1 levels").arg(kMaxDepth);
+    if (!withinShape(*text, reason))
         return false;
-    }
-    if (shape.elements > kMaxElements) {
-        *reason = QStringLiteral("it holds more than %1 elements").arg(kMaxElements);
-        return false;
-    }
-    if (shape.attributes > kMaxAttributes || shape.attributesPerElement > kMaxAttributesPerElement) {
-        *reason = QStringLiteral("it holds more than %1 attributes, or more than %2 on one element")
-                      .arg(kMaxAttributes)
-                      .arg(kMaxAttributesPerElement);
-        return false;
-    }
     convertDeclaredEncoding(text);
     return true;
 }
@@ -312,6 +333,9 @@ XmlFileReader::Status XmlFileReader::read(const QString &path, QByteArray *text,
     case RegularFile::Status::TooLarge:
         *reason = QStringLiteral("it is larger than %1 bytes").arg(kMaxFileSize);
         return Status::Refused;
+    case RegularFile::Status::Denied:
+        *reason = QStringLiteral("it cannot be read for lack of permission (%1)").arg(error);
+        return Status::Denied;
     case RegularFile::Status::Unreadable:
         *reason = QStringLiteral("it cannot be read (%1)").arg(error);
         return Status::Refused;

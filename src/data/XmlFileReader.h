@@ -36,15 +36,19 @@ public:
         int attributesPerElement = 0;
     };
 
-    enum class Status { Ok, Missing, Refused };
+    enum class Status { Ok, Missing, Refused, Denied };
 
     // Ok: text holds the file's text for the parser, stamp the state of the file read. Missing:
-    // nothing at the path (or no path). Refused: reason says why, in a few words.
+    // nothing at the path (or no path). Refused: reason says why, in a few words. Denied: the
+    // file is there but the user may not read it (reason says so); it is not broken.
     static Status read(const QString &path, QByteArray *text, FileStamp *stamp, QString *reason);
 
     // Checks and prepares bytes already read (a resource's, for one). False, with the reason, when
     // they hold a zero byte or nest too deep.
     static bool prepare(QByteArray *text, QString *reason);
+    // Whether text (as the store writes it) lies within every bound the reader sets: size, depth,
+    // elements and attributes. A file that does not is never written, since it would not be read.
+    static bool withinBounds(const QByteArray &text, QString *reason);
 
     // How deep the parser would nest elements in the text; the count stops once it passes limit.
     static int nestingDepth(const QByteArray &text, int limit = kMaxDepth);

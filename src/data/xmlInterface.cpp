@@ -2,6 +2,7 @@
 #include "xmlInterface.h"
 
 #include "LogCategories.h"
+#include "NameText.h"
 #include "RecordNumber.h"
 #include "RecordText.h"
 #include "SupportedIdMatch.h"
@@ -389,6 +390,126 @@ bool editProfile(XmlDocumentCache &cache, const char *path, const char *profileK
     });
 }
 
+// What a profile holds: each element by its path below the root, with the attributes the
+// program reads and writes on it. An import keeps these and drops everything else.
+struct KnownElement {
+    const char *path;
+    std::vector<const char *> attributes;
+};
+
+const std::vector<KnownElement> &knownProfileElements()
+{
+    static const std::vector<KnownElement> known = [] {
+        std::vector<const char *> light;
+        for (const NumberField<colorInfoData> &f : kLightFields)
+            light.push_back(f.name);
+        std::vector<const char *> color;
+        for (const NumberField<CustomColorInfo> &f : kColorFields)
+            color.push_back(f.name);
+        std::vector<const char *> dpi;
+        for (const NumberField<DpiItemInfo> &f : kDpiFields)
+            dpi.push_back(f.name);
+        const std::vector<const char *> zone = {"usingIndex", "ledOpenOrClose", "SynchronizeStatus", "linkStatus"};
+        return std::vector<KnownElement>{
+            {"config", {"index", "name", "proFileAppName", "proFileAppIco"}},
+            {"config/light0", zone},
+            {"config/light1", zone},
+            {"config/light2", zone},
+            {"config/light0/item", light},
+            {"config/light1/item", light},
+            {"config/light2/item", light},
+            {"config/customColor", {}},
+            {"config/customColor/item", color},
+            {"config/customLight", {}},
+            {"config/customLight/customLed", {"index", "name", "isUsing", "usingFlagIndex"}},
+            {"config/customLight/customLed/item",
+             {"keyCode", "codeName", "indexX", "indexY", "colorR", "colorG", "colorB", "transparentNum"}},
+            {"config/ribbon", {}},
+            {"config/onboardBinding", {}},
+            {"config/macro", {}},
+            {"config/macro/item", {"keyCode", "keyChar", "operateType", "repeatNum", "mode", "Value"}},
+            {"config/dpi", {"usingIndex"}},
+            {"config/dpi/item", dpi},
+            {"config/function", {}},
+            {"config/function/Setting", {"feature1", "feature2", "feature3", "feature4"}},
+            {"config/bindMacro", {}},
+            {"config/bindMacro/macro", {"index", "name"}},
+            {"config/bindMacro/macro/item", {"mark", "delay", "type", "keyCode", "codeName", "operateExplain"}},
+        };
+    }();
+    return known;
+}
+
+const KnownElement *knownElement(const std::string &path)
+{
+    for (const KnownElement &element : knownProfileElements()) {
+        if (path == element.path)
+            return &element;
+    }
+    return nullptr;
+}
+
+// Keeps, below the element at the path, only the known elements and attributes.
+void keepKnown(TiXmlElement *element, const KnownElement &known, const std::string &path)
+{
+    std::vector<std::string> dropped;
+    for (const TiXmlAttribute *a = element->FirstAttribute(); a; a = a->Next()) {
+        const bool kept = std::any_of(known.attributes.begin(), known.attributes.end(),
+                                      [&](const char *name) { return std::strcmp(name, a->Name()) == 0; });
+        if (!kept)
+            dropped.push_back(a->Name());
+    }
+    for (const std::string &name : dropped)
+        element->RemoveAttribute(name.c_str());
+
+    TiXmlNode *child = element->FirstChild();
+    while (child) {
+        TiXmlNode *next = child->NextSibling();
+        TiXmlElement *childElement = child->ToElement();
+        const std::string childPath = childElement ? path + '/' + childElement->Value() : std::string();
+        const KnownElement *childKnown = childElement ? knownElement(childPath) : nullptr;
+        if (childKnown)
+            keepKnown(childElement, *childKnown, childPath);
+        else
+            element->RemoveChild(child);
+        child = next;
+    }
+}
+
+// A profile taken from a file made elsewhere, cut down to what a profile holds; null when the
+// element is no profile (a macro of a macro library, say).
+std::unique_ptr<TiXmlElement> importedProfile(std::unique_ptr<TiXmlElement> copy)
+{
+    if (!copy || std::strcmp(copy->Value(), "config") != 0)
+        return nullptr;
+    keepKnown(copy.get(), *knownElement("config"), "config");
+    if (const char *name = copy->Attribute("name")) {
+        const QString cleaned = NameText::cleaned(QString::fromUtf8(name));
+        copy->SetAttribute("name", cleaned.toUtf8().constData());
+    }
+    return copy;
+}
+
+TiXmlDocument newProfileDocument()
+{
+    TiXmlDocument document;
+    document.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
+    auto *root = new TiXmlElement("Parameters");
+    root->SetAttribute("profileIndex", "1");
+    document.LinkEndChild(root);
+    return document;
+}
+
+TiXmlElement *appendMacro(TiXmlElement *root, const char *index, const char *name, const QList<MacroEventInfo> &steps)
+{
+    TiXmlElement *macro = appendElement(root, "macro");
+    macro->SetAttribute("index", textOf(index));
+    macro->SetAttribute("name", textOf(name));
+    for (const MacroEventInfo &step : steps)
+        writeStep(macro, step);
+    return macro;
+}
+
 // A copy of the profile named by its index in the file; null when there is none.
 std::unique_ptr<TiXmlElement> cloneProfile(XmlDocumentCache &cache, const char *path, const char *profileKey)
 {
@@ -468,12 +589,7 @@ void xmlInterface::addRefused(const RefusedFile &file)
 
 bool xmlInterface::createXmlFile(const char *path)
 {
-    TiXmlDocument document;
-    document.LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
-    auto *root = new TiXmlElement("Parameters");
-    root->SetAttribute("profileIndex", "1");
-    document.LinkEndChild(root);
-    return m_cache->create(pathOf(path), document);
+    return m_cache->create(pathOf(path), newProfileDocument());
 }
 
 XmlFoundNode xmlInterface::findNodeByValue(const char *path, const char *key)
@@ -774,21 +890,76 @@ int xmlInterface::exportProfile(const char *sourcePath, const char *targetPath, 
     return written ? 1 : 0;
 }
 
+int xmlInterface::exportProfilesTo(const char *targetPath, const QList<ExportedProfile> &profiles, bool fresh)
+{
+    std::vector<std::unique_ptr<TiXmlElement>> copies;
+    for (const ExportedProfile &profile : profiles) {
+        std::unique_ptr<TiXmlElement> copy =
+            cloneProfile(*m_cache, profile.sourcePath.constData(), profile.profileKey.constData());
+        if (!copy)
+            return 0;
+        if (profile.nextIndex) {
+            const long long key = toNumber64(profile.profileKey.constData());
+            copy->SetAttribute("index", std::to_string(key < LLONG_MAX ? key + 1 : key).c_str());
+        }
+        copies.push_back(std::move(copy));
+    }
+    const auto append = [&](TiXmlElement *root) {
+        for (const std::unique_ptr<TiXmlElement> &copy : copies)
+            root->InsertEndChild(*copy);
+        return true;
+    };
+    const TiXmlDocument empty = newProfileDocument();
+    bool written = false;
+    if (fresh) {
+        TiXmlDocument document = empty;
+        append(document.RootElement());
+        written = m_cache->create(pathOf(targetPath), document);
+    } else {
+        written = m_cache->modifyOrCreate(pathOf(targetPath), empty, [&](TiXmlDocument &document) {
+            TiXmlElement *root = document.RootElement();
+            return root && append(root);
+        });
+    }
+    return written ? 1 : 0;
+}
+
 int xmlInterface::importProfile(const char *targetPath, const char *sourcePath, const char *profileKey)
 {
-    const std::unique_ptr<TiXmlElement> copy = cloneProfile(*m_cache, sourcePath, profileKey);
-    if (!copy)
+    const std::unique_ptr<TiXmlElement> copy = importedProfile(cloneProfile(*m_cache, sourcePath, profileKey));
+    if (!copy) {
+        qCWarning(lcData) << "XML store: no profile to import in" << pathOf(sourcePath);
         return 0;
+    }
     const bool written = editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
         const std::vector<IndexName> list = sortedIndexNames(root);
         long long highest = -1;
         if (!list.empty())
             highest = std::max(highest, list.back().number);
+        if (highest >= INT_MAX) {
+            qCWarning(lcData) << "XML store: no index left after" << highest << "in" << pathOf(targetPath);
+            return false;
+        }
         copy->SetAttribute("index", std::to_string(highest + 1).c_str());
         root->InsertEndChild(*copy);
         return true;
     });
     return written ? 1 : 0;
+}
+
+bool xmlInterface::importProfileWithIndex(const char *targetPath, int index, const char *sourcePath,
+                                          const char *profileKey)
+{
+    const std::unique_ptr<TiXmlElement> copy = importedProfile(cloneProfile(*m_cache, sourcePath, profileKey));
+    if (!copy) {
+        qCWarning(lcData) << "XML store: no profile to import in" << pathOf(sourcePath);
+        return false;
+    }
+    copy->SetAttribute("index", index);
+    return editRoot(*m_cache, targetPath, [&](TiXmlElement *root) {
+        root->InsertEndChild(*copy);
+        return true;
+    });
 }
 
 bool xmlInterface::copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath,
@@ -1237,11 +1408,28 @@ bool xmlInterface::setFeature(const char *path, const char *profileKey, int n, i
 bool xmlInterface::addMacroNode(const char *path, const char *index, const char *name)
 {
     return editRoot(*m_cache, path, [&](TiXmlElement *root) {
-        TiXmlElement *macro = appendElement(root, "macro");
-        macro->SetAttribute("index", textOf(index));
-        macro->SetAttribute("name", textOf(name));
+        appendMacro(root, index, name, {});
         return true;
     });
+}
+
+bool xmlInterface::addMacroWithItems(const char *path, const char *index, const char *name,
+                                     const QList<MacroEventInfo> &steps)
+{
+    return editRoot(*m_cache, path, [&](TiXmlElement *root) {
+        if (childByAttribute(root, "index", index))
+            return false;
+        appendMacro(root, index, name, steps);
+        return true;
+    });
+}
+
+bool xmlInterface::writeMacroFile(const char *path, const char *index, const char *name,
+                                  const QList<MacroEventInfo> &steps)
+{
+    TiXmlDocument document = newProfileDocument();
+    appendMacro(document.RootElement(), index, name, steps);
+    return m_cache->create(pathOf(path), document);
 }
 
 bool xmlInterface::addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey)

@@ -115,7 +115,25 @@ public:
 
     // Returns 1 when copied, 0 otherwise (no such profile, target without root, write failed).
     int exportProfile(const char *sourcePath, const char *targetPath, const char *profileKey, bool nextIndex);
+    // A profile to export: the file it is in, its index, and whether its copy takes the index + 1.
+    struct ExportedProfile {
+        QByteArray sourcePath;
+        QByteArray profileKey;
+        bool nextIndex = false;
+    };
+    // Copies every profile into the target in one save: appended to what the file holds or, with
+    // fresh set or no file at the path, into a new profile file (see createXmlFile). 1 when written;
+    // 0 when a profile is missing, a file at the target is not read, or the save failed (then
+    // nothing was written, no empty file either).
+    int exportProfilesTo(const char *targetPath, const QList<ExportedProfile> &profiles, bool fresh);
+    // A profile of a file made elsewhere, appended to the target under the target's highest index + 1.
+    // Only what a profile holds is taken: a `config` element (anything else, a macro of a macro
+    // library for one, is refused) with the elements and attributes the program reads and writes;
+    // the rest is dropped, and its name loses control and format characters. 0 when refused, when
+    // the index cannot grow, or when the result would not fit the store's bounds.
     int importProfile(const char *targetPath, const char *sourcePath, const char *profileKey);
+    // The same for the on-board import, the copy taking the given index.
+    bool importProfileWithIndex(const char *targetPath, int index, const char *sourcePath, const char *profileKey);
     bool copyProfileWithIndex(const char *targetPath, int index, const char *sourcePath, const char *profileKey);
     // The target's profile of this index becomes a copy of the source's profile of the same index,
     // moved to the end of the file, in one save. False when either file lacks the profile.
@@ -181,6 +199,11 @@ public:
     // ---- Macro library; a step bears a mark when any of its attributes equals it ----
 
     bool addMacroNode(const char *path, const char *index, const char *name);
+    // A new macro with its steps, in one save; false (nothing written) when the index is taken.
+    bool addMacroWithItems(const char *path, const char *index, const char *name, const QList<MacroEventInfo> &steps);
+    // A new macro file (see createXmlFile) holding this one macro, written in place of any file
+    // at the path in one step.
+    bool writeMacroFile(const char *path, const char *index, const char *name, const QList<MacroEventInfo> &steps);
     bool addMacroItems(const char *path, const QList<MacroEventInfo> &steps, const char *macroKey);
     void getMacroList(const char *path, QList<IndexNameInfo> *list);
     void getMacroItems(const char *path, const char *macroKey, QList<MacroEventInfo> *steps);

@@ -6,6 +6,7 @@
 #include "ListRowLook.h"
 #include "LogCategories.h"
 #include "macroMenuToolWidget.h"
+#include "NameText.h"
 #include "RecordText.h"
 #include "xmlInterface.h"
 
@@ -81,7 +82,7 @@ ArrowWidget *DMacroListItem::operationPopup() const
 QString DMacroListItem::fittedName(const QString &name)
 {
     char field[kNameBytes + 1];
-    setRecordText(field, name.toUtf8());
+    setRecordText(field, NameText::cleaned(name).toUtf8());
     return QString::fromUtf8(recordText(field));
 }
 

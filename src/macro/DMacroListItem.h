@@ -39,7 +39,7 @@ public:
 
     // The longest name the library keeps, in UTF-8 bytes.
     static constexpr int kNameBytes = 63;
-    // The name cut to kNameBytes at a character boundary.
+    // The name without control and format characters, cut to kNameBytes at a character boundary.
     static QString fittedName(const QString &name);
 
 signals:

@@ -16,8 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
-
 using namespace macrowords;
 
 MacroPageLibrary::MacroPageLibrary(DMacroPage *page)
@@ -115,18 +113,22 @@ bool MacroPageLibrary::importFile(const QString &path)
         p->showNotice(DMacroPage::tr("Import macro failed"));
         return false;
     }
-    int highest = 0;
-    for (const IndexNameInfo &macro : p->macroList())
-        highest = qMax(highest, recordText(macro.index).toInt());
-    const int index = highest + 1;
+    int index = 0;
+    if (!MacroImportFile::nextIndex(p->macroList(), &index)) {
+        p->showNotice(DMacroPage::tr("Import macro failed"));
+        return false;
+    }
     const QByteArray indexText = QByteArray::number(index);
     const QByteArray name = MacroImportFile::macroName(QFileInfo(path).fileName(), index).toUtf8();
     const QList<MacroEventInfo> events = MacroImportFile::cleaned(file.events(), &DMacroPage::createEventMark);
-    bool stored = p->m_xml->addMacroNode(p->m_macroXmlPath.constData(), indexText.constData(), name.constData());
-    if (stored && !p->m_xml->replaceMacroItems(p->m_macroXmlPath.constData(), indexText.constData(), events)) {
-        p->m_xml->deleteNodeByValue(p->m_macroXmlPath.constData(), indexText.constData());
-        stored = false;
+    if (events.isEmpty() && !file.events().isEmpty()) {
+        qCWarning(lcMacro) << "Import refused: no event of" << path << "is one a macro can hold";
+        p->showNotice(DMacroPage::tr("Import macro failed"));
+        return false;
     }
+    // One save: the macro and its events go in together, and never onto an index in use.
+    const bool stored =
+        p->m_xml->addMacroWithItems(p->m_macroXmlPath.constData(), indexText.constData(), name.constData(), events);
     p->loadMacroList();
     if (!stored) {
         qCWarning(lcMacro) << "The imported macro could not be stored in" << p->m_macroXmlPath;
@@ -145,17 +147,12 @@ bool MacroPageLibrary::exportMacro(const QString &index, const QString &name, co
     const QByteArray key = index.toUtf8();
     if (p->hasLibrary())
         p->m_xml->getMacroItems(p->m_macroXmlPath.constData(), key.constData(), &events);
-    // Written beside the target first, then put in its place in one step.
+    // The store writes the whole file under a name of its own and renames it over the target.
     const QByteArray target = QFile::encodeName(path);
-    const QByteArray partial = target + ".part";
     const QByteArray nameText = name.toUtf8();
-    const bool written = !path.isEmpty() && p->hasLibrary() && p->m_xml->createXmlFile(partial.constData())
-                         && p->m_xml->addMacroNode(partial.constData(), key.constData(), nameText.constData())
-                         && p->m_xml->addMacroItems(partial.constData(), events, key.constData())
-                         && std::rename(partial.constData(), target.constData()) == 0;
+    const bool written = !path.isEmpty() && p->hasLibrary()
+                         && p->m_xml->writeMacroFile(target.constData(), key.constData(), nameText.constData(), events);
     if (!written) {
-        if (!path.isEmpty())
-            QFile::remove(QFile::decodeName(partial));
         qCWarning(lcMacro) << "The macro" << index << "could not be exported into" << folder;
         p->showNotice(DMacroPage::tr("Export macro failed"));
         return false;

@@ -12,9 +12,9 @@
 #include <QFileDevice>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -101,13 +101,18 @@ bool OnboardConfigFiles::deleteConfig(int index)
 
 bool OnboardConfigFiles::exportConfig(int index, const QByteArray &path)
 {
-    if (!m_xml || !m_xml->createXmlFile(path.constData())) {
-        qCWarning(lcData) << "on-board export: cannot write" << path;
+    if (!m_xml)
         return false;
-    }
+    // Both layers go into a new file in one save, which replaces any file of that name.
     const QByteArray key = QByteArray::number(index);
-    const bool ok = m_xml->exportProfile(m_defaultPath.constData(), path.constData(), key.constData(), false) == 1
-                    && m_xml->exportProfile(m_fn1Path.constData(), path.constData(), key.constData(), true) == 1;
+    xmlInterface::ExportedProfile layer0;
+    layer0.sourcePath = m_defaultPath;
+    layer0.profileKey = key;
+    xmlInterface::ExportedProfile layer1;
+    layer1.sourcePath = m_fn1Path;
+    layer1.profileKey = key;
+    layer1.nextIndex = true;
+    const bool ok = m_xml->exportProfilesTo(path.constData(), {layer0, layer1}, true) == 1;
     if (!ok)
         qCWarning(lcData) << "on-board export: configuration" << index << "could not be written to" << path;
     return ok;
@@ -131,14 +136,10 @@ int OnboardConfigFiles::importConfig(const QByteArray &sourcePath, const QString
 {
     if (!m_xml)
         return -1;
-    // An exported file is a profile file: its root is `Parameters`.
-    QFile file(QFile::decodeName(sourcePath));
-    QXmlStreamReader reader(&file);
-    const bool profileFile =
-        file.open(QIODevice::ReadOnly) && reader.readNextStartElement() && reader.name() == QLatin1String("Parameters");
-    file.close();
+    // An exported file is a profile file: its root is `Parameters`. The store reads it only when
+    // it is a plain file within its bounds (a FIFO in its place is refused, never waited on).
     QList<IndexNameInfo> configs;
-    if (profileFile)
+    if (m_xml->rootElementName(sourcePath.constData()) == QLatin1String("Parameters"))
         m_xml->getProfileList(sourcePath.constData(), &configs);
     if (configs.isEmpty()) {
         qCWarning(lcData) << "on-board import:" << sourcePath << "is not a profile file or holds no configuration";
@@ -146,12 +147,17 @@ int OnboardConfigFiles::importConfig(const QByteArray &sourcePath, const QString
     }
     if (configs.size() > 2)
         qCInfo(lcData) << "on-board import: only the first two of" << configs.size() << "configurations are taken";
-    const int index = std::max(1, highestIndex() + 1);
+    const int highest = highestIndex();
+    if (highest >= INT_MAX) {
+        qCWarning(lcData) << "on-board import: no configuration index is left after" << highest;
+        return -1;
+    }
+    const int index = std::max(1, highest + 1);
     const QByteArray key = QByteArray::number(index);
     bool ok =
-        m_xml->copyProfileWithIndex(m_defaultPath.constData(), index, sourcePath.constData(), configs.at(0).index);
+        m_xml->importProfileWithIndex(m_defaultPath.constData(), index, sourcePath.constData(), configs.at(0).index);
     if (ok && configs.size() > 1) {
-        ok = m_xml->copyProfileWithIndex(m_fn1Path.constData(), index, sourcePath.constData(), configs.at(1).index);
+        ok = m_xml->importProfileWithIndex(m_fn1Path.constData(), index, sourcePath.constData(), configs.at(1).index);
     } else if (ok) {
         const QByteArray configName = "Profile" + key;
         ok = m_xml->addProfileConfig(m_fn1Path.constData(), key.constData(), configName.constData(), "", "", 0);

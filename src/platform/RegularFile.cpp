@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,7 +17,24 @@ QString errnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+int systemOpen(const char *path, int flags)
+{
+    return ::open(path, flags);
+}
+
+std::atomic<RegularFile::OpenFunction> openFunction{&systemOpen};
+
+bool isDenied(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
 }  // namespace
+
+void RegularFile::setOpenFunction(OpenFunction open)
+{
+    openFunction.store(open ? open : &systemOpen);
+}
 
 RegularFile::Status RegularFile::read(const QString &path, qint64 maxSize, QByteArray *bytes, FileStamp *stamp,
                                       QString *error)
@@ -31,8 +49,9 @@ RegularFile::Status RegularFile::read(const QString &path, qint64 maxSize, QByte
     if (encoded.isEmpty() || ::stat(encoded.constData(), &st) != 0) {
         if (encoded.isEmpty() || errno == ENOENT || errno == ENOTDIR)
             return Status::Missing;
-        *error = errnoText(errno);
-        return Status::Unreadable;
+        const int code = errno;
+        *error = errnoText(code);
+        return isDenied(code) ? Status::Denied : Status::Unreadable;
     }
     if (!S_ISREG(st.st_mode)) {
         *error = QStringLiteral("not a regular file");
@@ -45,10 +64,13 @@ RegularFile::Status RegularFile::read(const QString &path, qint64 maxSize, QByte
 
     // Something else may have taken the file's place since: opening without waiting keeps a FIFO
     // from blocking, and the open file is checked once more before a byte is read.
-    const int fd = ::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = openFunction.load()(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        *error = errnoText(errno);
-        return errno == ENOENT ? Status::Missing : Status::Unreadable;
+        const int code = errno;
+        *error = errnoText(code);
+        if (code == ENOENT)
+            return Status::Missing;
+        return isDenied(code) ? Status::Denied : Status::Unreadable;
     }
     struct stat opened {
     };

@@ -5,8 +5,11 @@
 #include "DeviceModels.h"
 #include "NoFileGrowth.h"
 #include "ProfileFiles.h"
+#include "RegularFile.h"
 #include "xmlInterface.h"
 #include "XmlTestSupport.h"
+
+#include <cerrno>
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,6 +66,7 @@ private slots:
     void defaultFiles();
     void existingFileIsNotRewritten();
     void unreadableFileIsSetAsideAndReplaced();
+    void fileWithoutReadPermissionStaysInPlace();
     void fileWithoutProfileGetsProfile1();
     void indexNamingNoProfileFallsBackToLowest();
     void unwritableFolderFails();
@@ -250,6 +254,44 @@ void tst_ProfileFiles::unwritableFolderFails()
     xmltest::writeFile(dir, QStringLiteral("ZK87A"), "x");
     const QString path = ProfileFiles::profilePath(dir.path(), QStringLiteral("ZK87A"), QStringLiteral("SN3"));
     QCOMPARE(ProfileFiles::prepare(&xml, path, 0, QStringLiteral("ZK87A"), false), ProfileFiles::Outcome::Failed);
+}
+
+namespace {
+
+// The tests run as root, which no permission stops: this open fails the way a file of another
+// user's would.
+int openDenied(const char *, int)
+{
+    errno = EACCES;
+    return -1;
+}
+
+}  // namespace
+
+void tst_ProfileFiles::fileWithoutReadPermissionStaysInPlace()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("brivexProFile.xml"));
+    const QByteArray content = xmltest::profileFile("<config index=\"1\" name=\"Mine\"/>");
+    xmltest::writeFile(dir, QStringLiteral("brivexProFile.xml"), content);
+    xmlInterface xml;
+    RegularFile::setOpenFunction(&openDenied);
+    const ProfileFiles::Outcome outcome = ProfileFiles::prepare(&xml, path, 0, QStringLiteral("ZK87A"), false);
+    QList<IndexNameInfo> profiles;
+    xml.getProfileList(QFile::encodeName(path).constData(), &profiles);
+    const bool added = xml.addProfileConfig(QFile::encodeName(path).constData(), "2", "P2", "", "", 0);
+    RegularFile::setOpenFunction(nullptr);
+    QCOMPARE(outcome, ProfileFiles::Outcome::Denied);
+    QVERIFY(profiles.isEmpty());
+    QVERIFY(!added);
+    // Left in place as it was, nothing set aside; once readable, it is the user's file again.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"brivexProFile.xml"});
+    QCOMPARE(xmltest::readFile(QFile::encodeName(path)), content);
+    QCOMPARE(xml.refusedFiles().size(), 1);
+    QVERIFY(xml.refusedFiles().first().reason.contains(QLatin1String("permission")));
+    QVERIFY(xml.refusedFiles().first().asidePath.isEmpty());
+    QCOMPARE(ProfileFiles::prepare(&xml, path, 0, QStringLiteral("ZK87A"), false), ProfileFiles::Outcome::Existing);
 }
 
 QTEST_GUILESS_MAIN(tst_ProfileFiles)

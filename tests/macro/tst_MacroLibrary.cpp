@@ -5,6 +5,8 @@
 #include "DMacroListItem.h"
 #include "MacroPageFixture.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +75,8 @@ private slots:
     void exportNamesStayInTheFolder_data();
     void exportNamesStayInTheFolder();
     void exportIntoUnwritableFolder();
+    void hostileFilesAroundImportAndExport_data();
+    void hostileFilesAroundImportAndExport();
 };
 
 void tst_MacroLibrary::addIndex_data()
@@ -379,6 +383,74 @@ void tst_MacroLibrary::exportIntoUnwritableFolder()
     writeText(f.dir, "plain", "a file, not a folder");
     QVERIFY(!f.page->exportMacro(QStringLiteral("1"), QStringLiteral("Jump"), f.dir.filePath("plain/sub")));
     QCOMPARE(f.page->noticeText(), QStringLiteral("Export macro failed"));
+}
+
+void tst_MacroLibrary::hostileFilesAroundImportAndExport_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("export through a planted .part link") << "planted link";
+    QTest::newRow("index 2147483647 in the library") << "index at the limit";
+    QTest::newRow("only unknown events") << "unknown events";
+    QTest::newRow("format characters in the name") << "format characters";
+}
+
+void tst_MacroLibrary::hostileFilesAroundImportAndExport()
+{
+    QFETCH(QString, fault);
+    Fixture f(false);
+    const auto library = [&] {
+        QFile file(QFile::decodeName(f.library));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    if (fault == QLatin1String("planted link")) {
+        f.addMacro("5", "Fire", keyPair(kMarkA, 4, "A"));
+        f.page->loadMacroList();
+        QTemporaryDir out;
+        QTemporaryDir elsewhere;
+        writeText(elsewhere, "victim", "another user's file\n");
+        QVERIFY(QFile::link(elsewhere.filePath("victim"), out.filePath("Fire.xml.part")));
+        QVERIFY(f.page->exportMacro(QStringLiteral("5"), QStringLiteral("Fire"), out.path()));
+        QFile victim(elsewhere.filePath("victim"));
+        QVERIFY(victim.open(QIODevice::ReadOnly));
+        QCOMPARE(victim.readAll(), QByteArray("another user's file\n"));
+        QVERIFY(QFileInfo(out.filePath("Fire.xml")).isFile());
+        QVERIFY(!QFileInfo(out.filePath("Fire.xml")).isSymLink());
+        return;
+    }
+    if (fault == QLatin1String("index at the limit")) {
+        f.addMacro("2147483647", "Last", {});
+        f.page->loadMacroList();
+        writeText(
+            f.dir, "In.xml",
+            macroFile("<macro index=\"1\" name=\"M\">" + item("00000000000000f1", "5", "4", "down") + "</macro>\n"));
+        const QByteArray before = library();
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(!f.page->importMacroFile(f.dir.filePath("In.xml")));
+            QCOMPARE(f.page->noticeText(), QStringLiteral("Import macro failed"));
+        }
+        QCOMPARE(library(), before);
+        QCOMPARE(indexesAndNames(f), QStringList{"2147483647:Last"});
+        return;
+    }
+    if (fault == QLatin1String("unknown events")) {
+        writeText(f.dir, "In.xml",
+                  macroFile("<macro index=\"1\" name=\"M\">" + item("00000000000000f1", "5", "", "down")
+                            + item("00000000000000f1", "5", "4", "sideways") + "</macro>\n"));
+        const QByteArray before = library();
+        QVERIFY(!f.page->importMacroFile(f.dir.filePath("In.xml")));
+        QCOMPARE(f.page->noticeText(), QStringLiteral("Import macro failed"));
+        QCOMPARE(library(), before);
+        return;
+    }
+    // A right-to-left override would show "Fire<RLO>lmx.exe" as "Fireexe.xml".
+    const QString name = QString::fromUtf8("Fire\xE2\x80\xAElmx.exe");
+    f.addMacro("5", name.toUtf8().constData(), keyPair(kMarkA, 4, "A"));
+    f.page->loadMacroList();
+    QTemporaryDir out;
+    QVERIFY(f.page->exportMacro(QStringLiteral("5"), name, out.path()));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"Firelmx.exe.xml"});
+    QVERIFY(f.page->importMacroFile(out.filePath("Firelmx.exe.xml")));
+    QCOMPARE(indexesAndNames(f).last(), QStringLiteral("6:Firelmx"));
 }
 
 QTEST_MAIN(tst_MacroLibrary)

@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,6 +92,7 @@ private slots:
     void cleanLayerAndEmptyKey_data();
     void cleanLayerAndEmptyKey();
     void hostileImport();
+    void hostileFilesAroundImportAndExport();
 
 private:
     struct Onboard;
@@ -514,6 +517,37 @@ void tst_OnboardOnDevicePage::hostileImport()
     const QByteArray header = emu::onboardMacroReport(o.kb, 0, 0);
     QCOMPARE(header.mid(6, 8).toHex(), QByteArray("000100f800ff0000"));
     QCOMPARE(header.mid(14, 4).toHex(), QByteArray("0410ffff"));
+}
+
+void tst_OnboardOnDevicePage::hostileFilesAroundImportAndExport()
+{
+    Onboard o(QStringLiteral("ZK87A"));
+    auto *ops = o.f.page.findChild<DevicePageOnboardConfigs *>();
+    QTemporaryDir dir;
+    const QByteArray before = o.files();
+
+    // A FIFO is refused at once; opening it would wait for a writer for good.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.xml"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!ops->importFile(fifo));
+    // A macro library is no exported configuration either.
+    QFile library(dir.filePath(QStringLiteral("library.xml")));
+    QVERIFY(library.open(QIODevice::WriteOnly));
+    library.write("<?xml version=\"1.0\"?><Parameters profileIndex=\"1\"><macro index=\"1\" name=\"M\"/></Parameters>");
+    library.close();
+    QVERIFY(!ops->importFile(library.fileName()));
+    QCOMPARE(o.files(), before);
+
+    // A 300-byte name is cut like the other exports' names; a right-to-left override is dropped.
+    const auto exportNamed = [&](const QString &name) {
+        o.f.child<QLineEdit>("lineEdit_OnboardModifyProfileName")->setText(name);
+        o.f.child<QPushButton>("pushButton_OnboardSave")->click();
+        QTemporaryDir out;
+        const bool written = ops->exportTo(out.path());
+        return written ? QDir(out.path()).entryList(QDir::Files) : QStringList{QStringLiteral("failed")};
+    };
+    QCOMPARE(exportNamed(QString(300, QLatin1Char('w'))), QStringList{QString(200, QLatin1Char('w')) + ".xml"});
+    QCOMPARE(exportNamed(QString::fromUtf8("Work\xE2\x80\xAElmx.exe")), QStringList{"Worklmx.exe.xml"});
 }
 
 QTEST_MAIN(tst_OnboardOnDevicePage)

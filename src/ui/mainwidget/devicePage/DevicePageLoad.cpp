@@ -106,7 +106,8 @@ void DevicePageLoad::loadDevice(DDeviceKeyboardLink *link, const QString &hidNam
         link->setMouseLightDealMain(p->m_mouseLightDealMain.get());
     }
 
-    // The profile file: made with its defaults when missing, set aside and replaced when unreadable.
+    // The profile file: made with its defaults when missing, set aside and replaced when unreadable,
+    // left alone when the user may not read it.
     if (!p->m_xml)
         return;
     DDataManager *data = DDataManager::getInstance();
@@ -117,6 +118,8 @@ void DevicePageLoad::loadDevice(DDeviceKeyboardLink *link, const QString &hidNam
     if (outcome == ProfileFiles::Outcome::Replaced)
         p->showNotice(DDevicePage::tr("The profile file could not be read; it was kept as %1 and a new one was made.")
                           .arg(QFileInfo(aside).fileName()));
+    else if (outcome == ProfileFiles::Outcome::Denied)
+        p->showNotice(DDevicePage::tr("The profile file cannot be read for lack of permission; it was left as it is."));
     else if (outcome == ProfileFiles::Outcome::Failed)
         p->showNotice(DDevicePage::tr("The profile file could not be written."));
     p->m_profileXmlPath = profilePath.toLocal8Bit();

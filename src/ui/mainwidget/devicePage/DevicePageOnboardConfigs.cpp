@@ -11,8 +11,8 @@
 #include "DMultimediaPage.h"
 #include "DOnboardPage.h"
 #include "DResetDefaultPage.h"
+#include "ExportFileName.h"
 #include "LogCategories.h"
-#include "ProfileFiles.h"
 #include "RecordNumber.h"
 #include "SoftKeyboardButCustom.h"
 #include "ui_DDevicePage.h"
@@ -72,9 +72,15 @@ void DevicePageOnboardConfigs::createNew()
 
 bool DevicePageOnboardConfigs::exportTo(const QString &folder)
 {
-    const QString name = ProfileFiles::safeFolderName(p->m_strCurOnboardConfigName);
-    const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name + QStringLiteral(".xml"));
-    return m_onboard->files().exportConfig(p->m_curOnboardConfigIndex, path);
+    // Named like the other exports: the name made safe for a file name and cut to fit.
+    const QString target = ExportFileName::pathIn(
+        folder,
+        ExportFileName::baseName(p->m_strCurOnboardConfigName,
+                                 QStringLiteral("Config") + QString::number(p->m_curOnboardConfigIndex)),
+        QStringLiteral(".xml"));
+    if (target.isEmpty())
+        return false;
+    return m_onboard->files().exportConfig(p->m_curOnboardConfigIndex, QFile::encodeName(target));
 }
 
 void DevicePageOnboardConfigs::exportConfig()

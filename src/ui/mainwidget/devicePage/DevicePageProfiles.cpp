@@ -14,6 +14,7 @@
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
 #include "LogCategories.h"
+#include "NameText.h"
 #include "ProfileFiles.h"
 #include "profileListItem.h"
 #include "ui_DDevicePage.h"
@@ -209,13 +210,12 @@ void DevicePageProfiles::exportProfile(const QString &index, const QString &name
         folder, ExportFileName::baseName(name, QStringLiteral("Profile") + index), QStringLiteral(".xml"));
     const QByteArray targetPath = target.toLocal8Bit();
     const QByteArray key = index.toLatin1();
-    bool exported = !target.isEmpty() && targetPath.size() <= 255;
-    if (exported && !QFileInfo::exists(target))
-        exported = p->m_xml->createXmlFile(targetPath.constData());
-    if (exported)
-        exported =
-            p->m_xml->exportProfile(p->m_profileXmlPath.constData(), targetPath.constData(), key.constData(), false)
-            == 1;
+    // One save adds the profile to the file, or makes the file: a failure leaves nothing behind.
+    xmlInterface::ExportedProfile profile;
+    profile.sourcePath = p->m_profileXmlPath;
+    profile.profileKey = key;
+    const bool exported = !target.isEmpty() && targetPath.size() <= 255 && p->m_xml
+                          && p->m_xml->exportProfilesTo(targetPath.constData(), {profile}, false) == 1;
     if (exported) {
         p->showNotice(DDevicePage::tr("Export profile successful"));
     } else {
@@ -267,7 +267,8 @@ void DevicePageProfiles::selectAppPath()
 
 void DevicePageProfiles::storeNameAndProgram()
 {
-    const QString name = p->ui->textEdit_profileName->toPlainText();
+    // A format character (a right-to-left override, say) would show the name as another one.
+    const QString name = NameText::cleaned(p->ui->textEdit_profileName->toPlainText());
     if (name.isEmpty()) {
         p->showNotice(DDevicePage::tr("Profile name can't empty"));
         return;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MacroImportFile.h"
 
-#include "DMacroListItem.h"
 #include "LogCategories.h"
+#include "NameText.h"
 #include "RecordText.h"
 #include "xmlInterface.h"
 
@@ -11,9 +11,13 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 constexpr int kMaxDelay = 65535;
+constexpr int kNameBytes = 63;
 
 bool isMark(const QByteArray &mark)
 {
@@ -62,8 +66,45 @@ bool MacroImportFile::read(xmlInterface &store, const QString &path, int maxEven
     return true;
 }
 
+bool MacroImportFile::isKnownEvent(const MacroEventInfo &event)
+{
+    const QByteArray type = recordText(event.type);
+    const QByteArray code = recordText(event.keyCode);
+    const QByteArray direction = recordText(event.operateExplain);
+    if (direction != "down" && direction != "up")
+        return false;
+    if (code.isEmpty() || code.size() > 5)
+        return false;
+    for (const char c : code) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    const int number = code.toInt();
+    if (type == "key") {
+        if (number < 1 || number > 255)
+            return false;
+    } else if (type == "mouse") {
+        const bool down = number == 513 || number == 516 || number == 519;
+        const bool up = number == 514 || number == 517 || number == 520;
+        if (!(down && direction == "down") && !(up && direction == "up"))
+            return false;
+    } else {
+        return false;
+    }
+    const QString name = QString::fromUtf8(recordText(event.codeName));
+    return NameText::cleaned(name) == name;
+}
+
 QList<MacroEventInfo> MacroImportFile::cleaned(QList<MacroEventInfo> events, const std::function<QString()> &newMark)
 {
+    const int before = events.size();
+    events.erase(
+        std::remove_if(events.begin(), events.end(), [](const MacroEventInfo &event) { return !isKnownEvent(event); }),
+        events.end());
+    if (events.size() != before)
+        qCWarning(lcMacro) << "Import: dropped" << before - events.size()
+                           << "events of unknown type, code or direction";
+
     QHash<QByteArray, int> bearers;
     for (const MacroEventInfo &step : events)
         ++bearers[recordText(step.mark)];
@@ -99,10 +140,34 @@ QList<MacroEventInfo> MacroImportFile::cleaned(QList<MacroEventInfo> events, con
 
 QString MacroImportFile::macroName(const QString &fileName, int index)
 {
-    QString name = fileName.section(QLatin1Char('.'), 0, 0);
-    name.remove(QRegularExpression(QStringLiteral("[\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]")));
-    name = DMacroListItem::fittedName(name);
-    if (name.isEmpty())
+    const QString name = NameText::cleaned(fileName.section(QLatin1Char('.'), 0, 0));
+    char field[kNameBytes + 1];
+    setRecordText(field, name.toUtf8());
+    const QString fitted = QString::fromUtf8(recordText(field));
+    if (fitted.isEmpty())
         return QStringLiteral("Macro%1").arg(index);
-    return name;
+    return fitted;
+}
+
+bool MacroImportFile::nextIndex(const QList<IndexNameInfo> &macros, int *index)
+{
+    qlonglong highest = 0;
+    for (const IndexNameInfo &macro : macros) {
+        const QByteArray text = recordText(macro.index).trimmed();
+        bool ok = false;
+        const qlonglong value = text.toLongLong(&ok);
+        if (ok) {
+            highest = qMax(highest, value);
+        } else if (!text.isEmpty()
+                   && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            // Digits beyond 64 bits are still a number beyond every index.
+            highest = LLONG_MAX;
+        }
+    }
+    if (highest >= INT_MAX) {
+        qCWarning(lcMacro) << "Import refused: the library's highest macro index" << highest << "cannot grow";
+        return false;
+    }
+    *index = int(highest + 1);
+    return true;
 }

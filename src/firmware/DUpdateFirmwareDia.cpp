@@ -67,9 +67,11 @@ void DUpdateFirmwareDia::applyTheme()
                        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: %1;"
                        " border-radius: 3px;}")
             .arg(colour(theme.HomeScrollBarBgColor)));
-    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2{background-color: rgba(0,0,0,1);}"));
+    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2{background-color: %1;}")
+                                        .arg(stylesheets::colour(QStringLiteral("0,0,0,1"))));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgba(0,0,0,1);}"));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: %1;}")
+            .arg(stylesheets::colour(QStringLiteral("0,0,0,1"))));
 }
 
 void DUpdateFirmwareDia::clearRows()

@@ -12,6 +12,7 @@
 #include "KeyLayoutFile.h"
 #include "LogCategories.h"
 #include "sideLightButtonCustom.h"
+#include "ThemeStyleSheets.h"
 
 #include <QCoreApplication>
 
@@ -390,8 +391,8 @@ void keyboardPage::onCustomButMouseEnter()
         caption = QStringLiteral("' \"");
 
     if (keyboardKeyTool::isUnassignable(m_model, key->getKeyDec()))
-        card->setTextStyle(
-            QStringLiteral("color: rgb(%2); font: 75 12pt \"%1\";").arg(m_fontFamily, m_tipHighlightColor));
+        card->setTextStyle(QStringLiteral("color: %2; font: 75 12pt \"%1\";")
+                               .arg(m_fontFamily, stylesheets::colour(m_tipHighlightColor)));
     else
         card->setTextStyle(QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"%1\";").arg(m_fontFamily));
     card->setKeyInfo(m_model, key->getKeyDec(), caption);

@@ -15,13 +15,20 @@ constexpr int kHoverAlpha = 130;
 QString colour(const QString &themeColour)
 {
     const QStringList parts = themeColour.split(QLatin1Char(','));
-    return parts.size() == 4 ? QStringLiteral("rgba(%1)").arg(themeColour) : QStringLiteral("rgb(%1)").arg(themeColour);
+    if (parts.size() != 4)
+        return QStringLiteral("rgb(%1)").arg(themeColour);
+    // Qt reads an alpha of 0 or 1 in rgba() as a fraction and anything larger as 0-255, so "0,0,0,1"
+    // would paint opaque black; the alpha is always written as a fraction of 255.
+    bool ok = false;
+    const int alpha = qBound(0, parts.at(3).trimmed().toInt(&ok), 255);
+    return QStringLiteral("rgba(%1,%2)")
+        .arg(parts.mid(0, 3).join(QLatin1Char(',')), QString::number(ok ? alpha / 255.0 : 1.0, 'g', 4));
 }
 
 QString translucent(const QString &themeColour, int alpha)
 {
     const QStringList parts = themeColour.split(QLatin1Char(','));
-    return QStringLiteral("rgba(%1, %2)").arg(parts.mid(0, 3).join(QLatin1Char(','))).arg(alpha);
+    return colour(QStringLiteral("%1,%2").arg(parts.mid(0, 3).join(QLatin1Char(','))).arg(alpha));
 }
 
 QString boldFont(int points, const QString &family)

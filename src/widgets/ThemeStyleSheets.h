@@ -2,7 +2,8 @@
 #pragma once
 // Style sheets that recur across the pages, built from the colour theme. A theme colour text
 // ("35,35,35", or "35,35,35,90" with an alpha while a background image is in use) is written as
-// rgb() or rgba() (Qt reads an alpha only in rgba()); a hover background gets a fixed alpha of 130.
+// rgb() or rgba() (Qt reads an alpha only in rgba(), and there 0 and 1 as fractions); a hover
+// background gets a fixed alpha of 130.
 
 #include <QSize>
 #include <QString>
@@ -26,7 +27,8 @@ QString comboBox(const ThemeColorConfig &theme);
 // Buttons with 6-pixel rounded corners; selector is "QPushButton" or "QToolButton".
 QString roundedButtons(const ThemeColorConfig &theme, const QString &selector);
 
-// A theme colour text as rgb(r,g,b) or, with four parts, rgba(r,g,b,a).
+// A theme colour text as a style-sheet colour: "r,g,b" as rgb(r,g,b), "r,g,b,a" (alpha 0-255) as
+// rgba() with the alpha as a fraction. Every sheet that takes a theme colour writes it through here.
 QString colour(const QString &themeColour);
 // The colour's red, green and blue with this alpha (0-255), as rgba().
 QString translucent(const QString &themeColour, int alpha);

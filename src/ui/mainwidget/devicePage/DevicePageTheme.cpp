@@ -50,7 +50,7 @@ QString background(const char *selector, const QString &themeColour)
 
 QString transparentBackground(const char *selector)
 {
-    return QStringLiteral("%1{background-color: rgba(0,0,0,1);}").arg(QLatin1String(selector));
+    return background(selector, QStringLiteral("0,0,0,1"));
 }
 
 template <size_t N>

@@ -4,6 +4,7 @@
 
 #include "CbNotice.h"
 #include "DCatchKeyAndMouseItem.h"
+#include "DialogStartFolder.h"
 #include "DMacroListItem.h"
 #include "LogCategories.h"
 #include "MacroEventWords.h"
@@ -41,7 +42,7 @@ DMacroPage::DMacroPage(QWidget *parent)
     m_hook = new WindowsHookInterface(this);
     ui->setupUi(this);
     ui->radioButton_Delay->hide();
-    m_defaultFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    m_defaultFolder = dialogStartFolder();
     m_macroListLayout = ui->verticalLayout_17;
     m_eventLayout = ui->verticalLayout_20;
 

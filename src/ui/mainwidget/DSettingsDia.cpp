@@ -312,6 +312,8 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(QString text)
 
     ui->comboBox_Theme->blockSignals(true);
     ui->retranslateUi(this);
+    // The form's texts are back; the About page's come from the configuration again.
+    loadAboutInfo();
     fillThemeBox();
     showThemeIndex();
     emit sigUpdataAllUI();
@@ -372,7 +374,9 @@ void DSettingsDia::loadAboutInfo()
     ui->label_AppName->setText(m_companyName);
     QString copyright = config.value(QStringLiteral("Copyright/CopyrightStr"), QStringLiteral("Copyright")).toString();
     copyright.replace(QLatin1Char('*'), QLatin1Char(','));
-    ui->label_Copyright->setText(copyright);
+    // The holder from the configuration, then the program's licence.
+    ui->label_Copyright->setText(copyright + QStringLiteral(". ")
+                                 + tr("Free software under the GNU GPL, version 3 or later."));
     m_companyLink = config.value(QStringLiteral("CompanyLink/ComLink"), kCompanyAddress).toString();
     ui->label_Link->setVisible(config.value(QStringLiteral("CompanyLinkFrame/showStatus"), false).toBool());
     ui->label_Link->setAlignment(Qt::AlignCenter);

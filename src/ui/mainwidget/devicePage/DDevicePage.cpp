@@ -24,6 +24,7 @@
 #include "DevicePagePrompts.h"
 #include "DevicePageTables.h"
 #include "DevicePageTheme.h"
+#include "DialogStartFolder.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
@@ -128,7 +129,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->label_currentProfileName->installEventFilter(this);
     installEventFilter(this);
 
-    m_strDesktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    m_strDesktopPath = dialogStartFolder();
 
     m_notice = new CbNotice(this);
     m_notice->setTextPixelSize(14);

@@ -175,6 +175,12 @@ void DUpdateFirmwareDia::onUpgradeProgress(int ProgressNum)
         currentRow->setProgress(ProgressNum);
 }
 
+void DUpdateFirmwareDia::showReportedVersion(const QString &version)
+{
+    if (currentRow)
+        currentRow->setCurrentVersion(version);
+}
+
 void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
 {
     if (currentRow)

@@ -881,7 +881,7 @@ void DMainWidget::checkUpgradedDeviceReturn()
     QString version;
     if (upgradedUnitIsBack(&version)) {
         if (version.compare(upgradeJob->newVersion, Qt::CaseInsensitive) == 0)
-            finishUpgrade(true, QString());
+            finishUpgrade(true, QString(), version);
         else
             finishUpgrade(false,
                           QStringLiteral("the device came back with %1, not %2").arg(version, upgradeJob->newVersion));
@@ -895,7 +895,7 @@ void DMainWidget::checkUpgradedDeviceReturn()
         finishUpgrade(false, QStringLiteral("the device did not come back"));
 }
 
-void DMainWidget::finishUpgrade(bool succeeded, const QString &why)
+void DMainWidget::finishUpgrade(bool succeeded, const QString &why, const QString &reportedVersion)
 {
     upgradeRunning = false;
     upgradeWaitsForReturn = false;
@@ -909,8 +909,10 @@ void DMainWidget::finishUpgrade(bool succeeded, const QString &why)
         FirmwareUpdateJob::forget(*userSettings);
         if (!userSettings->sync())
             qCWarning(lcFirmware) << "The settings file could not be written:" << userSettings->fileName();
-        if (upgradeDialog)
+        if (upgradeDialog) {
+            upgradeDialog->showReportedVersion(reportedVersion);
             upgradeDialog->emitUpgradeSucceeded();
+        }
         return;
     }
     qCWarning(lcFirmware).noquote() << "Upgrade failed:" << why;

@@ -214,9 +214,13 @@ void DOnboardPage::onCustomButMouseEnter()
     auto *card = new onboardKeyboardKeyTool;
     QString value = button->getFunctionText();
     value.remove(QLatin1Char('"'));
+    // The card's text reads on the popup's background in every theme.
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     const QString accentStyle =
-        QStringLiteral("color: %1; font: 75 12pt \"%2\";").arg(stylesheets::colour(m_accentColor), m_fontFamily);
-    card->setTextStyle(QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"%1\";").arg(m_fontFamily));
+        QStringLiteral("color: %1; font: 75 12pt \"%2\";")
+            .arg(stylesheets::colour(stylesheets::popupAccent(theme, m_accentColor)), m_fontFamily);
+    card->setTextStyle(QStringLiteral("color: %1; font: 75 12pt \"%2\";")
+                           .arg(stylesheets::colour(stylesheets::popupText(theme)), m_fontFamily));
     if (value.isEmpty()) {
         value = tr("Empty");
         card->setTextStyle(accentStyle);

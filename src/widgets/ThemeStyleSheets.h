@@ -33,6 +33,15 @@ QString colour(const QString &themeColour);
 // The colour's red, green and blue with this alpha (0-255), as rgba().
 QString translucent(const QString &themeColour, int alpha);
 
+// Text on a background, both theme colour texts: the text colour itself where it reads (a
+// contrast ratio of at least 4.5), else the same colour darkened or lightened, away from the
+// background, until it does. Returns "r,g,b".
+QString readableColour(const QString &text, const QString &background);
+// The text and the highlighted text of the cards and popups drawn on the theme's popup background
+// (AllBgColor): the theme's text colour and the given accent, each made readable there.
+QString popupText(const ThemeColorConfig &theme);
+QString popupAccent(const ThemeColorConfig &theme, const QString &accent);
+
 // Check boxes: text colours unchecked and checked (theme colour texts), an optional font
 // (e.g. "75 10pt \"Family\""; empty: none set) and the indicator drawn with the two check pictures.
 QString checkBoxes(const QString &textColor, const QString &checkedColor, const QString &font = QString(),

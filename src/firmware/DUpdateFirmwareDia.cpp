@@ -25,7 +25,7 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
     notice->setTextPixelSize(16);
     QColor background(0, 0, 0, 200);
     const QStringList bg = theme.AllBgColor.split(QLatin1Char(','));
-    const QStringList fg = theme.TextCheckedColor.split(QLatin1Char(','));
+    const QStringList fg = stylesheets::popupAccent(theme, theme.TextCheckedColor).split(QLatin1Char(','));
     if (bg.size() >= 3)
         background = QColor(bg[0].trimmed().toInt(), bg[1].trimmed().toInt(), bg[2].trimmed().toInt(), 200);
     notice->setBackgroundColor(background);

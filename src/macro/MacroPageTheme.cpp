@@ -29,7 +29,7 @@ void MacroPageTheme::applyTheme()
     const ThemeColorConfig t = DDataManager::getInstance()->getThemeColor();
 
     p->m_notice->setBackgroundColor(p->themeColour(t.AllBgColor, 200));
-    p->m_notice->setTextColor(p->themeColour(t.TextCheckedColor, 255));
+    p->m_notice->setTextColor(p->themeColour(stylesheets::popupAccent(t, t.TextCheckedColor), 255));
     QFont noticeFont(t.TextFont);
     noticeFont.setPixelSize(14);
     p->m_notice->setTextFont(noticeFont);

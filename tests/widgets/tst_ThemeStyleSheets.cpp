@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Contrast.h"
+#include "DDataManager.h"
 #include "ThemeColorConfig.h"
 #include "ThemeStyleSheets.h"
 
@@ -46,6 +48,8 @@ private slots:
     void sheets_data();
     void sheets();
     void checkBoxOptions();
+    void popupTextReads_data();
+    void popupTextReads();
     void alphaAsQtPaintsIt_data();
     void alphaAsQtPaintsIt();
 };
@@ -121,6 +125,40 @@ void tst_ThemeStyleSheets::checkBoxOptions()
                                                    stylesheets::boldFont(12, QStringLiteral("Family")), QSize(12, 11));
     QVERIFY(styled.contains(QStringLiteral("font: 75 12pt \"Family\";")));
     QVERIFY(styled.contains(QStringLiteral("width: 12px; height: 11px;")));
+}
+
+void tst_ThemeStyleSheets::popupTextReads_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<bool>("picture");
+    for (int theme = 0; theme < 5; ++theme) {
+        for (bool picture : {false, true})
+            QTest::newRow(qPrintable(QStringLiteral("theme %1 picture %2").arg(theme).arg(picture)))
+                << theme << picture;
+    }
+}
+
+// The text and the accent of cards, popups and toasts read on the popup background of every theme;
+// a colour that reads already is kept as it is.
+void tst_ThemeStyleSheets::popupTextReads()
+{
+    QFETCH(int, theme);
+    QFETCH(bool, picture);
+    DDataManager *data = DDataManager::getInstance();
+    data->setBgImageIsUsing(picture);
+    data->loadThemeConfig(theme);
+    const ThemeColorConfig t = data->getThemeColor();
+    const auto rgb = [](const QString &text) {
+        const QStringList p = text.split(QLatin1Char(','));
+        return QColor(p.value(0).toInt(), p.value(1).toInt(), p.value(2).toInt());
+    };
+    const QColor background = rgb(t.AllBgColor);
+    for (const QString &text : {stylesheets::popupText(t), stylesheets::popupAccent(t, t.TextCheckedColor)})
+        QVERIFY2(contrastRatio(rgb(text), background) >= 4.5, qPrintable(text + QStringLiteral(" on ") + t.AllBgColor));
+    QCOMPARE(stylesheets::readableColour(QStringLiteral("0,0,0"), QStringLiteral("255,255,255")),
+             QStringLiteral("0,0,0"));
+    data->setBgImageIsUsing(false);
+    data->loadThemeConfig(0);
 }
 
 void tst_ThemeStyleSheets::alphaAsQtPaintsIt_data()

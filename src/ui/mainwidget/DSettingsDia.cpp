@@ -403,7 +403,7 @@ void DSettingsDia::applyTheme()
     const QFont boldFont = dataManager->getFont(0);
 
     m_notice->setBackgroundColor(themeColor(t.AllBgColor, 200));
-    m_notice->setTextColor(themeColor(t.TextCheckedColor, 255));
+    m_notice->setTextColor(themeColor(stylesheets::popupAccent(t, t.TextCheckedColor), 255));
     QFont noticeFont(t.TextFont);
     noticeFont.setPixelSize(14);
     m_notice->setTextFont(noticeFont);

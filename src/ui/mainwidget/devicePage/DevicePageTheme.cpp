@@ -82,7 +82,7 @@ void DevicePageTheme::applyTheme()
     const ThemeColorConfig theme = data->getThemeColor();
 
     p->m_notice->setBackgroundColor(themeColor(theme.AllBgColor, false, 200));
-    p->m_notice->setTextColor(themeColor(theme.TextCheckedColor, false, 255));
+    p->m_notice->setTextColor(themeColor(stylesheets::popupAccent(theme, theme.TextCheckedColor), false, 255));
     QFont noticeFont(theme.TextFont);
     noticeFont.setPixelSize(14);
     p->m_notice->setTextFont(noticeFont);

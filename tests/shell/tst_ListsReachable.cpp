@@ -4,6 +4,7 @@
 
 #include "DCustomLightListItem.h"
 #include "DDevicePage.h"
+#include "DDpiConfigListItem.h"
 #include "DMainWidget.h"
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
@@ -52,6 +53,7 @@ class tst_ListsReachable : public QObject
 private slots:
     void cleanup() { emu::reset(); }
     void customLightRowsAtDefaultSize();
+    void dpiRowsAtDefaultSize();
 };
 
 void tst_ListsReachable::customLightRowsAtDefaultSize()
@@ -83,6 +85,35 @@ void tst_ListsReachable::customLightRowsAtDefaultSize()
             area->ensureWidgetVisible(row);
         QCoreApplication::processEvents();
         QVERIFY2(reachable(window.get(), row), qPrintable(row->getCustomLightIndex()));
+    }
+}
+
+void tst_ListsReachable::dpiRowsAtDefaultSize()
+{
+    emu::plug(emu::mouseSpec());
+    DMainWidget::StartOptions options;
+    options.createNotifier = [](QObject *parent) { return new EmulatorDeviceNotifier(parent); };
+    options.descriptorReader = std::make_shared<EmulatorReportDescriptorReader>();
+    options.registerAutoStart = false;
+    options.trayAvailable = [] { return false; };
+    auto window = std::make_unique<DMainWidget>(options);
+    window->resize(1280, 715);
+    window->show();
+    DDevicePage *page = window->findChild<DDevicePage *>();
+    QVERIFY(page);
+    QTRY_VERIFY_WITH_TIMEOUT(!page->profileXmlPath().isEmpty(), kWaitMs);
+    window->findChild<QPushButton *>(QStringLiteral("pushButton_Device"))->click();
+    QCoreApplication::processEvents();
+    const QList<DDpiConfigListItem *> rows = page->findChildren<DDpiConfigListItem *>();
+    QVERIFY(rows.size() >= 6);
+    for (DDpiConfigListItem *row : rows) {
+        if (!row->isVisible())
+            continue;
+        QVERIFY2(row->height() >= row->minimumSizeHint().height(), qPrintable(QString::number(row->height())));
+        if (QScrollArea *area = scrollAreaOf(row))
+            area->ensureWidgetVisible(row);
+        QCoreApplication::processEvents();
+        QVERIFY2(reachable(window.get(), row), qPrintable(QString::number(row->getIndex())));
     }
 }
 

@@ -1898,8 +1898,8 @@
         <translation>Application software</translation>
     </message>
     <message>
-        <source>Copyright (C) ZELKA. All rights reserved.</source>
-        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Free software under the GNU GPL, version 3 or later.</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

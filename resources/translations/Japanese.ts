@@ -1898,8 +1898,8 @@
         <translation>アプリケーションソフトウェア</translation>
     </message>
     <message>
-        <source>Copyright (C) ZELKA. All rights reserved.</source>
-        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>GNU GPL バージョン 3 以降のフリーソフトウェアです。</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

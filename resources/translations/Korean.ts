@@ -1898,8 +1898,8 @@
         <translation>응용 소프트웨어</translation>
     </message>
     <message>
-        <source>Copyright (C) ZELKA. All rights reserved.</source>
-        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>GNU GPL 버전 3 이상의 자유 소프트웨어입니다.</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

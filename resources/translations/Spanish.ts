@@ -1898,8 +1898,8 @@
         <translation>Software de aplicación</translation>
     </message>
     <message>
-        <source>Copyright (C) ZELKA. All rights reserved.</source>
-        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

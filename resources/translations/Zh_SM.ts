@@ -1898,8 +1898,8 @@
         <translation>应用软件</translation>
     </message>
     <message>
-        <source>Copyright (C) ZELKA. All rights reserved.</source>
-        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>自由软件，依据 GNU GPL 第 3 版或更高版本授权。</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

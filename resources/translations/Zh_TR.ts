@@ -1898,8 +1898,8 @@
         <translation>應用軟體</translation>
     </message>
     <message>
-        <source>Copyright (C) ZELKA. All rights reserved.</source>
-        <translation>Copyright (C) ZELKA. All rights reserved.</translation>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>自由軟體，依據 GNU GPL 第 3 版或更新版本授權。</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

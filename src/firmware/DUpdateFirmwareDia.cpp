@@ -25,7 +25,7 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
     notice->setTextPixelSize(16);
     QColor background(0, 0, 0, 200);
     const QStringList bg = theme.AllBgColor.split(QLatin1Char(','));
-    const QStringList fg = theme.TextCheckedColor.split(QLatin1Char(','));
+    const QStringList fg = stylesheets::popupAccent(theme, theme.TextCheckedColor).split(QLatin1Char(','));
     if (bg.size() >= 3)
         background = QColor(bg[0].trimmed().toInt(), bg[1].trimmed().toInt(), bg[2].trimmed().toInt(), 200);
     notice->setBackgroundColor(background);
@@ -67,9 +67,11 @@ void DUpdateFirmwareDia::applyTheme()
                        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: %1;"
                        " border-radius: 3px;}")
             .arg(colour(theme.HomeScrollBarBgColor)));
-    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2{background-color: rgba(0,0,0,1);}"));
+    ui->scrollArea_2->setStyleSheet(QStringLiteral("QScrollArea#scrollArea_2{background-color: %1;}")
+                                        .arg(stylesheets::colour(QStringLiteral("0,0,0,1"))));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgba(0,0,0,1);}"));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: %1;}")
+            .arg(stylesheets::colour(QStringLiteral("0,0,0,1"))));
 }
 
 void DUpdateFirmwareDia::clearRows()
@@ -171,6 +173,12 @@ void DUpdateFirmwareDia::onUpgradeProgress(int ProgressNum)
 {
     if (currentRow)
         currentRow->setProgress(ProgressNum);
+}
+
+void DUpdateFirmwareDia::showReportedVersion(const QString &version)
+{
+    if (currentRow)
+        currentRow->setCurrentVersion(version);
 }
 
 void DUpdateFirmwareDia::onUpgradeFirmwareSuc()

@@ -39,6 +39,8 @@ public:
 
     void emitUpgradeProgress(int total, int done);
     void emitUpgradeSucceeded();
+    // The version the upgraded device reports now that it is back, for its row.
+    void showReportedVersion(const QString &version);
     void emitUpgradeFailed();
     // The start of the current row goes ahead (transport: where the row sends 0x0B; null when
     // the device is in its bootloader already). Called while the row's press is handled.

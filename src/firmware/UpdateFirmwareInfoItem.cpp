@@ -34,20 +34,21 @@ void UpdateFirmwareInfoItem::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     using stylesheets::colour;
+    // The bar's empty part in the row's faint line colour, its filled part in the accent colour: the
+    // progress shows in every theme, and an empty bar never looks full.
     setStyleSheet(
         QStringLiteral("QFrame#frame_Bg{border: none; border-bottom: 2px solid %1;}"
                        "QLabel{color: %2; font-weight: 75; font-size: 12pt; font-family: \"%3\";}"
-                       "QProgressBar#progressBar{background-color: %4; border: none; border-radius: 6px;}"
-                       "QProgressBar#progressBar::chunk{background-color: %5; border-radius: 6px;}"
-                       "QPushButton#pushButton_Update{border-radius: 8px; border: 1px solid %6; background-color: %7;"
-                       " color: %8; font-weight: 75; font-size: 10pt; font-family: \"%3\";}"
-                       "QPushButton#pushButton_Update:hover{background-color: %9; border: 1px solid %2;}"
-                       "QPushButton#pushButton_Update:pressed{color: %2; border: 1px solid %2; background-color: %10;}")
+                       "QProgressBar#progressBar{background-color: %1; border: none; border-radius: 6px;}"
+                       "QProgressBar#progressBar::chunk{background-color: %2; border-radius: 6px;}"
+                       "QPushButton#pushButton_Update{border-radius: 8px; border: 1px solid %4; background-color: %5;"
+                       " color: %6; font-weight: 75; font-size: 10pt; font-family: \"%3\";}"
+                       "QPushButton#pushButton_Update:hover{background-color: %7; border: 1px solid %2;}"
+                       "QPushButton#pushButton_Update:pressed{color: %2; border: 1px solid %2; background-color: %8;}")
             .arg(colour(theme.UpgradeItemBorderColor), colour(theme.TextCheckedColor), theme.TextFont,
-                 colour(theme.UpgradeProgressBarTopColor), colour(theme.UpgradeProgressBarBottomColor),
                  colour(theme.DeviceBorderColor), colour(theme.DeviceControlDefaultColor),
-                 colour(theme.TextDefaultColor), stylesheets::translucent(theme.DeviceControlHoverColor, 130))
-            .arg(colour(theme.DeviceControlHoverColor)));
+                 colour(theme.TextDefaultColor), stylesheets::translucent(theme.DeviceControlHoverColor, 130),
+                 colour(theme.DeviceControlHoverColor)));
 }
 
 void UpdateFirmwareInfoItem::setDeviceInfo(const HidDeviceInfo &info, MainHidInterFace *transport, QString serial)
@@ -100,6 +101,16 @@ void UpdateFirmwareInfoItem::showComplete()
     ui->stackedWidget->setCurrentWidget(ui->page_2);
     upgradeStarted = false;
     restartAllowed = false;
+}
+
+void UpdateFirmwareInfoItem::setCurrentVersion(const QString &version)
+{
+    ui->label_OldVer->setText(version);
+}
+
+QString UpdateFirmwareInfoItem::currentVersionText() const
+{
+    return ui->label_OldVer->text();
 }
 
 bool UpdateFirmwareInfoItem::isComplete() const

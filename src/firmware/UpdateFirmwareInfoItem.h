@@ -31,6 +31,9 @@ public:
     void setUpdateEnabled(bool enabled);
     void setProgress(int percent);
     void showComplete();
+    // "Current version": what the device reports (after an update, once it is back).
+    void setCurrentVersion(const QString &version);
+    QString currentVersionText() const;
     // After a failure the next press starts the row's update again.
     void setRestartAllowed(bool allowed);
     // The start the press asked for goes ahead: with the device's transport the row sends it

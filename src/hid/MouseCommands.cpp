@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MouseCommands.h"
 
-#include "DeviceKeyCodes.h"
+#include "DeviceCodeTables.h"
 #include "RecordText.h"
 
 #include <QByteArray>
 
 #include <algorithm>
+#include <array>
 
 namespace MouseCommands {
 
@@ -103,30 +104,33 @@ std::optional<Report> buttonFunction(int buttonIndex, const CustomKeyInfo &info)
         return report;
     }
     case 2: {  // key combination
-        const DeviceKeyCodes::CombinationKeys keys = DeviceKeyCodes::getCombinationKeyList(info);
+        const std::array<int, 3> keys =
+            devicecodes::combinationKeyList(QString::fromUtf8(recordText(info.Value, sizeof info.Value)));
         report[6] = 4;
-        report[14] = static_cast<unsigned char>(keys.firstModifier);
-        if (keys.secondModifier) {
+        report[14] = static_cast<unsigned char>(keys[0]);
+        if (keys[1]) {
             report[7] = 3;
-            report[15] = static_cast<unsigned char>(keys.secondModifier);
-            report[16] = static_cast<unsigned char>(keys.key);
+            report[15] = static_cast<unsigned char>(keys[1]);
+            report[16] = static_cast<unsigned char>(keys[2]);
         } else {
             report[7] = 2;
-            report[15] = static_cast<unsigned char>(keys.key);
+            report[15] = static_cast<unsigned char>(keys[2]);
         }
         return report;
     }
-    case 3:  // multimedia
+    case 3: {  // multimedia
+        const int function = devicecodes::valueFunction(QString::fromUtf8(recordText(info.Value, sizeof info.Value)));
         report[6] = 3;
         report[7] = 3;
-        report[14] = static_cast<unsigned char>(DeviceKeyCodes::getMultimediaDeviceCode(info));
+        report[14] = static_cast<unsigned char>(devicecodes::multimediaDeviceCode(function));
         return report;
+    }
     case 4: {  // mouse function
-        const int function = number(info.Value, sizeof info.Value, &ok);
-        const bool wheel = ok && (function == 3 || function == 4);
+        const int function = devicecodes::valueFunction(QString::fromUtf8(recordText(info.Value, sizeof info.Value)));
+        const bool wheel = devicecodes::mouseKeyWheelFlag(function) != 0;
         report[6] = wheel ? 3 : 1;
         report[7] = wheel ? 1 : 0;
-        report[14] = static_cast<unsigned char>(DeviceKeyCodes::getMouseKeyDeviceCode(info));
+        report[14] = static_cast<unsigned char>(devicecodes::mouseKeyDeviceCode(function));
         return report;
     }
     case 5:  // disable

@@ -40,11 +40,13 @@ QList<DpiItemInfo> firstItemPerLevel(const QList<DpiItemInfo> &items)
 
 QByteArray buildReport(const QList<DpiItemInfo> &items, int activeLevel, const QMap<int, int> &dpiCodes)
 {
+    if (activeLevel < 1 || activeLevel > kLevels)
+        return QByteArray();
     QByteArray report(kReportSize, '\0');
     report[0] = char(kReportId);
     report[1] = char(kCommand);
     report[5] = char(kPayloadLength);
-    report[6] = char(std::clamp(activeLevel - 1, 0, kLevels - 1));
+    report[6] = char(activeLevel - 1);
     int at = kFirstLevelByte;
     for (const DpiItemInfo &item : firstItemPerLevel(items)) {
         report[at + 0] = char(item.selectStatus & 0xFF);

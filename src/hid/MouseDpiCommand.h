@@ -26,7 +26,8 @@ QList<DpiItemInfo> firstItemPerLevel(const QList<DpiItemInfo> &items);
 
 // The 64-byte report: byte 6 the active level minus 1, then per level 1 to 6 (taken from its first
 // item) its select state, the sensor codes of X and Y and its colour, and a closing 1. dpiCodes maps
-// each grid value to its sensor code; a value off the grid is put on it first.
+// each grid value to its sensor code; a value off the grid is put on it first. Empty when the active
+// level is not one of 1 to 6: the mouse would take another level than the one stored.
 QByteArray buildReport(const QList<DpiItemInfo> &items, int activeLevel, const QMap<int, int> &dpiCodes);
 
 }  // namespace MouseDpiCommand

@@ -3,6 +3,7 @@
 
 #include "DeviceCodeTables.h"
 #include "RecordNumber.h"
+#include "RecordText.h"
 
 #include <QString>
 
@@ -68,6 +69,7 @@ QByteArray keyEntry(int keyCode, const CustomKeyInfo *record, int macroNumber)
     if (keyCode == 0 || !record || recordNumber(record->keyCode) == -1)
         return entry(0);
     const int value = recordNumber(record->Value);
+    const QString valueText = QString::fromUtf8(recordText(record->Value));
     switch (recordNumber(record->operateType)) {
     case 0:
         if (value == kFn1Value)
@@ -78,17 +80,17 @@ QByteArray keyEntry(int keyCode, const CustomKeyInfo *record, int macroNumber)
     case 1:
         return fitsByte(keyCode) && fitsByte(macroNumber) ? entry(0x10, keyCode, macroNumber) : entry(0);
     case 2: {
-        const std::array<int, 3> keys = devicecodes::combinationKeyList(QString::fromUtf8(record->Value));
-        if (!fitsByte(keys[2]))
-            return entry(0);
+        const std::array<int, 3> keys = devicecodes::combinationKeyList(valueText);
         if (keys[1] == 0)
             return entry(0x13, keys[0], keys[2]);
         return entry(0x13, keys[0], keys[1], keys[2]);
     }
     case 3:
-        return entry(0x07, devicecodes::multimediaDeviceCode(value));
-    case 4:
-        return entry(0x12, devicecodes::mouseKeyWheelFlag(value), devicecodes::mouseKeyDeviceCode(value));
+        return entry(0x07, devicecodes::multimediaDeviceCode(devicecodes::valueFunction(valueText)));
+    case 4: {
+        const int function = devicecodes::valueFunction(valueText);
+        return entry(0x12, devicecodes::mouseKeyWheelFlag(function), devicecodes::mouseKeyDeviceCode(function));
+    }
     default:
         return entry(0);
     }

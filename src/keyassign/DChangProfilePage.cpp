@@ -4,6 +4,7 @@
 
 #include "DDataManager.h"
 #include "RecordText.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QSignalBlocker>
@@ -54,18 +55,19 @@ void DChangProfilePage::loadCustomKeyInfo()
 void DChangProfilePage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->label_2->setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);font-family:\"%2\";font-weight:75;font-size:10pt;}")
-                                   .arg(theme.TextDefaultColor, theme.TextFont));
+    ui->label_2->setStyleSheet(QStringLiteral("QLabel{color:%1;font-family:\"%2\";font-weight:75;font-size:10pt;}")
+                                   .arg(stylesheets::colour(theme.TextDefaultColor), theme.TextFont));
     ui->comboBox_Profile->setStyleSheet(
-        QStringLiteral("QComboBox{background-color:rgb(%1);border:1px solid rgb(%2);color:rgb(%2);font-family:\"%4\";"
+        QStringLiteral("QComboBox{background-color:%1;border:1px solid %2;color:%2;font-family:\"%4\";"
                        "font-weight:75;font-size:10pt;padding-left:5px;}"
-                       "QComboBox:hover{border:1px solid rgb(%3);}"
+                       "QComboBox:hover{border:1px solid %3;}"
                        "QComboBox QAbstractItemView{outline:0px;selection-background-color:rgb(255, 35, 76);}"
                        "QComboBox QAbstractItemView::item{height:40px;padding-left:10px;}"
                        "QComboBox::drop-down{width:20px;padding-right:3px;background:transparent;border:none;}"
                        "QComboBox::down-arrow{image:url(:/images/publicIco/comboxDef.png);width:10px;height:10px;}"
                        "QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}")
-            .arg(theme.DeviceControlDefaultColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont));
+            .arg(stylesheets::colour(theme.DeviceControlDefaultColor), stylesheets::colour(theme.TextDefaultColor),
+                 stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
 

@@ -4,6 +4,7 @@
 
 #include "DDataManager.h"
 #include "KeyAssignmentTexts.h"
+#include "ThemeStyleSheets.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -34,21 +35,20 @@ DCustomEventListItem::DCustomEventListItem(QWidget *parent)
 {
     ui->setupUi(this);
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->frame_Left->setStyleSheet(QStringLiteral("\t\tQFrame#frame_Left\t{\t\t\tborder: 1px solid rgb(%1);\t\t}\t\t")
-                                      .arg(theme.TextCheckedColor));
+    ui->frame_Left->setStyleSheet(QStringLiteral("\t\tQFrame#frame_Left\t{\t\t\tborder: 1px solid %1;\t\t}\t\t")
+                                      .arg(stylesheets::colour(theme.TextCheckedColor)));
     ui->label_Key->setStyleSheet(
-        QStringLiteral("\t\tQLabel#label_Key\t\t{\t\t\tcolor: rgb(%1);\t\t\tfont: 75 10pt \"%2\";\t\t}\t\t")
-            .arg(theme.TextCheckedColor, theme.TextFont));
+        QStringLiteral("\t\tQLabel#label_Key\t\t{\t\t\tcolor: %1;\t\t\tfont: 75 10pt \"%2\";\t\t}\t\t")
+            .arg(stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->label_CustomEvent->setStyleSheet(
-        QStringLiteral("\t\tQLabel#label_CustomEvent\t\t{\t\t\tcolor: rgb(%1);\t\t\tfont: 75 10pt \"%2\";\t\t}\t\t")
-            .arg(theme.TextDefaultColor, theme.TextFont));
+        QStringLiteral("\t\tQLabel#label_CustomEvent\t\t{\t\t\tcolor: %1;\t\t\tfont: 75 10pt \"%2\";\t\t}\t\t")
+            .arg(stylesheets::colour(theme.TextDefaultColor), theme.TextFont));
     ui->frame_Right->setStyleSheet(
-        QStringLiteral(
-            "QFrame#frame_Right\n{\n\t border: none;\n \t border-top: 1px solid rgb(%1);\n\t border-bottom: 1px "
-            "solid rgb(%1);\n\t border-right: 1px solid rgb(%1);\n}\n\nQFrame#frame_Right:hover\n{\n\t border: "
-            "none;\n \t border-top: 1px solid rgb(%2);\n\t border-bottom: 1px solid rgb(%2);\n\t border-right: "
-            "1px solid rgb(%2);\n}\n")
-            .arg(theme.TextDefaultColor, theme.TextCheckedColor));
+        QStringLiteral("QFrame#frame_Right\n{\n\t border: none;\n \t border-top: 1px solid %1;\n\t border-bottom: 1px "
+                       "solid %1;\n\t border-right: 1px solid %1;\n}\n\nQFrame#frame_Right:hover\n{\n\t border: "
+                       "none;\n \t border-top: 1px solid %2;\n\t border-bottom: 1px solid %2;\n\t border-right: "
+                       "1px solid %2;\n}\n")
+            .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.TextCheckedColor)));
 }
 
 DCustomEventListItem::~DCustomEventListItem() = default;

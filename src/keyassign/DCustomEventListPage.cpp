@@ -4,6 +4,7 @@
 
 #include "DCustomEventWidget.h"
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 
 DCustomEventListPage::DCustomEventListPage(QWidget *parent)
     : QWidget(parent)
@@ -66,22 +67,25 @@ void DCustomEventListPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     const QString clear = QStringLiteral("0,0,0,1");
-    ui->frame->setStyleSheet(QStringLiteral("\t\tQFrame#frame{\t\tborder-radius: 8px;\t\tborder: 0px solid "
-                                            "rgb(%1);\t\tbackground-color: rgb(%2);\t\t}\t\t")
-                                 .arg(theme.DeviceBorderColor, theme.DeviceBottomBgColor));
+    ui->frame->setStyleSheet(
+        QStringLiteral("\t\tQFrame#frame{\t\tborder-radius: 8px;\t\tborder: 0px solid "
+                       "%1;\t\tbackground-color: %2;\t\t}\t\t")
+            .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceBottomBgColor)));
     ui->page_NoHave->setStyleSheet(
-        QStringLiteral("\t\tQWidget{\t\t\tborder-radius: 8px;\t\t\tbackground-color: rgb(%1);\t\t}\t\t").arg(clear));
-    ui->label_Tip->setStyleSheet(
-        QStringLiteral("\t\tQLabel#label_Tip{\t\t\tcolor: rgb(%1);\t\t\t\t\t}\t\t").arg(theme.TextCheckedColor));
-    ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea#scrollArea{ background-color: rgb(%1);\t}").arg(clear));
+        QStringLiteral("\t\tQWidget{\t\t\tborder-radius: 8px;\t\t\tbackground-color: %1;\t\t}\t\t")
+            .arg(stylesheets::colour(clear)));
+    ui->label_Tip->setStyleSheet(QStringLiteral("\t\tQLabel#label_Tip{\t\t\tcolor: %1;\t\t\t\t\t}\t\t")
+                                     .arg(stylesheets::colour(theme.TextCheckedColor)));
+    ui->scrollArea->setStyleSheet(
+        QStringLiteral("QScrollArea#scrollArea{ background-color: %1;\t}").arg(stylesheets::colour(clear)));
     ui->scrollAreaWidgetContents->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{\tbackground-color: rgb(%1); }").arg(clear));
+        QStringLiteral("QWidget#scrollAreaWidgetContents{\tbackground-color: %1; }").arg(stylesheets::colour(clear)));
     ui->widget_4->setStyleSheet(
         QStringLiteral("QScrollBar:vertical{\twidth: 3px;\tbackground: transparent;\tmargin: 3px 0px 3px 0px;}"
                        "QScrollBar::handle:vertical{\tbackground: rgba(0,0,0,20%);\tmin-height: 20px;\tborder-radius: "
                        "1px;}QScrollBar::handle:vertical:hover{\tbackground: rgba(0,0,0,30%);}"
                        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{\theight: 0px;}"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{\tbackground: rgb(%1);\t"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{\tbackground: %1;\t"
                        "border-radius: 3px;}")
-            .arg(theme.HomeScrollBarBgColor));
+            .arg(stylesheets::colour(theme.HomeScrollBarBgColor)));
 }

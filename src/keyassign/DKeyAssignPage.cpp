@@ -95,29 +95,31 @@ void DKeyAssignPage::clearChecked(const QList<QAbstractButton *> &buttons)
 
 QString DKeyAssignPage::okCancelStyle(const ThemeColorConfig &theme)
 {
-    return QStringLiteral("QPushButton{border-radius:8px;border:1px solid rgb(%1);background-color:rgb(%2);"
-                          "color:rgb(%4);font-family:\"%6\";font-weight:75;font-size:10pt;}"
-                          "QPushButton:hover{background-color:%7;border:1px solid rgb(%5);}"
-                          "QPushButton:pressed{color:rgb(%5);border:1px solid rgb(%5);background-color:rgb(%3);}")
-        .arg(theme.DeviceBorderColor, theme.DeviceControlDefaultColor, theme.DeviceControlHoverColor,
-             theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont,
+    return QStringLiteral("QPushButton{border-radius:8px;border:1px solid %1;background-color:%2;"
+                          "color:%4;font-family:\"%6\";font-weight:75;font-size:10pt;}"
+                          "QPushButton:hover{background-color:%7;border:1px solid %5;}"
+                          "QPushButton:pressed{color:%5;border:1px solid %5;background-color:%3;}")
+        .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceControlDefaultColor),
+             stylesheets::colour(theme.DeviceControlHoverColor), stylesheets::colour(theme.TextDefaultColor),
+             stylesheets::colour(theme.TextCheckedColor), theme.TextFont,
              stylesheets::translucent(theme.DeviceControlHoverColor, kHoverAlpha));
 }
 
 QString DKeyAssignPage::choiceStyle(const ThemeColorConfig &theme)
 {
-    return QStringLiteral("QLabel,QRadioButton{color:rgb(%1);font-family:\"%3\";font-weight:75;font-size:10pt;}"
-                          "QRadioButton:checked{color:rgb(%2);}"
-                          "QRadioButton::indicator:checked{background-color:rgb(%2);border-radius:6px;"
+    return QStringLiteral("QLabel,QRadioButton{color:%1;font-family:\"%3\";font-weight:75;font-size:10pt;}"
+                          "QRadioButton:checked{color:%2;}"
+                          "QRadioButton::indicator:checked{background-color:%2;border-radius:6px;"
                           "border:2px solid white;}")
-        .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont);
+        .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.TextCheckedColor), theme.TextFont);
 }
 
 QString DKeyAssignPage::entryStyle(const ThemeColorConfig &theme)
 {
-    return QStringLiteral("QLabel{color:rgb(%1);font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                          "QLineEdit,QTextEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
+    return QStringLiteral("QLabel{color:%1;font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                          "QLineEdit,QTextEdit{color:%1;border:1px solid %1;background-color:%2;"
                           "font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                          "QLineEdit:hover,QLineEdit:focus,QTextEdit:hover,QTextEdit:focus{border:1px solid rgb(%3);}")
-        .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.TextCheckedColor, theme.TextFont);
+                          "QLineEdit:hover,QLineEdit:focus,QTextEdit:hover,QTextEdit:focus{border:1px solid %3;}")
+        .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.DeviceRightBgColor),
+             stylesheets::colour(theme.TextCheckedColor), theme.TextFont);
 }

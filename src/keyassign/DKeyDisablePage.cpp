@@ -3,6 +3,7 @@
 #include "ui_DKeyDisablePage.h"
 
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 
 DKeyDisablePage::DKeyDisablePage(QWidget *parent)
     : DKeyAssignPage(parent)
@@ -23,11 +24,11 @@ void DKeyDisablePage::setCurrentKey(const QPair<int, QString> &key)
 void DKeyDisablePage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->label_3->setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);font-family:\"%2\";font-weight:75;font-size:11pt;}")
-                                   .arg(theme.TextDefaultColor, theme.TextFont));
-    ui->label_KeyChar->setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);border:1px solid rgb(%1);font-family:\"%2\";"
+    ui->label_3->setStyleSheet(QStringLiteral("QLabel{color:%1;font-family:\"%2\";font-weight:75;font-size:11pt;}")
+                                   .arg(stylesheets::colour(theme.TextDefaultColor), theme.TextFont));
+    ui->label_KeyChar->setStyleSheet(QStringLiteral("QLabel{color:%1;border:1px solid %1;font-family:\"%2\";"
                                                     "font-weight:75;font-size:11pt;}")
-                                         .arg(theme.TextCheckedColor, theme.TextFont));
+                                         .arg(stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
 

@@ -3,6 +3,7 @@
 #include "ui_DKeyWithAppPage.h"
 
 #include "DDataManager.h"
+#include "DialogStartFolder.h"
 #include "LogCategories.h"
 #include "RecordText.h"
 
@@ -76,9 +77,7 @@ void DKeyWithAppPage::retranslate()
 
 void DKeyWithAppPage::on_pushButton_selectAppPath_clicked()
 {
-    QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (start.isEmpty() || !QFileInfo(start).isDir())
-        start = QDir::homePath();
+    const QString start = dialogStartFolder();
     const QString path = m_chooser(this, tr("Select exe"), start, QStringLiteral("App(*)"));
     if (!isExistingFile(path))
         return;

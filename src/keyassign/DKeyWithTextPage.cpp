@@ -5,6 +5,7 @@
 #include "DDataManager.h"
 #include "LogCategories.h"
 #include "RecordText.h"
+#include "ThemeStyleSheets.h"
 
 #include <QEvent>
 #include <QTextCursor>
@@ -76,11 +77,12 @@ void DKeyWithTextPage::clearText()
 void DKeyWithTextPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                                 "QTextEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
+    setStyleSheet(QStringLiteral("QLabel{color:%1;font-family:\"%4\";font-weight:75;font-size:10pt;}"
+                                 "QTextEdit{color:%1;border:1px solid %1;background-color:%2;"
                                  "font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                                 "QTextEdit:hover,QTextEdit:focus{border:1px solid rgb(%3);}")
-                      .arg(theme.TextDefaultColor, theme.DeviceRightBgColor, theme.TextCheckedColor, theme.TextFont));
+                                 "QTextEdit:hover,QTextEdit:focus{border:1px solid %3;}")
+                      .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.DeviceRightBgColor),
+                           stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
 

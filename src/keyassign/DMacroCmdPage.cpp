@@ -6,6 +6,7 @@
 #include "LogCategories.h"
 #include "RecordNumber.h"
 #include "RecordText.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QIntValidator>
@@ -91,21 +92,24 @@ void DMacroCmdPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     setStyleSheet(choiceStyle(theme)
-                  + QStringLiteral("QLineEdit{color:rgb(%1);border:1px solid rgb(%1);background-color:rgb(%2);"
+                  + QStringLiteral("QLineEdit{color:%1;border:1px solid %1;background-color:%2;"
                                    "font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                                   "QLineEdit:hover,QLineEdit:focus{border:1px solid rgb(%3);}")
-                        .arg(theme.TextDefaultColor, theme.MacroLeftBgColor, theme.TextCheckedColor, theme.TextFont));
-    ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{background-color:rgba(0, 0, 0, 0.004);}"));
+                                   "QLineEdit:hover,QLineEdit:focus{border:1px solid %3;}")
+                        .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.MacroLeftBgColor),
+                             stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
+    ui->frame_3->setStyleSheet(
+        QStringLiteral("QFrame#frame_3{background-color:%1;}").arg(stylesheets::colour(QStringLiteral("0,0,0,1"))));
     ui->comboBox_Macro->setStyleSheet(
-        QStringLiteral("QComboBox{background-color:rgb(%1);padding-left:5px;border:1px solid rgb(%2);color:rgb(%2);"
+        QStringLiteral("QComboBox{background-color:%1;padding-left:5px;border:1px solid %2;color:%2;"
                        "font-family:\"%4\";font-weight:75;font-size:10pt;}"
-                       "QComboBox:hover{border:1px solid rgb(%3);}"
+                       "QComboBox:hover{border:1px solid %3;}"
                        "QComboBox QAbstractItemView::item{height:40px;padding-left:10px;outline:none;}"
                        "QComboBox::drop-down{width:20px;padding-right:3px;background:transparent;}"
                        "QComboBox::down-arrow{image:url(:/images/publicIco/comboxDef.png);width:10px;height:10px;}"
                        "QComboBox::down-arrow:on{image:url(:/images/publicIco/comboxSel.png);}"
                        "QComboBox QAbstractItemView{selection-background-color:rgb(255, 35, 76);}")
-            .arg(theme.DeviceControlDefaultColor, theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont));
+            .arg(stylesheets::colour(theme.DeviceControlDefaultColor), stylesheets::colour(theme.TextDefaultColor),
+                 stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
 

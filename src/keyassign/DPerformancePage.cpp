@@ -5,6 +5,7 @@
 #include "DDataManager.h"
 #include "LogCategories.h"
 #include "SystemDesktopSettings.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <cstdlib>
@@ -76,17 +77,18 @@ void DPerformancePage::saveFunctionSetting()
 void DPerformancePage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(QStringLiteral("QLabel,QCheckBox{color:rgb(%1);font-family:\"%3\";font-weight:75;font-size:10pt;}"
-                                 "QCheckBox:checked{color:rgb(%2);}"
+    setStyleSheet(QStringLiteral("QLabel,QCheckBox{color:%1;font-family:\"%3\";font-weight:75;font-size:10pt;}"
+                                 "QCheckBox:checked{color:%2;}"
                                  "QCheckBox::indicator{width:13px;height:13px;}"
                                  "QCheckBox::indicator:unchecked{image:url(:/images/publicIco/checkBoxDef.png);}"
                                  "QCheckBox::indicator:checked{image:url(:/images/publicIco/checkBoxSel.png);}")
-                      .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont));
+                      .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.TextCheckedColor),
+                           theme.TextFont));
     ui->frame->setStyleSheet(
-        QStringLiteral("#frame{border-radius:8px;border:0px solid rgb(%1);background-color:rgb(%2);}")
-            .arg(theme.DeviceBorderColor, theme.DeviceBottomBgColor));
-    ui->frame_4->setStyleSheet(
-        QStringLiteral("#frame_4{border:none;border-right:1px solid rgb(%1);}").arg(theme.DeviceControlDefaultColor));
+        QStringLiteral("#frame{border-radius:8px;border:0px solid %1;background-color:%2;}")
+            .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceBottomBgColor)));
+    ui->frame_4->setStyleSheet(QStringLiteral("#frame_4{border:none;border-right:1px solid %1;}")
+                                   .arg(stylesheets::colour(theme.DeviceControlDefaultColor)));
     ui->frame_5->setStyleSheet(okCancelStyle(theme));
 }
 

@@ -6,6 +6,7 @@
 #include "LogCategories.h"
 #include "RecordNumber.h"
 #include "RecordText.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 DResetDefaultPage::DResetDefaultPage(QWidget *parent)
@@ -38,11 +39,11 @@ void DResetDefaultPage::setOnboardMode(int onboard)
 void DResetDefaultPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->label_3->setStyleSheet(QStringLiteral("color:rgb(%1);font-family:\"%2\";font-weight:75;font-size:11pt;")
-                                   .arg(theme.TextDefaultColor, theme.TextFont));
+    ui->label_3->setStyleSheet(QStringLiteral("color:%1;font-family:\"%2\";font-weight:75;font-size:11pt;")
+                                   .arg(stylesheets::colour(theme.TextDefaultColor), theme.TextFont));
     ui->label_KeyChar->setStyleSheet(
-        QStringLiteral("color:rgb(%1);border:1px solid rgb(%1);font-family:\"%2\";font-weight:75;font-size:11pt;")
-            .arg(theme.TextCheckedColor, theme.TextFont));
+        QStringLiteral("color:%1;border:1px solid %1;font-family:\"%2\";font-weight:75;font-size:11pt;")
+            .arg(stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->frame->setStyleSheet(okCancelStyle(theme));
 }
 

@@ -6,6 +6,7 @@
 #include "KeyLayoutFile.h"
 #include "LogCategories.h"
 #include "SoftKeyboardButCustom.h"
+#include "ThemeStyleSheets.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -168,9 +169,9 @@ void DSoftKeyboardPage::applyTheme()
     m_keyTextColor = theme.DeviceSoftkeyboardButDefaultTextColor;
     m_keyColor = theme.DeviceSoftkeyboardButColor;
     ui->frame_bg->setStyleSheet(
-        QStringLiteral("\t\tQFrame#frame_bg{\t\tborder-radius: 8px;\t\tborder:0px solid rgb(%1);\t\tbackground-color: "
-                       "rgb(%2);\t\t}\t\t")
-            .arg(theme.DeviceBorderColor, theme.DeviceBottomBgColor));
+        QStringLiteral("\t\tQFrame#frame_bg{\t\tborder-radius: 8px;\t\tborder:0px solid %1;\t\tbackground-color: "
+                       "%2;\t\t}\t\t")
+            .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceBottomBgColor)));
     applyKeyThemeColors();
 }
 

@@ -3,6 +3,7 @@
 
 #include "KeyLegendFit.h"
 #include "LogCategories.h"
+#include "ThemeStyleSheets.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -157,14 +158,14 @@ void SoftKeyboardButCustom::setEnterShapeSize(int notchWidth, int upperHeight)
 void SoftKeyboardButCustom::setThemeColor(const QString &textColor, const QString &highlightColor,
                                           const QString &backgroundColor)
 {
-    m_selectedText = QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 1px solid rgb(%1); border-radius:3px;")
-                         .arg(highlightColor);
-    m_selectedTextOnboard = QStringLiteral("color:rgb(%1); font: 75 8pt; border: 1px solid rgb(%1); border-radius:3px;")
-                                .arg(highlightColor);
-    m_normalText = QStringLiteral("color:rgb(%1); font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;")
-                       .arg(textColor);
+    m_selectedText = QStringLiteral("color:%1; font: 75 8pt; border-bottom: 1px solid %1; border-radius:3px;")
+                         .arg(stylesheets::colour(highlightColor));
+    m_selectedTextOnboard = QStringLiteral("color:%1; font: 75 8pt; border: 1px solid %1; border-radius:3px;")
+                                .arg(stylesheets::colour(highlightColor));
+    m_normalText = QStringLiteral("color:%1; font: 75 8pt; border-bottom: 0px solid #7F8386; border-radius:3px;")
+                       .arg(stylesheets::colour(textColor));
     m_normalTextOnboard = m_normalText;
-    m_background = QStringLiteral("background-color:rgb(%1);").arg(backgroundColor);
+    m_background = QStringLiteral("background-color:%1;").arg(stylesheets::colour(backgroundColor));
     m_backgroundOnboard = m_background;
     if (isSelected())
         applySelectedLook();

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboardKeyTool.h"
 
+#include "DDataManager.h"
 #include "DeviceModels.h"
 #include "KeyAssignmentTexts.h"
 #include "KeyLayoutFile.h"
+#include "ThemeColorConfig.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QFontMetrics>
@@ -32,7 +35,9 @@ QLabel *makeLabel(QWidget *parent)
     label->setAlignment(Qt::AlignCenter);
     // Captions and assignments come from files: never read them as rich text.
     label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(QStringLiteral("color: rgb(245, 245, 245); font-weight: bold;"));
+    label->setStyleSheet(
+        QStringLiteral("color: %1; font-weight: bold;")
+            .arg(stylesheets::colour(stylesheets::popupText(DDataManager::getInstance()->getThemeColor()))));
     return label;
 }
 

@@ -12,6 +12,7 @@
 #include "KeyLayoutFile.h"
 #include "LogCategories.h"
 #include "sideLightButtonCustom.h"
+#include "ThemeStyleSheets.h"
 
 #include <QCoreApplication>
 
@@ -389,11 +390,15 @@ void keyboardPage::onCustomButMouseEnter()
     if (key->getKeyDec() == 52)
         caption = QStringLiteral("' \"");
 
+    // The card's text reads on the popup's background in every theme.
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     if (keyboardKeyTool::isUnassignable(m_model, key->getKeyDec()))
         card->setTextStyle(
-            QStringLiteral("color: rgb(%2); font: 75 12pt \"%1\";").arg(m_fontFamily, m_tipHighlightColor));
+            QStringLiteral("color: %2; font: 75 12pt \"%1\";")
+                .arg(m_fontFamily, stylesheets::colour(stylesheets::popupAccent(theme, m_tipHighlightColor))));
     else
-        card->setTextStyle(QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"%1\";").arg(m_fontFamily));
+        card->setTextStyle(QStringLiteral("color: %2; font: 75 12pt \"%1\";")
+                               .arg(m_fontFamily, stylesheets::colour(stylesheets::popupText(theme))));
     card->setKeyInfo(m_model, key->getKeyDec(), caption);
 
     auto *popup = new ArrowWidget(ArrowWidget::ArrowDown, this);

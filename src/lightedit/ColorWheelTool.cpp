@@ -8,6 +8,7 @@
 #include "LogCategories.h"
 #include "SliderToolArea.h"
 #include "SVColorArea.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QButtonGroup>
@@ -38,49 +39,47 @@ const char *const kChipTemplate = "QPushButton{\n"
                                   "}\n";
 
 const char *const kPanelTemplate = "QLabel{\n"
-                                   "color: rgb(%1);\n"
+                                   "color: %1;\n"
                                    "font: 75 11pt \"%4\";\n"
                                    "}\n"
                                    "QLineEdit{\n"
-                                   "color: rgb(%1);\n"
+                                   "color: %1;\n"
                                    "font: 75 8pt \"%4\";\n"
-                                   "background-color: rgb(%2);\n"
-                                   "border: 1px solid rgb(%1);\n"
+                                   "background-color: %2;\n"
+                                   "border: 1px solid %1;\n"
                                    "}\n"
                                    "QLineEdit:hover{\n"
-                                   "border: 1px solid rgb(%3);\n"
+                                   "border: 1px solid %3;\n"
                                    "}\n"
                                    "QLineEdit:pressed{\n"
-                                   "border: 1px solid rgb(%3);\n"
+                                   "border: 1px solid %3;\n"
                                    "}\n";
 
 const char *const kButtonTemplate = "QPushButton{\n"
                                     "border-radius:8px;\n"
-                                    "border: 1px solid rgb(%1);\n"
-                                    "background-color: rgb(%2);\n"
-                                    "color: rgb(%4);\n"
+                                    "border: 1px solid %1;\n"
+                                    "background-color: %2;\n"
+                                    "color: %4;\n"
                                     "font: 75 10pt \"%6\";\n"
                                     "}\n"
                                     "QPushButton:hover{\n"
-                                    "background-color: rgba(%3, 130);\n"
-                                    "border: 1px solid rgb(%5);\n"
+                                    "background-color: %7;\n"
+                                    "border: 1px solid %5;\n"
                                     "}\n"
                                     "QPushButton:pressed{\n"
-                                    "color: rgb(%5);\n"
-                                    "background-color: rgb(%3);\n"
-                                    "border: 1px solid rgb(%5);\n"
+                                    "color: %5;\n"
+                                    "background-color: %3;\n"
+                                    "border: 1px solid %5;\n"
                                     "}\n";
 
-// Every occurrence of each placeholder %1, %2, ... replaced by its text.
+// Every occurrence of each placeholder %1, %2, ... replaced by its text (theme colours go in already
+// written by stylesheets::colour).
 QString fillTemplate(const char *text, const QStringList &values)
 {
     QString out = QString::fromLatin1(text);
     // From the highest number down, so that %1 does not eat the start of %10.
     for (int i = values.size(); i >= 1; --i)
         out.replace(QLatin1Char('%') + QString::number(i), values.at(i - 1));
-    // A theme colour that keeps its alpha has four numbers, which Qt's style sheets take only in rgba().
-    static const QRegularExpression fourNumbers(QStringLiteral("rgb\\((\\s*\\d+\\s*(?:,\\s*\\d+\\s*){3})\\)"));
-    out.replace(fourNumbers, QStringLiteral("rgba(\\1)"));
     return out;
 }
 
@@ -92,12 +91,6 @@ QList<int> colorNumbers(const QString &text)
     for (int i = 0; i < 3; ++i)
         numbers.append(parts.value(i).trimmed().toInt());
     return numbers;
-}
-
-QString firstThreeNumbers(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    return parts.size() > 3 ? parts.mid(0, 3).join(QLatin1Char(',')) : text;
 }
 
 int clampComponent(int value)
@@ -372,14 +365,14 @@ void ColorWheelTool::applyTheme()
     m_colorArea->setBgColor(QColor(clampComponent(handle[0]), clampComponent(handle[1]), clampComponent(handle[2])));
     paintChip(0, QColor(m_work.ledModeR, m_work.ledModeG, m_work.ledModeB));
     paintChip(1, QColor(m_work.ledBgR, m_work.ledBgG, m_work.ledBgB));
-    setStyleSheet(fillTemplate(
-        kPanelTemplate, {theme.TextDefaultColor, theme.DeviceRightBgColor, theme.TextCheckedColor, theme.TextFont}));
-    // The hover rule adds its own alpha (Qt takes it only in rgba()): a colour that has one already keeps
-    // only its first three numbers.
+    using stylesheets::colour;
+    setStyleSheet(fillTemplate(kPanelTemplate, {colour(theme.TextDefaultColor), colour(theme.DeviceRightBgColor),
+                                                colour(theme.TextCheckedColor), theme.TextFont}));
     ui->frame_5->setStyleSheet(
-        fillTemplate(kButtonTemplate, {theme.DeviceBorderColor, theme.DeviceControlDefaultColor,
-                                       firstThreeNumbers(theme.DeviceControlHoverColor), theme.TextDefaultColor,
-                                       theme.TextCheckedColor, theme.TextFont}));
+        fillTemplate(kButtonTemplate, {colour(theme.DeviceBorderColor), colour(theme.DeviceControlDefaultColor),
+                                       colour(theme.DeviceControlHoverColor), colour(theme.TextDefaultColor),
+                                       colour(theme.TextCheckedColor), theme.TextFont,
+                                       stylesheets::translucent(theme.DeviceControlHoverColor, 130)}));
     const QList<int> text = colorNumbers(theme.DeviceColorToolSliderTextColor);
     for (SliderToolArea *slider : {m_brightnessSlider, m_speedSlider})
         slider->setThemeColors(text[0], text[1], text[2], theme.DeviceColorToolSliderTopColor,

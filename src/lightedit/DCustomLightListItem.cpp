@@ -4,23 +4,12 @@
 
 #include "DDataManager.h"
 #include "LogCategories.h"
+#include "ThemeStyleSheets.h"
 #include "Utf8LengthValidator.h"
 #include "xmlInterface.h"
 
 #include <QMouseEvent>
 #include <QStringList>
-
-namespace {
-
-// A theme colour as a style-sheet colour: three numbers in rgb(), four in rgba(), which is the
-// only form in which Qt's style sheets take an alpha.
-QString cssColor(const QString &text)
-{
-    return text.count(QLatin1Char(',')) >= 3 ? QStringLiteral("rgba(%1)").arg(text)
-                                             : QStringLiteral("rgb(%1)").arg(text);
-}
-
-}  // namespace
 
 DCustomLightListItem::DCustomLightListItem(QWidget *parent)
     : QWidget(parent)
@@ -96,22 +85,23 @@ void DCustomLightListItem::applyLook()
     if (m_selected) {
         ui->frame_5->setStyleSheet(QStringLiteral("QFrame#frame_5{border: none; border-bottom: 1px solid %1;}"
                                                   "QFrame#frame_5{background-color: %2;}")
-                                       .arg(cssColor(m_borderColor), cssColor(m_hoverColor)));
+                                       .arg(stylesheets::colour(m_borderColor), stylesheets::colour(m_hoverColor)));
     } else {
         ui->frame_5->setStyleSheet(
             QStringLiteral("QFrame#frame_5{border: none; border-bottom: 1px solid %1; background-color: %2;}"
                            "QFrame#frame_5:hover{background-color: %3;}")
-                .arg(cssColor(m_borderColor), cssColor(m_bgColor), cssColor(m_hoverColor)));
+                .arg(stylesheets::colour(m_borderColor), stylesheets::colour(m_bgColor),
+                     stylesheets::colour(m_hoverColor)));
     }
     ui->label_CustomItemName->setStyleSheet(
         QStringLiteral("QLabel#label_CustomItemName{color: %1; font: 75 9pt \"%2\";}")
-            .arg(cssColor(m_selected ? m_selectedTextColor : m_textColor), m_fontFamily));
+            .arg(stylesheets::colour(m_selected ? m_selectedTextColor : m_textColor), m_fontFamily));
     ui->lineEdit_CustomItemName->setStyleSheet(
         QStringLiteral("QLineEdit{color: %1; font: 75 9pt \"%5\"; background-color: %2; border: 1px solid %3;}"
                        "QLineEdit:hover{border: 1px solid %4;}"
                        "QLineEdit:pressed{border: 1px solid %4;}")
-            .arg(cssColor(m_editTextColor), cssColor(m_editBgColor), cssColor(m_borderColor),
-                 cssColor(m_editHoverColor), m_fontFamily));
+            .arg(stylesheets::colour(m_editTextColor), stylesheets::colour(m_editBgColor),
+                 stylesheets::colour(m_borderColor), stylesheets::colour(m_editHoverColor), m_fontFamily));
 }
 
 void DCustomLightListItem::mousePressEvent(QMouseEvent *event)

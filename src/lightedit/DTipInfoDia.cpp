@@ -3,26 +3,9 @@
 #include "ui_DTipInfoDia.h"
 
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 
 #include <QStringList>
-
-namespace {
-
-// A theme colour's first three numbers, for rules that add their own alpha.
-QString firstThreeNumbers(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(','));
-    return parts.size() > 3 ? parts.mid(0, 3).join(QLatin1Char(',')) : text;
-}
-
-// Three numbers in rgb(), four in rgba(): Qt's style sheets take an alpha only there.
-QString cssColor(const QString &text)
-{
-    return text.count(QLatin1Char(',')) >= 3 ? QStringLiteral("rgba(%1)").arg(text)
-                                             : QStringLiteral("rgb(%1)").arg(text);
-}
-
-}  // namespace
 
 DTipInfoDia::DTipInfoDia(QWidget *parent)
     : QDialog(parent)
@@ -39,24 +22,26 @@ void DTipInfoDia::applyTheme()
 {
     ui->retranslateUi(this);
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(QStringLiteral("QDialog#DTipInfoDia{background-color: %1;}").arg(cssColor(theme.MainWidgetBgColor)));
+    setStyleSheet(
+        QStringLiteral("QDialog#DTipInfoDia{background-color: %1;}").arg(stylesheets::colour(theme.MainWidgetBgColor)));
     ui->frame_Title->setStyleSheet(
         QStringLiteral("QFrame#frame_Title{background-color: %1; border: none; border-bottom: 3px solid %2;}"
                        "QLabel#label_Title{color: %3; font: 75 13pt \"%4\";}")
-            .arg(cssColor(theme.MainWidgetBgColor), cssColor(theme.DeviceBorderColor), cssColor(theme.TextCheckedColor),
-                 theme.TextFont));
+            .arg(stylesheets::colour(theme.MainWidgetBgColor), stylesheets::colour(theme.DeviceBorderColor),
+                 stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->frame_Bottom->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bottom{background-color: %1;}").arg(cssColor(theme.MainWidgetBgColor)));
+        QStringLiteral("QFrame#frame_Bottom{background-color: %1;}").arg(stylesheets::colour(theme.MainWidgetBgColor)));
     ui->label_TipMessage->setStyleSheet(QStringLiteral("QLabel#label_TipMessage{color: %1; font: 75 10pt \"%2\";}")
-                                            .arg(cssColor(theme.TextCheckedColor), theme.TextFont));
+                                            .arg(stylesheets::colour(theme.TextCheckedColor), theme.TextFont));
     ui->frame_3->setStyleSheet(
         QStringLiteral("QPushButton{border-radius:8px; border: 1px solid %1; background-color: %2; color: %4;"
                        " font: 75 10pt \"%6\";}"
-                       "QPushButton:hover{background-color: rgba(%3, 130); border: 1px solid %5;}"
+                       "QPushButton:hover{background-color: %3; border: 1px solid %5;}"
                        "QPushButton:pressed{color: %5; background-color: %7; border: 1px solid %5;}")
-            .arg(cssColor(theme.DeviceBorderColor), cssColor(theme.DeviceControlDefaultColor),
-                 firstThreeNumbers(theme.DeviceControlHoverColor), cssColor(theme.TextDefaultColor),
-                 cssColor(theme.TextCheckedColor), theme.TextFont, cssColor(theme.DeviceControlHoverColor)));
+            .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceControlDefaultColor),
+                 stylesheets::translucent(theme.DeviceControlHoverColor, 130),
+                 stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.TextCheckedColor),
+                 theme.TextFont, stylesheets::colour(theme.DeviceControlHoverColor)));
 }
 
 void DTipInfoDia::resetTipResult()

@@ -3,6 +3,7 @@
 
 #include "DDataManager.h"
 #include "LogCategories.h"
+#include "ThemeStyleSheets.h"
 
 #include <QPainter>
 #include <QResizeEvent>
@@ -15,12 +16,12 @@ constexpr int kEdge = 18;  // nine pixels before the first and after the last ti
 constexpr int kHeight = 55;
 
 const char *const kSliderStyle = "QSlider::add-page:Horizontal{"
-                                 "background-color: rgb(%1);"
+                                 "background-color: %1;"
                                  "height:8px;"
                                  "border-radius:4px;"
                                  "}"
                                  "QSlider::sub-page:Horizontal{"
-                                 "background-color: rgb(%2);"
+                                 "background-color: %2;"
                                  "height:8px;"
                                  "border-radius:4px;"
                                  "}"
@@ -104,7 +105,8 @@ void SliderToolArea::setTexts(const QString &title, const QString &lowText, cons
 void SliderToolArea::setThemeColors(int red, int green, int blue, const QString &addPageColor,
                                     const QString &subPageColor, const QString &fontFamily)
 {
-    m_slider->setStyleSheet(QString::fromLatin1(kSliderStyle).arg(addPageColor, subPageColor));
+    m_slider->setStyleSheet(
+        QString::fromLatin1(kSliderStyle).arg(stylesheets::colour(addPageColor), stylesheets::colour(subPageColor)));
     m_textRed = qBound(0, red, 255);
     m_textGreen = qBound(0, green, 255);
     m_textBlue = qBound(0, blue, 255);

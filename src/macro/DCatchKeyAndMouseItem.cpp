@@ -3,6 +3,7 @@
 #include "ui_DCatchKeyAndMouseItem.h"
 
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 
 #include <QMouseEvent>
 
@@ -107,20 +108,16 @@ void DCatchKeyAndMouseItem::applyLook(const QString &frameBackground, const QStr
                                       const QString &textColour, bool blankAfterBrace)
 {
     const QString frameSheet =
-        blankAfterBrace ? QStringLiteral(
-            "QFrame#frame{ border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}")
-                        : QStringLiteral(
-                            "QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}");
-    ui->frame->setStyleSheet(frameSheet.arg(m_borderColor, frameBackground));
-    // The new row's delay cell is nearly transparent ("0,0,0,1": an alpha of 1 in 255); Qt would
-    // paint rgb(0,0,0,1) and rgba(0,0,0,1) black, so it is written with the alpha as a fraction.
-    const QString cellBackground = frame2Background == kClear ? QStringLiteral("rgba(0,0,0,0.004)")
-                                                              : QStringLiteral("rgb(%1)").arg(frame2Background);
+        blankAfterBrace
+            ? QStringLiteral("QFrame#frame{ border: none; border-bottom: 1px solid %1; background-color: %2;}")
+            : QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid %1; background-color: %2;}");
+    ui->frame->setStyleSheet(frameSheet.arg(stylesheets::colour(m_borderColor), stylesheets::colour(frameBackground)));
+    // The new row's delay cell is nearly transparent ("0,0,0,1": an alpha of 1 in 255).
     ui->frame_2->setStyleSheet(
-        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: %2;}")
-            .arg(m_borderColor, cellBackground));
+        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid %1; background-color: %2;}")
+            .arg(stylesheets::colour(m_borderColor), stylesheets::colour(frame2Background)));
     const QString labelSheet =
-        QStringLiteral("QLabel{color: rgb(%1); font: 75 10pt \"%2\";}").arg(textColour, m_textFont);
+        QStringLiteral("QLabel{color: %1; font: 75 10pt \"%2\";}").arg(stylesheets::colour(textColour), m_textFont);
     ui->label_DelayTime->setStyleSheet(labelSheet);
     ui->label_CatchEventExplain->setStyleSheet(labelSheet);
 }

@@ -8,6 +8,7 @@
 #include "macroMenuToolWidget.h"
 #include "NameText.h"
 #include "RecordText.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QMouseEvent>
@@ -28,12 +29,13 @@ DMacroListItem::DMacroListItem(QWidget *parent)
     ui->label_MacroName->setStyleSheet(
         ListRowLook::nameLabel(QStringLiteral("label_MacroName"), theme.MacroListItemTextColor, theme.TextFont));
     ui->lineEdit_MacroName->setStyleSheet(
-        QStringLiteral("QLineEdit#lineEdit_MacroName{color: rgb(%1); font: 75 12pt \"%2\"; "
-                       "background-color: rgb(%3); border: 1px solid rgb(%4);}"
+        QStringLiteral("QLineEdit#lineEdit_MacroName{color: %1; font: 75 12pt \"%2\"; "
+                       "background-color: %3; border: 1px solid %4;}"
                        "QLineEdit#lineEdit_MacroName:hover, QLineEdit#lineEdit_MacroName:focus{"
-                       "border: 1px solid rgb(%5);}")
-            .arg(theme.TextDefaultColor, theme.TextFont, theme.MacroLeftBgColor, theme.MacroBorderColor,
-                 theme.TextCheckedColor));
+                       "border: 1px solid %5;}")
+            .arg(stylesheets::colour(theme.TextDefaultColor), theme.TextFont,
+                 stylesheets::colour(theme.MacroLeftBgColor), stylesheets::colour(theme.MacroBorderColor),
+                 stylesheets::colour(theme.TextCheckedColor)));
     setSelected(false);
 }
 

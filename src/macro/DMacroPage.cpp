@@ -4,6 +4,7 @@
 
 #include "CbNotice.h"
 #include "DCatchKeyAndMouseItem.h"
+#include "DialogStartFolder.h"
 #include "DMacroListItem.h"
 #include "LogCategories.h"
 #include "MacroEventWords.h"
@@ -42,7 +43,7 @@ DMacroPage::DMacroPage(QWidget *parent)
     m_hook = new WindowsHookInterface(this);
     ui->setupUi(this);
     ui->radioButton_Delay->hide();
-    m_defaultFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    m_defaultFolder = dialogStartFolder();
     m_eventLayout = ui->verticalLayout_20;
 
     auto *delays = new QIntValidator(0, kMaxDelay, this);

@@ -2,6 +2,7 @@
 #include "MacroPageRecorder.h"
 
 #include "DMacroPage.h"
+#include "ThemeStyleSheets.h"
 #include "ui_DMacroPage.h"
 
 #include "DDataManager.h"
@@ -145,9 +146,10 @@ void MacroPageRecorder::setRecordLook(bool recording)
         MacroPageSheets::colour("QLabel#label", recording ? t.TextCheckedColor : t.TextDefaultColor));
     p->ui->label->setFont(p->m_recordLabelFont);
     p->ui->frame_Record->setStyleSheet(
-        QStringLiteral("QFrame#frame_Record{border-radius: 8px; border: 2px solid rgb(%1);}"
-                       "QFrame#frame_Record:hover{border: 2px solid rgb(%2);}")
-            .arg(recording ? t.TextCheckedColor : t.MacroBorderColor, t.TextCheckedColor));
+        QStringLiteral("QFrame#frame_Record{border-radius: 8px; border: 2px solid %1;}"
+                       "QFrame#frame_Record:hover{border: 2px solid %2;}")
+            .arg(stylesheets::colour(recording ? t.TextCheckedColor : t.MacroBorderColor),
+                 stylesheets::colour(t.TextCheckedColor)));
     p->ui->frame_RecordIco->setStyleSheet(recording
                                               ? QStringLiteral("border-image:url(:/images/macro/recordSel.png);")
                                               : QStringLiteral("border-image:url(:/images/macro/recordDef.png);"));

@@ -12,9 +12,8 @@ class MacroPageSheets
 public:
     // selector{background-color: rgb(colour);}
     static QString background(const char *selector, const QString &value);
-    // selector{background-color: rgba(0,0,0,0.004);}: nearly transparent (an alpha of 1 in 255),
-    // so that the column shows through. Qt's parser refuses a fourth part in rgb() and reads an
-    // alpha of 1 in rgba() as opaque, either way painting black.
+    // selector with the nearly transparent background "0,0,0,1" (an alpha of 1 in 255), so that
+    // the column shows through.
     static QString clearBackground(const char *selector);
     // selector{color: rgb(colour);}
     static QString colour(const char *selector, const QString &value);

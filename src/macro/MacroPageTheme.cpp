@@ -2,6 +2,7 @@
 #include "MacroPageTheme.h"
 
 #include "DMacroPage.h"
+#include "ThemeStyleSheets.h"
 #include "ui_DMacroPage.h"
 
 #include "CbNotice.h"
@@ -29,7 +30,7 @@ void MacroPageTheme::applyTheme()
     const ThemeColorConfig t = DDataManager::getInstance()->getThemeColor();
 
     p->m_notice->setBackgroundColor(p->themeColour(t.AllBgColor, 200));
-    p->m_notice->setTextColor(p->themeColour(t.TextCheckedColor, 255));
+    p->m_notice->setTextColor(p->themeColour(stylesheets::popupAccent(t, t.TextCheckedColor), 255));
     QFont noticeFont(t.TextFont);
     noticeFont.setPixelSize(14);
     p->m_notice->setTextFont(noticeFont);
@@ -45,9 +46,9 @@ void MacroPageTheme::applyTheme()
     p->ui->frame_24->setStyleSheet(S::panel("QFrame#frame_24", true, t));
     p->ui->label->setStyleSheet(S::colour("QLabel#label", t.TextDefaultColor));
     p->ui->frame_Record->setStyleSheet(
-        QStringLiteral("QFrame#frame_Record{border-radius: 8px; border: 2px solid rgb(%1);}"
-                       "QFrame#frame_Record:hover{border: 2px solid rgb(%2);}")
-            .arg(t.MacroBorderColor, t.TextCheckedColor));
+        QStringLiteral("QFrame#frame_Record{border-radius: 8px; border: 2px solid %1;}"
+                       "QFrame#frame_Record:hover{border: 2px solid %2;}")
+            .arg(stylesheets::colour(t.MacroBorderColor), stylesheets::colour(t.TextCheckedColor)));
     p->ui->frame_4->setStyleSheet(S::line("QFrame#frame_4", "top", t.MacroBorderColor));
     p->ui->frame_Center->setStyleSheet(S::background("QFrame#frame_Center", t.MacroCenterBgColor));
     p->ui->scrollArea_3->setStyleSheet(S::clearBackground("QScrollArea#scrollArea_3"));
@@ -55,9 +56,8 @@ void MacroPageTheme::applyTheme()
     p->ui->widget_5->setStyleSheet(p->m_scrollSheet);
     p->ui->label_12->setStyleSheet(S::colour("QLabel#label_12", t.TextCheckedColor));
     p->ui->label_14->setStyleSheet(S::colour("QLabel#label_14", t.TextCheckedColor));
-    p->ui->label_TotalTime->setStyleSheet(
-        QStringLiteral("QLabel#label_TotalTime{color: rgb(%1); font: 75 11pt \"%2\";}")
-            .arg(t.TextDefaultColor, t.TextFont));
+    p->ui->label_TotalTime->setStyleSheet(QStringLiteral("QLabel#label_TotalTime{color: %1; font: 75 11pt \"%2\";}")
+                                              .arg(stylesheets::colour(t.TextDefaultColor), t.TextFont));
     p->ui->label_InsertMacro->setStyleSheet(S::colour("QLabel#label_InsertMacro", t.TextCheckedColor));
     p->ui->frame_8->setStyleSheet(S::line("QFrame#frame_8", "top", t.MacroBorderColor));
     p->ui->frame_6->setStyleSheet(S::panel("QFrame#frame_6", false, t));

@@ -3,6 +3,7 @@
 #include "ui_DDpiConfigListItem.h"
 
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 
 #include <QMouseEvent>
 
@@ -16,7 +17,7 @@ constexpr int kPageOneValue = 2;
 QString labelRule(const QString &colour, const QString &font)
 {
     return QStringLiteral("QLabel{color:%1;font-weight:75;font-size:8pt;font-family:\"%2\";}")
-        .arg(DDpiConfigListItem::cssColor(colour), font);
+        .arg(stylesheets::colour(colour), font);
 }
 
 }  // namespace
@@ -45,12 +46,6 @@ DDpiConfigListItem::DDpiConfigListItem(int index, QWidget *parent)
     for (QLabel *label : {ui->label, ui->label_X, ui->label_3, ui->label_Y, ui->label_8, ui->label_XandY})
         label->setStyleSheet(labelRule(m_textColor, m_font));
     setSelected(false);
-}
-
-QString DDpiConfigListItem::cssColor(const QString &theme)
-{
-    return theme.count(QLatin1Char(',')) >= 3 ? QStringLiteral("rgba(%1)").arg(theme)
-                                              : QStringLiteral("rgb(%1)").arg(theme);
 }
 
 DDpiConfigListItem::~DDpiConfigListItem()
@@ -82,12 +77,13 @@ void DDpiConfigListItem::setSelected(bool selected)
     QString style;
     if (selected) {
         style = labelRule(m_textCheckedColor, m_font)
-                + QStringLiteral("#frame_DpiMain{background-color:%1;border-radius:5px;}").arg(cssColor(m_selectedBg));
+                + QStringLiteral("#frame_DpiMain{background-color:%1;border-radius:5px;}")
+                      .arg(stylesheets::colour(m_selectedBg));
     } else {
         style = labelRule(m_textColor, m_font)
                 + QStringLiteral("#frame_DpiMain{background-color:%1;border-radius:5px;}"
                                  "#frame_DpiMain:hover{background-color:%2;border-radius:5px;}")
-                      .arg(cssColor(m_normalBg), cssColor(m_hoverBg));
+                      .arg(stylesheets::colour(m_normalBg), stylesheets::colour(m_hoverBg));
     }
     ui->frame_DpiMain->setStyleSheet(style);
 }

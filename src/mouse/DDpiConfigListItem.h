@@ -22,8 +22,6 @@ public:
 
     explicit DDpiConfigListItem(int index, QWidget *parent = nullptr);
 
-    // A theme colour ("r,g,b" or "r,g,b,a") as a style-sheet colour.
-    static QString cssColor(const QString &theme);
     ~DDpiConfigListItem() override;
 
     void setDpiItemInfo(DpiItemInfo info, int usingIndex);

@@ -6,6 +6,7 @@
 #include "LogCategories.h"
 #include "MouseDefinitionFile.h"
 #include "ThemeColorConfig.h"
+#include "ThemeStyleSheets.h"
 #include "ui_DMouseLightPage.h"
 #include "xmlInterface.h"
 
@@ -147,7 +148,7 @@ QList<mouseLightButtonCustom *> DMouseLightPage::ledButtons() const
 void DMouseLightPage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    const QString color = DDpiConfigListItem::cssColor(theme.DeviceMouseBgColor);
+    const QString color = stylesheets::colour(theme.DeviceMouseBgColor);
     ui->frame_bg->setStyleSheet(
         QStringLiteral("QFrame#frame_bg{border: 1px solid %1; background-color: %1;}").arg(color));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DMousePage.h"
 #include "KeyAssignmentTexts.h"
+#include "ThemeStyleSheets.h"
 
 #include "DDataManager.h"
 #include "LogCategories.h"
@@ -366,21 +367,21 @@ void DMousePage::paintEvent(QPaintEvent *event)
 void DMousePage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(
-        QStringLiteral("QPushButton { color: rgb(%1); font: 75 10pt \"%4\"; background-color: transparent; }"
-                       "QPushButton:hover { border-radius: 4px; border: 1px solid rgb(%2); "
-                       "background-color: rgb(%3); }"
-                       "QPushButton:pressed { color: rgb(%2); }"
-                       "QPushButton:!checked { color: rgb(%1); }"
-                       "QPushButton:checked { color: rgb(%2); }")
-            .arg(theme.TextDefaultColor, theme.TextCheckedColor, theme.DeviceControlHoverColor, theme.TextFont));
+    setStyleSheet(QStringLiteral("QPushButton { color: %1; font: 75 10pt \"%4\"; background-color: transparent; }"
+                                 "QPushButton:hover { border-radius: 4px; border: 1px solid %2; "
+                                 "background-color: %3; }"
+                                 "QPushButton:pressed { color: %2; }"
+                                 "QPushButton:!checked { color: %1; }"
+                                 "QPushButton:checked { color: %2; }")
+                      .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.TextCheckedColor),
+                           stylesheets::colour(theme.DeviceControlHoverColor), theme.TextFont));
     if (!m_buttons.isEmpty())
         m_buttons.at(0)->setStyleSheet(
-            QStringLiteral("QPushButton#Pushbutton_leftMouse { color: rgb(%1); font: 75 10pt \"%2\"; "
+            QStringLiteral("QPushButton#Pushbutton_leftMouse { color: %1; font: 75 10pt \"%2\"; "
                            "background-color: transparent; }")
-                .arg(theme.DeviceMouseLeftKeyTextColor, theme.TextFont));
-    ui->frame_MouseBg->setStyleSheet(
-        QStringLiteral("QFrame#frame_MouseBg { border: 0px solid rgb(%1); }").arg(theme.DeviceMouseBgColor));
+                .arg(stylesheets::colour(theme.DeviceMouseLeftKeyTextColor), theme.TextFont));
+    ui->frame_MouseBg->setStyleSheet(QStringLiteral("QFrame#frame_MouseBg { border: 0px solid %1; }")
+                                         .arg(stylesheets::colour(theme.DeviceMouseBgColor)));
     m_bgColor = themeColor(theme.DeviceMouseBgColor, true);
     m_lineColor = themeColor(theme.DeviceMouseDrawLineColor, false);
     m_dotColor = themeColor(theme.DeviceMouseDrawEllipseColor, false);

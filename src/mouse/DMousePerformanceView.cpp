@@ -6,6 +6,7 @@
 #include "LogCategories.h"
 #include "SystemDesktopSettings.h"
 #include "ThemeColorConfig.h"
+#include "ThemeStyleSheets.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -116,29 +117,34 @@ void DMousePerformanceView::on_pushButton_MouseProperties_clicked()
 void DMousePerformanceView::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(
-        QStringLiteral("QLabel { color: rgb(%1); font: 75 10pt \"%2\"; }").arg(theme.TextDefaultColor, theme.TextFont));
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame { border-radius: 8px; border: 0px solid rgb(%1); "
-                                            "background-color: rgb(%2); }")
-                                 .arg(theme.DeviceBorderColor, theme.DeviceBottomBgColor));
-    ui->frame_4->setStyleSheet(QStringLiteral("QFrame#frame_4 { border: none; border-right: 1px solid rgb(%1); }")
-                                   .arg(theme.DeviceControlDefaultColor));
+    setStyleSheet(QStringLiteral("QLabel { color: %1; font: 75 10pt \"%2\"; }")
+                      .arg(stylesheets::colour(theme.TextDefaultColor), theme.TextFont));
+    ui->frame->setStyleSheet(
+        QStringLiteral("QFrame#frame { border-radius: 8px; border: 0px solid %1; "
+                       "background-color: %2; }")
+            .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceBottomBgColor)));
+    ui->frame_4->setStyleSheet(QStringLiteral("QFrame#frame_4 { border: none; border-right: 1px solid %1; }")
+                                   .arg(stylesheets::colour(theme.DeviceControlDefaultColor)));
     ui->frame_RateReturn->setStyleSheet(
-        QStringLiteral("QSlider::add-page:horizontal { background: rgb(%1); height: 8px; border-radius: 4px; }"
-                       "QSlider::sub-page:horizontal { background: rgb(%2); height: 8px; border-radius: 4px; }"
+        QStringLiteral("QSlider::add-page:horizontal { background: %1; height: 8px; border-radius: 4px; }"
+                       "QSlider::sub-page:horizontal { background: %2; height: 8px; border-radius: 4px; }"
                        "QSlider::groove:horizontal { background: transparent; height: 8px; border-radius: 4px; }"
                        "QSlider::handle:horizontal { width: 16px; height: 20px; margin: -8px 0px; "
                        "image: url(:/images/deviceLed/sliderDef.png); }")
-            .arg(theme.DeviceColorToolSliderTopColor, theme.DeviceColorToolSliderBottomColor));
+            .arg(stylesheets::colour(theme.DeviceColorToolSliderTopColor),
+                 stylesheets::colour(theme.DeviceColorToolSliderBottomColor)));
     ui->frame_5->setStyleSheet(
-        QStringLiteral("QPushButton { border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2); "
-                       "color: rgb(%4); font: 75 10pt \"%6\"; }"
-                       "QPushButton:hover { background-color: rgba(%3, 130); border: 1px solid rgb(%5); }"
-                       "QPushButton:pressed { color: rgb(%5); background-color: rgb(%3); border: 1px solid rgb(%5); }")
-            .arg(theme.DeviceBorderColor, theme.DeviceControlDefaultColor, theme.DeviceControlHoverColor,
-                 theme.TextDefaultColor, theme.TextCheckedColor, theme.TextFont));
-    m_notice->setStyleSheet(QStringLiteral("QLabel { border-radius: 6px; background-color: rgb(%1); color: rgb(%2); }")
-                                .arg(theme.DeviceControlDefaultColor, theme.TextCheckedColor));
+        QStringLiteral("QPushButton { border-radius: 8px; border: 1px solid %1; background-color: %2; "
+                       "color: %4; font: 75 10pt \"%6\"; }"
+                       "QPushButton:hover { background-color: %7; border: 1px solid %5; }"
+                       "QPushButton:pressed { color: %5; background-color: %3; border: 1px solid %5; }")
+            .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceControlDefaultColor),
+                 stylesheets::colour(theme.DeviceControlHoverColor), stylesheets::colour(theme.TextDefaultColor),
+                 stylesheets::colour(theme.TextCheckedColor), theme.TextFont,
+                 stylesheets::translucent(theme.DeviceControlHoverColor, 130)));
+    m_notice->setStyleSheet(
+        QStringLiteral("QLabel { border-radius: 6px; background-color: %1; color: %2; }")
+            .arg(stylesheets::colour(theme.DeviceControlDefaultColor), stylesheets::colour(theme.TextCheckedColor)));
 }
 
 void DMousePerformanceView::retranslate()

@@ -8,6 +8,7 @@
 #include "LogCategories.h"
 #include "MouseDpiCommand.h"
 #include "SVColorArea.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QSignalBlocker>
@@ -157,24 +158,25 @@ void DmouseConfigView::applyTheme()
 
     const QString font = theme.TextFont;
     ui->frame->setStyleSheet(QStringLiteral("#frame{background-color:%1;border-radius:8px;border:none;}")
-                                 .arg(DDpiConfigListItem::cssColor(theme.DeviceBottomBgColor)));
-    ui->scrollArea_2->setStyleSheet(QStringLiteral("#scrollArea_2{background-color:rgba(0,0,0,1);}"));
-    ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("#scrollAreaWidgetContents_2{background-color:rgba(0,0,0,1);}"));
+                                 .arg(stylesheets::colour(theme.DeviceBottomBgColor)));
+    ui->scrollArea_2->setStyleSheet(
+        QStringLiteral("#scrollArea_2{background-color:%1;}").arg(stylesheets::colour(QStringLiteral("0,0,0,1"))));
+    ui->scrollAreaWidgetContents_2->setStyleSheet(QStringLiteral("#scrollAreaWidgetContents_2{background-color:%1;}")
+                                                      .arg(stylesheets::colour(QStringLiteral("0,0,0,1"))));
     ui->frame_DpiColor->setStyleSheet(QStringLiteral("#frame_DpiColor{border:none;border-left:1px solid %1;}")
-                                          .arg(DDpiConfigListItem::cssColor(theme.DeviceControlDefaultColor)));
+                                          .arg(stylesheets::colour(theme.DeviceControlDefaultColor)));
     ui->frame_BottomXY->setStyleSheet(
         QStringLiteral("#frame_BottomXY{border:none;border-top:1px solid %1;}"
                        "QLabel{color:%2;font-weight:75;font-size:8pt;font-family:\"%3\";}")
-            .arg(DDpiConfigListItem::cssColor(theme.DeviceControlDefaultColor),
-                 DDpiConfigListItem::cssColor(theme.TextCheckedColor), font));
+            .arg(stylesheets::colour(theme.DeviceControlDefaultColor), stylesheets::colour(theme.TextCheckedColor),
+                 font));
     ui->frame_9->setStyleSheet(QStringLiteral("QLabel{color:%1;font-weight:75;font-size:11pt;font-family:\"%2\";}"
                                               "QLineEdit{color:%1;font-weight:75;font-size:8pt;font-family:\"%2\";"
                                               "background-color:%3;border:1px solid %1;}"
                                               "QLineEdit:hover,QLineEdit:focus{border:1px solid %4;}")
-                                   .arg(DDpiConfigListItem::cssColor(theme.TextDefaultColor), font,
-                                        DDpiConfigListItem::cssColor(theme.DeviceRightBgColor),
-                                        DDpiConfigListItem::cssColor(theme.TextCheckedColor)));
+                                   .arg(stylesheets::colour(theme.TextDefaultColor), font,
+                                        stylesheets::colour(theme.DeviceRightBgColor),
+                                        stylesheets::colour(theme.TextCheckedColor)));
     ui->frame_BottomRight->setStyleSheet(
         QStringLiteral("QSlider::groove:horizontal{height:4px;border-radius:2px;}"
                        "QSlider::sub-page:horizontal{background:%1;border-radius:2px;}"
@@ -182,10 +184,10 @@ void DmouseConfigView::applyTheme()
                        "QSlider::handle:horizontal{width:8px;border-radius:4px;margin:-3px 0px -3px 0px;"
                        "background:qradialgradient(spread:pad,cx:0.5,cy:0.5,radius:0.5,fx:0.5,fy:0.5,"
                        "stop:0.6 %1,stop:0.778409 rgb(255,255,255));}")
-            .arg(DDpiConfigListItem::cssColor(theme.TextCheckedColor),
-                 DDpiConfigListItem::cssColor(theme.DeviceColorToolSliderBottomColor)));
+            .arg(stylesheets::colour(theme.TextCheckedColor),
+                 stylesheets::colour(theme.DeviceColorToolSliderBottomColor)));
     ui->frame_XYnum->setStyleSheet(QStringLiteral("QLabel{color:%1;font-weight:75;font-size:8pt;font-family:\"%2\";}")
-                                       .arg(DDpiConfigListItem::cssColor(theme.TextDefaultColor), font));
+                                       .arg(stylesheets::colour(theme.TextDefaultColor), font));
     setRangeCaptions();
     m_rowsStale = true;  // rows take the theme when they are made
     loadProfileConfig();

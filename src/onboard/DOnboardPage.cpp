@@ -8,6 +8,7 @@
 #include "LogCategories.h"
 #include "onboardKeyboardKeyTool.h"
 #include "SoftKeyboardButCustom.h"
+#include "ThemeStyleSheets.h"
 #include "ui_DOnboardPage.h"
 
 #include <QFile>
@@ -132,9 +133,10 @@ void DOnboardPage::applyTheme()
     m_keyTextColor = theme.DeviceOnboardButDefaultTextColor;
     m_keyFaceColor = theme.DeviceOnboardButColor;
     m_fontFamily = theme.TextFont;
-    ui->frame_bg->setStyleSheet(QStringLiteral("\t\tQFrame#frame_bg{\t\tborder-radius: 8px;\t\tborder:0px solid "
-                                               "rgb(%1);\t\tbackground-color: rgb(%2);\t\t}\t\t")
-                                    .arg(theme.DeviceBorderColor, theme.DeviceOnboardBgColor));
+    ui->frame_bg->setStyleSheet(
+        QStringLiteral("\t\tQFrame#frame_bg{\t\tborder-radius: 8px;\t\tborder:0px solid "
+                       "%1;\t\tbackground-color: %2;\t\t}\t\t")
+            .arg(stylesheets::colour(theme.DeviceBorderColor), stylesheets::colour(theme.DeviceOnboardBgColor)));
     for (SoftKeyboardButCustom *button : qAsConst(m_keyButtonMap))
         button->setThemeColor(m_keyTextColor, m_accentColor, m_keyFaceColor);
 }
@@ -212,9 +214,13 @@ void DOnboardPage::onCustomButMouseEnter()
     auto *card = new onboardKeyboardKeyTool;
     QString value = button->getFunctionText();
     value.remove(QLatin1Char('"'));
+    // The card's text reads on the popup's background in every theme.
+    const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     const QString accentStyle =
-        QStringLiteral("color: rgb(%1); font: 75 12pt \"%2\";").arg(m_accentColor, m_fontFamily);
-    card->setTextStyle(QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"%1\";").arg(m_fontFamily));
+        QStringLiteral("color: %1; font: 75 12pt \"%2\";")
+            .arg(stylesheets::colour(stylesheets::popupAccent(theme, m_accentColor)), m_fontFamily);
+    card->setTextStyle(QStringLiteral("color: %1; font: 75 12pt \"%2\";")
+                           .arg(stylesheets::colour(stylesheets::popupText(theme)), m_fontFamily));
     if (value.isEmpty()) {
         value = tr("Empty");
         card->setTextStyle(accentStyle);

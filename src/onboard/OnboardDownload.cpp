@@ -68,6 +68,14 @@ bool OnboardDownload::plan(const Snapshot &snapshot)
         }
         if (!entries.isEmpty())
             m_steps.append({onboardcmd::keyTableReport(layer, packet, entries), false, false});
+        if (layer == 0) {
+            m_steps.append({QByteArray(), false, false,
+                            "-------------------- ****** Download Over [ Default ] ****** --------------------"});
+            m_steps.append({QByteArray(), false, false, ""});
+        } else {
+            m_steps.append({QByteArray(), false, false,
+                            "-------------------- ****** Download Over [ FN1 ] ****** --------------------"});
+        }
     }
     m_steps.append({QByteArray(), false, true});
     for (int number = macroNumber; number < onboardcmd::kMacroSlots; ++number) {
@@ -89,6 +97,7 @@ void OnboardDownload::start(const Sender &sender)
     m_sentPaced = false;
     m_resends = 0;
     m_lastPaced.clear();
+    m_macroReportCount = -1;
     qCDebug(lcUi) << "-------------------------- *** Start Onboard Download *** --------------------------";
     proceed();
 }
@@ -97,6 +106,10 @@ bool OnboardDownload::send(const QByteArray &report)
 {
     if (m_sender && m_sender(report))
         return true;
+    if (report.at(1) == char(0x18))
+        qCDebug(lcUi) << "USB serial port [Write keyboard Onboard-data] Failed ...";
+    else
+        qCDebug(lcUi) << "USB serial port [Write keyboard Macro-data list Failed ...";
     qCWarning(lcUi) << "on-board download: the device refused report" << Qt::hex << int(uint8_t(report.at(1)));
     finish(false);
     return false;
@@ -111,6 +124,11 @@ void OnboardDownload::proceed()
             m_pauseTimer.start();
             return;
         }
+        if (step.report.isEmpty()) {
+            qCDebug(lcUi).noquote() << step.logLine;
+            ++m_next;
+            continue;
+        }
         if (step.paced) {
             if (!m_answered)
                 return;  // the answer to the previous macro report comes first
@@ -119,6 +137,10 @@ void OnboardDownload::proceed()
             m_sentPaced = true;
             m_resends = 0;
             ++m_next;
+            ++m_macroReportCount;
+            qCDebug(lcUi) << "-------------------------- *** Onboard Download [Write 0x19 Send data] *** "
+                             "--------------------------"
+                          << m_macroReportCount;
             if (!send(step.report))
                 return;
             m_answerTimer.start();
@@ -134,6 +156,8 @@ void OnboardDownload::proceed()
 
 void OnboardDownload::onMacroAnswer()
 {
+    qCDebug(lcUi) << "-------------------------- *** Onboard Download [Write 0x19 Recv] *** --------------------------"
+                  << m_macroReportCount;
     if (!m_running)
         return;
     m_answered = true;

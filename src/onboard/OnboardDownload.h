@@ -19,6 +19,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 class OnboardDownload : public QObject
@@ -48,7 +49,10 @@ public:
     // Plans the reports; false (and nothing planned) when the configuration cannot be stored.
     bool plan(const Snapshot &snapshot);
     PlanError planError() const { return m_planError; }
-    int plannedReports() const { return int(m_steps.size()); }
+    int plannedReports() const
+    {
+        return int(std::count_if(m_steps.cbegin(), m_steps.cend(), [](const Step &s) { return !s.report.isEmpty(); }));
+    }
 
     // Starts sending; the outcome comes as finished().
     void start(const Sender &sender);
@@ -66,10 +70,13 @@ signals:
     void macroFailed();
 
 private:
+    // A report to send (paced: a macro report that waits for its answer), the pause, or, with
+    // neither, a line for the log once the reports before it have gone out.
     struct Step {
         QByteArray report;
         bool paced = false;
         bool pause = false;
+        const char *logLine = nullptr;
     };
 
     void proceed();
@@ -87,6 +94,7 @@ private:
     bool m_answered = true;
     bool m_sentPaced = false;
     int m_resends = 0;
+    int m_macroReportCount = -1;
     QByteArray m_lastPaced;
     QTimer m_answerTimer;
     QTimer m_pauseTimer;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "onboardKeyboardKeyTool.h"
 
+#include "DDataManager.h"
 #include "DOnboardPage.h"
+#include "ThemeColorConfig.h"
+#include "ThemeStyleSheets.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -15,7 +18,9 @@ QLabel *makeLabel(QWidget *parent, const QString &text, int pointSize)
     label->setFixedSize(200, 34);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(
-        QStringLiteral("color: rgb(245, 245, 245); font: 75 %1pt \"Microsoft YaHei\";").arg(pointSize));
+        QStringLiteral("color: %1; font: 75 %2pt \"Microsoft YaHei\";")
+            .arg(stylesheets::colour(stylesheets::popupText(DDataManager::getInstance()->getThemeColor())))
+            .arg(pointSize));
     return label;
 }
 

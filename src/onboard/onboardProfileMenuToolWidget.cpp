@@ -2,6 +2,7 @@
 #include "onboardProfileMenuToolWidget.h"
 
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 #include "ui_onboardProfileMenuToolWidget.h"
 
 #include <QEvent>
@@ -22,12 +23,14 @@ onboardProfileMenuToolWidget::onboardProfileMenuToolWidget(int kind, QWidget *pa
         label->installEventFilter(this);
 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    setStyleSheet(QStringLiteral("\t\t\tQLabel{\t\t\t\tcolor: rgb(%1);\t\t\t\tfont: 75 12pt \"%5\";\t\t\t\t"
-                                 "background-color: rgb(%2);\t\t\t}\t\t\t\t\t\tQLabel:hover{\t\t\t\t"
-                                 "background-color: rgb(%3);\t\t\t}\t\t\t\t\t\tQLabel:pressed{\t\t\t\t"
-                                 "background-color: rgb(%4);\t\t\t}\t\t")
-                      .arg(theme.DeviceLeftAreaItemTextDefaultColor, theme.DeviceCenterBgColor,
-                           theme.DeviceLeftAreaItemHoverColor, theme.DeviceLeftAreaItemSelectedColor, theme.TextFont));
+    setStyleSheet(QStringLiteral("\t\t\tQLabel{\t\t\t\tcolor: %1;\t\t\t\tfont: 75 12pt \"%5\";\t\t\t\t"
+                                 "background-color: %2;\t\t\t}\t\t\t\t\t\tQLabel:hover{\t\t\t\t"
+                                 "background-color: %3;\t\t\t}\t\t\t\t\t\tQLabel:pressed{\t\t\t\t"
+                                 "background-color: %4;\t\t\t}\t\t")
+                      .arg(stylesheets::colour(theme.DeviceLeftAreaItemTextDefaultColor),
+                           stylesheets::colour(theme.DeviceCenterBgColor),
+                           stylesheets::colour(theme.DeviceLeftAreaItemHoverColor),
+                           stylesheets::colour(theme.DeviceLeftAreaItemSelectedColor), theme.TextFont));
 }
 
 onboardProfileMenuToolWidget::~onboardProfileMenuToolWidget() = default;

@@ -34,6 +34,7 @@ void TextMoveWidget::setText(QString text)
 {
     m_text = text;
     m_label->setText(text);
+    fitLabel();
     switch (m_moveStyle) {
     case MoveBackAndForth:
         m_x = 0;
@@ -53,6 +54,16 @@ void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
 {
     setFont(QFont(textFont, textFontSize));
     m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(textFont).arg(textFontSize));
+    fitLabel();
+}
+
+void TextMoveWidget::fitLabel()
+{
+    // The label draws in its own (style-sheet) font: it is as wide as its text in that font, and the
+    // text is measured in it, so that the text neither is cut nor runs past the turning points.
+    m_label->ensurePolished();
+    m_label->adjustSize();
+    m_y = (height() - m_label->fontMetrics().height()) / 2;
 }
 
 void TextMoveWidget::setStep(int step)
@@ -118,7 +129,7 @@ void TextMoveWidget::leaveEvent(QEvent *event)
 
 void TextMoveWidget::resizeEvent(QResizeEvent *event)
 {
-    m_y = (height() - fontMetrics().height()) / 2;
+    m_y = (height() - m_label->fontMetrics().height()) / 2;
     QWidget::resizeEvent(event);
 }
 
@@ -127,7 +138,7 @@ void TextMoveWidget::updatePos()
     if (m_mouseHoverStop && m_hovering)
         return;
 
-    const int tw = fontMetrics().horizontalAdvance(m_text);
+    const int tw = m_label->fontMetrics().horizontalAdvance(m_text);
     const int w = width();
 
     switch (m_moveStyle) {

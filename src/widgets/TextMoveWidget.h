@@ -42,6 +42,7 @@ private slots:
     void updatePos();
 
 private:
+    void fitLabel();
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
     int m_interval = 20;

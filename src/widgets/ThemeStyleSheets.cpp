@@ -3,7 +3,11 @@
 
 #include "ThemeColorConfig.h"
 
+#include <QColor>
 #include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 
 namespace stylesheets {
 
@@ -15,13 +19,72 @@ constexpr int kHoverAlpha = 130;
 QString colour(const QString &themeColour)
 {
     const QStringList parts = themeColour.split(QLatin1Char(','));
-    return parts.size() == 4 ? QStringLiteral("rgba(%1)").arg(themeColour) : QStringLiteral("rgb(%1)").arg(themeColour);
+    if (parts.size() != 4)
+        return QStringLiteral("rgb(%1)").arg(themeColour);
+    // Qt reads an alpha of 0 or 1 in rgba() as a fraction and anything larger as 0-255, so "0,0,0,1"
+    // would paint opaque black; the alpha is always written as a fraction of 255.
+    bool ok = false;
+    const int alpha = qBound(0, parts.at(3).trimmed().toInt(&ok), 255);
+    return QStringLiteral("rgba(%1,%2)")
+        .arg(parts.mid(0, 3).join(QLatin1Char(',')), QString::number(ok ? alpha / 255.0 : 1.0, 'g', 4));
 }
 
 QString translucent(const QString &themeColour, int alpha)
 {
     const QStringList parts = themeColour.split(QLatin1Char(','));
-    return QStringLiteral("rgba(%1, %2)").arg(parts.mid(0, 3).join(QLatin1Char(','))).arg(alpha);
+    return colour(QStringLiteral("%1,%2").arg(parts.mid(0, 3).join(QLatin1Char(','))).arg(alpha));
+}
+
+namespace {
+
+QColor rgbOf(const QString &themeColour)
+{
+    const QStringList parts = themeColour.split(QLatin1Char(','));
+    const auto part = [&](int i) { return qBound(0, parts.value(i).trimmed().toInt(), 255); };
+    return QColor(part(0), part(1), part(2));
+}
+
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+constexpr double kReadableContrast = 4.5;
+
+}  // namespace
+
+QString readableColour(const QString &text, const QString &background)
+{
+    const QColor bg = rgbOf(background);
+    const QColor start = rgbOf(text);
+    // Towards black on a light background, towards white on a dark one: the side with more room.
+    const QColor end = contrast(Qt::black, bg) >= contrast(Qt::white, bg) ? QColor(Qt::black) : QColor(Qt::white);
+    QColor colour = start;
+    for (int step = 1; step <= 20 && contrast(colour, bg) < kReadableContrast; ++step) {
+        const double t = step / 20.0;
+        colour = QColor::fromRgbF(start.redF() + (end.redF() - start.redF()) * t,
+                                  start.greenF() + (end.greenF() - start.greenF()) * t,
+                                  start.blueF() + (end.blueF() - start.blueF()) * t);
+    }
+    return QStringLiteral("%1,%2,%3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
+QString popupText(const ThemeColorConfig &theme)
+{
+    return readableColour(theme.TextDefaultColor, theme.AllBgColor);
+}
+
+QString popupAccent(const ThemeColorConfig &theme, const QString &accent)
+{
+    return readableColour(accent, theme.AllBgColor);
 }
 
 QString boldFont(int points, const QString &family)

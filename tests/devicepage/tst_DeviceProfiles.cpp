@@ -59,6 +59,7 @@ struct ProfileFixture {
     emu::DeviceId mouse = -1;
     QString fileAnswer;
     QString folderAnswer;
+    QStringList startFolders;  // where each file dialog was asked to open
     bool yesAnswer = true;
     int questions = 0;
 
@@ -67,10 +68,14 @@ struct ProfileFixture {
         page->setMacroXml(macroPath.constData(), &xml);
         page->setMainWindow(&window);
         window.resize(900, 600);
-        page->prompts().openFile = [this](QWidget *, const QString &, const QString &, const QString &) {
+        page->prompts().openFile = [this](QWidget *, const QString &, const QString &start, const QString &) {
+            startFolders << start;
             return fileAnswer;
         };
-        page->prompts().directory = [this](QWidget *, const QString &, const QString &) { return folderAnswer; };
+        page->prompts().directory = [this](QWidget *, const QString &, const QString &start) {
+            startFolders << start;
+            return folderAnswer;
+        };
         page->prompts().question = [this](QWidget *, const QString &, const QString &, const QString &,
                                           const QString &) {
             ++questions;
@@ -342,6 +347,9 @@ void tst_DeviceProfiles::exports()
     f.folderAnswer.clear();
     emit f.row("1")->sigExportProfileChildList("1", "P1");
     QCOMPARE(f.notice(), QStringLiteral("Please select save directory first"));
+    // The test's home has no Desktop folder: the dialog opens in the home folder.
+    QVERIFY(!QFileInfo::exists(QDir::home().filePath(QStringLiteral("Desktop"))));
+    QCOMPARE(f.startFolders, QStringList{QDir::homePath()});
 
     // Twice under one name: one file with both.
     f.folderAnswer = folder;

@@ -115,6 +115,15 @@ void tst_MouseDpiOnDevice::loadAndDpiKey()
     QVERIFY(emu::waitForCommand(id, 0x41, kWait, 3));
     QCOMPARE(int(written0x41(id, 2).at(6)), 4);
     QCOMPARE(xml.getDpiUsingIndex(path.constData(), "1"), 5);
+
+    // A level in use outside 1 to 6 (a hand-edited file) is not put on another level: nothing goes.
+    for (int bad : {0, 7, 9}) {
+        xml.setDpiUsingIndex(path.constData(), "1", bad);
+        emu::clearWritten(id);
+        emit view->sigDpiConfigChanged();
+        QVERIFY(drain::commandsWritten(link, id));
+        QCOMPARE(emu::writtenCommand(id, 0x41).size(), 0);
+    }
 }
 
 void tst_MouseDpiOnDevice::pressesInOneBurst_data()

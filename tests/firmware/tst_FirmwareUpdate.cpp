@@ -101,6 +101,7 @@ void tst_FirmwareUpdate::keyboardUpdatedEndToEnd()
     QTRY_VERIFY_WITH_TIMEOUT(dialog->isIdle(), kLongWait);
     QCOMPARE(emu::writtenCommand(kb, 0x0B).size(), 1);
     QVERIFY(row->isComplete());
+    QCOMPARE(row->currentVersionText(), QStringLiteral("V1.03"));  // what the device reports once back
     QCOMPARE(dialog->noticeText(), QStringLiteral("Upgrade successful"));
     QVERIFY(other->isUpdateEnabled());
 

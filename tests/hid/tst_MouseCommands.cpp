@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse's button, rate and reset reports and the device codes behind them, byte for byte.
+// The mouse's button, rate and reset reports and the device codes behind them, byte for byte; the
+// on-board key table takes the same codes from the same tables.
 
-#include "DeviceKeyCodes.h"
+#include "DeviceCodeTables.h"
 #include "MouseCommands.h"
+#include "OnboardCommands.h"
 #include "RecordText.h"
 
 #include <QtTest>
@@ -15,6 +17,15 @@ CustomKeyInfo keyInfo(const char *operateType, const char *value)
     setRecordText(info.operateType, operateType);
     setRecordText(info.Value, value);
     return info;
+}
+
+QByteArray three(int a, int b, int c)
+{
+    QByteArray bytes(3, '\0');
+    bytes[0] = char(a);
+    bytes[1] = char(b);
+    bytes[2] = char(c);
+    return bytes;
 }
 
 QByteArray hex(const MouseCommands::Report &report, int count)
@@ -64,36 +75,78 @@ void tst_MouseCommands::combination_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
     QTest::addColumn<int>("key");
-    QTest::newRow("ctrl+a") << QByteArray("1,4") << 224 << 0 << 4;
-    QTest::newRow("ctrl+alt+a") << QByteArray("5,4") << 224 << 226 << 4;
-    QTest::newRow("three modifiers keep the highest") << QByteArray("133,4") << 224 << 231 << 4;
+    QTest::newRow("ctrl+a") << QByteArray("1,4") << 0xE0 << 0 << 4;
+    QTest::newRow("ctrl+alt+a") << QByteArray("5,4") << 0xE0 << 0xE2 << 4;
+    QTest::newRow("three modifiers keep the highest") << QByteArray("133,4") << 0xE0 << 0xE7 << 4;
     QTest::newRow("no modifier") << QByteArray("0,9") << 0 << 0 << 9;
+    QTest::newRow("modifiers without a comma") << QByteArray("5") << 0xE0 << 0xE2 << 0;
+    QTest::newRow("modifiers with an empty usage") << QByteArray("5,") << 0xE0 << 0xE2 << 0;
+    QTest::newRow("usage beyond a byte") << QByteArray("1,300") << 0 << 0 << 0;
+    QTest::newRow("usage not a number") << QByteArray("1,x") << 0 << 0 << 0;
     QTest::newRow("garbled") << QByteArray("x") << 0 << 0 << 0;
-    QTest::newRow("key out of range") << QByteArray("1,999") << 0 << 0 << 0;
+    QTest::newRow("empty") << QByteArray("") << 0 << 0 << 0;
 }
 
+// The mouse's key command (0x47) and the on-board key table (0x18) give a combination the same
+// usages, whatever its Value holds.
 void tst_MouseCommands::combination()
 {
     QFETCH(QByteArray, value);
-    const DeviceKeyCodes::CombinationKeys keys = DeviceKeyCodes::getCombinationKeyList(keyInfo("2", value));
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(int, key);
-    QCOMPARE(keys.firstModifier, first);
-    QCOMPARE(keys.secondModifier, second);
-    QCOMPARE(keys.key, key);
+    CustomKeyInfo info = keyInfo("2", value);
+    setRecordText(info.keyCode, "4");
+
+    const std::optional<MouseCommands::Report> report = MouseCommands::buttonFunction(0, info);
+    QVERIFY(report);
+    const MouseCommands::Report &r = *report;
+    QCOMPARE(int(r[7]), second ? 3 : 2);
+    const QByteArray mouseBytes = second ? three(r[14], r[15], r[16]) : three(r[14], 0, r[15]);
+
+    const QByteArray entry = onboardcmd::keyEntry(4, &info);
+    QCOMPARE(int(entry.at(0)), 0x13);
+    const QByteArray onboardBytes = second ? entry.mid(1, 3) : three(quint8(entry.at(1)), 0, quint8(entry.at(2)));
+    if (!second)
+        QCOMPARE(int(entry.at(3)), 0);
+
+    const QByteArray expected = three(first, second, key);
+    QCOMPARE(mouseBytes.toHex(' '), expected.toHex(' '));
+    QCOMPARE(onboardBytes.toHex(' '), expected.toHex(' '));
 }
 
 void tst_MouseCommands::deviceCodes()
 {
     const int mouse[] = {1, 4, 2, 1, 0xFF, 8, 16, 0, 0};
-    for (int v = 0; v < 9; ++v)
-        QCOMPARE(DeviceKeyCodes::getMouseKeyDeviceCode(keyInfo("4", QByteArray::number(v))), mouse[v]);
     const int media[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x30, 0x32, 0x34, 0x23, 0x20, 0};
-    for (int v = 0; v < 14; ++v)
-        QCOMPARE(DeviceKeyCodes::getMultimediaDeviceCode(keyInfo("3", QByteArray::number(v))), media[v]);
-    QCOMPARE(DeviceKeyCodes::getMultimediaDeviceCode(keyInfo("3", "")), 0);
-    QCOMPARE(DeviceKeyCodes::getMouseKeyDeviceCode(keyInfo("4", "abc")), 0);
+    const auto mouseCode = [](const QByteArray &value) {
+        CustomKeyInfo info = keyInfo("4", value);
+        return int(MouseCommands::buttonFunction(0, info).value()[14]);
+    };
+    const auto mediaCode = [](const QByteArray &value) {
+        CustomKeyInfo info = keyInfo("3", value);
+        return int(MouseCommands::buttonFunction(0, info).value()[14]);
+    };
+    const auto onboardCode = [](const char *kind, const QByteArray &value, int byte) {
+        CustomKeyInfo info = keyInfo(kind, value);
+        setRecordText(info.keyCode, "4");
+        return int(quint8(onboardcmd::keyEntry(4, &info).at(byte)));
+    };
+    for (int v = 0; v < 9; ++v) {
+        QCOMPARE(mouseCode(QByteArray::number(v)), mouse[v]);
+        QCOMPARE(onboardCode("4", QByteArray::number(v), 2), mouse[v]);
+    }
+    for (int v = 0; v < 14; ++v) {
+        QCOMPARE(mediaCode(QByteArray::number(v)), media[v]);
+        QCOMPARE(onboardCode("3", QByteArray::number(v), 1), media[v]);
+    }
+    // A Value that is no number is no function on either road (not function 0).
+    for (const QByteArray &bad : {QByteArray(""), QByteArray("abc")}) {
+        QCOMPARE(mediaCode(bad), 0);
+        QCOMPARE(onboardCode("3", bad, 1), 0);
+        QCOMPARE(mouseCode(bad), 0);
+        QCOMPARE(onboardCode("4", bad, 2), 0);
+    }
     QCOMPARE(MouseCommands::buttonCode(-1), 0xFF);
     QCOMPARE(MouseCommands::buttonCode(8), 0xFF);
 }

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ArrowWidget.h"
+#include "Contrast.h"
+#include "DDataManager.h"
 #include "keyboardButCustom.h"
 #include "keyboardKeyTool.h"
 #include "keyboardPage.h"
@@ -196,6 +198,51 @@ private slots:
         QVERIFY(card.isElided());
         QVERIFY(card.detailText().endsWith(QChar(0x2026)));
         QVERIFY(QFontMetrics(label(card, "label_Detail")->font()).horizontalAdvance(card.detailText()) <= 140);
+    }
+
+    void textReadsInEveryTheme_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<bool>("picture");
+        for (int theme = 0; theme < 5; ++theme) {
+            for (bool picture : {false, true})
+                QTest::newRow(qPrintable(QStringLiteral("theme %1 picture %2").arg(theme).arg(picture)))
+                    << theme << picture;
+        }
+    }
+
+    // Every text of the card, the plain and the highlighted (a key that cannot be assigned), has a
+    // contrast ratio of at least 4.5 on the popup's background.
+    void textReadsInEveryTheme()
+    {
+        QFETCH(int, theme);
+        QFETCH(bool, picture);
+        DDataManager *data = DDataManager::getInstance();
+        data->setBgImageIsUsing(picture);
+        data->loadThemeConfig(theme);
+        const QStringList bg = data->getThemeColor().AllBgColor.split(QLatin1Char(','));
+        const QColor background(bg.value(0).toInt(), bg.value(1).toInt(), bg.value(2).toInt());
+        keyboardPage page;
+        page.loadKeyboardInfo(QStringLiteral("ZK87R"));
+        page.applyTheme();
+        page.show();
+        for (int code : {4, 38}) {
+            keyboardButCustom *key = page.getKeyButtonMap().value(code);
+            QVERIFY(key);
+            enter(key);
+            QVERIFY(page.keyTipPopup());
+            for (QLabel *text : page.keyTipPopup()->findChildren<QLabel *>()) {
+                text->ensurePolished();
+                const QColor colour = text->palette().color(QPalette::WindowText);
+                QVERIFY2(contrastRatio(colour, background) >= 4.5,
+                         qPrintable(QStringLiteral("key %1 %2: %3 on %4")
+                                        .arg(code)
+                                        .arg(text->objectName(), colour.name(), background.name())));
+            }
+            leave(key);
+        }
+        data->setBgImageIsUsing(false);
+        data->loadThemeConfig(0);
     }
 
     void viewOpensTheCardOverTheKey()

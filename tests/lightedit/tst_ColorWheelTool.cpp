@@ -10,6 +10,7 @@
 #include "FileWatch.h"
 #include "SliderToolArea.h"
 #include "SVColorArea.h"
+#include "ThemeStyleSheets.h"
 #include "xmlInterface.h"
 
 #include <QAbstractButton>
@@ -801,8 +802,7 @@ void tst_ColorWheelTool::themeAndTexts()
     QVERIFY(!buttons.contains(QStringLiteral("%")));
     // Qt's style sheets take an alpha only in rgba().
     const QString hover = DDataManager::getInstance()->getThemeColor().DeviceControlHoverColor;
-    QVERIFY2(buttons.contains(QStringLiteral("background-color: rgba(%1, 130);")
-                                  .arg(hover.split(QLatin1Char(',')).mid(0, 3).join(QLatin1Char(',')))),
+    QVERIFY2(buttons.contains(QStringLiteral("background-color: %1;").arg(stylesheets::translucent(hover, 130))),
              qPrintable(buttons));
 
     // A chip repainted later keeps the theme's border.
@@ -861,7 +861,7 @@ void tst_ColorWheelTool::alphaHoverColour()
     data->setBgImageIsUsing(false);
     data->loadThemeConfig(0);
     const QString buttons = child<QFrame>(panel, "frame_5")->styleSheet();
-    QVERIFY2(buttons.contains(QStringLiteral("background-color: rgba(34,34,34, 130);")), qPrintable(buttons));
+    QVERIFY2(buttons.contains(QStringLiteral("background-color: rgba(34,34,34,0.5098);")), qPrintable(buttons));
     const QRegularExpression fourInRgb(QStringLiteral("rgb\\(\\s*\\d+\\s*,\\s*\\d+\\s*,\\s*\\d+\\s*,"));
     for (const QString &sheet : {panel.styleSheet(), buttons})
         QVERIFY2(!fourInRgb.match(sheet).hasMatch(), qPrintable(sheet));

@@ -5,6 +5,7 @@
 
 #include "DDataManager.h"
 #include "DTipInfoDia.h"
+#include "ThemeStyleSheets.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -149,11 +150,7 @@ void tst_DTipInfoDia::themeAndLanguageAtTheNextShowing()
     const QString dark = child<QFrame>(dialog, "frame_Title")->styleSheet();
     QVERIFY2(dark.contains(data->getThemeColor().TextCheckedColor), qPrintable(dark));
     const QString buttons = child<QFrame>(dialog, "frame_3")->styleSheet();
-    QVERIFY2(buttons.contains(QStringLiteral("rgba(%1, 130)")
-                                  .arg(data->getThemeColor()
-                                           .DeviceControlHoverColor.split(QLatin1Char(','))
-                                           .mid(0, 3)
-                                           .join(QLatin1Char(',')))),
+    QVERIFY2(buttons.contains(stylesheets::translucent(data->getThemeColor().DeviceControlHoverColor, 130)),
              qPrintable(buttons));
 
     data->loadThemeConfig(1);
@@ -190,8 +187,8 @@ void tst_DTipInfoDia::alphaColoursAreUsable()
     for (const QString &sheet : qAsConst(sheets))
         QVERIFY2(!fourInRgb.match(sheet).hasMatch(), qPrintable(sheet));
     const QString buttons = child<QFrame>(dialog, "frame_3")->styleSheet();
-    QVERIFY2(buttons.contains(QStringLiteral("background-color: rgba(34,34,34, 130);")), qPrintable(buttons));
-    QVERIFY2(dialog.styleSheet().contains(QStringLiteral("rgba(30,30,30,128)")), qPrintable(dialog.styleSheet()));
+    QVERIFY2(buttons.contains(QStringLiteral("background-color: rgba(34,34,34,0.5098);")), qPrintable(buttons));
+    QVERIFY2(dialog.styleSheet().contains(QStringLiteral("rgba(30,30,30,0.502)")), qPrintable(dialog.styleSheet()));
 }
 
 QTEST_MAIN(tst_DTipInfoDia)

@@ -199,7 +199,7 @@ void tst_MacroRows::eventRowHighlights()
 {
     DCatchKeyAndMouseItem row(QStringLiteral("m"));
     const QString plain2 = sheetOf(&row, "frame_2");
-    QVERIFY(plain2.contains(QLatin1String("rgba(0,0,0,0.004)")));  // nearly transparent, not black
+    QVERIFY(plain2.contains(QLatin1String("rgba(0,0,0,0.003922)")));  // nearly transparent, not black
     {
         // A new row's delay cell lets the row's own background show through: not black.
         QWidget page;

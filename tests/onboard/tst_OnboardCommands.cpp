@@ -75,7 +75,7 @@ void tst_OnboardCommands::keyEntries_data()
     QTest::newRow("combination 7,4") << "2"
                                      << "7,4" << 0 << QByteArray::fromHex("13E0E204");
     QTest::newRow("combination key 256") << "2"
-                                         << "1,256" << 0 << QByteArray::fromHex("00000000");
+                                         << "1,256" << 0 << QByteArray::fromHex("13000000");
     QTest::newRow("multimedia Email") << "3"
                                       << "12" << 0 << QByteArray::fromHex("07200000");
     QTest::newRow("multimedia Browser") << "3"

@@ -93,6 +93,7 @@ private slots:
     void lastAnswerMissing();
     void refusedWriteAndSecondStart();
     void refusedConfigurations();
+    void logLines();
 };
 
 void tst_OnboardDownload::noMacroKeys()
@@ -234,6 +235,65 @@ void tst_OnboardDownload::refusedConfigurations()
     bad.records[1].insert(4, macroKey(4, "1", "9"));
     QVERIFY(!d.plan(bad));
     QCOMPARE(d.planError(), OnboardDownload::PlanError::BadPlayMode);
+}
+
+namespace {
+QStringList g_log;
+void collectLog(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    g_log << message;
+}
+
+// Runs the keyboard's download with the page's debug lines collected.
+void runLogged(Keyboard &kb)
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("zelka.ui.debug=true"));
+    g_log.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectLog);
+    kb.start();
+    const bool ended = QTest::qWaitFor([&kb] { return kb.done; }, 30000);
+    Q_UNUSED(ended);  // the caller checks kb.done
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+}
+
+int lineAt(const QString &text)
+{
+    for (int i = 0; i < g_log.size(); ++i) {
+        if (g_log.at(i).contains(text))
+            return i;
+    }
+    return -1;
+}
+}  // namespace
+
+// The download's log tells its course: the layers' ends between the reports, each 0x19 report sent
+// and answered (counted), a refused report.
+void tst_OnboardDownload::logLines()
+{
+    OnboardDownload::Snapshot s = layout();
+    s.records[0].insert(34, macroKey(34, "7"));
+    s.macros[0].insert("7", {});
+    Keyboard kb;
+    QVERIFY(kb.download.plan(s));
+    runLogged(kb);
+    QVERIFY(kb.done && kb.ok);
+    const int start = lineAt(QStringLiteral("*** Start Onboard Download ***"));
+    const int defaultOver = lineAt(QStringLiteral("****** Download Over [ Default ] ******"));
+    const int fn1Over = lineAt(QStringLiteral("****** Download Over [ FN1 ] ******"));
+    const int end = lineAt(QStringLiteral("*** End Onboard Download ***"));
+    QVERIFY(start >= 0 && start < defaultOver && defaultOver < fn1Over && fn1Over < end);
+    QCOMPARE(g_log.at(defaultOver + 1), QString());  // an empty line after the Default layer
+    QCOMPARE(g_log.filter(QStringLiteral("[Write 0x19 Send data]")).size(), kb.of(0x19).size());
+    QCOMPARE(g_log.filter(QStringLiteral("[Write 0x19 Recv]")).size(), kb.of(0x19).size());
+    QVERIFY(g_log.filter(QStringLiteral("[Write 0x19 Send data]")).last().endsWith(QStringLiteral(" 49")));
+
+    Keyboard refused;
+    refused.refuse = true;
+    QVERIFY(refused.download.plan(layout()));
+    runLogged(refused);
+    QVERIFY(refused.done && !refused.ok);
+    QVERIFY(lineAt(QStringLiteral("USB serial port [Write keyboard Onboard-data] Failed ...")) >= 0);
 }
 
 QTEST_GUILESS_MAIN(tst_OnboardDownload)

@@ -13,12 +13,14 @@
 #include "DOnboardPage.h"
 #include "Emulator.h"
 #include "OnboardCommands.h"
+#include "onboardProfileMenuToolWidget.h"
 #include "SoftKeyboardButCustom.h"
 #include "xmlInterface.h"
 
 #include <QLabel>
 #include <QToolButton>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -88,6 +90,9 @@ private slots:
     void factoryRestore_data();
     void factoryRestore();
     void configurations();
+    void exportNames_data();
+    void exportNames();
+    void explainLeavesMenu();
     void deviceSwitchEndsDownload();
     void cleanLayerAndEmptyKey_data();
     void cleanLayerAndEmptyKey();
@@ -398,6 +403,66 @@ void tst_OnboardOnDevicePage::configurations()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!ops->exportTo(out.filePath(QStringLiteral("file/sub"))));
+}
+
+void tst_OnboardOnDevicePage::exportNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("blank") << QStringLiteral("My Work") << QStringLiteral("My Work.xml");
+    QTest::newRow("underscore") << QStringLiteral("Profile_QWERTY") << QStringLiteral("Profile_QWERTY.xml");
+    QTest::newRow("dash") << QStringLiteral("Jeu-1") << QStringLiteral("Jeu-1.xml");
+    QTest::newRow("umlaut") << QStringLiteral("B\u00fcro") << QStringLiteral("B\u00fcro.xml");
+    QTest::newRow("climbing out") << QStringLiteral("../x") << QStringLiteral("_x.xml");
+}
+
+// An exported configuration is named after the configuration, as a file name in the chosen folder.
+void tst_OnboardOnDevicePage::exportNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, fileName);
+    Onboard o(QStringLiteral("ZK87A"));
+    DevicePageOnboardConfigs *ops = o.f.page.findChild<DevicePageOnboardConfigs *>();
+    o.f.child<QLineEdit>("lineEdit_OnboardModifyProfileName")->setText(name);
+    o.f.child<QPushButton>("pushButton_OnboardSave")->click();
+    QCOMPARE(o.f.child<QComboBox>("comboBox_OnboardProfile")->currentText(), name);
+
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkdir(QStringLiteral("out")));
+    const QString folder = root.filePath(QStringLiteral("out"));
+    QVERIFY(ops->exportTo(folder));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{fileName});
+    QCOMPARE(QDir(root.path()).entryList(QDir::Files), QStringList());
+    QList<IndexNameInfo> configs;
+    o.f.xml.getProfileList(QFile::encodeName(QDir(folder).filePath(fileName)).constData(), &configs);
+    QCOMPARE(configs.size(), 2);
+}
+
+// Moving over "?" and away while a configuration menu is open leaves the menu alone.
+void tst_OnboardOnDevicePage::explainLeavesMenu()
+{
+    Onboard o(QStringLiteral("ZK87A"));
+    const auto menuPopup = []() -> ArrowWidget * {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *arrow = qobject_cast<ArrowWidget *>(w);
+            if (arrow && arrow->isVisible() && arrow->findChild<onboardProfileMenuToolWidget *>())
+                return arrow;
+        }
+        return nullptr;
+    };
+    o.f.child<QPushButton>("pushButton_OnboardMoreOperate")->click();
+    QPointer<ArrowWidget> menu = menuPopup();
+    QVERIFY(menu);
+    auto *button = o.f.child<QToolButton>("toolButton_Explain");
+    QEvent enter(QEvent::Enter);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &enter);
+    QVERIFY(o.f.page.explainPopup());
+    QVERIFY(menu);
+    QCoreApplication::sendEvent(button, &leave);
+    QVERIFY(!o.f.page.explainPopup());
+    QVERIFY(menu);
+    QVERIFY(menu->isVisible());
 }
 
 void tst_OnboardOnDevicePage::deviceSwitchEndsDownload()

@@ -6,6 +6,7 @@
 #include "DDataManager.h"
 #include "profileListItem.h"
 #include "StyleSheetWarnings.h"
+#include "ThemeStyleSheets.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -173,14 +174,14 @@ void tst_profileListItem::coloursWithAlphaAreRgba()
     auto *frame = item.findChild<QWidget *>(QStringLiteral("frame"));
     auto *label = item.findChild<QWidget *>(QStringLiteral("label_ProfileName"));
     QStringList sheets{frame->styleSheet(), label->styleSheet()};
-    QVERIFY(sheets.first().contains("rgba(" + theme.MacroListItemHoverColor + ")"));
+    QVERIFY(sheets.first().contains(stylesheets::colour(theme.MacroListItemHoverColor)));
     for (bool selected : {true, false}) {
         item.setSelected(selected);
         frame->ensurePolished();
         QCoreApplication::processEvents();
         sheets << frame->styleSheet();
     }
-    QVERIFY(sheets.at(2).contains("rgba(" + theme.MacroListItemSelectedColor + ")"));
+    QVERIFY(sheets.at(2).contains(stylesheets::colour(theme.MacroListItemSelectedColor)));
     DDataManager::getInstance()->setBgImageIsUsing(false);
     DDataManager::getInstance()->loadThemeConfig(0);
     for (const QString &sheet : qAsConst(sheets))

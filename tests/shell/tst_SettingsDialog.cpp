@@ -335,16 +335,23 @@ void tst_SettingsDialog::aboutPage_data()
     QTest::addColumn<bool>("linkShown");
 
     QTest::newRow("shipped") << QString() << QStringLiteral("V_1.04.15") << QStringLiteral("ZELKA")
-                             << QStringLiteral("Copyright (C) ZELKA, All rights reserved.") << false;
+                             << QStringLiteral("Copyright (C) ZELKA")
+                                    + QStringLiteral(". Free software under the GNU GPL, version 3 or later.")
+                             << false;
     QTest::newRow("no keys") << QStringLiteral("[Other]\nkey=1\n") << QStringLiteral("V_1.00.00")
-                             << QStringLiteral("CompanyName") << QStringLiteral("Copyright") << false;
-    QTest::newRow("link shown, commas") << QStringLiteral(
-        "[AppVersion]\nVersion=V_9\n[CompanyName]\nComName=Acme\n[Copyright]\nCopyrightStr=a*b*c\n"
-        "[CompanyLinkFrame]\nshowStatus=true\n")
-                                        << QStringLiteral("V_9") << QStringLiteral("Acme") << QStringLiteral("a,b,c")
-                                        << true;
+                             << QStringLiteral("CompanyName")
+                             << QStringLiteral("Copyright")
+                                    + QStringLiteral(". Free software under the GNU GPL, version 3 or later.")
+                             << false;
+    QTest::newRow("link shown, commas")
+        << QStringLiteral("[AppVersion]\nVersion=V_9\n[CompanyName]\nComName=Acme\n[Copyright]\nCopyrightStr=a*b*c\n"
+                          "[CompanyLinkFrame]\nshowStatus=true\n")
+        << QStringLiteral("V_9") << QStringLiteral("Acme")
+        << QStringLiteral("a,b,c") + QStringLiteral(". Free software under the GNU GPL, version 3 or later.") << true;
     QTest::newRow("missing file") << QStringLiteral("-") << QStringLiteral("V_1.00.00") << QStringLiteral("CompanyName")
-                                  << QStringLiteral("Copyright") << false;
+                                  << QStringLiteral("Copyright")
+                                         + QStringLiteral(". Free software under the GNU GPL, version 3 or later.")
+                                  << false;
 }
 
 void tst_SettingsDialog::aboutPage()

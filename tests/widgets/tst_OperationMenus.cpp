@@ -3,6 +3,7 @@
 #include "DDataManager.h"
 #include "macroMenuToolWidget.h"
 #include "proFileOperateMenuToolWidget.h"
+#include "ThemeStyleSheets.h"
 
 #include <QImage>
 #include <QLabel>
@@ -56,7 +57,7 @@ private slots:
     void ownerHidesPopupBeforeTheAction();
     void themedRows_data();
     void themedRows();
-    void fourComponentColoursPassUnchanged();
+    void fourComponentColoursKeepTheirAlpha();
 };
 
 void TestOperationMenus::rowsAndTexts_data()
@@ -217,12 +218,13 @@ void TestOperationMenus::themedRows()
     QVERIFY(textSeen);
 
     const QString sheet = menu->styleSheet();
-    QVERIFY(sheet.contains(QStringLiteral("QLabel:hover{\n\tbackground-color: rgb(%1);").arg(hover)));
-    QVERIFY(sheet.contains(QStringLiteral("QLabel:pressed{\n\tbackground-color: rgb(%1);").arg(pressed)));
+    QVERIFY(sheet.contains(QStringLiteral("QLabel:hover{\n\tbackground-color: %1;").arg(stylesheets::colour(hover))));
+    QVERIFY(
+        sheet.contains(QStringLiteral("QLabel:pressed{\n\tbackground-color: %1;").arg(stylesheets::colour(pressed))));
     QVERIFY(sheet.contains(QStringLiteral("\"%1\"").arg(DDataManager::getInstance()->getThemeColor().TextFont)));
 }
 
-void TestOperationMenus::fourComponentColoursPassUnchanged()
+void TestOperationMenus::fourComponentColoursKeepTheirAlpha()
 {
     DDataManager *manager = DDataManager::getInstance();
     QStringList log;
@@ -236,7 +238,7 @@ void TestOperationMenus::fourComponentColoursPassUnchanged()
     QCOMPARE(hover.count(QLatin1Char(',')), 3);
 
     QScopedPointer<QWidget> after(makeMenu(QStringLiteral("macro"), log));
-    QVERIFY(after->styleSheet().contains(QStringLiteral("background-color: rgb(%1);").arg(hover)));
+    QVERIFY(after->styleSheet().contains(QStringLiteral("background-color: %1;").arg(stylesheets::colour(hover))));
     // A menu built before the change keeps its look.
     QCOMPARE(before->styleSheet(), sheetBefore);
     QVERIFY(!sheetBefore.contains(hover));
@@ -246,4 +248,5 @@ void TestOperationMenus::fourComponentColoursPassUnchanged()
 }
 
 QTEST_MAIN(TestOperationMenus)
+#include "ThemeStyleSheets.h"
 #include "tst_OperationMenus.moc"

@@ -42,6 +42,7 @@ private slots:
     void rightToLeftRunsIn();
     void otherStyleStands();
     void labelIsCentredVertically();
+    void boldTextStaysInside();
     void hoverStop_data();
     void hoverStop();
 };
@@ -198,6 +199,24 @@ void TestTextMoveWidget::hoverStop()
     QCOMPARE(m.tick(), stopOnHover ? 4 : 6);
     QVERIFY(!m.label->font().underline());
     QCOMPARE(m.widget.cursor().shape(), Qt::ArrowCursor);
+}
+
+// The text is drawn in the label's own font (bold, larger): it is measured in that font, so a text
+// that fits runs between the edges whole, never cut or past the right edge.
+void TestTextMoveWidget::boldTextStaysInside()
+{
+    Marquee m(560);
+    m.widget.setTextFont(QStringLiteral("DejaVu Sans"), 14);
+    const QString text = QStringLiteral("If the firmware is being upgraded, do not unplug!");
+    m.widget.setText(text);
+    const int drawn = m.label->fontMetrics().horizontalAdvance(text);
+    QVERIFY2(drawn < 560, qPrintable(QString::number(drawn)));
+    QVERIFY(m.label->width() >= drawn);  // the whole text, not the first 100 pixels
+    int maxRight = 0;
+    for (int i = 0; i < 400; ++i)
+        maxRight = qMax(maxRight, m.tick() + drawn);
+    QVERIFY2(maxRight <= 560 + 2, qPrintable(QString::number(maxRight)));
+    QVERIFY(maxRight >= 560 - 2);
 }
 
 QTEST_MAIN(TestTextMoveWidget)

@@ -3,6 +3,7 @@
 #include "ui_DFirwareInfoItem.h"
 
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 
 DFirwareInfoItem::DFirwareInfoItem(QWidget *parent)
     : QWidget(parent)
@@ -14,12 +15,12 @@ DFirwareInfoItem::DFirwareInfoItem(QWidget *parent)
     ui->label_DataTimeInfo->setTextFormat(Qt::PlainText);
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     const QString label =
-        QStringLiteral("color: rgb(%1); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";")
-            .arg(theme.TextDefaultColor);
+        QStringLiteral("color: %1; font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";")
+            .arg(stylesheets::colour(theme.TextDefaultColor));
     ui->label_HidInfo->setStyleSheet(QStringLiteral("QLabel#label_HidInfo{%1}").arg(label));
     ui->label_DataTimeInfo->setStyleSheet(QStringLiteral("QLabel#label_DataTimeInfo{%1}").arg(label));
-    ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid rgb(%1);}").arg(theme.SettingsBorderColor));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid %1;}")
+                                 .arg(stylesheets::colour(theme.SettingsBorderColor)));
 }
 
 DFirwareInfoItem::~DFirwareInfoItem() = default;

@@ -4,6 +4,7 @@
 
 #include "DDataManager.h"
 #include "DFirwareInfoItem.h"
+#include "ThemeStyleSheets.h"
 
 DFirwareInfoShow::DFirwareInfoShow(QWidget *parent)
     : QDialog(parent)
@@ -17,13 +18,15 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget *parent)
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
     ui->frame_26->setStyleSheet(
         QStringLiteral(
-            "QFrame#frame_26{background-color: rgb(%1); border: none; border-bottom: 2px solid rgb(%2);}"
-            "QLabel#label_10{color: rgb(%3); font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";}")
-            .arg(theme.SettingsBgColor, theme.SettingsBorderColor, theme.TextDefaultColor));
-    ui->frame_2->setStyleSheet(
-        QStringLiteral("QFrame#frame_2{border: none; border-top: 2px solid rgb(%1);}").arg(theme.SettingsBorderColor));
+            "QFrame#frame_26{background-color: %1; border: none; border-bottom: 2px solid %2;}"
+            "QLabel#label_10{color: %3; font-weight: 75; font-size: 12pt; font-family: \"Microsoft YaHei\";}")
+            .arg(stylesheets::colour(theme.SettingsBgColor), stylesheets::colour(theme.SettingsBorderColor),
+                 stylesheets::colour(theme.TextDefaultColor)));
+    ui->frame_2->setStyleSheet(QStringLiteral("QFrame#frame_2{border: none; border-top: 2px solid %1;}")
+                                   .arg(stylesheets::colour(theme.SettingsBorderColor)));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}").arg(theme.SettingsBgColor));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: %1;}")
+            .arg(stylesheets::colour(theme.SettingsBgColor)));
 }
 
 DFirwareInfoShow::~DFirwareInfoShow() = default;

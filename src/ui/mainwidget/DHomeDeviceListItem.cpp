@@ -3,6 +3,7 @@
 #include "ui_DHomeDeviceListItem.h"
 
 #include "DDataManager.h"
+#include "ThemeStyleSheets.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,12 +35,14 @@ DHomeDeviceListItem::DHomeDeviceListItem(QWidget *parent)
     ui->setupUi(this);
 
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ background-color: rgb(%1); border-radius:15px;}\t\t\t\t\t\t"
-                                            "QFrame#frame:hover{\tborder: 1px solid rgb(%2);\t}\t")
-                                 .arg(theme.HomeDeviceItemBgColor, theme.HomeDeviceItemBorderColor));
-    ui->frame_3->setStyleSheet(QStringLiteral("QLabel#label_ProductName{ color: rgb(%1); }\t\t\t\t\t\t\t"
-                                              "QLabel#label_DeviceName{  color: rgb(%2); }\t")
-                                   .arg(theme.HomeDeviceItemProductTextColor, theme.HomeDeviceItemNameTextColor));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ background-color: %1; border-radius:15px;}\t\t\t\t\t\t"
+                                            "QFrame#frame:hover{\tborder: 1px solid %2;\t}\t")
+                                 .arg(stylesheets::colour(theme.HomeDeviceItemBgColor),
+                                      stylesheets::colour(theme.HomeDeviceItemBorderColor)));
+    ui->frame_3->setStyleSheet(QStringLiteral("QLabel#label_ProductName{ color: %1; }\t\t\t\t\t\t\t"
+                                              "QLabel#label_DeviceName{  color: %2; }\t")
+                                   .arg(stylesheets::colour(theme.HomeDeviceItemProductTextColor),
+                                        stylesheets::colour(theme.HomeDeviceItemNameTextColor)));
 }
 
 DHomeDeviceListItem::~DHomeDeviceListItem() = default;

@@ -7,6 +7,7 @@
 #include "DHomeDeviceListWidget.h"
 #include "LogCategories.h"
 #include "QRcodeShowTool.h"
+#include "ThemeStyleSheets.h"
 
 #include <QDesktopServices>
 #include <QSettings>
@@ -126,15 +127,19 @@ void DHomePage::retranslate()
 void DHomePage::applyTheme()
 {
     const ThemeColorConfig theme = DDataManager::getInstance()->getThemeColor();
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ background-color: rgb(%1);}").arg(theme.HomeBgColor));
-    ui->widget_4->setStyleSheet(scrollBarStyle(QStringLiteral("rgb(%1)").arg(theme.HomeScrollBarBgColor)));
+    ui->frame->setStyleSheet(
+        QStringLiteral("QFrame#frame{ background-color: %1;}").arg(stylesheets::colour(theme.HomeBgColor)));
+    ui->widget_4->setStyleSheet(
+        scrollBarStyle(QStringLiteral("%1").arg(stylesheets::colour(theme.HomeScrollBarBgColor))));
     ui->scrollArea->setStyleSheet(
-        QStringLiteral("QScrollArea#scrollArea{ background-color: rgb(%1);\t}").arg(theme.HomeBgColor));
+        QStringLiteral("QScrollArea#scrollArea{ background-color: %1;\t}").arg(stylesheets::colour(theme.HomeBgColor)));
     ui->scrollAreaWidgetContents->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: rgb(%1);}").arg(theme.HomeBgColor));
-    ui->frame_Link->setStyleSheet(QStringLiteral("QFrame#frame_Link{\tborder: none; border-left:3px solid rgb(%1);}")
-                                      .arg(theme.HomeScrollBarBgColor));
-    ui->label_Tip->setStyleSheet(QStringLiteral("QLabel#label_Tip { color:rgb(%1);}").arg(theme.TextCheckedColor));
+        QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: %1;}")
+            .arg(stylesheets::colour(theme.HomeBgColor)));
+    ui->frame_Link->setStyleSheet(QStringLiteral("QFrame#frame_Link{\tborder: none; border-left:3px solid %1;}")
+                                      .arg(stylesheets::colour(theme.HomeScrollBarBgColor)));
+    ui->label_Tip->setStyleSheet(
+        QStringLiteral("QLabel#label_Tip { color:%1;}").arg(stylesheets::colour(theme.TextCheckedColor)));
 
     // The cards take the theme when they are built: build them anew from the kept list.
     onHidDeviceListUpdateHome(deviceList);

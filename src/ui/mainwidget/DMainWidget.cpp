@@ -24,6 +24,7 @@
 #include "ReportDescriptorReader.h"
 #include "SupportedIdMatch.h"
 #include "SystemDeviceNotifier.h"
+#include "ThemeStyleSheets.h"
 #include "UpdateFirmwareInfoItem.h"
 #include "UserSettings.h"
 #include "xmlInterface.h"
@@ -885,7 +886,7 @@ void DMainWidget::checkUpgradedDeviceReturn()
     QString version;
     if (upgradedUnitIsBack(&version)) {
         if (version.compare(upgradeJob->newVersion, Qt::CaseInsensitive) == 0)
-            finishUpgrade(true, QString());
+            finishUpgrade(true, QString(), version);
         else
             finishUpgrade(false,
                           QStringLiteral("the device came back with %1, not %2").arg(version, upgradeJob->newVersion));
@@ -899,7 +900,7 @@ void DMainWidget::checkUpgradedDeviceReturn()
         finishUpgrade(false, QStringLiteral("the device did not come back"));
 }
 
-void DMainWidget::finishUpgrade(bool succeeded, const QString &why)
+void DMainWidget::finishUpgrade(bool succeeded, const QString &why, const QString &reportedVersion)
 {
     upgradeRunning = false;
     upgradeWaitsForReturn = false;
@@ -913,8 +914,10 @@ void DMainWidget::finishUpgrade(bool succeeded, const QString &why)
         FirmwareUpdateJob::forget(*userSettings);
         if (!userSettings->sync())
             qCWarning(lcFirmware) << "The settings file could not be written:" << userSettings->fileName();
-        if (upgradeDialog)
+        if (upgradeDialog) {
+            upgradeDialog->showReportedVersion(reportedVersion);
             upgradeDialog->emitUpgradeSucceeded();
+        }
         return;
     }
     qCWarning(lcFirmware).noquote() << "Upgrade failed:" << why;
@@ -1038,15 +1041,16 @@ void DMainWidget::applyTheme(int index)
     nameFont.setPointSize(16);
     ui->label_AppName->setFont(nameFont);
     ui->label_AppName->setStyleSheet(
-        QStringLiteral("QLabel#label_AppName{color: rgb(%1);}").arg(theme.TextCheckedColor));
+        QStringLiteral("QLabel#label_AppName{color: %1;}").arg(stylesheets::colour(theme.TextCheckedColor)));
 
     ui->frame_ChangPage->setStyleSheet(
-        QStringLiteral("QPushButton{\tbackground-color:transparent;\tcolor: rgb(%1);\tborder: none;}\n"
-                       "QPushButton::unchecked{\tcolor: rgb(%1);\tborder: none;}\n"
-                       "QPushButton::hover{\tcolor: rgb(%2);\tborder: none;}\n"
-                       "QPushButton::pressed{\tcolor: rgb(%3);\tborder: none;}\n"
-                       "QPushButton::checked{\tcolor: rgb(%3);\tborder-bottom: 3px solid rgb(%3);}")
-            .arg(theme.TextDefaultColor, theme.TextHoverColor, theme.TextCheckedColor));
+        QStringLiteral("QPushButton{\tbackground-color:transparent;\tcolor: %1;\tborder: none;}\n"
+                       "QPushButton::unchecked{\tcolor: %1;\tborder: none;}\n"
+                       "QPushButton::hover{\tcolor: %2;\tborder: none;}\n"
+                       "QPushButton::pressed{\tcolor: %3;\tborder: none;}\n"
+                       "QPushButton::checked{\tcolor: %3;\tborder-bottom: 3px solid %3;}")
+            .arg(stylesheets::colour(theme.TextDefaultColor), stylesheets::colour(theme.TextHoverColor),
+                 stylesheets::colour(theme.TextCheckedColor)));
 
     QFont buttonFont = dataManager->getFont(0);
     buttonFont.setPointSize(14);
@@ -1069,10 +1073,10 @@ void DMainWidget::applyTheme(int index)
                            "x2:0.446909, y2:0, stop:0 rgba(%1, 255), stop:1 rgba(%2, 255));}")
                 .arg(theme.MainWidgetTitleColorStart, theme.MainWidgetTitleColorStop));
         ui->frame_Bg->setStyleSheet(
-            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid rgb(%1);background-color: rgb(%2);}")
-                .arg(theme.MainWidgetBorderColor, theme.MainWidgetBgColor));
-        ui->frame_Main->setStyleSheet(
-            QStringLiteral("QFrame#frame_Main{\tbackground-color:rgb(%1); }").arg(theme.MainWidgetBgColor));
+            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid %1;background-color: %2;}")
+                .arg(stylesheets::colour(theme.MainWidgetBorderColor), stylesheets::colour(theme.MainWidgetBgColor)));
+        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{\tbackground-color:%1; }")
+                                          .arg(stylesheets::colour(theme.MainWidgetBgColor)));
     }
 }
 

@@ -182,7 +182,8 @@ private:
     void onUpgradeAttemptEnded(int outcome);
     void onUpgradeProgress(int total, int done);
     void checkUpgradedDeviceReturn();
-    void finishUpgrade(bool succeeded, const QString &why);
+    // reportedVersion: what the device says now that it is back (on success).
+    void finishUpgrade(bool succeeded, const QString &why, const QString &reportedVersion = QString());
     void offerStoredUpgradeJob();
     bool upgradedUnitIsBack(QString *version) const;
     MainHidInterFace *normalDeviceOf(const FirmwareUpdateJob &job) const;

@@ -312,6 +312,8 @@ void DSettingsDia::on_comboBox_Language_currentIndexChanged(QString text)
 
     ui->comboBox_Theme->blockSignals(true);
     ui->retranslateUi(this);
+    // The form's texts are back; the About page's come from the configuration again.
+    loadAboutInfo();
     fillThemeBox();
     showThemeIndex();
     emit sigUpdataAllUI();
@@ -372,7 +374,9 @@ void DSettingsDia::loadAboutInfo()
     ui->label_AppName->setText(m_companyName);
     QString copyright = config.value(QStringLiteral("Copyright/CopyrightStr"), QStringLiteral("Copyright")).toString();
     copyright.replace(QLatin1Char('*'), QLatin1Char(','));
-    ui->label_Copyright->setText(copyright);
+    // The holder from the configuration, then the program's licence.
+    ui->label_Copyright->setText(copyright + QStringLiteral(". ")
+                                 + tr("Free software under the GNU GPL, version 3 or later."));
     m_companyLink = config.value(QStringLiteral("CompanyLink/ComLink"), kCompanyAddress).toString();
     ui->label_Link->setVisible(config.value(QStringLiteral("CompanyLinkFrame/showStatus"), false).toBool());
     ui->label_Link->setAlignment(Qt::AlignCenter);
@@ -399,36 +403,39 @@ void DSettingsDia::applyTheme()
     const QFont boldFont = dataManager->getFont(0);
 
     m_notice->setBackgroundColor(themeColor(t.AllBgColor, 200));
-    m_notice->setTextColor(themeColor(t.TextCheckedColor, 255));
+    m_notice->setTextColor(themeColor(stylesheets::popupAccent(t, t.TextCheckedColor), 255));
     QFont noticeFont(t.TextFont);
     noticeFont.setPixelSize(14);
     m_notice->setTextFont(noticeFont);
 
-    ui->frame_16->setStyleSheet(
-        QStringLiteral("QFrame#frame_16{border:none; border:1px solid rgb(%1);}").arg(t.MainWidgetBorderColor));
+    ui->frame_16->setStyleSheet(QStringLiteral("QFrame#frame_16{border:none; border:1px solid %1;}")
+                                    .arg(stylesheets::colour(t.MainWidgetBorderColor)));
     ui->frame_Title->setStyleSheet(
-        QStringLiteral("QFrame#frame_Title{background-color: rgb(%1); border:none; border-bottom:3px solid rgb(%2);}\n"
-                       "QLabel#label_Title{color: rgb(%3); font: 75 13pt \"%4\";}")
-            .arg(t.SettingsTitleColorStart, t.SettingsBorderColor, t.TextCheckedColor, t.TextFont));
+        QStringLiteral("QFrame#frame_Title{background-color: %1; border:none; border-bottom:3px solid %2;}\n"
+                       "QLabel#label_Title{color: %3; font: 75 13pt \"%4\";}")
+            .arg(stylesheets::colour(t.SettingsTitleColorStart), stylesheets::colour(t.SettingsBorderColor),
+                 stylesheets::colour(t.TextCheckedColor), t.TextFont));
     ui->frame_LogoSet->setStyleSheet(QStringLiteral("QFrame{border-image: url(%1);}").arg(kLogo));
-    ui->frame_Bg->setStyleSheet(QStringLiteral("QFrame#frame_Bg{background-color: rgb(%1);}").arg(t.SettingsBgColor));
-    ui->frame_3->setStyleSheet(
-        QStringLiteral("QFrame#frame_3{border:none; border-right:3px solid rgb(%1);}").arg(t.SettingsBorderColor));
+    ui->frame_Bg->setStyleSheet(
+        QStringLiteral("QFrame#frame_Bg{background-color: %1;}").arg(stylesheets::colour(t.SettingsBgColor)));
+    ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{border:none; border-right:3px solid %1;}")
+                                   .arg(stylesheets::colour(t.SettingsBorderColor)));
     ui->frame_4->setStyleSheet(
-        QStringLiteral("QPushButton{border:0px solid rgb(20, 20, 20); background-color: rgb(%1); color: rgb(%4);"
+        QStringLiteral("QPushButton{border:0px solid rgb(20, 20, 20); background-color: %1; color: %4;"
                        " font: 75 11pt \"%6\";}\n"
-                       "QPushButton:hover{background-color: rgb(%2);}\n"
-                       "QPushButton:pressed{color: rgb(%5); background-color: rgb(%3);}\n"
-                       "QPushButton::unchecked{color: rgb(%4); font: 75 11pt \"%6\";}\n"
-                       "QPushButton::checked{color: rgb(%5); background-color: rgb(%3);}")
-            .arg(t.SettingsControlDefaultColor, t.SettingsControlHoverBgColor, t.SettingsControlSelectedBgColor,
-                 t.TextDefaultColor, t.TextCheckedColor, t.TextFont));
+                       "QPushButton:hover{background-color: %2;}\n"
+                       "QPushButton:pressed{color: %5; background-color: %3;}\n"
+                       "QPushButton::unchecked{color: %4; font: 75 11pt \"%6\";}\n"
+                       "QPushButton::checked{color: %5; background-color: %3;}")
+            .arg(stylesheets::colour(t.SettingsControlDefaultColor), stylesheets::colour(t.SettingsControlHoverBgColor),
+                 stylesheets::colour(t.SettingsControlSelectedBgColor), stylesheets::colour(t.TextDefaultColor),
+                 stylesheets::colour(t.TextCheckedColor), t.TextFont));
     ui->page_Settings->setStyleSheet(
         QStringLiteral(
-            "QLabel{color: rgb(%4); font: 75 10pt \"%5\";}\n"
-            "QComboBox{background-color: rgb(%1); padding-left: 5px; border: 1px solid rgb(%2);"
-            " font: 75 10pt \"%5\"; color: rgb(%3);}\n"
-            "QComboBox:hover{border: 1px solid rgb(%4);}\n"
+            "QLabel{color: %4; font: 75 10pt \"%5\";}\n"
+            "QComboBox{background-color: %1; padding-left: 5px; border: 1px solid %2;"
+            " font: 75 10pt \"%5\"; color: %3;}\n"
+            "QComboBox:hover{border: 1px solid %4;}\n"
             "QComboBox QAbstractItemView::item{height: 40px; padding-left: 10px;}\n"
             "QComboBox::down-arrow{width: 10px; height: 10px; image: url(:/images/publicIco/comboxDef.png);}\n"
             "QComboBox::down-arrow:hover{image: url(:/images/publicIco/comboxDef.png);}\n"
@@ -437,31 +444,32 @@ void DSettingsDia::applyTheme()
             "QComboBox::drop-down{width: 20px; padding-right: 3px; background: transparent;"
             " subcontrol-position: top right; top: 0px; right: 0px;}\n"
             "QComboBox QAbstractItemView{outline: 0px;}")
-            .arg(t.SettingsControlDefaultColor, t.TextDefaultColor, t.TextDefaultColor, t.TextCheckedColor,
-                 t.TextFont));
+            .arg(stylesheets::colour(t.SettingsControlDefaultColor), stylesheets::colour(t.TextDefaultColor),
+                 stylesheets::colour(t.TextDefaultColor), stylesheets::colour(t.TextCheckedColor), t.TextFont));
     const QString checkBoxStyle =
-        QStringLiteral("QCheckBox, QCheckBox:unchecked{color: rgb(%1); font: 75 10pt \"%3\";}\n"
-                       "QCheckBox:checked{color: rgb(%2);}\n"
+        QStringLiteral("QCheckBox, QCheckBox:unchecked{color: %1; font: 75 10pt \"%3\";}\n"
+                       "QCheckBox:checked{color: %2;}\n"
                        "QCheckBox::indicator{width: 13px; height: 13px;}\n"
                        "QCheckBox::indicator:unchecked{image: url(:/images/publicIco/checkBoxDef.png);}\n"
                        "QCheckBox::indicator:checked{image: url(:/images/publicIco/checkBoxSel.png);}")
-            .arg(t.TextDefaultColor, t.TextCheckedColor, t.TextFont);
+            .arg(stylesheets::colour(t.TextDefaultColor), stylesheets::colour(t.TextCheckedColor), t.TextFont);
     ui->frame_7->setStyleSheet(checkBoxStyle);
     ui->checkBox_UsingBgImage->setStyleSheet(checkBoxStyle);
     ui->label_AppName->setStyleSheet(
-        QStringLiteral("color: rgb(%1); font: 75 16pt \"%2\";").arg(t.TextCheckedColor, t.TextFont));
+        QStringLiteral("color: %1; font: 75 16pt \"%2\";").arg(stylesheets::colour(t.TextCheckedColor), t.TextFont));
     ui->label_APP->setStyleSheet(
-        QStringLiteral("color: rgb(%1); font: 75 12pt \"%2\";").arg(t.TextCheckedColor, t.TextFont));
+        QStringLiteral("color: %1; font: 75 12pt \"%2\";").arg(stylesheets::colour(t.TextCheckedColor), t.TextFont));
     ui->label_Copyright->setStyleSheet(
-        QStringLiteral("color: rgb(%1); font: 75 10pt \"%2\";").arg(t.TextCheckedColor, t.TextFont));
-    ui->label_AppVersion->setStyleSheet(QStringLiteral("color: rgb(%1);").arg(t.TextCheckedColor));
+        QStringLiteral("color: %1; font: 75 10pt \"%2\";").arg(stylesheets::colour(t.TextCheckedColor), t.TextFont));
+    ui->label_AppVersion->setStyleSheet(QStringLiteral("color: %1;").arg(stylesheets::colour(t.TextCheckedColor)));
     const QString buttonStyle =
-        QStringLiteral("QPushButton{border-radius: 8px; border: 1px solid rgb(%1); background-color: rgb(%2);"
-                       " color: rgb(%4); font: 75 10pt \"%6\";}\n"
-                       "QPushButton:hover{background-color: %7; border: 1px solid rgb(%5);}\n"
-                       "QPushButton:pressed{color: rgb(%5); background-color: rgb(%3); border: 1px solid rgb(%5);}")
-            .arg(t.SettingsControlBorderColor, t.SettingsControlDefaultColor, t.SettingsControlHoverBgColor,
-                 t.TextDefaultColor, t.TextCheckedColor, t.TextFont,
+        QStringLiteral("QPushButton{border-radius: 8px; border: 1px solid %1; background-color: %2;"
+                       " color: %4; font: 75 10pt \"%6\";}\n"
+                       "QPushButton:hover{background-color: %7; border: 1px solid %5;}\n"
+                       "QPushButton:pressed{color: %5; background-color: %3; border: 1px solid %5;}")
+            .arg(stylesheets::colour(t.SettingsControlBorderColor), stylesheets::colour(t.SettingsControlDefaultColor),
+                 stylesheets::colour(t.SettingsControlHoverBgColor), stylesheets::colour(t.TextDefaultColor),
+                 stylesheets::colour(t.TextCheckedColor), t.TextFont,
                  stylesheets::translucent(t.SettingsControlHoverBgColor, kHoverAlpha));
     for (QPushButton *button : {ui->pushButton_CheckUpdate, ui->pushButton_UpgradeCheck, ui->pushButton_feedbock,
                                 ui->pushButton_support, ui->pushButton_feedbock02, ui->pushButton_support02})

@@ -94,12 +94,12 @@ void DDeviceListItem::applyTheme()
     DDataManager *dataManager = DDataManager::getInstance();
     const ThemeColorConfig theme = dataManager->getThemeColor();
     ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{ background-color: rgb(%1); }").arg(QStringLiteral("18,18,18")));
+        QStringLiteral("QFrame#frame{ background-color: %1; }").arg(stylesheets::colour(QStringLiteral("18,18,18"))));
     // A theme colour with an alpha (background image in use) needs rgba().
-    ui->frame_Device->setStyleSheet(
-        QStringLiteral("QFrame#frame_Device:hover{ background-color: %1; }"
-                       "QLabel{ color: rgb(%2); }")
-            .arg(stylesheets::colour(theme.DeviceListItemHoverBgColor), QStringLiteral("18,18,18")));
+    ui->frame_Device->setStyleSheet(QStringLiteral("QFrame#frame_Device:hover{ background-color: %1; }"
+                                                   "QLabel{ color: %2; }")
+                                        .arg(stylesheets::colour(theme.DeviceListItemHoverBgColor),
+                                             stylesheets::colour(QStringLiteral("18,18,18"))));
     QFont productFont = dataManager->getFont(0);
     productFont.setPointSize(12);
     ui->label_ProductName->setFont(productFont);

@@ -25,6 +25,7 @@
 #include "DevicePagePrompts.h"
 #include "DevicePageTables.h"
 #include "DevicePageTheme.h"
+#include "DialogStartFolder.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
@@ -131,7 +132,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->label_currentProfileName->installEventFilter(this);
     installEventFilter(this);
 
-    m_strDesktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    m_strDesktopPath = dialogStartFolder();
 
     m_notice = new CbNotice(this);
     m_notice->setTextPixelSize(14);
@@ -202,6 +203,7 @@ DDevicePage::DDevicePage(QWidget *parent)
 DDevicePage::~DDevicePage()
 {
     delete m_menuPopup.data();
+    delete m_explainPopup.data();
     // The engines stop streaming before the transports they stream through go.
     m_lightDealMain->stopAllLightThreads();
     m_lightDealMain->setHidInterface(nullptr);
@@ -313,8 +315,8 @@ bool DDevicePage::eventFilter(QObject *obj, QEvent *event)
     if (obj == ui->toolButton_Explain) {
         if (event->type() == QEvent::Enter)
             showExplainPopup();
-        else if (event->type() == QEvent::Leave && m_menuPopup)
-            delete m_menuPopup.data();
+        else if (event->type() == QEvent::Leave && m_explainPopup)
+            delete m_explainPopup.data();
     }
     return QWidget::eventFilter(obj, event);
 }
@@ -327,23 +329,23 @@ void DDevicePage::resizeEvent(QResizeEvent *event)
 
 void DDevicePage::showExplainPopup()
 {
-    // One popup at a time: the last one goes before the next is built.
-    delete m_menuPopup.data();
+    // One explanation at a time: the last one goes before the next is built.
+    delete m_explainPopup.data();
     auto *explain = new onboardExplainDia(this);
     explain->setWindowOpacity(1);
-    m_menuPopup = new ArrowWidget(0);
-    m_menuPopup->setSize(460, 510);
-    m_menuPopup->setArrowX(408);
-    m_menuPopup->setContentWidget(explain);
+    m_explainPopup = new ArrowWidget(0);
+    m_explainPopup->setSize(460, 510);
+    m_explainPopup->setArrowX(408);
+    m_explainPopup->setContentWidget(explain);
     const QWidget *button = ui->toolButton_Explain;
     const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
-    m_menuPopup->move(anchor - QPoint(413, button->height() - 12));
-    m_menuPopup->show();
+    m_explainPopup->move(anchor - QPoint(413, button->height() - 12));
+    m_explainPopup->show();
 }
 
 ArrowWidget *DDevicePage::explainPopup() const
 {
-    return m_menuPopup;
+    return m_explainPopup;
 }
 
 QPoint DDevicePage::getNoticePos() const
@@ -1116,6 +1118,10 @@ void DDevicePage::onMouseDpiInfoSet()
     const int usingIndex = m_xml->getDpiUsingIndex(m_profileXmlPath.constData(), key.constData());
     const QByteArray report =
         MouseDpiCommand::buildReport(items, m_isSniperSet ? MouseDpiCommand::kLevels : usingIndex, m_mapDpiCode);
+    if (report.isEmpty()) {
+        qCWarning(lcUi) << "mouse DPI: the level in use" << usingIndex << "is not one of 1 to 6; nothing sent";
+        return;
+    }
     if (sendToCurrentDevice(report, false))
         qCDebug(lcUi) << "USB serial port [Write DPI] Successful ...";
 }

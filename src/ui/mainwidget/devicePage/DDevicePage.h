@@ -375,6 +375,9 @@ private:
     QPointer<QWidget> m_mainWindow;
     // The explanation popup (no parent): one at a time, deleted before the next is built.
     QPointer<ArrowWidget> m_menuPopup;
+    // The explanation shown while the pointer is over "?"; apart from the menus, so that neither
+    // takes the other away.
+    QPointer<ArrowWidget> m_explainPopup;
     keyboardPage *m_keyboardPage = nullptr;
     keyboardImagePage *m_keyboardImagePage = nullptr;
     QWidget *m_keyboardArea = nullptr;

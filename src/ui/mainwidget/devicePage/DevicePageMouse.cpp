@@ -300,6 +300,10 @@ void DevicePageMouse::sendDpiOf(DDeviceKeyboardLink *link, bool sniper)
     p->m_xml->getDpiItems(file.constData(), key.constData(), &items);
     const int level = sniper ? kSniperLevel : p->m_xml->getDpiUsingIndex(file.constData(), key.constData());
     const QByteArray report = MouseDpiCommand::buildReport(items, level, p->m_mapDpiCode);
+    if (report.isEmpty()) {
+        qCWarning(lcUi) << "mouse DPI: the level in use" << level << "is not one of 1 to 6; nothing sent";
+        return;
+    }
     if (link->sendCommand(reinterpret_cast<const unsigned char *>(report.constData())) == 0)
         qCDebug(lcUi) << "USB serial port [Write DPI] Successful ...";
 }

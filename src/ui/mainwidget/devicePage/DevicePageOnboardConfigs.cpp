@@ -47,6 +47,7 @@ void DevicePageOnboardConfigs::addComboItem(const QString &name, int index)
 
 void DevicePageOnboardConfigs::createNew()
 {
+    qCDebug(lcUi) << "------------ *** On-board [CreateNew] *** -------------";
     QList<IndexNameInfo> configs;
     p->m_xml->getMacroList(p->m_onboardXmlPath.constData(), &configs);
     int index = 1;
@@ -72,19 +73,20 @@ void DevicePageOnboardConfigs::createNew()
 
 bool DevicePageOnboardConfigs::exportTo(const QString &folder)
 {
-    // Named like the other exports: the name made safe for a file name and cut to fit.
-    const QString target = ExportFileName::pathIn(
-        folder,
-        ExportFileName::baseName(p->m_strCurOnboardConfigName,
-                                 QStringLiteral("Config") + QString::number(p->m_curOnboardConfigIndex)),
+    const int index = p->m_curOnboardConfigIndex;
+    const QString path = ExportFileName::pathIn(
+        folder, ExportFileName::baseName(p->m_strCurOnboardConfigName, QStringLiteral("NewConfig%1").arg(index)),
         QStringLiteral(".xml"));
-    if (target.isEmpty())
+    if (path.isEmpty()) {
+        qCWarning(lcUi) << "on-board export: no file name in" << folder << "for" << p->m_strCurOnboardConfigName;
         return false;
-    return m_onboard->files().exportConfig(p->m_curOnboardConfigIndex, QFile::encodeName(target));
+    }
+    return m_onboard->files().exportConfig(index, QFile::encodeName(path));
 }
 
 void DevicePageOnboardConfigs::exportConfig()
 {
+    qCDebug(lcUi) << "------------ *** On-board [Export] *** -------------";
     const QString folder = chooseFolder ? chooseFolder() : QString();
     if (folder.isEmpty()) {
         p->showNotice(DDevicePage::tr("Please select save directory first"));
@@ -124,6 +126,7 @@ void DevicePageOnboardConfigs::deleteConfig()
         p->showNotice(DDevicePage::tr("Need keep at least one config"));
         return;
     }
+    qCDebug(lcUi) << "------------ *** On-board [Delete] *** -------------";
     const int index = p->m_curOnboardConfigIndex;
     p->m_xml->deleteNodeByValue(p->m_onboardXmlPath.constData(), QByteArray::number(index).constData());
     p->deleteOnboardConfig(index);
@@ -148,6 +151,7 @@ void DevicePageOnboardConfigs::deleteConfig()
 
 void DevicePageOnboardConfigs::restoreConfig()
 {
+    qCDebug(lcUi) << "------------ *** On-board [Restore] *** -------------";
     const int index = p->m_curOnboardConfigIndex;
     p->deleteOnboardConfig(index);
     p->createOnboardConfig(index);
@@ -157,12 +161,14 @@ void DevicePageOnboardConfigs::restoreConfig()
 
 void DevicePageOnboardConfigs::modifyName()
 {
+    qCDebug(lcUi) << "------------ *** On-board [ModifyName] *** -------------";
     p->ui->stackedWidget_Onboard->setCurrentWidget(p->ui->page_OnboardModifyName);
     p->ui->lineEdit_OnboardModifyProfileName->setText(p->ui->comboBox_OnboardProfile->currentText());
 }
 
 void DevicePageOnboardConfigs::cleanLayer()
 {
+    qCDebug(lcUi) << "------------ *** On-board [CleanLayer] *** -------------";
     OnboardConfigFiles &f = m_onboard->files();
     const QByteArray path = f.layerPath(p->m_onboardLayer);
     if (path.isEmpty())
@@ -211,6 +217,9 @@ void DevicePageOnboardConfigs::selectIndex(int index)
     const int row = p->ui->comboBox_OnboardProfile->findData(index);
     if (row < 0)
         return;
+    qCDebug(lcUi).noquote() << "------------ *** On-board [ComboxCurrentIndexChanged] *** -------------strCurrentText:"
+                            << p->ui->comboBox_OnboardProfile->itemText(row)
+                            << "  currentOnboardProfileIndex:" << index;
     p->m_curOnboardConfigIndex = index;
     p->m_strCurOnboardConfigName = p->ui->comboBox_OnboardProfile->itemText(row);
     if (p->m_xml && !p->m_onboardXmlPath.isEmpty())
@@ -224,6 +233,8 @@ void DevicePageOnboardConfigs::selectIndex(int index)
 
 void DevicePageOnboardConfigs::keyClicked(int keyDec, const QString &keyCharacter)
 {
+    qCDebug(lcUi).noquote() << "------------------------------------------------------Mouse button press (Left) keyDec:"
+                            << keyDec << " keyCharacter:" << keyCharacter;
     QString caption = keyCharacter;
     caption.remove(QLatin1Char('"'));
     if (keyDec == 52)
@@ -286,6 +297,7 @@ void DevicePageOnboardConfigs::keyRightClicked(int keyDec, const QString &keyCha
 
 void DevicePageOnboardConfigs::emptyKey()
 {
+    qCDebug(lcUi) << "--------------------------- Menu [Empty key operate] ---------------------------";
     OnboardConfigFiles &f = m_onboard->files();
     const QByteArray path = f.layerPath(p->m_onboardLayer);
     const QByteArray key = QByteArray::number(p->m_curOnboardConfigIndex);

@@ -7,6 +7,7 @@
 #include "DDevicePage.h"
 #include "DevicePageCustomLights.h"
 #include "DevicePagePrompts.h"
+#include "DialogStartFolder.h"
 #include "DKeyWithTextPage.h"
 #include "DMouseLightPage.h"
 #include "DResetDefaultPage.h"
@@ -257,7 +258,7 @@ void DevicePageProfiles::deleteProfile(profileListItem *row, const QString &inde
 
 void DevicePageProfiles::selectAppPath()
 {
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    const QString desktop = dialogStartFolder();
     const QString chosen = p->m_prompts->openFile(p, DDevicePage::tr("Select exe"), desktop, DDevicePage::tr("App(*)"));
     if (!isExistingFile(chosen))
         return;

@@ -50,7 +50,7 @@ QString background(const char *selector, const QString &themeColour)
 
 QString transparentBackground(const char *selector)
 {
-    return QStringLiteral("%1{background-color: rgba(0,0,0,1);}").arg(QLatin1String(selector));
+    return background(selector, QStringLiteral("0,0,0,1"));
 }
 
 template <size_t N>
@@ -82,7 +82,7 @@ void DevicePageTheme::applyTheme()
     const ThemeColorConfig theme = data->getThemeColor();
 
     p->m_notice->setBackgroundColor(themeColor(theme.AllBgColor, false, 200));
-    p->m_notice->setTextColor(themeColor(theme.TextCheckedColor, false, 255));
+    p->m_notice->setTextColor(themeColor(stylesheets::popupAccent(theme, theme.TextCheckedColor), false, 255));
     QFont noticeFont(theme.TextFont);
     noticeFont.setPixelSize(14);
     p->m_notice->setTextFont(noticeFont);

@@ -1899,7 +1899,7 @@
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Wolne oprogramowanie na licencji GNU GPL, wersja 3 lub nowsza.</translation>
+        <translation>Wolne oprogramowanie, GNU GPL 3 lub nowsza.</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

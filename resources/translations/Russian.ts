@@ -1899,7 +1899,7 @@
     </message>
     <message>
         <source>Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Свободное ПО под лицензией GNU GPL версии 3 или более поздней.</translation>
+        <translation>Свободное ПО, GNU GPL версии 3 или новее.</translation>
     </message>
     <message>
         <source>V_2020.03.17.0001</source>

@@ -542,6 +542,7 @@ void DMainWidget::onHotPlugThreadFinished()
 {
     if (!hotPlugThread)
         return;
+    ThreadEnd::aboutToWait(hotPlugThread);
     hotPlugThread->wait();
     hotPlugEnd.waited();
     hotPlugThread->deleteLater();
@@ -1145,6 +1146,7 @@ void DMainWidget::shutDownDevices()
     deferredListTypes.clear();
     if (hotPlugThread) {
         hotPlugThread->disconnect(this);
+        ThreadEnd::aboutToWait(hotPlugThread);
         hotPlugThread->wait();
         hotPlugEnd.waited();
         delete hotPlugThread;

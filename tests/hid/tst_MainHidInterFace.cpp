@@ -78,6 +78,7 @@ private slots:
     void refusedOpenLeavesItAsItWas_data();
     void refusedOpenLeavesItAsItWas();
     void firstWriteIsSerialInquiryThenCopies();
+    void secondOpenFailsReadsAndWritesShareTheHandle();
     void reportId_data();
     void reportId();
     void lightingBatches_data();
@@ -255,6 +256,25 @@ void TransportTest::firstWriteIsSerialInquiryThenCopies()
     QVERIFY(written.size() >= 2);
     QCOMPARE(written.at(0).data.toHex(), QByteArray("0115").leftJustified(128, '0'));
     QCOMPARE(written.at(1).data, original);
+}
+
+// Without a handle of its own for writing, the writer shares the reader's, one call at a time;
+// closing clears the (empty) write handle as its last step, which must still be ordered before
+// the object goes.
+void TransportTest::secondOpenFailsReadsAndWritesShareTheHandle()
+{
+    emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    auto transport = open(id, QStringLiteral("ZK87A"), false);
+    QVERIFY(transport);
+    emu::failNextOpens(1);
+    transport->start();
+    Report r = command(0x07, 0x33);
+    QCOMPARE(transport->writeCommand(r.data(), 64), 0);
+    QVERIFY(emu::waitForCommand(id, 0x07, 5s));
+    QCOMPARE(emu::openHandleCount(id), 1);
+    QCOMPARE(transport->closeHidDevice(), 0);
+    QCOMPARE(emu::openHandleCount(id), 0);
+    transport.reset();
 }
 
 void TransportTest::reportId_data()

@@ -19,7 +19,7 @@ function(zelka_library name)
   target_link_libraries(zelka_${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# zelka_add_test(<name> SOURCES <files...> LIBS <targets...> [WRAPPER <script>])
+# zelka_add_test(<name> SOURCES <files...> LIBS <targets...> LABELS <area...> [WRAPPER <script>] [TIMEOUT <s>])
 # One Qt Test executable, run by ctest in a fresh temporary HOME and XDG folders, offscreen;
 # a WRAPPER script runs inside those folders and is given the test to run.
 function(zelka_add_test name)
@@ -36,9 +36,11 @@ function(zelka_add_test name)
     set(ARG_TIMEOUT 300)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
-  if(ARG_LABELS)
-    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+  # Every test carries a label (its area), so `ctest -L <area>` runs all of an area's tests.
+  if(NOT ARG_LABELS)
+    message(FATAL_ERROR "zelka_add_test(${name}): LABELS <area> is missing")
   endif()
+  set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   if(ZELKA_TSAN AND name IN_LIST ZELKA_TSAN_LEFT_OUT)  # the reasons are in tests/CMakeLists.txt
     set_tests_properties(${name} PROPERTIES DISABLED TRUE)
   endif()

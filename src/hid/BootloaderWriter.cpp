@@ -112,6 +112,7 @@ void BootloaderWriter::onWorkerFinished()
 
 void BootloaderWriter::waitForWorker()
 {
+    ThreadEnd::aboutToWait(worker);
     worker->wait();
     workerEnd.waited();
 }

@@ -9,6 +9,7 @@
 #include "RecordText.h"
 #include "SupportedIdMatch.h"
 #include "SysfsReportDescriptorReader.h"
+#include "ThreadEnd.h"
 #include "Timer.h"
 
 #include <QHash>
@@ -142,6 +143,7 @@ int MainHidInterFace::closeHidDevice()
         m_readerRest.notify_all();
         // The reader comes back from its read within the read's bound, after it has stopped
         // the writer; only then does the handle go.
+        ThreadEnd::aboutToWait(this);
         wait();
         {
             // Pairs with the reader's last step: what it wrote is visible from here on.

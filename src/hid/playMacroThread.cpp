@@ -151,6 +151,7 @@ void playMacroThread::run()
 
 void playMacroThread::waitForEnd()
 {
+    ThreadEnd::aboutToWait(this);
     wait();
     m_end.waited();
 }

@@ -20,7 +20,12 @@ DChangeKeyPage::DChangeKeyPage(QWidget *parent)
     applyTheme();
 }
 
-DChangeKeyPage::~DChangeKeyPage() = default;
+DChangeKeyPage::~DChangeKeyPage()
+{
+    // The field loses its focus while the widgets below this page are destroyed; by then this is
+    // no longer a DChangeKeyPage, so its slot must not run.
+    m_capture->disconnect(this);
+}
 
 void DChangeKeyPage::setInterfaces(MainHidInterFace *hidInterface, xmlInterface *xml)
 {

@@ -33,7 +33,12 @@ DKeyCombinationPage::DKeyCombinationPage(QWidget *parent)
     applyTheme();
 }
 
-DKeyCombinationPage::~DKeyCombinationPage() = default;
+DKeyCombinationPage::~DKeyCombinationPage()
+{
+    // The field loses its focus while the widgets below this page are destroyed; by then this is
+    // no longer a DKeyCombinationPage, so its slot must not run.
+    m_capture->disconnect(this);
+}
 
 int DKeyCombinationPage::modifierBit(int code)
 {

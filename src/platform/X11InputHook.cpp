@@ -76,6 +76,7 @@ void X11InputHook::stop()
         return;
     m_running = false;
     m_session->stop();
+    ThreadEnd::aboutToWait(m_thread);
     m_thread->wait();
     m_threadEnd.waited();  // what the thread last did to the session is ordered before it goes
     delete m_thread;

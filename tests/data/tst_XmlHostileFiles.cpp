@@ -13,7 +13,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace xmltest;
 
@@ -40,6 +44,42 @@ QByteArray nested(int levels)
     return text + "</Parameters>\n";
 }
 
+// Reads the file in a child process first. A reading without its bounds can overflow the stack or
+// never end: the child then dies at once of the overflow (no crash handler, which would take
+// minutes to walk 100,000 frames) or is ended after the deadline, and the row fails in seconds
+// instead of at the test's timeout. Returns what went wrong, empty when the child read nothing.
+QString readInChild(const QByteArray &path)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return QStringLiteral("fork failed");
+    if (child == 0) {
+        for (int signal : {SIGSEGV, SIGBUS, SIGABRT, SIGILL})
+            std::signal(signal, SIG_DFL);
+        xmlInterface xml;
+        xml.setLogWriter([](const QString &) {});
+        QList<IndexNameInfo> macros;
+        xml.getMacroList(path, &macros);
+        ::_exit(macros.isEmpty() ? 0 : 3);
+    }
+    QElapsedTimer timer;
+    timer.start();
+    int status = 0;
+    pid_t done = 0;
+    while ((done = ::waitpid(child, &status, WNOHANG)) == 0 && timer.elapsed() < 60000)
+        QThread::msleep(10);
+    if (done == 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        return QStringLiteral("the reading did not end within 60 s");
+    }
+    if (WIFSIGNALED(status))
+        return QStringLiteral("the reading died of signal %1 (a stack overflow is 11)").arg(WTERMSIG(status));
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("the reading ended with %1 (3: it listed macros)").arg(WEXITSTATUS(status));
+    return QString();
+}
+
 QByteArray macroLibrary(const QByteArray &macros)
 {
     return kDeclaration + "<Parameters profileIndex=\"1\">" + macros + "</Parameters>\n";
@@ -60,6 +100,28 @@ QByteArray manyElements(int elements)
     macros.reserve(elements * 9);
     for (int i = 0; i < elements; ++i)
         macros += "<macro/>";
+    return macroLibrary(macros);
+}
+
+// A file with that many attributes in all (the root's one among them), at most
+// kMaxAttributesPerElement on one element.
+QByteArray manyAttributes(int total)
+{
+    QByteArray element = "<m";
+    for (int i = 0; i < XmlFileReader::kMaxAttributesPerElement; ++i)
+        element += " a" + QByteArray::number(i) + "=\"1\"";
+    element += "/>";
+    int left = total - 1;
+    QByteArray macros;
+    macros.reserve((left / XmlFileReader::kMaxAttributesPerElement + 1) * element.size());
+    for (; left >= XmlFileReader::kMaxAttributesPerElement; left -= XmlFileReader::kMaxAttributesPerElement)
+        macros += element;
+    if (left > 0) {
+        macros += "<m";
+        for (int i = 0; i < left; ++i)
+            macros += " a" + QByteArray::number(i) + "=\"1\"";
+        macros += "/>";
+    }
     return macroLibrary(macros);
 }
 
@@ -90,6 +152,8 @@ private slots:
     void depthScan_followsTheParser_data();
     void depthScan_followsTheParser();
     void filesWithinTheBounds_areRead();
+    void countLimits_holdAtTheBoundary_data();
+    void countLimits_holdAtTheBoundary();
     void latin1File_isReadAsLatin1_andSavedAsUtf8();
     void refusedFile_isListedOnce();
 
@@ -150,6 +214,8 @@ void tst_XmlHostileFiles::refusedFiles_areLeftAsTheyAre()
         QVERIFY(QDir().mkdir(QFile::decodeName(path)));
     }
     const QString before = describe(path);
+    const QString childFault = readInChild(path);
+    QVERIFY2(childFault.isEmpty(), qPrintable(childFault));
 
     xmlInterface xml;
     QStringList logLines;
@@ -231,6 +297,38 @@ void tst_XmlHostileFiles::filesWithinTheBounds_areRead()
     QVERIFY(xml.addMacroNode(wide, "20001", "one more"));
     QVERIFY2(timer.elapsed() < kWideFileBoundMs, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(xml.refusedFiles().isEmpty());
+}
+
+void tst_XmlHostileFiles::countLimits_holdAtTheBoundary_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("read");
+
+    // The root is one level, one element, one attribute.
+    QTest::newRow("depth: as deep as allowed") << nested(XmlFileReader::kMaxDepth - 1) << true;
+    QTest::newRow("depth: one level more") << nested(XmlFileReader::kMaxDepth) << false;
+    QTest::newRow("elements: as many as allowed") << manyElements(XmlFileReader::kMaxElements - 1) << true;
+    QTest::newRow("elements: one more") << manyElements(XmlFileReader::kMaxElements) << false;
+    // The macro's index is one of its attributes.
+    QTest::newRow("attributes on one element: as many as allowed")
+        << wideElement(XmlFileReader::kMaxAttributesPerElement - 1) << true;
+    QTest::newRow("attributes on one element: one more")
+        << wideElement(XmlFileReader::kMaxAttributesPerElement) << false;
+    QTest::newRow("attributes: as many as allowed") << manyAttributes(XmlFileReader::kMaxAttributes) << true;
+    QTest::newRow("attributes: one more") << manyAttributes(XmlFileReader::kMaxAttributes + 1) << false;
+}
+
+void tst_XmlHostileFiles::countLimits_holdAtTheBoundary()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, read);
+    const QByteArray path = writeFile(*m_dir, "limit.xml", content);
+    QByteArray text;
+    FileStamp stamp;
+    QString reason;
+    const XmlFileReader::Status status = XmlFileReader::read(QFile::decodeName(path), &text, &stamp, &reason);
+    QCOMPARE(status, read ? XmlFileReader::Status::Ok : XmlFileReader::Status::Refused);
+    QCOMPARE(reason.isEmpty(), read);
 }
 
 void tst_XmlHostileFiles::latin1File_isReadAsLatin1_andSavedAsUtf8()

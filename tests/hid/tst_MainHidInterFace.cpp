@@ -2,6 +2,7 @@
 #include "Emulator.h"
 #include "HidLibrary.h"
 #include "MainHidInterFace.h"
+#include "ThreadEnd.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -69,6 +70,7 @@ class TransportTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -76,6 +78,7 @@ private slots:
     void refusedOpenLeavesItAsItWas_data();
     void refusedOpenLeavesItAsItWas();
     void firstWriteIsSerialInquiryThenCopies();
+    void secondOpenFailsReadsAndWritesShareTheHandle();
     void reportId_data();
     void reportId();
     void lightingBatches_data();
@@ -102,6 +105,13 @@ private:
     QVector<Arrived> m_arrived;
     QStringList m_registeredPaths;
 };
+
+void TransportTest::initTestCase()
+{
+    // Every worker here ends before its owner enters wait(): the order in which only ThreadEnd's
+    // steps order the two for the race detector, so a missing step is reported on every run.
+    ThreadEnd::setWorkerEndsFirst(true);
+}
 
 void TransportTest::init()
 {
@@ -246,6 +256,25 @@ void TransportTest::firstWriteIsSerialInquiryThenCopies()
     QVERIFY(written.size() >= 2);
     QCOMPARE(written.at(0).data.toHex(), QByteArray("0115").leftJustified(128, '0'));
     QCOMPARE(written.at(1).data, original);
+}
+
+// Without a handle of its own for writing, the writer shares the reader's, one call at a time;
+// closing clears the (empty) write handle as its last step, which must still be ordered before
+// the object goes.
+void TransportTest::secondOpenFailsReadsAndWritesShareTheHandle()
+{
+    emu::DeviceId id = emu::plug(emu::keyboardSpec());
+    auto transport = open(id, QStringLiteral("ZK87A"), false);
+    QVERIFY(transport);
+    emu::failNextOpens(1);
+    transport->start();
+    Report r = command(0x07, 0x33);
+    QCOMPARE(transport->writeCommand(r.data(), 64), 0);
+    QVERIFY(emu::waitForCommand(id, 0x07, 5s));
+    QCOMPARE(emu::openHandleCount(id), 1);
+    QCOMPARE(transport->closeHidDevice(), 0);
+    QCOMPARE(emu::openHandleCount(id), 0);
+    transport.reset();
 }
 
 void TransportTest::reportId_data()

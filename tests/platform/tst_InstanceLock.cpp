@@ -12,7 +12,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <optional>
+
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -34,6 +39,55 @@ qint64 deadPid()
     process.waitForFinished();
     return process.processId() > 0 ? process.processId() : 999999;
 }
+
+// A live process of another user for as long as this object lives: as root, a child that drops to
+// the uid of "nobody" (and stays dumpable, so /proc shows it as that user's); otherwise process 1.
+class OtherUsersProcess
+{
+public:
+    OtherUsersProcess()
+    {
+        if (::geteuid() != 0) {
+            m_pid = 1;
+            return;
+        }
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(ready[0]);
+            const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0 && ::prctl(PR_SET_DUMPABLE, 1) == 0;
+            const char byte = dropped ? 'y' : 'n';
+            if (::write(ready[1], &byte, 1) != 1 || !dropped)
+                ::_exit(1);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char byte = 'n';
+        const bool told = child > 0 && ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        m_child = child;
+        if (told && byte == 'y')
+            m_pid = child;
+    }
+    ~OtherUsersProcess()
+    {
+        if (m_child > 0) {
+            ::kill(m_child, SIGKILL);
+            ::waitpid(m_child, nullptr, 0);
+        }
+    }
+    OtherUsersProcess(const OtherUsersProcess &) = delete;
+    OtherUsersProcess &operator=(const OtherUsersProcess &) = delete;
+    // 0 when no such process could be made.
+    qint64 pid() const { return m_pid; }
+
+private:
+    pid_t m_child = 0;
+    qint64 m_pid = 0;
+};
 
 }  // namespace
 
@@ -90,7 +144,8 @@ void tst_InstanceLock::leftoverLock_data()
     QTest::newRow("other host, live pid")
         << "file" << QByteArray::number(QCoreApplication::applicationPid()) + "\nzelka\nelsewhere.example\n";
     QTest::newRow("dead pid") << "file" << QByteArray::number(deadPid()) + "\nzelka\n" + host + "\n";
-    QTest::newRow("pid of another user") << "file" << QByteArray("1\nzelka\n") + host + "\n";
+    // The pid is filled in by the case, from a process it makes.
+    QTest::newRow("pid of another user") << "other user" << QByteArray("\nzelka\n") + host + "\n";
     QTest::newRow("folder") << "folder" << QByteArray();
 }
 
@@ -100,16 +155,20 @@ void tst_InstanceLock::leftoverLock()
     QFETCH(QByteArray, content);
     const QString path = InstanceLock::lockPath(kName);
     QCOMPARE(QFileInfo(path).absolutePath(), m_root->filePath(QStringLiteral("runtime")));
+    std::optional<OtherUsersProcess> otherUser;
     if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(path));
     } else {
+        // A live process of another user holds no lock of this user's.
+        if (kind == QLatin1String("other user")) {
+            otherUser.emplace();
+            QVERIFY(otherUser->pid() > 0);
+            content.prepend(QByteArray::number(otherUser->pid()));
+        }
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    // Process 1 runs as root; as root, every process is this user's, so that row says nothing.
-    if (QByteArray(QTest::currentDataTag()) == "pid of another user" && ::geteuid() == 0)
-        QSKIP("runs as root: process 1 belongs to this user");
 
     InstanceLock lock(kName);
     QVERIFY(lock.acquire());

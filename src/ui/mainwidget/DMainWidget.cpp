@@ -547,6 +547,7 @@ void DMainWidget::onHotPlugThreadFinished()
 {
     if (!hotPlugThread)
         return;
+    ThreadEnd::aboutToWait(hotPlugThread);
     hotPlugThread->wait();
     hotPlugEnd.waited();
     hotPlugThread->deleteLater();
@@ -1154,6 +1155,7 @@ void DMainWidget::shutDownDevices()
     deferredListTypes.clear();
     if (hotPlugThread) {
         hotPlugThread->disconnect(this);
+        ThreadEnd::aboutToWait(hotPlugThread);
         hotPlugThread->wait();
         hotPlugEnd.waited();
         delete hotPlugThread;

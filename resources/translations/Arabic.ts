@@ -811,6 +811,10 @@
         <translation>فشلت العملية</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>لا يمكن التقاط الصوت: يحتاج «إيقاع موسيقي» إلى خادم صوت قيد التشغيل.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>نجحت العملية</translation>
     </message>

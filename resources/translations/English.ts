@@ -811,6 +811,10 @@
         <translation>Operate failed</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>The sound cannot be captured: Musical Rhythm needs a running sound server.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Operate successful</translation>
     </message>

@@ -811,6 +811,10 @@
         <translation>Échec de l&apos;opération</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>Le son ne peut pas être capté : « Rythme musical » a besoin d'un serveur de son actif.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Opération réussie</translation>
     </message>

@@ -811,6 +811,10 @@
         <translation>Vorgang fehlgeschlagen</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>Der Ton kann nicht aufgenommen werden: „Musikrhythmus“ braucht einen laufenden Soundserver.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Vorgang erfolgreich</translation>
     </message>

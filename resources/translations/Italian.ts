@@ -811,6 +811,10 @@
         <translation>Operazione non riuscita</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>Impossibile catturare l'audio: «Ritmo musicale» richiede un server audio attivo.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Operazione riuscita</translation>
     </message>

@@ -811,6 +811,10 @@
         <translation>操作に失敗しました</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>音声をキャプチャできません。ミュージックリズムにはサウンドサーバーの起動が必要です。</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>操作に成功しました</translation>
     </message>

@@ -811,6 +811,10 @@
         <translation>작업 실패</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>소리를 캡처할 수 없습니다. 음악 리듬에는 실행 중인 사운드 서버가 필요합니다.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>작업 성공</translation>
     </message>

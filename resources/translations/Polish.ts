@@ -811,6 +811,10 @@
         <translation>Operacja nie powiodła się</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>Nie można przechwycić dźwięku: „Rytm muzyki” wymaga działającego serwera dźwięku.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Operacja zakończona powodzeniem</translation>
     </message>

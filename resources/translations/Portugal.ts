@@ -811,6 +811,10 @@
         <translation>A operação falhou</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>Não é possível captar o som: o «Ritmo musical» precisa de um servidor de som em execução.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Operação bem-sucedida</translation>
     </message>

@@ -811,6 +811,10 @@
         <translation>Операция не выполнена</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>Невозможно захватить звук: для «Музыкальный ритм» нужен работающий звуковой сервер.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Операция выполнена</translation>
     </message>

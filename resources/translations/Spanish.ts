@@ -811,6 +811,10 @@
         <translation>Operación fallida</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>No se puede capturar el sonido: «Ritmo musical» necesita un servidor de sonido en marcha.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Operación correcta</translation>
     </message>

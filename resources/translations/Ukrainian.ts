@@ -811,6 +811,10 @@
         <translation>Операцію не виконано</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>Неможливо захопити звук: для «Музичний ритм» потрібен запущений звуковий сервер.</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>Операцію виконано</translation>
     </message>

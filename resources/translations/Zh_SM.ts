@@ -811,6 +811,10 @@
         <translation>操作失败</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>无法捕获声音：音乐律动需要正在运行的声音服务器。</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>操作成功</translation>
     </message>

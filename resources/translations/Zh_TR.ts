@@ -811,6 +811,10 @@
         <translation>操作失敗</translation>
     </message>
     <message>
+        <source>The sound cannot be captured: Musical Rhythm needs a running sound server.</source>
+        <translation>無法擷取聲音：音樂律動需要正在執行的聲音伺服器。</translation>
+    </message>
+    <message>
         <source>Operate successful</source>
         <translation>操作成功</translation>
     </message>

@@ -59,8 +59,9 @@ bool DKeyAssignPage::readKeyRecord(CustomKeyInfo *info) const
 bool DKeyAssignPage::saveKeyRecord(const char *operateType, const QByteArray &repeatNum, const QByteArray &mode,
                                    const QByteArray &value)
 {
+    // A page that no key was handed to (or a key that cannot be assigned) writes nothing.
     const bool saved =
-        m_xml
+        m_xml && m_keyCode >= 0
         && m_xml->replaceKeyMapItem(profileFilePath(), profileKey().constData(), keyCodeText().constData(),
                                     m_keyName.toUtf8().constData(), operateType, repeatNum.constData(),
                                     mode.constData(), value.constData());

@@ -41,6 +41,8 @@ public:
     int currentKeyCode() const { return m_keyCode; }
     QString currentKeyName() const { return m_keyName; }
     int profileIndex() const { return m_profileIndex; }
+    // The profile file the page reads and writes.
+    QByteArray profileFile() const { return m_profileFilePath; }
 
 signals:
     void sigShoudUpdateKeyboard(int keyCode);

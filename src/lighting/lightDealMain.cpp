@@ -393,11 +393,14 @@ void lightDealMain::startAudioCapture()
         m_lastFailedStart.invalidate();
         return;
     }
-    if (!m_captureFailureLogged)
+    const bool first = !m_captureFailureLogged;
+    if (first)
         qCWarning(lcAudio) << "lightDealMain: the loopback sound capture could not start; trying again every"
                            << kCaptureRetryMs / 1000 << "s";
     m_captureFailureLogged = true;
     m_lastFailedStart.start();
+    if (first)
+        emit sigAudioCaptureUnavailable();
 }
 
 void lightDealMain::onAudioCaptureEnded()

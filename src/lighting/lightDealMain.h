@@ -142,7 +142,13 @@ public:
     int audioBufferSize() const { return m_audioBuffer.size(); }
     bool isAudioCaptureRunning() const { return m_audioCaptureRunning; }
     bool isAudioWatchRunning() const;
+    // The capture is wanted but could not start (no sound server); it is tried again meanwhile.
+    bool isAudioCaptureFailing() const { return m_audioCaptureRunning && m_captureFailureLogged; }
     QString lastOutputDeviceName() const { return m_lastOutputDeviceName; }
+
+signals:
+    // The loopback capture could not start where it was wanted: once per run of failed starts.
+    void sigAudioCaptureUnavailable();
 
 public slots:
     void onDviceUpdateAllKeyColor();

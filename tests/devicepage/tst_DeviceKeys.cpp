@@ -5,14 +5,17 @@
 // the DPI key of a mouse that is not shown, the profiles' copies of a changed macro, and that
 // applying a profile writes nothing.
 
+#include "CbNotice.h"
 #include "CommandQueueDrain.h"
 #include "DChangeKeyPage.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DDeviceListItem.h"
 #include "DDevicePage.h"
 #include "DevicePageDpiPresses.h"
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
+#include "DMultimediaPage.h"
 #include "Emulator.h"
 #include "FileWatch.h"
 #include "keyboardButCustom.h"
@@ -26,6 +29,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QtTest>
@@ -129,6 +133,17 @@ struct KeysFixture {
     }
     void clickButton(int index) { QMetaObject::invokeMethod(page, "onMouseButtonClicked", Q_ARG(int, index)); }
     void saved() { QMetaObject::invokeMethod(page, "onCustomKeyInfoSaveSuccessful"); }
+    // A click on the device's row in the device list; true once it is the device shown.
+    bool show(emu::DeviceId id)
+    {
+        const QString hidPath = emu::configurationPath(id);
+        for (DDeviceListItem *row : page->findChildren<DDeviceListItem *>()) {
+            if (row->getHidPath() == hidPath)
+                QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(5, 5));
+        }
+        return QTest::qWaitFor([&] { return page->currentHidPath() == hidPath && !path().isEmpty(); }, kLoadTimeoutMs)
+               && drained(id);
+    }
     keyboardButCustom *button(int keyCode) const
     {
         return page->findChild<keyboardPage *>()->getKeyButtonMap().value(keyCode, nullptr);
@@ -148,6 +163,7 @@ private slots:
     void keyboardDispatch_data();
     void keyboardDispatch();
     void mouseDispatch();
+    void keyPanelOfAnotherDeviceSavesNothing();
     void marks();
     void hookedKeysReachTheRemapField();
     void mouseButtonReports();
@@ -232,6 +248,42 @@ void tst_DeviceKeys::mouseDispatch()
     f.store(8, "12", "0");
     f.clickButton(3);
     QCOMPARE(f.shownPage(), QStringLiteral("page_Default"));
+}
+
+void tst_DeviceKeys::keyPanelOfAnotherDeviceSavesNothing()
+{
+    KeysFixture f;
+    QVERIFY(f.plug(true, true));
+    QVERIFY(f.show(f.mouse));
+    const QByteArray mouseFile = f.path();
+    // Forward_L (code 16, the code of key M on a keyboard) set to Mute in the button panel.
+    f.clickButton(2);
+    QVERIFY(QMetaObject::invokeMethod(f.page, "onCurIndexChanged_Key", Q_ARG(int, 6)));
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Multimedia"));
+    auto *multimedia = f.page->findChild<DMultimediaPage *>();
+    multimedia->findChild<QRadioButton *>(QStringLiteral("radioButton_mute"))->click();
+    multimedia->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+    auto *toast = f.page->findChild<CbNotice *>();
+    QCOMPARE(toast->text(), QStringLiteral("Operate successful"));
+
+    QVERIFY(f.show(f.keyboard));
+    const QByteArray keyboardFile = f.path();
+    QVERIFY(keyboardFile != mouseFile);
+    // No panel of the mouse is left: the key panel is closed and holds no key.
+    QVERIFY(f.child("frame_Custom")->isHidden());
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Default"));
+    QCOMPARE(multimedia->currentKeyCode(), -1);
+
+    // Its OK cannot report success, mark key M or change either file.
+    FileWatch watchMouse(mouseFile);
+    FileWatch watchKeyboard(keyboardFile);
+    QVERIFY(watchMouse.isValid() && watchKeyboard.isValid());
+    toast->showText(QString());
+    multimedia->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+    QVERIFY(toast->text() != QStringLiteral("Operate successful"));
+    QVERIFY(!f.button(16)->isAssigned());
+    QVERIFY(!watchMouse.rewritten());
+    QVERIFY(!watchKeyboard.rewritten());
 }
 
 void tst_DeviceKeys::marks()

@@ -5,6 +5,7 @@
 // Rhythm restored with the sound capture it needs.
 
 #include "../lighting/FakeLoopbackAudio.h"
+#include "CbNotice.h"
 #include "ColorWheelTool.h"
 #include "CommandQueueDrain.h"
 #include "CustomButton.h"
@@ -147,6 +148,7 @@ private slots:
     void savePrompt_data();
     void savePrompt();
     void profileRestoresMusicalRhythm();
+    void rhythmWithoutSoundSaysSoOnce();
 };
 
 void tst_DeviceLighting::effectIdMaps()
@@ -493,6 +495,30 @@ void tst_DeviceLighting::profileRestoresMusicalRhythm()
         f.page->applyKeyboardProfile(1);
         QVERIFY(audio.last && !audio.last->isRunning());
     }
+}
+
+void tst_DeviceLighting::rhythmWithoutSoundSaysSoOnce()
+{
+    FakeAudioLog audio;  // made before the page, whose lighting engine takes its capture from it
+    audio.failStarts = true;
+    LightingFixture f;
+    QVERIFY(f.load());
+    auto *toast = f.page->findChild<CbNotice *>();
+    const QString notice =
+        DDevicePage::tr("The sound cannot be captured: Musical Rhythm needs a running sound server.");
+    f.showLightingPage();
+    QVERIFY(toast->text() != notice);
+    f.child<QAbstractButton>("toolButton_MusicalRhythm")->click();
+    QCOMPARE(toast->text(), notice);
+
+    // Once: neither choosing it again nor coming back to the lighting page repeats it.
+    toast->showText(QString());
+    f.child<QAbstractButton>("toolButton_Wave")->click();
+    f.child<QAbstractButton>("toolButton_MusicalRhythm")->click();
+    f.page->clearLightChanged();
+    f.child<QPushButton>("pushButton_Custom")->click();
+    f.showLightingPage();
+    QCOMPARE(toast->text(), QString());
 }
 
 QTEST_MAIN(tst_DeviceLighting)

@@ -16,6 +16,7 @@
 #include "RecordText.h"
 #include "xmlInterface.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
@@ -165,6 +166,7 @@ private slots:
     void viewReplacedWhilePreviewRuns_data();
     void viewReplacedWhilePreviewRuns();
     void linkChangesBeforeTheLightingLoadSendNothing();
+    void waveRunsOnTheFirstOpening();
     void profileWithoutZoneEntriesReadsUnlinked();
 };
 
@@ -279,6 +281,36 @@ void tst_MouseViewOnDevice::viewReplacedWhilePreviewRuns()
     // A few more frames of the running preview, under the sanitizer or valgrind the proof that
     // nothing paints a deleted LED.
     QTest::qWait(300);
+}
+
+void tst_MouseViewOnDevice::waveRunsOnTheFirstOpening()
+{
+    MouseFixture f;
+    f.keyboard = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    f.mouse = emu::plug(emu::mouseSpec());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+    f.window.show();
+    // Wave confirmed for the Around zone, then the mouse's page built anew.
+    f.child<QPushButton>("pushButton_Led")->click();
+    f.child<QAbstractButton>("toolButton_Wave")->click();
+    f.page->applyLightSettings();
+    QCOMPARE(f.xml.getLightUsingIndex(f.page->profileXmlPath().constData(), "1", 0), 2);
+    QVERIFY(f.showMouseAgain());
+
+    f.child<QPushButton>("pushButton_Led")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.lightPage() && anyLit(paintedLeds(f.lightPage())), kLoadTimeoutMs);
+    const auto colours = [&] {
+        QList<QRgb> list;
+        for (const mouseLightButtonCustom *led : paintedLeds(f.lightPage()))
+            list.append(led->color().rgba());
+        return list;
+    };
+    // The preview moves: the colours shown change from frame to frame.
+    const QList<QRgb> first = colours();
+    QTRY_VERIFY_WITH_TIMEOUT(colours() != first, kLoadTimeoutMs);
+    const QList<QRgb> second = colours();
+    QTRY_VERIFY_WITH_TIMEOUT(colours() != second, kLoadTimeoutMs);
 }
 
 void tst_MouseViewOnDevice::linkChangesBeforeTheLightingLoadSendNothing()

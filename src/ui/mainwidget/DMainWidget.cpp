@@ -969,19 +969,9 @@ void DMainWidget::onCurIndexChanged(int selIndex)
 {
     if (selIndex == currentPageId)
         return;
-    if (devicePage->isLightChanged()) {
-        const int answer = devicePage->showTipInfoDia();
-        if (answer == 0) {
-            ui->pushButton_Device->setChecked(true);
-            return;
-        }
-        if (answer == 1) {
-            ui->pushButton_Device->setChecked(true);
-            devicePage->applyLightSettings();
-            devicePage->clearLightChanged();
-            return;
-        }
-        devicePage->clearLightChanged();
+    if (!devicePage->mayLeaveLighting()) {
+        ui->pushButton_Device->setChecked(true);
+        return;
     }
     macroPage->setPageCurrent(false);
     stopMacroRecording();
@@ -1090,7 +1080,7 @@ void DMainWidget::createTrayMenu()
     restoreAction = new QAction(tr("Revert(&R)"), this);
     connect(restoreAction, &QAction::triggered, this, &QWidget::showNormal);
     quitAction = new QAction(QIcon(QStringLiteral(":/images/mainpage/closeWindowSel.png")), tr("Quit(&Q)"), this);
-    connect(quitAction, &QAction::triggered, this, &DMainWidget::onQuitApp);
+    connect(quitAction, &QAction::triggered, this, &DMainWidget::onQuitRequested);
 
     trayMenu = std::make_unique<QMenu>(QApplication::desktop());
     trayMenu->addAction(minimizeAction);
@@ -1133,6 +1123,18 @@ void DMainWidget::onQuitApp()
     // Outside an event loop (a window built without one) there is no loop to leave.
     if (QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(0);
+}
+
+void DMainWidget::onQuitRequested()
+{
+    if (devicePage->isLightChanged()) {
+        // The question is about what the window shows: from the tray it comes back first.
+        if (!isVisible() || isMinimized())
+            showNormal();
+        if (!devicePage->mayLeaveLighting(true))
+            return;
+    }
+    onQuitApp();
 }
 
 void DMainWidget::shutDownDevices()
@@ -1274,7 +1276,7 @@ void DMainWidget::on_pushButton_Close_clicked()
 {
     stopMacroRecording();
     if (!UserSettings().closeToTray()) {
-        onQuitApp();
+        onQuitRequested();
         return;
     }
     // Without a tray host a hidden window could not be brought back: minimise it instead.

@@ -140,6 +140,9 @@ public slots:
     void onChangAppTheme(int index);
     void onMinApp();
     void onQuitApp();
+    // The user's Quit (tray menu, or the title bar's close when it does not close to the tray):
+    // asks first about unsaved lighting, then quits unless the user chose to stay.
+    void onQuitRequested();
     void onCloseWindowForThis_Main();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void onUpdateFirmwareWindowOpen();

@@ -158,10 +158,12 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     QButtonGroup *mainPageGroup = makeGroup(
         this, QList<QAbstractButton *>{ui->pushButton_Custom, ui->pushButton_Led, ui->pushButton_PerformanceChang});
-    connect(mainPageGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
+    connect(mainPageGroup, &QButtonGroup::idClicked, m_modes, &DevicePageModes::onMainPageButtonClicked);
     ui->pushButton_Custom->setChecked(true);
 
     m_lightDealMain = std::make_unique<lightDealMain>();
+    connect(m_lightDealMain.get(), &lightDealMain::sigAudioCaptureUnavailable, m_lighting,
+            &DevicePageLighting::noticeAudioUnavailable);
     m_mouseLightDealMain = std::make_unique<mouseLightDealMain>();
 
     ui->frame_Custom->hide();
@@ -612,6 +614,11 @@ void DDevicePage::applyLightSettings()
 {
     m_colorWheelTool->applyLightSettings();
     m_isLightChanged = false;
+}
+
+bool DDevicePage::mayLeaveLighting(bool leaveAfterSave)
+{
+    return m_customLights->mayLeaveLighting(leaveAfterSave);
 }
 
 void DDevicePage::updataAllUI()

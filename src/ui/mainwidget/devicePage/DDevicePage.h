@@ -126,6 +126,10 @@ public:
     // The save prompt for an unsaved lighting change: 0 closed, 1 save, 2 discard.
     int showTipInfoDia();
     void applyLightSettings();
+    // Before the lighting page is left (another panel, page, device, profile, or quitting):
+    // with an unsaved lighting change, asks through the save prompt. True when the page may be
+    // left: after Discard, or after Save when leaveAfterSave; Save otherwise keeps the page.
+    bool mayLeaveLighting(bool leaveAfterSave = false);
     void updataAllUI();
     void applyTheme();
 

@@ -21,6 +21,7 @@
 
 namespace {
 
+constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting page shows
 constexpr int kRows = 6;
 constexpr int kColumns = 22;
 constexpr int kSlotUnused = LightingCommands::kCustomLedSlotUnused;
@@ -298,6 +299,9 @@ void DevicePageCustomLights::onUpdateCustomLight()
     for (keyboardButCustom *key : p->m_keyboardPage->getLightKeySelected())
         keys.append(key);
     p->m_lightDealMain->setCustomLightKeys(keys);
+    // Painted keys are an unsaved change until the editor's OK stores them.
+    if (p->m_mainPageIndex == kLightingPage && !keys.isEmpty())
+        p->m_isLightChanged = true;
 }
 
 int DevicePageCustomLights::showTipInfoDia()
@@ -327,4 +331,22 @@ int DevicePageCustomLights::showTipInfoDia()
         p->m_maskWidget = nullptr;
     delete mask;
     return result == 1 || result == 2 ? result : 0;
+}
+
+bool DevicePageCustomLights::mayLeaveLighting(bool leaveAfterSave)
+{
+    if (!p->m_isLightChanged)
+        return true;
+    switch (showTipInfoDia()) {
+    case 1:
+        p->applyLightSettings();
+        p->clearLightChanged();
+        return leaveAfterSave;
+    case 2:
+        qCInfo(lcUi) << "The unsaved lighting change is discarded";
+        p->clearLightChanged();
+        return true;
+    default:
+        return false;
+    }
 }

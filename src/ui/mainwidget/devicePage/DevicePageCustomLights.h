@@ -29,6 +29,7 @@ public:
     void onCustomLightUsingStatus(DCustomLightListItem *row, bool isUsing);
     void onUpdateCustomLight();
     int showTipInfoDia();
+    bool mayLeaveLighting(bool leaveAfterSave);
     // The key count of the device shown; 0 without one.
     int currentKeyCount() const;
 

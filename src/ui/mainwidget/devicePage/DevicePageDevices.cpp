@@ -7,6 +7,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
+#include "DevicePageKeys.h"
 #include "DevicePageLoad.h"
 #include "DmouseConfigView.h"
 #include "DMouseLightPage.h"
@@ -490,6 +491,8 @@ void DevicePageDevices::onDeviceItemPressed(DDeviceListItem *row)
     const bool retry = row == p->m_curDeviceItem && !p->m_curHidInterface;
     if (row == p->m_curDeviceItem && !retry)
         return;
+    if (!p->mayLeaveLighting())
+        return;
     p->clearLightChanged();
     switchTo(row->getHidPath(), 2);
 }
@@ -548,6 +551,8 @@ void DevicePageDevices::switchTo(const QString &hidPath, int connectFrom)
         p->m_keyboardPage->setProfileIndex(p->m_curProfileIndex);
         p->m_keyboardPage->setKeyNameMap(p->m_keyNameMap);
     }
+    // The key panel was opened for a key of the device before: it closes and forgets that key.
+    p->m_keys->resetKeyPanel();
     p->on_pushButton_CloseKeyCustom_clicked();
     p->ui->pushButton_Custom->setChecked(true);
     p->ui->label_ProductName->setText(row->getProductName());

@@ -35,6 +35,7 @@
 #include "xmlInterface.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -143,13 +144,27 @@ void DevicePageKeys::createKeyPages()
 
     for (DKeyAssignPage *page : keyPages()) {
         connect(page, &DKeyAssignPage::sigClickedCancel, p, &DDevicePage::onClickedCancel);
-        connect(page, &DKeyAssignPage::sigCustomKeyInfoSaveSuccessful, p, &DDevicePage::onCustomKeyInfoSaveSuccessful);
+        // A save reaches the captions, the mouse and the toast only when it is the shown key's.
+        connect(page, &DKeyAssignPage::sigCustomKeyInfoSaveSuccessful, p, [this, page] {
+            if (isSaveOfShownKey(page)) {
+                p->onCustomKeyInfoSaveSuccessful();
+                return;
+            }
+            qCWarning(lcUi) << "A key page saved key" << page->currentKeyCode() << "in"
+                            << QFile::decodeName(page->profileFile()) << "which is not the key shown";
+            p->showNotice(DDevicePage::tr("Operate failed"));
+        });
         connect(page, &DKeyAssignPage::sigCustomKeyInfoSaveFailed, p,
                 [this] { p->showNotice(DDevicePage::tr("Operate failed")); });
-        if (page == p->m_resetDefaultPage)
-            connect(page, &DKeyAssignPage::sigShoudUpdateKeyboard, p, &DDevicePage::onKeyboardAlreadyLoad);
-        else
-            connect(page, &DKeyAssignPage::sigShoudUpdateKeyboard, p, &DDevicePage::onShoudUpdateKeyboard);
+        const bool reset = page == p->m_resetDefaultPage;
+        connect(page, &DKeyAssignPage::sigShoudUpdateKeyboard, p, [this, page, reset](int keyDec) {
+            if (!isSaveOfShownKey(page))
+                return;
+            if (reset)
+                p->onKeyboardAlreadyLoad(keyDec);
+            else
+                p->onShoudUpdateKeyboard(keyDec);
+        });
     }
     connect(p->m_changeKeyPage, &DChangeKeyPage::sigChangKeyOrCombinationKeyFocusIn, p,
             &DDevicePage::onChangKeyOrCombinationKeyFocusIn);
@@ -174,6 +189,36 @@ void DevicePageKeys::createKeyPages()
             &DDevicePage::onSoftKeyboardAlreadyLoad);
     connect(p->m_softKeyboardPage, &DSoftKeyboardPage::sigSoftKeyboardClicked, p, &DDevicePage::onSoftKeyboardClicked);
     p->m_softKeyboardPage->loadKeyboardInfo();
+}
+
+void DevicePageKeys::resetKeyPanel()
+{
+    Ui::DDevicePage *ui = p->ui.get();
+    p->m_curKeyDec = -1;
+    p->m_curKeyCharacter.clear();
+    for (DKeyAssignPage *page : keyPages()) {
+        page->setCurrentKey(qMakePair(-1, QStringLiteral("Default")));
+        page->setFilePaths(p->m_macroXmlPath.constData(), p->m_profileXmlPath.constData());
+        page->setProfileIndex(p->m_curProfileIndex);
+    }
+    p->resetKeyOperationButtons();
+    p->m_curKeyPageType = kPageTypes[0];
+    ui->stackedWidget_Customize->setCurrentWidget(ui->page_Default);
+    ui->toolButton_Default->setSelected(true);
+}
+
+bool DevicePageKeys::isSaveOfShownKey(const DKeyAssignPage *page) const
+{
+    const bool onboard = p->m_workMode == 1;
+    const int keyDec = onboard ? p->m_curOnboardKeyDec : p->m_curKeyDec;
+    const QByteArray file = onboard ? currentLayerFile() : p->m_profileXmlPath;
+    if (!page || keyDec == -1 || page->currentKeyCode() != keyDec || file.isEmpty() || page->profileFile() != file)
+        return false;
+    if (onboard)
+        return true;
+    if (page->profileIndex() != p->m_curProfileIndex)
+        return false;
+    return page == p->m_resetDefaultPage || hasRecord(readRecord(p->m_xml, file, p->m_curProfileIndex, keyDec));
 }
 
 // ---- Choosing a key

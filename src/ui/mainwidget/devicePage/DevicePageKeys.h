@@ -34,6 +34,13 @@ public:
     void onHookKey(int keyCode, int flag);
     void onMacroChanged(const QString &macroIndex, const QString &macroName);
 
+    // Forgets the key the key panel was opened for (after a device or profile switch): no key
+    // is selected, the Default page shows, and every key page holds no key of the file shown.
+    void resetKeyPanel();
+    // A key page's save belongs to what the page shows: the key selected now, in the profile
+    // file and profile shown now, and (but for a reset) the file holds the key's record.
+    bool isSaveOfShownKey(const DKeyAssignPage *page) const;
+
     void onShoudUpdateKeyboard(int keyDec);
     void onKeyboardAlreadyLoad(int keyDec);
     void setAllKeysCustomFlag(bool flag);

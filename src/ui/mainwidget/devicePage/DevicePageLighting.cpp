@@ -357,6 +357,15 @@ void DevicePageLighting::showKeyboardLightPage()
         ui->frame_Custom->show();
         ui->pushButton_LightOnOff->setStyleSheet(kLedOnSheet);
     }
+    noticeAudioUnavailable();
+}
+
+void DevicePageLighting::noticeAudioUnavailable()
+{
+    if (m_audioNoticeShown || p->m_mainPageIndex != kLightingPage || !p->m_lightDealMain->isAudioCaptureFailing())
+        return;
+    m_audioNoticeShown = true;
+    p->showNotice(DDevicePage::tr("The sound cannot be captured: Musical Rhythm needs a running sound server."));
 }
 
 // ---- Reports ----

@@ -46,6 +46,8 @@ public:
     void onLightOpenOrCloseType(int ledOpenOrClose);
     void onLightOnOffClicked();
     void onLightSynchronizeClicked();
+    // Musical Rhythm without sound: says so on screen, once, while the lighting page shows.
+    void noticeAudioUnavailable();
 
 private:
     void setLightSwitchLook(bool on);
@@ -53,4 +55,5 @@ private:
     void showCustomLightFrame(bool on);
 
     DDevicePage *p;
+    bool m_audioNoticeShown = false;
 };

@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int kHiddenAppIndexNum = 789;
+constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting page shows
 const char kOnboardFileName[] = "/brivexOnboardProFile.xml";
 const char kOnboardDefaultFileName[] = "/OnboardDefaultProFile.xml";
 const char kOnboardFn1FileName[] = "/OnboardFN1ProFile.xml";
@@ -64,6 +65,16 @@ void DevicePageModes::onCurIndexChangedMainPage(int selIndex)
     } else if (type == 1) {
         showMousePage(selIndex);
     }
+}
+
+void DevicePageModes::onMainPageButtonClicked(int selIndex)
+{
+    // Even a click on the lighting panel's own button reloads it from the file.
+    if (p->m_mainPageIndex == kLightingPage && !p->mayLeaveLighting()) {
+        p->ui->pushButton_Led->setChecked(true);
+        return;
+    }
+    onCurIndexChangedMainPage(selIndex);
 }
 
 void DevicePageModes::showKeyboardKeyPage()

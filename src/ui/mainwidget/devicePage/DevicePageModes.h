@@ -16,6 +16,8 @@ public:
     explicit DevicePageModes(DDevicePage *page);
 
     void onCurIndexChangedMainPage(int selIndex);
+    // The user's click on a panel button; leaving the lighting panel asks about unsaved lighting.
+    void onMainPageButtonClicked(int selIndex);
     void onCurIndexChangedOperate(int selIndex);
     void onCurIndexChangedSelMode(int selIndex);
     void closeKeyCustom();

@@ -6,6 +6,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DevicePageCustomLights.h"
+#include "DevicePageKeys.h"
 #include "DevicePagePrompts.h"
 #include "DialogStartFolder.h"
 #include "DKeyWithTextPage.h"
@@ -296,6 +297,9 @@ void DevicePageProfiles::selectProfile(profileListItem *row)
     }
     if (!row || row == p->m_curProfileItem)
         return;
+    // A click on another profile leaves the lighting shown; after a deletion there is none to keep.
+    if (p->m_curProfileItem && !p->mayLeaveLighting())
+        return;
     makeCurrent(row, row->profileIndex());
 }
 
@@ -314,6 +318,8 @@ void DevicePageProfiles::makeCurrent(profileListItem *row, const QString &index)
     if (p->m_keyWithTextPage)
         p->m_keyWithTextPage->clearText();
 
+    // The key panel was opened for a key of the profile before.
+    p->m_keys->resetKeyPanel();
     const bool mouse = p->m_curHidStructInfo.deviceType == 1;
     if (!mouse) {
         if (p->m_keyboardPage)

@@ -3,7 +3,8 @@
 // visit to on-board mode lands in the PC profile that was current, the keyboard switches show and
 // store the profile's values, the custom event list opened later shows what was saved meanwhile,
 // the on-screen keyboard's operate mode follows the key page shown, and the profile panel opened
-// from the lighting page takes the key view out of its lighting look.
+// from the lighting page takes the key view out of its lighting look, and an on-board key gets the
+// caption of its kind.
 
 #include "CommandQueueDrain.h"
 #include "CustomButton.h"
@@ -15,6 +16,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DKeyDisablePage.h"
+#include "DOnboardPage.h"
 #include "DResetDefaultPage.h"
 #include "DSoftKeyboardPage.h"
 #include "Emulator.h"
@@ -24,6 +26,7 @@
 #include "profileListItem.h"
 #include "RecordText.h"
 #include "sideLightButtonCustom.h"
+#include "SoftKeyboardButCustom.h"
 #include "xmlInterface.h"
 
 #include <QAbstractButton>
@@ -146,6 +149,8 @@ private slots:
     void softKeyboardFollowsTheKeyPage_data();
     void softKeyboardFollowsTheKeyPage();
     void profilePanelFromLightingLeavesTheLightingLook();
+    void onboardCaptionOfOneKey_data();
+    void onboardCaptionOfOneKey();
 };
 
 void tst_DeviceJourneys::remapAfterOnboardVisitKeepsTheProfile()
@@ -289,6 +294,43 @@ void tst_DeviceJourneys::profilePanelFromLightingLeavesTheLightingLook()
     QVERIFY(keys->getLightKeySelected().isEmpty());
     for (keyboardButCustom *button : keys->getKeyButtonMap())
         QVERIFY(!button->hasDragMark());
+}
+
+void tst_DeviceJourneys::onboardCaptionOfOneKey_data()
+{
+    QTest::addColumn<QByteArray>("operateType");
+    QTest::addColumn<QByteArray>("mode");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("caption");  // empty: any text but an empty one
+    QTest::newRow("remap") << QByteArray("0") << QByteArray("1") << QByteArray("5") << "B";
+    QTest::newRow("macro") << QByteArray("1") << QByteArray("1") << QByteArray("1") << "Play once";
+    QTest::newRow("combination") << QByteArray("2") << QByteArray("1") << QByteArray("224,5") << QString();
+    QTest::newRow("multimedia") << QByteArray("3") << QByteArray("1") << QByteArray("1") << QString();
+    QTest::newRow("mouse") << QByteArray("4") << QByteArray("1") << QByteArray("0") << "Mouse Left";
+}
+
+// A key saved in on-board mode gets the caption of its kind at once.
+void tst_DeviceJourneys::onboardCaptionOfOneKey()
+{
+    QFETCH(QByteArray, operateType);
+    QFETCH(QByteArray, mode);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, caption);
+    JourneyFixture f;
+    QVERIFY(f.plug());
+    f.click("pushButton_OnboardMode");
+    QVERIFY(f.page->onboardPage());
+    const QByteArray layer = QFile::encodeName(QFileInfo(QFile::decodeName(f.path())).absolutePath()
+                                               + QStringLiteral("/OnboardDefaultProFile.xml"));
+    const QByteArray config = QByteArray::number(f.page->currentOnboardConfigIndex());
+    QVERIFY(f.xml.replaceKeyMapItem(layer.constData(), config.constData(), "4", "A", operateType.constData(), "1",
+                                    mode.constData(), value.constData()));
+    QVERIFY(QMetaObject::invokeMethod(f.page, "onShoudUpdateKeyboard", Q_ARG(int, kKeyA)));
+    const QString shown = f.page->onboardPage()->getKeyButtonMap().value(kKeyA)->getFunctionText();
+    if (caption.isEmpty())
+        QVERIFY(!shown.isEmpty());
+    else
+        QCOMPARE(shown, caption);
 }
 
 QTEST_MAIN(tst_DeviceJourneys)

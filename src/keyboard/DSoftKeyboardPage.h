@@ -36,6 +36,7 @@ public:
 
     // 0 remap, 1 key combination, 2 anything else.
     void setOperateMode(int mode);
+    int operateMode() const { return m_operateMode; }
     void setCombinationKeyFocus(bool focus);
     void resetSelectedKeys();
     void resetKeyStatusToDefault(int keyDec);

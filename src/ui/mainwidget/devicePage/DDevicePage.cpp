@@ -300,7 +300,15 @@ bool DDevicePage::eventFilter(QObject *obj, QEvent *event)
             ui->pushButton_Led->setChecked(false);
             ui->pushButton_PerformanceChang->setChecked(true);
             if (deviceType == 0) {
-                // The key view leaves its lighting display modes once it is built.
+                // The key view leaves its lighting look: no rubber band, no side lights, hover
+                // cards again, and no key drawn selected.
+                if (m_keyboardPage) {
+                    m_keyboardPage->setLightMode(false);
+                    m_keyboardPage->showSideLights(false);
+                    m_keyboardPage->setCustomLightMode(false);
+                    m_keyboardPage->clearLightSelection();
+                    m_keyboardPage->setKeyCustomView(false, true);
+                }
                 ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
                 ui->pushButton_Performance->setChecked(true);
                 ui->frame_6->setMaximumHeight(200);
@@ -1279,12 +1287,13 @@ void DDevicePage::onEmptyForKey()
 
 void DDevicePage::onRuningOnboard0x19Cmd()
 {
-    m_is0x19Acked = true;
+    // The running on-board download takes the answers of its own device's link; the page has
+    // nothing to wait for.
 }
 
 void DDevicePage::onRuningOnboard0x18Cmd()
 {
-    m_is0x18Acked = true;
+    // Nothing waits for it: the key tables are not paced.
 }
 
 void DDevicePage::onRuningMouse0x47Cmd()

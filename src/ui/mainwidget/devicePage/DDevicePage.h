@@ -8,7 +8,6 @@
 // link (sendToCurrentDevice).
 
 #include "HidRecords.h"
-#include "WindowsHookInterface.h"
 #include "XmlRecords.h"
 
 #include <QByteArray>
@@ -465,7 +464,6 @@ private:
     DMousePage *m_mousePage = nullptr;
     int m_curMouseKeyCode = 1;
     QString m_strCurMouseKeyName;
-    QMap<int, CustomKeyInfo> m_mapMouseKeyInfo;
     QMap<int, int> m_mapDpiCode;
     DMouseLightPage *m_mouseLightPage = nullptr;
     std::unique_ptr<mouseLightDealMain> m_mouseLightDealMain;
@@ -486,14 +484,7 @@ private:
     QAction *m_keyMenuAction = nullptr;
     int m_curOnboardKeyDec = -1;
     QString m_curOnboardKeyCharacter;
-    int m_onboardMacroNumber = -1;
-    bool m_is0x19Acked = true;
-    bool m_is0x18Acked = true;
     CustomKeyInfo m_curOnboardKeyInfo{};
-    QMap<int, QString> m_mapOnboardMacro;
-    bool m_isOnboardDownloadOk = true;
-    unsigned char m_lastOnboardPacket[64] = {};
-    WindowsHookInterface m_hookInterface{nullptr};
     bool m_isUpgradePending = false;
     QString m_strUpgradeHidPath;
     QString m_strUpgradeSn;

@@ -29,6 +29,7 @@
 #include "keyboardPage.h"
 #include "lightDealMain.h"
 #include "LogCategories.h"
+#include "OnboardConfigFiles.h"
 #include "RecordText.h"
 #include "SoftKeyboardButCustom.h"
 #include "ui_DDevicePage.h"
@@ -538,11 +539,9 @@ void DevicePageKeys::updateOnboardKey(int keyDec)
     if (hasRecord(mine)) {
         p->m_curOnboardKeyInfo = mine;
         kind = recordNumber(mine.operateType, sizeof mine.operateType, -1);
-        if (kind == 0) {
-            text = p->m_keyNameMap.value(recordNumber(mine.Value, sizeof mine.Value, -1));
-            if (p->m_curOnboardConfigIndex == 2 && text == QLatin1String("Win"))
-                text = QStringLiteral("Com");
-        }
+        text = OnboardConfigFiles::functionText(mine, p->m_keyNameMap);
+        if (kind == 0 && p->m_curOnboardConfigIndex == 2 && text == QLatin1String("Win"))
+            text = QStringLiteral("Com");
     }
     if (p->m_onboardPage) {
         if (SoftKeyboardButCustom *button = p->m_onboardPage->getKeyButtonMap().value(keyDec, nullptr))

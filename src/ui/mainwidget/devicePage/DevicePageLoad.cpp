@@ -12,6 +12,7 @@
 #include "DMousePage.h"
 #include "DMousePerformanceView.h"
 #include "DOnboardPage.h"
+#include "DPerformancePage.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
 #include "lightDealMain.h"
@@ -146,6 +147,11 @@ void DevicePageLoad::loadDevice(DDeviceKeyboardLink *link, const QString &hidNam
         p->m_sideLedType = xml->getLightUsingIndex(file, key.constData(), 1);
         link->setKeyboardLightType(p->m_keyboardLedType);
         showLightSwitch();
+        // The keyboard switches are the profile's: shown from the file and stored into it.
+        p->m_performancePage->setInterfaces(p->m_curHidInterface, xml);
+        p->m_performancePage->setProfileIndex(p->m_curProfileIndex);
+        p->m_performancePage->setFilePaths(p->m_macroXmlPath.constData(), file);
+        p->m_performancePage->loadFunctionSetting();
         qCDebug(lcUi) << "------------------------------------------------------------ *** Light 01 *** "
                          "------------------------";
         p->onCurIndexChangedMainPage(1);

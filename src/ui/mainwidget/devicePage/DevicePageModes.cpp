@@ -3,18 +3,22 @@
 
 #include "ArrowWidget.h"
 #include "ColorWheelTool.h"
+#include "CustomButton.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
+#include "DevicePageKeys.h"
 #include "DevicePageOnboardConfigs.h"
+#include "DKeyAssignPage.h"
 #include "DMouseLightPage.h"
 #include "DOnboardPage.h"
+#include "DResetDefaultPage.h"
+#include "DSoftKeyboardPage.h"
 #include "keyboardButCustom.h"
 #include "keyboardImagePage.h"
 #include "keyboardPage.h"
 #include "LogCategories.h"
-#include "MainHidInterFace.h"
 #include "mouseLightDealMain.h"
 #include "proFileOperateMenuToolWidget.h"
 #include "ui_DDevicePage.h"
@@ -223,9 +227,14 @@ void DevicePageModes::onCurIndexChangedOperate(int selIndex)
         ui->stackedWidget_Tool->setCurrentWidget(ui->page_Performance);
         break;
     case 1:
+        // Built anew each time it is opened: assignments saved while another tool page showed
+        // did not reach it.
         ui->stackedWidget_Tool->setCurrentWidget(ui->page_CustomList);
+        p->m_keys->refreshCustomEventList();
         break;
     case 2:
+        // What a click on the on-screen keyboard enters: a remap target, a combination, or nothing.
+        p->m_softKeyboardPage->setOperateMode(p->m_curKeyPageType == 1 ? 0 : p->m_curKeyPageType == 2 ? 1 : 2);
         ui->stackedWidget_Tool->setCurrentWidget(ui->page_SoftKeyboard);
         break;
     case 3:
@@ -254,8 +263,11 @@ void DevicePageModes::setKeyOperationsForOnboard(bool onboard)
 
 void DevicePageModes::onCurIndexChangedSelMode(int selIndex)
 {
+    // Either way the key column starts over on Default, with no key.
     p->resetKeyOperationButtons();
     p->ui->stackedWidget_Customize->setCurrentWidget(p->ui->page_Default);
+    p->ui->toolButton_Default->setSelected(true);
+    p->m_resetDefaultPage->setCurrentKey(qMakePair(-1, DDevicePage::tr("Empty")));
     if (selIndex == 0)
         enterPcMode();
     else if (selIndex == 1)
@@ -268,8 +280,8 @@ void DevicePageModes::enterPcMode()
     p->m_curKeyDec = -1;
     delete p->m_onboardPage;
     p->m_onboardPage = nullptr;
-    if (p->m_curHidInterface)
-        p->m_curHidInterface->setShakeHandsMode(true);
+    if (p->m_curDeviceLink)
+        p->m_curDeviceLink->setShakeHandsMode(true);
     ui->stackedWidget_Onboard->hide();
     ui->frame_OnboardProfile->hide();
     ui->frame_OnboardDownload->hide();
@@ -280,6 +292,9 @@ void DevicePageModes::enterPcMode()
     setKeyOperationsForOnboard(false);
     ui->pushButton_CustomList->setChecked(true);
     onCurIndexChangedOperate(1);
+    // The on-board configuration's index goes: keys are saved into the PC profile again.
+    for (DKeyAssignPage *page : p->m_keys->keyPages())
+        page->setProfileIndex(p->m_curProfileIndex);
     if (p->m_keyboardPage)
         p->m_keyboardPage->clearKeySelection();
     onCurIndexChangedMainPage(0);
@@ -294,8 +309,8 @@ void DevicePageModes::enterOnboardMode()
         return;
     }
     ui->label_LogMsg->hide();
-    if (p->m_curHidInterface)
-        p->m_curHidInterface->setShakeHandsMode(false);
+    if (p->m_curDeviceLink)
+        p->m_curDeviceLink->setShakeHandsMode(false);
     p->m_curKeyPageType = 10;
     p->m_workMode = 1;
     if (p->m_curDeviceLink)

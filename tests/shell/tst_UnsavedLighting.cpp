@@ -240,6 +240,7 @@ void tst_UnsavedLighting::everyWayOutAsks_data()
 {
     QTest::addColumn<QString>("way");
     QTest::newRow("key panel") << QStringLiteral("key panel");
+    QTest::newRow("another custom light") << QStringLiteral("custom light");
     QTest::newRow("MACRO") << QStringLiteral("macro");
     QTest::newRow("HOME") << QStringLiteral("home");
     QTest::newRow("mouse tab") << QStringLiteral("mouse");
@@ -274,6 +275,8 @@ void tst_UnsavedLighting::everyWayOutAsks()
     const auto leave = [&] {
         if (way == QLatin1String("key panel")) {
             child<QPushButton>(w.page, "pushButton_Custom")->click();
+        } else if (way == QLatin1String("custom light")) {
+            QTest::mouseClick(w.rows().at(1), Qt::LeftButton, {}, QPoint(5, 5));
         } else if (way == QLatin1String("macro")) {
             child<QPushButton>(w.window.get(), "pushButton_Macro")->click();
         } else if (way == QLatin1String("home")) {
@@ -305,6 +308,7 @@ void tst_UnsavedLighting::everyWayOutAsks()
         QCOMPARE(answers.shown, round);
         QVERIFY(w.onLightingPanel());
         QVERIFY(w.painted(kKeyW, green));
+        QVERIFY(w.rows().at(3)->isSelected());
         QCOMPARE(readFile(file), before);
         QVERIFY(emu::openHandleCount(w.keyboard) > 0);
     }
@@ -314,7 +318,11 @@ void tst_UnsavedLighting::everyWayOutAsks()
     leave();
     QCOMPARE(answers.shown, 3);
     QByteArray after = readFile(file);
-    if (way == QLatin1String("profile")) {
+    if (way == QLatin1String("custom light")) {
+        // The lighting panel stays, showing the other custom light as stored.
+        QVERIFY(w.rows().at(1)->isSelected() && !w.rows().at(3)->isSelected());
+        QVERIFY(!w.painted(kKeyA, green));
+    } else if (way == QLatin1String("profile")) {
         // The lighting of profile 2 is shown; the file records only that choice.
         QCOMPARE(w.selectedProfiles(), QStringList{QStringLiteral("2")});
         after.replace("<Parameters profileIndex=\"2\">", "<Parameters profileIndex=\"1\">");

@@ -166,6 +166,10 @@ void DevicePageCustomLights::onCustomLightItemMouseClicked(DCustomLightListItem 
 {
     if (!row || row == p->m_curCustomLightItem || !p->m_listCustomLightItem.contains(row))
         return;
+    // The row shown is repainted from the file: unsaved paint is asked about first (Save stores it
+    // into the row it was painted on).
+    if (!p->mayLeaveLighting(true))
+        return;
     if (p->m_keyboardPage)
         p->m_keyboardPage->clearLightSelection();
     p->m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();

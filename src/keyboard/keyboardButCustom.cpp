@@ -96,6 +96,12 @@ void keyboardButCustom::setKeyColor(const QColor &color)
         update();
 }
 
+void keyboardButCustom::setPaintColor(const QColor &color)
+{
+    m_paintColor = color;
+    setKeyColor(color);
+}
+
 void keyboardButCustom::setCustomView(bool on)
 {
     m_customView = on;

@@ -30,6 +30,9 @@ public:
     void setThemeColor(const QColor &first, const QColor &second);
     // The key's lighting colour; repainted at once only while colour repaint is on.
     void setKeyColor(const QColor &color) override;
+    // The colour painted on the key in the custom light editor; the preview may show it dimmed.
+    void setPaintColor(const QColor &color);
+    QColor paintColor() const { return m_paintColor; }
     void setCustomView(bool on);
     void setLightEditView(bool on);
     void setStateValue(int colourRepaint);
@@ -89,6 +92,7 @@ private:
     QColor m_assignedFill{255, 49, 53, 50};
     QColor m_assignedPen{255, 49, 53};
     QColor m_ledColor{0, 0, 0, 0};
+    QColor m_paintColor;
     QColor m_lightOutline{255, 49, 53};
     bool m_dragMark = false;
 };

@@ -300,7 +300,7 @@ void keyboardPage::setSelectedKeysColor(int r, int g, int b)
         return;
     const QColor color(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255), 180);
     for (keyboardButCustom *key : qAsConst(m_listLightKeySelected)) {
-        key->setKeyColor(color);
+        key->setPaintColor(color);
         key->update();
     }
     emit sigUpdateCustomLight();

@@ -23,6 +23,8 @@ namespace {
 
 // Codes of sigLightConfigHaveChanged: what the change was.
 enum ChangedFrom { FromColor = 0, FromFullColor = 1, FromBrightness = 2, FromSpeed = 3, FromDirection = 4 };
+// The keyboard's per-key effect: its colour is the brush that paints the selected keys.
+constexpr int kPerKeyEffect = 10;
 
 const char *const kChipTemplate = "QPushButton{\n"
                                   "background-color: rgb(%1, %2, %3);\n"
@@ -540,6 +542,9 @@ void ColorWheelTool::applyLightConfigChange(int lightConfigChangedFrom)
 
     if (m_loading)
         return;
+    // The brush colour is no setting: the painted keys are stored when the paint is saved.
+    if (isPerKeyBrush() && lightConfigChangedFrom == FromColor)
+        return;
     if (!hasStore()) {
         qCWarning(lcUi) << "ColorWheelTool: no profile yet; the change is not stored";
         return;
@@ -757,8 +762,14 @@ void ColorWheelTool::onColorItemSelcSignal(QColor colour)
     paintChip(m_colorSelIndex, rgb);
     if (!m_isMousePress)
         m_colorArea->resetRotate();
-    if (changed || fromField)
+    // The per-key brush paints the selected keys even with the colour it already has.
+    if (changed || fromField || isPerKeyBrush())
         applyLightConfigChange(FromColor);
+}
+
+bool ColorWheelTool::isPerKeyBrush() const
+{
+    return m_deviceType == 0 && m_ledSelMode == 0 && m_ledType == kPerKeyEffect;
 }
 
 void ColorWheelTool::fieldTextChanged(int field, const QString &text)

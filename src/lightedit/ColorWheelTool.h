@@ -137,6 +137,7 @@ private:
     void setEditedColor(const QColor &colour);
     // Writes the colour into the three fields without running their handlers; true when a text changed.
     bool writeFieldsQuietly(const QColor &colour);
+    bool isPerKeyBrush() const;
     void fieldTextChanged(int field, const QString &text);
     void fieldValueChanged(int field, int value);
     QLineEdit *fieldAt(int field) const;

@@ -362,12 +362,12 @@ void tst_DeviceLighting::savedCustomLightKeepsRealColouredKeys()
     QVERIFY2(quoteCell >= 0 && dummyCell >= 0 && plainCell >= 0,
              qPrintable(QStringLiteral("%1 %2 %3").arg(quoteCell).arg(dummyCell).arg(plainCell)));
     for (keyboardButCustom *key : keys)
-        key->setKeyColor(QColor(0, 0, 0, 128));
-    keys.at(quoteCell)->setKeyColor(QColor(1, 2, 3));
+        key->setPaintColor(QColor(0, 0, 0, 128));
+    keys.at(quoteCell)->setPaintColor(QColor(1, 2, 3));
     // A cell without a key (code -1) is never stored, however it is coloured.
     keys.at(dummyCell)->setKeyInfo({-1, QString()});
-    keys.at(dummyCell)->setKeyColor(QColor(9, 9, 9));
-    keys.at(plainCell)->setKeyColor(QColor(200, 100, 50));
+    keys.at(dummyCell)->setPaintColor(QColor(9, 9, 9));
+    keys.at(plainCell)->setPaintColor(QColor(200, 100, 50));
     QVERIFY(f.startLog());
     f.page->saveCustomLight();
 

@@ -167,6 +167,7 @@ private slots:
     void viewReplacedWhilePreviewRuns();
     void linkChangesBeforeTheLightingLoadSendNothing();
     void waveRunsOnTheFirstOpening();
+    void storedWaveRunsWhenTheLightingOpens();
     void profileWithoutZoneEntriesReadsUnlinked();
 };
 
@@ -307,6 +308,40 @@ void tst_MouseViewOnDevice::waveRunsOnTheFirstOpening()
         return list;
     };
     // The preview moves: the colours shown change from frame to frame.
+    const QList<QRgb> first = colours();
+    QTRY_VERIFY_WITH_TIMEOUT(colours() != first, kLoadTimeoutMs);
+    const QList<QRgb> second = colours();
+    QTRY_VERIFY_WITH_TIMEOUT(colours() != second, kLoadTimeoutMs);
+}
+
+// Wave stored in the profile (no effect clicked in this run): the preview moves as soon as the
+// mouse's lighting page opens.
+void tst_MouseViewOnDevice::storedWaveRunsWhenTheLightingOpens()
+{
+    MouseFixture f;
+    f.keyboard = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    f.mouse = emu::plug(emu::mouseSpec());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+    f.window.show();
+    colorInfoData wave{};
+    wave.ledKeyboardOrSide = 0;
+    wave.ledType = 2;
+    wave.ledBrightness = 3;
+    wave.ledSpeed = 3;
+    wave.ledModeR = 255;
+    wave.ledModeType = 1;
+    f.xml.addLightItem(f.page->profileXmlPath().constData(), "1", wave);
+    QVERIFY(f.xml.setLightUsingIndex(f.page->profileXmlPath().constData(), "1", 0, 2));
+    QVERIFY(f.showMouseAgain());
+    f.child<QPushButton>("pushButton_Led")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(f.lightPage() && anyLit(paintedLeds(f.lightPage())), kLoadTimeoutMs);
+    const auto colours = [&] {
+        QList<QRgb> list;
+        for (const mouseLightButtonCustom *led : paintedLeds(f.lightPage()))
+            list.append(led->color().rgba());
+        return list;
+    };
     const QList<QRgb> first = colours();
     QTRY_VERIFY_WITH_TIMEOUT(colours() != first, kLoadTimeoutMs);
     const QList<QRgb> second = colours();

@@ -76,7 +76,7 @@ void DevicePageCustomLights::paintAllKeysDark()
 {
     for (keyboardButCustom *key : keyCells(p->m_keyboardPage)) {
         if (key)
-            key->setKeyColor(kDarkKey);
+            key->setPaintColor(kDarkKey);
     }
 }
 
@@ -97,7 +97,7 @@ void DevicePageCustomLights::paintCustomLight(const QString &index, int alpha)
             continue;
         }
         if (keyboardButCustom *cell = cells.at(item.indexX * kColumns + item.indexY))
-            cell->setKeyColor(QColor(item.colorR & 0xFF, item.colorG & 0xFF, item.colorB & 0xFF, alpha));
+            cell->setPaintColor(QColor(item.colorR & 0xFF, item.colorG & 0xFF, item.colorB & 0xFF, alpha));
     }
 }
 
@@ -165,6 +165,10 @@ void DevicePageCustomLights::selectOnly(DCustomLightListItem *row)
 void DevicePageCustomLights::onCustomLightItemMouseClicked(DCustomLightListItem *row)
 {
     if (!row || row == p->m_curCustomLightItem || !p->m_listCustomLightItem.contains(row))
+        return;
+    // The row shown is repainted from the file: unsaved paint is asked about first (Save stores it
+    // into the row it was painted on).
+    if (!p->mayLeaveLighting(true))
         return;
     if (p->m_keyboardPage)
         p->m_keyboardPage->clearLightSelection();
@@ -268,7 +272,8 @@ void DevicePageCustomLights::saveCustomLight()
         keyboardButCustom *button = cells.at(cell);
         if (!button)
             continue;
-        const QColor color = button->getKeyColor();
+        // What was painted, not the preview's frame of it (dimmed by the effect's brightness).
+        const QColor color = button->paintColor();
         if (color.red() == 0 && color.green() == 0 && color.blue() == 0)
             continue;
         const int code = button->getKeyDec();

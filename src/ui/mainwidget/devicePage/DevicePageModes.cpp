@@ -207,8 +207,18 @@ void DevicePageModes::showMousePage(int selIndex)
         int zone;
         int ledType;
     } zones[] = {{1, p->m_mouseScrollLedType}, {2, p->m_mouseLogoLedType}, {0, p->m_mouseAroundLedType}};
-    for (const auto &zone : zones)
+    // The preview runs what is stored from the first opening on, not only after an effect click.
+    mouseLightDealMain *engine = p->m_mouseLightDealMain.get();
+    for (const auto &zone : zones) {
         p->m_colorWheelTool->setLedSelMode(zone.zone, zone.ledType, p->m_ledOpenOrClose);
+        const colorInfoData record = p->m_colorWheelTool->getColorInfoData();
+        if (zone.zone == 0)
+            engine->setAroundLightConfig(record);
+        else if (zone.zone == 1)
+            engine->setScrollLightConfig(record);
+        else
+            engine->setLogoLightConfig(record);
+    }
     if (p->m_mouseLightPage)
         p->m_mouseLightPage->loadLinkStatus();
     p->m_mainPageIndex = 1;

@@ -291,14 +291,16 @@ void DevicePageProfiles::storeNameAndProgram()
 
 void DevicePageProfiles::selectProfile(profileListItem *row)
 {
-    if (p->m_isProfileDeleted) {
+    const bool afterDeletion = p->m_isProfileDeleted;
+    if (afterDeletion) {
         p->m_isProfileDeleted = false;
         row = p->m_listProfileItem.value(0, nullptr);
     }
     if (!row || row == p->m_curProfileItem)
         return;
-    // A click on another profile leaves the lighting shown; after a deletion there is none to keep.
-    if (p->m_curProfileItem && !p->mayLeaveLighting())
+    // A click on a profile (after a rebuild of the list, the highlighted one too) reloads the lighting
+    // shown; after a deletion there is none to keep.
+    if (!afterDeletion && !p->mayLeaveLighting())
         return;
     makeCurrent(row, row->profileIndex());
 }

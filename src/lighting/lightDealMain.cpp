@@ -272,12 +272,9 @@ void lightDealMain::setPreviewShown(bool shown)
     if (shown == m_previewShown)
         return;
     m_previewShown = shown;
+    // The next preview tick paints the frame the effect stands at. (A view just shown may not
+    // have handed its buttons over yet, so nothing is painted here.)
     updateTickers();
-    // The view shows the frame the effect stands at, not the one it was left with.
-    if (shown) {
-        onDviceUpdateAllKeyColorUI();
-        onDviceUpdateAllSideLightColorUI();
-    }
 }
 
 void lightDealMain::setSideLightPresent(bool present)

@@ -233,10 +233,8 @@ void mouseLightDealMain::setPreviewShown(bool shown)
     if (shown == m_previewShown)
         return;
     m_previewShown = shown;
+    // The next preview tick paints the frame the effects stand at.
     updateTickers();
-    // The view shows the frame the effects stand at, not the one it was left with.
-    if (shown)
-        onDviceUpdateMouseAllColorUIAround();
 }
 
 void mouseLightDealMain::clearAllLed()

@@ -171,17 +171,14 @@ void LightConsumersTest::resumeGoesOnFromThePausedStep()
     engine.setPreviewShown(false);
     QVERIFY(catchUp());
     const int pausedAt = steps;
-    const QColor shownAtPause = rig.view.key(0, 1).getKeyColor();
 
     // Paused: not one step is taken.
     QTest::qWait(150);
     QVERIFY(sameKeyColors(engine, reference));
 
-    // Back on screen: the view shows the frame the effect stands at at once, and the effect
-    // goes on from the next step, frame by frame as the reference gives them.
+    // Back on screen: the effect goes on from the next step, frame by frame as the reference
+    // gives them.
     engine.setPreviewShown(true);
-    QCOMPARE(rig.view.key(0, 1).getKeyColor(), engine.keyColor(1));
-    QCOMPARE(shownAtPause.isValid(), true);
     QTRY_VERIFY_WITH_TIMEOUT(!sameKeyColors(engine, reference), 5000);
     engine.setPreviewShown(false);
     reference.onDviceUpdateAllKeyColor();

@@ -34,6 +34,7 @@ class DSettingsDia;
 class DUpdateFirmwareDia;
 class BootloaderWriter;
 class FirmwareUpdateJob;
+class FirstShowAction;
 class DeviceNotifier;
 class FirmwareImageCatalog;
 class FramelessWindowHelper;
@@ -196,6 +197,8 @@ private:
     int currentPageId = 10;
     QPointer<QWidget> settingsMask;
     QPointer<DSettingsDia> settingsDia;
+    // The device page's start-up theme, applied when the page is first shown.
+    QPointer<FirstShowAction> deviceThemeWhenShown;
     bool devicesShutDown = false;
     std::unique_ptr<MainHidInterFace> enumerator;
     QByteArray macroXmlPath;  // local 8-bit encoding, whole

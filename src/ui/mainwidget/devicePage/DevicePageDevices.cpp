@@ -622,7 +622,7 @@ void DevicePageDevices::openDeviceView(const hidStructInfo &info)
         p->m_keyboardImagePage->lower();
         p->m_keyboardImagePage->setKeyboardModel(model);
         p->m_keyboardPage->setKeyboardModel(model);
-        watchPreview(p->m_keyboardArea, p->m_lightDealMain, &lightDealMain::setPreviewShown);
+        watchPreview(p->m_keyboardArea, p->m_lightDealMain.get(), &lightDealMain::setPreviewShown);
     } else if (info.deviceType == 1) {
         p->m_mousePage = new DMousePage(model, p->ui->hidDeviceShowFrame);
         connect(p->m_mousePage, &DMousePage::sigMouseButtonClicked, p, &DDevicePage::onMouseButtonClicked);
@@ -639,7 +639,7 @@ void DevicePageDevices::openDeviceView(const hidStructInfo &info)
         p->ui->mouseLightFrame->layout()->addWidget(p->m_mouseLightPage);
         p->m_mouseLightPage->loadMouseInfo(model);
         p->m_mouseLightDealMain->setMouseLightButtons(p->m_mouseLightPage->ledButtons());
-        watchPreview(p->m_mouseLightPage, p->m_mouseLightDealMain, &mouseLightDealMain::setPreviewShown);
+        watchPreview(p->m_mouseLightPage, p->m_mouseLightDealMain.get(), &mouseLightDealMain::setPreviewShown);
     }
 
     const QString path = pathOf(info);

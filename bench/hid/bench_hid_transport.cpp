@@ -5,6 +5,8 @@
 #include "Emulator.h"
 #include "MainHidInterFace.h"
 
+#include "../support/ProcThreads.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -130,8 +132,8 @@ void BM_ReferenceSleepLoop(benchmark::State &state)
 }
 BENCHMARK(BM_ReferenceSleepLoop)->ArgName("period_us")->Arg(1000)->Arg(100)->Iterations(1)->Unit(benchmark::kSecond);
 
-const QStringList kTransportThreads = {QStringLiteral("MainHidInterFac"), QStringLiteral("zelka-hid"),
-                                       QStringLiteral("zelka-tick")};
+// The transports' write and read threads and the shared tick thread.
+const QStringList kTransportThreads = {QStringLiteral("zelka-hid-"), QStringLiteral("zelka-tick")};
 
 // An open keyboard and mouse with nothing but the handshake going on, for 10 s.
 void BM_IdleKeyboardAndMouseCpu(benchmark::State &state)
@@ -146,6 +148,7 @@ void BM_IdleKeyboardAndMouseCpu(benchmark::State &state)
         return;
     }
     runEventLoop(1s);  // past the start-up traffic
+    ProcThreads::requireThreads({QStringLiteral("zelka-hid-")});
     for (auto _ : state) {
         const qint64 transportsBefore = threadCpuNs(kTransportThreads);
         const qint64 tickBefore = threadCpuNs({QStringLiteral("zelka-tick")});
@@ -231,6 +234,7 @@ void BM_LightingStream(benchmark::State &state)
     const int reportsPerFrame = transport->lightBatchFrames();
     qint64 transportCpuNs = 0;
     double wallNs = 0;
+    ProcThreads::requireThreads({QStringLiteral("zelka-hid-")});
     for (auto _ : state) {
         const qint64 cpuBefore = threadCpuNs(kTransportThreads);
         const auto start = Clock::now();

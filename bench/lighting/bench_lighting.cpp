@@ -18,6 +18,8 @@
 #include "updateLightMainThread.h"
 #include "XmlRecords.h"
 
+#include "../support/ProcThreads.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -245,8 +247,10 @@ void BM_StreamingCpu(benchmark::State &state)
     engine.setSpeedAndBrightnessMaxNum(4, 4, 4, 4);
     runEventLoop(1s);
 
-    const QStringList transportThreads = {QStringLiteral("MainHidInterFac")};
+    // The transport's write and read threads, and the shared tick thread.
+    const QStringList transportThreads = {QStringLiteral("zelka-hid-")};
     const QStringList tickThread = {QStringLiteral("zelka-tick")};
+    ProcThreads::requireThreads(transportThreads);
     auto measure = [&](const char *prefix) {
         const qint64 process = processCpuNs();
         const qint64 io = threadCpuNs(transportThreads);

@@ -11,6 +11,8 @@
 #include "mouseLightDealMain.h"
 #include "XmlRecords.h"
 
+#include "../support/ProcThreads.h"
+
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -217,8 +219,10 @@ void BM_KeyboardAndMouseCpu(benchmark::State &state)
     mouseEngine.setSpeedAndBrightnessMaxNum(4, 4, 4, 4, 4, 4);
     runEventLoop(1s);
 
-    const QStringList transportThreads = {QStringLiteral("MainHidInterFac")};
+    // The transport's write and read threads, and the shared tick thread.
+    const QStringList transportThreads = {QStringLiteral("zelka-hid-")};
     const QStringList tickThread = {QStringLiteral("zelka-tick")};
+    ProcThreads::requireThreads(transportThreads);
     auto measure = [&](const char *prefix) {
         const qint64 process = processCpuNs();
         const qint64 io = threadCpuNs(transportThreads);

@@ -19,6 +19,6 @@ public:
 
 private:
     float *m_in = nullptr;
-    float *m_halfComplex = nullptr;
+    float *m_complexBins = nullptr;
     void *m_plan = nullptr;
 };

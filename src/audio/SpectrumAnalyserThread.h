@@ -35,6 +35,7 @@ signals:
 
 private:
     void rebuildWindow();
+    void setBinFrequencies(int inputFrequency);
 
     std::unique_ptr<FFTRealWrapper> m_fft;
     int m_numSamples = kSamples;
@@ -42,5 +43,10 @@ private:
     float m_window[kSamples] = {};
     float m_input[kSamples] = {};
     float m_output[kSamples] = {};
+    // What stays from block to block: the window with the sample scale folded in, and the
+    // bins' frequencies for the last sample rate.
+    float m_sampleWeight[kSamples] = {};
+    float m_squares[kSamples / 2 + 1] = {};
+    int m_binFrequencyRate = 0;
     FrequencySpectrum m_spectrum;
 };

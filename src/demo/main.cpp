@@ -5,6 +5,9 @@
 // single-instance lock and its local socket apart from the real program's, and it never
 // registers auto start. It offers synthetic firmware images of its own bytes (never real
 // firmware) one version above its devices.
+//
+// With ZELKA_DEMO_QUIT_WHEN_SHOWN set in the environment it prints "shown" once the main window
+// is first shown and quits: the start-up benchmark times that.
 
 #include "DAppllication.h"
 #include "DMainWidget.h"
@@ -14,8 +17,40 @@
 #include "InputHookFactory.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include <cstdio>
 
 #include <memory>
+
+namespace {
+
+class QuitWhenShown : public QObject
+{
+public:
+    explicit QuitWhenShown(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show) {
+            m_window->removeEventFilter(this);
+            std::puts("shown");
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -31,6 +66,9 @@ int main(int argc, char *argv[])
         options.registerAutoStart = false;
         // Synthetic images one version above the demo's devices, so the update can be tried.
         options.firmwareImageFolder = QStringLiteral(":/demo/UpdateHex/");
-        return new DMainWidget(options);
+        auto *window = new DMainWidget(options);
+        if (qEnvironmentVariableIsSet("ZELKA_DEMO_QUIT_WHEN_SHOWN"))
+            new QuitWhenShown(window);
+        return window;
     });
 }

@@ -658,14 +658,20 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     QString infoText;
     QString numberedText;
     bool answered = false;
+    // The device has kInfoAnswerWait to give both reports of its answer; each is taken as soon
+    // as it is there, not after a fixed wait.
+    std::chrono::steady_clock::time_point deadline;
+    const auto readAnswer = [&] {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        std::memset(answer, 0, sizeof answer);
+        return hid_read_timeout(handle, answer, kReportSize, int(std::max<qint64>(0, left.count())));
+    };
     for (int attempt = 1; attempt <= kInfoQueryTries; ++attempt) {
         if (hid_write(handle, query.data(), kReportSize) < 0)
             qCDebug(lcHid) << "information query not written:" << errorText(handle);
-        hid_set_nonblocking(handle, 1);
-        std::this_thread::sleep_for(kInfoAnswerWait);
-
-        std::memset(answer, 0, sizeof answer);
-        const int count = hid_read(handle, answer, kReportSize);
+        deadline = std::chrono::steady_clock::now() + kInfoAnswerWait;
+        const int count = readAnswer();
         if (count <= 0 || answer[1] != kInfoCommand) {
             hid_close(handle);
             return kNotAnsweringName;
@@ -706,8 +712,7 @@ QString MainHidInterFace::getHidDeviceInfo(const QString &path)
     m_hidDeviceInfoMap.insert(path, deviceInfo);
 
     // The build report follows at once.
-    std::memset(answer, 0, sizeof answer);
-    const int count = hid_read(handle, answer, kReportSize);
+    const int count = readAnswer();
     if (count > 0 && answer[1] == kInfoCommand) {
         const QString buildText = payloadText(answer, count);
         QString idText = fields.mid(0, std::max(0, int(fields.size()) - 2)).join(QString());

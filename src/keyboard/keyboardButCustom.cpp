@@ -92,7 +92,11 @@ void keyboardButCustom::setKeyColor(const QColor &color)
     if (color == m_ledColor)
         return;
     m_ledColor = color;
-    if (m_colourRepaint)
+    if (!m_colourRepaint)
+        return;
+    if (m_lightPaintedByView)
+        emit sigLightColorChanged(this);
+    else
         update();
 }
 
@@ -102,14 +106,39 @@ void keyboardButCustom::setPaintColor(const QColor &color)
     setKeyColor(color);
 }
 
+void keyboardButCustom::setLightPaintedByView(bool on)
+{
+    m_viewPaintsLight = on;
+    applyLightPainting();
+}
+
+void keyboardButCustom::applyLightPainting()
+{
+    const bool painted = m_viewPaintsLight && !m_customView && !m_lightEditView;
+    if (painted == m_lightPaintedByView)
+        return;
+    m_lightPaintedByView = painted;
+    // A key without updates is skipped when its part of the view is painted; it still takes
+    // the mouse (hover, clicks).
+    setUpdatesEnabled(!painted);
+    emit sigLightColorChanged(this);
+}
+
+void keyboardButCustom::paintLight(QPainter &painter)
+{
+    drawKey(painter, m_ledColor, m_ledColor);
+}
+
 void keyboardButCustom::setCustomView(bool on)
 {
     m_customView = on;
+    applyLightPainting();
 }
 
 void keyboardButCustom::setLightEditView(bool on)
 {
     m_lightEditView = on;
+    applyLightPainting();
 }
 
 void keyboardButCustom::setStateValue(int colourRepaint)
@@ -181,7 +210,7 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
         }
         return;
     }
-    drawKey(painter, m_ledColor, m_ledColor);
+    paintLight(painter);
 }
 
 void keyboardButCustom::drawKey(QPainter &painter, const QColor &fill, const QColor &pen)

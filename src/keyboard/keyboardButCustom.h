@@ -10,6 +10,8 @@
 #include <QPoint>
 #include <QToolButton>
 
+class QPainter;
+
 class keyboardButCustom : public QToolButton, public KeyLightButtonInterface
 {
     Q_OBJECT
@@ -37,6 +39,13 @@ public:
     void setLightEditView(bool on);
     void setStateValue(int colourRepaint);
     void setDragMark(bool mark);
+    // The view offers to paint the lighting look of its keys, all in one paint (paintLight).
+    // While the key shows that look it then paints nothing itself and reports a changed
+    // colour, or the change of look, with sigLightColorChanged.
+    void setLightPaintedByView(bool on);
+    bool isLightPaintedByView() const { return m_lightPaintedByView; }
+    // The lighting look: the key's shape filled with its colour, in the key's coordinates.
+    void paintLight(QPainter &painter);
 
     int getRow() const override { return m_row; }
     int getColumn() const override { return m_column; }
@@ -52,6 +61,7 @@ public:
 signals:
     void sigCustomButMouseEnter();
     void sigCustomButMouseLeave();
+    void sigLightColorChanged(keyboardButCustom *key);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +73,7 @@ private:
     void drawPlainKey(QPainter &painter, const QColor &fill, const QColor &pen);
     void drawEnterKey(QPainter &painter, const QColor &fill, const QColor &pen);
     void updateShapeMask();
+    void applyLightPainting();
 
     bool m_hovered = false;
     int m_width = 34;
@@ -95,4 +106,6 @@ private:
     QColor m_paintColor;
     QColor m_lightOutline{255, 49, 53};
     bool m_dragMark = false;
+    bool m_viewPaintsLight = false;
+    bool m_lightPaintedByView = false;
 };

@@ -15,6 +15,8 @@
 #include "ThemeStyleSheets.h"
 
 #include <QCoreApplication>
+#include <QPainter>
+#include <QPaintEvent>
 
 namespace {
 
@@ -54,9 +56,38 @@ keyboardPage::~keyboardPage()
     hideKeyToolTips();
 }
 
-void keyboardPage::paintEvent(QPaintEvent *)
+void keyboardPage::paintEvent(QPaintEvent *event)
 {
-    // Nothing: the keyboard's picture shows between the keys.
+    // The keys in their lighting look, over the keyboard's picture, which shows between them.
+    const QRegion &region = event->region();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (keyboardButCustom *key : m_keyMatrix) {
+        if (!key || !key->isLightPaintedByView() || key->isHidden())
+            continue;
+        const QRect area = key->geometry();
+        if (!region.intersects(area))
+            continue;
+        painter.setTransform(QTransform::fromTranslate(area.x(), area.y()));
+        key->paintLight(painter);
+    }
+}
+
+void keyboardPage::onKeyLightChanged(keyboardButCustom *key)
+{
+    m_changedKeys += key->geometry();
+    if (m_changedKeysQueued)
+        return;
+    // The engine gives every key its colour in one go; the update follows once it is done.
+    m_changedKeysQueued = true;
+    QMetaObject::invokeMethod(this, &keyboardPage::updateChangedKeys, Qt::QueuedConnection);
+}
+
+void keyboardPage::updateChangedKeys()
+{
+    m_changedKeysQueued = false;
+    update(m_changedKeys);
+    m_changedKeys = QRegion();
 }
 
 void keyboardPage::setKeyboardModel(const QString &model)
@@ -150,6 +181,8 @@ void keyboardPage::buildFromLayout(const KeyLayoutFile &layout)
         connect(button, &keyboardButCustom::clicked, this, &keyboardPage::onKeyButtonClicked);
         connect(button, &keyboardButCustom::sigCustomButMouseEnter, this, &keyboardPage::onCustomButMouseEnter);
         connect(button, &keyboardButCustom::sigCustomButMouseLeave, this, &keyboardPage::onCustomButMouseLeave);
+        connect(button, &keyboardButCustom::sigLightColorChanged, this, &keyboardPage::onKeyLightChanged);
+        button->setLightPaintedByView(true);
         button->show();
     }
     fillEmptyCells();

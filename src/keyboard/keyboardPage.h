@@ -11,6 +11,7 @@
 #include <QList>
 #include <QMap>
 #include <QPointer>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -102,6 +103,10 @@ private:
     void applyKeyThemeColors();
     void keyClicked(keyboardButCustom *button);
     void closeKeyTip();
+    // The keys' lighting colours are painted by the view: changed keys gather into one region,
+    // updated once per frame.
+    void onKeyLightChanged(keyboardButCustom *key);
+    void updateChangedKeys();
 
     std::array<keyboardButCustom *, kRows * kColumns> m_keyMatrix{};
     std::unique_ptr<Ui::keyboardPage> ui;
@@ -131,4 +136,6 @@ private:
     xmlInterface *m_xml = nullptr;
     int m_profileIndex = 1;
     QMap<int, QString> m_tipKeyNameMap;
+    QRegion m_changedKeys;
+    bool m_changedKeysQueued = false;
 };

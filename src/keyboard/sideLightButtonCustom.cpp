@@ -43,11 +43,13 @@ void sideLightButtonCustom::setColor(const QColor &color)
     update();
 }
 
-void sideLightButtonCustom::paintEvent(QPaintEvent *)
+// The gradient (transparent, the colour, transparent along the LED) is the same for every
+// colour but for the tint: its alpha is drawn once, and a paint only tints a copy of it.
+QImage sideLightButtonCustom::shapeMask() const
 {
-    if (m_width == m_height)
-        return;
-    QPainter painter(this);
+    QImage mask(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
 
@@ -55,7 +57,7 @@ void sideLightButtonCustom::paintEvent(QPaintEvent *)
     QLinearGradient gradient(0, 0, horizontal ? m_width : 0, horizontal ? 0 : m_height);
     gradient.setSpread(QGradient::RepeatSpread);
     gradient.setColorAt(0, Qt::transparent);
-    gradient.setColorAt(0.5, m_color);
+    gradient.setColorAt(0.5, Qt::white);
     gradient.setColorAt(1, Qt::transparent);
     painter.setBrush(gradient);
 
@@ -65,4 +67,26 @@ void sideLightButtonCustom::paintEvent(QPaintEvent *)
     } else {
         painter.drawRect(QRect(0, 0, m_width, m_height));
     }
+    return mask;
+}
+
+void sideLightButtonCustom::paintEvent(QPaintEvent *)
+{
+    if (m_width == m_height)
+        return;
+    if (m_mask.size() != QSize(m_width, m_height) || m_maskRounded != m_rounded) {
+        m_mask = shapeMask();
+        m_maskRounded = m_rounded;
+        m_paintedColor = QColor();
+    }
+    if (m_paintedColor != m_color || m_painted.isNull()) {
+        m_painted = QImage(m_mask.size(), QImage::Format_ARGB32_Premultiplied);
+        m_painted.fill(m_color);
+        QPainter tint(&m_painted);
+        tint.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        tint.drawImage(0, 0, m_mask);
+        m_paintedColor = m_color;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_painted);
 }

@@ -5,6 +5,7 @@
 #include "SideLightButtonInterface.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QToolButton>
 
@@ -33,6 +34,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The LED's shape with the gradient's alpha, white; tinted with the colour for a paint.
+    QImage shapeMask() const;
+
     int m_width = 10;
     int m_height = 10;
     int m_x = 0;
@@ -42,4 +46,9 @@ private:
     QPoint m_position;
     QColor m_color{0, 0, 0, 128};
     bool m_rounded = false;
+    // The LED as last painted, redrawn when the colour, size or shape changes.
+    QImage m_painted;
+    QColor m_paintedColor;
+    QImage m_mask;
+    bool m_maskRounded = false;
 };

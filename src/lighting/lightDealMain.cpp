@@ -264,11 +264,23 @@ void lightDealMain::setHidInterface(MainHidInterFace *hidInterface)
 void lightDealMain::setPreviewEnabled(bool enabled)
 {
     m_previewEnabled = enabled;
+    updateTickers();
+}
+
+void lightDealMain::setPreviewShown(bool shown)
+{
+    if (shown == m_previewShown)
+        return;
+    m_previewShown = shown;
+    // The next preview tick paints the frame the effect stands at. (A view just shown may not
+    // have handed its buttons over yet, so nothing is painted here.)
+    updateTickers();
 }
 
 void lightDealMain::setSideLightPresent(bool present)
 {
     m_sideLightPresent = present;
+    updateTickers();
 }
 
 void lightDealMain::setSideLightButtons(const QList<SideLightButtonInterface *> &buttons)
@@ -554,8 +566,22 @@ void lightDealMain::keyPressLight(int row, int column)
     if (row < 0 || row >= kRows || column < 0 || column >= kColumns || !m_keyEffectRunning)
         return;
     const KeyEffectEntry *entry = m_effects.keyEffect(m_currentKeyEffect);
-    if (entry && entry->press)
-        entry->press(m_key, row, column);
+    if (!entry || !entry->press)
+        return;
+    entry->press(m_key, row, column);
+    if (!m_keyShapesMoving) {
+        m_keyShapesMoving = true;
+        std::copy(std::begin(m_key.colors), std::end(m_key.colors), std::begin(m_settleColors));
+        updateTickers();
+    }
+}
+
+bool lightDealMain::keyShapesInFlight() const
+{
+    // Ripples fill the queue from its last slot down, so that slot is taken while any is.
+    if (!m_key.ripples.isFree(RippleQueue::kSlots - 1))
+        return true;
+    return !std::equal(std::begin(m_key.colors), std::end(m_key.colors), std::begin(m_settleColors));
 }
 
 void lightDealMain::onDviceUpdateAllKeyColor()
@@ -567,6 +593,14 @@ void lightDealMain::onDviceUpdateAllKeyColor()
         return;
     m_key.dimFactor = keyDimFactor();
     entry->render(m_key, ++m_keyFrame);
+    if (m_keyShapesMoving) {
+        if (keyShapesInFlight()) {
+            std::copy(std::begin(m_key.colors), std::end(m_key.colors), std::begin(m_settleColors));
+        } else {
+            m_keyShapesMoving = false;
+            updateTickers();
+        }
+    }
 }
 
 void lightDealMain::onDviceUpdateAllSideLightColor()
@@ -583,30 +617,59 @@ void lightDealMain::onDviceUpdateAllSideLightColor()
 // ---------------------------------------------------------------------------------------
 // Tickers
 
+// An effect is running (keyEffectRunning, sideEffectRunning) from its apply to a stop; its
+// ticker ticks only while something takes the frames. A paused effect keeps its cells and
+// frame count, so it goes on from the next step when a consumer comes back.
+void lightDealMain::updateTickers()
+{
+    const bool frames = m_frameSendThread->isRunning();
+    const bool preview = m_previewShown && m_previewEnabled;
+    if (!m_keyEffectRunning)
+        m_keyShapesMoving = false;
+    m_keyEffectThread->setRunning(m_keyEffectRunning && (frames || preview || m_keyShapesMoving));
+    m_sideEffectThread->setRunning(m_sideEffectRunning && m_sideLightPresent && (frames || preview));
+    m_previewThread->setRunning(m_previewWanted && preview && (m_keyEffectRunning || m_sideEffectRunning));
+}
+
+bool lightDealMain::isKeyTicking() const
+{
+    return m_keyEffectThread->isRunning();
+}
+
+bool lightDealMain::isSideTicking() const
+{
+    return m_sideEffectThread->isRunning();
+}
+
+bool lightDealMain::isPreviewTicking() const
+{
+    return m_previewThread->isRunning();
+}
+
 void lightDealMain::startEffectThreads()
 {
     m_keyEffectRunning = true;
-    m_keyEffectThread->setRunning(true);
     m_sideEffectRunning = true;
-    m_sideEffectThread->setRunning(true);
+    updateTickers();
 }
 
 void lightDealMain::stopEffectThreads()
 {
     m_keyEffectRunning = false;
-    m_keyEffectThread->setRunning(false);
     m_sideEffectRunning = false;
-    m_sideEffectThread->setRunning(false);
+    updateTickers();
 }
 
 void lightDealMain::startPreviewThread()
 {
-    m_previewThread->setRunning(true);
+    m_previewWanted = true;
+    updateTickers();
 }
 
 void lightDealMain::stopPreviewThread()
 {
-    m_previewThread->setRunning(false);
+    m_previewWanted = false;
+    updateTickers();
 }
 
 void lightDealMain::stopAllLightThreads()
@@ -619,11 +682,7 @@ void lightDealMain::stopAllLightThreads()
 void lightDealMain::setHidSendThreadRunning(bool on)
 {
     m_frameSendThread->setRunning(on);
-}
-
-bool lightDealMain::isPreviewRunning() const
-{
-    return m_previewThread->isRunning();
+    updateTickers();
 }
 
 bool lightDealMain::isSendRunning() const

@@ -71,6 +71,10 @@ public:
     void setModelName(const QString &modelName);
     void setHidInterface(MainHidInterFace *hidInterface);
     void setPreviewEnabled(bool enabled);
+    // Whether the keyboard view is on screen (visible, its window neither minimised nor in
+    // the tray). The tickers run only for someone who takes their ticks: the device's
+    // frames, the preview on screen, or a key press whose shapes are still moving.
+    void setPreviewShown(bool shown);
     void setSideLightPresent(bool present);
     void setSideLightButtons(const QList<SideLightButtonInterface *> &buttons);
     void setActive(bool active);
@@ -123,8 +127,14 @@ public:
     int sideFrameLedCount() const;
     bool isKeyEffectRunning() const { return m_keyEffectRunning; }
     bool isSideEffectRunning() const { return m_sideEffectRunning; }
-    bool isPreviewRunning() const;
+    // The preview is asked for (between a key apply and a stop), whether or not it ticks.
+    bool isPreviewRunning() const { return m_previewWanted; }
     bool isSendRunning() const;
+    // The tickers that actually tick now.
+    bool isKeyTicking() const;
+    bool isSideTicking() const;
+    bool isPreviewTicking() const;
+    bool isPreviewShown() const { return m_previewShown; }
     bool isLightSynchronizeOn() const { return m_lightSynchronizeOn; }
     bool isPreviewEnabled() const { return m_previewEnabled; }
     bool isActive() const { return m_active; }
@@ -172,6 +182,11 @@ private:
     void stopEffectThreads();
     void startPreviewThread();
     void stopPreviewThread();
+    // Runs each ticker exactly while it has a consumer.
+    void updateTickers();
+    // A key-press effect still moves what presses started: ripples queued, or a frame that
+    // differs from the one before.
+    bool keyShapesInFlight() const;
     void sendZoneFrame(uint8_t zone, const QColor *colors, int count);
     int usableSideButtonCount() const;
     // The strip's length and lit LEDs, from the side buttons, for the side effects.
@@ -197,6 +212,12 @@ private:
     bool m_sideEffectRunning = false;
     bool m_sideLightPresent = false;
     bool m_active = false;
+    bool m_previewWanted = false;
+    bool m_previewShown = false;
+    // A key press started shapes that the key ticker moves although nobody watches them;
+    // the frame before is kept to see when they have settled.
+    bool m_keyShapesMoving = false;
+    QColor m_settleColors[kKeys];
     colorInfoData m_keyboardLightConfig;
     colorInfoData m_sideLightConfig;
 

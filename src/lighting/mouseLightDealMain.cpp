@@ -225,6 +225,16 @@ void mouseLightDealMain::setHidInterface(MainHidInterFace *hidInterface)
 void mouseLightDealMain::setPreviewEnabled(bool enabled)
 {
     m_previewEnabled = enabled;
+    updateTickers();
+}
+
+void mouseLightDealMain::setPreviewShown(bool shown)
+{
+    if (shown == m_previewShown)
+        return;
+    m_previewShown = shown;
+    // The next preview tick paints the frame the effects stand at.
+    updateTickers();
 }
 
 void mouseLightDealMain::clearAllLed()
@@ -307,8 +317,14 @@ void mouseLightDealMain::keyPressLight()
     if (!m_aroundRunning || m_state.around.params.ledType != kSpeedRespondMode)
         return;
     const MouseAroundEffect *entry = m_effects.aroundEffect(kSpeedRespondMode);
-    if (entry && entry->press)
-        entry->press(m_state);
+    if (!entry || !entry->press)
+        return;
+    entry->press(m_state);
+    if (!m_pressMoving) {
+        m_pressMoving = true;
+        std::copy(std::begin(m_state.colors), std::end(m_state.colors), std::begin(m_settleColors));
+        updateTickers();
+    }
 }
 
 void mouseLightDealMain::nextDpiColor()
@@ -338,6 +354,14 @@ void mouseLightDealMain::onDviceUpdateMouseAroundColor()
     m_state.around.dimFactor = aroundDimFactor();
     m_state.dpiColor = currentDpiColor();
     entry->render(m_state);
+    if (m_pressMoving) {
+        if (std::equal(std::begin(m_state.colors), std::end(m_state.colors), std::begin(m_settleColors))) {
+            m_pressMoving = false;
+            updateTickers();
+        } else {
+            std::copy(std::begin(m_state.colors), std::end(m_state.colors), std::begin(m_settleColors));
+        }
+    }
 }
 
 void mouseLightDealMain::onDviceUpdateMouseScrollColor()
@@ -367,37 +391,61 @@ void mouseLightDealMain::onDviceUpdateMouseLogoColor()
 // ---------------------------------------------------------------------------------------
 // Tickers
 
+// A zone's effect runs from its apply to a stop; its ticker ticks only while something takes
+// the frames. A paused effect keeps its cells, so it goes on from the next step.
+void mouseLightDealMain::updateTickers()
+{
+    const bool frames = m_frameSendThread->isRunning();
+    const bool preview = m_previewShown && m_previewEnabled;
+    if (!m_aroundRunning)
+        m_pressMoving = false;
+    m_aroundThread->setRunning(m_aroundRunning && (frames || preview || m_pressMoving));
+    m_scrollThread->setRunning(m_scrollRunning && (frames || preview));
+    m_logoThread->setRunning(m_logoRunning && (frames || preview));
+    m_previewThread->setRunning(m_previewWanted && preview);
+}
+
 void mouseLightDealMain::startZoneThreads()
 {
-    // A ticker that runs is left alone; setRunning(true) on a running ticker changes nothing.
     m_aroundRunning = true;
-    m_aroundThread->setRunning(true);
     m_scrollRunning = true;
-    m_scrollThread->setRunning(true);
     m_logoRunning = true;
-    m_logoThread->setRunning(true);
-    m_previewThread->setRunning(true);
+    m_previewWanted = true;
+    updateTickers();
 }
 
 void mouseLightDealMain::stopAllLightThreads()
 {
     m_aroundRunning = false;
-    m_aroundThread->setRunning(false);
     m_scrollRunning = false;
-    m_scrollThread->setRunning(false);
     m_logoRunning = false;
-    m_logoThread->setRunning(false);
-    m_previewThread->setRunning(false);
-    if (m_frameSendThread->isRunning())
-        setHidSendThreadRunning(false);
+    m_previewWanted = false;
+    m_frameSendThread->setRunning(false);
+    updateTickers();
 }
 
 void mouseLightDealMain::setHidSendThreadRunning(bool on)
 {
     m_frameSendThread->setRunning(on);
+    updateTickers();
 }
 
-bool mouseLightDealMain::isPreviewRunning() const
+bool mouseLightDealMain::isAroundTicking() const
+{
+    return m_aroundThread->isRunning();
+}
+
+bool mouseLightDealMain::isScrollTicking() const
+{
+    return m_scrollThread->isRunning();
+}
+
+bool mouseLightDealMain::isLogoTicking() const
+{
+    return m_logoThread->isRunning();
+}
+
+bool mouseLightDealMain::isPreviewTicking() const
 {
     return m_previewThread->isRunning();
 }

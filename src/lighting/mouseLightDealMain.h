@@ -67,6 +67,9 @@ public:
     }
     void setHidInterface(MainHidInterFace *hidInterface);
     void setPreviewEnabled(bool enabled);
+    // Whether the mouse view is on screen; the tickers run only while someone takes their
+    // ticks (the device's frames, the preview on screen, a press whose light still moves).
+    void setPreviewShown(bool shown);
     void clearAllLed();
     void stopAllLightThreads();
 
@@ -102,8 +105,15 @@ public:
     bool isAroundRunning() const { return m_aroundRunning; }
     bool isScrollRunning() const { return m_scrollRunning; }
     bool isLogoRunning() const { return m_logoRunning; }
-    bool isPreviewRunning() const;
+    // The preview is asked for (from a zone apply to a stop), whether or not it ticks.
+    bool isPreviewRunning() const { return m_previewWanted; }
     bool isSendRunning() const;
+    // The tickers that actually tick now.
+    bool isAroundTicking() const;
+    bool isScrollTicking() const;
+    bool isLogoTicking() const;
+    bool isPreviewTicking() const;
+    bool isPreviewShown() const { return m_previewShown; }
     bool isLightSynchronizeOn() const { return m_lightSynchronizeOn; }
     bool isPreviewEnabled() const { return m_previewEnabled; }
     bool isScrollLinked() const { return m_scrollLinked; }
@@ -135,6 +145,8 @@ private:
     void showAroundCells();
     void showZoneCell(int cell, int led);
     void startZoneThreads();
+    // Runs each ticker exactly while it has a consumer.
+    void updateTickers();
     // The colour LED n shows: the Scroll or Logo colour on their LEDs unless linked.
     QColor shownColor(int led) const;
     void refreshButtonState();
@@ -145,6 +157,12 @@ private:
     QTimer *m_lightSyncTimer = nullptr;
     bool m_lightSynchronizeOn = false;
     bool m_previewEnabled = true;
+    bool m_previewWanted = false;
+    bool m_previewShown = false;
+    // A press started light that the Around ticker moves though nobody watches; the frame
+    // before is kept to see when it has settled.
+    bool m_pressMoving = false;
+    QColor m_settleColors[MouseEffectState::kCells];
     QList<MouseLightButtonInterface *> m_mouseLightButtons;
     QList<QColor> m_dpiColors;
     int m_dpiColorIndex = -1;

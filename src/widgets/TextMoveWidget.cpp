@@ -21,13 +21,17 @@ TextMoveWidget::TextMoveWidget(QWidget *parent)
     m_timer = new QTimer(this);
     m_timer->setInterval(m_interval);
     connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
-    m_timer->start();
 }
 
 TextMoveWidget::~TextMoveWidget()
 {
     if (m_timer->isActive())
         m_timer->stop();
+}
+
+bool TextMoveWidget::isMoving() const
+{
+    return m_timer->isActive();
 }
 
 void TextMoveWidget::setText(QString text)
@@ -125,6 +129,20 @@ void TextMoveWidget::leaveEvent(QEvent *event)
         setCursor(Qt::ArrowCursor);
     }
     QWidget::leaveEvent(event);
+}
+
+// The text moves only while someone can see it; minimising the window hides it too.
+void TextMoveWidget::showEvent(QShowEvent *event)
+{
+    if (!window()->isMinimized())
+        m_timer->start();
+    QWidget::showEvent(event);
+}
+
+void TextMoveWidget::hideEvent(QHideEvent *event)
+{
+    m_timer->stop();
+    QWidget::hideEvent(event);
 }
 
 void TextMoveWidget::resizeEvent(QResizeEvent *event)

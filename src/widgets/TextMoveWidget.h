@@ -22,6 +22,7 @@ public:
 
     explicit TextMoveWidget(QWidget *parent = nullptr);
     ~TextMoveWidget() override;
+    bool isMoving() const;
 
 public slots:
     void setText(QString text);
@@ -37,6 +38,8 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private slots:
     void updatePos();

@@ -431,6 +431,7 @@ void LightDealMainTest::stoppedEngineRendersNothing()
     FakeKeyboardView view;
     lightDealMain engine(TestEffects::table());
     view.attach(engine);
+    engine.setPreviewShown(true);
     engine.setKeyboardLightConfig(lightRecord(0, 0));
     QTRY_VERIFY_WITH_TIMEOUT(engine.keyColor(0).alpha() == 200 && view.key(0, 0).getKeyColor().alpha() == 200, 5000);
     QThread::msleep(60);  // ticks wait in the queue

@@ -18,6 +18,7 @@
 #include "FirmwareImageCatalog.h"
 #include "FirmwareImageLayout.h"
 #include "FirmwareUpdateJob.h"
+#include "FirstShowAction.h"
 #include "FramelessWindowHelper.h"
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
@@ -267,7 +268,12 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     dataManager->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:")
                           + timeStamp());
 
-    onChangAppTheme(userSettings->themeIndex());
+    // The device page, the costly one, gets its start-up theme when it is first shown (unless
+    // a theme change comes first); the window and the other pages get it now.
+    applyTheme(userSettings->themeIndex());
+    homePage->applyTheme();
+    macroPage->applyTheme();
+    deviceThemeWhenShown = new FirstShowAction(devicePage, [this] { devicePage->applyTheme(); });
 
     std::fputs("----------------------------------*** Brivex Runing ***--------------------------------\n", stdout);
     std::fflush(stdout);
@@ -1017,6 +1023,7 @@ void DMainWidget::onChangAppTheme(int index)
 {
     qCDebug(lcUi) << "------------------------selThemeIndex:" << index;
     applyTheme(index);
+    delete deviceThemeWhenShown;
     homePage->applyTheme();
     macroPage->applyTheme();
     devicePage->applyTheme();

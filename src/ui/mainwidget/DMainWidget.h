@@ -35,6 +35,7 @@ class DSettingsDia;
 class DUpdateFirmwareDia;
 class BootloaderWriter;
 class FirmwareUpdateJob;
+class FirstShowAction;
 class DeviceNotifier;
 class FirmwareImageCatalog;
 class FramelessWindowHelper;
@@ -201,6 +202,8 @@ private:
     int currentPageId = 10;
     QPointer<QWidget> settingsMask;
     QPointer<DSettingsDia> settingsDia;
+    // The device page's start-up theme, applied when the page is first shown.
+    QPointer<FirstShowAction> deviceThemeWhenShown;
     bool devicesShutDown = false;
     std::unique_ptr<MainHidInterFace> enumerator;
     QByteArray macroXmlPath;  // local 8-bit encoding, whole

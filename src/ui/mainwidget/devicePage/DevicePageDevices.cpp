@@ -21,6 +21,7 @@
 #include "LogCategories.h"
 #include "MainHidInterFace.h"
 #include "mouseLightDealMain.h"
+#include "OnScreenWatch.h"
 #include "ProfileFiles.h"
 #include "ui_DDevicePage.h"
 #include "xmlInterface.h"
@@ -42,6 +43,15 @@ constexpr int kLateSerialPollMs = 100;
 QString pathOf(const hidStructInfo &info)
 {
     return QString::fromLatin1(info.hidPath);
+}
+
+// The engine's preview ticks only while its view is on screen.
+template <class Engine>
+void watchPreview(QWidget *view, Engine *engine, void (Engine::*setShown)(bool))
+{
+    auto *watch = new OnScreenWatch(view);
+    QObject::connect(watch, &OnScreenWatch::shownChanged, engine, setShown);
+    (engine->*setShown)(watch->isShown());
 }
 
 }  // namespace
@@ -568,6 +578,7 @@ void DevicePageDevices::releaseViews(bool keyboardViews, bool mouseViews)
 {
     if (keyboardViews && (p->m_keyboardPage || p->m_keyboardArea)) {
         // The engines and links hold pointers to the key view's buttons: they let go first.
+        p->m_lightDealMain->setPreviewShown(false);
         p->m_lightDealMain->setSideLightButtons({});
         p->m_lightDealMain->setCustomLightKeys({});
         for (DDeviceKeyboardLink *link : qAsConst(p->m_mapDeviceLink))
@@ -581,6 +592,7 @@ void DevicePageDevices::releaseViews(bool keyboardViews, bool mouseViews)
         p->m_keyboardArea = nullptr;
     }
     if (mouseViews && (p->m_mousePage || p->m_mouseLightPage)) {
+        p->m_mouseLightDealMain->setPreviewShown(false);
         p->m_mouseLightDealMain->setMouseLightButtons({});
         delete p->m_mousePage;
         p->m_mousePage = nullptr;
@@ -627,6 +639,7 @@ void DevicePageDevices::openDeviceView(const hidStructInfo &info)
         p->m_keyboardImagePage->lower();
         p->m_keyboardImagePage->setKeyboardModel(model);
         p->m_keyboardPage->setKeyboardModel(model);
+        watchPreview(p->m_keyboardArea, p->m_lightDealMain.get(), &lightDealMain::setPreviewShown);
     } else if (info.deviceType == 1) {
         p->m_mousePage = new DMousePage(model, p->ui->hidDeviceShowFrame);
         connect(p->m_mousePage, &DMousePage::sigMouseButtonClicked, p, &DDevicePage::onMouseButtonClicked);
@@ -643,6 +656,7 @@ void DevicePageDevices::openDeviceView(const hidStructInfo &info)
         p->ui->mouseLightFrame->layout()->addWidget(p->m_mouseLightPage);
         p->m_mouseLightPage->loadMouseInfo(model);
         p->m_mouseLightDealMain->setMouseLightButtons(p->m_mouseLightPage->ledButtons());
+        watchPreview(p->m_mouseLightPage, p->m_mouseLightDealMain.get(), &mouseLightDealMain::setPreviewShown);
     }
 
     const QString path = pathOf(info);

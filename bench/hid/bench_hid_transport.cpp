@@ -28,41 +28,14 @@ using Report = MainHidInterFace::Report;
 
 namespace {
 
-// Nanoseconds on a CPU of every thread whose name starts with one of the prefixes.
 qint64 threadCpuNs(const QStringList &namePrefixes)
 {
-    qint64 total = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
-        if (!comm.open(QIODevice::ReadOnly))
-            continue;
-        const QString name = QString::fromLatin1(comm.readAll()).trimmed();
-        if (!std::any_of(namePrefixes.cbegin(), namePrefixes.cend(),
-                         [&](const QString &p) { return name.startsWith(p); }))
-            continue;
-        QFile stat(tasks.filePath(tid + QStringLiteral("/schedstat")));
-        if (stat.open(QIODevice::ReadOnly))
-            total += stat.readAll().split(' ').value(0).toLongLong();
-    }
-    return total;
+    return ProcThreads::cpuNs(namePrefixes);
 }
 
-// Context switches (voluntary and involuntary) of every thread of the process: its wake-ups.
 qint64 processWakeups()
 {
-    qint64 total = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status(tasks.filePath(tid + QStringLiteral("/status")));
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
-                total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
-        }
-    }
-    return total;
+    return ProcThreads::wakeups();
 }
 
 qint64 processCpuNs()

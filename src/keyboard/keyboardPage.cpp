@@ -75,19 +75,8 @@ void keyboardPage::paintEvent(QPaintEvent *event)
 
 void keyboardPage::onKeyLightChanged(keyboardButCustom *key)
 {
-    m_changedKeys += key->geometry();
-    if (m_changedKeysQueued)
-        return;
-    // The engine gives every key its colour in one go; the update follows once it is done.
-    m_changedKeysQueued = true;
-    QMetaObject::invokeMethod(this, &keyboardPage::updateChangedKeys, Qt::QueuedConnection);
-}
-
-void keyboardPage::updateChangedKeys()
-{
-    m_changedKeysQueued = false;
-    update(m_changedKeys);
-    m_changedKeys = QRegion();
+    // Qt gathers the keys of one frame into one region and paints it once.
+    update(key->geometry());
 }
 
 void keyboardPage::setKeyboardModel(const QString &model)

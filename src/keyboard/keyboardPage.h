@@ -11,7 +11,6 @@
 #include <QList>
 #include <QMap>
 #include <QPointer>
-#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -106,7 +105,6 @@ private:
     // The keys' lighting colours are painted by the view: changed keys gather into one region,
     // updated once per frame.
     void onKeyLightChanged(keyboardButCustom *key);
-    void updateChangedKeys();
 
     std::array<keyboardButCustom *, kRows * kColumns> m_keyMatrix{};
     std::unique_ptr<Ui::keyboardPage> ui;
@@ -136,6 +134,4 @@ private:
     xmlInterface *m_xml = nullptr;
     int m_profileIndex = 1;
     QMap<int, QString> m_tipKeyNameMap;
-    QRegion m_changedKeys;
-    bool m_changedKeysQueued = false;
 };

@@ -14,6 +14,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstShowAction.h"
 #include "InputHookFactory.h"
 
 #include <QApplication>
@@ -23,34 +24,6 @@
 #include <cstdio>
 
 #include <memory>
-
-namespace {
-
-class QuitWhenShown : public QObject
-{
-public:
-    explicit QuitWhenShown(QWidget *window)
-        : QObject(window)
-        , m_window(window)
-    {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Show) {
-            m_window->removeEventFilter(this);
-            std::puts("shown");
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-};
-
-}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -68,7 +41,11 @@ int main(int argc, char *argv[])
         options.firmwareImageFolder = QStringLiteral(":/demo/UpdateHex/");
         auto *window = new DMainWidget(options);
         if (qEnvironmentVariableIsSet("ZELKA_DEMO_QUIT_WHEN_SHOWN"))
-            new QuitWhenShown(window);
+            new FirstShowAction(window, [] {
+                std::puts("shown");
+                std::fflush(stdout);
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            });
         return window;
     });
 }

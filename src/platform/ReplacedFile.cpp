@@ -85,15 +85,13 @@ bool ReplacedFile::write(const QString &target, const QByteArray &bytes, FileSta
 
     struct stat existing {
     };
-    mode_t mode = 0666 & ~currentUmask();
-    if (::lstat(encoded.constData(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode)) {
-            why = QStringLiteral("a folder is in the way");
-            return false;
-        }
-        if (S_ISREG(existing.st_mode))
-            mode = existing.st_mode & 07777;
+    // A file that is there keeps its mode; only a new one is made by the umask.
+    const bool there = ::lstat(encoded.constData(), &existing) == 0;
+    if (there && S_ISDIR(existing.st_mode)) {
+        why = QStringLiteral("a folder is in the way");
+        return false;
     }
+    const mode_t mode = there && S_ISREG(existing.st_mode) ? existing.st_mode & 07777 : 0666 & ~currentUmask();
 
     // mkstemp creates the file with O_CREAT | O_EXCL: a name that exists already, a dangling
     // link included, is never opened, and another name is tried.

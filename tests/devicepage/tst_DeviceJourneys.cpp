@@ -3,8 +3,8 @@
 // visit to on-board mode lands in the PC profile that was current, the keyboard switches show and
 // store the profile's values, the custom event list opened later shows what was saved meanwhile,
 // the on-screen keyboard's operate mode follows the key page shown, and the profile panel opened
-// from the lighting page takes the key view out of its lighting look, and an on-board key gets the
-// caption of its kind.
+// from the lighting page takes the key view out of its lighting look, an on-board key gets the
+// caption of its kind, and a keyboard whose profile file cannot be made shows no other's marks.
 
 #include "CommandQueueDrain.h"
 #include "CustomButton.h"
@@ -14,6 +14,7 @@
 #include "DCustomEventWidget.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
+#include "DDeviceListItem.h"
 #include "DDevicePage.h"
 #include "DKeyDisablePage.h"
 #include "DOnboardPage.h"
@@ -151,6 +152,7 @@ private slots:
     void profilePanelFromLightingLeavesTheLightingLook();
     void onboardCaptionOfOneKey_data();
     void onboardCaptionOfOneKey();
+    void keyboardWithoutFileShowsNoMarksOfAnother();
 };
 
 void tst_DeviceJourneys::remapAfterOnboardVisitKeepsTheProfile()
@@ -335,3 +337,56 @@ void tst_DeviceJourneys::onboardCaptionOfOneKey()
 
 QTEST_MAIN(tst_DeviceJourneys)
 #include "tst_DeviceJourneys.moc"
+
+void tst_DeviceJourneys::keyboardWithoutFileShowsNoMarksOfAnother()
+{
+    // Two keyboards of one model: the first has A assigned; the second's folder cannot be made
+    // (a plain file stands where it would go), so it has no profile file.
+    JourneyFixture f;
+    const QString model = QStringLiteral("ZK87A");
+    const QString first = f.prepareFile(model);
+    QVERIFY(f.xml.replaceKeyMapItem(QFile::encodeName(first).constData(), "1", "4", "A", "5", "1", "1", "0"));
+    const QByteArray otherSerial(32, nextSerialChar());
+    const QString other = ProfileFiles::profilePath(DDataManager::getInstance()->getUserConfigDir(), model,
+                                                    QString::fromLatin1(otherSerial));
+    QVERIFY(QDir().mkpath(QFileInfo(QFileInfo(other).absolutePath()).absolutePath()));
+    QFile blocker(QFileInfo(other).absolutePath());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QList<hidStructInfo> list;
+    QList<emu::DeviceId> ids;
+    for (const QByteArray &serial : {f.serial, otherSerial}) {
+        emu::DeviceSpec spec = emu::keyboardSpec(model);
+        spec.serial = serial;
+        const emu::DeviceId id = emu::plug(spec);
+        ids << id;
+        hidStructInfo info;
+        info.vid = spec.vendorId;
+        info.pid = spec.productId;
+        std::strncpy(info.hidPath, emu::configurationPath(id).toLatin1().constData(), sizeof info.hidPath - 1);
+        std::strncpy(info.hidName, model.toLatin1().constData(), sizeof info.hidName - 1);
+        info.deviceType = 0;
+        list << info;
+    }
+    f.keyboard = ids.first();
+    f.page->setHidStructInfoList(list);
+    QVERIFY(QTest::qWaitFor([&] { return QString::fromLocal8Bit(f.path()) == first; }, kLoadTimeoutMs));
+    QVERIFY(f.drained());
+    QVERIFY(f.keys()->getKeyButtonMap().value(kKeyA)->isAssigned());
+
+    const QString otherPath = emu::configurationPath(ids.last());
+    for (DDeviceListItem *row : f.page->findChildren<DDeviceListItem *>()) {
+        if (row->getHidPath() == otherPath)
+            QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    QVERIFY(QTest::qWaitFor(
+        [&] { return f.page->currentHidPath() == otherPath && QString::fromLocal8Bit(f.path()) == other; },
+        kLoadTimeoutMs));
+    QVERIFY(!QFileInfo::exists(other));
+    QVERIFY(!f.keys()->getKeyButtonMap().value(kKeyA)->isAssigned());
+    // Nor does the custom event list of the keyboard shown hold the first one's key.
+    f.click("pushButton_CustomList");
+    DCustomEventWidget *events = f.page->findChild<DCustomEventListPage *>()->eventWidget();
+    QVERIFY(!events || events->items().isEmpty());
+}

@@ -39,16 +39,18 @@ void DevicePageApply::applyKeyboardProfile(int profileIndex)
 {
     Ui::DDevicePage *ui = p->ui.get();
     p->m_curProfileIndex = profileIndex;
+    // The marks of the profile (or device) shown before go first, even when this profile's file
+    // cannot be read: its keys are then unknown, not those of another.
+    m_keys->setAllKeysCustomFlag(false);
+    p->m_listCustomKeyCode.clear();
     xmlInterface *xml = p->m_xml;
     if (!xml || !QFileInfo::exists(QString::fromLocal8Bit(p->m_profileXmlPath)))
         return;
     const char *file = p->m_profileXmlPath.constData();
     const QByteArray key = QByteArray::number(profileIndex);
 
-    m_keys->setAllKeysCustomFlag(false);
     QStringList codes;
     xml->getKeyMapCodes(file, key.constData(), &codes);
-    p->m_listCustomKeyCode.clear();
     const bool marking = p->m_mainPageIndex == 0 || p->m_mainPageIndex == 2;
     for (const QString &code : qAsConst(codes)) {
         if (p->m_listCustomKeyCode.contains(code))
@@ -112,6 +114,7 @@ void DevicePageApply::applyMouseProfile(int profileIndex)
     p->m_curProfileIndex = profileIndex;
     if (p->m_mousePage)
         p->m_mousePage->resetAllKeyText();
+    p->m_listCustomKeyCode.clear();
     xmlInterface *xml = p->m_xml;
     if (!xml || !QFileInfo::exists(QString::fromLocal8Bit(p->m_profileXmlPath)))
         return;
@@ -120,7 +123,6 @@ void DevicePageApply::applyMouseProfile(int profileIndex)
 
     QStringList codes;
     xml->getKeyMapCodes(file, key.constData(), &codes);
-    p->m_listCustomKeyCode.clear();
     for (const QString &code : qAsConst(codes)) {
         const CustomKeyInfo info = m_keys->readKey(p->m_profileXmlPath, profileIndex, code.toInt());
         if (!p->m_listCustomKeyCode.contains(code))

@@ -4,7 +4,8 @@
 // store the profile's values, the custom event list opened later shows what was saved meanwhile,
 // the on-screen keyboard's operate mode follows the key page shown, and the profile panel opened
 // from the lighting page takes the key view out of its lighting look, an on-board key gets the
-// caption of its kind, and a keyboard whose profile file cannot be made shows no other's marks.
+// caption of its kind, a keyboard whose profile file cannot be made shows no other's marks, and the
+// hover cards of a keyboard whose serial number came late read its file.
 
 #include "CommandQueueDrain.h"
 #include "CustomButton.h"
@@ -22,6 +23,7 @@
 #include "DSoftKeyboardPage.h"
 #include "Emulator.h"
 #include "keyboardButCustom.h"
+#include "keyboardKeyTool.h"
 #include "keyboardPage.h"
 #include "ProfileFiles.h"
 #include "profileListItem.h"
@@ -153,6 +155,7 @@ private slots:
     void onboardCaptionOfOneKey_data();
     void onboardCaptionOfOneKey();
     void keyboardWithoutFileShowsNoMarksOfAnother();
+    void lateSerialKeyboardHoverCardsReadItsFile();
 };
 
 void tst_DeviceJourneys::remapAfterOnboardVisitKeepsTheProfile()
@@ -389,4 +392,32 @@ void tst_DeviceJourneys::keyboardWithoutFileShowsNoMarksOfAnother()
     f.click("pushButton_CustomList");
     DCustomEventWidget *events = f.page->findChild<DCustomEventListPage *>()->eventWidget();
     QVERIFY(!events || events->items().isEmpty());
+}
+
+void tst_DeviceJourneys::lateSerialKeyboardHoverCardsReadItsFile()
+{
+    // A keyboard whose file has A disabled answers the serial-number inquiry only after the page
+    // has given up waiting; the page loads the file when the answer comes.
+    JourneyFixture f;
+    const QString file = f.prepareFile(QStringLiteral("ZK87A"));
+    QVERIFY(f.xml.replaceKeyMapItem(QFile::encodeName(file).constData(), "1", "4", "A", "5", "1", "1", "0"));
+    emu::DeviceSpec spec = emu::keyboardSpec(QStringLiteral("ZK87A"));
+    spec.serial = f.serial;
+    f.keyboard = emu::plug(spec);
+    emu::setReplyFault(f.keyboard, 0x15, emu::ReplyFault::Late, 3500ms);
+    hidStructInfo info;
+    info.vid = spec.vendorId;
+    info.pid = spec.productId;
+    std::strncpy(info.hidPath, emu::configurationPath(f.keyboard).toLatin1().constData(), sizeof info.hidPath - 1);
+    std::strncpy(info.hidName, "ZK87A", sizeof info.hidName - 1);
+    info.deviceType = 0;
+    f.page->setHidStructInfoList({info});
+    QVERIFY(QTest::qWaitFor([&] { return QString::fromLocal8Bit(f.path()) == file; }, kLoadTimeoutMs + 5000));
+    QVERIFY(f.keys()->getKeyButtonMap().value(kKeyA)->isAssigned());
+
+    // Hovering A: the card tells what the file holds for it.
+    emit f.keys()->getKeyButtonMap().value(kKeyA)->sigCustomButMouseEnter();
+    auto *card = f.keys()->findChild<keyboardKeyTool *>();
+    QVERIFY(card);
+    QCOMPARE(recordText(card->keyInfo().operateType), QByteArray("5"));
 }

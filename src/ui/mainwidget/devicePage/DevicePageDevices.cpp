@@ -340,6 +340,9 @@ void DevicePageDevices::checkLateLinks()
             qCInfo(lcUi) << "the device's serial number came late; loading it now:" << path;
             p->m_curHidInterface = link->getHidInterface();
             onInitLoadHid(QString::fromLatin1(p->m_curHidStructInfo.hidName), 3);
+            // The key view was handed the file of no device when it became current.
+            if (p->m_curDeviceLink == link)
+                handKeyViewProfile();
         } else {
             waiting = true;
         }
@@ -555,12 +558,7 @@ void DevicePageDevices::switchTo(const QString &hidPath, int connectFrom)
     onInitLoadHid(row->getHidName(), connectFrom);
     if (p->m_curDeviceItem != row)
         return;  // the device left while its file was loaded
-    if (type == 0 && p->m_keyboardPage) {
-        p->m_keyboardPage->setProfileXml(QString::fromLocal8Bit(p->m_profileXmlPath),
-                                         QString::fromLocal8Bit(p->m_macroXmlPath), p->m_xml);
-        p->m_keyboardPage->setProfileIndex(p->m_curProfileIndex);
-        p->m_keyboardPage->setKeyNameMap(p->m_keyNameMap);
-    }
+    handKeyViewProfile();
     // The key panel was opened for a key of the device before: it closes and forgets that key.
     p->m_keys->resetKeyPanel();
     p->on_pushButton_CloseKeyCustom_clicked();
@@ -572,6 +570,16 @@ void DevicePageDevices::switchTo(const QString &hidPath, int connectFrom)
         p->m_lightDealMain->setPreviewEnabled(true);
     else
         p->m_mouseLightDealMain->setPreviewEnabled(true);
+}
+
+void DevicePageDevices::handKeyViewProfile()
+{
+    if (p->m_curHidStructInfo.deviceType != 0 || !p->m_keyboardPage)
+        return;
+    p->m_keyboardPage->setProfileXml(QString::fromLocal8Bit(p->m_profileXmlPath),
+                                     QString::fromLocal8Bit(p->m_macroXmlPath), p->m_xml);
+    p->m_keyboardPage->setProfileIndex(p->m_curProfileIndex);
+    p->m_keyboardPage->setKeyNameMap(p->m_keyNameMap);
 }
 
 void DevicePageDevices::releaseViews(bool keyboardViews, bool mouseViews)

@@ -58,6 +58,8 @@ private:
     void reconcile();
     void removeDevice(const QString &hidPath);
     void switchTo(const QString &hidPath, int connectFrom);
+    // The key view reads the hover cards' assignments from the file the load settled on.
+    void handKeyViewProfile();
     void releaseViews(bool keyboardViews, bool mouseViews);
     void clearCurrentDevice();
     void showNoDevice();

@@ -198,13 +198,19 @@ void DMousePage::resetKeyText(int keyCode)
         return;
     translateDefaultNames();
     m_buttons.at(i)->setText(m_defaultNames.at(i));
+    // The tooltip no longer names the function that is gone.
+    if (i > 0)
+        m_buttons.at(i)->setToolTip(plainToolTip(m_defaultNames.at(i)));
 }
 
 void DMousePage::setKeyText(QPair<int, QString> key)
 {
     const int i = buttonOfKeyCode(key.first);
-    if (i >= 0)
-        m_buttons.at(i)->setText(captionText(key.second));
+    if (i < 0)
+        return;
+    m_buttons.at(i)->setText(captionText(key.second));
+    if (i > 0)
+        m_buttons.at(i)->setToolTip(plainToolTip(key.second));
 }
 
 QString DMousePage::keyInfoText(const CustomKeyInfo &record) const

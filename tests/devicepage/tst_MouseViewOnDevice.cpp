@@ -11,6 +11,7 @@
 #include "DKeyDisablePage.h"
 #include "DMouseLightPage.h"
 #include "DMousePage.h"
+#include "DResetDefaultPage.h"
 #include "Emulator.h"
 #include "mouseLightButtonCustom.h"
 #include "RecordText.h"
@@ -18,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -151,6 +153,15 @@ bool anyLit(const QList<mouseLightButtonCustom *> &leds)
     return false;
 }
 
+// A mouse with a serial of its own, so a profile file of its own.
+emu::DeviceSpec ownMouse()
+{
+    static int units = 0;
+    emu::DeviceSpec spec = emu::mouseSpec();
+    spec.serial = QByteArray("ownmouse") + QByteArray::number(units++).rightJustified(24, '0');
+    return spec;
+}
+
 }  // namespace
 
 class tst_MouseViewOnDevice : public QObject
@@ -169,6 +180,8 @@ private slots:
     void waveRunsOnTheFirstOpening();
     void storedWaveRunsWhenTheLightingOpens();
     void profileWithoutZoneEntriesReadsUnlinked();
+    void resetProfileUnlinksTheZones();
+    void resetKeyLeavesNoStaleTooltip();
 };
 
 void tst_MouseViewOnDevice::captionOpensItsButton_data()
@@ -427,6 +440,68 @@ void tst_MouseViewOnDevice::profileWithoutZoneEntriesReadsUnlinked()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), edited);
     file.close();
+}
+
+// The Scroll zone linked by its button, then the profile reset: the file, the button and the
+// mouse all say unlinked again.
+void tst_MouseViewOnDevice::resetProfileUnlinksTheZones()
+{
+    MouseFixture f;
+    f.mouse = emu::plug(ownMouse());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+    f.window.show();
+    f.child<QPushButton>("pushButton_Led")->click();
+    f.lightPage()->findChild<QPushButton *>(QStringLiteral("pushButton_LinkScroll"))->click();
+    const QByteArray path = f.page->profileXmlPath();
+    QCOMPARE(f.xml.getLinkStatus(path.constData(), "1", 1), 1);
+    QVERIFY(f.linkChecked("pushButton_LinkScroll"));
+    QVERIFY(f.drained(f.mouse));
+    QCOMPARE(f.zoneLinkReports().last(), (QPair<int, int>(1, 0)));
+
+    emu::clearWritten(f.mouse);
+    f.child<QPushButton>("pushButton_MouseProfileRestore")->click();
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY((box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr);
+    for (QAbstractButton *button : box->buttons()) {
+        if (button->text() == QStringLiteral("Yes"))
+            button->click();
+    }
+    QVERIFY(emu::waitForCommand(f.mouse, 0x14, std::chrono::milliseconds(kLoadTimeoutMs)));
+    QCOMPARE(f.xml.getLinkStatus(path.constData(), "1", 1), 0);
+    QVERIFY(!f.linkChecked("pushButton_LinkScroll"));
+    QVERIFY(f.drained(f.mouse));
+    QList<QPair<int, int>> scroll;
+    for (const auto &report : f.zoneLinkReports()) {
+        if (report.first == 1)
+            scroll.append(report);
+    }
+    QVERIFY(!scroll.isEmpty());
+    QCOMPARE(scroll.last().second, 1);
+}
+
+// A button's function reset to default: its caption and its tooltip name the button again.
+void tst_MouseViewOnDevice::resetKeyLeavesNoStaleTooltip()
+{
+    MouseFixture f;
+    f.mouse = emu::plug(ownMouse());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown(), kLoadTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mousePage()->isLoaded(), kLoadTimeoutMs);
+    QPushButton *dpiLoop = f.mousePage()->button(1);
+    dpiLoop->click();
+    f.child<QAbstractButton>("toolButton_Disable")->click();
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Disable"));
+    f.page->findChild<DKeyDisablePage *>()->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+    QCOMPARE(dpiLoop->text(), QStringLiteral("Disable"));
+    QCOMPARE(dpiLoop->toolTip(), QStringLiteral("Disable"));
+
+    f.child<QAbstractButton>("toolButton_Default")->click();
+    QCOMPARE(f.shownPage(), QStringLiteral("page_Default"));
+    f.page->findChild<DResetDefaultPage *>()->findChild<QPushButton *>(QStringLiteral("pushButton_OK"))->click();
+    QCOMPARE(recordText(f.stored(32).operateType), QByteArray("-1"));
+    QCOMPARE(dpiLoop->text(), QStringLiteral("Dpi Loop"));
+    QCOMPARE(dpiLoop->toolTip(), QStringLiteral("Dpi Loop"));
 }
 
 QTEST_MAIN(tst_MouseViewOnDevice)

@@ -126,9 +126,11 @@ void tst_MousePages::buttonsReportTheirIndex()
     // Key code 16 is the left forward button only.
     page.setKeyText({16, QStringLiteral("Copy")});
     QCOMPARE(page.button(2)->text(), QStringLiteral("Copy"));
+    QCOMPARE(page.button(2)->toolTip(), QStringLiteral("Copy"));
     QCOMPARE(page.button(6)->text(), QStringLiteral("Forward_R"));
     page.resetKeyText(16);
     QCOMPARE(page.button(2)->text(), QStringLiteral("Forward_L"));
+    QCOMPARE(page.button(2)->toolTip(), QStringLiteral("Forward_L"));
     page.setKeyText({99, QStringLiteral("none")});
     for (int i = 0; i < DMousePage::kButtonCount; ++i)
         QVERIFY(page.button(i)->text() != QStringLiteral("none"));

@@ -26,6 +26,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -53,15 +54,54 @@ struct PageFixture {
     }
 };
 
-hidStructInfo record(emu::DeviceId id, const QString &model)
+hidStructInfo record(emu::DeviceId id, const QString &model, int deviceType = 0)
 {
     hidStructInfo info;
     info.vid = emu::spec(id).vendorId;
     info.pid = emu::spec(id).productId;
     std::strncpy(info.hidPath, emu::configurationPath(id).toLatin1().constData(), sizeof info.hidPath - 1);
     std::strncpy(info.hidName, model.toUtf8().constData(), sizeof info.hidName - 1);
-    info.deviceType = 0;
+    info.deviceType = deviceType;
     return info;
+}
+
+// The page's debug lines while it lives.
+class DebugLines
+{
+public:
+    DebugLines()
+    {
+        s_lines.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("zelka.ui.debug=true"));
+        m_previous = qInstallMessageHandler(collect);
+    }
+    ~DebugLines()
+    {
+        qInstallMessageHandler(m_previous);
+        QLoggingCategory::setFilterRules(QString());
+    }
+    static QStringList lines() { return s_lines; }
+
+private:
+    static void collect(QtMsgType, const QMessageLogContext &, const QString &message) { s_lines << message; }
+    static QStringList s_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+QStringList DebugLines::s_lines;
+
+// The entry of an open on-board menu, as the user releases the mouse on it.
+bool releaseOnMenuEntry(const QString &entry)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *arrow = qobject_cast<ArrowWidget *>(w);
+        if (!arrow || !arrow->isVisible())
+            continue;
+        if (auto *label = arrow->findChild<QLabel *>(entry)) {
+            QTest::mouseClick(label, Qt::LeftButton);
+            return true;
+        }
+    }
+    return false;
 }
 
 QString functionOf(const DDevicePage &page, int code)
@@ -98,6 +138,9 @@ private slots:
     void cleanLayerAndEmptyKey();
     void hostileImport();
     void hostileFilesAroundImportAndExport();
+    void operationLogLines_data();
+    void operationLogLines();
+    void mouseShownEndsTheView();
 
 private:
     struct Onboard;
@@ -113,7 +156,7 @@ struct tst_OnboardOnDevicePage::Onboard {
         // Each keyboard its own serial, so its own folder of files.
         static int units = 0;
         emu::DeviceSpec spec = emu::keyboardSpec(model);
-        spec.serial = QByteArray(32, char('a' + units++ % 20));
+        spec.serial = QByteArray("onboard") + QByteArray::number(units++).rightJustified(25, '0');
         kb = emu::plug(spec);
         f.page.setHidStructInfoList({record(kb, model)});
         QTRY_VERIFY_WITH_TIMEOUT(!f.page.profileXmlPath().isEmpty(), kLoadTimeoutMs);
@@ -613,6 +656,102 @@ void tst_OnboardOnDevicePage::hostileFilesAroundImportAndExport()
     };
     QCOMPARE(exportNamed(QString(300, QLatin1Char('w'))), QStringList{QString(200, QLatin1Char('w')) + ".xml"});
     QCOMPARE(exportNamed(QString::fromUtf8("Work\xE2\x80\xAElmx.exe")), QStringList{"Worklmx.exe.xml"});
+}
+
+void tst_OnboardOnDevicePage::operationLogLines_data()
+{
+    QTest::addColumn<QString>("action");  // "menu:<entry>", "layouts:<entry>", "combo", "click" or "empty"
+    QTest::addColumn<QString>("line");
+    const QString configs = QStringLiteral("menu:");
+    QTest::newRow("create") << configs + "label_CreateNew"
+                            << QStringLiteral("------------ *** On-board [CreateNew] *** -------------");
+    QTest::newRow("export") << configs + "label_Export"
+                            << QStringLiteral("------------ *** On-board [Export] *** -------------");
+    QTest::newRow("delete") << configs + "label_Delete"
+                            << QStringLiteral("------------ *** On-board [Delete] *** -------------");
+    QTest::newRow("restore") << configs + "label_Restore"
+                             << QStringLiteral("------------ *** On-board [Restore] *** -------------");
+    QTest::newRow("rename") << configs + "label_ModifyNanme"
+                            << QStringLiteral("------------ *** On-board [ModifyName] *** -------------");
+    QTest::newRow("clean layer") << QStringLiteral("layouts:label_CleanLayer")
+                                 << QStringLiteral("------------ *** On-board [CleanLayer] *** -------------");
+    QTest::newRow("combo change")
+        << QStringLiteral("combo")
+        << QStringLiteral("------------ *** On-board [ComboxCurrentIndexChanged] *** -------------strCurrentText: "
+                          "NewConfig1   currentOnboardProfileIndex: 1");
+    QTest::newRow("key click") << QStringLiteral("click")
+                               << QStringLiteral("------------------------------------------------------Mouse button "
+                                                 "press (Left) keyDec: 4  keyCharacter: A");
+    QTest::newRow("empty key") << QStringLiteral(
+        "empty") << QStringLiteral("--------------------------- Menu [Empty key operate] ---------------------------");
+}
+
+// Each operation of the on-board editor, done as the user does it, writes its own line to the log.
+void tst_OnboardOnDevicePage::operationLogLines()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, line);
+    Onboard o(QStringLiteral("ZK87A"));
+    auto *ops = o.f.page.findChild<DevicePageOnboardConfigs *>();
+    auto *combo = o.f.child<QComboBox>("comboBox_OnboardProfile");
+    // A second configuration, current: one to delete, one to choose.
+    ops->createNew();
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->currentText(), QStringLiteral("NewConfig2"));
+    QVERIFY(o.f.xml.replaceKeyMapItem(o.def.constData(), "2", "4", "A", "0", "1", "1", "5"));
+    QTemporaryDir out;
+    ops->chooseFolder = [&out] { return out.path(); };
+    o.onboard()->setAsker([](const QString &) { return false; });
+    SoftKeyboardButCustom *keyA = o.f.page.onboardPage()->getKeyButtonMap().value(4);
+    QVERIFY(keyA);
+
+    DebugLines log;
+    if (action.startsWith(QLatin1String("menu:")) || action.startsWith(QLatin1String("layouts:"))) {
+        const bool layouts = action.startsWith(QLatin1String("layouts:"));
+        o.f.child<QPushButton>(layouts ? "pushButton_OnboardConfigMoreOperate" : "pushButton_OnboardMoreOperate")
+            ->click();
+        QVERIFY(releaseOnMenuEntry(action.section(QLatin1Char(':'), 1)));
+    } else if (action == QLatin1String("combo")) {
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(combo->currentText(), QStringLiteral("NewConfig1"));
+    } else if (action == QLatin1String("click")) {
+        QTest::mouseClick(keyA, Qt::LeftButton);
+    } else if (action == QLatin1String("empty")) {
+        QTimer::singleShot(0, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (menu && !menu->actions().isEmpty())
+                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                                  menu->actionGeometry(menu->actions().first()).center());
+        });
+        QTest::mousePress(keyA, Qt::RightButton);
+        QTest::mouseRelease(keyA, Qt::RightButton);
+        QCOMPARE(o.notice(), QStringLiteral("Empty the key successful"));
+        QVERIFY(!o.f.xml.hasKeyMapItem(o.def.constData(), "2", "4"));
+    }
+    QCOMPARE(DebugLines::lines().filter(line).size(), 1);
+}
+
+// Showing a mouse ends the keyboard's on-board view; the keyboard comes back in PC mode.
+void tst_OnboardOnDevicePage::mouseShownEndsTheView()
+{
+    Onboard o(QStringLiteral("ZK87A"));
+    QVERIFY(o.f.page.onboardPage());
+    const emu::DeviceId mouse = emu::plug(emu::mouseSpec());
+    o.f.page.setHidStructInfoList({record(o.kb, QStringLiteral("ZK87A")), record(mouse, QStringLiteral("ZM1"), 1)});
+    o.f.page.onDeviceListChanged(true, QString());
+    QTRY_VERIFY_WITH_TIMEOUT(o.f.page.deviceLink(emu::configurationPath(mouse)), kLoadTimeoutMs);
+    emit o.f.page.sigHomePageDeviceItemClicked(emu::configurationPath(mouse));
+    QTRY_VERIFY_WITH_TIMEOUT(o.f.page.currentHidPath() == emu::configurationPath(mouse)
+                                 && o.f.page.profileXmlPath().contains("ZM1"),
+                             kLoadTimeoutMs);
+    QVERIFY(!o.f.page.onboardPage());
+    emit o.f.page.sigHomePageDeviceItemClicked(emu::configurationPath(o.kb));
+    QTRY_VERIFY_WITH_TIMEOUT(o.f.page.currentHidPath() == emu::configurationPath(o.kb)
+                                 && o.f.page.profileXmlPath().contains("ZK87A"),
+                             kLoadTimeoutMs);
+    QVERIFY(!o.f.page.onboardPage());
+    QVERIFY(o.f.child<QPushButton>("pushButton_AppMode")->isChecked());
 }
 
 QTEST_MAIN(tst_OnboardOnDevicePage)

@@ -64,13 +64,14 @@ void DevicePageLoad::loadDevice(DDeviceKeyboardLink *link, const QString &hidNam
           static_cast<QWidget *>(ui->toolButton_OpenApp)})
         w->show();
     p->m_curKeyDec = -1;
+    // Every load starts in PC mode: an on-board view of the device shown before goes.
+    delete p->m_onboardPage;
+    p->m_onboardPage = nullptr;
 
     if (type == 0) {
         p->m_isSupportOnboard = p->m_keyboardPage && p->m_keyboardPage->isSupportOnboard();
         p->m_workMode = 0;
         link->setOnboardMode(0);
-        delete p->m_onboardPage;
-        p->m_onboardPage = nullptr;
         ui->pushButton_Performance->show();
         ui->pushButton_CustomList->show();
         ui->pushButton_Performance->setChecked(true);

@@ -6,6 +6,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DevicePageKeys.h"
+#include "DMouseLightPage.h"
 #include "DMousePage.h"
 #include "LightingCommands.h"
 #include "LogCategories.h"
@@ -257,6 +258,9 @@ void DevicePageMouse::resetConfirmed()
             return;
         }
         p->applyMouseProfile(index);
+        // The reset profile's zones are unlinked: the link buttons, the preview and the mouse follow.
+        if (p->m_mouseLightPage)
+            p->m_mouseLightPage->loadLinkStatus();
     }
     p->onCurIndexChanged_Key(0);
     if (p->m_mousePage)

@@ -7,6 +7,7 @@
 // Scroll and Logo entries reads as unlinked.
 
 #include "CommandQueueDrain.h"
+#include "DDataManager.h"
 #include "DDevicePage.h"
 #include "DKeyDisablePage.h"
 #include "DMouseLightPage.h"
@@ -17,7 +18,9 @@
 #include "xmlInterface.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -169,6 +172,7 @@ private slots:
     void waveRunsOnTheFirstOpening();
     void storedWaveRunsWhenTheLightingOpens();
     void profileWithoutZoneEntriesReadsUnlinked();
+    void resetUnlinksTheZones();
 };
 
 void tst_MouseViewOnDevice::captionOpensItsButton_data()
@@ -427,6 +431,49 @@ void tst_MouseViewOnDevice::profileWithoutZoneEntriesReadsUnlinked()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), edited);
     file.close();
+}
+
+void tst_MouseViewOnDevice::resetUnlinksTheZones()
+{
+    // The mouse's file as a first connection makes it (an earlier test edits it by hand).
+    QDir(DDataManager::getInstance()->getUserConfigDir() + QStringLiteral("/ZM1")).removeRecursively();
+    MouseFixture f;
+    f.keyboard = emu::plug(emu::keyboardSpec(QStringLiteral("ZK87A")));
+    f.mouse = emu::plug(emu::mouseSpec());
+    f.result(true);
+    QTRY_VERIFY_WITH_TIMEOUT(f.mouseShown() && f.lightPage(), kLoadTimeoutMs);
+    QVERIFY(f.drained(f.mouse));
+    // The user links the scroll and logo zones to the main zone.
+    for (const char *name : {"pushButton_LinkScroll", "pushButton_LinkLogo"})
+        f.lightPage()->findChild<QPushButton *>(QLatin1String(name))->click();
+    const QByteArray file = f.page->profileXmlPath();
+    QCOMPARE(f.xml.getLinkStatus(file.constData(), "1", 1), 1);
+    QCOMPARE(f.xml.getLinkStatus(file.constData(), "1", 2), 1);
+    QVERIFY(f.drained(f.mouse));
+    emu::clearWritten(f.mouse);
+
+    // A reset gives the profile a new profile's defaults, unlinked zones among them: the page and
+    // the mouse follow the file.
+    QVERIFY(QMetaObject::invokeMethod(f.page, "onResetoreMouseCurrentProfile"));
+    QMessageBox *box = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((box = f.page->findChild<QMessageBox *>(QStringLiteral("mouseResetQuestion"))) != nullptr,
+                             kLoadTimeoutMs);
+    for (QAbstractButton *button : box->buttons()) {
+        if (button->text() == QStringLiteral("Yes"))
+            button->click();
+    }
+    QVERIFY(emu::waitForCommand(f.mouse, 0x14, std::chrono::milliseconds(kLoadTimeoutMs)));
+    QVERIFY(f.drained(f.mouse));
+    QCOMPARE(f.xml.getLinkStatus(file.constData(), "1", 1), 0);
+    QCOMPARE(f.xml.getLinkStatus(file.constData(), "1", 2), 0);
+    QVERIFY(!f.linkChecked("pushButton_LinkScroll"));
+    QVERIFY(!f.linkChecked("pushButton_LinkLogo"));
+    // The last report of each zone tells the mouse it is not linked.
+    QMap<int, int> lastLink;
+    for (const QPair<int, int> &report : f.zoneLinkReports())
+        lastLink.insert(report.first, report.second);
+    QCOMPARE(lastLink.value(1, -1), 1);
+    QCOMPARE(lastLink.value(2, -1), 1);
 }
 
 QTEST_MAIN(tst_MouseViewOnDevice)

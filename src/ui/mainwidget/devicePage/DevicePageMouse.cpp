@@ -6,6 +6,7 @@
 #include "DDeviceKeyboardLink.h"
 #include "DDevicePage.h"
 #include "DevicePageKeys.h"
+#include "DMouseLightPage.h"
 #include "DMousePage.h"
 #include "LightingCommands.h"
 #include "LogCategories.h"
@@ -257,6 +258,10 @@ void DevicePageMouse::resetConfirmed()
             return;
         }
         p->applyMouseProfile(index);
+        // A new profile's zones are not linked: the link switches, the engine and the mouse's
+        // scroll and logo zones follow the file again.
+        if (p->m_mouseLightPage)
+            p->m_mouseLightPage->loadLinkStatus();
     }
     p->onCurIndexChanged_Key(0);
     if (p->m_mousePage)

@@ -19,6 +19,7 @@
 #include "ProfileFiles.h"
 #include "xmlInterface.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -142,6 +143,7 @@ private slots:
     void customLightDefaultsByKeyCount();
     void usingSlots_data();
     void usingSlots();
+    void usingBoxKeepsTheLightShown();
     void savedCustomLightKeepsRealColouredKeys();
     void lightSwitch();
     void noDeviceChangesNothing();
@@ -334,6 +336,45 @@ void tst_DeviceLighting::usingSlots()
         allDark = allDark && packet.data.mid(6, uchar(packet.data.at(5))) == QByteArray(uchar(packet.data.at(5)), 0);
     }
     QCOMPARE(allDark, dark);
+}
+
+void tst_DeviceLighting::usingBoxKeepsTheLightShown()
+{
+    LightingFixture f;
+    QVERIFY(f.load());
+    f.showLightingPage();
+    f.child<QAbstractButton>("toolButton_CustomLed")->click();
+    QList<DCustomLightListItem *> rows = f.rows();
+    QCOMPARE(rows.size(), 5);
+    QVERIFY(rows.at(0)->isSelected());
+    QList<CustomLedItemInfo> before;
+    f.xml.getCustomLedItems(f.path().constData(), "1", "0", &before);
+    QVERIFY(before.size() > 10);
+    keyboardButCustom *q = f.page->findChild<keyboardPage *>()->getKeyButtonMap().value(20);
+    QVERIFY(q);
+    const QColor blue(0, 0, 255);
+
+    // "Alphabets" taken out of use: its device slot goes dark, the light itself stays on the keys
+    // and in the file, and confirming the effect keeps it.
+    QVERIFY(f.startLog());
+    rows.at(0)->findChild<QCheckBox *>()->click();
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
+    QCOMPARE(QByteArray(f.leds().at(0).isUsing), QByteArray("UnUsing"));
+    QCOMPARE(q->paintColor().rgb(), blue.rgb());
+    f.tool()->findChild<QAbstractButton *>("pushButton_OK")->click();
+    QList<CustomLedItemInfo> after;
+    f.xml.getCustomLedItems(f.path().constData(), "1", "0", &after);
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(q->paintColor().rgb(), blue.rgb());
+
+    // Taken into use again: its light goes out to slot 0, the keys keep showing it.
+    QVERIFY(f.startLog());
+    f.rows().at(0)->findChild<QCheckBox *>()->click();
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
+    const QVector<emu::WrittenReport> packets = f.commands(0x09);
+    QCOMPARE(packets.size(), 8);
+    QCOMPARE(int(uchar(packets.first().data.at(2))), 0);
+    QCOMPARE(q->paintColor().rgb(), blue.rgb());
 }
 
 void tst_DeviceLighting::savedCustomLightKeepsRealColouredKeys()

@@ -4,6 +4,7 @@
 // reset of the current keyboard profile.
 
 #include "CbNotice.h"
+#include "ColorWheelTool.h"
 #include "CommandQueueDrain.h"
 #include "DDataManager.h"
 #include "DDeviceKeyboardLink.h"
@@ -228,6 +229,7 @@ private slots:
     void namesArePlainText();
     void switchByKeyFollowsTheSelection();
     void switchByKeyActsOnItsOwnDevice();
+    void switchByKeyWhileTheLightingShows();
     void reset();
     void resetWithoutDevice();
     void failedResetKeepsTheProfile_data();
@@ -536,6 +538,36 @@ void tst_DeviceProfiles::switchByKeyActsOnItsOwnDevice()
     QCOMPARE(f.link(f.mouse)->profileIndex(), 1);
     QCOMPARE(f.fileBytes(), mouseBefore);
     QCOMPARE(f.label(), labelBefore);
+}
+
+void tst_DeviceProfiles::switchByKeyWhileTheLightingShows()
+{
+    ProfileFixture f;
+    QVERIFY(f.load());
+    f.setProfiles({1, 2});
+    for (const char *key : {"1", "2"})
+        f.xml.setLightUsingIndex(f.path().constData(), key, 0, 2);
+    emit f.row("1")->sigProfileItemMouseClicked("1", "P1");
+    f.xml.addKeyMapItem(f.path().constData(), "1", "4", "A", "7", "1", "0", "2");
+    f.child<QAbstractButton>("pushButton_Led")->click();
+
+    // Key A switches to profile 2 while the lighting panel shows; the effect then chosen and
+    // confirmed is profile 2's.
+    emu::injectKeys(f.keyboard, 0, {0x04});
+    emu::injectKeys(f.keyboard, 0, {});
+    QTRY_COMPARE_WITH_TIMEOUT(f.link(f.keyboard)->profileIndex(), 2, kWaitMs);
+    QCOMPARE(f.label(), QStringLiteral("P2"));
+    // The lighting panel and its light switch still show.
+    QCOMPARE(f.child<QStackedWidget>("stackedWidget_CustomAll")->currentWidget(), f.child("page_CustomLed"));
+    QCOMPARE(f.child<QStackedWidget>("stackedWidget_Tool")->currentWidget(), f.child("page_LightOffOrOpen"));
+    QVERIFY(drain::commandsWritten(f.link(f.keyboard), f.keyboard));
+    emu::clearWritten(f.keyboard);
+    f.child<QAbstractButton>("toolButton_Breath")->click();
+    f.page->findChild<ColorWheelTool *>()->findChild<QAbstractButton *>("pushButton_OK")->click();
+    QCOMPARE(f.xml.getLightUsingIndex(f.path().constData(), "2", 0), 1);
+    QCOMPARE(f.xml.getLightUsingIndex(f.path().constData(), "1", 0), 2);
+    QVERIFY(emu::waitForCommand(f.keyboard, 0x07, kWait));
+    QCOMPARE(int(uchar(emu::writtenCommand(f.keyboard, 0x07).last().data.at(6))), 1);
 }
 
 void tst_DeviceProfiles::reset()

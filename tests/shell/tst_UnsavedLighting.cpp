@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Painted per-key lighting in the main window with an emulated keyboard and mouse: every way out
 // of the lighting panel asks about the unsaved paint, every time; Save stores the paint into the
-// custom light being edited (in use or not) and keeps it on the keys; Discard leaves the profile
-// file as it was, byte for byte.
+// custom light being edited (in use or not), sends the keyboard the colours painted (not the
+// preview's dimmed frame of them) and keeps them on the keys; Discard leaves the profile file as
+// it was, byte for byte.
 
 #include "ColorWheelTool.h"
+#include "CommandQueueDrain.h"
 #include "DCustomLightListItem.h"
 #include "DDeviceListItem.h"
 #include "DDevicePage.h"
@@ -176,6 +178,8 @@ struct LightingWindow {
         auto *tool = page->findChild<ColorWheelTool *>();
         QVERIFY(QMetaObject::invokeMethod(tool, "onColorItemSelcSignal", Q_ARG(QColor, color)));
     }
+    // The cell of the key in the key matrix, as the 0x09 packets carry it.
+    int cell(int keyCode) const { return page->findChild<keyboardPage *>()->getKeyButtons().indexOf(key(keyCode)); }
     bool painted(int keyCode, const QColor &color) const
     {
         // The preview shows the colour dimmed by the effect's brightness: the same hue, not black.
@@ -195,6 +199,14 @@ struct LightingWindow {
                && child<QStackedWidget>(page, "stackedWidget_CustomAll")->currentWidget()
                       == child<QWidget>(page, "page_CustomLed")
                && child<QPushButton>(page, "pushButton_Led")->isChecked();
+    }
+    // Every report queued for the keyboard so far has reached it; its log starts empty here.
+    bool startLog() const
+    {
+        if (!drain::commandsWritten(page->deviceLink(emu::configurationPath(keyboard)), keyboard))
+            return false;
+        emu::clearWritten(keyboard);
+        return true;
     }
     QList<CustomLedItemInfo> storedKeys(int row)
     {
@@ -338,24 +350,41 @@ void tst_UnsavedLighting::saveStoresTheEditedRow_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("state");
-    QTest::newRow("in use (Alphabets)") << 0 << QStringLiteral("Using");
-    QTest::newRow("not in use (Custom 4)") << 3 << QStringLiteral("UnUsing");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("in use (Alphabets)") << 0 << QStringLiteral("Using") << 0;
+    QTest::newRow("not in use (Custom 4)") << 3 << QStringLiteral("UnUsing") << 2;
 }
 
 void tst_UnsavedLighting::saveStoresTheEditedRow()
 {
     QFETCH(int, row);
     QFETCH(QString, state);
+    QFETCH(int, slot);
     LightingWindow w;
     QVERIFY(w.open());
     const int keysBefore = w.storedKeys(row).size();
     const QColor green(0, 255, 0);
     w.paint(row, {kKeyW, kKeyA}, green);
+    // The preview has drawn the paint dimmed by the effect's brightness.
+    QTRY_VERIFY(w.painted(kKeyW, green) && w.key(kKeyW)->getKeyColor().green() < 255);
+    QVERIFY(w.startLog());
 
     PromptAnswers answers(w.window.get());
     answers.button = QStringLiteral("pushButton_SaveChanged");
     child<QPushButton>(w.page, "pushButton_Custom")->click();
     QCOMPARE(answers.shown, 1);
+    // The keyboard gets the colours painted, into the row's slot, then the effect.
+    QVERIFY(emu::waitForCommand(w.keyboard, 0x07, std::chrono::milliseconds(kLoadTimeoutMs)));
+    const QVector<emu::WrittenReport> packets = emu::writtenCommand(w.keyboard, 0x09);
+    QCOMPARE(packets.size(), 8);
+    for (int code : {kKeyW, kKeyA}) {
+        const int at = w.cell(code);
+        QVERIFY(at >= 0);
+        const QByteArray &packet = packets.at(at / 18).data;
+        QCOMPARE(int(uchar(packet.at(2))), slot);
+        const int offset = 6 + (at % 18) * 3;
+        QCOMPARE(QColor(uchar(packet.at(offset)), uchar(packet.at(offset + 1)), uchar(packet.at(offset + 2))), green);
+    }
     // Saved into the row being edited; the row keeps its state and the paint stays on the keys.
     const QList<CustomLedItemInfo> stored = w.storedKeys(row);
     QVERIFY(stored.size() >= 2);

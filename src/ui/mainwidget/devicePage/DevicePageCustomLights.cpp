@@ -174,6 +174,11 @@ void DevicePageCustomLights::onCustomLightItemMouseClicked(DCustomLightListItem 
         p->m_keyboardPage->clearLightSelection();
     p->m_lightDealMain->clearLed_WaveFullColor_TabSaveUpdateAll();
     selectOnly(row);
+    showStoredLight(row);
+}
+
+void DevicePageCustomLights::showStoredLight(DCustomLightListItem *row)
+{
     paintAllKeysDark();
     paintCustomLight(row->getCustomLightIndex(), 180);
     p->m_lightDealMain->applyCustomLightFromKeys();
@@ -202,6 +207,9 @@ void DevicePageCustomLights::onCustomLightUsingStatus(DCustomLightListItem *row,
         const int old = row->getUsingFlagIndex();
         setRowUsing(row, false, -1);
         sendCustomLight(row->getCustomLightIndex(), old, true);
+        // Only the device's slot went dark: the keys show the row's light again, so that a
+        // Save stores what is shown and not an empty light.
+        showStoredLight(row);
         return;
     }
     qCDebug(lcUi) << "------------------------ *** isUsing == true *** ------------------------";
@@ -237,6 +245,8 @@ void DevicePageCustomLights::onCustomLightUsingStatus(DCustomLightListItem *row,
     }
     setRowUsing(row, true, slot);
     sendCustomLight(row->getCustomLightIndex(), slot, false);
+    // The preview shows the row now selected, not the one shown before.
+    showStoredLight(row);
 }
 
 void DevicePageCustomLights::sendCustomLight(const QString &index, int slot, bool clearOnly)

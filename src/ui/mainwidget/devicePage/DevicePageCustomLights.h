@@ -38,6 +38,8 @@ private:
     void paintCustomLight(const QString &index, int alpha);
     void setRowUsing(DCustomLightListItem *row, bool isUsing, int flag);
     void selectOnly(DCustomLightListItem *row);
+    // The keys and the preview show the row's light as stored.
+    void showStoredLight(DCustomLightListItem *row);
 
     DDevicePage *p;
 };

@@ -421,14 +421,15 @@ bool DevicePageLighting::writeKeyboardCustomLed(int slot, int packet, const QLis
 
 void DevicePageLighting::sendCustomLedColors(int slot)
 {
-    // The colours on the 132 cells of the key view, row by row.
+    // The colours painted on the 132 cells of the key view, row by row: not the preview's frame of
+    // them, which the effect's brightness dims (the device dims them itself by the 0x07 that follows).
     QList<keyboardButCustom *> keys;
     if (p->m_keyboardPage)
         keys = p->m_keyboardPage->getKeyButtons();
     QList<unsigned char> colors;
     int packet = 0;
     for (int cell = 0; cell < LightingCommands::kCustomLedCells; ++cell) {
-        const QColor color = cell < keys.size() && keys.at(cell) ? keys.at(cell)->getKeyColor() : QColor(0, 0, 0);
+        const QColor color = cell < keys.size() && keys.at(cell) ? keys.at(cell)->paintColor() : QColor(0, 0, 0);
         colors << uchar(color.red()) << uchar(color.green()) << uchar(color.blue());
         if ((cell + 1) % LightingCommands::kCustomLedCellsPerPacket == 0) {
             writeKeyboardCustomLed(slot, packet++, colors);

@@ -33,6 +33,7 @@
 namespace {
 
 constexpr int kMaxProfiles = 10;
+constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting panel shows
 constexpr int kResetReportSize = 64;
 
 QString indexText(const IndexNameInfo &entry)
@@ -308,6 +309,8 @@ void DevicePageProfiles::selectProfile(profileListItem *row)
 void DevicePageProfiles::makeCurrent(profileListItem *row, const QString &index)
 {
     Ui::DDevicePage *ui = p->ui.get();
+    // A switch-profile key can change the profile while the lighting panel shows.
+    const bool lightingShown = p->m_mainPageIndex == kLightingPage;
     const QByteArray key = index.toLatin1();
     const int number = index.toInt();
     ProfileConfigInfo info;
@@ -374,6 +377,10 @@ void DevicePageProfiles::makeCurrent(profileListItem *row, const QString &index)
         p->m_mouseLightPage->loadLinkStatus();
     }
     p->m_colorWheelTool->clearCustomColors();
+    // The panel is opened again on the new profile: the editor stays bound to the profile it was
+    // opened for, and the next effect chosen would be stored into the old one.
+    if (lightingShown)
+        p->onCurIndexChangedMainPage(kLightingPage);
 }
 
 void DevicePageProfiles::switchByKey(DDeviceKeyboardLink *link, int index)

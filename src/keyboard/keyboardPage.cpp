@@ -344,8 +344,15 @@ void keyboardPage::showSideLights(bool on)
 {
     if (!m_isSideLightHave)
         return;
-    for (sideLightButtonCustom *led : qAsConst(m_listSideLight))
-        led->setVisible(on && led->getValidStatus() == 1);
+    for (sideLightButtonCustom *led : qAsConst(m_listSideLight)) {
+        const bool visible = on && led->getValidStatus() == 1;
+        if (visible == led->isVisibleTo(this))
+            continue;
+        led->setVisible(visible);
+        // An LED the view paints has no updates of its own: the view repaints its place.
+        if (led->isPaintedByView())
+            update(led->geometry());
+    }
 }
 
 void keyboardPage::clearLightSelection()

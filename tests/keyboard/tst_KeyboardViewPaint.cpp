@@ -164,6 +164,15 @@ private slots:
         const QRect area = leds.at(1)->geometry();
         QCOMPARE(QColor(shot.pixel(area.center().x() + 1, area.center().y())).blue(), 255);
         QCOMPARE(QColor(shot.pixel(leds.at(0)->geometry().center())).blue() == 255, false);
+
+        // Hiding and showing the strip repaints the view where the LEDs are.
+        for (bool on : {false, true}) {
+            QTest::qWait(20);
+            counter.reset();
+            page.showSideLights(on);
+            QTRY_VERIFY(counter.viewRegion.contains(area));
+            QCOMPARE(counter.keyPaints, 0);
+        }
     }
 
     void otherLooksPaintTheirKeys()

@@ -71,12 +71,52 @@ void keyboardPage::paintEvent(QPaintEvent *event)
         painter.setTransform(QTransform::fromTranslate(area.x(), area.y()));
         key->paintLight(painter);
     }
+    for (sideLightButtonCustom *led : qAsConst(m_listSideLight)) {
+        if (!led->isPaintedByView() || led->isHidden())
+            continue;
+        const QRect area = led->geometry();
+        if (!region.intersects(area))
+            continue;
+        painter.setTransform(QTransform::fromTranslate(area.x(), area.y()));
+        led->paintLight(painter);
+    }
 }
 
 void keyboardPage::onKeyLightChanged(keyboardButCustom *key)
 {
-    // Qt gathers the keys of one frame into one region and paints it once.
-    update(key->geometry());
+    queueLightUpdate(key->geometry());
+}
+
+void keyboardPage::onSideLightChanged(sideLightButtonCustom *led)
+{
+    if (!led->isHidden())
+        queueLightUpdate(led->geometry());
+}
+
+// The keys and LEDs of one frame gather here; the view asks for its update once, after the frame.
+void keyboardPage::queueLightUpdate(const QRect &area)
+{
+    if (m_lightDirty.isEmpty())
+        QMetaObject::invokeMethod(this, &keyboardPage::flushLightUpdate, Qt::QueuedConnection);
+    m_lightDirty.append(area);
+}
+
+void keyboardPage::flushLightUpdate()
+{
+    // A few keys: exactly their areas. Many (an effect over the whole keyboard): the one rectangle
+    // around them, which is clipped, painted and sent to the screen in one piece.
+    if (m_lightDirty.size() > kExactLightAreas) {
+        QRect around;
+        for (const QRect &area : qAsConst(m_lightDirty))
+            around |= area;
+        update(around);
+    } else {
+        QRegion region;
+        for (const QRect &area : qAsConst(m_lightDirty))
+            region += area;
+        update(region);
+    }
+    m_lightDirty.clear();
 }
 
 void keyboardPage::setKeyboardModel(const QString &model)
@@ -144,6 +184,8 @@ void keyboardPage::buildFromLayout(const KeyLayoutFile &layout)
         button->move(led.posX + m_keyOffsetX, led.posY + m_keyOffsetY);
         button->setLedInfo(led.index, led.validStatus);
         button->setDrawRounded(models::hasRoundedSideLeds(m_model) && led.validStatus != 0 && led.drawRounded);
+        connect(button, &sideLightButtonCustom::sigColorChanged, this, &keyboardPage::onSideLightChanged);
+        button->setPaintedByView(true);
         button->hide();
         m_listSideLight.append(button);
     }
@@ -302,8 +344,15 @@ void keyboardPage::showSideLights(bool on)
 {
     if (!m_isSideLightHave)
         return;
-    for (sideLightButtonCustom *led : qAsConst(m_listSideLight))
-        led->setVisible(on && led->getValidStatus() == 1);
+    for (sideLightButtonCustom *led : qAsConst(m_listSideLight)) {
+        const bool visible = on && led->getValidStatus() == 1;
+        if (visible == led->isVisibleTo(this))
+            continue;
+        led->setVisible(visible);
+        // An LED the view paints has no updates of its own: the view repaints its place.
+        if (led->isPaintedByView())
+            update(led->geometry());
+    }
 }
 
 void keyboardPage::clearLightSelection()

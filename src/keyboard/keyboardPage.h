@@ -11,7 +11,9 @@
 #include <QList>
 #include <QMap>
 #include <QPointer>
+#include <QRect>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 #include <array>
@@ -105,6 +107,11 @@ private:
     // The keys' lighting colours are painted by the view: changed keys gather into one region,
     // updated once per frame.
     void onKeyLightChanged(keyboardButCustom *key);
+    void onSideLightChanged(sideLightButtonCustom *led);
+    void queueLightUpdate(const QRect &area);
+    void flushLightUpdate();
+    static constexpr int kExactLightAreas = 16;
+    QVector<QRect> m_lightDirty;
 
     std::array<keyboardButCustom *, kRows * kColumns> m_keyMatrix{};
     std::unique_ptr<Ui::keyboardPage> ui;

@@ -9,6 +9,8 @@
 #include <QPoint>
 #include <QToolButton>
 
+class QPainter;
+
 class sideLightButtonCustom : public QToolButton, public SideLightButtonInterface
 {
     Q_OBJECT
@@ -20,8 +22,15 @@ public:
     void setPos(int x, int y);
     void setLedInfo(int index, int validStatus);
     void setDrawRounded(bool rounded);
-    // Stores the colour and repaints (nothing happens for the colour it already has).
+    // Stores the colour and repaints, or tells the view that paints it (nothing happens for the
+    // colour it already has).
     void setColor(const QColor &color) override;
+    // The view offers to paint the LED along with the keys (paintLight); the LED then skips its
+    // own paint and reports a new colour with sigColorChanged.
+    void setPaintedByView(bool on);
+    bool isPaintedByView() const { return m_paintedByView; }
+    // Draws the LED at the painter's origin.
+    void paintLight(QPainter &painter);
 
     int getValidStatus() const override { return m_validStatus; }
     int getIndex() const { return m_index; }
@@ -30,13 +39,16 @@ public:
     int getPosX() const { return m_x; }
     int getPosY() const { return m_y; }
 
+signals:
+    void sigColorChanged(sideLightButtonCustom *led);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The LED's shape with the gradient's alpha, white; tinted with the colour for a paint.
+    // The LED's shape with the gradient's alpha; scaled by the colour for a paint.
     QImage shapeMask() const;
-
+    const QImage &tinted();
     int m_width = 10;
     int m_height = 10;
     int m_x = 0;
@@ -46,6 +58,7 @@ private:
     QPoint m_position;
     QColor m_color{0, 0, 0, 128};
     bool m_rounded = false;
+    bool m_paintedByView = false;
     // The LED as last painted, redrawn when the colour, size or shape changes.
     QImage m_painted;
     QColor m_paintedColor;

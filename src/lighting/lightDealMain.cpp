@@ -4,6 +4,7 @@
 #include "DeviceModels.h"
 #include "KeyLightButtonInterface.h"
 #include "KeyRhythmEffect.h"
+#include "LightButtonWatch.h"
 #include "LightingCommands.h"
 #include "LightSpeed.h"
 #include "LogCategories.h"
@@ -127,6 +128,14 @@ void lightDealMain::setKeyButtons(const QVector<KeyLightButtonInterface *> &butt
 {
     for (int i = 0; i < kKeys; ++i)
         keyButtons[i / kColumns][i % kColumns] = i < buttons.size() ? buttons.at(i) : nullptr;
+    if (!m_keyButtonWatch)
+        m_keyButtonWatch = new LightButtonWatch(this);
+    m_keyButtonWatch->watch(buttons.mid(0, kKeys), [this](const KeyLightButtonInterface *gone) {
+        for (int i = 0; i < kKeys; ++i) {
+            if (keyButtons[i / kColumns][i % kColumns] == gone)
+                keyButtons[i / kColumns][i % kColumns] = nullptr;
+        }
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -286,6 +295,14 @@ void lightDealMain::setSideLightPresent(bool present)
 void lightDealMain::setSideLightButtons(const QList<SideLightButtonInterface *> &buttons)
 {
     m_sideLightButtons = buttons.mid(0, kSideLeds);
+    if (!m_sideButtonWatch)
+        m_sideButtonWatch = new LightButtonWatch(this);
+    m_sideButtonWatch->watch(m_sideLightButtons, [this](const SideLightButtonInterface *gone) {
+        for (SideLightButtonInterface *&button : m_sideLightButtons) {
+            if (button == gone)
+                button = nullptr;
+        }
+    });
     if (buttons.size() > kSideLeds)
         qCWarning(lcLight) << "lightDealMain: the keyboard view has" << buttons.size() << "side LEDs; the first"
                            << kSideLeds << "are lit";

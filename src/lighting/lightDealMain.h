@@ -28,6 +28,7 @@
 #include <cstdint>
 
 class KeyLightButtonInterface;
+class LightButtonWatch;
 class LoopbackAudio;
 class MainHidInterFace;
 class QTimer;
@@ -227,6 +228,9 @@ private:
     sendLightUpdataThread *m_frameSendThread = nullptr;
 
     QList<SideLightButtonInterface *> m_sideLightButtons;
+    // Buttons the view deletes leave the arrays above at once, before another tick reaches them.
+    LightButtonWatch *m_keyButtonWatch = nullptr;
+    LightButtonWatch *m_sideButtonWatch = nullptr;
     bool m_frameBuildBusy = false;
     bool m_packetSendBusy = false;
     bool m_packetFailureLogged = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mouseLightDealMain.h"
 
+#include "LightButtonWatch.h"
 #include "LightingCommands.h"
 #include "LightSpeed.h"
 #include "LogCategories.h"
@@ -210,6 +211,14 @@ QColor mouseLightDealMain::currentDpiColor() const
 void mouseLightDealMain::setMouseLightButtons(const QList<MouseLightButtonInterface *> &buttons)
 {
     m_mouseLightButtons = buttons.mid(0, kLeds);
+    if (!m_buttonWatch)
+        m_buttonWatch = new LightButtonWatch(this);
+    m_buttonWatch->watch(m_mouseLightButtons, [this](const MouseLightButtonInterface *gone) {
+        for (MouseLightButtonInterface *&button : m_mouseLightButtons) {
+            if (button == gone)
+                button = nullptr;
+        }
+    });
     if (buttons.size() > kLeds)
         qCWarning(lcLight) << "mouseLightDealMain: the lighting page has" << buttons.size() << "LED buttons; the first"
                            << kLeds << "are lit";

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <type_traits>
 
+class LightButtonWatch;
 class MainHidInterFace;
 class QTimer;
 class sendMouseLightUpdataThread;
@@ -164,6 +165,8 @@ private:
     bool m_pressMoving = false;
     QColor m_settleColors[MouseEffectState::kCells];
     QList<MouseLightButtonInterface *> m_mouseLightButtons;
+    // A button the page deletes leaves the list at once, before another tick reaches it.
+    LightButtonWatch *m_buttonWatch = nullptr;
     QList<QColor> m_dpiColors;
     int m_dpiColorIndex = -1;
     bool m_scrollLinked = false;

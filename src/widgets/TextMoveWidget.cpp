@@ -52,6 +52,7 @@ void TextMoveWidget::setText(QString text)
     default:
         break;
     }
+    updateMoving();
 }
 
 void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
@@ -59,6 +60,7 @@ void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
     setFont(QFont(textFont, textFontSize));
     m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(textFont).arg(textFontSize));
     fitLabel();
+    updateMoving();
 }
 
 void TextMoveWidget::fitLabel()
@@ -105,6 +107,7 @@ void TextMoveWidget::setBackground(QColor background)
 void TextMoveWidget::setMoveStyle(TextMoveWidget::MoveStyle moveStyle)
 {
     m_moveStyle = moveStyle;
+    updateMoving();
 }
 
 void TextMoveWidget::enterEvent(QEvent *event)
@@ -134,21 +137,64 @@ void TextMoveWidget::leaveEvent(QEvent *event)
 // The text moves only while someone can see it; minimising the window hides it too.
 void TextMoveWidget::showEvent(QShowEvent *event)
 {
-    if (!window()->isMinimized())
-        m_timer->start();
+    m_onScreen = !window()->isMinimized();
+    updateMoving();
     QWidget::showEvent(event);
 }
 
 void TextMoveWidget::hideEvent(QHideEvent *event)
 {
-    m_timer->stop();
+    m_onScreen = false;
+    updateMoving();
     QWidget::hideEvent(event);
 }
 
 void TextMoveWidget::resizeEvent(QResizeEvent *event)
 {
     m_y = (height() - m_label->fontMetrics().height()) / 2;
+    updateMoving();
     QWidget::resizeEvent(event);
+}
+
+int TextMoveWidget::textWidth() const
+{
+    return m_label->fontMetrics().horizontalAdvance(m_text);
+}
+
+bool TextMoveWidget::textFits() const
+{
+    return textWidth() <= width();
+}
+
+// A back-and-forth text that fits is read whole where it stands: it rests at the left edge, where
+// it starts, and the timer sleeps. A wider text, or a text that leaves one side and comes back
+// from the other, moves while the widget is on screen.
+void TextMoveWidget::updateMoving()
+{
+    bool needsMoving = false;
+    switch (m_moveStyle) {
+    case MoveBackAndForth:
+        needsMoving = !textFits();
+        if (!needsMoving) {
+            m_x = 0;
+            m_movingRight = true;
+            m_label->move(m_x, m_y);
+        }
+        break;
+    case MoveLeftToRight:
+    case MoveRightToLeft:
+        needsMoving = true;
+        break;
+    default:
+        break;
+    }
+    const bool run = m_onScreen && needsMoving;
+    if (run == m_timer->isActive())
+        return;
+    if (run)
+        m_timer->start();
+    else
+        m_timer->stop();
 }
 
 void TextMoveWidget::updatePos()
@@ -156,7 +202,7 @@ void TextMoveWidget::updatePos()
     if (m_mouseHoverStop && m_hovering)
         return;
 
-    const int tw = m_label->fontMetrics().horizontalAdvance(m_text);
+    const int tw = textWidth();
     const int w = width();
 
     switch (m_moveStyle) {

@@ -8,7 +8,8 @@
 class QLabel;
 class QTimer;
 
-// One line of text that keeps moving inside the widget.
+// One line of text that moves inside the widget while it is on screen; a back-and-forth text
+// that fits stands still at the left edge.
 class TextMoveWidget : public QWidget
 {
     Q_OBJECT
@@ -46,6 +47,9 @@ private slots:
 
 private:
     void fitLabel();
+    int textWidth() const;
+    bool textFits() const;
+    void updateMoving();
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
     int m_interval = 20;
@@ -54,6 +58,7 @@ private:
     QColor m_background{30, 30, 30, 0};
     int m_moveStyle = MoveBackAndForth;
     bool m_hovering = false;
+    bool m_onScreen = false;
     bool m_movingRight = true;
     int m_x = 0;
     int m_y = 0;

@@ -4,6 +4,7 @@
 // light editing) the keys paint themselves as before.
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
+#include "sideLightButtonCustom.h"
 
 #include <QPaintEvent>
 #include <QtTest>
@@ -121,6 +122,57 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(f.counter.viewPaints, 0);
         QCOMPARE(f.counter.keyPaints, 0);
+    }
+
+    // The side LEDs are painted by the view with the keys: a new colour is one paint of the view
+    // over that LED, and the LED does not paint itself.
+    void sideLedsArePaintedByTheView()
+    {
+        const QByteArray layout = "{\"Keyboard\": {\"sideLightHave\": 1},\r\n\"EveryKeyInfo_Row00\": [{\"PosX\": 0, "
+                                  "\"PosY\": 80, \"Width\": 40, \"Height\": 6, \"Index\": 0, \"validStatus\": 1}, "
+                                  "{\"PosX\": 60, \"PosY\": 80, \"Width\": 40, \"Height\": 6, \"Index\": 1, "
+                                  "\"validStatus\": 1}],\r\n\"EveryKeyInfo_Row01\": ["
+                                  + key(0, 0, "41") + "]}";
+        keyboardPage page;
+        page.parseKeyboardInfo(layout);
+        page.resize(260, 120);
+        page.setLightMode(true);
+        page.setKeyCustomView(false, false);
+        page.setKeyColorRepaint(true);
+        page.showSideLights(true);
+        const QList<sideLightButtonCustom *> leds = page.getSideLightButtons();
+        QCOMPARE(leds.size(), 2);
+        PaintCounter counter;
+        counter.view = &page;
+        page.installEventFilter(&counter);
+        for (sideLightButtonCustom *led : leds)
+            led->installEventFilter(&counter);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QTRY_VERIFY(counter.viewPaints > 0);
+        QTest::qWait(20);
+        counter.reset();
+
+        leds.at(1)->setColor(QColor(0, 0, 255));
+        QTRY_VERIFY(counter.viewPaints > 0);
+        QTest::qWait(30);
+        QCOMPARE(counter.viewPaints, 1);
+        QCOMPARE(counter.keyPaints, 0);  // the LEDs' own paints
+        QCOMPARE(counter.viewRegion, QRegion(leds.at(1)->geometry()));
+        // The middle of the LED's gradient is its colour; its ends fade out.
+        const QImage shot = page.grab().toImage();
+        const QRect area = leds.at(1)->geometry();
+        QCOMPARE(QColor(shot.pixel(area.center().x() + 1, area.center().y())).blue(), 255);
+        QCOMPARE(QColor(shot.pixel(leds.at(0)->geometry().center())).blue() == 255, false);
+
+        // Hiding and showing the strip repaints the view where the LEDs are.
+        for (bool on : {false, true}) {
+            QTest::qWait(20);
+            counter.reset();
+            page.showSideLights(on);
+            QTRY_VERIFY(counter.viewRegion.contains(area));
+            QCOMPARE(counter.keyPaints, 0);
+        }
     }
 
     void otherLooksPaintTheirKeys()

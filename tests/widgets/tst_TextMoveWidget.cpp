@@ -45,6 +45,9 @@ private slots:
     void boldTextStaysInside();
     void hoverStop_data();
     void hoverStop();
+    void fittingTextRests();
+    void movesOnlyOnScreen_data();
+    void movesOnlyOnScreen();
 };
 
 void TestTextMoveWidget::backAndForthWhenTheTextFits()
@@ -217,6 +220,64 @@ void TestTextMoveWidget::boldTextStaysInside()
         maxRight = qMax(maxRight, m.tick() + drawn);
     QVERIFY2(maxRight <= 560 + 2, qPrintable(QString::number(maxRight)));
     QVERIFY(maxRight >= 560 - 2);
+}
+
+// A back-and-forth text that fits is read whole where it stands: no timer, the label at the left
+// edge and centred; it moves once the widget is too narrow for it, and rests again when it fits.
+void TestTextMoveWidget::fittingTextRests()
+{
+    Marquee m(300, 60);
+    const QString text = QStringLiteral("Do not unplug");
+    m.widget.setText(text);
+    const int tw = m.textWidth(text);
+    QVERIFY(tw < 300);
+    QVERIFY(!m.widget.isMoving());
+    QCOMPARE(m.label->pos(), QPoint(0, (60 - m.label->fontMetrics().height()) / 2));
+
+    m.widget.resize(tw - 20, 60);
+    QVERIFY(m.widget.isMoving());
+    m.tick();
+    m.tick();
+    QCOMPARE(m.label->x(), 4);
+
+    m.widget.resize(300, 60);
+    QVERIFY(!m.widget.isMoving());
+    QCOMPARE(m.label->x(), 0);
+
+    // A longer text that no longer fits moves again.
+    m.widget.setText(text.repeated(10));
+    QVERIFY(m.widget.isMoving());
+}
+
+void TestTextMoveWidget::movesOnlyOnScreen_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::newRow("back and forth, too wide") << int(TextMoveWidget::MoveBackAndForth);
+    QTest::newRow("left to right") << int(TextMoveWidget::MoveLeftToRight);
+    QTest::newRow("right to left") << int(TextMoveWidget::MoveRightToLeft);
+}
+
+void TestTextMoveWidget::movesOnlyOnScreen()
+{
+    QFETCH(int, style);
+    Marquee m(120);
+    m.widget.setMoveStyle(static_cast<TextMoveWidget::MoveStyle>(style));
+    m.widget.setText(QStringLiteral("Keep the keyboard connected until the update has finished"));
+    QVERIFY(m.widget.isMoving());
+
+    m.widget.hide();
+    QVERIFY(!m.widget.isMoving());
+    m.widget.show();
+    QVERIFY(m.widget.isMoving());
+
+    m.widget.showMinimized();
+    QTRY_VERIFY(!m.widget.isMoving());
+    m.widget.showNormal();
+    QTRY_VERIFY(m.widget.isMoving());
+
+    // Any other style stands still: nothing to tick for.
+    m.widget.setMoveStyle(static_cast<TextMoveWidget::MoveStyle>(7));
+    QVERIFY(!m.widget.isMoving());
 }
 
 QTEST_MAIN(TestTextMoveWidget)

@@ -67,6 +67,9 @@ public:
     // Style sheets, toast colours and fonts from the current theme, then the macro list again;
     // the macro list's scroll bar follows 500 ms later.
     void applyTheme();
+    // Reads the macro list once the window has first been painted (at most once): the library's
+    // rows are there, and a library the store refuses is named, without delaying the window.
+    void loadMacroListAfterFirstPaint();
 
     // Imports the last macro of an XML file as a new macro; false (with a notice) when refused.
     bool importMacroFile(const QString &path);
@@ -166,7 +169,6 @@ private:
     void emitMacroListChanged();
     void showNotice(const QString &text);
     void setToolTips();
-    void loadMacroListAfterFirstPaint();
 
     std::unique_ptr<Ui::DMacroPage> ui;
     std::unique_ptr<MacroPageRecorder> m_recorder;  // hooked keys and clicks, recording

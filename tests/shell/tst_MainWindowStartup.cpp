@@ -348,6 +348,7 @@ void tst_MainWindowStartup::windowShowsBeforeASlowDeviceAnswers()
     const QString path = emu::configurationPath(keyboard);
 
     const auto window = buildWindow();
+    QSignalSpy applied(window.get(), &DMainWidget::sigFirstEnumerationApplied);
     window->show();
     QVERIFY(window->isVisible());
     // The window is up before the device's answer has been taken: no card, no link, the device
@@ -359,6 +360,7 @@ void tst_MainWindowStartup::windowShowsBeforeASlowDeviceAnswers()
 
     // Its card and its link follow.
     QVERIFY(firstEnumeration::applied(*window));
+    QCOMPARE(applied.count(), 1);
     QCOMPARE(cardPaths(*window), QStringList{path});
     QCOMPARE(devicePage(*window)->currentHidPath(), path);
     QVERIFY(devicePage(*window)->deviceLink(path)->getHidInterface()->isHidOpen());

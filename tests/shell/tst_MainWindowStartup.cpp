@@ -17,8 +17,10 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStackedWidget>
@@ -90,6 +92,7 @@ private slots:
     void devicesAtStartUp();
     void windowShowsBeforeASlowDeviceAnswers();
     void windowClosedWhileTheFirstEnumerationRuns();
+    void macroPageThemedWhenFirstShown();
     void cardClickMakesDeviceCurrent();
     void unplugAndReplugOneOfTwo();
     void quickReplugOpensAgain_data();
@@ -379,6 +382,17 @@ void tst_MainWindowStartup::windowClosedWhileTheFirstEnumerationRuns()
     QCoreApplication::processEvents();
     QCOMPARE(emu::openHandleCount(keyboard), 0);
     QVERIFY(emu::writtenCommand(keyboard, 0x15).isEmpty());
+}
+
+void tst_MainWindowStartup::macroPageThemedWhenFirstShown()
+{
+    const auto window = makeWindow();
+    window->show();
+    auto *line = window->findChild<QFrame *>(QStringLiteral("frame_8"));  // a rule of the macro page
+    QVERIFY(line);
+    QVERIFY(line->styleSheet().isEmpty());
+    window->findChild<QPushButton *>(QStringLiteral("pushButton_Macro"))->click();
+    QVERIFY(line->styleSheet().contains(QStringLiteral("QFrame#frame_8")));
 }
 
 void tst_MainWindowStartup::cardClickMakesDeviceCurrent()

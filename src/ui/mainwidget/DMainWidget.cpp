@@ -253,12 +253,12 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     dataManager->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:")
                           + timeStamp());
 
-    // The window and the home page, shown first, get their start-up theme now; the device and
-    // macro pages when each is first shown (unless a theme change comes first).
+    // The window and the home page, shown first, get their start-up theme now; the device page
+    // when it is first shown, the macro page when it is first shown or else just after the
+    // window's first paint (unless a theme change comes first).
     applyTheme(userSettings->themeIndex());
     homePage->applyTheme();
-    macroThemeWhenShown = new FirstShowAction(macroPage, [this] { macroPage->applyTheme(); });
-    macroPage->loadMacroListAfterFirstPaint();
+    macroPage->applyThemeLater();
     deviceThemeWhenShown = new FirstShowAction(devicePage, [this] { devicePage->applyTheme(); });
 
     std::fputs("----------------------------------*** Brivex Runing ***--------------------------------\n", stdout);
@@ -1038,7 +1038,6 @@ void DMainWidget::onChangAppTheme(int index)
 {
     qCDebug(lcUi) << "------------------------selThemeIndex:" << index;
     applyTheme(index);
-    delete macroThemeWhenShown;
     delete deviceThemeWhenShown;
     homePage->applyTheme();
     macroPage->applyTheme();

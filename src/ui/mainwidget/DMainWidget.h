@@ -210,8 +210,7 @@ private:
     int currentPageId = 10;
     QPointer<QWidget> settingsMask;
     QPointer<DSettingsDia> settingsDia;
-    // The device and macro pages' start-up themes, each applied when its page is first shown.
-    QPointer<FirstShowAction> macroThemeWhenShown;
+    // The device page's start-up theme, applied when the page is first shown.
     QPointer<FirstShowAction> deviceThemeWhenShown;
     bool devicesShutDown = false;
     std::unique_ptr<MainHidInterFace> enumerator;

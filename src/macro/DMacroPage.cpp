@@ -6,6 +6,7 @@
 #include "DCatchKeyAndMouseItem.h"
 #include "DialogStartFolder.h"
 #include "DMacroListItem.h"
+#include "FirstShowAction.h"
 #include "LogCategories.h"
 #include "MacroEventWords.h"
 #include "MacroListRows.h"
@@ -220,6 +221,8 @@ bool DMacroPage::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_firstPaintWatched && event->type() == QEvent::Paint) {
         m_firstPaintWatched->removeEventFilter(this);
         QTimer::singleShot(0, this, [this] {
+            if (m_themePending)
+                applyTheme();
             if (!m_listLoaded)
                 loadMacroList();
         });
@@ -637,7 +640,20 @@ QColor DMacroPage::themeColour(const QString &text, int alpha)
 
 void DMacroPage::applyTheme()
 {
+    m_themePending = false;
     m_theme->applyTheme();
+}
+
+void DMacroPage::applyThemeLater()
+{
+    if (m_themePending)
+        return;
+    m_themePending = true;
+    new FirstShowAction(this, [this] {
+        if (m_themePending)
+            applyTheme();
+    });
+    loadMacroListAfterFirstPaint();
 }
 
 void DMacroPage::onScrollSheetSet()

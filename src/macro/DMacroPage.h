@@ -67,6 +67,13 @@ public:
     // Style sheets, toast colours and fonts from the current theme, then the macro list again;
     // the macro list's scroll bar follows 500 ms later.
     void applyTheme();
+    // The start-up theme, left until it is needed: when the page is first shown, or once the
+    // window has first been painted, just before the list is read (the rows take the theme when
+    // they are built, so they are built once). applyTheme() first makes it unnecessary.
+    void applyThemeLater();
+    // Reads the macro list once the window has first been painted (at most once): the library's
+    // rows are there, and a library the store refuses is named, without delaying the window.
+    void loadMacroListAfterFirstPaint();
 
     // Imports the last macro of an XML file as a new macro; false (with a notice) when refused.
     bool importMacroFile(const QString &path);
@@ -166,7 +173,6 @@ private:
     void emitMacroListChanged();
     void showNotice(const QString &text);
     void setToolTips();
-    void loadMacroListAfterFirstPaint();
 
     std::unique_ptr<Ui::DMacroPage> ui;
     std::unique_ptr<MacroPageRecorder> m_recorder;  // hooked keys and clicks, recording
@@ -216,6 +222,7 @@ private:
     // then does not hold the window back), or when the page asks for it before that.
     bool m_listLoaded = false;
     QPointer<QWidget> m_firstPaintWatched;
+    bool m_themePending = false;  // the start-up theme waits (applyThemeLater)
     QString m_scrollSheet;
     QTimer m_scrollSheetTimer;
     // The record button's label font, applied again whenever the recording restyles the label.

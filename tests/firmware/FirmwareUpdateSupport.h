@@ -9,6 +9,7 @@
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
 #include "FirmwareImageMaker.h"
+#include "FirstEnumeration.h"
 #include "UpdateFirmwareInfoItem.h"
 
 #include <QPushButton>
@@ -138,7 +139,10 @@ inline std::unique_ptr<DMainWidget> makeWindow(const QString &imageFolder,
     options.registerAutoStart = false;
     options.firmwareImageFolder = imageFolder;
     options.firmwareWaits = waits;
-    return std::make_unique<DMainWidget>(options);
+    auto window = std::make_unique<DMainWidget>(options);
+    if (!firstEnumeration::applied(*window))
+        QTest::qFail("the first enumeration was not applied", __FILE__, __LINE__);
+    return window;
 }
 
 // Short waits for the failures, which they bound.

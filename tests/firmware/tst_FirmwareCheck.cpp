@@ -8,6 +8,7 @@
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
 #include "FirmwareImageMaker.h"
+#include "FirstEnumeration.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,7 +116,10 @@ std::unique_ptr<DMainWidget> tst_FirmwareCheck::makeWindow()
     options.descriptorReader = std::make_shared<EmulatorReportDescriptorReader>();
     options.registerAutoStart = false;
     options.firmwareImageFolder = folder->path();
-    return std::make_unique<DMainWidget>(options);
+    auto window = std::make_unique<DMainWidget>(options);
+    if (!firstEnumeration::applied(*window))
+        QTest::qFail("the first enumeration was not applied", __FILE__, __LINE__);
+    return window;
 }
 
 void tst_FirmwareCheck::writeImage(const QString &model, const QString &versionText)

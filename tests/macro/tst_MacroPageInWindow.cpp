@@ -10,6 +10,7 @@
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
 #include "FakeInputHook.h"
+#include "FirstEnumeration.h"
 #include "InputHookFactory.h"
 #include "xmlInterface.h"
 
@@ -75,6 +76,7 @@ void tst_MacroPageInWindow::recordingEndsAndIsSaved()
     options.registerAutoStart = false;
     options.trayAvailable = [] { return true; };
     DMainWidget window(options);
+    QVERIFY(firstEnumeration::applied(window));
     window.show();
     auto *page = window.findChild<DMacroPage *>();
     QVERIFY(page);

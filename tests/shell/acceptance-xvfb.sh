@@ -39,8 +39,14 @@ for _ in $(seq 600); do
   sleep 0.1
 done
 grep -q "Brivex Runing" "$x_tmp/demo.out" || fail "start-up not finished"
-# The home page's latest word on its cards: one emulated keyboard and the emulated mouse.
-cards=$(cat "$x_tmp/demo.out" "$x_tmp/demo.err" | grep -o 'Home page shows [0-9]* device card' | tail -n 1)
+# The home page's latest word on its cards: one emulated keyboard and the emulated mouse. The
+# window shows before the devices have answered; their cards follow.
+cards=""
+for _ in $(seq 600); do
+  cards=$(cat "$x_tmp/demo.out" "$x_tmp/demo.err" | grep -o 'Home page shows [0-9]* device card' | tail -n 1)
+  [ "$cards" = "Home page shows 2 device card" ] && break
+  sleep 0.1
+done
 [ "$cards" = "Home page shows 2 device card" ] || fail "home page cards: ${cards:-none}"
 echo "home page shows the two emulated devices"
 x_close_update_window "$app" || fail "the firmware update window stayed open"

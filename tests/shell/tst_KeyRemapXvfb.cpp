@@ -13,6 +13,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
 #include "RecordText.h"
@@ -73,6 +74,7 @@ void tst_KeyRemapXvfb::typedKeyIsSavedAndSentForTheKey()
     options.registerAutoStart = false;
     options.trayAvailable = [] { return false; };
     auto window = std::make_unique<DMainWidget>(options);
+    QVERIFY(firstEnumeration::applied(*window));
     window->resize(1280, 715);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get(), kTimeoutMs));

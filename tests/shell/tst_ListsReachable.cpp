@@ -9,6 +9,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -65,6 +66,7 @@ void tst_ListsReachable::customLightRowsAtDefaultSize()
     options.registerAutoStart = false;
     options.trayAvailable = [] { return false; };
     auto window = std::make_unique<DMainWidget>(options);
+    QVERIFY(firstEnumeration::applied(*window));
     window->resize(1280, 715);
     window->show();
     DDevicePage *page = window->findChild<DDevicePage *>();
@@ -97,6 +99,7 @@ void tst_ListsReachable::dpiRowsAtDefaultSize()
     options.registerAutoStart = false;
     options.trayAvailable = [] { return false; };
     auto window = std::make_unique<DMainWidget>(options);
+    QVERIFY(firstEnumeration::applied(*window));
     window->resize(1280, 715);
     window->show();
     DDevicePage *page = window->findChild<DDevicePage *>();

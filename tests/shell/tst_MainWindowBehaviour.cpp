@@ -11,6 +11,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 #include "MainHidInterFace.h"
 #include "QtLinguist.h"
 #include "SettingsTestSupport.h"
@@ -100,6 +101,8 @@ std::unique_ptr<DMainWidget> tst_MainWindowBehaviour::makeWindow(bool trayHost)
     options.registerAutoStart = false;
     options.trayAvailable = [trayHost] { return trayHost; };
     auto window = std::make_unique<DMainWidget>(options);
+    if (!firstEnumeration::applied(*window))
+        QTest::qFail("the first enumeration was not applied", __FILE__, __LINE__);
     window->resize(1280, 715);
     window->show();
     return window;

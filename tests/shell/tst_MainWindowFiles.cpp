@@ -11,6 +11,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 #include "ProfileFiles.h"
 #include "xmlInterface.h"
 
@@ -86,7 +87,10 @@ std::unique_ptr<DMainWidget> tst_MainWindowFiles::makeWindow()
     options.createNotifier = [](QObject *parent) { return new EmulatorDeviceNotifier(parent); };
     options.descriptorReader = std::make_shared<EmulatorReportDescriptorReader>();
     options.registerAutoStart = false;
-    return std::make_unique<DMainWidget>(options);
+    auto window = std::make_unique<DMainWidget>(options);
+    if (!firstEnumeration::applied(*window))
+        QTest::qFail("the first enumeration was not applied", __FILE__, __LINE__);
+    return window;
 }
 
 void tst_MainWindowFiles::longDataFolder_keepsTheMacroLibraryOverTwoStarts()

@@ -6,18 +6,22 @@
 #include "DeviceNotifier.h"
 #include "DHomeDeviceListItem.h"
 #include "DHomePage.h"
+#include "DMacroPage.h"
 #include "DMainWidget.h"
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 #include "MainHidInterFace.h"
 #include "ThreadEnd.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStackedWidget>
@@ -87,6 +91,9 @@ private slots:
     void titleFromDefaultConfiguration();
     void devicesAtStartUp_data();
     void devicesAtStartUp();
+    void windowShowsBeforeASlowDeviceAnswers();
+    void windowClosedWhileTheFirstEnumerationRuns();
+    void macroPageThemedWhenFirstShown();
     void cardClickMakesDeviceCurrent();
     void unplugAndReplugOneOfTwo();
     void quickReplugOpensAgain_data();
@@ -98,9 +105,13 @@ private slots:
     void bootloaderStartsHandOverOnce();
 
 private:
+    // The window once its first enumeration has been applied.
     std::unique_ptr<DMainWidget>
     makeWindow(const QString &defaultConfig = QString(),
                std::function<void(MainHidInterFace &, int)> enumerate = std::function<void(MainHidInterFace &, int)>());
+    // The window as its constructor leaves it.
+    static std::unique_ptr<DMainWidget> buildWindow(const QString &defaultConfig = QString(),
+                                                    std::function<void(MainHidInterFace &, int)> enumerate = {});
     static int cardCount(const DMainWidget &window);
     static QStringList cardPaths(const DMainWidget &window);
     static DDevicePage *devicePage(const DMainWidget &window);
@@ -135,6 +146,15 @@ QString tst_MainWindowStartup::userIniPath() const
 
 std::unique_ptr<DMainWidget> tst_MainWindowStartup::makeWindow(const QString &defaultConfig,
                                                                std::function<void(MainHidInterFace &, int)> enumerate)
+{
+    auto window = buildWindow(defaultConfig, std::move(enumerate));
+    if (!firstEnumeration::applied(*window))
+        QTest::qFail("the first enumeration was not applied", __FILE__, __LINE__);
+    return window;
+}
+
+std::unique_ptr<DMainWidget> tst_MainWindowStartup::buildWindow(const QString &defaultConfig,
+                                                                std::function<void(MainHidInterFace &, int)> enumerate)
 {
     DMainWidget::StartOptions options;
     options.enumerate = std::move(enumerate);
@@ -176,7 +196,7 @@ void tst_MainWindowStartup::startUpLogAndFirstEnumeration()
     const QDate today = QDate::currentDate();
     const auto window = makeWindow();
 
-    // The device was opened and asked for its serial number inside the constructor.
+    // The device was opened and asked for its serial number when the first enumeration's result came.
     QVERIFY(!emu::writtenCommand(keyboard, 0x15).isEmpty());
     QCOMPARE(cardCount(*window), 1);
 
@@ -322,6 +342,68 @@ void tst_MainWindowStartup::devicesAtStartUp()
         QVERIFY(page->deviceLink(path)->getHidInterface()->isHidOpen());
     }
     QVERIFY(!window->isEnumerationBusy());
+}
+
+void tst_MainWindowStartup::windowShowsBeforeASlowDeviceAnswers()
+{
+    // The keyboard answers its information query late, yet within the query's wait.
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    emu::setReplyFault(keyboard, 0x0D, emu::ReplyFault::Late, 100ms);
+    const QString path = emu::configurationPath(keyboard);
+
+    const auto window = buildWindow();
+    QSignalSpy applied(window.get(), &DMainWidget::sigFirstEnumerationApplied);
+    window->show();
+    QVERIFY(window->isVisible());
+    // The window is up before the device's answer has been taken: no card, no link, the device
+    // not opened.
+    QVERIFY(!window->isFirstEnumerationApplied());
+    QCOMPARE(cardCount(*window), 0);
+    QVERIFY(devicePage(*window)->linkedHidPaths().isEmpty());
+    QVERIFY(emu::writtenCommand(keyboard, 0x15).isEmpty());
+
+    // Its card and its link follow.
+    QVERIFY(firstEnumeration::applied(*window));
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(cardPaths(*window), QStringList{path});
+    QCOMPARE(devicePage(*window)->currentHidPath(), path);
+    QVERIFY(devicePage(*window)->deviceLink(path)->getHidInterface()->isHidOpen());
+    QVERIFY(!emu::writtenCommand(keyboard, 0x15).isEmpty());
+}
+
+void tst_MainWindowStartup::windowClosedWhileTheFirstEnumerationRuns()
+{
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    emu::setReplyFault(keyboard, 0x0D, emu::ReplyFault::Late, 100ms);
+    {
+        const auto window = buildWindow();
+        window->show();
+    }
+    // The window waited for its enumeration; the result, left for a window that is gone, opens nothing.
+    QCoreApplication::processEvents();
+    QCOMPARE(emu::openHandleCount(keyboard), 0);
+    QVERIFY(emu::writtenCommand(keyboard, 0x15).isEmpty());
+}
+
+void tst_MainWindowStartup::macroPageThemedWhenFirstShown()
+{
+    // Opened at once: themed as it shows.
+    {
+        const auto window = makeWindow();
+        window->show();
+        auto *line = window->findChild<QFrame *>(QStringLiteral("frame_8"));  // a rule of the macro page
+        QVERIFY(line);
+        QVERIFY(line->styleSheet().isEmpty());
+        window->findChild<QPushButton *>(QStringLiteral("pushButton_Macro"))->click();
+        QVERIFY(line->styleSheet().contains(QStringLiteral("QFrame#frame_8")));
+    }
+    // Not opened: themed once the window has been painted, before the page reads its list.
+    const auto window = makeWindow();
+    window->show();
+    auto *line = window->findChild<QFrame *>(QStringLiteral("frame_8"));
+    QVERIFY(line->styleSheet().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(line->styleSheet().contains(QStringLiteral("QFrame#frame_8")), kWaitMs);
+    QVERIFY(!window->findChild<DMacroPage *>()->isVisible());
 }
 
 void tst_MainWindowStartup::cardClickMakesDeviceCurrent()

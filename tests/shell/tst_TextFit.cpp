@@ -20,6 +20,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 #include "keyboardButCustom.h"
 #include "keyboardKeyTool.h"
 #include "macroMenuToolWidget.h"
@@ -296,6 +297,7 @@ private slots:
         options.registerAutoStart = false;
         options.trayAvailable = [] { return true; };
         auto window = std::make_unique<DMainWidget>(options);
+        QVERIFY(firstEnumeration::applied(*window));
         window->resize(1280, 715);
         window->show();
         auto *page = window->findChild<DDevicePage *>();

@@ -10,6 +10,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 #include "StyleSheetWarnings.h"
 #include "ThemeStyleSheets.h"
 
@@ -127,6 +128,7 @@ void tst_ThemeSheets::everyPageEveryTheme()
     options.registerAutoStart = false;
     options.trayAvailable = [] { return false; };
     auto window = std::make_unique<DMainWidget>(options);
+    QVERIFY(firstEnumeration::applied(*window));
     window->resize(1280, 715);
     window->show();
     DDevicePage *page = window->findChild<DDevicePage *>();

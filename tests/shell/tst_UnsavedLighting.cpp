@@ -15,6 +15,7 @@
 #include "Emulator.h"
 #include "EmulatorDeviceNotifier.h"
 #include "EmulatorReportDescriptorReader.h"
+#include "FirstEnumeration.h"
 #include "keyboardButCustom.h"
 #include "keyboardPage.h"
 #include "profileListItem.h"
@@ -105,6 +106,8 @@ struct LightingWindow {
         options.registerAutoStart = false;
         options.trayAvailable = [] { return true; };
         window = std::make_unique<DMainWidget>(options);
+        if (!firstEnumeration::applied(*window))
+            QTest::qFail("the first enumeration was not applied", __FILE__, __LINE__);
         window->resize(1280, 715);
         window->show();
         page = window->findChild<DDevicePage *>();

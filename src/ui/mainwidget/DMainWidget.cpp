@@ -241,25 +241,10 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     if (options.descriptorReader)
         enumerator->setReportDescriptorReader(options.descriptorReader);
     connect(enumerator.get(), &MainHidInterFace::sigGetHidListSuccessful, this, &DMainWidget::onGetHidListSuccessful);
-    // In the GUI thread: the result arrives before getHidList returns, and the device page opens
-    // the devices inside it.
-    startupEnumeration = true;
-    enumerate(kListFull);
-    startupEnumeration = false;
-
-    // An update that failed in an earlier run, its unit perhaps still in its bootloader.
-    FirmwareUpdateJob keptJob = FirmwareUpdateJob::stored(*userSettings);
-    if (keptJob.isValid()) {
-        if (normalDeviceOf(keptJob)) {
-            FirmwareUpdateJob::forget(*userSettings);
-            userSettings->sync();
-        } else {
-            upgradeJob = std::make_unique<FirmwareUpdateJob>(keptJob);
-            QTimer::singleShot(0, this, &DMainWidget::offerStoredUpgradeJob);
-        }
-    } else {
-        FirmwareUpdateJob::forget(*userSettings);  // nothing, or nothing usable
-    }
+    // The first enumeration runs in the enumeration thread, so that the window shows while the
+    // devices answer their information queries; the device page and the home page's cards
+    // follow when the result arrives.
+    startHotPlugEnumeration(kListFull);
 
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
@@ -268,11 +253,12 @@ DMainWidget::DMainWidget(const StartOptions &startOptions, QWidget *parent)
     dataManager->writeLog(QStringLiteral("********************--------------------END DMainWidget INIT:")
                           + timeStamp());
 
-    // The device page, the costly one, gets its start-up theme when it is first shown (unless
-    // a theme change comes first); the window and the other pages get it now.
+    // The window and the home page, shown first, get their start-up theme now; the device page
+    // when it is first shown, the macro page when it is first shown or else just after the
+    // window's first paint (unless a theme change comes first).
     applyTheme(userSettings->themeIndex());
     homePage->applyTheme();
-    macroPage->applyTheme();
+    macroPage->applyThemeLater();
     deviceThemeWhenShown = new FirstShowAction(devicePage, [this] { devicePage->applyTheme(); });
 
     std::fputs("----------------------------------*** Brivex Runing ***--------------------------------\n", stdout);
@@ -508,7 +494,7 @@ void DMainWidget::onHidDeviceConnectChanging_Remove(QString)
 
 bool DMainWidget::isEnumerationBusy() const
 {
-    return startupEnumeration || hotPlugThread != nullptr || pendingHotPlug || handlingResult;
+    return hotPlugThread != nullptr || pendingHotPlug || handlingResult;
 }
 
 void DMainWidget::requestHotPlugEnumeration(int listType)
@@ -562,13 +548,15 @@ void DMainWidget::onHotPlugThreadFinished()
     if (pendingHotPlug && !handlingResult) {
         qCDebug(lcUi) << "---------------- *** Enumeration ended without a result *** ----------------";
         pendingHotPlug = false;
+        if (!firstEnumerationApplied)
+            finishFirstEnumeration();
     }
     runDeferredEnumeration();
 }
 
 void DMainWidget::runDeferredEnumeration()
 {
-    if (startupEnumeration || hotPlugThread || pendingHotPlug || handlingResult || deferredListTypes.isEmpty())
+    if (hotPlugThread || pendingHotPlug || handlingResult || deferredListTypes.isEmpty())
         return;
     startHotPlugEnumeration(deferredListTypes.takeFirst());
 }
@@ -579,7 +567,7 @@ void DMainWidget::onGetHidListSuccessful()
     const QList<hidStructInfo> list = enumerator->getHidStructInfoList();
     devicePage->reopenOnNextResult(replugs.takeReplugged());
     const bool built = devicePage->setHidStructInfoList(list);
-    if (!built && pendingHotPlug)
+    if (!built && pendingHotPlug && pendingListType != kListFull)
         devicePage->onDeviceListChanged(pendingListType == kListArrival, QString());
     pendingHotPlug = false;
     handlingResult = false;
@@ -596,8 +584,35 @@ void DMainWidget::onGetHidListSuccessful()
     if (DDataManager::getInstance()->getAppVersionChanged())
         checkFirmwareUpgrade(0);
 
+    if (!firstEnumerationApplied)
+        finishFirstEnumeration();
+
     // Let the hot-plug thread end first when it has not yet; its end runs the next one.
     runDeferredEnumeration();
+}
+
+void DMainWidget::finishFirstEnumeration()
+{
+    firstEnumerationApplied = true;
+    // An update that failed in an earlier run, its unit perhaps still in its bootloader.
+    FirmwareUpdateJob keptJob = FirmwareUpdateJob::stored(*userSettings);
+    if (keptJob.isValid()) {
+        if (normalDeviceOf(keptJob)) {
+            FirmwareUpdateJob::forget(*userSettings);
+            userSettings->sync();
+        } else {
+            upgradeJob = std::make_unique<FirmwareUpdateJob>(keptJob);
+            QTimer::singleShot(0, this, &DMainWidget::offerStoredUpgradeJob);
+        }
+    } else {
+        FirmwareUpdateJob::forget(*userSettings);  // nothing, or nothing usable
+    }
+    emit sigFirstEnumerationApplied();
+}
+
+bool DMainWidget::isFirstEnumerationApplied() const
+{
+    return firstEnumerationApplied;
 }
 
 bool DMainWidget::checkFirmwareUpgrade(int flag)

@@ -2,8 +2,9 @@
 #pragma once
 // The program's one frameless main window. Its constructor is the program's start-up: the data
 // manager, the macro library, the device lists, the first-run settings and auto start, the tray
-// icon, device notifications, the home, device, macro and linkage pages and their wiring, and
-// the first enumeration, which opens the connected devices before the window is shown.
+// icon, device notifications, the home, device, macro and linkage pages and their wiring. The
+// first enumeration runs in the enumeration thread: the window shows at once, and the connected
+// devices are opened, and their cards shown, when its result arrives.
 //
 // Devices that arrive or leave later are matched against the supported-device list; the events
 // of one device settle for 300 ms (each event restarts the wait), then an enumeration thread
@@ -94,7 +95,8 @@ public:
 
     void createPages();
     void registerDeviceNotifications();
-    // Runs in the enumeration thread: one enumeration of the given type (11 arrival, 12 removal).
+    // Runs in the enumeration thread: one enumeration of the given type (10 the first, full one;
+    // 11 arrival, 12 removal).
     void runPendingEnumeration(int listType);
 
     // Rebuilds the list of devices whose firmware is older than the image the program carries
@@ -118,6 +120,9 @@ public:
 
     // True from the start of an enumeration until its result has been handled.
     bool isEnumerationBusy() const;
+    // The result of the first enumeration, which starts with the window, has been handed to the
+    // pages (or the enumeration ended without one).
+    bool isFirstEnumerationApplied() const;
     int firmwareAttemptCount() const;
     QString getCompanyName() const;
     // Whether a tray host shows the tray icon now.
@@ -131,6 +136,8 @@ public:
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
     void sigHidDeviceConnectChanging_Remove(QString hidPath);
+    // Once, when the first enumeration's devices have been handed to the pages.
+    void sigFirstEnumerationApplied();
 
 public slots:
     void onGetHidListSuccessful();
@@ -174,6 +181,7 @@ private:
     void startHotPlugEnumeration(int listType);
     void onHotPlugThreadFinished();
     void runDeferredEnumeration();
+    void finishFirstEnumeration();
     void readDeviceLists();
     // One notice per file the XML store refused (or the profile bootstrap set aside), once per run,
     // shown one after another from the end of start-up on.
@@ -255,7 +263,7 @@ private:
     QList<int> deferredListTypes;  // waiting for the running enumeration
     QThread *hotPlugThread = nullptr;
     ThreadEnd hotPlugEnd;  // orders the enumeration thread's last steps before what follows its wait()
-    bool startupEnumeration = false;
+    bool firstEnumerationApplied = false;
     bool handlingResult = false;
 
     // Notices of files that could not be read.

@@ -52,7 +52,6 @@ void TextMoveWidget::setText(QString text)
     default:
         break;
     }
-    updateMoving();
 }
 
 void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
@@ -60,7 +59,6 @@ void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
     setFont(QFont(textFont, textFontSize));
     m_label->setStyleSheet(QStringLiteral("font: 75 %2pt \"%1\"").arg(textFont).arg(textFontSize));
     fitLabel();
-    updateMoving();
 }
 
 void TextMoveWidget::fitLabel()
@@ -152,7 +150,6 @@ void TextMoveWidget::hideEvent(QHideEvent *event)
 void TextMoveWidget::resizeEvent(QResizeEvent *event)
 {
     m_y = (height() - m_label->fontMetrics().height()) / 2;
-    updateMoving();
     QWidget::resizeEvent(event);
 }
 
@@ -161,33 +158,12 @@ int TextMoveWidget::textWidth() const
     return m_label->fontMetrics().horizontalAdvance(m_text);
 }
 
-bool TextMoveWidget::textFits() const
-{
-    return textWidth() <= width();
-}
-
-// A back-and-forth text that fits is read whole where it stands: it rests at the left edge, where
-// it starts, and the timer sleeps. A wider text, or a text that leaves one side and comes back
-// from the other, moves while the widget is on screen.
+// The three move styles move while the widget is on screen; any other style stands still, so
+// its timer sleeps.
 void TextMoveWidget::updateMoving()
 {
-    bool needsMoving = false;
-    switch (m_moveStyle) {
-    case MoveBackAndForth:
-        needsMoving = !textFits();
-        if (!needsMoving) {
-            m_x = 0;
-            m_movingRight = true;
-            m_label->move(m_x, m_y);
-        }
-        break;
-    case MoveLeftToRight:
-    case MoveRightToLeft:
-        needsMoving = true;
-        break;
-    default:
-        break;
-    }
+    const bool needsMoving =
+        m_moveStyle == MoveBackAndForth || m_moveStyle == MoveLeftToRight || m_moveStyle == MoveRightToLeft;
     const bool run = m_onScreen && needsMoving;
     if (run == m_timer->isActive())
         return;

@@ -8,8 +8,7 @@
 class QLabel;
 class QTimer;
 
-// One line of text that moves inside the widget while it is on screen; a back-and-forth text
-// that fits stands still at the left edge.
+// One line of text that keeps moving inside the widget while it is on screen.
 class TextMoveWidget : public QWidget
 {
     Q_OBJECT
@@ -48,7 +47,6 @@ private slots:
 private:
     void fitLabel();
     int textWidth() const;
-    bool textFits() const;
     void updateMoving();
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;

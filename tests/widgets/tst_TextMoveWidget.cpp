@@ -45,7 +45,6 @@ private slots:
     void boldTextStaysInside();
     void hoverStop_data();
     void hoverStop();
-    void fittingTextRests();
     void movesOnlyOnScreen_data();
     void movesOnlyOnScreen();
 };
@@ -220,33 +219,6 @@ void TestTextMoveWidget::boldTextStaysInside()
         maxRight = qMax(maxRight, m.tick() + drawn);
     QVERIFY2(maxRight <= 560 + 2, qPrintable(QString::number(maxRight)));
     QVERIFY(maxRight >= 560 - 2);
-}
-
-// A back-and-forth text that fits is read whole where it stands: no timer, the label at the left
-// edge and centred; it moves once the widget is too narrow for it, and rests again when it fits.
-void TestTextMoveWidget::fittingTextRests()
-{
-    Marquee m(300, 60);
-    const QString text = QStringLiteral("Do not unplug");
-    m.widget.setText(text);
-    const int tw = m.textWidth(text);
-    QVERIFY(tw < 300);
-    QVERIFY(!m.widget.isMoving());
-    QCOMPARE(m.label->pos(), QPoint(0, (60 - m.label->fontMetrics().height()) / 2));
-
-    m.widget.resize(tw - 20, 60);
-    QVERIFY(m.widget.isMoving());
-    m.tick();
-    m.tick();
-    QCOMPARE(m.label->x(), 4);
-
-    m.widget.resize(300, 60);
-    QVERIFY(!m.widget.isMoving());
-    QCOMPARE(m.label->x(), 0);
-
-    // A longer text that no longer fits moves again.
-    m.widget.setText(text.repeated(10));
-    QVERIFY(m.widget.isMoving());
 }
 
 void TestTextMoveWidget::movesOnlyOnScreen_data()

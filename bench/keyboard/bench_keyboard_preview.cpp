@@ -9,11 +9,13 @@
 //
 //   run-keyboard-preview-bench.sh bench_keyboard_preview [seconds]
 
+#include "../support/BareSleeper.h"
 #include "../support/ProcThreads.h"
 #include "keyboardButCustom.h"
 #include "keyboardImagePage.h"
 #include "keyboardPage.h"
 #include "lightDealMain.h"
+#include "PreviewArea.h"
 #include "sideLightButtonCustom.h"
 #include "SideLightButtonInterface.h"
 
@@ -31,44 +33,6 @@
 namespace {
 
 constexpr double kMaxExtraPoints = 1.5;
-
-qint64 threadCpuNow()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
-
-// A thread that sleeps to 1 ms deadlines until stopped; its CPU time in nanoseconds.
-struct Sleeper {
-    std::atomic<bool> stop{false};
-    std::atomic<qint64> cpuNs{0};
-    std::thread thread;
-
-    void start()
-    {
-        thread = std::thread([this] {
-            const qint64 cpuStart = threadCpuNow();
-            timespec next{};
-            clock_gettime(CLOCK_MONOTONIC, &next);
-            while (!stop) {
-                next.tv_nsec += 1000000;
-                if (next.tv_nsec >= 1000000000) {
-                    next.tv_nsec -= 1000000000;
-                    ++next.tv_sec;
-                }
-                clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
-            }
-            cpuNs = threadCpuNow() - cpuStart;
-        });
-    }
-    qint64 finish()
-    {
-        stop = true;
-        thread.join();
-        return cpuNs;
-    }
-};
 
 // Counts the view's paints.
 class PaintCount : public QObject
@@ -94,7 +58,7 @@ Figures measure(int milliseconds, const QString &xServer)
     const QStringList everyThread{QString()};
     // The sleeper's thread is not there at either reading of this process's threads.
     const qint64 selfBefore = ProcThreads::cpuNs(everyThread);
-    Sleeper sleeper;
+    BareSleeper sleeper;
     sleeper.start();
     const qint64 xBefore = xServer.isEmpty() ? 0 : ProcThreads::cpuNs(everyThread, xServer);
     QElapsedTimer wall;
@@ -131,21 +95,9 @@ int main(int argc, char *argv[])
                      qPrintable(QGuiApplication::platformName()));
 
     // As the device page holds it: the picture below, the view on top, the picture's size + 20.
-    QWidget area;
-    area.setFixedSize(660 + 20, 240 + 20);
-    auto *stack = new QStackedLayout(&area);
-    stack->setStackingMode(QStackedLayout::StackAll);
-    auto *picture = new keyboardImagePage(&area);
-    auto *page = new keyboardPage(104, &area);
-    stack->addWidget(picture);
-    stack->addWidget(page);
-    picture->setKeyboardModel(QStringLiteral("ZK104S"));
-    page->setKeyboardModel(QStringLiteral("ZK104S"));
-    page->raise();
-    page->setLightMode(true);
-    page->setKeyCustomView(false, false);
-    page->showSideLights(true);
-    page->setKeyColorRepaint(true);
+    PreviewArea preview;
+    QWidget &area = preview.area;
+    keyboardPage *page = preview.page;
 
     lightDealMain engine;
     engine.setModelName(QStringLiteral("ZK104S"));

@@ -9,6 +9,7 @@
 #include "keyboardButCustom.h"
 #include "keyboardImagePage.h"
 #include "keyboardPage.h"
+#include "PreviewArea.h"
 #include "sideLightButtonCustom.h"
 
 #include <QApplication>
@@ -69,22 +70,9 @@ int main(int argc, char *argv[])
     const int seconds = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 600) : 10;
 
     // As the device page holds it: the picture below, the view on top, the picture's size + 20.
-    QWidget area;
-    area.setFixedSize(660 + 20, 240 + 20);
-    auto *stack = new QStackedLayout(&area);
-    stack->setStackingMode(QStackedLayout::StackAll);
-    auto *picture = new keyboardImagePage(&area);
-    auto *page = new keyboardPage(104, &area);
-    stack->addWidget(picture);
-    stack->addWidget(page);
-    picture->setKeyboardModel(QStringLiteral("ZK104S"));
-    page->setKeyboardModel(QStringLiteral("ZK104S"));
-    page->raise();
-
-    page->setLightMode(true);
-    page->setKeyCustomView(false, false);
-    page->showSideLights(true);
-    page->setKeyColorRepaint(true);
+    PreviewArea preview;
+    QWidget &area = preview.area;
+    keyboardPage *page = preview.page;
     area.show();
 
     const double changing = run(*page, seconds * 1000, true);

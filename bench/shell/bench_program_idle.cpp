@@ -8,6 +8,7 @@
 //
 //   bench_program_idle [seconds [settle-seconds]]
 
+#include "../support/BareSleeper.h"
 #include "../support/DemoProcess.h"
 #include "../support/ProcThreads.h"
 
@@ -25,44 +26,6 @@ namespace {
 
 constexpr double kMaxWakeupsPerSecond = 30.0;
 constexpr double kMaxShareOfSleeper = 0.25;
-
-qint64 threadCpuNow()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
-
-// A thread that sleeps to 1 ms deadlines until stopped; its CPU time in nanoseconds.
-struct Sleeper {
-    std::atomic<bool> stop{false};
-    std::atomic<qint64> cpuNs{0};
-    std::thread thread;
-
-    void start()
-    {
-        thread = std::thread([this] {
-            const qint64 cpuStart = threadCpuNow();
-            timespec next{};
-            clock_gettime(CLOCK_MONOTONIC, &next);
-            while (!stop) {
-                next.tv_nsec += 1000000;
-                if (next.tv_nsec >= 1000000000) {
-                    next.tv_nsec -= 1000000000;
-                    ++next.tv_sec;
-                }
-                clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
-            }
-            cpuNs = threadCpuNow() - cpuStart;
-        });
-    }
-    qint64 finish()
-    {
-        stop = true;
-        thread.join();
-        return cpuNs;
-    }
-};
 
 void wait(int milliseconds)
 {
@@ -91,7 +54,7 @@ bool run(const char *label, const QString &home, int seconds, int settleSeconds)
     const QString pid = QString::number(program.processId());
     const QStringList everyThread{QString()};
 
-    Sleeper sleeper;
+    BareSleeper sleeper;
     sleeper.start();
     const qint64 wakeupsBefore = ProcThreads::wakeups(pid);
     const qint64 cpuBefore = ProcThreads::cpuNs(everyThread, pid);

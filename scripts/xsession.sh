@@ -36,7 +36,9 @@ x_start_server() {
   for n in $(seq 91 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
     xauth -f "$XAUTHORITY" add ":$n" . "$(mcookie)" 2>/dev/null
-    Xvfb ":$n" -auth "$XAUTHORITY" -screen 0 "${size}x24" -nolisten tcp >"$x_tmp/xvfb.log" 2>&1 &
+    # -noreset: without it the server starts over each time its last client leaves (the probe
+    # below, a tool between two steps), and a program connecting in that moment is refused.
+    Xvfb ":$n" -auth "$XAUTHORITY" -screen 0 "${size}x24" -nolisten tcp -noreset >"$x_tmp/xvfb.log" 2>&1 &
     pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do

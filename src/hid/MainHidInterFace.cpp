@@ -422,6 +422,7 @@ void MainHidInterFace::run()
     }
     if (writeHandle)
         hid_close(writeHandle);
+    ThreadEnd::workerEnding();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "FirmwareCommands.h"
 #include "HidLibrary.h"
 #include "LogCategories.h"
+#include "WorkerThread.h"
 
 #include <QStringList>
 #include <QThread>
@@ -72,7 +73,11 @@ BootloaderWriter::BootloaderWriter(QObject *parent)
 BootloaderWriter::~BootloaderWriter()
 {
     if (worker) {
+        // Destroyed during an attempt (the program quits mid-update): the attempt runs to its end
+        // and closes its handle; nobody is told but the log.
         waitForWorker();
+        const int ended = outcome;
+        qCWarning(lcFirmware) << "The firmware writer was closed during an attempt; it ended with" << ended;
         delete worker;
     }
 }
@@ -90,7 +95,7 @@ bool BootloaderWriter::start(const Job &job)
     if (worker)
         return false;
     const int timeoutMs = replyTimeoutMs;
-    worker = QThread::create([this, job, timeoutMs] {
+    worker = new WorkerThread([this, job, timeoutMs] {
         outcome = run(job, timeoutMs);
         workerEnd.finished();
     });
@@ -107,7 +112,7 @@ void BootloaderWriter::onWorkerFinished()
     waitForWorker();
     worker->deleteLater();
     worker = nullptr;
-    emit attemptEnded(outcome.load());
+    emit attemptEnded(outcome);
 }
 
 void BootloaderWriter::waitForWorker()

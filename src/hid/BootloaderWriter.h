@@ -15,8 +15,6 @@
 #include <QString>
 #include <QVector>
 
-#include <atomic>
-
 class QThread;
 
 class BootloaderWriter : public QObject
@@ -65,7 +63,7 @@ private:
     void waitForWorker();
 
     QThread *worker = nullptr;
-    std::atomic<int> outcome{kSucceeded};
+    int outcome = kSucceeded;  // written by the worker, read after waitForWorker()
     ThreadEnd workerEnd;
     int replyTimeoutMs = 2000;
 };

@@ -145,10 +145,16 @@ int MainHidInterFace::closeHidDevice()
         // the writer; only then does the handle go.
         ThreadEnd::aboutToWait(this);
         wait();
+        hid_device *leftWriteHandle = nullptr;
         {
             // Pairs with the reader's last step: what it wrote is visible from here on.
             std::lock_guard<std::mutex> lock(m_wakeMutex);
+            // The reader closes its write handle on its way out; one it left is closed here, so
+            // no handle outlives the transport.
+            leftWriteHandle = std::exchange(m_writeHandle, nullptr);
         }
+        if (leftWriteHandle)
+            hid_close(leftWriteHandle);
         hid_close(m_hidHandle);
         m_hidHandle = nullptr;
         if (m_hidLibraryHeld) {
@@ -422,6 +428,7 @@ void MainHidInterFace::run()
     }
     if (writeHandle)
         hid_close(writeHandle);
+    ThreadEnd::workerEnding();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 #include "X11InputHook.h"
 
 #include "LogCategories.h"
+#include "WorkerThread.h"
 #include "X11RecordSession.h"
 
 #include <QThread>
@@ -53,7 +54,7 @@ InputHook::Status X11InputHook::start(quintptr grabWindow)
 
     m_session = std::move(session);
     X11RecordSession *recorder = m_session.get();
-    m_thread = QThread::create([this, recorder] {
+    m_thread = new WorkerThread([this, recorder] {
         std::string runReason;
         const bool ran = recorder->run(
             [this](std::vector<X11RawEvent> &&batch) { queueBatch(QVector<X11RawEvent>(batch.begin(), batch.end())); },

@@ -99,6 +99,7 @@ private slots:
     void quickReplugOpensAgain_data();
     void quickReplugOpensAgain();
     void twoArrivalsInsideOneEnumeration();
+    void closedDuringAnEnumerationLetsItEnd();
     void allDevicesLeaveAtOnce();
     void unsupportedDeviceIgnored();
     void bootloaderStartsHandOverOnce_data();
@@ -563,6 +564,47 @@ void tst_MainWindowStartup::twoArrivalsInsideOneEnumeration()
     QCOMPARE(linked, both);
     QTest::qWait(600);
     QCOMPARE(runs(), 3);
+}
+
+void tst_MainWindowStartup::closedDuringAnEnumerationLetsItEnd()
+{
+    // An arrival's enumeration, held until the window is on its way out: the window goes without
+    // being told that the enumeration ended, and waits for it.
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool holding = true;
+        int runs = 0;
+    };
+    const auto gate = std::make_shared<Gate>();
+    auto enumerate = [gate](MainHidInterFace &enumerator, int listType) {
+        {
+            std::unique_lock<std::mutex> lock(gate->mutex);
+            if (++gate->runs > 1)  // the one at start is not held
+                gate->changed.wait(lock, [&] { return !gate->holding; });
+        }
+        enumerator.getHidList(listType);
+    };
+    auto runs = [gate] {
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        return gate->runs;
+    };
+
+    auto window = makeWindow(QString(), enumerate);
+    QCOMPARE(runs(), 1);
+    const emu::DeviceId keyboard = emu::plug(emu::keyboardSpec());
+    QTRY_COMPARE_WITH_TIMEOUT(runs(), 2, kWaitMs);
+    QVERIFY(window->isEnumerationBusy());
+    {
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        gate->holding = false;
+    }
+    gate->changed.notify_all();
+    window.reset();
+
+    // The enumeration ran to its end, the new keyboard's query included, and left nothing open.
+    QVERIFY(!emu::writtenCommand(keyboard, 0x0D).isEmpty());
+    QCOMPARE(emu::openHandleCount(keyboard), 0);
 }
 
 void tst_MainWindowStartup::allDevicesLeaveAtOnce()

@@ -28,6 +28,7 @@
 #include "ThemeStyleSheets.h"
 #include "UpdateFirmwareInfoItem.h"
 #include "UserSettings.h"
+#include "WorkerThread.h"
 #include "xmlInterface.h"
 
 #include <QAction>
@@ -512,7 +513,7 @@ void DMainWidget::startHotPlugEnumeration(int listType)
 {
     pendingListType = listType;
     pendingHotPlug = true;
-    hotPlugThread = QThread::create([this, listType] {
+    hotPlugThread = new WorkerThread([this, listType] {
         runPendingEnumeration(listType);
         hotPlugEnd.finished();
     });

@@ -81,20 +81,11 @@ function(zelka_pch_target)
   target_compile_options(zelka_pch PRIVATE -fPIC)
   target_precompile_headers(zelka_pch PRIVATE ${headers}
     <algorithm> <atomic> <cstdint> <cstring> <functional> <memory> <mutex>)
-  # ccache hashes a precompiled header (some 200 MB) for every compile that uses it, unless a
-  # checksum file beside it stands in (pch_external_checksum): that file, written at each build.
-  set(pch "${CMAKE_BINARY_DIR}/CMakeFiles/zelka_pch.dir/cmake_pch.hxx.gch")
-  add_custom_command(OUTPUT "${pch}.sum"
-    COMMAND sh -c "\"$0\" -E sha1sum \"$1\" > \"$1.sum\"" "${CMAKE_COMMAND}" "${pch}"
-    DEPENDS "${pch}" VERBATIM)
-  add_custom_target(zelka_pch_sum DEPENDS "${pch}.sum")
-  add_dependencies(zelka_pch_sum zelka_pch)
 endfunction()
 
 # zelka_use_pch(<target>): the target's compiles include zelka_pch's precompiled header (ZELKA_PCH).
 function(zelka_use_pch target)
   if(ZELKA_PCH)
     target_precompile_headers(${target} REUSE_FROM zelka_pch)
-    add_dependencies(${target} zelka_pch_sum)
   endif()
 endfunction()

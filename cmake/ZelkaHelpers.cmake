@@ -17,7 +17,6 @@ function(zelka_library name)
   add_library(zelka_${name} STATIC ${sources})
   target_include_directories(zelka_${name} PUBLIC "${ARG_DIR}")
   target_link_libraries(zelka_${name} PUBLIC ${ARG_LIBS})
-  zelka_use_pch(zelka_${name})
 endfunction()
 
 # zelka_add_test(<name> SOURCES <files...> LIBS <targets...> LABELS <area...> [WRAPPER <script>] [TIMEOUT <s>])
@@ -28,7 +27,6 @@ function(zelka_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
   target_link_libraries(${name} PRIVATE zelka_resources Qt5::Test ${ARG_LIBS})
-  zelka_use_pch(${name})
   # Helpers shared by the tests of several folders, once there are any.
   if(EXISTS "${PROJECT_SOURCE_DIR}/tests/support")
     target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests/support")
@@ -55,37 +53,4 @@ function(zelka_add_bench name)
   add_executable(${name} ${ARG_SOURCES} "${PROJECT_SOURCE_DIR}/bench/support/QtBenchmarkMain.cpp")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bench")
   target_link_libraries(${name} PRIVATE benchmark::benchmark ${ARG_LIBS})
-endfunction()
-
-# zelka_pch_target(): the target zelka_pch, whose precompiled header every library and test reuses
-# (ZELKA_PCH). GCC uses a precompiled header only where the macros it saw are defined alike, so it
-# is built with the definitions all our targets share and without the QT_<module>_LIB ones (which
-# vary per target and which Qt's module headers do not read). _REENTRANT, which libpulse's flags
-# bring to most targets and the system headers read, is then defined for every target; it changes
-# nothing else with this C library.
-function(zelka_pch_target)
-  add_compile_definitions(_REENTRANT)
-  set(anchor "${CMAKE_BINARY_DIR}/zelka_pch.cpp")
-  file(WRITE "${anchor}" "namespace { [[maybe_unused]] int precompiledHeaderAnchor = 0; }\n")
-  add_library(zelka_pch OBJECT "${anchor}")
-  set(modules Qt5::Core Qt5::Gui)
-  set(headers <QtCore> <QtGui>)
-  if(ZELKA_GUI)
-    list(APPEND modules Qt5::Widgets)
-    list(APPEND headers <QtWidgets>)
-  endif()
-  foreach(module ${modules})
-    target_include_directories(zelka_pch SYSTEM PRIVATE $<TARGET_PROPERTY:${module},INTERFACE_INCLUDE_DIRECTORIES>)
-  endforeach()
-  target_compile_definitions(zelka_pch PRIVATE $<$<NOT:$<CONFIG:Debug>>:QT_NO_DEBUG>)
-  target_compile_options(zelka_pch PRIVATE -fPIC)
-  target_precompile_headers(zelka_pch PRIVATE ${headers}
-    <algorithm> <atomic> <cstdint> <cstring> <functional> <memory> <mutex>)
-endfunction()
-
-# zelka_use_pch(<target>): the target's compiles include zelka_pch's precompiled header (ZELKA_PCH).
-function(zelka_use_pch target)
-  if(ZELKA_PCH)
-    target_precompile_headers(${target} REUSE_FROM zelka_pch)
-  endif()
 endfunction()

@@ -219,7 +219,8 @@ private slots:
 
     void addGivesHighestPlusOne_data();
     void addGivesHighestPlusOne();
-    void tenProfilesRefuseAddAndImport();
+    void profileCountLimit_data();
+    void profileCountLimit();
     void addWithoutTheFileMakesAFirstFile();
     void deleting();
     void exports();
@@ -274,18 +275,41 @@ void tst_DeviceProfiles::addGivesHighestPlusOne()
     QVERIFY(!f.row(afterAdd.last())->isSelected());
 }
 
-void tst_DeviceProfiles::tenProfilesRefuseAddAndImport()
+void tst_DeviceProfiles::profileCountLimit_data()
 {
+    QTest::addColumn<int>("present");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("notice");
+    const QString full = QStringLiteral("The number of profile has reached the maximum");
+    // A device keeps at most ten profiles: the tenth still comes in, an eleventh does not.
+    QTest::newRow("nine: add") << 9 << "on_pushButton_Add_clicked"
+                               << "Add profile successful";
+    QTest::newRow("nine: import") << 9 << "on_pushButton_Import_clicked"
+                                  << "Import profile successful";
+    QTest::newRow("ten: add") << 10 << "on_pushButton_Add_clicked" << full;
+    QTest::newRow("ten: import") << 10 << "on_pushButton_Import_clicked" << full;
+}
+
+void tst_DeviceProfiles::profileCountLimit()
+{
+    QFETCH(int, present);
+    QFETCH(QString, button);
+    QFETCH(QString, notice);
     ProfileFixture f;
     QVERIFY(f.load());
-    f.setProfiles({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    QList<int> indexes;
+    for (int i = 1; i <= present; ++i)
+        indexes << i;
+    f.setProfiles(indexes);
     const QByteArray before = f.fileBytes();
-    f.click("on_pushButton_Add_clicked");
-    QCOMPARE(f.notice(), QStringLiteral("The number of profile has reached the maximum"));
     f.fileAnswer = writeProfileFile(f.xml, f.dir.filePath("in.xml"), {1}, 0);
-    f.click("on_pushButton_Import_clicked");
-    QCOMPARE(f.notice(), QStringLiteral("The number of profile has reached the maximum"));
-    QCOMPARE(f.fileBytes(), before);
+    f.click(button.toLatin1().constData());
+    QCOMPARE(f.notice(), notice);
+    QCOMPARE(f.indexes().size(), 10);
+    if (present == 10)
+        QCOMPARE(f.fileBytes(), before);
+    else
+        QCOMPARE(f.indexes().last(), QStringLiteral("10"));
 }
 
 void tst_DeviceProfiles::addWithoutTheFileMakesAFirstFile()

@@ -308,6 +308,12 @@ void tst_DmouseConfigView::hostileProfiles_data()
                + "<item index=\"7\" selectStatus=\"1\" isXY=\"0\" dpiX=\"400\" dpiY=\"400\"/>" + six
                + "<item index=\"0\" selectStatus=\"1\"/></dpi>"
         << 3 << 9 << 1;
+    // The mouse has six levels: a sixth is shown, a seventh is not.
+    QTest::newRow("levels 6 and 7") << QByteArray(
+        "<dpi usingIndex=\"6\"><item index=\"6\" selectStatus=\"1\" isXY=\"0\" dpiX=\"800\""
+        " dpiY=\"800\"/><item index=\"7\" selectStatus=\"1\" isXY=\"0\" dpiX=\"400\""
+        " dpiY=\"400\"/></dpi>") << 1
+                                    << 2 << 1;
     QTest::newRow("dpiX 850, no dpiY, colour 300")
         << QByteArray("<dpi usingIndex=\"1\"><item index=\"1\" selectStatus=\"1\" isXY=\"1\" dpiX=\"850\""
                       " dpiColorR=\"300\" dpiColorG=\"0\" dpiColorB=\"0\"/></dpi>")
@@ -350,6 +356,10 @@ void tst_DmouseConfigView::hostileProfiles()
         QCOMPARE(items.at(0).dpiColorR, 255);
         QCOMPARE(quint8(m_reports.first().at(8)), quint8(18));
         QCOMPARE(quint8(m_reports.first().at(9)), quint8(4));
+    }
+    if (QByteArray(QTest::currentDataTag()).startsWith("levels")) {
+        QVERIFY(row(6));
+        QCOMPARE(row(6)->getDpiX(), 800);
     }
     if (QByteArray(QTest::currentDataTag()).startsWith("nine")) {
         // Level 2 comes from its first item; the later duplicate stays in the file unshown.

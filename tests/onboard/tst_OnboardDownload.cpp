@@ -159,6 +159,8 @@ void tst_OnboardDownload::unansweredMacro()
     kb.answerMs = -1;
     QVERIFY(kb.download.plan(s));
     QSignalSpy failed(&kb.download, &OnboardDownload::macroFailed);
+    qint64 failedAt = -1;
+    connect(&kb.download, &OnboardDownload::macroFailed, this, [&] { failedAt = kb.clock.elapsed(); });
     kb.start();
     QTRY_VERIFY_WITH_TIMEOUT(kb.done, 30000);
     QVERIFY(!kb.ok);
@@ -168,8 +170,10 @@ void tst_OnboardDownload::unansweredMacro()
     for (const Sent &m : macros)
         QCOMPARE(m.report, macros.first().report);
     QCOMPARE(kb.of(0x18).size(), 2);  // nothing after the macro key
-    const qint64 failedAfter = kb.clock.elapsed() - macros.first().at;
-    QVERIFY2(failedAfter >= 390 && failedAfter < 1000, qPrintable(QString::number(failedAfter)));
+    // The failure comes once the resends' waits have passed, timed where it is signalled; the upper
+    // bound only says it does not wait on, with room for a loaded machine.
+    const qint64 failedAfter = failedAt - macros.first().at;
+    QVERIFY2(failedAfter >= 390 && failedAfter < 5000, qPrintable(QString::number(failedAfter)));
 }
 
 void tst_OnboardDownload::lateAnswers()

@@ -3,11 +3,11 @@
 // full-colour Wave on the keys and the side strip, the device taking the frames, for some
 // seconds with the view hidden and then with it shown. Each phase reads the CPU of this process
 // and of the X server (its process id in ZELKA_BENCH_X_SERVER_PID, set by
-// run-keyboard-preview-bench.sh, which starts a private Xvfb) from /proc, beside a bare thread
+// bench/support/run-on-xvfb.sh, which starts a private Xvfb) from /proc, beside a bare thread
 // sleeping to 1 ms deadlines in the same seconds. Exits with 1 when the shown view costs more
 // than 1.5 points of a core above the hidden one, the X server included.
 //
-//   run-keyboard-preview-bench.sh bench_keyboard_preview [seconds]
+//   bench/support/run-on-xvfb.sh bench_keyboard_preview [seconds]
 
 #include "../support/BareSleeper.h"
 #include "../support/ProcThreads.h"
@@ -90,8 +90,7 @@ int main(int argc, char *argv[])
     const int seconds = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 600) : 10;
     const QString xServer = qEnvironmentVariable("ZELKA_BENCH_X_SERVER_PID");
     if (QGuiApplication::platformName() != QLatin1String("xcb") || xServer.isEmpty())
-        std::fprintf(stderr,
-                     "note: platform %s, no X server measured (run-keyboard-preview-bench.sh runs it on Xvfb)\n",
+        std::fprintf(stderr, "note: platform %s, no X server measured (bench/support/run-on-xvfb.sh runs it on Xvfb)\n",
                      qPrintable(QGuiApplication::platformName()));
 
     // As the device page holds it: the picture below, the view on top, the picture's size + 20.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The X11 input hook's latency and throughput on a private Xvfb (run-input-hook-bench.sh):
+// The X11 input hook's latency and throughput on a private Xvfb (bench/support/run-on-xvfb.sh):
 // keys injected with XTest (synced each), timed until their signal runs on the GUI thread;
 // the error of the server's time stamps against the injection times; and a flood of 2000
 // events at full speed, counted and timed until drained.
@@ -51,7 +51,7 @@ void BM_InputHookLatency(benchmark::State &state)
 {
     XTestInjector injector;
     if (!injector.isOpen()) {
-        state.SkipWithError("no X display with XTest (run-input-hook-bench.sh)");
+        state.SkipWithError("no X display with XTest (bench/support/run-on-xvfb.sh)");
         return;
     }
     X11InputHook hook;
@@ -107,7 +107,7 @@ void BM_InputHookFlood(benchmark::State &state)
 {
     XTestInjector injector;
     if (!injector.isOpen()) {
-        state.SkipWithError("no X display with XTest (run-input-hook-bench.sh)");
+        state.SkipWithError("no X display with XTest (bench/support/run-on-xvfb.sh)");
         return;
     }
     X11InputHook hook;

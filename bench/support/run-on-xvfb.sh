@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs the keyboard preview benchmark on a private Xvfb and tells it the X server's process id.
-#   run-keyboard-preview-bench.sh <bench_keyboard_preview> [seconds]
+# Runs a benchmark on a private Xvfb with a home folder of its own, and tells it the X server's
+# process id (ZELKA_BENCH_X_SERVER_PID) for benchmarks that measure the server too.
+#   run-on-xvfb.sh <benchmark> [benchmark options...]
 set -uo pipefail
 bench=$1
 shift

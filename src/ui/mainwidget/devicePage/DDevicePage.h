@@ -371,6 +371,7 @@ private:
     QString m_strDesktopPath;
     CbNotice *m_notice = nullptr;
     int m_mainPageIndex = -1;
+    static constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting page shows
     bool m_isLightOn = false;
     bool m_isLightChanged = false;
     DTipInfoDia *m_tipInfoDia = nullptr;

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int kKeyAssignPage = 0;
-constexpr int kLightingPage = 1;
 constexpr int kMusicalRhythmEffect = 100;
 constexpr int kCustomLightEffect = 10;
 constexpr int kMusicalRhythmButton = 14;
@@ -81,7 +80,7 @@ void DevicePageApply::applyKeyboardProfile(int profileIndex)
         p->m_colorWheelTool->setColorInfoData(light);
         if (p->m_keyboardLedType == kMusicalRhythmEffect) {
             if (p->m_mainPageIndex != 2) {
-                p->onCurIndexChangedMainPage(kLightingPage);
+                p->onCurIndexChangedMainPage(DDevicePage::kLightingPage);
                 p->onCurIndexChangedMainPage(kKeyAssignPage);
             }
             ui->checkBox_LightSynchronize->setChecked(true);

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting page shows
 constexpr int kRows = 6;
 constexpr int kColumns = 22;
 constexpr int kSlotUnused = LightingCommands::kCustomLedSlotUnused;
@@ -315,7 +314,7 @@ void DevicePageCustomLights::onUpdateCustomLight()
         keys.append(key);
     p->m_lightDealMain->setCustomLightKeys(keys);
     // Painted keys are an unsaved change until the editor's OK stores them.
-    if (p->m_mainPageIndex == kLightingPage && !keys.isEmpty())
+    if (p->m_mainPageIndex == DDevicePage::kLightingPage && !keys.isEmpty())
         p->m_isLightChanged = true;
 }
 

@@ -26,7 +26,6 @@
 
 namespace {
 
-constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting page shows
 constexpr int kCustomLightEffect = 10;
 constexpr int kMusicalRhythmEffect = 100;
 constexpr int kMouseAroundDpiEffect = 7;
@@ -67,7 +66,7 @@ void DevicePageLighting::onCurIndexChangedLed(int selIndex)
 {
     if (selIndex < 0 || selIndex >= 18)
         return;
-    if (p->m_mainPageIndex == kLightingPage)
+    if (p->m_mainPageIndex == DDevicePage::kLightingPage)
         p->m_isLightChanged = true;
     p->m_curKeyboardLedIndex = selIndex;
     p->resetKeyboardEffectButtons();
@@ -83,7 +82,7 @@ void DevicePageLighting::onCurIndexChangedSideLed(int selIndex)
 {
     if (selIndex < 0 || selIndex >= 5)
         return;
-    if (p->m_mainPageIndex == kLightingPage)
+    if (p->m_mainPageIndex == DDevicePage::kLightingPage)
         p->m_isLightChanged = true;
     p->m_curSideLedIndex = selIndex;
     p->resetSideEffectButtons();
@@ -95,7 +94,7 @@ void DevicePageLighting::onCurIndexChangedScrollAndLogoLed(int selIndex)
 {
     if (selIndex < 0 || selIndex >= 4)
         return;
-    if (p->m_mainPageIndex == kLightingPage)
+    if (p->m_mainPageIndex == DDevicePage::kLightingPage)
         p->m_isLightChanged = true;
     p->m_curScrollLogoLedIndex = selIndex;
     p->resetScrollLogoEffectButtons();
@@ -341,7 +340,7 @@ void DevicePageLighting::showKeyboardLightPage()
     ui->stackedWidget_Tool->setCurrentWidget(ui->page_LightOffOrOpen);
     ui->frame_7->hide();
     ui->frame_6->setMaximumHeight(100);
-    p->m_mainPageIndex = kLightingPage;
+    p->m_mainPageIndex = DDevicePage::kLightingPage;
     if (p->m_keyboardPage)
         p->m_keyboardPage->setKeyCustomView(false, false);
     if (p->m_curKeyButton)
@@ -362,7 +361,8 @@ void DevicePageLighting::showKeyboardLightPage()
 
 void DevicePageLighting::noticeAudioUnavailable()
 {
-    if (m_audioNoticeShown || p->m_mainPageIndex != kLightingPage || !p->m_lightDealMain->isAudioCaptureFailing())
+    if (m_audioNoticeShown || p->m_mainPageIndex != DDevicePage::kLightingPage
+        || !p->m_lightDealMain->isAudioCaptureFailing())
         return;
     m_audioNoticeShown = true;
     p->showNotice(DDevicePage::tr("The sound cannot be captured: Musical Rhythm needs a running sound server."));
@@ -476,7 +476,7 @@ void DevicePageLighting::onLightConfigHaveChanged(int lightConfigChangedFrom, in
     }
     lightDealMain *engine = p->m_lightDealMain.get();
     if (ledSelMode != 0) {
-        if (p->m_mainPageIndex != kLightingPage)
+        if (p->m_mainPageIndex != DDevicePage::kLightingPage)
             return;
         lightOnly ? engine->setSideSpeedAndBrightness(record) : engine->setSideLightConfig(record);
         return;
@@ -488,7 +488,7 @@ void DevicePageLighting::onLightConfigHaveChanged(int lightConfigChangedFrom, in
             p->m_keyboardPage->setSelectedKeysColor(record.ledModeR, record.ledModeG, record.ledModeB);
         return;
     }
-    if (p->m_mainPageIndex != kLightingPage)
+    if (p->m_mainPageIndex != DDevicePage::kLightingPage)
         return;
     lightOnly ? engine->setKeyboardSpeedAndBrightness(record) : engine->setKeyboardLightConfig(record);
 }

@@ -29,7 +29,6 @@
 namespace {
 
 constexpr int kHiddenAppIndexNum = 789;
-constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting page shows
 const char kOnboardFileName[] = "/brivexOnboardProFile.xml";
 const char kOnboardDefaultFileName[] = "/OnboardDefaultProFile.xml";
 const char kOnboardFn1FileName[] = "/OnboardFN1ProFile.xml";
@@ -74,7 +73,7 @@ void DevicePageModes::onCurIndexChangedMainPage(int selIndex)
 void DevicePageModes::onMainPageButtonClicked(int selIndex)
 {
     // Even a click on the lighting panel's own button reloads it from the file.
-    if (p->m_mainPageIndex == kLightingPage && !p->mayLeaveLighting()) {
+    if (p->m_mainPageIndex == DDevicePage::kLightingPage && !p->mayLeaveLighting()) {
         p->ui->pushButton_Led->setChecked(true);
         return;
     }

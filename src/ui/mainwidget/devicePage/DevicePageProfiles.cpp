@@ -33,7 +33,6 @@
 namespace {
 
 constexpr int kMaxProfiles = 10;
-constexpr int kLightingPage = 1;  // m_mainPageIndex while the lighting panel shows
 constexpr int kResetReportSize = 64;
 
 QString indexText(const IndexNameInfo &entry)
@@ -310,7 +309,7 @@ void DevicePageProfiles::makeCurrent(profileListItem *row, const QString &index)
 {
     Ui::DDevicePage *ui = p->ui.get();
     // A switch-profile key can change the profile while the lighting panel shows.
-    const bool lightingShown = p->m_mainPageIndex == kLightingPage;
+    const bool lightingShown = p->m_mainPageIndex == DDevicePage::kLightingPage;
     const QByteArray key = index.toLatin1();
     const int number = index.toInt();
     ProfileConfigInfo info;
@@ -380,7 +379,7 @@ void DevicePageProfiles::makeCurrent(profileListItem *row, const QString &index)
     // The panel is opened again on the new profile: the editor stays bound to the profile it was
     // opened for, and the next effect chosen would be stored into the old one.
     if (lightingShown)
-        p->onCurIndexChangedMainPage(kLightingPage);
+        p->onCurIndexChangedMainPage(DDevicePage::kLightingPage);
 }
 
 void DevicePageProfiles::switchByKey(DDeviceKeyboardLink *link, int index)
